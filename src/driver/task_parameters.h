@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace norvika {
+
+/// Calculation cases of the task file.
+enum CalculationCase : int {
+  kLevelWaterline = 1,
+  kTrochoidCrest = 2,
+  kTrochoidTrough = 3,
+  kSineCrest = 4,
+  kSineTrough = 5,
+  kTrimmedWaterline = 6,
+  kDamagedHeeled = 7,
+};
+
+/// The values of the task file Norvika.TSK. Lengths in metres, displacement in
+/// tonnes, density in t/m3, heel in degrees.
+struct TaskParameters {
+  std::string hullFileName;
+  double shipLength = 0.0;
+  double stationDivisions = 0.0;
+  double waterDensity = 0.0;
+  int caseNumber = 0;
+  double requiredDisplacement = 0.0;
+  double initialDraft = 0.0;
+  double waveHeight = 0.0;
+  double waveLengthRatio = 0.0;
+  double forwardDraft = 0.0;
+  double aftDraft = 0.0;
+  double heelAngle = 0.0;  // absolute value of what the file holds
+  int equalPointCount = 0;
+  double equalStart = 0.0;
+  double equalEnd = 0.0;
+  /// Run directory followed by the path separator; every file is opened under it.
+  std::string directoryPrefix;
+};
+
+}  // namespace norvika

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "support/table.h"
+
+namespace norvika {
+
+enum class InterpolationMethod { Linear = 1, Quadratic = 2, Spline = 3 };
+
+/// Value of the table y(x), x(1..n) strictly increasing, at `at`, written to
+/// result; result is unchanged outside [x(1), x(n)]. Neighbouring values within
+/// 1e-5 of each other make a flat piece. The spline method takes n <= 100.
+void interpolateTable(int n, const Table<double>& x, const Table<double>& y, double at,
+                      double& result, InterpolationMethod method);
+
+}  // namespace norvika

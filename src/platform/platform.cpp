@@ -1,0 +1,25 @@
+#include "platform/platform.h"
+
+#include <utility>
+
+namespace norvika {
+
+Platform::Platform(std::filesystem::path directory)
+    : directory_(std::move(directory)),
+      windows_{Window(WindowId::Report), Window(WindowId::Graph), Window(WindowId::ShipPosition),
+               Window(WindowId::Stability), Window(WindowId::Offsets)} {}
+
+void Platform::endProgram(ExitReason reason, const std::string& message) {
+  finishAllFrames();
+  throw ProgramEnd(reason, message);
+}
+
+void Platform::observeWindows(WindowObserver* observer) {
+  for (Window& w : windows_) w.addObserver(observer);
+}
+
+void Platform::finishAllFrames() {
+  for (Window& w : windows_) w.finishFrame();
+}
+
+}  // namespace norvika

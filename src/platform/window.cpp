@@ -1,0 +1,105 @@
+#include "platform/window.h"
+
+#include <utility>
+
+namespace norvika {
+
+const char* windowCaption(WindowId id) {
+  switch (id) {
+    case WindowId::Report:
+      return "Sephiye Hesabı - Rapor";
+    case WindowId::Graph:
+      return "Grafik Çizim";
+    case WindowId::ShipPosition:
+      return "Su Hattı - Gemi Konumu";
+    case WindowId::Stability:
+      return "Yaralı Durum - Meyilli Kesitler";
+    case WindowId::Offsets:
+      return "Su Hattı Kesim Noktaları";
+  }
+  return "";
+}
+
+const char* windowSlug(WindowId id) {
+  switch (id) {
+    case WindowId::Report:
+      return "report";
+    case WindowId::Graph:
+      return "graph";
+    case WindowId::ShipPosition:
+      return "ship-position";
+    case WindowId::Stability:
+      return "stability";
+    case WindowId::Offsets:
+      return "offsets";
+  }
+  return "";
+}
+
+void Window::show() {
+  visible_ = true;
+  notify([this](WindowObserver& o) { o.windowShown(*this); });
+}
+
+void Window::cls() {
+  finishFrame();
+  frame_ = Frame{};
+  notify([this](WindowObserver& o) { o.windowDrawn(*this); });
+}
+
+void Window::finishFrame() {
+  if (frame_.items.empty()) return;
+  finished_.push_back(frame_);
+  notify([this](WindowObserver& o) { o.frameFinished(*this, frame_); });
+  frame_ = Frame{};
+}
+
+void Window::scale(double left, double top, double right, double bottom) {
+  scale_ = UserScale{left, top, right, bottom};
+}
+
+Primitive Window::styled(PrimitiveKind kind) const {
+  Primitive p;
+  p.kind = kind;
+  p.drawWidth = drawWidth_;
+  p.fontName = fontName_;
+  p.fontSize = fontSize_;
+  p.scale = scale_;
+  return p;
+}
+
+void Window::add(Primitive p) {
+  frame_.items.push_back(std::move(p));
+  notify([this](WindowObserver& o) { o.windowDrawn(*this); });
+}
+
+void Window::line(double x1, double y1, double x2, double y2, Colour colour) {
+  Primitive p = styled(PrimitiveKind::Line);
+  p.x1 = x1;
+  p.y1 = y1;
+  p.x2 = x2;
+  p.y2 = y2;
+  p.colour = colour;
+  add(std::move(p));
+}
+
+void Window::circle(double x, double y, double radius, Colour colour) {
+  Primitive p = styled(PrimitiveKind::Circle);
+  p.x1 = x;
+  p.y1 = y;
+  p.radius = radius;
+  p.colour = colour;
+  add(std::move(p));
+}
+
+void Window::print(const std::string& text) {
+  Primitive p = styled(PrimitiveKind::Text);
+  p.x1 = currentX_;
+  p.y1 = currentY_;
+  p.text = text;
+  p.colour = foreColor_;
+  add(std::move(p));
+  notify([this, &text](WindowObserver& o) { o.textPrinted(*this, text); });
+}
+
+}  // namespace norvika

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/colour.h"
+
+namespace norvika {
+
+enum class WindowId { Report, Graph, ShipPosition, Stability, Offsets };
+inline constexpr int kWindowCount = 5;
+
+/// The caption of a window as the user sees it.
+const char* windowCaption(WindowId id);
+/// A short lower-case name for file names ("report", "graph", ...).
+const char* windowSlug(WindowId id);
+
+/// User coordinates of a window: the upper-left corner (left, top) and the
+/// lower-right corner (right, bottom). y grows upward when top > bottom.
+struct UserScale {
+  double left = 0.0;
+  double top = 0.0;
+  double right = 1.0;
+  double bottom = 1.0;
+};
+
+enum class PrimitiveKind { Line, Circle, Text };
+
+/// One drawn item with the scale and style in force when it was drawn.
+struct Primitive {
+  PrimitiveKind kind = PrimitiveKind::Line;
+  double x1 = 0.0, y1 = 0.0;  // line start, circle centre, text top-left
+  double x2 = 0.0, y2 = 0.0;  // line end
+  double radius = 0.0;        // circle
+  std::string text;           // text
+  Colour colour = 0;
+  int drawWidth = 1;
+  std::string fontName;
+  double fontSize = 0.0;
+  UserScale scale;
+};
+
+/// What was drawn on a window between two clears.
+struct Frame {
+  std::vector<Primitive> items;
+};
+
+class Window;
+
+/// Told when a window changes, so a front end can repaint or save pictures.
+class WindowObserver {
+ public:
+  virtual ~WindowObserver() = default;
+  virtual void windowShown(const Window&) {}
+  virtual void windowDrawn(const Window&) {}
+  virtual void textPrinted(const Window&, const std::string&) {}
+  /// A frame is finished: the window is about to be cleared, or the run ends.
+  virtual void frameFinished(const Window&, const Frame&) {}
+};
+
+/// A drawing surface that records everything drawn on it as a display list.
+/// Coordinates are user coordinates of the scale in force.
+class Window {
+ public:
+  explicit Window(WindowId id) : id_(id) {}
+
+  WindowId id() const { return id_; }
+  void addObserver(WindowObserver* observer) { observers_.push_back(observer); }
+
+  void show();
+  bool visible() const { return visible_; }
+  /// Ends the current frame and starts an empty one.
+  void cls();
+  /// Sets user coordinates by the upper-left and lower-right corners.
+  void scale(double left, double top, double right, double bottom);
+  void scaleMode(int mode) { scaleMode_ = mode; }
+  void scaleWidth(double width) { scaleWidth_ = width; }
+  void scaleHeight(double height) { scaleHeight_ = height; }
+  const UserScale& currentScale() const { return scale_; }
+
+  void line(double x1, double y1, double x2, double y2, Colour colour);
+  void circle(double x, double y, double radius, Colour colour);
+  /// Prints text with its top-left corner at (currentX, currentY).
+  void print(const std::string& text);
+
+  void setCurrent(double x, double y) {
+    currentX_ = x;
+    currentY_ = y;
+  }
+  double currentX() const { return currentX_; }
+  double currentY() const { return currentY_; }
+  void fontName(const std::string& name) { fontName_ = name; }
+  void fontSize(double size) { fontSize_ = size; }
+  void foreColor(Colour colour) { foreColor_ = colour; }
+  void drawWidth(int width) { drawWidth_ = width; }
+
+  const Frame& currentFrame() const { return frame_; }
+  /// Every frame finished so far (ended by cls or finishFrame), in order.
+  const std::vector<Frame>& finishedFrames() const { return finished_; }
+  /// Ends the current frame if it holds anything (used at the end of a run).
+  void finishFrame();
+
+ private:
+  template <typename Event>
+  void notify(Event event) {
+    for (WindowObserver* o : observers_) event(*o);
+  }
+  Primitive styled(PrimitiveKind kind) const;
+  void add(Primitive p);
+
+  WindowId id_;
+  std::vector<WindowObserver*> observers_;
+  bool visible_ = false;
+  UserScale scale_;
+  int scaleMode_ = 1;
+  double scaleWidth_ = 1.0;
+  double scaleHeight_ = 1.0;
+  double currentX_ = 0.0;
+  double currentY_ = 0.0;
+  std::string fontName_ = "Arial";
+  double fontSize_ = 8.0;
+  Colour foreColor_ = 0;
+  int drawWidth_ = 1;
+  Frame frame_;
+  std::vector<Frame> finished_;
+};
+
+}  // namespace norvika

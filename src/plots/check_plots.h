@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "hull/hull_model.h"
+#include "platform/platform.h"
+
+namespace norvika {
+
+/// True only for an answer of exactly "e" or "E" (yes).
+bool answeredYes(const std::string& answer);
+
+/// Clears the Report window and draws the fixed frame of the check plots,
+/// scaled to B = maxHalfBreadth and D = maxHeight (metres).
+void drawCheckFrame(Window& window, double B, double D);
+
+/// Body plan of all stations with their points; ends the run
+/// (GeometryRejected) when the user answers that a section is wrong.
+void checkStationSections(Platform& platform, const HullModel& hull);
+
+/// Stern, then bow contour, each with its question; ends the run
+/// (GeometryRejected) on a yes. shipLength in metres.
+void checkEndContours(Platform& platform, const HullModel& hull, double shipLength);
+
+}  // namespace norvika
