@@ -1,0 +1,41 @@
+#include "platform/colour.h"
+#include "plots/check_plots.h"
+#include "plots/curve_sampling.h"
+
+namespace norvika {
+
+bool answeredYes(const std::string& answer) { return answer == "e" || answer == "E"; }
+
+void drawCheckFrame(Window& window, double B, double D) {
+  B = drawableExtent(B);
+  D = drawableExtent(D);
+
+  window.show();
+  window.cls();
+  window.fontName("Times New Roman");
+  window.fontName("Arial");
+  window.fontSize(14);
+  window.foreColor(qbColor(1));
+  window.drawWidth(2);
+  // Centre line at three fifths of the width, base line at mid-height.
+  window.scale(-3 * B, 1.25 * D, 2 * B, -1.25 * D);
+
+  const Colour frame = qbColor(9);
+  // Outer border.
+  window.line(-2.75 * B, -1.2 * D, 1.75 * B, -1.2 * D, frame);
+  window.line(1.75 * B, -1.2 * D, 1.75 * B, 1.2 * D, frame);
+  window.line(1.75 * B, 1.2 * D, -2.75 * B, 1.2 * D, frame);
+  window.line(-2.75 * B, 1.2 * D, -2.75 * B, -1.2 * D, frame);
+  // Box of the full breadth, base line first.
+  window.line(-B, 0, B, 0, frame);
+  window.line(B, 0, B, 1.1 * D, frame);
+  window.line(B, 1.1 * D, -B, 1.1 * D, frame);
+  window.line(-B, 1.1 * D, -B, 0, frame);
+  // Centre line, and the line across the border just under the base line.
+  window.line(0, 0, 0, 1.1 * D, frame);
+  window.line(-2.75 * B, -0.1 * D, 1.75 * B, -0.1 * D, frame);
+
+  window.drawWidth(1);
+}
+
+}  // namespace norvika

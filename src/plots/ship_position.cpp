@@ -1,0 +1,63 @@
+#include "plots/ship_position.h"
+
+#include "platform/colour.h"
+#include "plots/curve_sampling.h"
+
+namespace norvika {
+
+void drawShipPosition(Platform& platform, const HullModel& hull, double shipLength,
+                      const Table2<double>& waterlineHeight) {
+  const double L = drawableExtent(shipLength);
+  const double D = drawableExtent(hull.maxHeight);
+  const int count = hull.stationCount;
+
+  Window& window = platform.window(WindowId::ShipPosition);
+  window.show();
+  window.cls();
+  window.fontName("Times New Roman");
+  window.fontName("Arial");
+  window.fontSize(14);
+  window.foreColor(qbColor(1));
+  window.drawWidth(1);
+  window.scale(-0.3 * L, 1.25 * D, 1.3 * L, -0.25 * D);
+
+  // Box from the first to the last station, base line to moulded height.
+  const double x1 = hull.stationX(1);
+  const double xn = hull.stationX(count);
+  Colour colour = qbColor(1);
+  window.line(x1, 0, xn, 0, colour);
+  window.line(x1, D, xn, D, colour);
+  window.line(x1, 0, x1, D, colour);
+  window.line(xn, 0, xn, D, colour);
+
+  colour = qbColor(6);
+  for (int i = 1; i <= count; ++i) window.line(hull.stationX(i), 0, hull.stationX(i), D, colour);
+
+  colour = qbColor(4);
+  for (int i = 1; i <= count - 1; ++i) {
+    window.line(hull.stationX(i), waterlineHeight(1, i), hull.stationX(i + 1),
+                waterlineHeight(1, i + 1), colour);
+  }
+
+  const Colour profile = qbColor(2);
+  for (const int c : {hull.sternCurve(), hull.bowCurve()}) {
+    for (int j = 2; j <= hull.pointCount(c); ++j) {
+      window.line(hull.pointY(c, j - 1), hull.pointZ(c, j - 1), hull.pointY(c, j),
+                  hull.pointZ(c, j), profile);
+    }
+  }
+
+  auto deck = [&](int i) { return hull.pointZ(i, hull.pointCount(i)); };
+  for (int i = 1; i <= count - 1; ++i) {
+    window.line(hull.stationX(i), deck(i), hull.stationX(i + 1), deck(i + 1), profile);
+  }
+
+  const int stern = hull.sternCurve();
+  const int bow = hull.bowCurve();
+  window.line(x1, deck(1), hull.pointY(stern, hull.pointCount(stern)),
+              hull.pointZ(stern, hull.pointCount(stern)), profile);
+  window.line(xn, deck(count), hull.pointY(bow, hull.pointCount(bow)),
+              hull.pointZ(bow, hull.pointCount(bow)), profile);
+}
+
+}  // namespace norvika

@@ -1,0 +1,61 @@
+#include "numerics/integration_spline.h"
+#include "numerics/station_spline.h"
+#include "platform/colour.h"
+#include "plots/check_plots.h"
+#include "plots/curve_sampling.h"
+
+namespace norvika {
+
+namespace {
+
+// One station of the body plan: the fitted curve and its mirror image, the
+// line joining the two top nodes, and the input points as double circles.
+void drawStationSection(Window& window, const StationSpline& spline, double h) {
+  const int n = spline.n;
+  const Colour curve = qbColor(13);
+  const Colour point = qbColor(12);
+
+  double z0 = spline.nodeZ(1);
+  double y0 = spline.coef(1, 1);
+  // The piece above the last sample is left undrawn; the top line below
+  // still joins the top nodes.
+  forEachCurveSample(spline.nodeZ(1), spline.nodeZ(n), h, [&](double z) {
+    double y = y0;
+    evaluateSpline(n, z, y, spline.nodeZ, spline.coef);
+    window.line(y0, z0, y, z, curve);
+    window.line(-y0, z0, -y, z, curve);
+    z0 = z;
+    y0 = y;
+  });
+  window.line(spline.coef(1, n), spline.nodeZ(n), -spline.coef(1, n), spline.nodeZ(n), curve);
+
+  for (int k = 1; k <= n; ++k) {
+    const double y = spline.coef(1, k);
+    const double z = spline.nodeZ(k);
+    window.circle(y, z, h / 5, point);
+    window.circle(-y, z, h / 5, point);
+    window.circle(y, z, h / 10, point);
+    window.circle(-y, z, h / 10, point);
+  }
+}
+
+}  // namespace
+
+void checkStationSections(Platform& platform, const HullModel& hull) {
+  Window& window = platform.window(WindowId::Report);
+  drawCheckFrame(window, hull.maxHalfBreadth, hull.maxHeight);
+
+  const double h = drawableExtent(hull.maxHalfBreadth) / 40;
+  StationSpline spline;
+  for (int i = 1; i <= hull.stationCount; ++i) {
+    if (hull.pointCount(i) < 1) continue;
+    fitStationSpline(i, hull, spline);
+    drawStationSection(window, spline, h);
+  }
+
+  const std::string answer =
+      platform.inputBox("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "H", 4000, 8500);
+  if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+}
+
+}  // namespace norvika

@@ -1,0 +1,93 @@
+#include "plots/waterline_check.h"
+
+#include "numerics/integration_spline.h"
+#include "numerics/station_spline.h"
+#include "platform/colour.h"
+#include "plots/check_plots.h"
+#include "plots/curve_sampling.h"
+#include "text/text_format.h"
+
+namespace norvika {
+
+void prepareOffsetsWindow(Window& window, double L, double D) {
+  L = drawableExtent(L);
+  D = drawableExtent(D);
+
+  window.show();
+  window.cls();
+  window.fontName("Times New Roman");
+  window.fontName("Arial");
+  window.fontSize(7);
+  window.foreColor(qbColor(1));
+  window.drawWidth(2);
+  window.scale(-0.2 * L, 1.25 * D, 1.2 * L, -1.25 * D);
+
+  const Colour frame = qbColor(9);
+  window.line(0, 0, L, 0, frame);
+  window.line(L, 0, L, D, frame);
+  window.line(L, D, 0, D, frame);
+  window.line(0, D, 0, 0, frame);
+  window.drawWidth(1);
+}
+
+void checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
+                                 const Table2<double>& waterlineHeight) {
+  const double L = drawableExtent(shipLength);
+  const int count = hull.stationCount;
+
+  Window& window = platform.window(WindowId::Offsets);
+  prepareOffsetsWindow(window, L, hull.maxHeight);
+
+  for (int i = 1; i <= count; ++i) {
+    window.line(hull.stationX(i), hull.keelHeight(i), hull.stationX(i), hull.topHeight(i),
+                qbColor(13));
+  }
+  for (int i = 1; i <= count - 1; ++i) {
+    window.line(hull.stationX(i), hull.topHeight(i), hull.stationX(i + 1), hull.topHeight(i + 1),
+                qbColor(10));
+  }
+
+  // End contours from their splines; their lowest nodes give the keel joint.
+  const double step = drawableExtent(hull.maxHalfBreadth) / 40;
+  double lowX[2] = {0, 0};
+  double lowZ[2] = {0, 0};
+  StationSpline spline;
+  int end = 0;
+  for (const int c : {hull.sternCurve(), hull.bowCurve()}) {
+    if (hull.pointCount(c) >= 1) {
+      fitStationSpline(c, hull, spline);
+      const int n = spline.n;
+      double x = spline.coef(1, 1);
+      double y = spline.nodeZ(1);
+      lowX[end] = x;
+      lowZ[end] = y;
+      forEachCurveSample(spline.nodeZ(1), spline.nodeZ(n), step, [&](double z) {
+        double xz = x;
+        evaluateSpline(n, z, xz, spline.nodeZ, spline.coef);
+        window.line(x, y, xz, z, qbColor(10));
+        x = xz;
+        y = z;
+      });
+    }
+    ++end;
+  }
+  window.line(lowX[0], lowZ[0], lowX[1], lowZ[1], qbColor(13));
+
+  // Station numbers in twentieths of the ship length.
+  for (int i = 1; i <= count; ++i) {
+    window.setCurrent(hull.stationX(i), 0);
+    window.print(formatFixed(20 * hull.stationX(i) / L, 2, 2));
+  }
+
+  for (int i = 1; i <= count - 1; ++i) {
+    window.line(hull.stationX(i), waterlineHeight(1, i), hull.stationX(i + 1),
+                waterlineHeight(1, i + 1), qbColor(12));
+  }
+
+  const std::string answer =
+      platform.inputBox("DALGA FORMU veya SU HATTINDA BİR YANLIŞLIK VAR MI E/H <H>",
+                        "Su Hattı Kesim Noktaları Kontrolu", "H", 7000, 7000);
+  if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+}
+
+}  // namespace norvika

@@ -1,0 +1,195 @@
+#include "support/input_file.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "platform/platform.h"
+
+namespace norvika {
+
+namespace {
+
+// Far beyond any ship, small enough that squares and moments stay finite.
+constexpr double kLargestMagnitude = 1e6;
+constexpr std::uintmax_t kLargestFileSize = 64u * 1024u * 1024u;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::string trimmed(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  const std::size_t last = text.find_last_not_of(" \t");
+  return text.substr(first, last - first + 1);
+}
+
+// Plain decimal numbers: optional sign, digits with an optional point, an
+// optional exponent. No hexadecimal, no "inf" or "nan".
+bool isPlainNumber(const std::string& text) {
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    std::size_t exponentDigits = 0;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) {
+      ++i, ++exponentDigits;
+    }
+    if (exponentDigits == 0) return false;
+  }
+  return i == text.size();
+}
+
+}  // namespace
+
+std::string quotedForMessage(const std::string& text) {
+  std::string shown;
+  for (char c : text) {
+    if (shown.size() == 40) {
+      shown += "...";
+      break;
+    }
+    const auto byte = static_cast<unsigned char>(c);
+    shown.push_back(byte >= 32 && byte < 127 ? c : '?');
+  }
+  return "'" + shown + "'";
+}
+
+InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
+    : displayName_(std::move(displayName)) {
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (error || !std::filesystem::exists(status)) {
+    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI BULUNAMADI: " + path.string());
+  }
+  if (!std::filesystem::is_regular_file(status)) {
+    throw ProgramEnd(ExitReason::InputError,
+                     displayName_ + " BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): " + path.string());
+  }
+  if (std::filesystem::file_size(path, error) > kLargestFileSize || error) {
+    throw ProgramEnd(ExitReason::InputError,
+                     displayName_ + " DOSYASI COK BUYUK (EN FAZLA 64 MB): " + path.string());
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI OKUNAMADI: " + path.string());
+  }
+  std::ostringstream buffer;
+  buffer << in.rdbuf();
+  content_ = buffer.str();
+}
+
+void InputFile::reject(const std::string& text, int atLine) const {
+  throw ProgramEnd(ExitReason::InputError,
+                   displayName_ + " " + std::to_string(atLine > 0 ? atLine : line_) + ". SATIR: " + text);
+}
+
+bool InputFile::atLineEnd() const {
+  return !atEnd() && (content_[position_] == '\n' || content_[position_] == '\r');
+}
+
+void InputFile::consumeLineEnd() {
+  if (content_[position_] == '\r' && position_ + 1 < content_.size() &&
+      content_[position_ + 1] == '\n') {
+    ++position_;
+  }
+  ++position_;
+  ++line_;
+}
+
+std::string InputFile::readLine(const std::string& what) {
+  if (atEnd()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  const std::size_t start = position_;
+  while (!atEnd() && !atLineEnd()) ++position_;
+  std::string text = content_.substr(start, position_ - start);
+  if (!atEnd()) consumeLineEnd();
+  return text;
+}
+
+double InputFile::toNumber(const std::string& field, const std::string& what, int fieldLine) const {
+  const std::string text = trimmed(field);
+  if (!isPlainNumber(text)) {
+    reject(what + " ICIN SAYI BEKLENIYORDU, " + quotedForMessage(text) + " OKUNDU", fieldLine);
+  }
+  const double value = std::strtod(text.c_str(), nullptr);
+  if (!std::isfinite(value) || std::fabs(value) > kLargestMagnitude) {
+    reject(what + " ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU, " +
+               quotedForMessage(text) + " OKUNDU",
+           fieldLine);
+  }
+  return value;
+}
+
+double InputFile::readValue(const std::string& what) {
+  while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
+    if (atLineEnd()) {
+      consumeLineEnd();
+    } else {
+      ++position_;
+    }
+  }
+  if (atEnd()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  const int fieldLine = line_;
+  const std::size_t start = position_;
+  while (!atEnd() && !atLineEnd() && content_[position_] != ',') ++position_;
+  const std::string field = content_.substr(start, position_ - start);
+  lastLine_ = fieldLine;
+  lastText_ = trimmed(field);
+  if (!atEnd()) {
+    if (content_[position_] == ',') {
+      ++position_;
+    } else {
+      consumeLineEnd();
+    }
+  }
+  return toNumber(field, what, fieldLine);
+}
+
+double InputFile::readField(const std::string& what) {
+  while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
+    if (atLineEnd()) {
+      consumeLineEnd();
+    } else {
+      ++position_;
+    }
+  }
+  if (atEnd()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  const int fieldLine = line_;
+  const std::size_t start = position_;
+  while (!atEnd() && !atLineEnd() && content_[position_] != ',' && !isBlank(content_[position_])) {
+    ++position_;
+  }
+  const std::string field = content_.substr(start, position_ - start);
+  lastLine_ = fieldLine;
+  lastText_ = field;
+  while (!atEnd() && isBlank(content_[position_])) ++position_;
+  if (!atEnd()) {
+    if (content_[position_] == ',') {
+      ++position_;
+    } else if (atLineEnd()) {
+      consumeLineEnd();
+    }
+  }
+  return toNumber(field, what, fieldLine);
+}
+
+int InputFile::readWholeValue(const std::string& what, int low, int high) {
+  const double value = readValue(what);
+  if (value != std::trunc(value) || value < low || value > high) {
+    reject(what + " ICIN " + std::to_string(low) + " ILE " + std::to_string(high) +
+               " ARASINDA BIR TAM SAYI BEKLENIYORDU, " + quotedForMessage(lastText_) + " OKUNDU",
+           lastLine_);
+  }
+  return static_cast<int>(value);
+}
+
+}  // namespace norvika

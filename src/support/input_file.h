@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+namespace norvika {
+
+/// A text input file read as the program's files are read: whole lines, or
+/// numeric fields. Lines may end with LF, CR LF or CR. Every failure ends the
+/// run (ProgramEnd, InputError) with a message naming the file, the line and
+/// what was expected.
+class InputFile {
+ public:
+  /// Reads the whole file; `displayName` is how messages name it.
+  InputFile(const std::filesystem::path& path, std::string displayName);
+
+  /// Whole line to its end, without the line end.
+  std::string readLine(const std::string& what);
+  /// Skips blanks and line ends, takes the text up to the next comma or line
+  /// end and consumes that delimiter.
+  double readValue(const std::string& what);
+  /// A field that blanks, commas or line ends delimit; trailing blanks and one
+  /// comma or line end after it are consumed.
+  double readField(const std::string& what);
+  /// readValue for a whole number within [low, high].
+  int readWholeValue(const std::string& what, int low, int high);
+
+  /// Line number (1-based) where the next read starts.
+  int line() const { return line_; }
+  /// Line of the last number read.
+  int lastLine() const { return lastLine_; }
+  const std::string& displayName() const { return displayName_; }
+
+  /// Ends the run with "<file> <line>. SATIR: <text>".
+  [[noreturn]] void reject(const std::string& text, int atLine = 0) const;
+
+ private:
+  bool atEnd() const { return position_ >= content_.size(); }
+  bool atLineEnd() const;
+  void consumeLineEnd();
+  double toNumber(const std::string& field, const std::string& what, int fieldLine) const;
+
+  std::string content_;
+  std::string displayName_;
+  std::size_t position_ = 0;
+  int line_ = 1;
+  int lastLine_ = 1;
+  std::string lastText_;
+};
+
+/// The text as it may appear in a message: at most 40 characters, bytes
+/// outside printable ASCII shown as '?'.
+std::string quotedForMessage(const std::string& text);
+
+}  // namespace norvika
