@@ -8,6 +8,15 @@
 
 namespace norvika {
 
+/// Buoyancy per metre resampled at equally spaced points.
+struct EqualSpacedValues {
+  Table<double> x{kMaxEqualPoints};  // m from AP
+  Table<double> v{kMaxEqualPoints};  // t/m
+  double span = 0.0;                 // E, m
+  double displacement = 0.0;         // DE, t
+  double centre = 0.0;               // CE, m from AP
+};
+
 /// The working data of one run, owned by the run driver. Only row 1 of the
 /// waterline, area and displacement tables is ever used.
 struct RunState {
@@ -34,6 +43,7 @@ struct RunState {
   Table2<double> heelTCB{1, kMaxWaterlineRows};  // m from CL, rising side positive
 
   double longitudinalCentre = 0.0;  // m from AP
+  EqualSpacedValues equalSpaced;
 };
 
 }  // namespace norvika

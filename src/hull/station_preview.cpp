@@ -50,8 +50,7 @@ struct GaussResult {
 // 10-point Gauss-Legendre rule for area and moment of the section between lo
 // and hi (m). `sampled` is told every sample height with its half-breadth.
 template <typename Sampled>
-GaussResult integrateSection(const SectionOffsets& offsets, double lo, double hi,
-                             Sampled sampled) {
+GaussResult integrateSection(const SectionOffsets& offsets, double lo, double hi, Sampled sampled) {
   const double mid = (lo + hi) / 2;
   const double h = (hi - lo) / 2;
   double S = 0;
@@ -134,9 +133,8 @@ StationLevels showStationPreview(Platform& platform, const HullModel& hull, int 
   // level 1 only after level 1's marker.
   GaussResult bottom{0, 0};
   if (n >= 1 && spline.nodeZ(1) < 0) {
-    bottom = integrateSection(offsets, spline.nodeZ(1), 0, [&](double z, double y) {
-      window.line(-y, z, y, z, qbColor(9));
-    });
+    bottom = integrateSection(offsets, spline.nodeZ(1), 0,
+                              [&](double z, double y) { window.line(-y, z, y, z, qbColor(9)); });
   }
 
   for (int k = 1; k <= levels.levelCount; ++k) {

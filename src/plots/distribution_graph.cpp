@@ -7,8 +7,8 @@
 
 namespace norvika {
 
-void drawDistributionGraph(Platform& platform, const Table<double>& x, const Table<double>& v, int n,
-                           const std::string& title) {
+void drawDistributionGraph(Platform& platform, const Table<double>& x, const Table<double>& v,
+                           int n, const std::string& title) {
   if (n < 1) return;
 
   double L = x(n) - x(1);

@@ -1,0 +1,205 @@
+#!/usr/bin/env python3
+"""Writes the example hulls and task files. The hulls are closed-form shapes
+(box barge, parabolic hull, hard-chine hull) so that their results can be
+checked by hand; the DTMB 5415 hull is copied from the shared data."""
+import math
+import os
+import shutil
+import sys
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+LABELS_TOP = [
+    "NORVIKA - SEPHIYE DAGILIM HESABI GOREV DOSYASI",
+    "==============================================",
+    "Bu dosyadaki aciklama satirlari sayilarak atlanir; degerler",
+    "sabit satirlarda durur. Satir sayisini degistirmeyin.",
+    "",
+    "GEMI FORM DOSYASI: istasyonlar (posta yeri, sonra yukseklik,",
+    "yari genislik, kod kayitlari; 99 postayi, 9999 son postayi",
+    "bitirir), kic ve bas bodoslama egrileri.",
+    "",
+    "Birimler: m, ton, ton/m3, derece.",
+    "",
+    "GEMI FORM DOSYASININ ADI (13. satir):",
+]
+LABELS_MID = [
+    "",
+    "GEMI BOYU - L (m) (20. satir),",
+    "POSTA ARALIGI SAYISI (22. satir),",
+    "SU YOGUNLUGU (ton/m3) (24. satir)",
+    "",
+    "GEMI BOYU - L (m):",
+]
+LABELS_CASES = [
+    "",
+    "HESAP NO (62. satir) ve o hesabin degerleri (63. satirdan itibaren):",
+    "",
+    "  1  DUZ SU HATTI",
+    "       ISTENEN DEPLASMAN (ton)",
+    "       BASLANGIC DRAFTI (m)",
+    "  2  TROKOID DALGA TEPESI (tepe gemi ortasinda)",
+    "       ISTENEN DEPLASMAN (ton)",
+    "       BASLANGIC DRAFTI (m)",
+    "       DALGA YUKSEKLIGI - H (m)",
+    "       DALGA BOYU / GEMI BOYU",
+    "  3  TROKOID DALGA CUKURU (cukur gemi ortasinda)",
+    "       degerler 2 gibi",
+    "  4  SINUS DALGA TEPESI",
+    "       degerler 2 gibi",
+    "  5  SINUS DALGA CUKURU",
+    "       degerler 2 gibi",
+    "  6  TRIMLI SU HATTI",
+    "       BAS DRAFT - Tf (m)",
+    "       KIC DRAFT - Ta (m)",
+    "  7  YARALI DURUM (meyilli)",
+    "       BAS DRAFT - Tf (m)",
+    "       KIC DRAFT - Ta (m)",
+    "       MEYIL ACISI (derece)",
+    "",
+    "Hesap degerlerinden sonra 4 aciklama satiri gelir, ardindan",
+    "ESIT ARALIKLI NOKTA SAYISI (0 = yok), ILK NOKTA (m), SON NOKTA (m)",
+    "ayni satirda virgulle ayrilarak.",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "HESAP NO:",
+]
+LABELS_EQUAL = [
+    "",
+    "ESIT ARALIKLI NOKTALAR:",
+    "  NOKTA SAYISI, ILK NOKTA (m), SON NOKTA (m)",
+    "",
+]
+
+
+def task_file(hull, length, divisions, density, case, values, equal):
+    assert len(LABELS_TOP) == 12 and len(LABELS_MID) == 6 and len(LABELS_CASES) == 37
+    lines = list(LABELS_TOP) + [hull] + list(LABELS_MID)
+    lines += [fmt(length), "POSTA ARALIGI SAYISI:", fmt(divisions), "SU YOGUNLUGU (ton/m3):", fmt(density)]
+    lines += LABELS_CASES + [str(case)] + [fmt(v) for v in values] + LABELS_EQUAL
+    lines.append(", ".join(fmt(v) for v in equal))
+    assert lines[12] == hull and lines[19] == fmt(length) and lines[61] == str(case)
+    return "\r\n".join(lines) + "\r\n"
+
+
+def fmt(v):
+    return ("%.4f" % v).rstrip("0").rstrip(".") if isinstance(v, float) else str(v)
+
+
+def hull_file(title, stations, stern, bow):
+    out = [title]
+    for i, (x, points) in enumerate(stations):
+        out.append(fmt(x))
+        out += ["%s, %s, %d" % (fmt(z), fmt(y), c) for z, y, c in points]
+        out.append("0, 0, %d" % (9999 if i == len(stations) - 1 else 99))
+    out.append("KIC BODOSLAMA (yukseklik, AP'den boyuna yer, kod)")
+    out += ["%s, %s, %d" % (fmt(z), fmt(x), c) for z, x, c in stern] + ["0, 0, 99"]
+    out.append("BAS BODOSLAMA (yukseklik, AP'den boyuna yer, kod)")
+    out += ["%s, %s, %d" % (fmt(z), fmt(x), c) for z, x, c in bow] + ["0, 0, 99"]
+    return "\r\n".join(out) + "\r\n"
+
+
+def write(directory, name, text):
+    os.makedirs(directory, exist_ok=True)
+    with open(os.path.join(directory, name), "w", newline="") as f:
+        f.write(text)
+
+
+def cases(folder, hull_name, hull_text, length, divisions, density, tasks):
+    for sub, case, values, equal in tasks:
+        d = os.path.join(HERE, folder, sub)
+        write(d, hull_name, hull_text)
+        write(d, "Norvika.TSK", task_file(hull_name, length, divisions, density, case, values, equal))
+
+
+def box_barge():
+    # 100 m x 20 m x 10 m: every section a rectangle of half-breadth 10 m.
+    stations = [(5.0 * i, [(0.0, 10.0, 1), (10.0, 10.0, 1)]) for i in range(21)]
+    text = hull_file("KUTU DUBA 100 x 20 x 10 m", stations, [(0.0, 0.0, 1), (10.0, 0.0, 1)],
+                     [(0.0, 100.0, 1), (10.0, 100.0, 1)])
+    # Level draft 5 m: 1.025 * 100 * 20 * 5 = 10250 t.
+    cases("box-barge", "KUTU.DAT", text, 100.0, 20, 1.025, [
+        ("case1-level", 1, [10250.0, 4.0], [41, 0.0, 100.0]),
+        ("case2-trochoid-crest", 2, [10250.0, 4.0, 2.0, 1.0], [0, 0.0, 0.0]),
+        ("case3-trochoid-trough", 3, [10250.0, 4.0, 2.0, 1.0], [0, 0.0, 0.0]),
+        ("case4-sine-crest", 4, [10250.0, 4.0, 2.0, 1.0], [21, 0.0, 100.0]),
+        ("case5-sine-trough", 5, [10250.0, 4.0, 2.0, 1.0], [21, 0.0, 100.0]),
+        ("case6-trimmed", 6, [6.0, 4.0], [11, 0.0, 100.0]),
+        ("case7-heeled", 7, [5.0, 5.0, 10.0], [21, 0.0, 100.0]),
+    ])
+
+
+def parabolic_hull():
+    # y = b(x) * (2 z/T0 - (z/T0)^2) below T0 = 6 m, wall-sided above to 10 m,
+    # b(x) = 5 (1 - (2x/L - 1)^2), L = 100 m. Volume to T0: 4/9 * B * L * T0
+    # = 2666.667 m3, 2733.333 t at 1.025 t/m3.
+    t0, depth, length, half = 6.0, 10.0, 100.0, 5.0
+    stations = []
+    for i in range(21):
+        x = 5.0 * i
+        b = half * (1.0 - (2.0 * x / length - 1.0) ** 2)
+        pts = [(z, b * (2.0 * z / t0 - (z / t0) ** 2), 1) for z in (0.0, 1.0, 2.0, 3.0, 4.0, 5.0)]
+        pts += [(t0, b, 0), (8.0, b, 1), (depth, b, 1)]
+        stations.append((x, pts))
+    stern = [(z, 0.0, 1) for z in (0.0, 5.0, 10.0)]
+    bow = [(z, length, 1) for z in (0.0, 5.0, 10.0)]
+    text = hull_file("PARABOLIK FORM (WIGLEY TIPI) L=100 B=10 T0=6 D=10", stations, stern, bow)
+    cases("parabolic-hull", "PARABOL.DAT", text, length, 20, 1.025, [
+        ("case1-level", 1, [2733.333, 5.0], [51, 0.0, 100.0]),
+        ("case2-trochoid-crest", 2, [2000.0, 4.0, 2.0, 1.0], [0, 0.0, 0.0]),
+        ("case3-trochoid-trough", 3, [2000.0, 4.0, 2.0, 1.0], [0, 0.0, 0.0]),
+        ("case6-trimmed", 6, [5.0, 5.0], [0, 0.0, 0.0]),
+    ])
+
+
+def hard_chine_hull():
+    # A 24 m patrol boat: deadrise bottom to a chine (code 0), flared side
+    # to the deck edge (code 0 at the knuckle below the bulwark).
+    length = 24.0
+    stations = []
+    for i in range(13):
+        x = 2.0 * i
+        s = x / length
+        keel = 0.0 if s < 0.7 else 0.9 * ((s - 0.7) / 0.3) ** 2
+        chine_y = 2.6 * (1.0 - (max(s - 0.55, 0.0) / 0.45) ** 2) + 0.05
+        chine_z = keel + 0.35 + 0.6 * s + (0.8 * ((s - 0.7) / 0.3) if s > 0.7 else 0.0)
+        deck = 3.2 + 0.6 * s
+        knuckle_z = deck - 0.5
+        pts = [(keel, 0.0, 1), ((keel + chine_z) / 2, chine_y / 2, 1), (chine_z, chine_y, 0),
+               ((chine_z + knuckle_z) / 2, chine_y + 0.2, 1), (knuckle_z, chine_y + 0.3, 0),
+               (deck, chine_y + 0.3, 1)]
+        stations.append((x, pts))
+    stern = [(z, 0.0, 1) for z in (0.0, 1.5, 3.2)]
+    bow = [(0.9, 24.0, 1), (2.0, 24.4, 1), (3.8, 25.0, 1)]
+    text = hull_file("SERT KOSELI (HARD CHINE) KARAKOL BOTU L=24 m", stations, stern, bow)
+    cases("hard-chine", "CHINE.DAT", text, length, 12, 1.025, [
+        ("case1-level", 1, [60.0, 1.0], [25, 0.0, 24.0]),
+        ("case4-sine-crest", 4, [60.0, 1.0, 0.6, 1.0], [0, 0.0, 0.0]),
+        ("case6-trimmed", 6, [1.0, 1.4], [0, 0.0, 0.0]),
+    ])
+
+
+def dtmb5415(shared):
+    src = os.path.join(shared, "data", "dtmb5415", "DTMB5415.DAT")
+    with open(src, newline="") as f:
+        text = f.read()
+    cases("dtmb5415", "DTMB5415.DAT", text, 142.0, 20, 1.025, [
+        ("case1-level", 1, [8600.0, 5.0], [29, 0.0, 142.0]),
+        ("case2-trochoid-crest", 2, [8600.0, 5.0, 5.68, 1.0], [29, 0.0, 142.0]),
+        ("case3-trochoid-trough", 3, [8600.0, 5.0, 5.68, 1.0], [29, 0.0, 142.0]),
+        ("case6-trimmed", 6, [6.15, 6.15], [29, 0.0, 142.0]),
+        ("case7-heeled", 7, [6.15, 6.15, -15.0], [29, 0.0, 142.0]),
+    ])
+
+
+if __name__ == "__main__":
+    box_barge()
+    parabolic_hull()
+    hard_chine_hull()
+    dtmb5415(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "shared"))
