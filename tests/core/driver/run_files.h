@@ -1,0 +1,80 @@
+#pragma once
+
+// Builds task and hull files in a fresh temporary directory for the tests of
+// the run.
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace norvika::testing {
+
+/// A temporary run directory, removed with its contents at the end of a test.
+class RunDirectory {
+ public:
+  RunDirectory() {
+    static int counter = 0;
+    path_ = std::filesystem::temp_directory_path() /
+            ("norvika-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~RunDirectory() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+  void write(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ / name, std::ios::binary) << text;
+  }
+  std::string read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  bool exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+/// The task file's fixed layout: 12 label lines, the hull file name, 6 labels,
+/// length, label, divisions, label, density, 37 labels, the case, its values
+/// (`caseValues` as they stand, one line each), 4 labels, then `equalLine`.
+inline std::string taskText(const std::string& hullName, double length, double divisions,
+                            double density, int caseNumber, const std::vector<std::string>& caseValues,
+                            const std::string& equalLine, const std::string& eol = "\n") {
+  std::ostringstream s;
+  for (int i = 1; i <= 12; ++i) s << "LABEL " << i << eol;
+  s << hullName << eol;
+  for (int i = 14; i <= 19; ++i) s << "LABEL " << i << eol;
+  s << length << eol << "LABEL 21" << eol << divisions << eol << "LABEL 23" << eol << density << eol;
+  for (int i = 25; i <= 61; ++i) s << "LABEL " << i << eol;
+  s << caseNumber << eol;
+  for (const auto& v : caseValues) s << v << eol;
+  for (int i = 0; i < 4; ++i) s << "AFTER CASE " << i << eol;
+  s << equalLine << eol;
+  return s.str();
+}
+
+/// A box barge: `stations` equally spaced stations from 0 to length, each a
+/// rectangle of half-breadth b and height depth; the contours stand at AP and FP.
+inline std::string boxHullText(int stations, double length, double b, double depth) {
+  std::ostringstream s;
+  s << "BOX BARGE\n";
+  for (int i = 0; i < stations; ++i) {
+    s << length * i / (stations - 1) << "\n0, " << b << ", 1\n" << depth << ", " << b << ", 1\n";
+    s << "0, 0, " << (i == stations - 1 ? 9999 : 99) << "\n";
+  }
+  s << "STERN\n0, 0, 1\n" << depth << ", 0, 1\n0, 0, 99\n";
+  s << "BOW\n0, " << length << ", 1\n" << depth << ", " << length << ", 1\n0, 0, 99\n";
+  return s.str();
+}
+
+}  // namespace norvika::testing
