@@ -140,9 +140,12 @@ void balanceDisplacement(RunState& run) {
 
   // The geometry does not change during the search, only the waterline: each
   // station is fitted once.
-  std::vector<StationSpline> splines(static_cast<std::size_t>(run.hull.stationCount) + 1);
+  std::vector<StationSpline> splines;
+  splines.reserve(static_cast<std::size_t>(run.hull.stationCount) + 1);
+  splines.emplace_back(0);
   for (int st = 1; st <= run.hull.stationCount; ++st) {
-    fitStationSpline(st, run.hull, splines[static_cast<std::size_t>(st)]);
+    splines.emplace_back(run.hull.pointCount(st));
+    fitStationSpline(st, run.hull, splines.back());
   }
 
   for (int iteration = 1;; ++iteration) {

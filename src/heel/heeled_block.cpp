@@ -43,8 +43,8 @@ void runHeeledBlock(RunState& run) {
   }
 
   HeeledHullResults ship;
-  integrateHeeledHull(run.stationArea, moments, hull.stationCount, hull.stationX,
-                      heelAngleByStep, run.task.waterDensity, kHeelStep, kWaterlines, ship);
+  integrateHeeledHull(run.stationArea, moments, hull.stationCount, hull.stationX, heelAngleByStep,
+                      run.task.waterDensity, kHeelStep, kWaterlines, ship);
   run.heelLCB = ship.heelLCB;
   run.heelTCB = ship.heelTCB;
 

@@ -8,9 +8,11 @@ namespace norvika {
 /// One curve of the hull as a piecewise cubic of height: node count n, node
 /// heights nodeZ(1..n) and coefficients (coef(1, k) is the offset at nodeZ(k)).
 struct StationSpline {
+  /// Room for curves of up to `capacity` points.
+  explicit StationSpline(int capacity = kMaxRecords) : nodeZ(capacity), coef(capacity) {}
   int n = 0;
-  Table<double> nodeZ{kMaxRecords};
-  SplineCoefficients coef{kMaxRecords};
+  Table<double> nodeZ;
+  SplineCoefficients coef;
 };
 
 /// Fits curve `curve` of the hull (a station, or an end contour) as separate

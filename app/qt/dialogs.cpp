@@ -1,0 +1,126 @@
+#include "qt/dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace norvika {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+}  // namespace
+
+int twipsToPixels(int twips, double dpi) {
+  return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
+}
+
+QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen) {
+  if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return QPoint(twipsToPixels(xTwips, 96.0), twipsToPixels(yTwips, 96.0));
+  const QRect whole = screen->geometry();
+  const QRect area = screen->availableGeometry();
+  QPoint at(whole.left() + twipsToPixels(xTwips, screen->logicalDotsPerInchX()),
+            whole.top() + twipsToPixels(yTwips, screen->logicalDotsPerInchY()));
+  at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
+  at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height())));
+  return at;
+}
+
+InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
+                               const QString& defaultText)
+    : label_(new QLabel(prompt)), edit_(new QLineEdit(defaultText)) {
+  setWindowTitle(title);
+  setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+  label_->setWordWrap(true);
+  label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  label_->setMinimumWidth(360);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label_);
+  layout->addWidget(edit_);
+  layout->addWidget(buttons);
+  edit_->selectAll();
+  edit_->setFocus();
+}
+
+QString InputBoxDialog::prompt() const { return label_->text(); }
+
+void InputBoxDialog::placeAtTwips(int xTwips, int yTwips) {
+  adjustSize();
+  move(boxPosition(xTwips, yTwips, frameGeometry().size().expandedTo(size()), screen()));
+}
+
+QString runInputBox(InputBoxDialog& box) {
+  // Modal for the run, but the drawing windows stay usable for saving and resizing.
+  box.setWindowModality(Qt::WindowModal);
+  box.lineEdit()->selectAll();
+  if (box.exec() != QDialog::Accepted) return QString();
+  return box.lineEdit()->text();
+}
+
+MessageBoxStyle decodeMessageBoxStyle(int style) {
+  using B = QMessageBox;
+  MessageBoxStyle decoded;
+  switch (style & 0x7) {
+    case 1:
+      decoded.buttons = {B::Ok, B::Cancel};
+      break;
+    case 2:
+      decoded.buttons = {B::Abort, B::Retry, B::Ignore};
+      break;
+    case 3:
+      decoded.buttons = {B::Yes, B::No, B::Cancel};
+      break;
+    case 4:
+      decoded.buttons = {B::Yes, B::No};
+      break;
+    case 5:
+      decoded.buttons = {B::Retry, B::Cancel};
+      break;
+    default:
+      decoded.buttons = {B::Ok};
+      break;
+  }
+  switch (style & 0x70) {
+    case 16:
+      decoded.icon = B::Critical;
+      break;
+    case 32:
+      decoded.icon = B::Question;
+      break;
+    case 48:
+      decoded.icon = B::Warning;
+      break;
+    case 64:
+      decoded.icon = B::Information;
+      break;
+    default:
+      decoded.icon = B::NoIcon;
+      break;
+  }
+  const int wanted = (style >> 8) & 0x3;
+  decoded.defaultIndex = wanted < decoded.buttons.size() ? wanted : 0;
+  return decoded;
+}
+
+void configureMessageBox(QMessageBox& box, const QString& text, int style, const QString& title) {
+  const MessageBoxStyle decoded = decodeMessageBoxStyle(style);
+  box.setWindowTitle(title);
+  box.setText(text);
+  box.setIcon(decoded.icon);
+  box.setWindowFlags(box.windowFlags() | Qt::WindowStaysOnTopHint);
+  QMessageBox::StandardButtons all;
+  for (QMessageBox::StandardButton b : decoded.buttons) all |= b;
+  box.setStandardButtons(all);
+  box.setDefaultButton(decoded.buttons[decoded.defaultIndex]);
+}
+
+}  // namespace norvika

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QScreen;
+
+namespace norvika {
+
+/// Pixels for a length in twips (1/1440 inch) at `dpi` logical dots per inch, rounded.
+int twipsToPixels(int twips, double dpi);
+
+/// Where a window of `size` goes when asked for twip position (xTwips, yTwips) from the top-left
+/// corner of `screen` (the primary screen when null): converted with the screen's logical DPI
+/// and moved back inside the screen's available area when it would stick out.
+QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen);
+
+/// The question box of a run: title, prompt, a line edit holding the default text (selected),
+/// OK and Cancel. It stays above the drawing windows.
+class InputBoxDialog : public QDialog {
+ public:
+  InputBoxDialog(const QString& prompt, const QString& title, const QString& defaultText);
+
+  QString prompt() const;
+  QLineEdit* lineEdit() const { return edit_; }
+  /// Places the box at a twip position on the primary screen (see boxPosition).
+  void placeAtTwips(int xTwips, int yTwips);
+
+ private:
+  QLabel* label_;
+  QLineEdit* edit_;
+};
+
+/// Asks modally; the typed text when accepted, an empty text when cancelled or closed.
+QString runInputBox(InputBoxDialog& box);
+
+/// A message box style as the legacy platform decoded it.
+struct MessageBoxStyle {
+  QList<QMessageBox::StandardButton> buttons;  // in display order
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int defaultIndex = 0;  // into buttons
+};
+
+/// Decodes a style value: buttons in the low bits (0 OK, 1 OK/Cancel, 2 Abort/Retry/Ignore,
+/// 3 Yes/No/Cancel, 4 Yes/No, 5 Retry/Cancel), icon in the 16s (16 critical, 32 question,
+/// 48 warning, 64 information), default button in the 256s (first to third).
+MessageBoxStyle decodeMessageBoxStyle(int style);
+
+/// Sets up `box` with the text, title, buttons, icon and default button of `style`.
+void configureMessageBox(QMessageBox& box, const QString& text, int style, const QString& title);
+
+}  // namespace norvika

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include "platform/window.h"
+
+class QScreen;
+
+namespace norvika {
+
+/// A top-level window showing the current frame of one drawing window, scaled to its size.
+/// Its context menu saves the frame as PNG, SVG or PDF.
+class FrameView : public QWidget {
+ public:
+  explicit FrameView(const Window& window);
+
+  const Window& window() const { return window_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  void savePicture();
+
+  const Window& window_;
+};
+
+/// Where a drawing window first appears on a screen with `available` area and `dpi` logical
+/// dots per inch: the report, offsets and graph windows stay clear of the places the run asks
+/// its questions, so a drawing is visible while the user answers about it.
+QRect defaultWindowGeometry(WindowId id, const QRect& available, double dpi);
+
+}  // namespace norvika

@@ -1,0 +1,96 @@
+#include "qt/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <utility>
+
+#include "qt/dialogs.h"
+
+namespace norvika {
+
+namespace {
+// Repainting a large frame costs a few milliseconds; the run draws thousands of lines, so the
+// windows are brought up to date at this interval rather than after every line.
+constexpr qint64 kPumpIntervalMs = 40;
+}  // namespace
+
+QtPlatform::QtPlatform(std::filesystem::path directory) : Platform(std::move(directory)) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1280, 960);
+  const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+  for (int i = 0; i < kWindowCount; ++i) {
+    const auto id = static_cast<WindowId>(i);
+    auto view = std::make_unique<FrameView>(window(id));
+    view->setGeometry(defaultWindowGeometry(id, available, dpi));
+    views_[static_cast<std::size_t>(i)] = std::move(view);
+  }
+  observeWindows(this);
+  sincePump_.start();
+}
+
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::answerAutomatically(std::deque<std::string> answers, int delayMs) {
+  answers_ = std::move(answers);
+  answerDelayMs_ = delayMs;
+}
+
+void QtPlatform::windowShown(const Window& window) {
+  FrameView& v = view(window.id());
+  if (!v.isVisible()) v.show();
+  pumpEvents(true);
+}
+
+void QtPlatform::windowDrawn(const Window& window) {
+  FrameView& v = view(window.id());
+  if (v.isVisible()) v.update();
+  pumpEvents(false);
+}
+
+void QtPlatform::pumpEvents(bool always) {
+  if (!always && sincePump_.elapsed() < kPumpIntervalMs) return;
+  // User input waits for the next box: the run must never be re-entered from a click.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  sincePump_.restart();
+}
+
+std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
+                                 const std::string& defaultText, int xTwips, int yTwips) {
+  for (auto& v : views_) {
+    if (v->isVisible()) v->update();
+  }
+  InputBoxDialog box(QString::fromUtf8(prompt), QString::fromUtf8(title),
+                     QString::fromUtf8(defaultText));
+  box.placeAtTwips(xTwips, yTwips);
+  if (answers_) {
+    QString answer = QString::fromUtf8(defaultText);
+    if (!answers_->empty()) {
+      answer = QString::fromStdString(answers_->front());
+      answers_->pop_front();
+    }
+    QTimer::singleShot(answerDelayMs_, &box, [&box, answer] {
+      box.lineEdit()->setText(answer);
+      box.accept();
+    });
+  }
+  return runInputBox(box).toStdString();
+}
+
+void QtPlatform::messageBox(const std::string& text, int style, const std::string& title) {
+  QMessageBox box;
+  configureMessageBox(box, QString::fromUtf8(text), style, QString::fromUtf8(title));
+  box.setWindowModality(Qt::WindowModal);
+  if (answers_) {
+    QTimer::singleShot(answerDelayMs_, &box, [&box] {
+      if (QAbstractButton* b = box.defaultButton()) b->click();
+    });
+  }
+  box.exec();
+}
+
+}  // namespace norvika

@@ -1,0 +1,122 @@
+#include "render/frame_renderer.h"
+
+#include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace norvika {
+
+namespace {
+
+QColor toQColor(Colour c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+bool finite(double v) { return std::isfinite(v); }
+
+bool sameScale(const UserScale& a, const UserScale& b) {
+  return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+}  // namespace
+
+std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target) {
+  const double width = scale.right - scale.left;
+  const double height = scale.bottom - scale.top;
+  if (!finite(width) || !finite(height) || width == 0.0 || height == 0.0) return std::nullopt;
+  if (target.width() <= 0.0 || target.height() <= 0.0) return std::nullopt;
+  const double unit =
+      std::min(target.width() / std::abs(width), target.height() / std::abs(height));
+  const double sx = width > 0.0 ? unit : -unit;
+  const double sy = height > 0.0 ? unit : -unit;
+  const QPointF centre = target.center();
+  const double midX = 0.5 * (scale.left + scale.right);
+  const double midY = 0.5 * (scale.top + scale.bottom);
+  return QTransform(sx, 0.0, 0.0, sy, centre.x() - sx * midX, centre.y() - sy * midY);
+}
+
+double deviceScaleFactor(const QRectF& target) {
+  return std::min(target.width() / kNominalPictureSize.width(),
+                  target.height() / kNominalPictureSize.height());
+}
+
+QString fontFamilyFor(const std::string& fontName) {
+  const QString name = QString::fromStdString(fontName).trimmed();
+  if (name.isEmpty() || name.compare("Arial", Qt::CaseInsensitive) == 0 ||
+      name.compare("MS Sans Serif", Qt::CaseInsensitive) == 0) {
+    return QStringLiteral("Liberation Sans");
+  }
+  if (name.compare("Times New Roman", Qt::CaseInsensitive) == 0) {
+    return QStringLiteral("Liberation Serif");
+  }
+  if (name.compare("Courier New", Qt::CaseInsensitive) == 0) {
+    return QStringLiteral("Liberation Mono");
+  }
+  return name;
+}
+
+void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
+  painter.save();
+  painter.setClipRect(target);
+  painter.fillRect(target, Qt::white);
+  painter.setRenderHint(QPainter::Antialiasing, true);
+  painter.setRenderHint(QPainter::TextAntialiasing, true);
+  painter.setBrush(Qt::NoBrush);
+
+  const double factor = deviceScaleFactor(target);
+  // Fonts are sized in points on the device's own resolution, so a frame keeps its
+  // proportions on a screen, in an image, in SVG and in PDF alike.
+  const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
+
+  UserScale lastScale;
+  std::optional<QTransform> map;
+  bool haveMap = false;
+  for (const Primitive& p : frame.items) {
+    if (!haveMap || !sameScale(p.scale, lastScale)) {
+      map = userToDevice(p.scale, target);
+      lastScale = p.scale;
+      haveMap = true;
+    }
+    if (!map) continue;
+    if (!finite(p.x1) || !finite(p.y1)) continue;
+    const QColor colour = toQColor(p.colour);
+    const QPointF at = map->map(QPointF(p.x1, p.y1));
+    switch (p.kind) {
+      case PrimitiveKind::Line:
+      case PrimitiveKind::Circle: {
+        QPen pen(colour);
+        pen.setWidthF(std::max(1.0, std::max(1, p.drawWidth) * factor));
+        pen.setCapStyle(Qt::RoundCap);
+        pen.setJoinStyle(Qt::RoundJoin);
+        painter.setPen(pen);
+        if (p.kind == PrimitiveKind::Line) {
+          if (!finite(p.x2) || !finite(p.y2)) break;
+          painter.drawLine(at, map->map(QPointF(p.x2, p.y2)));
+        } else {
+          if (!finite(p.radius)) break;
+          const double r = std::abs(p.radius) * std::abs(map->m11());
+          painter.drawEllipse(at, r, r);
+        }
+        break;
+      }
+      case PrimitiveKind::Text: {
+        const double pixels = (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * factor;
+        if (pixels <= 0.0) break;
+        QFont font(fontFamilyFor(p.fontName));
+        font.setPointSizeF(pixels * 72.0 / deviceDpi);
+        font.setStyleStrategy(QFont::PreferAntialias);
+        painter.setFont(font);
+        painter.setPen(colour);
+        const QFontMetricsF metrics(font, painter.device());
+        painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), QString::fromUtf8(p.text));
+        break;
+      }
+    }
+  }
+  painter.restore();
+}
+
+}  // namespace norvika

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QTransform>
+#include <optional>
+#include <string>
+
+#include "platform/window.h"
+
+class QPainter;
+
+namespace norvika {
+
+/// Resolution at which pen widths (pixels) and font sizes (points) of a frame are meant.
+inline constexpr double kNominalDpi = 96.0;
+/// The picture size, in pixels at the nominal resolution, at which pens and fonts have their
+/// nominal size; larger or smaller targets scale them along.
+inline constexpr QSizeF kNominalPictureSize{960.0, 720.0};
+
+/// Maps user coordinates of `scale` into `target` (device units): the user rectangle keeps
+/// its own aspect ratio (one user unit is as long across as up) and is centred; y grows
+/// upward when top > bottom, x grows leftward when left > right. Empty when the scale has no
+/// extent in either direction or is not finite.
+std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target);
+
+/// How many device units one nominal pixel takes in `target`.
+double deviceScaleFactor(const QRectF& target);
+
+/// The installed family drawn for a font name of the drawings (Arial and Times New Roman
+/// become their metric-compatible Liberation families).
+QString fontFamilyFor(const std::string& fontName);
+
+/// Paints `frame` into `target` of the painter's device: white background, antialiased,
+/// clipped to `target`. Primitives whose scale has no extent are left out.
+void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target);
+
+}  // namespace norvika

@@ -1,0 +1,103 @@
+#include "render/picture_files.h"
+
+#include <QFile>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include "render/frame_renderer.h"
+
+namespace norvika {
+
+namespace {
+
+bool canWrite(const QString& name) {
+  QFile probe(name);
+  if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  probe.close();
+  return true;
+}
+
+}  // namespace
+
+QString toQString(const std::filesystem::path& path) {
+  return QString::fromStdString(path.string());
+}
+
+QPageLayout framePageLayout() {
+  return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(12, 12, 12, 12),
+                     QPageLayout::Millimeter);
+}
+
+bool saveFramePng(const Frame& frame, const std::filesystem::path& file, QSize size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    renderFrame(painter, frame, QRectF(QPointF(0, 0), QSizeF(size)));
+  }
+  return image.save(toQString(file), "PNG");
+}
+
+bool saveFrameSvg(const Frame& frame, const std::filesystem::path& file, QSize size) {
+  const QString name = toQString(file);
+  // QSvgGenerator reports nothing when it cannot open its file.
+  if (!canWrite(name)) return false;
+  QSvgGenerator svg;
+  svg.setFileName(name);
+  svg.setSize(size);
+  svg.setViewBox(QRect(QPoint(0, 0), size));
+  svg.setTitle(QStringLiteral("Norvika"));
+  QPainter painter;
+  if (!painter.begin(&svg)) return false;
+  renderFrame(painter, frame, QRectF(QPointF(0, 0), QSizeF(size)));
+  return painter.end();
+}
+
+void paintFramePage(QPainter& painter, QPdfWriter& writer, const Frame& frame,
+                    const QString& caption) {
+  const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPointSizeF(12.0);
+  painter.setFont(font);
+  painter.setPen(Qt::black);
+  const QFontMetricsF metrics(font, &writer);
+  painter.drawText(QPointF(page.left(), page.top() + metrics.ascent()), caption);
+  const double gap = metrics.height() * 0.6;
+  QRectF drawing = page.adjusted(0, metrics.height() + gap, 0, 0);
+  renderFrame(painter, frame, drawing);
+  QPen border(QColor(160, 160, 160));
+  border.setWidthF(writer.resolution() / 96.0);
+  painter.setPen(border);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(drawing);
+}
+
+bool saveFramePdf(const Frame& frame, const std::filesystem::path& file, const QString& caption) {
+  const QString name = toQString(file);
+  if (!canWrite(name)) return false;
+  QPdfWriter writer(name);
+  writer.setResolution(kPdfResolution);
+  writer.setPageLayout(framePageLayout());
+  writer.setCreator(QStringLiteral("Norvika " NORVIKA_VERSION));
+  writer.setTitle(caption);
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  paintFramePage(painter, writer, frame, caption);
+  return painter.end();
+}
+
+bool saveFrame(const Frame& frame, const std::filesystem::path& file, const QString& caption) {
+  const QString extension = QString::fromStdString(file.extension().string()).toLower();
+  if (extension == QLatin1String(".png")) return saveFramePng(frame, file);
+  if (extension == QLatin1String(".svg")) return saveFrameSvg(frame, file);
+  if (extension == QLatin1String(".pdf")) return saveFramePdf(frame, file, caption);
+  return false;
+}
+
+}  // namespace norvika

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <filesystem>
+
+#include "platform/window.h"
+
+class QPageLayout;
+class QPainter;
+class QPdfWriter;
+
+namespace norvika {
+
+/// The pixel size of saved pictures unless a caller asks for another one.
+inline constexpr QSize kPictureSize{1440, 1080};
+
+/// Writes `frame` as a PNG image of `size` pixels; false when the file cannot be written.
+bool saveFramePng(const Frame& frame, const std::filesystem::path& file, QSize size = kPictureSize);
+/// Writes `frame` as an SVG drawing of `size` pixels; false when the file cannot be written.
+bool saveFrameSvg(const Frame& frame, const std::filesystem::path& file, QSize size = kPictureSize);
+/// Writes `frame` as a one-page landscape PDF with `caption` above the drawing; false when the
+/// file cannot be written.
+bool saveFramePdf(const Frame& frame, const std::filesystem::path& file, const QString& caption);
+/// Writes `frame` in the format its extension names (.png, .svg, .pdf, any case); false for
+/// another extension or when the file cannot be written.
+bool saveFrame(const Frame& frame, const std::filesystem::path& file, const QString& caption);
+
+/// Device pixels per inch of the PDF files written here.
+inline constexpr int kPdfResolution = 300;
+
+/// A4 landscape with 12 mm margins: the page of a drawing in a PDF.
+QPageLayout framePageLayout();
+
+/// Paints one landscape page of a PDF: `caption` on top, `frame` in the rest of the page.
+void paintFramePage(QPainter& painter, QPdfWriter& writer, const Frame& frame,
+                    const QString& caption);
+
+/// A path as Qt wants it (UTF-8 file names).
+QString toQString(const std::filesystem::path& path);
+
+}  // namespace norvika

@@ -1,0 +1,45 @@
+#include "render/picture_saver.h"
+
+#include <cstdio>
+#include <system_error>
+#include <utility>
+
+#include "render/picture_files.h"
+
+namespace norvika {
+
+void FrameNumbering::drawn(const Window& window) {
+  int& pending = pending_[static_cast<int>(window.id())];
+  if (pending == 0 && !window.currentFrame().items.empty()) pending = ++last_;
+}
+
+int FrameNumbering::finished(const Window& window) {
+  int& pending = pending_[static_cast<int>(window.id())];
+  const int number = pending != 0 ? pending : ++last_;
+  pending = 0;
+  return number;
+}
+
+std::string pictureStem(int number, WindowId id) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "%02d-", number);
+  return prefix + std::string(windowSlug(id));
+}
+
+PictureSaver::PictureSaver(std::filesystem::path directory) : directory_(std::move(directory)) {
+  std::error_code ignored;
+  std::filesystem::create_directories(directory_, ignored);
+}
+
+void PictureSaver::windowDrawn(const Window& window) { numbering_.drawn(window); }
+
+void PictureSaver::frameFinished(const Window& window, const Frame& frame) {
+  ++count_;
+  const std::string stem = pictureStem(numbering_.finished(window), window.id());
+  const std::filesystem::path png = directory_ / (stem + ".png");
+  const std::filesystem::path svg = directory_ / (stem + ".svg");
+  if (!saveFramePng(frame, png)) failures_.push_back(png);
+  if (!saveFrameSvg(frame, svg)) failures_.push_back(svg);
+}
+
+}  // namespace norvika

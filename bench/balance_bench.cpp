@@ -1,0 +1,78 @@
+// Cost of the draft search: one evaluation of a waterline (every station fitted
+// and integrated) and a whole trochoidal-wave search, without any drawing
+// beyond the status lines recorded in memory.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "driver/displacement_balance.h"
+#include "driver/run_state.h"
+#include "platform/recording_platform.h"
+
+namespace norvika {
+namespace {
+
+// A fine-lined hull: `stations` stations of `points` points each, a U section
+// widening from the keel, the beam falling off towards the ends.
+void buildHull(HullModel& hull, int stations, int points) {
+  const double length = 150.0, depth = 14.0;
+  hull.stationCount = stations;
+  for (int i = 1; i <= stations; ++i) {
+    const double x = length * (i - 1) / (stations - 1);
+    const double beam = 11.0 * (1.0 - std::pow(2.0 * x / length - 1.0, 4)) + 0.2;
+    hull.stationX(i) = x;
+    for (int j = 1; j <= points; ++j) {
+      const double z = depth * (j - 1) / (points - 1);
+      hull.pointZ(i, j) = z;
+      hull.pointY(i, j) = beam * std::pow(z / depth, 0.3);
+      hull.pointCode(i, j) = 1;
+    }
+    hull.pointCount(i) = points;
+  }
+  for (int c : {stations + 1, stations + 2}) {
+    hull.pointZ(c, 1) = 0;
+    hull.pointZ(c, 2) = depth;
+    hull.pointY(c, 1) = hull.pointY(c, 2) = c == stations + 1 ? 0.0 : length;
+    hull.pointCount(c) = 2;
+  }
+  computeHullExtents(hull);
+}
+
+void setTask(TaskParameters& task, int caseNumber) {
+  task.shipLength = 150.0;
+  task.waterDensity = 1.025;
+  task.caseNumber = caseNumber;
+  task.requiredDisplacement = 20000.0;
+  task.initialDraft = 5.0;
+  task.waveHeight = 7.5;
+  task.waveLengthRatio = 1.0;
+  task.forwardDraft = task.aftDraft = 7.0;
+}
+
+void BM_OneEvaluation(benchmark::State& state) {
+  RecordingPlatform platform;
+  RunState run(platform);
+  buildHull(run.hull, static_cast<int>(state.range(0)), 50);
+  setTask(run.task, 6);
+  for (auto _ : state) {
+    balanceDisplacement(run);
+    benchmark::DoNotOptimize(run.displacementTable(1));
+  }
+}
+BENCHMARK(BM_OneEvaluation)->Arg(21)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+void BM_TrochoidCrestSearch(benchmark::State& state) {
+  RecordingPlatform platform;
+  RunState run(platform);
+  buildHull(run.hull, static_cast<int>(state.range(0)), 50);
+  setTask(run.task, 2);
+  for (auto _ : state) {
+    balanceDisplacement(run);  // starts afresh from the initial draft each time
+    benchmark::DoNotOptimize(run.meanDraft);
+  }
+}
+BENCHMARK(BM_TrochoidCrestSearch)->Arg(21)->Arg(100)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace norvika
