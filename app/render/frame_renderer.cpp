@@ -23,15 +23,21 @@ bool sameScale(const UserScale& a, const UserScale& b) {
 
 }  // namespace
 
-std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target) {
+bool keepsTrueShape(WindowId window) {
+  return window == WindowId::Report || window == WindowId::Stability;
+}
+
+std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target,
+                                       bool trueShape) {
   const double width = scale.right - scale.left;
   const double height = scale.bottom - scale.top;
   if (!finite(width) || !finite(height) || width == 0.0 || height == 0.0) return std::nullopt;
   if (target.width() <= 0.0 || target.height() <= 0.0) return std::nullopt;
-  const double unit =
-      std::min(target.width() / std::abs(width), target.height() / std::abs(height));
-  const double sx = width > 0.0 ? unit : -unit;
-  const double sy = height > 0.0 ? unit : -unit;
+  double unitX = target.width() / std::abs(width);
+  double unitY = target.height() / std::abs(height);
+  if (trueShape) unitX = unitY = std::min(unitX, unitY);
+  const double sx = width > 0.0 ? unitX : -unitX;
+  const double sy = height > 0.0 ? unitY : -unitY;
   const QPointF centre = target.center();
   const double midX = 0.5 * (scale.left + scale.right);
   const double midY = 0.5 * (scale.top + scale.bottom);
@@ -76,7 +82,7 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
   bool haveMap = false;
   for (const Primitive& p : frame.items) {
     if (!haveMap || !sameScale(p.scale, lastScale)) {
-      map = userToDevice(p.scale, target);
+      map = userToDevice(p.scale, target, keepsTrueShape(frame.window));
       lastScale = p.scale;
       haveMap = true;
     }
@@ -97,6 +103,7 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
           painter.drawLine(at, map->map(QPointF(p.x2, p.y2)));
         } else {
           if (!finite(p.radius)) break;
+          // The radius is measured in horizontal units, and a circle stays round.
           const double r = std::abs(p.radius) * std::abs(map->m11());
           painter.drawEllipse(at, r, r);
         }

@@ -19,11 +19,17 @@ inline constexpr double kNominalDpi = 96.0;
 /// nominal size; larger or smaller targets scale them along.
 inline constexpr QSizeF kNominalPictureSize{960.0, 720.0};
 
-/// Maps user coordinates of `scale` into `target` (device units): the user rectangle keeps
-/// its own aspect ratio (one user unit is as long across as up) and is centred; y grows
-/// upward when top > bottom, x grows leftward when left > right. Empty when the scale has no
-/// extent in either direction or is not finite.
-std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target);
+/// Maps user coordinates of `scale` into `target` (device units); y grows upward when
+/// top > bottom, x grows leftward when left > right. With `trueShape` one user unit is as long
+/// across as up and the user rectangle is centred; otherwise it fills the target, as a window's
+/// scale fills its client area. Empty when the scale has no extent or is not finite.
+std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target,
+                                       bool trueShape = true);
+
+/// Whether a window's drawings keep their true shape: the sections of the body plan and of
+/// the heeled ship do; the graphs and the ship's profile fill their window, the profile's
+/// heights exaggerated as profiles usually are.
+bool keepsTrueShape(WindowId window);
 
 /// How many device units one nominal pixel takes in `target`.
 double deviceScaleFactor(const QRectF& target);

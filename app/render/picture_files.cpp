@@ -34,7 +34,13 @@ QPageLayout framePageLayout() {
                      QPageLayout::Millimeter);
 }
 
+QSize pictureSizeFor(WindowId window) {
+  if (window == WindowId::ShipPosition || window == WindowId::Offsets) return QSize(1600, 800);
+  return kPictureSize;
+}
+
 bool saveFramePng(const Frame& frame, const std::filesystem::path& file, QSize size) {
+  if (size.isEmpty()) size = pictureSizeFor(frame.window);
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);
   {
@@ -45,6 +51,7 @@ bool saveFramePng(const Frame& frame, const std::filesystem::path& file, QSize s
 }
 
 bool saveFrameSvg(const Frame& frame, const std::filesystem::path& file, QSize size) {
+  if (size.isEmpty()) size = pictureSizeFor(frame.window);
   const QString name = toQString(file);
   // QSvgGenerator reports nothing when it cannot open its file.
   if (!canWrite(name)) return false;

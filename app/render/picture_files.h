@@ -12,13 +12,18 @@ class QPdfWriter;
 
 namespace norvika {
 
-/// The pixel size of saved pictures unless a caller asks for another one.
+/// The pixel size of saved pictures of the sections and the graphs.
 inline constexpr QSize kPictureSize{1440, 1080};
 
-/// Writes `frame` as a PNG image of `size` pixels; false when the file cannot be written.
-bool saveFramePng(const Frame& frame, const std::filesystem::path& file, QSize size = kPictureSize);
-/// Writes `frame` as an SVG drawing of `size` pixels; false when the file cannot be written.
-bool saveFrameSvg(const Frame& frame, const std::filesystem::path& file, QSize size = kPictureSize);
+/// The pixel size of a window's saved pictures: the ship's profiles are wide.
+QSize pictureSizeFor(WindowId window);
+
+/// Writes `frame` as a PNG image of `size` pixels (its window's size when empty); false when
+/// the file cannot be written.
+bool saveFramePng(const Frame& frame, const std::filesystem::path& file, QSize size = QSize());
+/// Writes `frame` as an SVG drawing of `size` pixels (its window's size when empty); false
+/// when the file cannot be written.
+bool saveFrameSvg(const Frame& frame, const std::filesystem::path& file, QSize size = QSize());
 /// Writes `frame` as a one-page landscape PDF with `caption` above the drawing; false when the
 /// file cannot be written.
 bool saveFramePdf(const Frame& frame, const std::filesystem::path& file, const QString& caption);

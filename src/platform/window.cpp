@@ -43,7 +43,7 @@ void Window::show() {
 
 void Window::cls() {
   finishFrame();
-  frame_ = Frame{};
+  frame_ = Frame{id_, {}};
   notify([this](WindowObserver& o) { o.windowDrawn(*this); });
 }
 
@@ -51,7 +51,7 @@ void Window::finishFrame() {
   if (frame_.items.empty()) return;
   finished_.push_back(frame_);
   notify([this](WindowObserver& o) { o.frameFinished(*this, frame_); });
-  frame_ = Frame{};
+  frame_ = Frame{id_, {}};
 }
 
 void Window::scale(double left, double top, double right, double bottom) {

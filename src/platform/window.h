@@ -42,6 +42,7 @@ struct Primitive {
 
 /// What was drawn on a window between two clears.
 struct Frame {
+  WindowId window = WindowId::Report;
   std::vector<Primitive> items;
 };
 
@@ -62,7 +63,7 @@ class WindowObserver {
 /// Coordinates are user coordinates of the scale in force.
 class Window {
  public:
-  explicit Window(WindowId id) : id_(id) {}
+  explicit Window(WindowId id) : id_(id) { frame_.window = id; }
 
   WindowId id() const { return id_; }
   void addObserver(WindowObserver* observer) { observers_.push_back(observer); }

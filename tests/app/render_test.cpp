@@ -137,6 +137,27 @@ TEST(FrameRenderer, UserToDeviceKeepsAspectAndRejectsEmptyScales) {
   EXPECT_EQ(inkedPixels(render(w.currentFrame(), {100, 100}), QRect(0, 0, 100, 100)), 0);
 }
 
+TEST(FrameRenderer, GraphsAndProfilesFillTheirWindowSectionsKeepTheirShape) {
+  // The profile's scale, 1.6 L across and 1.5 D up, fills a wide picture: a line along the
+  // deck at D runs from one fifth of the height...
+  const UserScale profile{-30, 12.5, 130, -2.5};  // L = 100, D = 10
+  for (WindowId id : {WindowId::Graph, WindowId::ShipPosition, WindowId::Offsets}) {
+    Window w(id);
+    w.scale(profile.left, profile.top, profile.right, profile.bottom);
+    w.drawWidth(3);
+    w.line(0, 10, 100, 10, qbColor(12));
+    const QImage image = render(w.currentFrame(), {1600, 800});
+    const int y = static_cast<int>(800 * (12.5 - 10) / 15);  // 133
+    EXPECT_TRUE(colourNear(image, QPoint(800, y), QColor(255, 0, 0))) << windowSlug(id);
+    EXPECT_TRUE(colourNear(image, QPoint(1600 * 30 / 160 + 5, y), QColor(255, 0, 0)));
+    EXPECT_TRUE(keepsTrueShape(WindowId::Report) && keepsTrueShape(WindowId::Stability));
+  }
+  // ... while a section window keeps one metre as long across as up.
+  const auto map = userToDevice(profile, QRectF(0, 0, 1600, 800), keepsTrueShape(WindowId::Stability));
+  ASSERT_TRUE(map.has_value());
+  EXPECT_DOUBLE_EQ(std::abs(map->m11()), std::abs(map->m22()));
+}
+
 TEST(FrameRenderer, PenAndFontGrowWithThePicture) {
   Window w(WindowId::Graph);
   w.scale(0, 10, 10, 0);
