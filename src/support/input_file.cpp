@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 #include "platform/platform.h"
 
@@ -75,17 +74,18 @@ InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
     throw ProgramEnd(ExitReason::InputError,
                      displayName_ + " BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): " + path.string());
   }
-  if (std::filesystem::file_size(path, error) > kLargestFileSize || error) {
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error || size > kLargestFileSize) {
     throw ProgramEnd(ExitReason::InputError,
                      displayName_ + " DOSYASI COK BUYUK (EN FAZLA 64 MB): " + path.string());
   }
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  // One read of the known size: a stream copy grows its buffer step by step,
+  // which shows on a file of a few megabytes.
+  content_.resize(static_cast<std::size_t>(size));
+  if (!in || !in.read(content_.data(), static_cast<std::streamsize>(size))) {
     throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI OKUNAMADI: " + path.string());
   }
-  std::ostringstream buffer;
-  buffer << in.rdbuf();
-  content_ = buffer.str();
 }
 
 void InputFile::reject(const std::string& text, int atLine) const {
@@ -129,7 +129,7 @@ double InputFile::toNumber(const std::string& field, const std::string& what, in
   return value;
 }
 
-double InputFile::readValue(const std::string& what) {
+void InputFile::skipToField(const std::string& what) {
   while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
     if (atLineEnd()) {
       consumeLineEnd();
@@ -138,6 +138,10 @@ double InputFile::readValue(const std::string& what) {
     }
   }
   if (atEnd()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+}
+
+double InputFile::readValue(const std::string& what) {
+  skipToField(what);
   const int fieldLine = line_;
   const std::size_t start = position_;
   while (!atEnd() && !atLineEnd() && content_[position_] != ',') ++position_;
@@ -155,14 +159,7 @@ double InputFile::readValue(const std::string& what) {
 }
 
 double InputFile::readField(const std::string& what) {
-  while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
-    if (atLineEnd()) {
-      consumeLineEnd();
-    } else {
-      ++position_;
-    }
-  }
-  if (atEnd()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  skipToField(what);
   const int fieldLine = line_;
   const std::size_t start = position_;
   while (!atEnd() && !atLineEnd() && content_[position_] != ',' && !isBlank(content_[position_])) {
@@ -171,6 +168,7 @@ double InputFile::readField(const std::string& what) {
   const std::string field = content_.substr(start, position_ - start);
   lastLine_ = fieldLine;
   lastText_ = field;
+  // The blanks after a field, and one comma or line end, belong to it.
   while (!atEnd() && isBlank(content_[position_])) ++position_;
   if (!atEnd()) {
     if (content_[position_] == ',') {

@@ -39,6 +39,8 @@ class InputFile {
   bool atEnd() const { return position_ >= content_.size(); }
   bool atLineEnd() const;
   void consumeLineEnd();
+  /// Skips blanks and line ends up to the next field; the end of the file there is an error.
+  void skipToField(const std::string& what);
   double toNumber(const std::string& field, const std::string& what, int fieldLine) const;
 
   std::string content_;
