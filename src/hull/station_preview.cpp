@@ -8,6 +8,7 @@
 #include "platform/colour.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "plots/sampled_section.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -83,22 +84,12 @@ void fillLevelGrid(const HullModel& hull, int station, StationLevels& levels) {
 }
 
 void drawSection(Window& window, const StationSpline& spline, double topOffset, double step) {
-  const int n = spline.n;
   const Colour curve = qbColor(13);
-  double z0 = spline.nodeZ(1);
-  double y0 = spline.coef(1, 1);
-  forEachCurveSample(spline.nodeZ(1), spline.nodeZ(n), step, [&](double z) {
-    double y = y0;
-    evaluateSpline(n, z, y, spline.nodeZ, spline.coef);
-    window.line(y0, z0, y, z, curve);
-    window.line(-y0, z0, -y, z, curve);
-    z0 = z;
-    y0 = y;
-  });
+  const SectionPoint last = drawSampledSection(window, spline, step, curve);
   // Close the curve to the top node, then the deck across the centre line.
-  const double zTop = spline.nodeZ(n);
-  window.line(topOffset, zTop, y0, z0, curve);
-  window.line(-topOffset, zTop, -y0, z0, curve);
+  const double zTop = spline.nodeZ(spline.n);
+  window.line(topOffset, zTop, last.y, last.z, curve);
+  window.line(-topOffset, zTop, -last.y, last.z, curve);
   window.line(topOffset, zTop, -topOffset, zTop, qbColor(9));
 }
 

@@ -3,6 +3,7 @@
 #include "platform/colour.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "plots/sampled_section.h"
 
 namespace norvika {
 
@@ -15,18 +16,9 @@ void drawStationSection(Window& window, const StationSpline& spline, double h) {
   const Colour curve = qbColor(13);
   const Colour point = qbColor(12);
 
-  double z0 = spline.nodeZ(1);
-  double y0 = spline.coef(1, 1);
   // The piece above the last sample is left undrawn; the top line below
   // still joins the top nodes.
-  forEachCurveSample(spline.nodeZ(1), spline.nodeZ(n), h, [&](double z) {
-    double y = y0;
-    evaluateSpline(n, z, y, spline.nodeZ, spline.coef);
-    window.line(y0, z0, y, z, curve);
-    window.line(-y0, z0, -y, z, curve);
-    z0 = z;
-    y0 = y;
-  });
+  drawSampledSection(window, spline, h, curve);
   window.line(spline.coef(1, n), spline.nodeZ(n), -spline.coef(1, n), spline.nodeZ(n), curve);
 
   for (int k = 1; k <= n; ++k) {
