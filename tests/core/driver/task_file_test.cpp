@@ -15,7 +15,14 @@ TaskParameters readFrom(const RunDirectory& dir) { return readTaskFile(dir.path(
 
 TEST(TaskFile, CaseValuesOnOneLineOrOnTheirOwnGiveTheSameParameters) {
   RunDirectory together, apart;
-  together.write("Norvika.TSK", taskText("  HULL.DAT  ", 100, 20, 1.025, 1, {"5000, 4.5"}, "11, 0, 100"));
+  // Labels are counted, not read: blank ones and ones that look like numbers count the same.
+  std::string withBlankLabels =
+      taskText("  HULL.DAT  ", 100, 20, 1.025, 1, {"5000, 4.5"}, "11, 0, 100");
+  for (const char* label : {"LABEL 5\n", "LABEL 30\n", "AFTER CASE 2\n"}) {
+    withBlankLabels.replace(withBlankLabels.find(label), std::string(label).size(), "\n");
+  }
+  withBlankLabels.replace(withBlankLabels.find("LABEL 40"), 8, "12345");
+  together.write("Norvika.TSK", withBlankLabels);
   apart.write("Norvika.TSK",
               taskText("HULL.DAT", 100, 20, 1.025, 1, {"5000", "4.5"}, "11, 0, 100", "\r\n"));
   for (const RunDirectory* dir : {&together, &apart}) {
