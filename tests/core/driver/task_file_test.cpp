@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "platform/platform.h"
 #include "run_files.h"
 
@@ -16,12 +18,15 @@ TaskParameters readFrom(const RunDirectory& dir) { return readTaskFile(dir.path(
 TEST(TaskFile, CaseValuesOnOneLineOrOnTheirOwnGiveTheSameParameters) {
   RunDirectory together, apart;
   // Labels are counted, not read: blank ones and ones that look like numbers count the same.
-  std::string withBlankLabels =
-      taskText("  HULL.DAT  ", 100, 20, 1.025, 1, {"5000, 4.5"}, "11, 0, 100");
-  for (const char* label : {"LABEL 5\n", "LABEL 30\n", "AFTER CASE 2\n"}) {
-    withBlankLabels.replace(withBlankLabels.find(label), std::string(label).size(), "\n");
+  std::istringstream layout(taskText("  HULL.DAT  ", 100, 20, 1.025, 1, {"5000, 4.5"}, "11, 0, 100"));
+  std::string withBlankLabels;
+  int lineNumber = 0;
+  for (std::string line; std::getline(layout, line);) {
+    ++lineNumber;
+    if (lineNumber == 5 || lineNumber == 30 || lineNumber == 65) line.clear();
+    if (lineNumber == 40) line = "12345";
+    withBlankLabels += line + "\n";
   }
-  withBlankLabels.replace(withBlankLabels.find("LABEL 40"), 8, "12345");
   together.write("Norvika.TSK", withBlankLabels);
   apart.write("Norvika.TSK",
               taskText("HULL.DAT", 100, 20, 1.025, 1, {"5000", "4.5"}, "11, 0, 100", "\r\n"));
