@@ -82,15 +82,18 @@ QRect defaultWindowGeometry(WindowId id, const QRect& available, double dpi) {
     case WindowId::Report:
       rect = QRect(left, top, columnWidth, halfHeight);
       break;
-    case WindowId::Offsets: {
-      // Its question comes higher up the screen than the others.
-      const int above = twipsToPixels(kOffsetsQuestionTopTwips, dpi) - 8;
-      rect = QRect(left, top, columnWidth, std::max(kMinimumHeight, std::min(halfHeight, above)));
-      break;
-    }
     case WindowId::Graph:
       rect = QRect(left, top + halfHeight, columnWidth, halfHeight);
       break;
+    case WindowId::Offsets: {
+      // Below the report, so the displacement lines stay in sight while the waterline is
+      // checked, and below that check's own question.
+      const int below = std::max(top + halfHeight,
+                                 twipsToPixels(kOffsetsQuestionTopTwips, dpi) + kBoxHeight + 8);
+      rect = QRect(left, below, columnWidth,
+                   std::max(kMinimumHeight, available.bottom() + 1 - below));
+      break;
+    }
     case WindowId::Stability:
       rect = QRect(left, top + halfHeight + halfHeight / 8, columnWidth,
                    available.height() - halfHeight - halfHeight / 8);

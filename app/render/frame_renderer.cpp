@@ -110,7 +110,10 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
         break;
       }
       case PrimitiveKind::Text: {
-        const double pixels = (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * factor;
+        // Text grows with a large picture but never shrinks below its point size, so that
+        // captions stay readable in a small window.
+        const double pixels =
+            (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * std::max(1.0, factor);
         if (pixels <= 0.0) break;
         QFont font(fontFamilyFor(p.fontName));
         font.setPointSizeF(pixels * 72.0 / deviceDpi);

@@ -137,6 +137,9 @@ TEST(DrawingWindows, DefaultPlacesLeaveTheirQuestionsFree) {
       EXPECT_GE(rect.width(), 320) << i;
       EXPECT_GE(rect.height(), 240) << i;
     }
+    // The report's displacement lines stay in sight while the waterline is checked.
+    EXPECT_FALSE(defaultWindowGeometry(WindowId::Offsets, screen, 96.0)
+                     .intersects(defaultWindowGeometry(WindowId::Report, screen, 96.0)));
     for (const Question& q : questions) {
       const QRect box(twipsToPixels(q.xTwips, 96.0), twipsToPixels(q.yTwips, 96.0), 440, 160);
       EXPECT_FALSE(defaultWindowGeometry(q.window, screen, 96.0).intersects(box))
