@@ -94,7 +94,6 @@ void writeCentreOfBuoyancy(ResultFile& file, const RunState& run) {
 }
 
 void writeEqualSpacedBlock(ResultFile& file, RunState& run) {
-  resampleEqualSpacing(run);
   const EqualSpacedValues& eq = run.equalSpaced;
   const int n = run.task.equalPointCount;
   file.blank(2);
@@ -124,6 +123,9 @@ void writeResultsReport(RunState& run) {
   const HullModel& hull = run.hull;
   const int c = task.caseNumber;
   const double displacement = run.displacementTable(1);
+  // Worked out before the report is opened: a stop in the correction must not
+  // leave half a report in place of an earlier one.
+  if (task.equalPointCount != 0) resampleEqualSpacing(run);
   ResultFile file(task.directoryPrefix + "Norvika.SON");
 
   file.line();

@@ -72,6 +72,7 @@ void readCaseValues(InputFile& file, TaskParameters& task) {
 void readEqualSpacing(InputFile& file, TaskParameters& task) {
   task.equalPointCount = file.readWholeValue("ESIT ARALIKLI NOKTA SAYISI", -32768, 32767);
   const int countLine = file.lastLine();
+  task.equalLine = countLine;
   task.equalStart = file.readValue("ESIT ARALIKLI ILK NOKTA");
   task.equalEnd = file.readValue("ESIT ARALIKLI SON NOKTA");
   const int n = task.equalPointCount;

@@ -34,6 +34,7 @@ struct TaskParameters {
   int equalPointCount = 0;
   double equalStart = 0.0;
   double equalEnd = 0.0;
+  int equalLine = 0;  // line of the task file that holds the three values above
   /// Run directory followed by the path separator; every file is opened under it.
   std::string directoryPrefix;
 };

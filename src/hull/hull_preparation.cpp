@@ -17,7 +17,8 @@ void readHullGeometry(Platform& platform, const TaskParameters& task, HullModel&
   // off the ship could never be corrected to the displacement.
   if (!equalRangeMeetsStations(task, hull)) {
     throw ProgramEnd(ExitReason::InputError,
-                     "Norvika.TSK: ESIT ARALIKLI NOKTALAR (" + formatFixed(task.equalStart, 1, 3) +
+                     "Norvika.TSK " + std::to_string(task.equalLine) +
+                         ". SATIR: ESIT ARALIKLI NOKTALAR (" + formatFixed(task.equalStart, 1, 3) +
                          " - " + formatFixed(task.equalEnd, 1, 3) +
                          " m) POSTALARIN DISINDA KALIYOR; POSTALAR " +
                          formatFixed(hull.stationX(1), 1, 3) + " - " +

@@ -153,7 +153,7 @@ TEST(ResultsReport, EqualPointsOffTheShipAreRejectedBeforeAnyQuestion) {
   const ProgramEnd end = runIn(platform);
   EXPECT_EQ(end.reason(), ExitReason::InputError);
   EXPECT_EQ(end.message(),
-            "Norvika.TSK: ESIT ARALIKLI NOKTALAR (20.000 - 30.000 m) POSTALARIN DISINDA KALIYOR; POSTALAR "
+            "Norvika.TSK 69. SATIR: ESIT ARALIKLI NOKTALAR (20.000 - 30.000 m) POSTALARIN DISINDA KALIYOR; POSTALAR "
             "0.000 - 10.000 m ARASINDA. ARALIGI DUZELTIN");
   EXPECT_TRUE(platform.questions().empty());
   EXPECT_FALSE(dir.exists("Norvika.SON"));

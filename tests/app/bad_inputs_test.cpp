@@ -1,0 +1,124 @@
+// Every input of the corpus under tests/inputs/bad runs through the program in
+// batch mode. A rejected input or a stopped calculation must end with its
+// status and its one message, quickly, leaving the results of an earlier run
+// untouched; an accepted oddity (CR line ends, Turkish letters, a hull file
+// name in another case) must run to the end and write both result files.
+//
+// A case directory holds the task file and the hull file as the program finds
+// them (either may be missing, or be a directory), and `expected`: the exit
+// status on the first line, the first line of standard error on the second,
+// with {DIR} standing for the run directory. Optional files:
+//   generated   lines "FILE LINE COUNT TEXT": line LINE of FILE becomes TEXT
+//               repeated COUNT times (inputs too big to keep in the tree);
+//   time-limit  seconds the case may take instead of one (the iteration
+//               bounds, which take their 100 000 steps by design).
+// The limits are for an optimised build; see kBuildSlowdown.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "norvika_process.h"
+
+namespace norvika::apptest {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kOldReport = "AN EARLIER REPORT\r\n\x01\x02\xff kept byte for byte\r\n";
+
+struct Expected {
+  int status = -1;
+  std::string message;
+  double secondsAllowed = 1.0;
+};
+
+Expected readExpected(const fs::path& caseDirectory) {
+  Expected expected;
+  std::ifstream in(caseDirectory / "expected", std::ios::binary);
+  std::string status;
+  std::getline(in, status);
+  std::getline(in, expected.message);
+  expected.status = status.empty() ? -1 : std::stoi(status);
+  std::ifstream limit(caseDirectory / "time-limit");
+  if (limit) limit >> expected.secondsAllowed;
+  return expected;
+}
+
+std::string replacedAll(std::string text, const std::string& from, const std::string& to) {
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    text.replace(at, from.size(), to);
+  }
+  return text;
+}
+
+// Applies the `generated` lines of a case to its copy in `run`.
+void generateLargeLines(const fs::path& run) {
+  std::ifstream list(run / "generated");
+  std::string file;
+  std::size_t lineNumber = 0, count = 0;
+  std::string text;
+  while (list >> file >> lineNumber >> count >> text) {
+    std::string bytes = fileBytes(run / file);
+    std::size_t begin = 0;
+    for (std::size_t line = 1; line < lineNumber; ++line) begin = bytes.find('\n', begin) + 1;
+    const std::size_t end = std::min(bytes.find('\n', begin), bytes.size());
+    std::string repeated;
+    repeated.reserve(text.size() * count);
+    for (std::size_t i = 0; i < count; ++i) repeated += text;
+    bytes.replace(begin, end - begin, repeated);
+    writeBytes(run / file, bytes);
+  }
+  fs::remove(run / "generated");
+}
+
+std::vector<fs::path> corpusCases() {
+  std::vector<fs::path> cases;
+  for (const auto& entry : fs::directory_iterator(fs::path(NORVIKA_SOURCE_DIR) / "tests/inputs/bad")) {
+    if (entry.is_directory()) cases.push_back(entry.path());
+  }
+  std::sort(cases.begin(), cases.end());
+  return cases;
+}
+
+TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
+  const std::vector<fs::path> cases = corpusCases();
+  ASSERT_GE(cases.size(), 40u);
+  for (const fs::path& source : cases) {
+    const std::string name = source.filename().string();
+    SCOPED_TRACE(name);
+    const Expected expected = readExpected(source);
+    ASSERT_GE(expected.status, 0) << "no expected status";
+
+    TemporaryDirectory temporary;
+    const fs::path run = temporary.path() / "run";
+    fs::copy(source, run, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    fs::remove(run / "expected");
+    fs::remove(run / "time-limit");
+    if (fs::exists(run / "generated")) generateLargeLines(run);
+    writeBytes(run / "Norvika.SON", kOldReport);
+
+    const ProcessResult result = runNorvikaBatch(run);
+
+    ASSERT_FALSE(result.killed) << "still running after " << 5.0 * kBuildSlowdown << " s";
+    EXPECT_EQ(result.signal, 0) << result.standardError;
+    EXPECT_EQ(result.status, expected.status) << result.standardError;
+    EXPECT_EQ(result.firstErrorLine(), replacedAll(expected.message, "{DIR}", run.string()));
+    EXPECT_LT(result.seconds, expected.secondsAllowed * kBuildSlowdown);
+    if (expected.status == 0) {
+      EXPECT_EQ(fileBytes(run / "Norvika.SON").rfind("\r\n SEPHIYE HESABI - BASLAMA", 0), 0u)
+          << "the report was not written";
+      EXPECT_TRUE(fs::is_regular_file(run / "SEPHIYE.TXT"));
+    } else {
+      EXPECT_EQ(fileBytes(run / "Norvika.SON"), kOldReport) << "the earlier report was touched";
+      EXPECT_FALSE(fs::exists(run / "SEPHIYE.TXT"));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace norvika::apptest

@@ -1,0 +1,152 @@
+#pragma once
+
+// Runs the norvika program as a child process in batch mode, the way a
+// script would, and reports how it ended: exit status, standard error, time.
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace norvika::apptest {
+
+// The time limits hold for an optimised build of the program; a debug build
+// under the sanitizers runs several times slower, and gets that much more time.
+#if defined(__SANITIZE_ADDRESS__)
+#define NORVIKA_TESTS_SANITIZED 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define NORVIKA_TESTS_SANITIZED 1
+#endif
+#endif
+#if defined(NORVIKA_TESTS_SANITIZED) || !defined(NDEBUG)
+inline constexpr double kBuildSlowdown = 10.0;
+#else
+inline constexpr double kBuildSlowdown = 1.0;
+#endif
+
+struct ProcessResult {
+  int status = -1;      // exit status; -1 when the program did not exit by itself
+  int signal = 0;       // the signal that ended it, 0 if none
+  bool killed = false;  // ended by us after the time limit
+  std::string standardError;
+  double seconds = 0.0;
+
+  std::string firstErrorLine() const { return standardError.substr(0, standardError.find('\n')); }
+};
+
+struct RunOptions {
+  double killAfterSeconds = 5.0 * kBuildSlowdown;
+  // Largest file the program may write (RLIMIT_FSIZE), to make a write fail
+  // part way through as a full disc would.
+  std::optional<rlim_t> fileSizeLimit;
+};
+
+/// `norvika --batch -C directory`, standard input from /dev/null, standard
+/// output discarded, standard error captured.
+inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory, RunOptions options = {}) {
+  ProcessResult result;
+  const std::string binary = NORVIKA_BINARY;
+  const std::string dir = directory.string();
+  const char* argv[] = {binary.c_str(), "--batch", "-C", dir.c_str(), nullptr};
+
+  int errorPipe[2];
+  if (::pipe(errorPipe) != 0) return result;
+  const auto start = std::chrono::steady_clock::now();
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    // Only async-signal-safe calls between fork and exec.
+    const int devNull = ::open("/dev/null", O_RDWR);
+    ::dup2(devNull, STDIN_FILENO);
+    ::dup2(devNull, STDOUT_FILENO);
+    ::dup2(errorPipe[1], STDERR_FILENO);
+    ::close(errorPipe[0]);
+    if (options.fileSizeLimit) {
+      // A write past the limit then fails with EFBIG instead of killing the program.
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
+      ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ::execv(argv[0], const_cast<char* const*>(argv));
+    ::_exit(127);
+  }
+  ::close(errorPipe[1]);
+  if (pid < 0) {
+    ::close(errorPipe[0]);
+    return result;
+  }
+
+  auto elapsed = [&] {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  };
+  pollfd reader{errorPipe[0], POLLIN, 0};
+  char buffer[4096];
+  for (;;) {
+    const double left = options.killAfterSeconds - elapsed();
+    if (left <= 0.0) {
+      ::kill(pid, SIGKILL);
+      result.killed = true;
+      break;
+    }
+    const int ready = ::poll(&reader, 1, static_cast<int>(left * 1000.0) + 1);
+    if (ready < 0 && errno == EINTR) continue;
+    if (ready <= 0) continue;
+    const ssize_t n = ::read(errorPipe[0], buffer, sizeof buffer);
+    if (n <= 0) break;  // the program closed standard error: it is ending
+    result.standardError.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(errorPipe[0]);
+
+  int waitStatus = 0;
+  while (::waitpid(pid, &waitStatus, 0) < 0 && errno == EINTR) {
+  }
+  result.seconds = elapsed();
+  if (WIFEXITED(waitStatus)) result.status = WEXITSTATUS(waitStatus);
+  if (WIFSIGNALED(waitStatus)) result.signal = WTERMSIG(waitStatus);
+  return result;
+}
+
+/// A fresh directory under the system's temporary directory, removed at the end.
+class TemporaryDirectory {
+ public:
+  TemporaryDirectory() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "norvika-app-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+  }
+  ~TemporaryDirectory() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+  }
+  TemporaryDirectory(const TemporaryDirectory&) = delete;
+  TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+}  // namespace norvika::apptest
