@@ -1,6 +1,7 @@
 #include "platform/colour.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "plots/picture_start.h"
 
 namespace norvika {
 
@@ -10,13 +11,7 @@ void drawCheckFrame(Window& window, double B, double D) {
   B = drawableExtent(B);
   D = drawableExtent(D);
 
-  window.show();
-  window.cls();
-  window.fontName("Times New Roman");
-  window.fontName("Arial");
-  window.fontSize(14);
-  window.foreColor(qbColor(1));
-  window.drawWidth(2);
+  startPicture(window, 14, 2);
   // Centre line at three fifths of the width, base line at mid-height.
   window.scale(-3 * B, 1.25 * D, 2 * B, -1.25 * D);
 

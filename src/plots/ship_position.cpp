@@ -2,6 +2,7 @@
 
 #include "platform/colour.h"
 #include "plots/curve_sampling.h"
+#include "plots/picture_start.h"
 
 namespace norvika {
 
@@ -12,13 +13,7 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
   const int count = hull.stationCount;
 
   Window& window = platform.window(WindowId::ShipPosition);
-  window.show();
-  window.cls();
-  window.fontName("Times New Roman");
-  window.fontName("Arial");
-  window.fontSize(14);
-  window.foreColor(qbColor(1));
-  window.drawWidth(1);
+  startPicture(window, 14, 1);
   window.scale(-0.3 * L, 1.25 * D, 1.3 * L, -0.25 * D);
 
   // Box from the first to the last station, base line to moulded height.

@@ -5,6 +5,7 @@
 #include "platform/colour.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "plots/picture_start.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -13,13 +14,7 @@ void prepareOffsetsWindow(Window& window, double L, double D) {
   L = drawableExtent(L);
   D = drawableExtent(D);
 
-  window.show();
-  window.cls();
-  window.fontName("Times New Roman");
-  window.fontName("Arial");
-  window.fontSize(7);
-  window.foreColor(qbColor(1));
-  window.drawWidth(2);
+  startPicture(window, 7, 2);
   window.scale(-0.2 * L, 1.25 * D, 1.2 * L, -1.25 * D);
 
   const Colour frame = qbColor(9);
