@@ -1,6 +1,7 @@
 #include "driver/equal_spacing.h"
 
 #include <cmath>
+#include <limits>
 
 #include "numerics/table_interpolation.h"
 #include "text/text_format.h"
@@ -52,6 +53,10 @@ void resampleEqualSpacing(RunState& run) {
   }
 
   const double target = run.displacementTable(1);
+  // Each correction closes part of the gap and never overshoots, so a gap
+  // that stops shrinking can never be closed (values held at zero, or a
+  // displacement too large for 0.01 t to be told apart).
+  double previousGap = std::numeric_limits<double>::infinity();
   for (int correction = 0;; ++correction) {
     out.span = out.x(n) - out.x(1);
     double running = 0.0;
@@ -59,12 +64,13 @@ void resampleEqualSpacing(RunState& run) {
     out.displacement = out.span * running / (n - 1);
     const double diff = target - out.displacement;
     if (std::fabs(diff) < 0.01) break;
-    if (correction >= kCorrectionLimit) {
+    if (correction >= kCorrectionLimit || !(std::fabs(diff) < previousGap)) {
       run.platform.messageBox("ESIT ARALIKLI SEPHIYE DEGERLERI " + formatFixed(target, 7, 1) +
                                   " ton DEPLASMANA ESITLENEMEDI - STOP ",
                               276, "UYARI");
       run.platform.endProgram(ExitReason::CalculationStopped);
     }
+    previousGap = std::fabs(diff);
     for (int k = 1; k <= n; ++k) {
       out.v(k) += diff / out.span;
       if (out.v(k) < 0.0) out.v(k) = 0.0;

@@ -191,5 +191,27 @@ TEST(EqualSpacing, CorrectionMeetsTheDisplacementAndKeepsOutsidePointsEmpty) {
   EXPECT_NEAR(eq.centre, 5.0, 1e-9);
 }
 
+// Sections with negative offsets give negative values; when they must come down
+// further the first correction clamps them at zero, the gap grows instead of
+// shrinking, and the run stops instead of correcting until its bound.
+TEST(EqualSpacing, AGapThatCannotCloseStopsTheRun) {
+  RecordingPlatform platform;
+  RunState run(platform);
+  run.hull.stationCount = 3;
+  for (int st = 1; st <= 3; ++st) {
+    run.hull.stationX(st) = 5.0 * (st - 1);
+    run.stationArea(1, st) = -2.0;
+  }
+  run.task.waterDensity = 1.0;
+  run.task.equalPointCount = 11;
+  run.task.equalStart = 0;
+  run.task.equalEnd = 10;
+  run.displacementTable(1) = -25.0;
+  EXPECT_THROW(resampleEqualSpacing(run), ProgramEnd);
+  ASSERT_EQ(platform.messages().size(), 1u);
+  EXPECT_EQ(platform.messages()[0].text,
+            "ESIT ARALIKLI SEPHIYE DEGERLERI     -25.0 ton DEPLASMANA ESITLENEMEDI - STOP ");
+}
+
 }  // namespace
 }  // namespace norvika
