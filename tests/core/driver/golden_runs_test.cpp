@@ -1,0 +1,167 @@
+// Whole runs of every shipped example against committed golden records: the two
+// result files byte for byte, every question and message box, the text printed
+// on the windows and a fingerprint of every finished drawing. Any change in the
+// run's output shows up here, whatever moved in the code.
+//
+// NORVIKA_UPDATE_GOLDEN=1 rewrites the records (only after checking the change
+// is wanted).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "driver/calculation_driver.h"
+#include "platform/recording_platform.h"
+#include "run_files.h"
+
+namespace fs = std::filesystem;
+
+namespace norvika {
+namespace {
+
+const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
+const fs::path kGoldenDir = kSourceDir / "tests" / "golden";
+
+std::string exact(double v) {
+  char buffer[32];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+  return std::string(buffer, end);
+}
+
+// One line per finished frame: its window, its item count and an FNV-1a hash of
+// every item with full precision, so that a changed pixel-level detail is caught
+// while the record stays small.
+class FrameFingerprints : public WindowObserver {
+ public:
+  void frameFinished(const Window& window, const Frame& frame) override {
+    std::uint64_t hash = 1469598103934665603ull;
+    auto mix = [&](const std::string& s) {
+      for (unsigned char c : s) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+      }
+      hash ^= 0xff;
+      hash *= 1099511628211ull;
+    };
+    for (const Primitive& p : frame.items) {
+      mix(std::to_string(static_cast<int>(p.kind)));
+      for (double v : {p.x1, p.y1, p.x2, p.y2, p.radius, p.fontSize, p.scale.left, p.scale.top,
+                       p.scale.right, p.scale.bottom}) {
+        mix(exact(v));
+      }
+      mix(p.text);
+      mix(std::to_string(p.colour));
+      mix(std::to_string(p.drawWidth));
+      mix(p.fontName);
+    }
+    std::ostringstream line;
+    line << ++count_ << ' ' << windowSlug(window.id()) << ' ' << frame.items.size() << ' '
+         << std::hex << hash << '\n';
+    text_ += line.str();
+  }
+  void textPrinted(const Window& window, const std::string& text) override {
+    printed_ += std::string(windowSlug(window.id())) + ": " + text + '\n';
+  }
+  const std::string& text() const { return text_; }
+  const std::string& printed() const { return printed_; }
+
+ private:
+  int count_ = 0;
+  std::string text_;
+  std::string printed_;
+};
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+struct RunRecord {
+  std::string status, dialogue, printed, frames, report, values;
+};
+
+RunRecord runExample(const fs::path& example) {
+  testing::RunDirectory run;
+  for (const auto& entry : fs::directory_iterator(example)) {
+    fs::copy_file(entry.path(), run.path() / entry.path().filename());
+  }
+  RecordingPlatform platform(run.path());
+  FrameFingerprints fingerprints;
+  platform.observeWindows(&fingerprints);
+  RunRecord record;
+  try {
+    runCalculation(platform);
+  } catch (const ProgramEnd& end) {
+    record.status = std::to_string(static_cast<int>(end.reason())) + ' ' + end.message() + '\n';
+  }
+  std::ostringstream dialogue;
+  for (const auto& q : platform.questions()) {
+    dialogue << "Q [" << q.title << "] " << q.prompt << " <" << q.defaultText << "> @" << q.xTwips
+             << ',' << q.yTwips << '\n';
+  }
+  for (const auto& m : platform.messages()) {
+    dialogue << "M [" << m.title << "] " << m.style << ' ' << m.text << '\n';
+  }
+  record.dialogue = dialogue.str();
+  record.printed = fingerprints.printed();
+  record.frames = fingerprints.text();
+  record.report = run.read("Norvika.SON");
+  record.values = run.exists("SEPHIYE.TXT") ? run.read("SEPHIYE.TXT") : "<missing>";
+  // The temporary run directory differs from run to run; the record names it {DIR}.
+  for (std::string* text : {&record.dialogue, &record.printed, &record.report}) {
+    for (std::size_t at; (at = text->find(run.path().string())) != std::string::npos;) {
+      text->replace(at, run.path().string().size(), "{DIR}");
+    }
+  }
+  return record;
+}
+
+std::vector<std::string> exampleNames() {
+  std::vector<std::string> names;
+  for (const auto& hull : fs::directory_iterator(kSourceDir / "examples")) {
+    if (!hull.is_directory()) continue;
+    for (const auto& run : fs::directory_iterator(hull.path())) {
+      if (fs::exists(run.path() / "Norvika.TSK")) {
+        names.push_back(hull.path().filename().string() + "/" + run.path().filename().string());
+      }
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
+  const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
+  const std::vector<std::string> names = exampleNames();
+  ASSERT_GE(names.size(), 19u);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const RunRecord record = runExample(kSourceDir / "examples" / name);
+    const fs::path golden = kGoldenDir / name;
+    const std::vector<std::pair<std::string, const std::string*>> parts = {
+        {"status", &record.status},   {"dialogue", &record.dialogue}, {"printed", &record.printed},
+        {"frames", &record.frames},   {"Norvika.SON", &record.report}, {"SEPHIYE.TXT", &record.values}};
+    for (const auto& [file, text] : parts) {
+      if (update) {
+        fs::create_directories(golden);
+        std::ofstream(golden / file, std::ios::binary) << *text;
+      } else {
+        EXPECT_EQ(*text, readFile(golden / file)) << "golden " << (golden / file).string();
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace norvika
