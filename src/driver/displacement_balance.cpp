@@ -124,6 +124,38 @@ void printBalanceStatus(RunState& run, bool withTitle) {
   }
 }
 
+namespace {
+
+// Whether the climb with the current constant step would still be below the
+// required displacement when the iteration limit comes: the profile raised by
+// every step left, with no station's deck under water (a deck reached first
+// ends the climb with its own message). The displacement grows with the
+// draft, so this one evaluation decides what some hundred thousand would.
+bool climbEndsAtLimit(const RunState& run, const std::vector<StationSpline>& splines, int iteration) {
+  const HullModel& hull = run.hull;
+  const double rise = (kIterationLimit - iteration) * run.draftStep;
+  Table<double> x(kMaxStations);
+  Table<double> area(kMaxStations);
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    const StationSpline& spline = splines[static_cast<std::size_t>(st)];
+    const double zw = run.waterlineHeight(1, st) + rise;
+    if (zw > spline.nodeZ(spline.n)) return false;
+    x(st) = hull.stationX(st);
+    area(st) = computeSectionArea(hull, st, spline, zw);
+  }
+  return integrateTabulated(hull.stationCount, x, area) * run.task.waterDensity <
+         run.task.requiredDisplacement;
+}
+
+[[noreturn]] void stopAtIterationLimit(RunState& run) {
+  stopBalance(run,
+              "DEPLASMAN DENGESI " + std::to_string(kIterationLimit) +
+                  " ADIMDA SONUCLANMADI. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
+              "Uyari mesaji");
+}
+
+}  // namespace
+
 void balanceDisplacement(RunState& run) {
   const TaskParameters& task = run.task;
   const int c = task.caseNumber;
@@ -148,25 +180,50 @@ void balanceDisplacement(RunState& run) {
     fitStationSpline(st, run.hull, splines.back());
   }
 
+  // The search has found the required displacement only when it has been on
+  // both sides of it. Started too high it can step down only twice its first
+  // step, started too low with a step under 0.0001 m not at all; it then
+  // starts again from the keel, as an initial draft of 0 does.
+  bool below = false;
+  bool above = false;
+  bool restarted = false;
+  bool climbChecked = false;
   for (int iteration = 1;; ++iteration) {
     setWaterlineProfile(run, c, run.meanDraft);
     evaluateDisplacement(run, splines);
     if (c == kTrimmedWaterline) return;
     printBalanceStatus(run, true);
-    if (std::fabs(run.draftStep) < 0.0001) return;
     const double displacement = run.displacementTable(1);
+    below = below || displacement < task.requiredDisplacement;
+    above = above || displacement > task.requiredDisplacement;
+    if (std::fabs(run.draftStep) < 0.0001) {
+      if (below && above) return;
+      if (restarted) {
+        stopBalance(run,
+                    "DEPLASMAN DENGESI BULUNAMADI: HESAPLANAN DEPLASMAN = " +
+                        formatFixed(displacement, 7, 1) + " ton, ISTENEN DEPLASMAN = " +
+                        formatFixed(task.requiredDisplacement, 7, 1) +
+                        " ton. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
+                    "Uyari mesaji");
+      }
+      restarted = true;
+      climbChecked = false;
+      below = above = false;
+      run.meanDraft = 0.0;
+      run.draftStep = run.hull.maxHeight / 100.0;
+      continue;
+    }
     if (run.meanDraft < 0.0001 && displacement > task.requiredDisplacement) {
       stopBalance(run,
                   "Baslangic deplasmani fazla geldi. Bu deplasmanda hesap mumkun degil - STOP ",
                   "Uyari mesaji");
     }
-    if (iteration >= kIterationLimit) {
-      stopBalance(run,
-                  "DEPLASMAN DENGESI " + std::to_string(kIterationLimit) +
-                      " ADIMDA SONUCLANMADI. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
-                  "Uyari mesaji");
-    }
+    if (iteration >= kIterationLimit) stopAtIterationLimit(run);
     if (displacement < task.requiredDisplacement) {
+      if (!climbChecked && !above) {
+        climbChecked = true;
+        if (climbEndsAtLimit(run, splines, iteration)) stopAtIterationLimit(run);
+      }
       run.meanDraft += run.draftStep;
     } else if (displacement > task.requiredDisplacement) {
       run.meanDraft -= run.draftStep;

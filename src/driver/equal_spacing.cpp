@@ -53,24 +53,39 @@ void resampleEqualSpacing(RunState& run) {
   }
 
   const double target = run.displacementTable(1);
-  // Each correction closes part of the gap and never overshoots, so a gap
-  // that stops shrinking can never be closed (values held at zero, or a
-  // displacement too large for 0.01 t to be told apart).
+  // Values that are all non-negative are moved by a common shift that closes
+  // part of the gap and never overshoots: a gap that then stops shrinking can
+  // never be closed (values held at zero, or a displacement too large for
+  // 0.01 t to be told apart). Values below zero, where the spline through the
+  // stations dips between dry end stations, are lifted to zero by the first
+  // correction, which may widen the gap once; that correction is not judged.
+  // The share of the gap a correction leaves never falls as the values come
+  // down to zero, so it also tells early whether the correction limit would
+  // be reached first.
   double previousGap = std::numeric_limits<double>::infinity();
+  bool negativeValues = false;
+  for (int k = 1; k <= n; ++k) negativeValues = negativeValues || out.v(k) < 0.0;
   for (int correction = 0;; ++correction) {
     out.span = out.x(n) - out.x(1);
     double running = 0.0;
     for (int k = 1; k <= n - 1; ++k) running += (out.v(k) + out.v(k + 1)) / 2.0;
     out.displacement = out.span * running / (n - 1);
     const double diff = target - out.displacement;
-    if (std::fabs(diff) < 0.01) break;
-    if (correction >= kCorrectionLimit || !(std::fabs(diff) < previousGap)) {
+    const double gap = std::fabs(diff);
+    if (gap < 0.01) break;
+    const bool judged = !negativeValues && std::isfinite(previousGap);
+    const bool narrowing = !judged || gap < previousGap;
+    const double correctionsNeeded =
+        judged && narrowing ? std::log(0.01 / gap) / std::log(gap / previousGap) : 0.0;
+    if (correction >= kCorrectionLimit || !narrowing ||
+        correctionsNeeded > 1.1 * (kCorrectionLimit - correction)) {
       run.platform.messageBox("ESIT ARALIKLI SEPHIYE DEGERLERI " + formatFixed(target, 7, 1) +
                                   " ton DEPLASMANA ESITLENEMEDI - STOP ",
                               276, "UYARI");
       run.platform.endProgram(ExitReason::CalculationStopped);
     }
-    previousGap = std::fabs(diff);
+    previousGap = negativeValues ? std::numeric_limits<double>::infinity() : gap;
+    negativeValues = false;
     for (int k = 1; k <= n; ++k) {
       out.v(k) += diff / out.span;
       if (out.v(k) < 0.0) out.v(k) = 0.0;

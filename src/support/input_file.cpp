@@ -1,8 +1,9 @@
 #include "support/input_file.h"
 
 #include <cctype>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 
 #include "platform/platform.h"
@@ -24,8 +25,8 @@ std::string trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-// Plain decimal numbers: optional sign, digits with an optional point, an
-// optional exponent. No hexadecimal, no "inf" or "nan".
+}  // namespace
+
 bool isPlainNumber(const std::string& text) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
@@ -46,6 +47,28 @@ bool isPlainNumber(const std::string& text) {
     if (exponentDigits == 0) return false;
   }
   return i == text.size();
+}
+
+namespace {
+
+// The power of ten of the leading digit of a plain number, as a double so that
+// an exponent of any length stays comparable ("0.001e-400" gives -403).
+double leadingPowerOfTen(const std::string& text) {
+  const std::size_t e = text.find_first_of("eE");
+  const std::string mantissa = text.substr(0, e);
+  double exponent = 0.0;
+  if (e != std::string::npos) {
+    for (std::size_t i = e + 1; i < text.size(); ++i) {
+      if (std::isdigit(static_cast<unsigned char>(text[i]))) exponent = exponent * 10.0 + (text[i] - '0');
+    }
+    if (text.find('-', e) != std::string::npos) exponent = -exponent;
+  }
+  const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+  const std::size_t leading = mantissa.find_first_of("123456789");
+  if (leading == std::string::npos) return -HUGE_VAL;  // zero
+  const double place = leading < point ? static_cast<double>(point - leading - 1)
+                                       : -static_cast<double>(leading - point);
+  return place + exponent;
 }
 
 }  // namespace
@@ -120,7 +143,16 @@ double InputFile::toNumber(const std::string& field, const std::string& what, in
   if (!isPlainNumber(text)) {
     reject(what + " ICIN SAYI BEKLENIYORDU, " + quotedForMessage(text) + " OKUNDU", fieldLine);
   }
-  const double value = std::strtod(text.c_str(), nullptr);
+  // from_chars reads the decimal point whatever the process locale says; it
+  // takes no '+', which the grammar above allows.
+  const char* first = text.data();
+  if (*first == '+') ++first;
+  double value = 0.0;
+  const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    // Too small for a double reads as zero, too large is rejected below.
+    value = leadingPowerOfTen(text) < 0.0 ? 0.0 : HUGE_VAL;
+  }
   if (!std::isfinite(value) || std::fabs(value) > kLargestMagnitude) {
     reject(what + " ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU, " +
                quotedForMessage(text) + " OKUNDU",
@@ -148,6 +180,7 @@ double InputFile::readValue(const std::string& what) {
   const std::string field = content_.substr(start, position_ - start);
   lastLine_ = fieldLine;
   lastText_ = trimmed(field);
+  lastEndedByComma_ = !atEnd() && content_[position_] == ',';
   if (!atEnd()) {
     if (content_[position_] == ',') {
       ++position_;
@@ -168,6 +201,7 @@ double InputFile::readField(const std::string& what) {
   const std::string field = content_.substr(start, position_ - start);
   lastLine_ = fieldLine;
   lastText_ = field;
+  lastEndedByComma_ = false;
   // The blanks after a field, and one comma or line end, belong to it.
   while (!atEnd() && isBlank(content_[position_])) ++position_;
   if (!atEnd()) {
@@ -178,6 +212,19 @@ double InputFile::readField(const std::string& what) {
     }
   }
   return toNumber(field, what, fieldLine);
+}
+
+std::string InputFile::restOfLine() const {
+  if (!lastEndedByComma_) return "";
+  std::size_t end = position_;
+  while (end < content_.size() && content_[end] != '\n' && content_[end] != '\r') ++end;
+  return "," + content_.substr(position_, end - position_);
+}
+
+std::string InputFile::peekLine() const {
+  std::size_t end = position_;
+  while (end < content_.size() && content_[end] != '\n' && content_[end] != '\r') ++end;
+  return content_.substr(position_, end - position_);
 }
 
 int InputFile::readWholeValue(const std::string& what, int low, int high) {

@@ -26,6 +26,14 @@ class InputFile {
   /// readValue for a whole number within [low, high].
   int readWholeValue(const std::string& what, int low, int high);
 
+  /// What stands on the line of the last value after it, from the comma that
+  /// ended that value; empty when the value ended its line.
+  std::string restOfLine() const;
+  /// The line where the next read starts, without its line end (empty at the end).
+  std::string peekLine() const;
+  /// The text of the last number read, as it stood.
+  const std::string& lastText() const { return lastText_; }
+
   /// Line number (1-based) where the next read starts.
   int line() const { return line_; }
   /// Line of the last number read.
@@ -49,7 +57,12 @@ class InputFile {
   int line_ = 1;
   int lastLine_ = 1;
   std::string lastText_;
+  bool lastEndedByComma_ = false;
 };
+
+/// A plain decimal number: optional sign, digits with an optional point, an
+/// optional exponent; no hexadecimal, "inf" or "nan", no blanks.
+bool isPlainNumber(const std::string& text);
 
 /// The text as it may appear in a message: at most 40 characters, bytes
 /// outside printable ASCII shown as '?'.

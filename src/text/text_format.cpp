@@ -1,9 +1,7 @@
 #include "text/text_format.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
 #include "platform/platform.h"
@@ -12,17 +10,28 @@ namespace norvika {
 
 namespace {
 
+// Every conversion below goes through std::to_chars, which knows no locale: a
+// desktop with a decimal comma must not change a single byte of a report.
+std::string charsOf(double value, std::chars_format format, int precision) {
+  char buffer[400];
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision).ptr;
+  return std::string(buffer, end);
+}
+
 // The value's digits as an integer count of 10^-d, rounded half away from zero
 // after the value has been taken to 15 significant digits, as the legacy
 // number formatting did.
 std::string scaledDigits(double magnitude, int d) {
   if (magnitude == 0.0) return "0";
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.14e", magnitude);
+  const std::string scientific = charsOf(magnitude, std::chars_format::scientific, 14);
   std::string significant;
-  significant.push_back(buffer[0]);
-  significant.append(buffer + 2, 14);
-  const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+  significant.push_back(scientific[0]);
+  significant.append(scientific, 2, 14);
+  int exponent = 0;
+  const std::size_t e = scientific.find('e');
+  const char* exponentText = scientific.data() + e + 1;
+  if (*exponentText == '+') ++exponentText;
+  std::from_chars(exponentText, scientific.data() + scientific.size(), exponent);
 
   const int kept = exponent + 1 + d;  // digits that stay after rounding
   if (kept < 0) return "0";
@@ -80,9 +89,7 @@ std::string padInteger(double value, int w) {
   } else {
     double whole = std::trunc(value);
     if (whole == 0.0) whole = 0.0;  // no "-0"
-    char buffer[400];
-    std::snprintf(buffer, sizeof buffer, "%.0f", whole);
-    text = buffer;
+    text = charsOf(whole, std::chars_format::fixed, 0);
   }
   if (static_cast<int>(text.size()) < w) text.insert(0, static_cast<std::size_t>(w) - text.size(), ' ');
   return text;
@@ -90,13 +97,9 @@ std::string padInteger(double value, int w) {
 
 std::string numberText(double value) {
   if (!std::isfinite(value)) return nonFiniteText(value);
-  char buffer[64];
-  if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-    std::snprintf(buffer, sizeof buffer, "%.0f", value == 0.0 ? 0.0 : value);
-  } else {
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-  }
-  std::string text = buffer;
+  std::string text = value == std::trunc(value) && std::fabs(value) < 1e15
+                         ? charsOf(value == 0.0 ? 0.0 : value, std::chars_format::fixed, 0)
+                         : charsOf(value, std::chars_format::general, 15);
   // The legacy conversion drops the zero before the point (" .5", "-.25").
   if (text.rfind("0.", 0) == 0) text.erase(0, 1);
   if (text.rfind("-0.", 0) == 0) text.erase(1, 1);

@@ -36,25 +36,30 @@ std::string boxTask(int c, const std::vector<std::string>& values, double densit
   return taskText("HULL.DAT", 100, 20, density, c, values, "0, 0, 0");
 }
 
-// A box barge 100 m x 20 m x 10 m floats at T = displacement / (rho L B); each
-// section's area is 2 b z(x) for its waterline height z(x).
-TEST(Balance, BoxBargeMeetsTheClosedFormDraftInLevelAndSineCases) {
+// A box barge 100 m x 20 m x 20 m floats at T = displacement / (rho L B); each
+// section's area is 2 b z(x) for its waterline height z(x). The search finds
+// that draft from any start: from below with a step under its 0.0001 m end,
+// and from above by more than the 20 % its halving steps can go down.
+TEST(Balance, BoxBargeMeetsTheClosedFormDraftInLevelAndSineCasesFromAnyStart) {
   const double rho = 1.025, b = 10.0, length = 100.0, wave = 2.0;
   const double draft = 5.0;
   const double required = rho * length * 2 * b * draft;
   for (int c : {1, 4, 5}) {
-    std::vector<std::string> values = {std::to_string(required), "4"};
-    if (c != 1) values.insert(values.end(), {"2", "1"});
-    PreparedRun p(boxTask(c, values), boxHullText(21, length, b, 10));
-    balanceDisplacement(p.run);
-    EXPECT_NEAR(p.run.meanDraft, draft, 2e-4) << "case " << c;
-    EXPECT_NEAR(p.run.displacementTable(1), required, 0.5) << "case " << c;
-    for (int st = 1; st <= 21; ++st) {
-      const double x = p.run.hull.stationX(st);
-      const double sign = c == 4 ? -1.0 : (c == 5 ? 1.0 : 0.0);
-      const double z = p.run.meanDraft + sign * wave / 2 * std::cos(6.2831853 * x / length);
-      EXPECT_NEAR(p.run.waterlineHeight(1, st), z, 1e-12) << c << " " << st;
-      EXPECT_NEAR(p.run.stationArea(1, st), 2 * b * z, 1e-9) << c << " " << st;
+    for (const char* start : {"4", "0.0009", "2.5", "7.5", "15"}) {
+      SCOPED_TRACE("case " + std::to_string(c) + ", initial draft " + start);
+      std::vector<std::string> values = {std::to_string(required), start};
+      if (c != 1) values.insert(values.end(), {"2", "1"});
+      PreparedRun p(boxTask(c, values), boxHullText(21, length, b, 20));
+      balanceDisplacement(p.run);
+      EXPECT_NEAR(p.run.meanDraft, draft, 2e-4);
+      EXPECT_NEAR(p.run.displacementTable(1), required, 0.5);
+      for (int st = 1; st <= 21; ++st) {
+        const double x = p.run.hull.stationX(st);
+        const double sign = c == 4 ? -1.0 : (c == 5 ? 1.0 : 0.0);
+        const double z = p.run.meanDraft + sign * wave / 2 * std::cos(6.2831853 * x / length);
+        EXPECT_NEAR(p.run.waterlineHeight(1, st), z, 1e-12) << st;
+        EXPECT_NEAR(p.run.stationArea(1, st), 2 * b * z, 1e-9) << st;
+      }
     }
   }
 }
@@ -146,6 +151,13 @@ TEST(Balance, StopsWithItsMessages) {
        " 5. POSTADA DALGA GUVERTEYI ASTI. GUVERTE YUKSEKLIGI =  10.000 m dir. DALGA YUKSEKLIGI ISE = 11.0 m "
        "oldu. DALGA YUKSEKLIGINI YENIDEN GIRIN - STOP ",
        false, "UYARI"},
+      {"climb too slow for the iteration limit", boxTask(1, {"30750", "0.001"}), boxHullText(5, 100, 10, 20),
+       "DEPLASMAN DENGESI 100000 ADIMDA SONUCLANMADI. GIRIS DEGERLERINI KONTROL EDIN - STOP ", false,
+       "Uyari mesaji"},
+      {"a hull too shallow for any step", boxTask(1, {"5", "0.0005"}), boxHullText(5, 100, 10, 0.005),
+       "DEPLASMAN DENGESI BULUNAMADI: HESAPLANAN DEPLASMAN =       0.0 ton, ISTENEN DEPLASMAN =       5.0 "
+       "ton. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
+       false, "Uyari mesaji"},
       {"trochoid does not converge", boxTask(2, {"5000", "4", "60", "1"}), box5,
        "DALGA TEPESI/CUKURU SARTLARINDA DALGA YUKSEKLIGI =  60.000 m. ICIN YAKINSAMA OLMADI. YENI BIR "
        "DALGA YUKSEKLIGI GIRIN - STOP",

@@ -191,6 +191,33 @@ TEST(EqualSpacing, CorrectionMeetsTheDisplacementAndKeepsOutsidePointsEmpty) {
   EXPECT_NEAR(eq.centre, 5.0, 1e-9);
 }
 
+// Dry stations aft, then a steep rise: the spline through the station values
+// swings below zero between the last dry station and the first wet one (about
+// -99 t in all over those points). The displacement asked for lies 0.02 t
+// above the trapezoid of the interpolated values, so the first correction,
+// which lifts the dip to zero, widens the gap; later ones close it.
+TEST(EqualSpacing, ValuesBelowZeroNearDryStationsStillMeetTheDisplacement) {
+  const double values[] = {0, 0, 0, 0.5, 150, 150, 150, 150, 150, 150, 150};
+  for (double required : {9654.827981, 9654.787981}) {
+    RecordingPlatform platform;
+    RunState run(platform);
+    run.hull.stationCount = 11;
+    for (int st = 1; st <= 11; ++st) {
+      run.hull.stationX(st) = 10.0 * (st - 1);
+      run.stationArea(1, st) = values[st - 1];
+    }
+    run.task.waterDensity = 1.0;
+    run.task.equalPointCount = 101;
+    run.task.equalStart = 0;
+    run.task.equalEnd = 100;
+    run.displacementTable(1) = required;
+    ASSERT_NO_THROW(resampleEqualSpacing(run)) << required;
+    const EqualSpacedValues& eq = run.equalSpaced;
+    EXPECT_NEAR(eq.displacement, required, 0.01);
+    for (int k = 1; k <= 101; ++k) EXPECT_GE(eq.v(k), 0.0) << eq.x(k);
+  }
+}
+
 // Sections with negative offsets give negative values; when they must come down
 // further the first correction clamps them at zero, the gap grows instead of
 // shrinking, and the run stops instead of correcting until its bound.

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <sstream>
 
 #include "platform/platform.h"
+#include "text/text_format.h"
 #include "run_files.h"
 
 namespace norvika {
@@ -44,6 +46,26 @@ TEST(TaskFile, CaseValuesOnOneLineOrOnTheirOwnGiveTheSameParameters) {
     EXPECT_EQ(t.equalEnd, 100.0);
     EXPECT_EQ(t.directoryPrefix, dir->path().string() + "/");
   }
+}
+
+// Qt sets the C locale from the desktop; a decimal-comma locale must change
+// neither what is read nor what is written.
+TEST(TaskFile, ReadingAndFormattingIgnoreADecimalCommaLocale) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr)
+      << "the de_DE.UTF-8 locale is missing (scripts/install-dependencies.sh makes it)";
+  RunDirectory dir;
+  dir.write("Norvika.TSK", taskText("HULL.DAT", 142.5, 20, 1.025, 1, {"8600.5", "+6.15"}, "3, -0.5, 1.2e2"));
+  const TaskParameters t = readFrom(dir);
+  const std::string formatted = formatFixed(1.025, 3, 3) + numberText(-0.25) + padInteger(-7.9, 3);
+  std::setlocale(LC_ALL, saved.c_str());
+  EXPECT_EQ(t.shipLength, 142.5);
+  EXPECT_EQ(t.waterDensity, 1.025);
+  EXPECT_EQ(t.requiredDisplacement, 8600.5);
+  EXPECT_EQ(t.initialDraft, 6.15);
+  EXPECT_EQ(t.equalStart, -0.5);
+  EXPECT_EQ(t.equalEnd, 120.0);
+  EXPECT_EQ(formatted, "  1.025-.25 -7");
 }
 
 TEST(TaskFile, EveryCaseReadsItsOwnValues) {

@@ -1,0 +1,102 @@
+// The result files do not depend on the desktop's locale. Qt sets the C locale
+// from the environment, and a Turkish or German desktop writes numbers with a
+// decimal comma: every front end, with and without Qt started, must read
+// "1.025" as 1.025 and write the same bytes as under the C locale.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "norvika_process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using norvika::apptest::fileBytes;
+using norvika::apptest::TemporaryDirectory;
+
+struct Results {
+  int status = -1;
+  std::string report, values, err;
+};
+
+Results runIn(const fs::path& example, const std::string& locale, const std::string& options) {
+  TemporaryDirectory dir;
+  const fs::path run = dir.path() / "run";
+  fs::copy(example, run);
+  norvika::apptest::writeBytes(dir.path() / "answers", std::string(40, '\n'));
+  std::string frontEnd = options;
+  if (const auto at = frontEnd.find("{PLOTS}"); at != std::string::npos) {
+    frontEnd.replace(at, 7, "'" + (dir.path() / "plots").string() + "'");
+  }
+  const std::string command = "LC_ALL=" + locale + " QT_QPA_PLATFORM=offscreen '" +
+                              std::string(NORVIKA_BINARY) + "' " + frontEnd + " --answers '" +
+                              (dir.path() / "answers").string() + "'" + " -C '" + run.string() +
+                              "' > /dev/null 2> '" + (dir.path() / "err").string() + "' < /dev/null";
+  const int raw = std::system(command.c_str());
+  Results r;
+  r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  r.report = fileBytes(run / "Norvika.SON");
+  r.values = fileBytes(run / "SEPHIYE.TXT");
+  r.err = fileBytes(dir.path() / "err");
+  return r;
+}
+
+// The first line where two texts differ, to keep a failure readable.
+std::string firstDifference(const std::string& a, const std::string& b) {
+  std::size_t start = 0;
+  while (start < a.size() && start < b.size()) {
+    const std::size_t endA = a.find('\n', start), endB = b.find('\n', start);
+    const std::string lineA = a.substr(start, endA - start), lineB = b.substr(start, endB - start);
+    if (lineA != lineB) return "'" + lineA + "' instead of '" + lineB + "'";
+    if (endA == std::string::npos) break;
+    start = endA + 1;
+  }
+  return a == b ? "" : "lengths " + std::to_string(a.size()) + " and " + std::to_string(b.size());
+}
+
+bool localeInstalled(const char* name) {
+  const std::string saved = std::setlocale(LC_ALL, nullptr);
+  const bool found = std::setlocale(LC_ALL, name) != nullptr;
+  std::setlocale(LC_ALL, saved.c_str());
+  return found;
+}
+
+TEST(Locale, DecimalCommaDesktopsGiveTheSameBytesAsTheCLocale) {
+  // scripts/install-dependencies.sh makes both; a missing one would make this test pass for nothing.
+  for (const char* locale : {"tr_TR.UTF-8", "de_DE.UTF-8"}) {
+    ASSERT_TRUE(localeInstalled(locale)) << locale << " is missing: localedef -i "
+                                         << std::string(locale).substr(0, 5) << " -f UTF-8 " << locale;
+  }
+  struct Case {
+    const char* example;
+    const char* options;  // front end: console (no Qt), pictures (Qt offscreen), desktop (QApplication)
+  };
+  const std::vector<Case> cases = {
+      {"box-barge/case1-level", "--console"},
+      {"box-barge/case1-level", "--console --plots {PLOTS}"},
+      {"parabolic-hull/case6-trimmed", "--console"},
+      {"box-barge/case7-heeled", "--console --plots {PLOTS}"},
+      {"dtmb5415/case2-trochoid-crest", "--console"},
+      {"dtmb5415/case1-level", "--gui"},
+  };
+  const fs::path examples = fs::path(NORVIKA_SOURCE_DIR) / "examples";
+  for (const Case& c : cases) {
+    const Results reference = runIn(examples / c.example, "C", c.options);
+    ASSERT_EQ(reference.status, 0) << c.example << " " << c.options << "\n" << reference.err;
+    for (const char* locale : {"tr_TR.UTF-8", "de_DE.UTF-8"}) {
+      SCOPED_TRACE(std::string(c.example) + " " + c.options + " under " + locale);
+      const Results r = runIn(examples / c.example, locale, c.options);
+      EXPECT_EQ(r.status, 0) << r.err;
+      EXPECT_EQ(firstDifference(r.report, reference.report), "") << "Norvika.SON";
+      EXPECT_EQ(firstDifference(r.values, reference.values), "") << "SEPHIYE.TXT";
+    }
+  }
+}
+
+}  // namespace
