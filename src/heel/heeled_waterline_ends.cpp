@@ -34,13 +34,20 @@ class LineSearch {
     double dz = (zn_ - z1_) / 10.0;
     double u = start;
     double fPrev = mismatch(u, t, z0, belowKeel);
+    const double startHalfBreadth = lastHalfBreadth_;
     for (int step = 0; step < kSearchStepCap; ++step) {
       u = u + dz;
       const double fCur = mismatch(u, t, z0, belowKeel);
       if (u > zn_ + dz) return LinePoint{z0, 0.0};
-      if (std::fabs(fPrev) <= kSearchTolerance || std::fabs(fCur) <= kSearchTolerance) {
-        return found(u, belowKeel);
+      // Only the start can pass here: every later point was tested as fCur.
+      // A start on the line is the crossing, with its own half-breadth, not
+      // the point a step above it. The sinking side starts on the line when
+      // the waterline's centreline point lies in the gap between bulb and stem.
+      if (std::fabs(fPrev) <= kSearchTolerance) {
+        lastHalfBreadth_ = startHalfBreadth;
+        return found(start, belowKeel);
       }
+      if (std::fabs(fCur) <= kSearchTolerance) return found(u, belowKeel);
       if (fPrev * fCur <= 0.0) {
         dz = dz / 2.0;
         u = u - 2.0 * dz;
