@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <new>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -20,6 +21,7 @@
 #include "platform/platform.h"
 #include "qt/qt_platform.h"
 #include "render/picture_saver.h"
+#include "render/record_file.h"
 #include "render/run_record.h"
 
 namespace fs = std::filesystem;
@@ -28,6 +30,7 @@ using namespace norvika;
 namespace {
 
 constexpr int kAnswerDelayMs = 400;
+constexpr const char* kOutOfMemory = "internal failure: out of memory";
 
 const char* const kUsage =
     "Usage: norvika [OPTIONS]\n"
@@ -50,7 +53,7 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
     "2 calculation stopped, 3 geometry or waterline rejected, 4 a result file could not be\n"
-    "written.\n";
+    "written, 5 internal failure (out of memory, an unexpected error).\n";
 
 enum class FrontEnd { Automatic, Gui, Console, Batch };
 
@@ -80,8 +83,29 @@ class RememberingMessages : public Base {
   std::string lastMessage_;
 };
 
-using GuiPlatform = RememberingMessages<QtPlatform>;
 using TerminalPlatform = RememberingMessages<ConsolePlatform>;
+
+// The desktop program says on the terminal what the terminal front end says:
+// the report window's text on standard output, each message box with its
+// title on standard error, so that a script or a log sees why a run stopped.
+class GuiPlatform : public RememberingMessages<QtPlatform> {
+ public:
+  explicit GuiPlatform(const fs::path& directory) : RememberingMessages<QtPlatform>(directory) {
+    observeWindows(&reportEcho_);
+  }
+  void messageBox(const std::string& text, int style, const std::string& title) override {
+    std::cerr << title << ": " << text << std::endl;
+    RememberingMessages<QtPlatform>::messageBox(text, style, title);
+  }
+
+ private:
+  struct ReportEcho : norvika::WindowObserver {
+    void textPrinted(const Window& window, const std::string& text) override {
+      if (window.id() == WindowId::Report) std::cout << text << std::endl;
+    }
+  };
+  ReportEcho reportEcho_;
+};
 
 // Accepts "--name VALUE" and "--name=VALUE" (and "-C DIR").
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
@@ -166,12 +190,32 @@ bool displayAvailable() {
   return (display != nullptr && *display != '\0') || (wayland != nullptr && *wayland != '\0');
 }
 
-std::optional<std::deque<std::string>> readAnswers(const fs::path& file) {
+// Far more than any run asks; a file without end (a device) is refused.
+constexpr std::size_t kLargestAnswersFile = 1024 * 1024;
+
+// The answers, one per line; an error text when the file cannot serve. A pipe
+// is read as it comes, so "--answers <(...)" works.
+std::optional<std::deque<std::string>> readAnswers(const fs::path& file, std::string& error) {
+  std::error_code ec;
+  if (fs::is_directory(file, ec)) {
+    error = "the answers file '" + file.string() + "' is a directory";
+    return std::nullopt;
+  }
   std::ifstream in(file, std::ios::binary);
-  if (!in) return std::nullopt;
+  if (!in) {
+    error = "cannot read the answers file '" + file.string() + "'";
+    return std::nullopt;
+  }
+  std::string text(kLargestAnswersFile + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  if (text.size() > kLargestAnswersFile) {
+    error = "the answers file '" + file.string() + "' is larger than 1 MB";
+    return std::nullopt;
+  }
   std::deque<std::string> answers;
-  std::string line;
-  while (std::getline(in, line)) {
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     answers.push_back(line);
   }
@@ -200,10 +244,26 @@ int runProgram(const Options& options) {
 
   std::optional<std::deque<std::string>> answers;
   if (options.answers) {
-    answers = readAnswers(options.answers->string());
+    std::string error;
+    answers = readAnswers(*options.answers, error);
     if (!answers) {
-      std::cerr << "norvika: cannot read the answers file '" << options.answers->string() << "'\n";
+      std::cerr << "norvika: " << error << "\n";
       return static_cast<int>(ExitReason::InputError);
+    }
+  }
+  if (options.plots) {
+    std::error_code ec;
+    const fs::path plots = absolutePath(*options.plots);
+    if (fs::exists(fs::symlink_status(plots, ec)) && !fs::is_directory(plots, ec)) {
+      std::cerr << "norvika: --plots: '" << plots.string() << "' is not a directory\n";
+      return static_cast<int>(ExitReason::InputError);
+    }
+  }
+  if (options.pdf) {
+    std::string problem;
+    if (const int status = checkRecordTarget(absolutePath(*options.pdf), problem); status != 0) {
+      std::cerr << "norvika: " << problem << "\n";
+      return status;
     }
   }
 
@@ -237,7 +297,7 @@ int runProgram(const Options& options) {
   }
 
   std::unique_ptr<Platform> platform;
-  std::ifstream answerStream;
+  std::istringstream answerStream;
   GuiPlatform* guiPlatform = nullptr;
   const std::string* lastMessage = nullptr;
   if (gui) {
@@ -248,8 +308,10 @@ int runProgram(const Options& options) {
     platform = std::move(p);
   } else {
     std::istream* in = &std::cin;
-    if (options.answers) {
-      answerStream.open(*options.answers, std::ios::binary);
+    if (answers) {
+      std::string lines;
+      for (const std::string& answer : *answers) lines += answer + "\n";
+      answerStream.str(lines);
       in = &answerStream;
     }
     const auto mode = frontEnd == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
@@ -281,8 +343,10 @@ int runProgram(const Options& options) {
     ending = RunEnding{end.reason(), end.message()};
   } catch (const fs::filesystem_error& e) {
     ending = RunEnding{ExitReason::WriteFailed, e.what()};
+  } catch (const std::bad_alloc&) {
+    ending = RunEnding{ExitReason::InternalFailure, kOutOfMemory};
   } catch (const std::exception& e) {
-    ending = RunEnding{ExitReason::InputError, std::string("unexpected error: ") + e.what()};
+    ending = RunEnding{ExitReason::InternalFailure, std::string("internal failure: ") + e.what()};
   }
   platform->finishAllFrames();
 
@@ -311,7 +375,10 @@ int runProgram(const Options& options) {
     if (recorded.message.empty() && ending.reason != ExitReason::Completed) {
       recorded.message = *lastMessage;
     }
-    if (writeRunRecord(pdf, *platform, frameLog, recorded) > 0) {
+    const auto write = [&](const fs::path& file) {
+      return writeRunRecord(file, *platform, frameLog, recorded) > 0;
+    };
+    if (replaceWithRecord(pdf, write)) {
       std::cout << "Run record: " << pdf.string() << "\n";
     } else {
       std::cerr << "norvika: cannot write the run record '" << pdf.string() << "'\n";
@@ -343,8 +410,11 @@ int main(int argc, char** argv) {
   } catch (const fs::filesystem_error& e) {
     std::cerr << "norvika: " << e.what() << "\n";
     return static_cast<int>(ExitReason::WriteFailed);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "norvika: " << kOutOfMemory << "\n";
+    return static_cast<int>(ExitReason::InternalFailure);
   } catch (const std::exception& e) {
-    std::cerr << "norvika: " << e.what() << "\n";
-    return static_cast<int>(ExitReason::InputError);
+    std::cerr << "norvika: internal failure: " << e.what() << "\n";
+    return static_cast<int>(ExitReason::InternalFailure);
   }
 }

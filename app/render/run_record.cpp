@@ -37,6 +37,8 @@ const char* reasonText(ExitReason reason) {
       return "the geometry or the waterline was rejected";
     case ExitReason::WriteFailed:
       return "a result file could not be written";
+    case ExitReason::InternalFailure:
+      return "internal failure";
   }
   return "ended";
 }

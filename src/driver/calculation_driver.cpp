@@ -51,8 +51,9 @@ void runCalculation(Platform& platform) {
 
   computeLongitudinalCentre(run);
   printBalanceStatus(run, false);
-  writeResultsReport(run);
-  writeEqualSpacedFile(run);
+  const ResultFile report = writeResultsReport(run);
+  const ResultFile values = writeEqualSpacedFile(run);
+  publishResultFiles({&report, &values});
 
   platform.inputBox("PROGRAM CALISMASI TAMAMLANDI.SONUCLAR  '" + run.task.directoryPrefix +
                         "Norvika.SON'  DOSYASINA YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.",

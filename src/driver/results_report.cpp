@@ -112,13 +112,12 @@ void writeEqualSpacedBlock(ResultFile& file, RunState& run) {
   file.line(" ESIT ARALIKLI SEPHIYE AGIRLIK MERKEZI  = " + formatFixed(eq.centre, 3, 3) +
             " m. OLARAK HESAPLANMISTIR.");
   file.blank(2);
-  file.flush();
   drawDistributionGraph(run.platform, eq.x, eq.v, n, numberText(n) + " POSTADA SEPHIYE DAGILIMI");
 }
 
 }  // namespace
 
-void writeResultsReport(RunState& run) {
+ResultFile writeResultsReport(RunState& run) {
   const TaskParameters& task = run.task;
   const HullModel& hull = run.hull;
   const int c = task.caseNumber;
@@ -140,9 +139,16 @@ void writeResultsReport(RunState& run) {
     file.line(" ISTENEN DEPLASMAN    = " + formatFixed(task.requiredDisplacement, 7, 1) + " ton");
   }
   file.line(" HESAPLANAN DEPLASMAN = " + formatFixed(displacement, 7, 1) + " ton");
-  file.flush();
 
-  checkWaterlineIntersections(run.platform, hull, task.shipLength, run.waterlineHeight);
+  try {
+    checkWaterlineIntersections(run.platform, hull, task.shipLength, run.waterlineHeight);
+  } catch (const ProgramEnd& end) {
+    if (end.reason() == ExitReason::GeometryRejected) {
+      publishResultFiles({&file});
+      removeEarlierResult(task.directoryPrefix + "SEPHIYE.TXT");
+    }
+    throw;
+  }
 
   file.line();
   const std::string title = numberText(hull.stationCount) + " POSTADA SEPHIYE DAGILIMI";
@@ -156,7 +162,6 @@ void writeResultsReport(RunState& run) {
     file.line(buoyancyRow(st, x(st), buoyancy(st)));
   }
   file.line(kBuoyancyRule);
-  file.flush();
 
   drawDistributionGraph(run.platform, x, buoyancy, hull.stationCount, title);
   drawShipPosition(run.platform, hull, task.shipLength, run.waterlineHeight);
@@ -175,15 +180,15 @@ void writeResultsReport(RunState& run) {
     file.line("HESAP DEPLASMANI ILE ISTENEN DEPLASMAN DEGERI BIRBIRINDEN FARKLI CIKTI.");
     file.line("DALGA YUKSEKLIGI FAZLA GELMIS OLABILIR.");
   }
-  file.close();
+  return file;
 }
 
-void writeEqualSpacedFile(RunState& run) {
+ResultFile writeEqualSpacedFile(const RunState& run) {
   ResultFile file(run.task.directoryPrefix + "SEPHIYE.TXT");
   for (int k = 1; k <= run.task.equalPointCount; ++k) {
     file.line("  " + formatFixed(run.equalSpaced.v(k), 5, 5));
   }
-  file.close();
+  return file;
 }
 
 }  // namespace norvika

@@ -1,17 +1,18 @@
 #pragma once
 
 #include "driver/run_state.h"
+#include "support/result_file.h"
 
 namespace norvika {
 
-/// Writes Norvika.SON under the run directory, line by line with CR LF, and
-/// draws the waterline check, the buoyancy graphs and the ship position at
-/// their places in it; computes the equally spaced values on the way. A
-/// "yes" at the waterline check ends the run with the report cut after the
-/// displacement lines. A file that cannot be written ends the run (WriteFailed).
-void writeResultsReport(RunState& run);
+/// The lines of Norvika.SON, CR LF ended, with the waterline check, the
+/// buoyancy graphs and the ship position drawn at their places in it; computes
+/// the equally spaced values on the way. A "yes" at the waterline check puts
+/// the report in place cut after the displacement lines, removes an earlier
+/// SEPHIYE.TXT that would not belong to it, and ends the run.
+ResultFile writeResultsReport(RunState& run);
 
-/// Writes SEPHIYE.TXT: the equally spaced buoyancy values (t/m), one per line.
-void writeEqualSpacedFile(RunState& run);
+/// The lines of SEPHIYE.TXT: the equally spaced buoyancy values (t/m), one per line.
+ResultFile writeEqualSpacedFile(const RunState& run);
 
 }  // namespace norvika

@@ -5,6 +5,7 @@
 #include "numerics/gauss_legendre.h"
 #include "numerics/integration_spline.h"
 #include "platform/colour.h"
+#include "plots/curve_sampling.h"
 
 namespace norvika {
 
@@ -54,18 +55,19 @@ void drawHeeledSection(Window& window, double maxHalfBreadth, int station,
   const double step = 2.0 * r0;
   const Colour contour = stationColour(station);
 
-  // Both halves of the contour, mirrored about the centre line. A hull without
-  // breadth has no step to walk with.
+  // Both halves of the contour, mirrored about the centre line, sampled like
+  // every other curve so that a needle of a hull cannot ask for millions of
+  // segments. A hull without breadth has no step to walk with.
   double yp = y1;
   double zp = z1;
   double y = y1;
-  for (double z = z1 + step; step > 0.0 && z <= zn; z += step) {
+  forEachCurveSample(z1, zn, step, [&](double z) {
     evaluateSpline(n, z, y, spline.nodeZ, spline.coef);
     window.line(yp, zp, y, z, contour);
     window.line(-yp, zp, -y, z, contour);
     yp = y;
     zp = z;
-  }
+  });
   window.line(yn, zn, -yn, zn, contour);  // deck
 
   const double t1 = std::tan((heelAngle + 90.0) * kDegree);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 
 #include "support/input_file.h"
 #include "text/text_format.h"
@@ -40,6 +41,13 @@ CurveEnd readCurve(InputFile& file, HullModel& hull, int curve, bool stationList
     lines(curve, j) = file.lastLine();
     hull.pointY(curve, j) = file.readField(point + (stationList ? "YARI GENISLIK" : "BOYUNA YER"));
     const double code = file.readField(point + "KOD");
+    // A code that is not whole is a mistyped 99 or 9999 far more often than
+    // a meant point code; read on, it would be reported many lines later.
+    if (code != std::trunc(code)) {
+      file.reject(point + "KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, 9999 SON POSTA), " +
+                      quotedForMessage(file.lastText()) + " OKUNDU",
+                  file.lastLine());
+    }
     hull.pointCode(curve, j) = code;
     if (stationList && code == kEndOfStations) {
       hull.pointCount(curve) = j - 1;
@@ -129,6 +137,11 @@ void readHullDataFile(const std::filesystem::path& path, const std::string& disp
   }
   checkCurve(file, hull, hull.sternCurve(), 1, lines, sternLine);
   checkCurve(file, hull, hull.bowCurve(), 1, lines, bowLine);
+  // The displacement integrates along the ship: one station has no length.
+  if (hull.stationCount < 2) {
+    file.reject("EN AZ 2 POSTA BEKLENIYORDU, 1 POSTA OKUNDU (9999 KODU SON POSTAYI BITIRIR)",
+                stationLine(1));
+  }
 }
 
 }  // namespace norvika

@@ -16,6 +16,7 @@ enum class ExitReason {
   CalculationStopped = 2,  // the calculation stopped with one of its messages
   GeometryRejected = 3,    // the user answered that the geometry or waterline is wrong
   WriteFailed = 4,         // a result file could not be written
+  InternalFailure = 5,     // out of memory or an unexpected exception; nothing half-written
 };
 
 /// Thrown to end a run from any depth; only main and tests catch it.

@@ -86,28 +86,39 @@ std::string quotedForMessage(const std::string& text) {
   return "'" + shown + "'";
 }
 
-InputFile::InputFile(const std::filesystem::path& path, std::string displayName)
-    : displayName_(std::move(displayName)) {
+std::string printableText(const std::string& text) {
+  std::string shown = text;
+  for (char& c : shown) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127) c = '?';
+  }
+  return shown == text ? text : "'" + shown + "'";
+}
+
+InputFile::InputFile(const std::filesystem::path& path, const std::string& displayName)
+    : displayName_(printableText(displayName)) {
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   if (error || !std::filesystem::exists(status)) {
-    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI BULUNAMADI: " + path.string());
+    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI BULUNAMADI: " + printableText(path.string()));
   }
   if (!std::filesystem::is_regular_file(status)) {
     throw ProgramEnd(ExitReason::InputError,
-                     displayName_ + " BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): " + path.string());
+                     displayName_ + " BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): " +
+                         printableText(path.string()));
   }
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error || size > kLargestFileSize) {
     throw ProgramEnd(ExitReason::InputError,
-                     displayName_ + " DOSYASI COK BUYUK (EN FAZLA 64 MB): " + path.string());
+                     displayName_ + " DOSYASI COK BUYUK (EN FAZLA 64 MB): " +
+                         printableText(path.string()));
   }
   std::ifstream in(path, std::ios::binary);
   // One read of the known size: a stream copy grows its buffer step by step,
   // which shows on a file of a few megabytes.
   content_.resize(static_cast<std::size_t>(size));
   if (!in || !in.read(content_.data(), static_cast<std::streamsize>(size))) {
-    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI OKUNAMADI: " + path.string());
+    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI OKUNAMADI: " + printableText(path.string()));
   }
 }
 

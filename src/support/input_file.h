@@ -13,7 +13,7 @@ namespace norvika {
 class InputFile {
  public:
   /// Reads the whole file; `displayName` is how messages name it.
-  InputFile(const std::filesystem::path& path, std::string displayName);
+  InputFile(const std::filesystem::path& path, const std::string& displayName);
 
   /// Whole line to its end, without the line end.
   std::string readLine(const std::string& what);
@@ -63,6 +63,10 @@ class InputFile {
 /// A plain decimal number: optional sign, digits with an optional point, an
 /// optional exponent; no hexadecimal, "inf" or "nan", no blanks.
 bool isPlainNumber(const std::string& text);
+
+/// The text unchanged when it holds no control characters, else quoted with
+/// each control character shown as '?' (a file name must not drive the terminal).
+std::string printableText(const std::string& text);
 
 /// The text as it may appear in a message: at most 40 characters, bytes
 /// outside printable ASCII shown as '?'.

@@ -1,35 +1,39 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
+#include <initializer_list>
 #include <string>
 
 namespace norvika {
 
-/// A result file written line by line, each line ended by CR LF. A failure to
-/// create or write it ends the run (WriteFailed) with a message naming the
-/// file; the incomplete file is removed so it is never taken for a result.
+/// A result file's lines, each ended by CR LF, collected until the run
+/// publishes the file.
 class ResultFile {
  public:
-  explicit ResultFile(std::filesystem::path path);
-  ~ResultFile();
-  ResultFile(const ResultFile&) = delete;
-  ResultFile& operator=(const ResultFile&) = delete;
+  explicit ResultFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-  void line(const std::string& text = {});
+  void line(const std::string& text = {}) { text_ += text + "\r\n"; }
   void blank(int count) {
     for (int i = 0; i < count; ++i) line();
   }
-  /// Pushes what was written to the disc, so it stays if the run ends here.
-  void flush();
-  /// Closes the file and checks that everything reached the disc.
-  void close();
+  const std::filesystem::path& path() const { return path_; }
+  const std::string& text() const { return text_; }
 
  private:
-  [[noreturn]] void fail();
-
   std::filesystem::path path_;
-  std::ofstream out_;
+  std::string text_;
 };
+
+/// Puts the files in place together: each is written to a new temporary file
+/// in its directory, then renamed over its name, so a link there is replaced,
+/// never followed, and a reader never sees half a file. A failed write, or a
+/// directory, FIFO or device standing in a file's place, ends the run
+/// (WriteFailed) with a message naming the file, before any file is renamed:
+/// the earlier files stay whole and the files on disk belong to one run.
+void publishResultFiles(std::initializer_list<const ResultFile*> files);
+
+/// Removes the result file of an earlier run, if a file or a link stands
+/// there (a link is removed, not followed); anything else is left alone.
+void removeEarlierResult(const std::filesystem::path& path);
 
 }  // namespace norvika

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "norvika_process.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -133,3 +135,92 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
 }
 
 }  // namespace
+
+namespace norvika::apptest {
+namespace fs = std::filesystem;
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+void copyExample(const fs::path& run, const std::string& example) {
+  fs::copy(fs::path(NORVIKA_SOURCE_DIR) / "examples" / example, run);
+}
+
+// Options that name something that cannot serve are refused before the run,
+// with status 1 and nothing written.
+TEST(CommandLine, OptionsThatCannotServeAreRefusedBeforeTheRun) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> options;  // {RUN} stands for the run directory
+    const char* message;               // the start of the first line of standard error
+  };
+  const std::vector<Case> cases = {
+      {"answers without end", {"--console", "--answers", "/dev/zero"},
+       "norvika: the answers file '/dev/zero' is larger than 1 MB"},
+      {"answers from a directory", {"--console", "--answers", "{RUN}"},
+       "norvika: the answers file '{RUN}' is a directory"},
+      {"pictures into a file", {"--batch", "--plots", "{RUN}/Norvika.TSK"},
+       "norvika: --plots: '{RUN}/Norvika.TSK' is not a directory"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TemporaryDirectory temporary;
+    const fs::path run = temporary.path() / "run";
+    copyExample(run, "box-barge/case1-level");
+    std::vector<std::string> arguments;
+    for (std::string option : c.options) {
+      if (option.rfind("{RUN}", 0) == 0) option.replace(0, 5, run.string());
+      arguments.push_back(option);
+    }
+    arguments.insert(arguments.end(), {"-C", run.string()});
+    const ProcessResult result = runNorvika(arguments);
+    std::string message = c.message;
+    if (const auto at = message.find("{RUN}"); at != std::string::npos) message.replace(at, 5, run.string());
+    EXPECT_EQ(result.status, 1) << result.standardError;
+    EXPECT_EQ(result.firstErrorLine(), message);
+    EXPECT_FALSE(fs::exists(run / "Norvika.SON"));
+  }
+}
+
+// A directory name is taken exactly as given: "run " is not its sibling "run".
+TEST(CommandLine, RunDirectoryNameKeepsItsBlanks) {
+  TemporaryDirectory temporary;
+  copyExample(temporary.path() / "run", "box-barge/case1-level");
+  copyExample(temporary.path() / "run ", "parabolic-hull/case1-level");
+  const ProcessResult result = runNorvikaBatch(temporary.path() / "run ");
+  EXPECT_EQ(result.status, 0) << result.standardError;
+  EXPECT_TRUE(fs::exists(temporary.path() / "run " / "Norvika.SON"));
+  EXPECT_FALSE(fs::exists(temporary.path() / "run" / "Norvika.SON")) << "the sibling was written";
+}
+
+// Running out of memory is an internal failure with its own status, not a malformed input.
+TEST(CommandLine, OutOfMemoryIsAnInternalFailure) {
+  if (kSanitized) GTEST_SKIP() << "the sanitizers reserve more address space than the limit";
+  TemporaryDirectory temporary;
+  const fs::path run = temporary.path() / "run";
+  copyExample(run, "box-barge/case1-level");
+  // A 60 MB label line (the reader takes files up to 64 MB) in an address space of 120 MB.
+  std::string task = fileBytes(run / "Norvika.TSK");
+  const std::size_t secondLine = task.find('\n') + 1;
+  task.replace(secondLine, task.find('\n', secondLine) - secondLine, std::string(60'000'000, 'X') + "\r");
+  writeBytes(run / "Norvika.TSK", task);
+  RunOptions options;
+  options.addressSpaceLimit = 120u * 1024u * 1024u;
+  const ProcessResult result = runNorvikaBatch(run, options);
+  EXPECT_EQ(result.status, 5) << result.standardError;
+  EXPECT_EQ(result.firstErrorLine(), "norvika: internal failure: out of memory");
+  EXPECT_FALSE(fs::exists(run / "Norvika.SON"));
+}
+
+}  // namespace
+}  // namespace norvika::apptest

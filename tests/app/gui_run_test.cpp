@@ -65,5 +65,24 @@ TEST(GuiRun, AnsweredRunOnXvfbWritesTheBatchReport) {
   EXPECT_GT(fs::file_size(gui / "run.pdf"), 1000u);
 }
 
+// A stop in the desktop program reaches the terminal as in the other front ends:
+// the message with its title on standard error, the report window's text on
+// standard output.
+TEST(GuiRun, StopMessageReachesStandardError) {
+  const fs::path run = copyExample(fs::path(NORVIKA_SOURCE_DIR) / "tests/inputs/bad/stop-trochoid-phase-diverges", "stop");
+  std::ofstream(run / "answers.txt") << "\n\n\n\n";
+  const std::string command = "QT_QPA_PLATFORM=offscreen '" + std::string(NORVIKA_BINARY) +
+                              "' --gui --answers '" + (run / "answers.txt").string() + "' -C '" +
+                              run.string() + "' > '" + (run / "stdout.txt").string() + "' 2> '" +
+                              (run / "stderr.txt").string() + "'";
+  EXPECT_EQ(runShell(command), 2);
+  const std::string err = readFile(run / "stderr.txt");
+  EXPECT_EQ(err.substr(0, err.find('\n')),
+            "DALGA YUKSEKLIGI GIRIS HATASI: DALGA TEPESI/CUKURU SARTLARINDA DALGA YUKSEKLIGI =  60.000 "
+            "m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP");
+  EXPECT_NE(readFile(run / "stdout.txt").find("POSTA NO :  1 - "), std::string::npos);
+  fs::remove_all(run);
+}
+
 }  // namespace
 }  // namespace norvika

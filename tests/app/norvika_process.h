@@ -18,6 +18,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace norvika::apptest {
 
@@ -39,15 +40,18 @@ struct RunOptions {
   // Largest file the program may write (RLIMIT_FSIZE), to make a write fail
   // part way through as a full disc would.
   std::optional<rlim_t> fileSizeLimit;
+  // Largest address space (RLIMIT_AS), to make an allocation fail.
+  std::optional<rlim_t> addressSpaceLimit;
 };
 
-/// `norvika --batch -C directory`, standard input from /dev/null, standard
-/// output discarded, standard error captured.
-inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory, RunOptions options = {}) {
+/// `norvika` with `arguments`, standard input from /dev/null, standard output
+/// discarded, standard error captured.
+inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOptions options = {}) {
   ProcessResult result;
   const std::string binary = NORVIKA_BINARY;
-  const std::string dir = directory.string();
-  const char* argv[] = {binary.c_str(), "--batch", "-C", dir.c_str(), nullptr};
+  std::vector<const char*> argv = {binary.c_str()};
+  for (const std::string& a : arguments) argv.push_back(a.c_str());
+  argv.push_back(nullptr);
 
   int errorPipe[2];
   if (::pipe(errorPipe) != 0) return result;
@@ -66,7 +70,11 @@ inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory, Run
       const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
       ::setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ::execv(argv[0], const_cast<char* const*>(argv));
+    if (options.addressSpaceLimit) {
+      const rlimit limit{*options.addressSpaceLimit, *options.addressSpaceLimit};
+      ::setrlimit(RLIMIT_AS, &limit);
+    }
+    ::execv(argv[0], const_cast<char* const*>(argv.data()));
     ::_exit(127);
   }
   ::close(errorPipe[1]);
@@ -102,6 +110,11 @@ inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory, Run
   if (WIFEXITED(waitStatus)) result.status = WEXITSTATUS(waitStatus);
   if (WIFSIGNALED(waitStatus)) result.signal = WTERMSIG(waitStatus);
   return result;
+}
+
+/// `norvika --batch -C directory`.
+inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory, RunOptions options = {}) {
+  return runNorvika({"--batch", "-C", directory.string()}, options);
 }
 
 /// A fresh directory under the system's temporary directory, removed at the end.

@@ -1,14 +1,16 @@
-// A result file that cannot be written ends the run with status 4 and one
-// message naming the file, and never leaves a half-written file behind that
-// could be taken for a result.
+// The result files on disk always belong to one run. Each is written to a
+// temporary file in the run directory and renamed into place: a link there is
+// replaced, never followed; a failure (a full disc, a directory, FIFO or device
+// in the way) ends the run with status 4 and one message naming the file, and
+// leaves the earlier pair whole; a rejected waterline leaves the partial report
+// alone, without the earlier values beside it.
 //
 // Root ignores permissions, so a read-only run directory is only tried as
-// another user; the other failures are made with tricks that hold for root
-// too: a directory where the file should be, a symbolic link to /dev/full
-// (every write fails, as on a full disc) and a file size limit that cuts the
+// another user; a full disc is made with a file size limit that cuts the
 // report off part way (RLIMIT_FSIZE, the write fails with EFBIG).
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -20,13 +22,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+const std::string kEarlierReport = "AN EARLIER REPORT\r\n";
+const std::string kEarlierValues = "  EARLIER VALUES\r\n";
+
 // A box barge run (case 1 with equally spaced points) that completes and
-// writes a report of some 6 kB.
+// writes a report of some 6 kB, with the pair of an earlier run beside it.
 void copyBoxBargeRun(const fs::path& run) {
   fs::create_directories(run);
   const fs::path example = fs::path(NORVIKA_SOURCE_DIR) / "examples/box-barge/case1-level";
   fs::copy(example / "Norvika.TSK", run / "Norvika.TSK");
   fs::copy(example / "KUTU.DAT", run / "KUTU.DAT");
+  writeBytes(run / "Norvika.SON", kEarlierReport);
+  writeBytes(run / "SEPHIYE.TXT", kEarlierValues);
 }
 
 std::string writeFailure(const fs::path& file, const std::string& reason) {
@@ -34,48 +41,55 @@ std::string writeFailure(const fs::path& file, const std::string& reason) {
          reason + ")";
 }
 
-TEST(WriteFailure, EachResultFileThatCannotBeWrittenEndsTheRunWithItsName) {
+// Nothing but the run's own files may be left in the run directory: no temporary file.
+void expectNoTemporaryFiles(const fs::path& run) {
+  for (const auto& entry : fs::directory_iterator(run)) {
+    EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+  }
+}
+
+TEST(WriteFailure, SomethingOtherThanAFileInAResultsPlaceKeepsTheEarlierPair) {
   struct Case {
     const char* what;
-    const char* file;  // the result file that is made unwritable
+    const char* file;  // the result file whose place is taken
     void (*prepare)(const fs::path& file);
     const char* reason;
   };
   const Case cases[] = {
-      {"report is a directory", "Norvika.SON",
-       [](const fs::path& f) { fs::create_directory(f); }, "Is a directory"},
+      {"report is a directory", "Norvika.SON", [](const fs::path& f) { fs::create_directory(f); },
+       "Is a directory"},
       {"values file is a directory", "SEPHIYE.TXT",
        [](const fs::path& f) { fs::create_directory(f); }, "Is a directory"},
-      {"report on a full disc", "Norvika.SON",
-       [](const fs::path& f) { fs::create_symlink("/dev/full", f); }, "No space left on device"},
-      {"values file on a full disc", "SEPHIYE.TXT",
-       [](const fs::path& f) { fs::create_symlink("/dev/full", f); }, "No space left on device"},
+      // A FIFO would block the run for ever, waiting for a reader.
+      {"report is a FIFO", "Norvika.SON", [](const fs::path& f) { ::mkfifo(f.c_str(), 0600); },
+       "not a regular file"},
+      {"values file is a FIFO", "SEPHIYE.TXT", [](const fs::path& f) { ::mkfifo(f.c_str(), 0600); },
+       "not a regular file"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TemporaryDirectory temporary;
     const fs::path run = temporary.path() / "run";
     copyBoxBargeRun(run);
+    fs::remove(run / c.file);
     c.prepare(run / c.file);
 
     const ProcessResult result = runNorvikaBatch(run);
 
-    EXPECT_EQ(result.signal, 0);
+    EXPECT_FALSE(result.killed);
     EXPECT_EQ(result.status, 4) << result.standardError;
     EXPECT_EQ(result.firstErrorLine(), writeFailure(run / c.file, c.reason));
-    // What stands in the file's place is left as it was: nothing was written into it.
-    EXPECT_FALSE(fs::is_regular_file(run / c.file));
-    if (std::string(c.file) == "Norvika.SON") {
-      EXPECT_FALSE(fs::exists(run / "SEPHIYE.TXT")) << "the values were written after a failed report";
-    }
+    EXPECT_FALSE(fs::is_regular_file(run / c.file)) << "what stood there was replaced";
+    const std::string other = std::string(c.file) == "Norvika.SON" ? "SEPHIYE.TXT" : "Norvika.SON";
+    EXPECT_EQ(fileBytes(run / other), other == "Norvika.SON" ? kEarlierReport : kEarlierValues);
+    expectNoTemporaryFiles(run);
   }
 }
 
-TEST(WriteFailure, ReportCutOffPartWayIsRemoved) {
+TEST(WriteFailure, AFullDiscPartWayKeepsTheEarlierPair) {
   TemporaryDirectory temporary;
   const fs::path run = temporary.path() / "run";
   copyBoxBargeRun(run);
-  writeBytes(run / "Norvika.SON", "AN EARLIER REPORT\r\n");
 
   RunOptions options;
   options.fileSizeLimit = 2000;  // the report needs more; the task and hull files are only read
@@ -84,8 +98,92 @@ TEST(WriteFailure, ReportCutOffPartWayIsRemoved) {
   EXPECT_EQ(result.signal, 0);
   EXPECT_EQ(result.status, 4) << result.standardError;
   EXPECT_EQ(result.firstErrorLine(), writeFailure(run / "Norvika.SON", "File too large"));
-  EXPECT_FALSE(fs::exists(run / "Norvika.SON")) << "a half-written report was left behind";
-  EXPECT_FALSE(fs::exists(run / "SEPHIYE.TXT"));
+  EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport);
+  EXPECT_EQ(fileBytes(run / "SEPHIYE.TXT"), kEarlierValues);
+  expectNoTemporaryFiles(run);
+}
+
+TEST(WriteFailure, LinksInTheRunDirectoryAreReplacedNotFollowed) {
+  TemporaryDirectory temporary;
+  const fs::path run = temporary.path() / "run";
+  copyBoxBargeRun(run);
+  const fs::path outside = temporary.path() / "outside.txt";
+  writeBytes(outside, "NOT NORVIKA'S\n");
+  fs::remove(run / "Norvika.SON");
+  fs::remove(run / "SEPHIYE.TXT");
+  fs::create_symlink(outside, run / "Norvika.SON");
+  fs::create_symlink(temporary.path() / "dangling.txt", run / "SEPHIYE.TXT");
+
+  const ProcessResult result = runNorvikaBatch(run);
+
+  EXPECT_EQ(result.status, 0) << result.standardError;
+  EXPECT_EQ(fileBytes(outside), "NOT NORVIKA'S\n");
+  EXPECT_FALSE(fs::exists(temporary.path() / "dangling.txt"));
+  for (const char* file : {"Norvika.SON", "SEPHIYE.TXT"}) {
+    EXPECT_FALSE(fs::is_symlink(run / file)) << file;
+    EXPECT_TRUE(fs::is_regular_file(run / file)) << file;
+  }
+  EXPECT_EQ(fileBytes(run / "Norvika.SON").rfind("\r\n SEPHIYE HESABI - BASLAMA", 0), 0u);
+}
+
+TEST(WriteFailure, ARejectedWaterlineLeavesThePartialReportAlone) {
+  TemporaryDirectory temporary;
+  const fs::path run = temporary.path() / "run";
+  copyBoxBargeRun(run);
+  // The three geometry checks, then "yes, the waterline is wrong".
+  writeBytes(temporary.path() / "answers", "H\nH\nH\nE\n");
+
+  const ProcessResult result = runNorvika(
+      {"--console", "--answers", (temporary.path() / "answers").string(), "-C", run.string()});
+
+  EXPECT_EQ(result.status, 3) << result.standardError;
+  const std::string report = fileBytes(run / "Norvika.SON");
+  EXPECT_NE(report, kEarlierReport);
+  const std::string end = " HESAPLANAN DEPLASMAN =   10250.0 ton\r\n";
+  EXPECT_EQ(report.substr(report.size() - end.size()), end) << "cut after the displacement lines";
+  EXPECT_FALSE(fs::exists(run / "SEPHIYE.TXT")) << "an earlier run's values beside the new report";
+  expectNoTemporaryFiles(run);
+}
+
+TEST(WriteFailure, RunRecordNeverReplacesTheRunsFilesAndFailsLoudly) {
+  struct Case {
+    const char* what;
+    const char* pdf;  // relative to the run directory
+    int status;
+  };
+  const Case cases[] = {
+      {"the task file", "Norvika.TSK", 1},
+      {"the hull file", "KUTU.DAT", 1},
+      {"the report", "Norvika.SON", 1},
+      {"the run directory itself", ".", 1},
+      {"a device that takes nothing", "/dev/full", 4},
+      {"an earlier record", "record.pdf", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TemporaryDirectory temporary;
+    const fs::path run = temporary.path() / "run";
+    copyBoxBargeRun(run);
+    writeBytes(run / "record.pdf", "%PDF-1.4 AN EARLIER RECORD");
+    const std::string task = fileBytes(run / "Norvika.TSK");
+    const std::string hull = fileBytes(run / "KUTU.DAT");
+    const fs::path pdf = run / c.pdf;
+
+    const ProcessResult result =
+        runNorvika({"--batch", "--pdf", pdf.string(), "-C", run.string()});
+
+    EXPECT_EQ(result.status, c.status) << result.standardError;
+    EXPECT_EQ(fileBytes(run / "Norvika.TSK"), task);
+    EXPECT_EQ(fileBytes(run / "KUTU.DAT"), hull);
+    if (c.status == 0) {
+      const std::string record = fileBytes(pdf);
+      EXPECT_EQ(record.rfind("%PDF-", 0), 0u);
+      EXPECT_NE(record.find("%%EOF"), std::string::npos);
+    } else {
+      EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport) << "the run went ahead";
+    }
+    expectNoTemporaryFiles(run);
+  }
 }
 
 TEST(WriteFailure, ReadOnlyRunDirectory) {
@@ -104,7 +202,7 @@ TEST(WriteFailure, ReadOnlyRunDirectory) {
 
   EXPECT_EQ(result.status, 4) << result.standardError;
   EXPECT_EQ(result.firstErrorLine(), writeFailure(run / "Norvika.SON", "Permission denied"));
-  EXPECT_FALSE(fs::exists(run / "Norvika.SON"));
+  EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport);
 }
 
 }  // namespace

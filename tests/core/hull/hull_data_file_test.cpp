@@ -40,18 +40,19 @@ TEST(HullDataFile, RecordsMayShareLinesAndTitlesMayHoldCommas) {
 
 TEST(HullDataFile, ExtentsComeFromTheStationsOnly) {
   HullModel hull = readText(
-      "T\n0\n0.5, 1, 1\n3, 2, 1\n0, 0, 9999\n"
+      "T\n0\n0.5, 1, 1\n3, 2, 1\n0, 0, 99\n10\n0.75, 1, 1\n2, 1.5, 1\n0, 0, 9999\n"
       "STERN\n-9, -50, 1\n90, 70, 1\n0, 0, 99\nBOW\n0, 100, 1\n80, 120, 1\n0, 0, 99\n");
   computeHullExtents(hull);
-  EXPECT_EQ(hull.stationCount, 1);
+  EXPECT_EQ(hull.stationCount, 2);
   EXPECT_EQ(hull.maxHalfBreadth, 2.0);
   EXPECT_EQ(hull.maxHeight, 3.0);
-  EXPECT_EQ(hull.minTopHeight, 3.0);
+  EXPECT_EQ(hull.minTopHeight, 2.0);
   EXPECT_EQ(hull.keelHeight(1), 0.5);
+  EXPECT_EQ(hull.keelHeight(2), 0.75);
 }
 
 TEST(HullDataFile, NegativeOffsetsLeaveTheExtentsAtZero) {
-  HullModel hull = readText("T\n0\n-2, -1, 1\n-1, -3, 1\n0, 0, 9999\nS\n0, 0, 1\n0, 0, 99\nB\n0, 1, 1\n0, 0, 99\n");
+  HullModel hull = readText("T\n0\n-2, -1, 1\n-1, -3, 1\n0, 0, 99\n5\n-2, -1, 1\n-1, -3, 1\n0, 0, 9999\nS\n0, 0, 1\n0, 0, 99\nB\n0, 1, 1\n0, 0, 99\n");
   computeHullExtents(hull);
   EXPECT_EQ(hull.maxHalfBreadth, 0.0);
   EXPECT_EQ(hull.maxHeight, 0.0);
@@ -87,6 +88,11 @@ TEST(HullDataFile, MalformedFilesAreRejectedNamingTheLine) {
        "HULL.DAT 2. SATIR: 1. POSTA: EN AZ 2 NOKTA BEKLENIYORDU, 0 NOKTA OKUNDU"},
       {"empty contour", "T\n0\n0, 1, 1\n1, 1, 1\n0, 0, 9999\nS\n0, 0, 99\nB\n0, 1, 1\n0, 0, 99\n",
        "HULL.DAT 7. SATIR: KIC BODOSLAMA: EN AZ 1 NOKTA BEKLENIYORDU, 0 NOKTA OKUNDU"},
+      {"one station", "T\n0\n0, 1, 1\n1, 1, 1\n0, 0, 9999\n" + tail,
+       "HULL.DAT 2. SATIR: EN AZ 2 POSTA BEKLENIYORDU, 1 POSTA OKUNDU (9999 KODU SON POSTAYI BITIRIR)"},
+      {"mistyped terminator", "T\n0\n0, 1, 1\n1, 1, 99.0000001\n10\n0, 1, 1\n1, 1, 9999\n" + tail,
+       "HULL.DAT 4. SATIR: 1. POSTA 2. KAYIT KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, "
+       "9999 SON POSTA), '99.0000001' OKUNDU"},
       {"stations out of order", "T\n5\n0, 1, 1\n1, 1, 1\n0, 0, 99\n4\n0, 1, 1\n1, 1, 1\n0, 0, 9999\n" + tail,
        "HULL.DAT 6. SATIR: 2. POSTA: POSTA YERI BIR ONCEKI POSTADAN BUYUK OLMALI (5.000 / 4.000)"},
   };
