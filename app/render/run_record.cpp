@@ -61,9 +61,8 @@ QFont reportFont(const QStringList& lines, const QPdfWriter& writer, double page
 
 }  // namespace
 
-void FrameLog::frameFinished(const Window& window, const Frame&) {
-  entries_.push_back(
-      Entry{numbering_.finished(window), window.id(), window.finishedFrames().size() - 1});
+void FrameLog::frameFinished(const Window& window, const Frame& frame) {
+  entries_.push_back(Entry{numbering_.finished(window), frame});
 }
 
 std::vector<FrameLog::Entry> FrameLog::entries() const {
@@ -152,21 +151,20 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& head
 int writeRunRecord(const std::filesystem::path& file, const Platform& platform, const FrameLog& log,
                    const RunEnding& ending) {
   const std::filesystem::path report = platform.currentDirectory() / "Norvika.SON";
+  const std::vector<FrameLog::Entry> entries = log.entries();  // the pages point into it
   QStringList heading;
   heading << QStringLiteral("Norvika " NORVIKA_VERSION " - run record")
           << QStringLiteral("Run directory: ") + toQString(platform.currentDirectory())
           << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
-          << QStringLiteral("Drawings: %1").arg(log.entries().size()) << QString()
+          << QStringLiteral("Drawings: %1").arg(entries.size()) << QString()
           << toQString(report) + QLatin1Char(':');
 
   std::vector<RecordPage> drawings;
-  for (const FrameLog::Entry& entry : log.entries()) {
-    const Window& window = platform.window(entry.window);
-    if (entry.index >= window.finishedFrames().size()) continue;
+  for (const FrameLog::Entry& entry : entries) {
     drawings.push_back(RecordPage{QStringLiteral("%1  %2")
                                       .arg(entry.number, 2, 10, QLatin1Char('0'))
-                                      .arg(QString::fromUtf8(windowCaption(entry.window))),
-                                  &window.finishedFrames()[entry.index]});
+                                      .arg(QString::fromUtf8(windowCaption(entry.frame.window))),
+                                  &entry.frame});
   }
   return writeRunRecordPdf(file, heading, readReportLines(report), drawings);
 }

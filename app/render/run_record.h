@@ -13,14 +13,13 @@
 
 namespace norvika {
 
-/// Remembers the frames of a run in the order they were begun, numbered as PictureSaver numbers
-/// its files. The frames themselves stay with their windows (Window::finishedFrames).
+/// Keeps a copy of every finished frame of a run, numbered as PictureSaver numbers its files
+/// (in the order the frames were begun): windows keep no history.
 class FrameLog : public WindowObserver {
  public:
   struct Entry {
     int number;  // from 1, as in the picture file names
-    WindowId window;
-    std::size_t index;  // into the window's finished frames
+    Frame frame;
   };
 
   void windowDrawn(const Window& window) override { numbering_.drawn(window); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <string>
 #include <vector>
@@ -9,7 +10,7 @@
 namespace norvika {
 
 /// A platform for tests: scripted input-box answers, and a record of every
-/// question and message. Frames are recorded by the windows themselves.
+/// question, message and finished frame.
 class RecordingPlatform : public Platform {
  public:
   struct Question {
@@ -22,7 +23,9 @@ class RecordingPlatform : public Platform {
     std::string title;
   };
 
-  explicit RecordingPlatform(std::filesystem::path directory = ".") : Platform(std::move(directory)) {}
+  explicit RecordingPlatform(std::filesystem::path directory = ".") : Platform(std::move(directory)) {
+    observeWindows(&frames_);
+  }
 
   /// Queues an answer; questions without a queued answer get their default text.
   void answer(std::string text) { answers_.push_back(std::move(text)); }
@@ -33,8 +36,19 @@ class RecordingPlatform : public Platform {
 
   const std::vector<Question>& questions() const { return questions_; }
   const std::vector<Message>& messages() const { return messages_; }
+  /// Every frame of the window finished so far (ended by cls or finishFrame), in order.
+  const std::vector<Frame>& finishedFrames(WindowId id) const {
+    return frames_.byWindow[static_cast<std::size_t>(id)];
+  }
 
  private:
+  struct FrameHistory : WindowObserver {
+    void frameFinished(const Window& window, const Frame& frame) override {
+      byWindow[static_cast<std::size_t>(window.id())].push_back(frame);
+    }
+    std::array<std::vector<Frame>, kWindowCount> byWindow;
+  };
+  FrameHistory frames_;
   std::deque<std::string> answers_;
   std::vector<Question> questions_;
   std::vector<Message> messages_;

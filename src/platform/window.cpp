@@ -49,7 +49,6 @@ void Window::cls() {
 
 void Window::finishFrame() {
   if (frame_.items.empty()) return;
-  finished_.push_back(frame_);
   notify([this](WindowObserver& o) { o.frameFinished(*this, frame_); });
   frame_ = Frame{id_, {}};
 }

@@ -95,9 +95,9 @@ class Window {
   void foreColor(Colour colour) { foreColor_ = colour; }
   void drawWidth(int width) { drawWidth_ = width; }
 
+  /// The frame being drawn. A window keeps no history: whoever needs finished
+  /// frames (a picture saver, the run record, a test) keeps them as they finish.
   const Frame& currentFrame() const { return frame_; }
-  /// Every frame finished so far (ended by cls or finishFrame), in order.
-  const std::vector<Frame>& finishedFrames() const { return finished_; }
   /// Ends the current frame if it holds anything (used at the end of a run).
   void finishFrame();
 
@@ -123,7 +123,6 @@ class Window {
   Colour foreColor_ = 0;
   int drawWidth_ = 1;
   Frame frame_;
-  std::vector<Frame> finished_;
 };
 
 }  // namespace norvika

@@ -73,9 +73,9 @@ TEST(Balance, TrimmedBoxBargeIsEvaluatedOnce) {
     EXPECT_NEAR(p.run.stationArea(1, st), 20 * (4 + 2 * p.run.hull.stationX(st) / 100), 1e-9);
   }
   // Evaluated once, without status lines: the Report window was not cleared.
-  const auto framesBefore = p.platform.window(WindowId::Report).finishedFrames().size();
+  const auto framesBefore = p.platform.finishedFrames(WindowId::Report).size();
   balanceDisplacement(p.run);
-  EXPECT_EQ(p.platform.window(WindowId::Report).finishedFrames().size(), framesBefore);
+  EXPECT_EQ(p.platform.finishedFrames(WindowId::Report).size(), framesBefore);
 }
 
 // y = b(x) (2 z/T0 - (z/T0)^2) below T0 with b(x) = 5 (1 - (2x/L - 1)^2): the
@@ -186,7 +186,7 @@ TEST(Balance, StopsWithItsMessages) {
 TEST(Balance, DeckStopsOfWavesShowTheShipPosition) {
   PreparedRun p(boxTask(2, {"50000", "4", "4", "1"}), boxHullText(5, 100, 10, 10));
   EXPECT_THROW(balanceDisplacement(p.run), ProgramEnd);
-  EXPECT_FALSE(p.platform.window(WindowId::ShipPosition).finishedFrames().empty());
+  EXPECT_FALSE(p.platform.finishedFrames(WindowId::ShipPosition).empty());
 }
 
 TEST(Balance, ExactDisplacementEndsAtOnce) {

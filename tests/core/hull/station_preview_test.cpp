@@ -62,9 +62,9 @@ TEST(StationPreview, PanelOfABoxStation) {
   showStationPreview(platform, previewHull(), 2, 100, 10);  // V section at 12.5 m
   showStationPreview(platform, previewHull(), 1, 100, 10);  // box at 0 m
   const Window& window = platform.window(WindowId::Report);
-  ASSERT_EQ(window.finishedFrames().size(), 1u);
+  ASSERT_EQ(platform.finishedFrames(WindowId::Report).size(), 1u);
 
-  const auto caption = drawn(window.finishedFrames()[0], PrimitiveKind::Text, qbColor(1));
+  const auto caption = drawn(platform.finishedFrames(WindowId::Report)[0], PrimitiveKind::Text, qbColor(1));
   ASSERT_EQ(caption.size(), 1u);
   EXPECT_EQ(caption[0].text, "POSTA NO :  2 - (  1.250  /   12.500 m)");
   EXPECT_DOUBLE_EQ(caption[0].x1, -12.5);

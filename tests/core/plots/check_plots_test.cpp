@@ -20,7 +20,7 @@ TEST(CheckFrame, ClearsAndDrawsTheFrameOnTheExtentsScale) {
   window.line(0, 0, 1, 1, qbColor(0));  // an earlier plot
   drawCheckFrame(window, 5, 10);
 
-  EXPECT_EQ(window.finishedFrames().size(), 1u);
+  EXPECT_EQ(platform.finishedFrames(WindowId::Report).size(), 1u);
   const Frame& frame = window.currentFrame();
   ASSERT_EQ(frame.items.size(), 10u);
   const double ends[10][4] = {
@@ -104,7 +104,7 @@ TEST(ContourCheck, SternThenBowEachInItsOwnPlot) {
   RecordingPlatform platform;
   checkEndContours(platform, boxBarge(), 100);
   const Window& window = platform.window(WindowId::Report);
-  ASSERT_EQ(window.finishedFrames().size(), 1u);
+  ASSERT_EQ(platform.finishedFrames(WindowId::Report).size(), 1u);
 
   // Stern shifted by -B (AP on the box side), bow by -L (FP on the centre line).
   const struct {
@@ -112,7 +112,7 @@ TEST(ContourCheck, SternThenBowEachInItsOwnPlot) {
     double lowX, topX;
     const char* prompt;
   } passes[] = {
-      {&window.finishedFrames()[0], -5, -7, "KIC BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>"},
+      {&platform.finishedFrames(WindowId::Report)[0], -5, -7, "KIC BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>"},
       {&window.currentFrame(), 0, 4, "BAS BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>"},
   };
   ASSERT_EQ(platform.questions().size(), 2u);

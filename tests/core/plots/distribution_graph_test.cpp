@@ -23,7 +23,8 @@ Frame drawGraph(RecordingPlatform& platform, const std::vector<double>& xs,
   drawDistributionGraph(platform, x, v, static_cast<int>(xs.size()), "SEPHIYE DAGILIMI");
   const Window& window = platform.window(WindowId::Graph);
   EXPECT_TRUE(window.currentFrame().items.empty());  // cleared after the pause
-  return window.finishedFrames().empty() ? Frame{} : window.finishedFrames().back();
+  const auto& frames = platform.finishedFrames(WindowId::Graph);
+  return frames.empty() ? Frame{} : frames.back();
 }
 
 TEST(DistributionGraph, ScaleReferenceFollowsTheLargestMagnitude) {
