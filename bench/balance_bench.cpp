@@ -1,14 +1,14 @@
-// Cost of the draft search: one evaluation of a waterline (every station fitted
-// and integrated) and a whole trochoidal-wave search, without any drawing
-// beyond the status lines recorded in memory.
+// Cost of the calculation: one evaluation of a waterline (every station fitted
+// and integrated), a whole trochoidal-wave search, and the whole calculation
+// of a run with its equally spaced values; no drawing.
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 
-#include "driver/displacement_balance.h"
-#include "driver/run_state.h"
-#include "platform/recording_platform.h"
+#include "calculation/displacement_balance.h"
+#include "calculation/equal_spacing.h"
+#include "calculation/run_state.h"
 
 namespace norvika {
 namespace {
@@ -50,29 +50,47 @@ void setTask(TaskParameters& task, int caseNumber) {
   task.forwardDraft = task.aftDraft = 7.0;
 }
 
+void noStatusLines(const RunState&) {}
+
 void BM_OneEvaluation(benchmark::State& state) {
-  RecordingPlatform platform;
-  RunState run(platform);
+  RunState run;
   buildHull(run.hull, static_cast<int>(state.range(0)), 50);
   setTask(run.task, 6);
   for (auto _ : state) {
-    balanceDisplacement(run);
-    benchmark::DoNotOptimize(run.displacementTable(1));
+    balanceDisplacement(run, noStatusLines);
+    benchmark::DoNotOptimize(run.displacement);
   }
 }
 BENCHMARK(BM_OneEvaluation)->Arg(21)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 void BM_TrochoidCrestSearch(benchmark::State& state) {
-  RecordingPlatform platform;
-  RunState run(platform);
+  RunState run;
   buildHull(run.hull, static_cast<int>(state.range(0)), 50);
   setTask(run.task, 2);
   for (auto _ : state) {
-    balanceDisplacement(run);  // starts afresh from the initial draft each time
+    balanceDisplacement(run, noStatusLines);  // starts afresh from the initial draft each time
     benchmark::DoNotOptimize(run.meanDraft);
   }
 }
 BENCHMARK(BM_TrochoidCrestSearch)->Arg(21)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The whole calculation of a trochoidal-crest run on the 100-station hull:
+// the search to its end, the centre of buoyancy and N equally spaced values
+// (143, as bench/make_run.py writes, and the most the task file allows).
+void BM_Case2Calculation(benchmark::State& state) {
+  RunState run;
+  buildHull(run.hull, 100, 50);
+  setTask(run.task, 2);
+  run.task.equalPointCount = static_cast<int>(state.range(0));
+  run.task.equalStart = 0.0;
+  run.task.equalEnd = 150.0;
+  for (auto _ : state) {
+    balanceDisplacement(run, noStatusLines);
+    computeLongitudinalCentre(run);
+    benchmark::DoNotOptimize(resampleEqualSpacing(run));
+  }
+}
+BENCHMARK(BM_Case2Calculation)->Arg(143)->Arg(2500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace norvika

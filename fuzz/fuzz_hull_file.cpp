@@ -7,8 +7,8 @@
 #include <cstdlib>
 
 #include "fuzz_support.h"
-#include "hull/hull_data_file.h"
-#include "hull/hull_model.h"
+#include "model/hull_data_file.h"
+#include "model/hull_model.h"
 #include "platform/platform.h"
 
 using namespace norvika;

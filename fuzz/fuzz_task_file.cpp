@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "driver/task_file.h"
+#include "model/task_file.h"
 #include "fuzz_support.h"
 #include "platform/platform.h"
 #include "support/capacities.h"

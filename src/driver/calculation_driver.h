@@ -1,12 +1,14 @@
 #pragma once
 
+#include "calculation/run_state.h"
 #include "platform/platform.h"
 
 namespace norvika {
 
 /// Runs one calculation in the platform's current directory, from the task
-/// file to the closing question. Never returns: it always ends by throwing
-/// ProgramEnd (Completed after the closing question).
-[[noreturn]] void runCalculation(Platform& platform);
+/// file to the closing question, and returns its results with every window's
+/// last frame finished. A stop, a rejected input or a "yes" at a check ends
+/// the run by throwing ProgramEnd.
+RunState runCalculation(Platform& platform);
 
 }  // namespace norvika

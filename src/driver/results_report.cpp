@@ -3,7 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "driver/equal_spacing.h"
+#include "calculation/equal_spacing.h"
+#include "driver/run_stops.h"
 #include "plots/distribution_graph.h"
 #include "plots/ship_position.h"
 #include "plots/waterline_check.h"
@@ -67,8 +68,8 @@ void writeSectionTable(ResultFile& file, const RunState& run) {
   const std::string gap(10, ' ');
   for (int st = 1; st <= run.hull.stationCount; ++st) {
     file.line("   " + padInteger(st, 2) + gap + formatFixed(run.hull.stationX(st), 3, 3) + gap +
-              formatFixed(run.waterlineHeight(1, st), 3, 3) + gap +
-              formatFixed(run.stationArea(1, st), 3, 3));
+              formatFixed(run.waterlineHeight(st), 3, 3) + gap +
+              formatFixed(run.stationArea(st), 3, 3));
   }
   file.line(kSectionRule);
 }
@@ -85,15 +86,15 @@ std::string buoyancyRow(int k, double x, double value) {
 
 void writeCentreOfBuoyancy(ResultFile& file, const RunState& run) {
   if (run.task.caseNumber == kDamagedHeeled) {
-    file.line("   LCB 'nin BOYUNA YERI = " + formatFixed(run.heelLCB(1, 1), 3, 3) + " m. AP 'den");
-    file.line("   LCB 'nin ENINE  YERI = " + formatFixed(run.heelTCB(1, 1), 3, 3) + " m. CL 'den");
+    file.line("   LCB 'nin BOYUNA YERI = " + formatFixed(run.heelLCB, 3, 3) + " m. AP 'den");
+    file.line("   LCB 'nin ENINE  YERI = " + formatFixed(run.heelTCB, 3, 3) + " m. CL 'den");
   } else {
     file.line("          LCB 'nin YERI = " + formatFixed(run.longitudinalCentre, 3, 3) +
               " m. AP 'den");
   }
 }
 
-void writeEqualSpacedBlock(ResultFile& file, RunState& run) {
+void writeEqualSpacedBlock(Platform& platform, ResultFile& file, const RunState& run) {
   const EqualSpacedValues& eq = run.equalSpaced;
   const int n = run.task.equalPointCount;
   file.blank(2);
@@ -112,19 +113,21 @@ void writeEqualSpacedBlock(ResultFile& file, RunState& run) {
   file.line(" ESIT ARALIKLI SEPHIYE AGIRLIK MERKEZI  = " + formatFixed(eq.centre, 3, 3) +
             " m. OLARAK HESAPLANMISTIR.");
   file.blank(2);
-  drawDistributionGraph(run.platform, eq.x, eq.v, n, numberText(n) + " POSTADA SEPHIYE DAGILIMI");
+  drawDistributionGraph(platform, eq.x, eq.v, n, numberText(n) + " POSTADA SEPHIYE DAGILIMI");
 }
 
 }  // namespace
 
-ResultFile writeResultsReport(RunState& run) {
+ResultFile writeResultsReport(Platform& platform, RunState& run) {
   const TaskParameters& task = run.task;
   const HullModel& hull = run.hull;
   const int c = task.caseNumber;
-  const double displacement = run.displacementTable(1);
+  const double displacement = run.displacement;
   // Worked out before the report is opened: a stop in the correction must not
   // leave half a report in place of an earlier one.
-  if (task.equalPointCount != 0) resampleEqualSpacing(run);
+  if (task.equalPointCount != 0 && !resampleEqualSpacing(run)) {
+    stopForEqualSpacing(platform, run.displacement);
+  }
   ResultFile file(task.directoryPrefix + "Norvika.SON");
 
   file.line();
@@ -141,7 +144,7 @@ ResultFile writeResultsReport(RunState& run) {
   file.line(" HESAPLANAN DEPLASMAN = " + formatFixed(displacement, 7, 1) + " ton");
 
   try {
-    checkWaterlineIntersections(run.platform, hull, task.shipLength, run.waterlineHeight);
+    checkWaterlineIntersections(platform, hull, task.shipLength, run.waterlineHeight);
   } catch (const ProgramEnd& end) {
     if (end.reason() == ExitReason::GeometryRejected) {
       publishResultFiles({&file});
@@ -158,18 +161,18 @@ ResultFile writeResultsReport(RunState& run) {
   Table<double> buoyancy(kMaxStations);
   for (int st = 1; st <= hull.stationCount; ++st) {
     x(st) = hull.stationX(st);
-    buoyancy(st) = task.waterDensity * run.stationArea(1, st);
+    buoyancy(st) = task.waterDensity * run.stationArea(st);
     file.line(buoyancyRow(st, x(st), buoyancy(st)));
   }
   file.line(kBuoyancyRule);
 
-  drawDistributionGraph(run.platform, x, buoyancy, hull.stationCount, title);
-  drawShipPosition(run.platform, hull, task.shipLength, run.waterlineHeight);
+  drawDistributionGraph(platform, x, buoyancy, hull.stationCount, title);
+  drawShipPosition(platform, hull, task.shipLength, run.waterlineHeight);
 
   file.line(padInteger(hull.stationCount, 3) + " POSTADAKI DEPLASMAN = " +
             formatFixed(displacement, 7, 1) + " ton");
   writeCentreOfBuoyancy(file, run);
-  if (task.equalPointCount != 0) writeEqualSpacedBlock(file, run);
+  if (task.equalPointCount != 0) writeEqualSpacedBlock(platform, file, run);
 
   file.blank(2);
   file.line(" SEPHIYE HESABI - BITIS -------------------------------------------------");

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "driver/run_state.h"
+#include "calculation/run_state.h"
+#include "platform/platform.h"
 #include "support/result_file.h"
 
 namespace norvika {
@@ -10,7 +11,7 @@ namespace norvika {
 /// the equally spaced values on the way. A "yes" at the waterline check puts
 /// the report in place cut after the displacement lines, removes an earlier
 /// SEPHIYE.TXT that would not belong to it, and ends the run.
-ResultFile writeResultsReport(RunState& run);
+ResultFile writeResultsReport(Platform& platform, RunState& run);
 
 /// The lines of SEPHIYE.TXT: the equally spaced buoyancy values (t/m), one per line.
 ResultFile writeEqualSpacedFile(const RunState& run);

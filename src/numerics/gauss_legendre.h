@@ -13,6 +13,16 @@ inline constexpr std::array<double, 6> kGaussWeight = {
     0.0, 0.2955242247147529, 0.2692667193099963, 0.2190863625159820, 0.1494513491505806,
     0.0666713443086881};
 
+/// Visits the five point pairs of the 10-point rule on [mid - half, mid + half]:
+/// visit(weight, zPlus, zMinus), from the innermost pair outward. Callers add
+/// up what they need in their own order.
+template <typename Visit>
+void forEachGaussPair(double mid, double half, Visit visit) {
+  for (int g = 1; g <= 5; ++g) {
+    visit(kGaussWeight[g], mid + kGaussAbscissa[g] * half, mid - kGaussAbscissa[g] * half);
+  }
+}
+
 inline constexpr double kPi = 3.14159265358979;
 inline constexpr double kTwoPi = 2.0 * kPi;
 /// Degrees to radians, as every angle of the program is converted.

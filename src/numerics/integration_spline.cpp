@@ -131,7 +131,7 @@ void evaluateSpline(int n, double at, double& result, const Table<double>& x,
     return;
   }
   const double d = at - x(k);
-  result = coef(1, k) + d * (coef(2, k) + d * (coef(3, k) + d * coef(4, k) / 3.0) / 2.0);
+  result = cubicPieceValue(coef, k, d);
 }
 
 }  // namespace norvika

@@ -30,6 +30,12 @@ double integrateTabulated(int n, const Table<double>& x, const Table<double>& y)
 void fitCubicSpline(int n, const Table<double>& x, SplineCoefficients& coef, int startCondition,
                     int endCondition);
 
+/// Value of the cubic piece of node k at distance d above the node: the value,
+/// plus the first, second and third derivative terms, in nested form.
+inline double cubicPieceValue(const SplineCoefficients& coef, int k, double d) {
+  return coef(1, k) + d * (coef(2, k) + d * (coef(3, k) + d * coef(4, k) / 3.0) / 2.0);
+}
+
 /// Writes the spline value at `at` into result; leaves result unchanged when
 /// `at` lies outside [x(1), x(n)].
 void evaluateSpline(int n, double at, double& result, const Table<double>& x,

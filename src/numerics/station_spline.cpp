@@ -4,28 +4,27 @@ namespace norvika {
 
 namespace {
 
-bool isBreak(const HullModel& hull, int curve, int k) { return hull.pointCode(curve, k) == 0.0; }
-
-// The first break point in from..n; a break on the curve's first point is
-// ignored, since no piece can end there. Returns 0 when there is none.
-int nextBreak(const HullModel& hull, int curve, int from, int n) {
+// The first break point (code 0) in from..n, 1-based; a break on the curve's
+// first point is ignored, since no piece can end there. Returns 0 when there is none.
+int nextBreak(std::span<const double> code, int from, int n) {
   for (int k = from < 2 ? 2 : from; k <= n; ++k) {
-    if (isBreak(hull, curve, k)) return k;
+    if (code[static_cast<std::size_t>(k - 1)] == 0.0) return k;
   }
   return 0;
 }
 
 }  // namespace
 
-void fitStationSpline(int curve, const HullModel& hull, StationSpline& spline) {
-  const int n = hull.pointCount(curve);
+void fitStationSpline(std::span<const double> zs, std::span<const double> ys,
+                      std::span<const double> code, StationSpline& spline) {
+  const int n = static_cast<int>(zs.size());
   spline.n = n;
-  for (int k = 1; k <= n; ++k) spline.nodeZ(k) = hull.pointZ(curve, k);
-  auto y = [&](int k) { return hull.pointY(curve, k); };
-  auto z = [&](int k) { return hull.pointZ(curve, k); };
+  auto y = [&](int k) { return ys[static_cast<std::size_t>(k - 1)]; };
+  auto z = [&](int k) { return zs[static_cast<std::size_t>(k - 1)]; };
+  for (int k = 1; k <= n; ++k) spline.nodeZ(k) = z(k);
   SplineCoefficients& coef = spline.coef;
 
-  int k1 = nextBreak(hull, curve, 1, n);
+  int k1 = nextBreak(code, 1, n);
   if (k1 == 0) {
     for (int k = 1; k <= n; ++k) coef(1, k) = y(k);
     fitCubicSpline(n, spline.nodeZ, coef, kNotAKnot, kNotAKnot);
@@ -46,7 +45,7 @@ void fitStationSpline(int curve, const HullModel& hull, StationSpline& spline) {
   Table<double> pieceZ(kMaxRecords);
   SplineCoefficients piece(kMaxRecords);
   while (k1 < n) {
-    int k2 = nextBreak(hull, curve, k1 + 1, n);
+    int k2 = nextBreak(code, k1 + 1, n);
     if (k2 == 0) k2 = n;
     const int m = k2 - k1 + 1;
     for (int k = k1; k <= k2; ++k) {
@@ -65,10 +64,27 @@ void fitStationSpline(int curve, const HullModel& hull, StationSpline& spline) {
     for (int k = k1; k <= k2; ++k) {
       for (int row = 1; row <= 4; ++row) coef(row, k) = piece(row, k - k1 + 1);
     }
-    const int next = nextBreak(hull, curve, k2, n);
+    const int next = nextBreak(code, k2, n);
     if (next == 0) break;
     k1 = next;
   }
+}
+
+int findInterval(const StationSpline& spline, double z) {
+  const Table<double>& nodeZ = spline.nodeZ;
+  const int n = spline.n;
+  if (n < 2 || !(nodeZ(1) <= z && z < nodeZ(n))) return 0;
+  int low = 1;
+  int high = n;  // nodeZ(low) <= z < nodeZ(high)
+  while (high - low > 1) {
+    const int middle = (low + high) / 2;
+    if (nodeZ(middle) <= z) {
+      low = middle;
+    } else {
+      high = middle;
+    }
+  }
+  return low;
 }
 
 double splineOffset(const StationSpline& spline, double z, double fallback) {

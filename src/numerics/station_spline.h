@@ -1,6 +1,7 @@
 #pragma once
 
-#include "hull/hull_model.h"
+#include <span>
+
 #include "numerics/integration_spline.h"
 
 namespace norvika {
@@ -15,9 +16,17 @@ struct StationSpline {
   SplineCoefficients coef;
 };
 
-/// Fits curve `curve` of the hull (a station, or an end contour) as separate
-/// cubic pieces between its break points (code 0); two-point pieces are lines.
-void fitStationSpline(int curve, const HullModel& hull, StationSpline& spline);
+/// Fits a curve of the hull (a station, or an end contour) given by its point
+/// heights z (m, strictly rising), offsets y (m) and point codes, all of one
+/// length, as separate cubic pieces between its break points (code 0);
+/// two-point pieces are lines.
+void fitStationSpline(std::span<const double> z, std::span<const double> y,
+                      std::span<const double> code, StationSpline& spline);
+
+/// The piece of a fitted curve holding z: the k in 1..n-1 with
+/// nodeZ(k) <= z < nodeZ(k+1), or 0 when there is none. The node heights rise
+/// strictly, so at most one piece holds z, and halving the range finds it.
+int findInterval(const StationSpline& spline, double z);
 
 /// Offset of a fitted curve at height z by evaluateSpline; `fallback` when z
 /// lies outside the node range.

@@ -1,37 +1,13 @@
 #pragma once
 
 #include <array>
-#include <exception>
 #include <filesystem>
 #include <string>
 
 #include "platform/window.h"
+#include "support/run_end.h"
 
 namespace norvika {
-
-/// Why a run ended; the values are the exit statuses of the program.
-enum class ExitReason {
-  Completed = 0,           // both result files written
-  InputError = 1,          // an input file is missing or malformed
-  CalculationStopped = 2,  // the calculation stopped with one of its messages
-  GeometryRejected = 3,    // the user answered that the geometry or waterline is wrong
-  WriteFailed = 4,         // a result file could not be written
-  InternalFailure = 5,     // out of memory or an unexpected exception; nothing half-written
-};
-
-/// Thrown to end a run from any depth; only main and tests catch it.
-class ProgramEnd : public std::exception {
- public:
-  ProgramEnd(ExitReason reason, std::string message) : reason_(reason), message_(std::move(message)) {}
-  ExitReason reason() const { return reason_; }
-  /// The text for the user; empty when a message box has already said it.
-  const std::string& message() const { return message_; }
-  const char* what() const noexcept override { return message_.c_str(); }
-
- private:
-  ExitReason reason_;
-  std::string message_;
-};
 
 /// The run's only way to the outside: five windows, modal boxes, the end of
 /// the run and the directory it runs in.

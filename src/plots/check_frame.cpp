@@ -7,6 +7,22 @@ namespace norvika {
 
 bool answeredYes(const std::string& answer) { return answer == "e" || answer == "E"; }
 
+void drawFrameLines(Window& window, double B, double D, Colour colour) {
+  // Outer border.
+  window.line(-2.75 * B, -1.2 * D, 1.75 * B, -1.2 * D, colour);
+  window.line(1.75 * B, -1.2 * D, 1.75 * B, 1.2 * D, colour);
+  window.line(1.75 * B, 1.2 * D, -2.75 * B, 1.2 * D, colour);
+  window.line(-2.75 * B, 1.2 * D, -2.75 * B, -1.2 * D, colour);
+  // Box of the full breadth, base line first.
+  window.line(-B, 0, B, 0, colour);
+  window.line(B, 0, B, 1.1 * D, colour);
+  window.line(B, 1.1 * D, -B, 1.1 * D, colour);
+  window.line(-B, 1.1 * D, -B, 0, colour);
+  // Centre line, and the line across the border just under the base line.
+  window.line(0, 0, 0, 1.1 * D, colour);
+  window.line(-2.75 * B, -0.1 * D, 1.75 * B, -0.1 * D, colour);
+}
+
 void drawCheckFrame(Window& window, double B, double D) {
   B = drawableExtent(B);
   D = drawableExtent(D);
@@ -15,21 +31,7 @@ void drawCheckFrame(Window& window, double B, double D) {
   // Centre line at three fifths of the width, base line at mid-height.
   window.scale(-3 * B, 1.25 * D, 2 * B, -1.25 * D);
 
-  const Colour frame = qbColor(9);
-  // Outer border.
-  window.line(-2.75 * B, -1.2 * D, 1.75 * B, -1.2 * D, frame);
-  window.line(1.75 * B, -1.2 * D, 1.75 * B, 1.2 * D, frame);
-  window.line(1.75 * B, 1.2 * D, -2.75 * B, 1.2 * D, frame);
-  window.line(-2.75 * B, 1.2 * D, -2.75 * B, -1.2 * D, frame);
-  // Box of the full breadth, base line first.
-  window.line(-B, 0, B, 0, frame);
-  window.line(B, 0, B, 1.1 * D, frame);
-  window.line(B, 1.1 * D, -B, 1.1 * D, frame);
-  window.line(-B, 1.1 * D, -B, 0, frame);
-  // Centre line, and the line across the border just under the base line.
-  window.line(0, 0, 0, 1.1 * D, frame);
-  window.line(-2.75 * B, -0.1 * D, 1.75 * B, -0.1 * D, frame);
-
+  drawFrameLines(window, B, D, qbColor(9));
   window.drawWidth(1);
 }
 

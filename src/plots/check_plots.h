@@ -2,13 +2,18 @@
 
 #include <string>
 
-#include "hull/hull_model.h"
+#include "model/hull_model.h"
 #include "platform/platform.h"
 
 namespace norvika {
 
 /// True only for an answer of exactly "e" or "E" (yes).
 bool answeredYes(const std::string& answer);
+
+/// The border of the section pictures (the check plots, the heeled sections)
+/// on the scale of half-breadth B and height D (m): outer frame, the box of
+/// the full breadth, centre line and the line under the base line.
+void drawFrameLines(Window& window, double B, double D, Colour colour);
 
 /// Clears the Report window and draws the fixed frame of the check plots,
 /// scaled to B = maxHalfBreadth and D = maxHeight (metres).

@@ -1,6 +1,7 @@
 #include "numerics/integration_spline.h"
 #include "numerics/station_spline.h"
 #include "platform/colour.h"
+#include "platform/pause.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 
@@ -52,10 +53,10 @@ void checkEndContours(Platform& platform, const HullModel& hull, double shipLeng
   for (const Pass& pass : passes) {
     drawCheckFrame(window, hull.maxHalfBreadth, hull.maxHeight);
     if (hull.pointCount(pass.curve) >= 1) {
-      fitStationSpline(pass.curve, hull, spline);
+      fitCurveSpline(hull, pass.curve, spline);
       drawContour(window, spline, pass.shift, h);
     }
-    const std::string answer = platform.inputBox(pass.question, " ", "H", 4000, 8500);
+    const std::string answer = ask(platform, pass.question, " ", "H", kGeometryQuestionAt);
     if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
   }
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/colour.h"
+#include "platform/pause.h"
 #include "text/text_format.h"
 
 namespace norvika {

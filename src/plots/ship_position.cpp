@@ -7,7 +7,7 @@
 namespace norvika {
 
 void drawShipPosition(Platform& platform, const HullModel& hull, double shipLength,
-                      const Table2<double>& waterlineHeight) {
+                      const Table<double>& waterlineHeight) {
   const double L = drawableExtent(shipLength);
   const double D = drawableExtent(hull.maxHeight);
   const int count = hull.stationCount;
@@ -30,8 +30,8 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
 
   colour = qbColor(4);
   for (int i = 1; i <= count - 1; ++i) {
-    window.line(hull.stationX(i), waterlineHeight(1, i), hull.stationX(i + 1),
-                waterlineHeight(1, i + 1), colour);
+    window.line(hull.stationX(i), waterlineHeight(i), hull.stationX(i + 1),
+                waterlineHeight(i + 1), colour);
   }
 
   const Colour profile = qbColor(2);

@@ -1,6 +1,7 @@
 #include "numerics/integration_spline.h"
 #include "numerics/station_spline.h"
 #include "platform/colour.h"
+#include "platform/pause.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/sampled_section.h"
@@ -41,12 +42,12 @@ void checkStationSections(Platform& platform, const HullModel& hull) {
   StationSpline spline;
   for (int i = 1; i <= hull.stationCount; ++i) {
     if (hull.pointCount(i) < 1) continue;
-    fitStationSpline(i, hull, spline);
+    fitCurveSpline(hull, i, spline);
     drawStationSection(window, spline, h);
   }
 
   const std::string answer =
-      platform.inputBox("POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "H", 4000, 8500);
+      ask(platform, "POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "H", kGeometryQuestionAt);
   if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
 }
 

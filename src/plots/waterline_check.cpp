@@ -3,6 +3,7 @@
 #include "numerics/integration_spline.h"
 #include "numerics/station_spline.h"
 #include "platform/colour.h"
+#include "platform/pause.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/picture_start.h"
@@ -26,7 +27,7 @@ void prepareOffsetsWindow(Window& window, double L, double D) {
 }
 
 void checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
-                                 const Table2<double>& waterlineHeight) {
+                                 const Table<double>& waterlineHeight) {
   const double L = drawableExtent(shipLength);
   const int count = hull.stationCount;
 
@@ -50,7 +51,7 @@ void checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
   int end = 0;
   for (const int c : {hull.sternCurve(), hull.bowCurve()}) {
     if (hull.pointCount(c) >= 1) {
-      fitStationSpline(c, hull, spline);
+      fitCurveSpline(hull, c, spline);
       const int n = spline.n;
       double x = spline.coef(1, 1);
       double y = spline.nodeZ(1);
@@ -75,13 +76,13 @@ void checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
   }
 
   for (int i = 1; i <= count - 1; ++i) {
-    window.line(hull.stationX(i), waterlineHeight(1, i), hull.stationX(i + 1),
-                waterlineHeight(1, i + 1), qbColor(12));
+    window.line(hull.stationX(i), waterlineHeight(i), hull.stationX(i + 1),
+                waterlineHeight(i + 1), qbColor(12));
   }
 
   const std::string answer =
-      platform.inputBox("DALGA FORMU veya SU HATTINDA BİR YANLIŞLIK VAR MI E/H <H>",
-                        "Su Hattı Kesim Noktaları Kontrolu", "H", 7000, 7000);
+      ask(platform, "DALGA FORMU veya SU HATTINDA BİR YANLIŞLIK VAR MI E/H <H>",
+          "Su Hattı Kesim Noktaları Kontrolu", "H", kWaterlineQuestionAt);
   if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "hull/hull_model.h"
+#include "model/hull_model.h"
 #include "platform/platform.h"
 #include "support/table.h"
 
@@ -9,10 +9,10 @@ namespace norvika {
 /// Clears the Offsets window and draws its frame for a ship of length L and height D (m).
 void prepareOffsetsWindow(Window& window, double L, double D);
 
-/// Profile with the waterline waterlineHeight(1, station) and station labels;
+/// Profile with the waterline waterlineHeight(station) and station labels;
 /// ends the run (GeometryRejected) when the user answers that the wave form or
 /// the waterline is wrong.
 void checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
-                                 const Table2<double>& waterlineHeight);
+                                 const Table<double>& waterlineHeight);
 
 }  // namespace norvika

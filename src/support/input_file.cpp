@@ -6,7 +6,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "platform/platform.h"
+#include "support/run_end.h"
 
 namespace norvika {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/platform.h"
+#include "support/run_end.h"
 
 namespace norvika {
 

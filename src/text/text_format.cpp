@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-#include "platform/platform.h"
 
 namespace norvika {
 
@@ -104,10 +103,6 @@ std::string numberText(double value) {
   if (text.rfind("0.", 0) == 0) text.erase(0, 1);
   if (text.rfind("-0.", 0) == 0) text.erase(1, 1);
   return value < 0 ? text : " " + text;
-}
-
-void pauseForEnter(Platform& platform) {
-  platform.inputBox("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "", 10000, 4500);
 }
 
 }  // namespace norvika

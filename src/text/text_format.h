@@ -4,8 +4,6 @@
 
 namespace norvika {
 
-class Platform;
-
 /// value with d decimals (half away from zero), padded in front so that the
 /// point stands in column w + 1; a wider integer part is written whole.
 std::string formatFixed(double value, int w, int d);
@@ -16,8 +14,5 @@ std::string padInteger(double value, int w);
 /// Plain number-to-text: a blank before a non-negative number, "-" before a
 /// negative one, no trailing zeros (" 21", "-3.5").
 std::string numberText(double value);
-
-/// Holds the run in a modal box until the user answers it.
-void pauseForEnter(Platform& platform);
 
 }  // namespace norvika

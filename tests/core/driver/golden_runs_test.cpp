@@ -102,6 +102,7 @@ RunRecord runExample(const fs::path& example) {
   RunRecord record;
   try {
     runCalculation(platform);
+    record.status = "0 \n";  // completed
   } catch (const ProgramEnd& end) {
     record.status = std::to_string(static_cast<int>(end.reason())) + ' ' + end.message() + '\n';
   }

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "driver/calculation_driver.h"
-#include "driver/equal_spacing.h"
+#include "calculation/equal_spacing.h"
+#include "driver/run_stops.h"
 #include "platform/recording_platform.h"
 #include "run_files.h"
 
@@ -12,13 +13,14 @@ using testing::boxHullText;
 using testing::RunDirectory;
 using testing::taskText;
 
+// How the run ended, a completed one included.
 ProgramEnd runIn(RecordingPlatform& platform) {
   try {
     runCalculation(platform);
   } catch (const ProgramEnd& end) {
     return end;
   }
-  return ProgramEnd(ExitReason::Completed, "never reached");
+  return ProgramEnd(ExitReason::Completed, "");  // a completed run returns
 }
 
 std::string crlf(const std::vector<std::string>& lines) {
@@ -164,19 +166,18 @@ TEST(ResultsReport, EqualPointsOffTheShipAreRejectedBeforeAnyQuestion) {
 // intervals that cross the ends hold 11 v, so the correction lowers the inside
 // values to 100/11 t/m and keeps the outside points at zero.
 TEST(EqualSpacing, CorrectionMeetsTheDisplacementAndKeepsOutsidePointsEmpty) {
-  RecordingPlatform platform;
-  RunState run(platform);
+  RunState run;
   run.hull.stationCount = 3;
   for (int st = 1; st <= 3; ++st) {
     run.hull.stationX(st) = 5.0 * (st - 1);
-    run.stationArea(1, st) = 10.0;
+    run.stationArea(st) = 10.0;
   }
   run.task.waterDensity = 1.0;
   run.task.equalPointCount = 21;
   run.task.equalStart = -5;
   run.task.equalEnd = 15;
-  run.displacementTable(1) = 100.0;
-  resampleEqualSpacing(run);
+  run.displacement = 100.0;
+  ASSERT_TRUE(resampleEqualSpacing(run));
   const EqualSpacedValues& eq = run.equalSpaced;
   EXPECT_NEAR(eq.displacement, 100.0, 0.01);
   EXPECT_EQ(eq.span, 20.0);
@@ -199,19 +200,18 @@ TEST(EqualSpacing, CorrectionMeetsTheDisplacementAndKeepsOutsidePointsEmpty) {
 TEST(EqualSpacing, ValuesBelowZeroNearDryStationsStillMeetTheDisplacement) {
   const double values[] = {0, 0, 0, 0.5, 150, 150, 150, 150, 150, 150, 150};
   for (double required : {9654.827981, 9654.787981}) {
-    RecordingPlatform platform;
-    RunState run(platform);
+    RunState run;
     run.hull.stationCount = 11;
     for (int st = 1; st <= 11; ++st) {
       run.hull.stationX(st) = 10.0 * (st - 1);
-      run.stationArea(1, st) = values[st - 1];
+      run.stationArea(st) = values[st - 1];
     }
     run.task.waterDensity = 1.0;
     run.task.equalPointCount = 101;
     run.task.equalStart = 0;
     run.task.equalEnd = 100;
-    run.displacementTable(1) = required;
-    ASSERT_NO_THROW(resampleEqualSpacing(run)) << required;
+    run.displacement = required;
+    ASSERT_TRUE(resampleEqualSpacing(run)) << required;
     const EqualSpacedValues& eq = run.equalSpaced;
     EXPECT_NEAR(eq.displacement, required, 0.01);
     for (int k = 1; k <= 101; ++k) EXPECT_GE(eq.v(k), 0.0) << eq.x(k);
@@ -223,18 +223,19 @@ TEST(EqualSpacing, ValuesBelowZeroNearDryStationsStillMeetTheDisplacement) {
 // shrinking, and the run stops instead of correcting until its bound.
 TEST(EqualSpacing, AGapThatCannotCloseStopsTheRun) {
   RecordingPlatform platform;
-  RunState run(platform);
+  RunState run;
   run.hull.stationCount = 3;
   for (int st = 1; st <= 3; ++st) {
     run.hull.stationX(st) = 5.0 * (st - 1);
-    run.stationArea(1, st) = -2.0;
+    run.stationArea(st) = -2.0;
   }
   run.task.waterDensity = 1.0;
   run.task.equalPointCount = 11;
   run.task.equalStart = 0;
   run.task.equalEnd = 10;
-  run.displacementTable(1) = -25.0;
-  EXPECT_THROW(resampleEqualSpacing(run), ProgramEnd);
+  run.displacement = -25.0;
+  EXPECT_FALSE(resampleEqualSpacing(run));
+  EXPECT_THROW(stopForEqualSpacing(platform, run.displacement), ProgramEnd);
   ASSERT_EQ(platform.messages().size(), 1u);
   EXPECT_EQ(platform.messages()[0].text,
             "ESIT ARALIKLI SEPHIYE DEGERLERI     -25.0 ton DEPLASMANA ESITLENEMEDI - STOP ");

@@ -1,3 +1,4 @@
+#include "model/hull_model.h"
 #include "numerics/station_spline.h"
 
 #include <gtest/gtest.h>
@@ -36,13 +37,13 @@ TEST(StationSpline, BreakPointKeepsTheCorner) {
   std::vector<Point> chine = smooth;
   chine[2].code = 0;
   StationSpline s;
-  fitStationSpline(1, oneStation(chine), s);
+  fitCurveSpline(oneStation(chine), 1, s);
   EXPECT_NEAR(slopeAt(s, 1.5), 1.0, 1e-3);
   EXPECT_NEAR(slopeAt(s, 2.5), 0.2, 1e-3);
   EXPECT_NEAR(splineOffset(s, 2.0), 2.0, 1e-5);  // the lower piece at its end, shifted by the width guard
 
   StationSpline unbroken;
-  fitStationSpline(1, oneStation(smooth), unbroken);
+  fitCurveSpline(oneStation(smooth), 1, unbroken);
   EXPECT_GT(std::fabs(slopeAt(unbroken, 2.5) - 0.2), 0.02) << "without the break the corner is rounded";
 }
 
@@ -60,7 +61,7 @@ TEST(StationSpline, TwoPointPiecesAreStraight) {
   };
   for (const auto& c : cases) {
     StationSpline s;
-    fitStationSpline(1, oneStation(c.points), s);
+    fitCurveSpline(oneStation(c.points), 1, s);
     EXPECT_NEAR(splineOffset(s, c.z), c.expected, 1e-12) << c.z;
   }
 }
@@ -68,12 +69,12 @@ TEST(StationSpline, TwoPointPiecesAreStraight) {
 TEST(StationSpline, BreakOnFirstOrLastPointChangesNothing) {
   const std::vector<Point> plain = {{0, 1, 1}, {1, 2, 1}, {2, 2.5, 1}, {3, 2.7, 1}, {4, 3, 1}};
   StationSpline reference;
-  fitStationSpline(1, oneStation(plain), reference);
+  fitCurveSpline(oneStation(plain), 1, reference);
   for (int marked : {0, 4}) {
     std::vector<Point> points = plain;
     points[static_cast<std::size_t>(marked)].code = 0;
     StationSpline s;
-    fitStationSpline(1, oneStation(points), s);
+    fitCurveSpline(oneStation(points), 1, s);
     for (double z = 0; z <= 4; z += 0.1) EXPECT_EQ(splineOffset(s, z), splineOffset(reference, z));
   }
 }
@@ -81,7 +82,7 @@ TEST(StationSpline, BreakOnFirstOrLastPointChangesNothing) {
 TEST(StationSpline, BreakNodeTakesThePieceAbove) {
   const std::vector<Point> points = {{0, 0, 1}, {1, 1, 1}, {2, 2, 0}, {3, 2.2, 1}, {4, 2.4, 1}};
   StationSpline s;
-  fitStationSpline(1, oneStation(points), s);
+  fitCurveSpline(oneStation(points), 1, s);
   // Column 3 holds the upper piece: its slope is the upper straight side's.
   EXPECT_NEAR(s.coef(2, 3), 0.2, 1e-4);
   EXPECT_EQ(s.n, 5);

@@ -142,7 +142,7 @@ TEST(ContourCheck, SternThenBowEachInItsOwnPlot) {
 // and a yes to the stern ends it before the bow is asked.
 TEST(CheckAnswers, OnlyExactlyEEndsTheRun) {
   const HullModel hull = boxBarge();
-  const Table2<double> waterline(1, kMaxStations);
+  const Table<double> waterline(kMaxStations);
   const struct {
     const char* name;
     std::function<void(Platform&)> check;

@@ -12,11 +12,10 @@ using namespace norvika::testing;
 
 TEST(ShipPosition, ProfileWithTheWaterlineOfRowOne) {
   RecordingPlatform platform;
-  Table2<double> waterline(kMaxWaterlineRows, kMaxStations);
-  waterline(1, 1) = 4;
-  waterline(1, 2) = 11;  // over the deck: drawn all the same
-  waterline(1, 3) = 6;
-  waterline(2, 1) = 99;  // other rows play no part
+  Table<double> waterline(kMaxStations);
+  waterline(1) = 4;
+  waterline(2) = 11;  // over the deck: drawn all the same
+  waterline(3) = 6;
   drawShipPosition(platform, boxBarge(), 100, waterline);
 
   const Frame& frame = platform.window(WindowId::ShipPosition).currentFrame();

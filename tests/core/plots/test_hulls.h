@@ -7,7 +7,7 @@
 #include <iterator>
 #include <vector>
 
-#include "hull/hull_model.h"
+#include "model/hull_model.h"
 #include "platform/colour.h"
 #include "platform/window.h"
 

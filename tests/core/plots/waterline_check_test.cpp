@@ -12,10 +12,10 @@ using namespace norvika::testing;
 
 TEST(WaterlineCheck, ProfileLabelsWaterlineAndQuestion) {
   RecordingPlatform platform;
-  Table2<double> waterline(kMaxWaterlineRows, kMaxStations);
-  waterline(1, 1) = 3;
-  waterline(1, 2) = 5;
-  waterline(1, 3) = 7;
+  Table<double> waterline(kMaxStations);
+  waterline(1) = 3;
+  waterline(2) = 5;
+  waterline(3) = 7;
   checkWaterlineIntersections(platform, boxBarge(), 100, waterline);
 
   const Frame& frame = platform.window(WindowId::Offsets).currentFrame();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/pause.h"
 #include "platform/recording_platform.h"
 
 namespace norvika {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calculation/run_state.h"
+#include "platform/platform.h"
+
+namespace norvika {
+
+/// Prints the status lines of the Report window: the case title, the required
+/// and computed displacement and the drafts, each where the case shows them.
+void printBalanceStatus(Platform& platform, const RunState& run, bool withTitle);
+
+}  // namespace norvika

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace norvika {
+
+/// Why a run ended; the values are the exit statuses of the program.
+enum class ExitReason {
+  Completed = 0,           // both result files written
+  InputError = 1,          // an input file is missing or malformed
+  CalculationStopped = 2,  // the calculation stopped with one of its messages
+  GeometryRejected = 3,    // the user answered that the geometry or waterline is wrong
+  WriteFailed = 4,         // a result file could not be written
+  InternalFailure = 5,     // out of memory or an unexpected exception; nothing half-written
+};
+
+/// Thrown to end a run from any depth (a rejected input, a stop, a "yes" at a
+/// check); only main and tests catch it.
+class ProgramEnd : public std::exception {
+ public:
+  ProgramEnd(ExitReason reason, std::string message) : reason_(reason), message_(std::move(message)) {}
+  ExitReason reason() const { return reason_; }
+  /// The text for the user; empty when a message box has already said it.
+  const std::string& message() const { return message_; }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  ExitReason reason_;
+  std::string message_;
+};
+
+}  // namespace norvika
