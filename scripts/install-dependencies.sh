@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages that building and testing need, if missing.
 set -euo pipefail
 packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 xvfb xauth "$@")
+          qt6-base-dev qt6-svg-dev libgl-dev fonts-liberation2 xvfb xauth
+          libocct-data-exchange-dev libocct-modeling-algorithms-dev libtbb-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
