@@ -19,8 +19,13 @@ constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kCamberDegrees = 10.0;
 // Camber is at most this share of the section's height.
 constexpr double kCamberShare = 0.02;
-// Gaps narrower than this share of the height are cracks in the model.
+// Gaps narrower than this share of the height, or than kCrack, are cracks
+// in the model.
 constexpr double kCrackShare = 1e-6;
+constexpr double kCrack = 1e-4;  // m
+// The hull file holds micrometres: records closer than this in height would
+// be written at the same height, which no curve may have.
+constexpr double kCloseRecords = 1e-5;  // m
 // The records that close a gap stand this share of the height inside it
 // (or a quarter of the gap if that is less).
 constexpr double kGapInset = 0.002;
@@ -188,7 +193,8 @@ std::vector<OffsetPoint> sampleStation(int station, double x, const std::vector<
   const double fullHeight = p.z.back() - p.z.front();
   std::vector<bool> covered = p.covered;
   for (std::size_t k = 0; k + 1 < p.z.size(); ++k) {
-    if (!covered[k] && p.z[k + 1] - p.z[k] < kCrackShare * fullHeight) covered[k] = true;
+    const double crack = std::max(kCrackShare * fullHeight, kCrack);
+    if (!covered[k] && p.z[k + 1] - p.z[k] < crack) covered[k] = true;
   }
 
   // Stretches of hull from bottom to top; a lone point between gaps is none.
@@ -206,7 +212,7 @@ std::vector<OffsetPoint> sampleStation(int station, double x, const std::vector<
   }
   if (runs.empty()) throw OffsetsError(name + ": the model has no hull there");
 
-  const double tiny = 1e-9 * fullHeight;
+  const double tiny = std::max(1e-9 * fullHeight, kCloseRecords);
   const bool extend = p.z[runs.back().last] < rules.modelMiddle;
   if (!extend) {
     // Leave out a cambered deck: the top of the section is its deck edge.
@@ -304,7 +310,7 @@ std::vector<OffsetPoint> sampleStation(int station, double x, const std::vector<
       result.push_back({next - inset, 0.0, 0});
     }
   }
-  if (extend && rules.modelTop - z.back() > tiny) {
+  if (extend && rules.modelTop - z.back() > 4.0 * kCloseRecords) {
     const double inset = std::min(0.25 * (rules.modelTop - z.back()), kGapInset * height);
     result.push_back({z.back() + inset, 0.0, 0});
     result.push_back({rules.modelTop, 0.0, 0});
@@ -378,10 +384,18 @@ std::vector<OffsetPoint> sampleEndContour(const HullMesh& mesh, bool stern, doub
   }
   if (cz.empty()) throw OffsetsError(std::string(name) + ": the model has no hull there");
   std::vector<OffsetPoint> records;
-  for (std::size_t k = 0; k < cz.size(); ++k) records.push_back({cz[k], cx[k], 1});
-  if (cz.size() > 2) {
+  for (std::size_t k = 0; k < cz.size(); ++k) {
+    if (!records.empty() && cz[k] - records.back().z < kCloseRecords) continue;
+    records.push_back({cz[k], cx[k], 1});
+  }
+  if (records.size() > 2) {
+    std::vector<double> rz, rx;
+    for (const OffsetPoint& r : records) {
+      rz.push_back(r.z);
+      rx.push_back(r.offset);
+    }
     for (const std::size_t k :
-         cornersOf(cz, cx, 0, cz.size() - 1, rules.knuckleDegrees, 1e-9 * (high - low))) {
+         cornersOf(rz, rx, 0, rz.size() - 1, rules.knuckleDegrees, 1e-9 * (high - low))) {
       records[k].code = 0;
     }
   }

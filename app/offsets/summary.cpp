@@ -1,5 +1,6 @@
 #include "summary.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "driver/displacement_balance.h"
@@ -69,13 +70,16 @@ void printSummary(std::ostream& out, const SummaryData& s) {
     out << "station   x from AP  records\n";
     out << "               (m)\n";
   }
+  double largest = 0.0;
+  for (const double a : s.modelArea) largest = std::max(largest, std::fabs(a));
   for (std::size_t k = 0; k < s.stationX.size(); ++k) {
     out << padInteger(static_cast<double>(k + 1), 7) << fixed(s.stationX[k], 8, 3)
         << padInteger(s.stationPoints[k], 9);
     if (s.draft) {
       out << fixed(s.modelArea[k], 13, 3) << fixed(s.offsets.area[k], 6, 3) << "  "
-          << (std::fabs(s.modelArea[k]) < 1e-3 ? "     -"
-                                               : percent(s.offsets.area[k], s.modelArea[k]));
+          << (std::fabs(s.modelArea[k]) < 1e-3 * largest
+                  ? "     -"
+                  : percent(s.offsets.area[k], s.modelArea[k]));
     }
     out << "\n";
   }
