@@ -42,20 +42,43 @@ double acrossShip(const ParabolicHull& h, double x, double z, double deflection)
 TEST(ClosedFormHulls, BoxSectionsAreItsHalfBreadthInEveryFormat) {
   ScratchDirectory dir;
   const double L = 100.0, B = 20.0, D = 10.0;
-  dir.write("box.stl", stlText(boxFacets(0.0, L, -0.5 * B, 0.5 * B, 0.0, D)));
-  dir.write("box-binary.stl", binaryStl(boxFacets(0.0, L, -0.5 * B, 0.5 * B, 0.0, D)));
+  const std::vector<Facet> box = boxFacets(0.0, L, -0.5 * B, 0.5 * B, 0.0, D);
+  dir.write("box.stl", stlText(box));
+  dir.write("box-binary.stl", binaryStl(box));
   dir.write("half-box.stl", stlText(boxFacets(0.0, L, 0.0, 0.5 * B, 0.0, D)));
+  // In millimetres, with breadth along z and height along y.
+  std::vector<Facet> turned = box;
+  for (Facet& f : turned) {
+    for (Point3& p : f) p = {1000.0 * p.x, 1000.0 * p.z, 1000.0 * p.y};
+  }
+  dir.write("box-mm.stl", stlText(turned));
   writeBoxStep(dir / "box.step", L, B, D);
+  writeBoxIges(dir / "box.igs", L, B, D);
   std::string obj =
       "v 0 -10 0\nv 100 -10 0\nv 100 10 0\nv 0 10 0\n"
       "v 0 -10 10\nv 100 -10 10\nv 100 10 10\nv 0 10 10\n"
       "f 1 4 3 2\nf 5 6 7 8\nf 1 2 6 5\nf 3 4 8 7\nf 2 3 7 6\nf 1 5 8 4\n";
   dir.write("box.obj", obj);
-  for (const std::string model :
-       {"box.stl", "box-binary.stl", "half-box.stl", "box.step", "box.obj"}) {
+  const std::vector<std::pair<std::string, std::vector<std::string>>> models = {
+      {"box.stl", {}},      {"box-binary.stl", {}},
+      {"half-box.stl", {}}, {"box-mm.stl", {"--axes", "xzy", "--scale", "0.001"}},
+      {"box.step", {}},     {"box.igs", {}},
+      {"box.obj", {}}};
+  for (const auto& [model, more] : models) {
     SCOPED_TRACE(model);
-    const ToolRun run = runTool({(dir / model).string(), "-o", (dir / "BOX.DAT").string(), "--ap",
-                                 "0", "--fp", "100", "--stations", "11", "--draft", "4"});
+    std::vector<std::string> args = {(dir / model).string(),
+                                     "-o",
+                                     (dir / "BOX.DAT").string(),
+                                     "--ap",
+                                     "0",
+                                     "--fp",
+                                     "100",
+                                     "--stations",
+                                     "11",
+                                     "--draft",
+                                     "4"};
+    args.insert(args.end(), more.begin(), more.end());
+    const ToolRun run = runTool(args);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const HullModel hull = readWritten(dir / "BOX.DAT");

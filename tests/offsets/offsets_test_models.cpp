@@ -11,6 +11,8 @@
 #include <BRepPrimAPI_MakeBox.hxx>
 #include <Geom_BezierCurve.hxx>
 #include <Geom_BezierSurface.hxx>
+#include <IGESControl_Controller.hxx>
+#include <IGESControl_Writer.hxx>
 #include <Interface_Static.hxx>
 #include <STEPControl_Controller.hxx>
 #include <STEPControl_Writer.hxx>
@@ -118,6 +120,20 @@ std::vector<Facet> parabolicFacets(const ParabolicHull& h, int nx, int nz) {
 
 void writeBoxStep(const std::filesystem::path& path, double L, double B, double D) {
   writeStep(path, BRepPrimAPI_MakeBox(gp_Pnt(0.0, -0.5 * B, 0.0), L, B, D).Shape());
+}
+
+void writeBoxIges(const std::filesystem::path& path, double L, double B, double D) {
+  // The IGES writer takes shapes in millimetres; the file says so and the
+  // reader brings it back to metres.
+  IGESControl_Controller::Init();
+  IGESControl_Writer writer("MM", 0);
+  const TopoDS_Shape box =
+      BRepPrimAPI_MakeBox(gp_Pnt(0.0, -500.0 * B, 0.0), 1000.0 * L, 1000.0 * B, 1000.0 * D).Shape();
+  for (TopExp_Explorer face(box, TopAbs_FACE); face.More(); face.Next()) {
+    writer.AddShape(face.Current());
+  }
+  writer.ComputeModel();
+  if (!writer.Write(path.c_str())) throw std::runtime_error("cannot write " + path.string());
 }
 
 void writeParabolicStep(const std::filesystem::path& path, const ParabolicHull& h) {

@@ -55,6 +55,8 @@ std::vector<Facet> parabolicFacets(const ParabolicHull& hull, int nx, int nz);
 
 /// STEP solids made with OpenCASCADE, written in metres.
 void writeBoxStep(const std::filesystem::path& path, double L, double B, double D);
+/// The box as loose IGES surfaces (no solid), written in millimetres.
+void writeBoxIges(const std::filesystem::path& path, double L, double B, double D);
 void writeParabolicStep(const std::filesystem::path& path, const ParabolicHull& hull);
 
 /// A scratch directory removed at the end of the test.
