@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace norvika::offsets {
+
+/// The options of one norvika-offsets run. Lengths are metres at ship scale
+/// (after --scale), along the model's length and height axes as --axes names them.
+struct OffsetsOptions {
+  std::filesystem::path model;
+  std::filesystem::path output;
+  double ap = 0.0;                 // aft perpendicular
+  double fp = 0.0;                 // forward perpendicular
+  int stationCount = 21;           // equally spaced from AP to FP
+  std::vector<double> stationsAt;  // or these positions, rising
+  int points = 30;                 // heights per station
+  double scale = 1.0;
+  std::optional<double> base;  // base-line height; the model's lowest point if none
+  std::string axes = "xyz";
+  double knuckleDegrees = 30.0;
+  std::optional<double> draft;  // m above the base line
+  double deflection = 0.001;    // m, surface models
+  bool help = false;
+};
+
+/// The usage text printed by --help.
+std::string usageText();
+
+/// Reads the arguments after the program name. Throws OffsetsError naming the
+/// option and what it expects: a missing model, -o, --ap or --fp; AP not aft
+/// of FP; --points outside 2..249; fewer than 2 or more than 100 stations;
+/// positions that do not rise; a non-positive scale or deflection; a knuckle
+/// angle outside 0..180 degrees; an unknown option.
+OffsetsOptions parseCommandLine(const std::vector<std::string>& args);
+
+}  // namespace norvika::offsets

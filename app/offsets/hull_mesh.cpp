@@ -1,0 +1,103 @@
+#include "hull_mesh.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <unordered_map>
+
+namespace norvika::offsets {
+
+namespace {
+
+struct NodeKey {
+  std::uint64_t x, y, z;
+  bool operator==(const NodeKey&) const = default;
+};
+
+struct NodeKeyHash {
+  std::size_t operator()(const NodeKey& k) const {
+    std::uint64_t h = k.x * 0x9E3779B97F4A7C15ULL;
+    h ^= k.y + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2);
+    h ^= k.z + 0x9E3779B97F4A7C15ULL + (h << 6) + (h >> 2);
+    return static_cast<std::size_t>(h);
+  }
+};
+
+// -0.0 and 0.0 are the same place: both become +0.0 before the bits are compared.
+std::uint64_t coordinateBits(double v) { return std::bit_cast<std::uint64_t>(v + 0.0); }
+
+}  // namespace
+
+MeshBounds meshBounds(const HullMesh& mesh) {
+  MeshBounds b;
+  bool first = true;
+  for (const auto& t : mesh.triangles) {
+    for (const int i : t) {
+      const Point3& p = mesh.nodes[static_cast<std::size_t>(i)];
+      if (first) {
+        b.low = b.high = p;
+        first = false;
+        continue;
+      }
+      b.low.x = std::min(b.low.x, p.x);
+      b.low.y = std::min(b.low.y, p.y);
+      b.low.z = std::min(b.low.z, p.z);
+      b.high.x = std::max(b.high.x, p.x);
+      b.high.y = std::max(b.high.y, p.y);
+      b.high.z = std::max(b.high.z, p.z);
+    }
+  }
+  return b;
+}
+
+void weldNodes(HullMesh& mesh) {
+  std::unordered_map<NodeKey, int, NodeKeyHash> index;
+  index.reserve(mesh.nodes.size());
+  std::vector<Point3> nodes;
+  nodes.reserve(mesh.nodes.size());
+  std::vector<int> newIndex(mesh.nodes.size());
+  for (std::size_t i = 0; i < mesh.nodes.size(); ++i) {
+    const Point3& p = mesh.nodes[i];
+    const NodeKey key{coordinateBits(p.x), coordinateBits(p.y), coordinateBits(p.z)};
+    const auto [it, added] = index.try_emplace(key, static_cast<int>(nodes.size()));
+    if (added) nodes.push_back(p);
+    newIndex[i] = it->second;
+  }
+  std::vector<std::array<int, 3>> triangles;
+  triangles.reserve(mesh.triangles.size());
+  for (const auto& t : mesh.triangles) {
+    const std::array<int, 3> w = {newIndex[static_cast<std::size_t>(t[0])],
+                                  newIndex[static_cast<std::size_t>(t[1])],
+                                  newIndex[static_cast<std::size_t>(t[2])]};
+    if (w[0] == w[1] || w[1] == w[2] || w[2] == w[0]) continue;
+    triangles.push_back(w);
+  }
+  mesh.nodes = std::move(nodes);
+  mesh.triangles = std::move(triangles);
+}
+
+long countOpenEdges(const HullMesh& mesh) {
+  // Each edge as one sorted pair in a 64-bit key; after sorting, a key that
+  // stands alone belongs to one triangle only.
+  std::vector<std::uint64_t> edges;
+  edges.reserve(mesh.triangles.size() * 3);
+  for (const auto& t : mesh.triangles) {
+    for (int k = 0; k < 3; ++k) {
+      auto a = static_cast<std::uint32_t>(t[static_cast<std::size_t>(k)]);
+      auto b = static_cast<std::uint32_t>(t[static_cast<std::size_t>((k + 1) % 3)]);
+      if (a > b) std::swap(a, b);
+      edges.push_back((static_cast<std::uint64_t>(a) << 32) | b);
+    }
+  }
+  std::sort(edges.begin(), edges.end());
+  long open = 0;
+  for (std::size_t i = 0; i < edges.size();) {
+    std::size_t j = i + 1;
+    while (j < edges.size() && edges[j] == edges[i]) ++j;
+    if (j - i == 1) ++open;
+    i = j;
+  }
+  return open;
+}
+
+}  // namespace norvika::offsets

@@ -1,0 +1,228 @@
+#include "model_reading.h"
+
+#include <BRepBuilderAPI_Sewing.hxx>
+#include <BRepMesh_IncrementalMesh.hxx>
+#include <BRep_Tool.hxx>
+#include <IFSelect_ReturnStatus.hxx>
+#include <IGESControl_Controller.hxx>
+#include <IGESControl_Reader.hxx>
+#include <Interface_Static.hxx>
+#include <Message.hxx>
+#include <Message_Messenger.hxx>
+#include <Message_PrinterOStream.hxx>
+#include <Poly_Triangulation.hxx>
+#include <RWObj.hxx>
+#include <RWStl.hxx>
+#include <STEPControl_Controller.hxx>
+#include <STEPControl_Reader.hxx>
+#include <Standard_Failure.hxx>
+#include <TopExp_Explorer.hxx>
+#include <TopoDS.hxx>
+#include <TopoDS_Face.hxx>
+#include <TopoDS_Shape.hxx>
+#include <XSControl_Reader.hxx>
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+
+namespace norvika::offsets {
+
+namespace {
+
+std::string lowerCase(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+Point3 toShip(double mx, double my, double mz, const ModelPlacement& placement) {
+  const std::array<double, 3> m = {mx, my, mz};
+  const ModelAxes& a = placement.axes;
+  return {placement.scale * a.sign[0] * m[static_cast<std::size_t>(a.axis[0])],
+          placement.scale * a.sign[1] * m[static_cast<std::size_t>(a.axis[1])],
+          placement.scale * a.sign[2] * m[static_cast<std::size_t>(a.axis[2])]};
+}
+
+// A mirroring placement (an odd number of reversed axes, or an odd
+// permutation) turns every triangle inside out; swapping two corners keeps
+// closed models facing outward.
+bool placementMirrors(const ModelAxes& axes) {
+  int inversions = 0;
+  for (int i = 0; i < 3; ++i) {
+    for (int j = i + 1; j < 3; ++j) {
+      if (axes.axis[static_cast<std::size_t>(i)] > axes.axis[static_cast<std::size_t>(j)]) {
+        ++inversions;
+      }
+    }
+  }
+  double sign = inversions % 2 == 0 ? 1.0 : -1.0;
+  for (const double s : axes.sign) sign *= s;
+  return sign < 0.0;
+}
+
+void appendTriangulation(const Handle(Poly_Triangulation) & triangulation, const gp_Trsf& place,
+                         bool reversed, const ModelPlacement& placement, HullMesh& mesh) {
+  const int base = static_cast<int>(mesh.nodes.size());
+  for (int i = 1; i <= triangulation->NbNodes(); ++i) {
+    const gp_Pnt p = triangulation->Node(i).Transformed(place);
+    mesh.nodes.push_back(toShip(p.X(), p.Y(), p.Z(), placement));
+  }
+  for (int t = 1; t <= triangulation->NbTriangles(); ++t) {
+    int n1 = 0, n2 = 0, n3 = 0;
+    triangulation->Triangle(t).Get(n1, n2, n3);
+    if (reversed) std::swap(n2, n3);
+    mesh.triangles.push_back({base + n1 - 1, base + n2 - 1, base + n3 - 1});
+  }
+}
+
+// The data-exchange readers report on standard output; the summary owns it.
+void silenceLibraryMessages() {
+  const Handle(Message_Messenger)& messenger = Message::DefaultMessenger();
+  messenger->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
+}
+
+TopoDS_Shape readSurfaceModel(const std::filesystem::path& path, ModelFormat format,
+                              double gapTolerance, const std::string& name) {
+  silenceLibraryMessages();
+  STEPControl_Controller::Init();
+  IGESControl_Controller::Init();
+  // Shapes come in metres whatever length unit the file declares.
+  Interface_Static::SetCVal("xstep.cascade.unit", "M");
+  STEPControl_Reader stepReader;
+  IGESControl_Reader igesReader;
+  XSControl_Reader& reader =
+      format == ModelFormat::Step ? static_cast<XSControl_Reader&>(stepReader) : igesReader;
+  if (reader.ReadFile(path.c_str()) != IFSelect_RetDone) {
+    throw OffsetsError(name + ": not a readable " + modelFormatName(format) + " file");
+  }
+  reader.TransferRoots();
+  TopoDS_Shape shape = reader.OneShape();
+  if (shape.IsNull()) throw OffsetsError(name + ": the file holds no surface or solid");
+  if (!TopExp_Explorer(shape, TopAbs_SOLID).More()) {
+    // Loose surfaces share no edges, so their triangulations would not meet
+    // along the seams; sewn first (gaps up to the deflection closed), they
+    // mesh as one skin.
+    BRepBuilderAPI_Sewing sewing(std::max(1e-6, gapTolerance));
+    sewing.Add(shape);
+    sewing.Perform();
+    if (!sewing.SewedShape().IsNull()) shape = sewing.SewedShape();
+  }
+  return shape;
+}
+
+HullMesh triangulateSurfaceModel(const std::filesystem::path& path, ModelFormat format,
+                                 const ModelPlacement& placement, const std::string& name) {
+  // The deflection is asked at ship scale; the mesher works in model metres.
+  const double deflection = placement.deflection / placement.scale;
+  TopoDS_Shape shape = readSurfaceModel(path, format, deflection, name);
+  BRepMesh_IncrementalMesh mesher(shape, deflection, Standard_False, 0.5, Standard_True);
+  HullMesh mesh;
+  const bool mirrors = placementMirrors(placement.axes);
+  for (TopExp_Explorer ex(shape, TopAbs_FACE); ex.More(); ex.Next()) {
+    const TopoDS_Face& face = TopoDS::Face(ex.Current());
+    TopLoc_Location location;
+    const Handle(Poly_Triangulation) triangulation = BRep_Tool::Triangulation(face, location);
+    if (triangulation.IsNull()) continue;
+    const bool reversed = (face.Orientation() == TopAbs_REVERSED) != mirrors;
+    appendTriangulation(triangulation, location.Transformation(), reversed, placement, mesh);
+  }
+  return mesh;
+}
+
+HullMesh readMeshModel(const std::filesystem::path& path, ModelFormat format,
+                       const ModelPlacement& placement, const std::string& name) {
+  silenceLibraryMessages();
+  const Handle(Poly_Triangulation) triangulation =
+      format == ModelFormat::Stl ? RWStl::ReadFile(path.c_str()) : RWObj::ReadFile(path.c_str());
+  if (triangulation.IsNull()) {
+    throw OffsetsError(name + ": not a readable " + modelFormatName(format) + " file");
+  }
+  HullMesh mesh;
+  appendTriangulation(triangulation, gp_Trsf(), placementMirrors(placement.axes), placement, mesh);
+  return mesh;
+}
+
+}  // namespace
+
+std::optional<ModelFormat> modelFormatOf(const std::filesystem::path& path) {
+  const std::string ext = lowerCase(path.extension().string());
+  if (ext == ".step" || ext == ".stp") return ModelFormat::Step;
+  if (ext == ".iges" || ext == ".igs") return ModelFormat::Iges;
+  if (ext == ".stl") return ModelFormat::Stl;
+  if (ext == ".obj") return ModelFormat::Obj;
+  return std::nullopt;
+}
+
+const char* modelFormatName(ModelFormat format) {
+  switch (format) {
+    case ModelFormat::Step:
+      return "STEP";
+    case ModelFormat::Iges:
+      return "IGES";
+    case ModelFormat::Stl:
+      return "STL";
+    case ModelFormat::Obj:
+      return "OBJ";
+  }
+  return "";
+}
+
+ModelAxes parseModelAxes(const std::string& text) {
+  ModelAxes axes;
+  int count = 0;
+  bool used[3] = {false, false, false};
+  double sign = 1.0;
+  for (const char c : text) {
+    if (c == '-' && sign > 0.0) {
+      sign = -1.0;
+      continue;
+    }
+    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower < 'x' || lower > 'z' || count == 3 || used[lower - 'x']) {
+      count = -1;
+      break;
+    }
+    used[lower - 'x'] = true;
+    axes.axis[static_cast<std::size_t>(count)] = lower - 'x';
+    axes.sign[static_cast<std::size_t>(count)] = sign;
+    sign = 1.0;
+    ++count;
+  }
+  if (count != 3 || sign < 0.0) {
+    throw OffsetsError(
+        "--axes: expected the model axes of length, breadth and height as three of "
+        "x, y, z, each may have a leading '-' (e.g. xyz, -xzy), got '" +
+        text + "'");
+  }
+  return axes;
+}
+
+HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
+                       const ModelPlacement& placement) {
+  const std::string name = path.string();
+  {
+    std::ifstream probe(path, std::ios::binary);
+    if (!probe || std::filesystem::is_directory(path)) {
+      throw OffsetsError(name + ": cannot open the model file");
+    }
+    if (probe.peek() == std::ifstream::traits_type::eof()) {
+      throw OffsetsError(name + ": the model file is empty");
+    }
+  }
+  HullMesh mesh;
+  try {
+    mesh = format == ModelFormat::Stl || format == ModelFormat::Obj
+               ? readMeshModel(path, format, placement, name)
+               : triangulateSurfaceModel(path, format, placement, name);
+  } catch (const Standard_Failure& failure) {
+    throw OffsetsError(name + ": not a readable " + modelFormatName(format) + " file (" +
+                       failure.GetMessageString() + ")");
+  }
+  weldNodes(mesh);
+  if (mesh.triangles.empty()) {
+    throw OffsetsError(name + ": the " + modelFormatName(format) + " file holds no triangles");
+  }
+  return mesh;
+}
+
+}  // namespace norvika::offsets

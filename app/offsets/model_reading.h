@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "hull_mesh.h"
+
+namespace norvika::offsets {
+
+enum class ModelFormat { Step, Iges, Stl, Obj };
+
+/// Which model axis (0 x, 1 y, 2 z) and direction give the ship's length
+/// (forward), breadth (to port) and height (up).
+struct ModelAxes {
+  std::array<int, 3> axis = {0, 1, 2};
+  std::array<double, 3> sign = {1.0, 1.0, 1.0};
+};
+
+/// How a model becomes metres in ship axes.
+struct ModelPlacement {
+  ModelAxes axes;
+  double scale = 1.0;         // model units (metres for STEP and IGES) to ship metres
+  double deflection = 0.001;  // m at ship scale: chord error of the surface triangulation
+};
+
+/// The format named by the file's extension (.step .stp .iges .igs .stl .obj,
+/// any case); none for any other.
+std::optional<ModelFormat> modelFormatOf(const std::filesystem::path& path);
+
+/// Text of a format for the summary ("STEP", "IGES", "STL", "OBJ").
+const char* modelFormatName(ModelFormat format);
+
+/// Parses `--axes`: three distinct letters of x, y, z, each optionally
+/// preceded by '-' (a model axis pointing aft, to starboard or down), e.g.
+/// "xyz", "-xzy". Throws OffsetsError on anything else.
+ModelAxes parseModelAxes(const std::string& text);
+
+/// Reads a STEP or IGES model (surfaces or solids; triangulated to the
+/// placement's deflection) or an STL (ASCII or binary) or OBJ mesh, and
+/// returns its triangles in ship axes, metres, nodes welded. STEP and IGES
+/// coordinates are taken in metres through the unit the file declares; STL
+/// and OBJ carry no unit and are taken as metres. Throws OffsetsError naming
+/// the file when it cannot be read or holds no triangles.
+HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
+                       const ModelPlacement& placement);
+
+}  // namespace norvika::offsets

@@ -1,0 +1,97 @@
+#include "summary.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calculation/displacement_balance.h"
+#include "model/hull_data_file.h"
+#include "model/hull_model.h"
+#include "numerics/integration_spline.h"
+#include "numerics/station_spline.h"
+#include "support/run_end.h"
+#include "text/text_format.h"
+
+namespace norvika::offsets {
+
+namespace {
+
+std::string fixed(double value, int width, int decimals) {
+  return formatFixed(value, width, decimals);
+}
+
+std::string percent(double a, double b) {
+  if (b == 0.0) return "     -";
+  return fixed(100.0 * (a - b) / b, 3, 2);
+}
+
+}  // namespace
+
+OffsetsVolume offsetsVolumeBelow(const std::filesystem::path& hullFile, double draft) {
+  HullModel hull;
+  try {
+    readHullDataFile(hullFile, hullFile.filename().string(), hull);
+  } catch (const ProgramEnd& end) {
+    throw OffsetsError("Norvika rejects the written hull file: " + end.message());
+  }
+  computeHullExtents(hull);
+  OffsetsVolume result;
+  Table<double> x(kMaxStations), area(kMaxStations), moment(kMaxStations);
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    StationSpline spline(hull.pointCount(st));
+    fitCurveSpline(hull, st, spline);
+    x(st) = hull.stationX(st);
+    area(st) = computeSectionArea(hull, st, spline, draft);
+    moment(st) = x(st) * area(st);
+    result.stationX.push_back(x(st));
+    result.area.push_back(area(st));
+  }
+  result.volume = integrateTabulated(hull.stationCount, x, area);
+  const double m = integrateTabulated(hull.stationCount, x, moment);
+  result.lcb = result.volume != 0.0 ? m / result.volume : 0.0;
+  return result;
+}
+
+void printSummary(std::ostream& out, const SummaryData& s) {
+  const MeshBounds& b = s.bounds;
+  out << "model " << s.modelName << " (" << s.formatName << "): " << s.triangles << " triangles, "
+      << (s.openEdges == 0 ? std::string("closed") : std::to_string(s.openEdges) + " open edges")
+      << ", " << s.sidesText << "\n";
+  out << "bounds (m)   length " << fixed(b.low.x, 8, 3) << " .." << fixed(b.high.x, 8, 3)
+      << "   breadth " << fixed(b.low.y, 7, 3) << " .." << fixed(b.high.y, 7, 3) << "   height "
+      << fixed(b.low.z, 7, 3) << " .." << fixed(b.high.z, 7, 3) << "\n";
+  out << "AP " << fixed(s.ap, 1, 3) << " m, FP " << fixed(s.fp, 1, 3) << " m, base line "
+      << fixed(s.base, 1, 3) << " m; hull file " << s.hullFile << ": " << s.stationX.size()
+      << " stations\n";
+  out << "\n";
+  if (s.draft) {
+    out << "station   x from AP  records   area below T = " << fixed(*s.draft, 1, 3) << " m (m2)\n";
+    out << "               (m)               model   offsets   diff %\n";
+  } else {
+    out << "station   x from AP  records\n";
+    out << "               (m)\n";
+  }
+  double largest = 0.0;
+  for (const double a : s.modelArea) largest = std::max(largest, std::fabs(a));
+  for (std::size_t k = 0; k < s.stationX.size(); ++k) {
+    out << padInteger(static_cast<double>(k + 1), 7) << fixed(s.stationX[k], 8, 3)
+        << padInteger(s.stationPoints[k], 9);
+    if (s.draft) {
+      out << fixed(s.modelArea[k], 13, 3) << fixed(s.offsets.area[k], 6, 3) << "  "
+          << (std::fabs(s.modelArea[k]) < 1e-3 * largest
+                  ? "     -"
+                  : percent(s.offsets.area[k], s.modelArea[k]));
+    }
+    out << "\n";
+  }
+  if (!s.draft) return;
+  out << "\n";
+  out << "volume below T = " << fixed(*s.draft, 1, 3) << " m:\n";
+  out << "  model   " << fixed(s.modelVolume, 8, 1) << " m3   LCB " << fixed(s.modelLcb, 4, 3)
+      << " m from AP   (" << s.volumeMethod << ")\n";
+  out << "  offsets " << fixed(s.offsets.volume, 8, 1) << " m3   LCB " << fixed(s.offsets.lcb, 4, 3)
+      << " m from AP   (Norvika's station splines and integration on " << s.hullFile << ")\n";
+  out << "  difference " << percent(s.offsets.volume, s.modelVolume) << " % in volume, "
+      << fixed(s.offsets.lcb - s.modelLcb, 1, 3) << " m in LCB\n";
+}
+
+}  // namespace norvika::offsets

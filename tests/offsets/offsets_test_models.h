@@ -1,0 +1,108 @@
+#pragma once
+
+// Hull models made by the tests: closed-form hulls as STL facets and as
+// OpenCASCADE solids written to STEP, and a run of norvika-offsets in-process.
+
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/hull_data_file.h"
+#include "model/hull_model.h"
+#include "hull_mesh.h"
+#include "offsets_run.h"
+
+namespace norvika::offsets::testing {
+
+using Facet = std::array<Point3, 3>;
+
+/// An ASCII STL of the facets (each counter-clockwise seen from outside).
+inline std::string stlText(const std::vector<Facet>& facets) {
+  std::ostringstream s;
+  s.precision(17);
+  s << "solid hull\n";
+  for (const Facet& f : facets) {
+    s << " facet normal 0 0 0\n  outer loop\n";
+    for (const Point3& p : f) s << "   vertex " << p.x << " " << p.y << " " << p.z << "\n";
+    s << "  endloop\n endfacet\n";
+  }
+  s << "endsolid hull\n";
+  return s.str();
+}
+
+/// A binary STL of the facets (single precision, as the format holds them).
+std::string binaryStl(const std::vector<Facet>& facets);
+
+/// The 12 facets of the box [x0, x1] x [y0, y1] x [z0, z1], facing outward.
+std::vector<Facet> boxFacets(double x0, double x1, double y0, double y1, double z0, double z1);
+
+/// The parabolic hull y = B/2 (1 - (2x/L - 1)^2)(1 - ((T - z)/T)^2) for
+/// 0 <= z <= T, wall-sided above T up to a flat deck at D, both halves, on
+/// an nx by (nz below T + 2 above) grid of exact surface points.
+struct ParabolicHull {
+  double L = 100.0, B = 10.0, T = 6.0, D = 9.0;
+  double halfBreadth(double x, double z) const {
+    const double f = 1.0 - (2.0 * x / L - 1.0) * (2.0 * x / L - 1.0);
+    const double g = z >= T ? 1.0 : 1.0 - ((T - z) / T) * ((T - z) / T);
+    return 0.5 * B * f * g;
+  }
+};
+std::vector<Facet> parabolicFacets(const ParabolicHull& hull, int nx, int nz);
+
+/// STEP solids made with OpenCASCADE, written in metres.
+void writeBoxStep(const std::filesystem::path& path, double L, double B, double D);
+/// The box as loose IGES surfaces (no solid), written in millimetres.
+void writeBoxIges(const std::filesystem::path& path, double L, double B, double D);
+void writeParabolicStep(const std::filesystem::path& path, const ParabolicHull& hull);
+
+/// A scratch directory removed at the end of the test.
+class ScratchDirectory {
+ public:
+  ScratchDirectory();
+  ~ScratchDirectory();
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  void write(const std::string& name, const std::string& text) const {
+    std::ofstream(path_ / name, std::ios::binary) << text;
+  }
+
+ private:
+  std::filesystem::path path_;
+};
+
+/// One in-process run of the tool.
+struct ToolRun {
+  int status = -1;
+  std::string out, err;
+};
+inline ToolRun runTool(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  ToolRun r;
+  r.status = runOffsets(args, out, err);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+/// The written hull file as Norvika reads it.
+inline HullModel readWritten(const std::filesystem::path& path) {
+  HullModel hull;
+  readHullDataFile(path, path.filename().string(), hull);
+  return hull;
+}
+
+/// The number after `label` in the summary (e.g. "  model" gives the model volume).
+double summaryNumber(const std::string& summary, const std::string& label);
+
+/// Runs Norvika's whole calculation (case 6, level waterline at `draft`) in
+/// `directory` on the hull file there; the displacement (t, sea water
+/// 1.025 t/m3) from its report, or a negative number when the run did not
+/// complete.
+double norvikaDisplacement(const std::filesystem::path& directory, const std::string& hullFile,
+                           double length, double draft);
+
+}  // namespace norvika::offsets::testing
