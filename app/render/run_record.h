@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/run_ending.h"
 #include "platform/platform.h"
 #include "render/picture_saver.h"
 
@@ -32,11 +33,6 @@ class FrameLog : public WindowObserver {
   std::vector<Entry> entries_;
 };
 
-/// How a run ended, as the record tells it.
-struct RunEnding {
-  ExitReason reason = ExitReason::Completed;
-  std::string message;
-};
 
 /// One line saying how a run ended: "completed (status 0)", "calculation stopped (status 2):
 /// message".

@@ -18,6 +18,10 @@ void Platform::observeWindows(WindowObserver* observer) {
   for (Window& w : windows_) w.addObserver(observer);
 }
 
+void Platform::keepDrawings(bool keep) {
+  for (Window& w : windows_) w.keepDrawing(keep);
+}
+
 void Platform::finishAllFrames() {
   for (Window& w : windows_) w.finishFrame();
 }

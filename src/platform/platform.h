@@ -33,6 +33,9 @@ class Platform {
 
   const std::filesystem::path& currentDirectory() const { return directory_; }
 
+  /// Lets every window keep its drawing, or not (see Window::keepDrawing).
+  void keepDrawings(bool keep);
+
   /// Attaches one observer to all five windows.
   void observeWindows(WindowObserver* observer);
   /// Closes the current frame of every window (the run's last pictures).

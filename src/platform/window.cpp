@@ -73,6 +73,7 @@ void Window::add(Primitive p) {
 }
 
 void Window::line(double x1, double y1, double x2, double y2, Colour colour) {
+  if (!keepDrawing_) return;
   Primitive p = styled(PrimitiveKind::Line);
   p.x1 = x1;
   p.y1 = y1;
@@ -83,6 +84,7 @@ void Window::line(double x1, double y1, double x2, double y2, Colour colour) {
 }
 
 void Window::circle(double x, double y, double radius, Colour colour) {
+  if (!keepDrawing_) return;
   Primitive p = styled(PrimitiveKind::Circle);
   p.x1 = x;
   p.y1 = y;
@@ -92,6 +94,10 @@ void Window::circle(double x, double y, double radius, Colour colour) {
 }
 
 void Window::print(const std::string& text) {
+  if (!keepDrawing_) {
+    notify([this, &text](WindowObserver& o) { o.textPrinted(*this, text); });
+    return;
+  }
   Primitive p = styled(PrimitiveKind::Text);
   p.x1 = currentX_;
   p.y1 = currentY_;

@@ -67,6 +67,10 @@ class Window {
 
   WindowId id() const { return id_; }
   void addObserver(WindowObserver* observer) { observers_.push_back(observer); }
+  /// Whether lines and circles are kept in the frame at all: a run that shows
+  /// and saves no picture (the terminal front end) need not pay for them.
+  /// Printed text is always passed on to the observers.
+  void keepDrawing(bool keep) { keepDrawing_ = keep; }
 
   void show();
   bool visible() const { return visible_; }
@@ -112,6 +116,7 @@ class Window {
   WindowId id_;
   std::vector<WindowObserver*> observers_;
   bool visible_ = false;
+  bool keepDrawing_ = true;
   UserScale scale_;
   int scaleMode_ = 1;
   double scaleWidth_ = 1.0;

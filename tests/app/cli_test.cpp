@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "norvika_process.h"
+#include "../console/norvika_process.h"
 
 namespace {
 

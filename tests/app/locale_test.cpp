@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "norvika_process.h"
+#include "../console/norvika_process.h"
 
 namespace {
 

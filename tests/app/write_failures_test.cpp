@@ -15,7 +15,7 @@
 #include <filesystem>
 #include <string>
 
-#include "norvika_process.h"
+#include "../console/norvika_process.h"
 
 namespace norvika::apptest {
 namespace {

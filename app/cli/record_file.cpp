@@ -1,4 +1,4 @@
-#include "render/record_file.h"
+#include "cli/record_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

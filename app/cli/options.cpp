@@ -1,0 +1,156 @@
+#include "cli/options.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace norvika {
+
+const char* const kUsage =
+    "Usage: norvika [OPTIONS]\n"
+    "Computes the buoyancy distribution of a ship from Norvika.TSK and its hull file and\n"
+    "writes Norvika.SON and SEPHIYE.TXT next to them.\n"
+    "\n"
+    "  --gui            windows and dialog boxes (the default when a display is available)\n"
+    "  --console        questions on the terminal (the default without a display)\n"
+    "  --batch          every question takes its default answer; nothing is read\n"
+    "  -C DIR           run in DIR (default: the current directory)\n"
+    "  --plots DIR      save every drawing in DIR as PNG and SVG (NN-window.png/.svg)\n"
+    "  --pdf FILE       write a PDF record of the run: the report and every drawing\n"
+    "  --answers FILE   answer the questions from FILE, one line each (with --gui each box\n"
+    "                   is shown and answered after a short delay)\n"
+    "  --help           show this help\n"
+    "  --version        show the version\n"
+    "\n"
+    "Paths given to --plots, --pdf and --answers are taken relative to the directory norvika\n"
+    "was started in.\n"
+    "\n"
+    "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
+    "2 calculation stopped, 3 geometry or waterline rejected, 4 a result file could not be\n"
+    "written, 5 internal failure (out of memory, an unexpected error).\n";
+
+std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
+  Options options;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  auto setFrontEnd = [&](FrontEnd wanted, const std::string& name) {
+    if (options.frontEnd != FrontEnd::Automatic && options.frontEnd != wanted) {
+      error = "only one of --gui, --console and --batch may be given (" + name + ")";
+      return false;
+    }
+    options.frontEnd = wanted;
+    return true;
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+      value = name.substr(eq + 1);
+      name = name.substr(0, eq);
+    }
+    auto takeValue = [&]() -> std::optional<std::string> {
+      if (value) return value;
+      if (i + 1 >= args.size()) {
+        error = name + " needs a value";
+        return std::nullopt;
+      }
+      return args[++i];
+    };
+    const bool takesValue =
+        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers";
+    if (!takesValue && value) {
+      error = name + " takes no value";
+      return std::nullopt;
+    }
+    if (name == "--help" || name == "-h") {
+      options.help = true;
+    } else if (name == "--version") {
+      options.version = true;
+    } else if (name == "--gui") {
+      if (!setFrontEnd(FrontEnd::Gui, name)) return std::nullopt;
+    } else if (name == "--console") {
+      if (!setFrontEnd(FrontEnd::Console, name)) return std::nullopt;
+    } else if (name == "--batch") {
+      if (!setFrontEnd(FrontEnd::Batch, name)) return std::nullopt;
+    } else if (takesValue) {
+      const std::optional<std::string> v = takeValue();
+      if (!v) return std::nullopt;
+      if (v->empty()) {
+        error = name + " needs a non-empty value";
+        return std::nullopt;
+      }
+      if (name == "-C") options.directory = *v;
+      if (name == "--plots") options.plots = fs::path(*v);
+      if (name == "--pdf") options.pdf = fs::path(*v);
+      if (name == "--answers") options.answers = fs::path(*v);
+    } else {
+      error = "unknown option '" + args[i] + "'";
+      return std::nullopt;
+    }
+  }
+  if (options.frontEnd == FrontEnd::Batch && options.answers) {
+    error = "--answers cannot be used with --batch";
+    return std::nullopt;
+  }
+  return options;
+}
+
+bool displayAvailable() {
+  const char* display = std::getenv("DISPLAY");
+  const char* wayland = std::getenv("WAYLAND_DISPLAY");
+  return (display != nullptr && *display != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+
+FrontEnd chosenFrontEnd(const Options& options) {
+  if (options.frontEnd != FrontEnd::Automatic) return options.frontEnd;
+  return displayAvailable() ? FrontEnd::Gui : FrontEnd::Console;
+}
+
+bool needsDesktop(const Options& options) {
+  return chosenFrontEnd(options) == FrontEnd::Gui || options.plots || options.pdf;
+}
+
+fs::path absolutePath(const fs::path& p) {
+  std::error_code ec;
+  fs::path absolute = fs::absolute(p, ec);
+  if (ec) return p;
+  absolute = absolute.lexically_normal();
+  // "dir/." normalises to "dir/"; keep the names printed to the user free of the slash.
+  if (absolute.filename().empty() && absolute.has_parent_path()) absolute = absolute.parent_path();
+  return absolute;
+}
+
+// Far more than any run asks; a file without end (a device) is refused.
+constexpr std::size_t kLargestAnswersFile = 1024 * 1024;
+
+std::optional<std::deque<std::string>> readAnswers(const fs::path& file, std::string& error) {
+  std::error_code ec;
+  if (fs::is_directory(file, ec)) {
+    error = "the answers file '" + file.string() + "' is a directory";
+    return std::nullopt;
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    error = "cannot read the answers file '" + file.string() + "'";
+    return std::nullopt;
+  }
+  std::string text(kLargestAnswersFile + 1, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  if (text.size() > kLargestAnswersFile) {
+    error = "the answers file '" + file.string() + "' is larger than 1 MB";
+    return std::nullopt;
+  }
+  std::deque<std::string> answers;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    answers.push_back(line);
+  }
+  return answers;
+}
+
+}  // namespace norvika

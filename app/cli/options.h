@@ -1,0 +1,47 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace norvika {
+
+enum class FrontEnd { Automatic, Gui, Console, Batch };
+
+/// The command line of norvika.
+struct Options {
+  FrontEnd frontEnd = FrontEnd::Automatic;
+  std::filesystem::path directory = ".";
+  std::optional<std::filesystem::path> plots;
+  std::optional<std::filesystem::path> pdf;
+  std::optional<std::filesystem::path> answers;
+  bool help = false;
+  bool version = false;
+};
+
+/// The help text.
+extern const char* const kUsage;
+
+/// Reads "--name VALUE" and "--name=VALUE" (and "-C DIR"); none and `error`
+/// set when the line is not understood.
+std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
+
+/// Whether DISPLAY or WAYLAND_DISPLAY names a display.
+bool displayAvailable();
+
+/// The front end a run takes: the one asked for, else the desktop when a
+/// display is there and the terminal when not.
+FrontEnd chosenFrontEnd(const Options& options);
+
+/// Whether the run needs the desktop libraries: live windows, pictures or the PDF record.
+bool needsDesktop(const Options& options);
+
+/// The path made absolute and normal, without a trailing separator.
+std::filesystem::path absolutePath(const std::filesystem::path& path);
+
+/// The answers of an answers file, one per line; none and `error` set when the
+/// file cannot serve (a directory, more than 1 MB, unreadable). A pipe works.
+std::optional<std::deque<std::string>> readAnswers(const std::filesystem::path& file, std::string& error);
+
+}  // namespace norvika

@@ -1,0 +1,108 @@
+#include "cli/terminal_run.h"
+
+#include <iostream>
+#include <new>
+#include <sstream>
+#include <system_error>
+
+#include "cli/record_file.h"
+#include "console/console_platform.h"
+#include "driver/calculation_driver.h"
+
+namespace fs = std::filesystem;
+
+namespace norvika {
+
+int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>>& answers) {
+  std::error_code ec;
+  if (!fs::is_directory(absolutePath(options.directory), ec)) {
+    std::cerr << "norvika: run directory '" << options.directory.string() << "' does not exist\n";
+    return static_cast<int>(ExitReason::InputError);
+  }
+  if (options.answers) {
+    std::string error;
+    answers = readAnswers(*options.answers, error);
+    if (!answers) {
+      std::cerr << "norvika: " << error << "\n";
+      return static_cast<int>(ExitReason::InputError);
+    }
+  }
+  if (options.plots) {
+    const fs::path plots = absolutePath(*options.plots);
+    if (fs::exists(fs::symlink_status(plots, ec)) && !fs::is_directory(plots, ec)) {
+      std::cerr << "norvika: --plots: '" << plots.string() << "' is not a directory\n";
+      return static_cast<int>(ExitReason::InputError);
+    }
+  }
+  if (options.pdf) {
+    std::string problem;
+    if (const int status = checkRecordTarget(absolutePath(*options.pdf), problem); status != 0) {
+      std::cerr << "norvika: " << problem << "\n";
+      return status;
+    }
+  }
+  return 0;
+}
+
+RunEnding runOnPlatform(Platform& platform) {
+  RunEnding ending;
+  try {
+    runCalculation(platform);
+  } catch (const ProgramEnd& end) {
+    ending = RunEnding{end.reason(), end.message()};
+  } catch (const fs::filesystem_error& e) {
+    ending = RunEnding{ExitReason::WriteFailed, e.what()};
+  } catch (const std::bad_alloc&) {
+    ending = RunEnding{ExitReason::InternalFailure, "internal failure: out of memory"};
+  } catch (const std::exception& e) {
+    ending = RunEnding{ExitReason::InternalFailure, std::string("internal failure: ") + e.what()};
+  }
+  platform.finishAllFrames();
+  return ending;
+}
+
+int reportEnding(const RunEnding& ending, const fs::path& directory) {
+  if (!ending.message.empty()) std::cerr << "norvika: " << ending.message << "\n";
+  if (ending.reason == ExitReason::Completed) {
+    std::cout << "Results:\n"
+              << "  " << (directory / "Norvika.SON").string() << "\n"
+              << "  " << (directory / "SEPHIYE.TXT").string() << "\n";
+  }
+  return static_cast<int>(ending.reason);
+}
+
+int runGuarded(const std::function<int()>& frontEnd) {
+  try {
+    return frontEnd();
+  } catch (const fs::filesystem_error& e) {
+    std::cerr << "norvika: " << e.what() << "\n";
+    return static_cast<int>(ExitReason::WriteFailed);
+  } catch (const std::bad_alloc&) {
+    std::cerr << "norvika: internal failure: out of memory\n";
+    return static_cast<int>(ExitReason::InternalFailure);
+  } catch (const std::exception& e) {
+    std::cerr << "norvika: internal failure: " << e.what() << "\n";
+    return static_cast<int>(ExitReason::InternalFailure);
+  }
+}
+
+int runInTerminal(const Options& options) {
+  std::optional<std::deque<std::string>> answers;
+  if (const int status = checkBeforeRun(options, answers); status != 0) return status;
+  std::istringstream answerStream;
+  std::istream* in = &std::cin;
+  if (answers) {
+    std::string lines;
+    for (const std::string& answer : *answers) lines += answer + "\n";
+    answerStream.str(lines);
+    in = &answerStream;
+  }
+  const fs::path directory = absolutePath(options.directory);
+  const auto mode = chosenFrontEnd(options) == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
+                                                               : ConsolePlatform::Mode::Interactive;
+  ConsolePlatform platform(directory, mode, *in, std::cout, std::cerr);
+  platform.keepDrawings(false);  // nothing here shows or saves a picture
+  return reportEnding(runOnPlatform(platform), directory);
+}
+
+}  // namespace norvika

@@ -1,0 +1,182 @@
+// norvika-qt: the run with the desktop libraries, for live windows (--gui),
+// pictures (--plots) and the PDF run record (--pdf). norvika starts it when
+// one of them is asked for; a run without them never loads Qt.
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <cstdlib>
+#include <deque>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <new>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+#include "cli/options.h"
+#include "cli/record_file.h"
+#include "cli/terminal_run.h"
+#include "console/console_platform.h"
+#include "qt/qt_platform.h"
+#include "render/picture_saver.h"
+#include "render/run_record.h"
+
+namespace fs = std::filesystem;
+using namespace norvika;
+
+namespace {
+
+constexpr int kAnswerDelayMs = 400;
+
+using TerminalPlatform = RememberingMessages<ConsolePlatform>;
+
+// The desktop program says on the terminal what the terminal front end says:
+// the report window's text on standard output, each message box with its
+// title on standard error, so that a script or a log sees why a run stopped.
+class GuiPlatform : public RememberingMessages<QtPlatform> {
+ public:
+  explicit GuiPlatform(const fs::path& directory) : RememberingMessages<QtPlatform>(directory) {
+    observeWindows(&reportEcho_);
+  }
+  void messageBox(const std::string& text, int style, const std::string& title) override {
+    std::cerr << title << ": " << text << std::endl;
+    RememberingMessages<QtPlatform>::messageBox(text, style, title);
+  }
+
+ private:
+  struct ReportEcho : norvika::WindowObserver {
+    void textPrinted(const Window& window, const std::string& text) override {
+      if (window.id() == WindowId::Report) std::cout << text << std::endl;
+    }
+  };
+  ReportEcho reportEcho_;
+};
+
+// Qt's notes about the environment (no runtime directory on a server, an offscreen plugin
+// that cannot size windows) are noise on the terminal of a calculation.
+void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type == QtDebugMsg || type == QtInfoMsg) return;
+  if (text.startsWith(QLatin1String("QStandardPaths:")) ||
+      text.startsWith(QLatin1String("This plugin does not support"))) {
+    return;
+  }
+  std::cerr << qPrintable(qFormatLogMessage(type, context, text)) << "\n";
+}
+
+int runDesktopProgram(const Options& options) {
+  std::optional<std::deque<std::string>> answers;
+  if (const int status = checkBeforeRun(options, answers); status != 0) return status;
+  const fs::path directory = absolutePath(options.directory);
+  const FrontEnd frontEnd = chosenFrontEnd(options);
+  const bool gui = frontEnd == FrontEnd::Gui;
+  if (gui && !displayAvailable() && std::getenv("QT_QPA_PLATFORM") == nullptr) {
+    std::cerr << "norvika: --gui needs a display (DISPLAY or WAYLAND_DISPLAY is not set)\n";
+    return static_cast<int>(ExitReason::InputError);
+  }
+
+  // Qt keeps references to these for the application's lifetime.
+  static int qtArgc = 1;
+  static char qtName[] = "norvika";
+  static char* qtArgv[] = {qtName, nullptr};
+  std::unique_ptr<QGuiApplication> application;
+  qInstallMessageHandler(filterQtMessages);
+  if (gui) {
+    auto app = std::make_unique<QApplication>(qtArgc, qtArgv);
+    app->setQuitOnLastWindowClosed(false);
+    application = std::move(app);
+  } else {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+  }
+  QGuiApplication::setApplicationName(QStringLiteral("Norvika"));
+  QGuiApplication::setApplicationVersion(QStringLiteral(NORVIKA_VERSION));
+
+  std::unique_ptr<Platform> platform;
+  std::istringstream answerStream;
+  GuiPlatform* guiPlatform = nullptr;
+  const std::string* lastMessage = nullptr;
+  if (gui) {
+    auto p = std::make_unique<GuiPlatform>(directory);
+    if (answers) p->answerAutomatically(std::move(*answers), kAnswerDelayMs);
+    guiPlatform = p.get();
+    lastMessage = &p->lastMessage();
+    platform = std::move(p);
+  } else {
+    std::istream* in = &std::cin;
+    if (answers) {
+      std::string lines;
+      for (const std::string& answer : *answers) lines += answer + "\n";
+      answerStream.str(lines);
+      in = &answerStream;
+    }
+    const auto mode = frontEnd == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
+                                                  : ConsolePlatform::Mode::Interactive;
+    auto p = std::make_unique<TerminalPlatform>(directory, mode, *in, std::cout, std::cerr);
+    lastMessage = &p->lastMessage();
+    platform = std::move(p);
+  }
+
+  std::unique_ptr<PictureSaver> saver;
+  if (options.plots) {
+    const fs::path plots = absolutePath(*options.plots);
+    std::error_code ec;
+    fs::create_directories(plots, ec);
+    if (!fs::is_directory(plots, ec)) {
+      std::cerr << "norvika: cannot create the pictures directory '" << plots.string() << "'\n";
+      return static_cast<int>(ExitReason::WriteFailed);
+    }
+    saver = std::make_unique<PictureSaver>(plots);
+    platform->observeWindows(saver.get());
+  }
+  FrameLog frameLog;
+  if (options.pdf) platform->observeWindows(&frameLog);
+
+  const RunEnding ending = runOnPlatform(*platform);
+  if (!ending.message.empty() && guiPlatform != nullptr) {
+    guiPlatform->QtPlatform::messageBox(ending.message, 16, "Norvika");
+  }
+  int status = reportEnding(ending, directory);
+  if (saver) {
+    for (const fs::path& failed : saver->failures()) {
+      std::cerr << "norvika: cannot write the picture '" << failed.string() << "'\n";
+    }
+    if (!saver->failures().empty() && status == 0)
+      status = static_cast<int>(ExitReason::WriteFailed);
+    std::cout << "Pictures: " << saver->directory().string() << " (" << saver->pictureCount()
+              << " drawings)\n";
+  }
+  if (options.pdf) {
+    const fs::path pdf = absolutePath(*options.pdf);
+    RunEnding recorded = ending;
+    if (recorded.message.empty() && ending.reason != ExitReason::Completed) {
+      recorded.message = *lastMessage;
+    }
+    const auto write = [&](const fs::path& file) {
+      return writeRunRecord(file, *platform, frameLog, recorded) > 0;
+    };
+    if (replaceWithRecord(pdf, write)) {
+      std::cout << "Run record: " << pdf.string() << "\n";
+    } else {
+      std::cerr << "norvika: cannot write the run record '" << pdf.string() << "'\n";
+      if (status == 0) status = static_cast<int>(ExitReason::WriteFailed);
+    }
+  }
+  return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string error;
+  const std::optional<Options> options = parseOptions(argc, argv, error);
+  if (!options) {
+    std::cerr << "norvika: " << error << "\n\n" << kUsage;
+    return static_cast<int>(ExitReason::InputError);
+  }
+  return runGuarded([&] {
+    return needsDesktop(*options) ? runDesktopProgram(*options) : runInTerminal(*options);
+  });
+}
