@@ -12,7 +12,9 @@ struct HeelMomentTables {
   Table2<double> heelMomentZ{kMaxStations, kMaxWaterlineRows};
 };
 
-/// The heeled ship per heel step j (0..1) and waterline k.
+/// The heeled ship per heel step j (0..1) and waterline k. The run reports the
+/// displacement, LCB and TCB; KB and the lever KN belong to the integration as
+/// well and are kept, checked against the wall-sided closed form by the tests.
 struct HeeledHullResults {
   Table2<double> heelDisplacement{1, kMaxWaterlineRows};  // t
   Table2<double> heelKB{1, kMaxWaterlineRows};            // m above the base line

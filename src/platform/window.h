@@ -78,9 +78,6 @@ class Window {
   void cls();
   /// Sets user coordinates by the upper-left and lower-right corners.
   void scale(double left, double top, double right, double bottom);
-  void scaleMode(int mode) { scaleMode_ = mode; }
-  void scaleWidth(double width) { scaleWidth_ = width; }
-  void scaleHeight(double height) { scaleHeight_ = height; }
   const UserScale& currentScale() const { return scale_; }
 
   void line(double x1, double y1, double x2, double y2, Colour colour);
@@ -118,9 +115,6 @@ class Window {
   bool visible_ = false;
   bool keepDrawing_ = true;
   UserScale scale_;
-  int scaleMode_ = 1;
-  double scaleWidth_ = 1.0;
-  double scaleHeight_ = 1.0;
   double currentX_ = 0.0;
   double currentY_ = 0.0;
   std::string fontName_ = "Arial";

@@ -31,9 +31,6 @@ void drawDistributionGraph(Platform& platform, const Table<double>& x, const Tab
   window.fontSize(8);
   window.fontName("Times New Roman");
   window.foreColor(qbColor(1));
-  window.scaleMode(6);  // millimetres
-  window.scaleHeight(1500);
-  window.scaleWidth(2000);
   window.scale(-0.5 * L, 1.35 * S, 1.5 * L, -0.35 * S);
 
   window.drawWidth(2);

@@ -6,12 +6,10 @@
 namespace norvika {
 
 /// Shows and clears a window and sets the style every picture of the program
-/// starts with: Arial (set after Times New Roman, as the drawings always did),
-/// the given size, blue text and the given pen width.
+/// starts with: Arial, the given size, blue text and the given pen width.
 inline void startPicture(Window& window, double fontSize, int drawWidth) {
   window.show();
   window.cls();
-  window.fontName("Times New Roman");
   window.fontName("Arial");
   window.fontSize(fontSize);
   window.foreColor(qbColor(1));
