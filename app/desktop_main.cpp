@@ -30,6 +30,8 @@ using namespace norvika;
 namespace {
 
 constexpr int kAnswerDelayMs = 400;
+// The legacy style of a box with one button and the critical icon.
+constexpr int kCriticalBoxStyle = 16;
 
 using TerminalPlatform = RememberingMessages<ConsolePlatform>;
 
@@ -136,7 +138,7 @@ int runDesktopProgram(const Options& options) {
 
   const RunEnding ending = runOnPlatform(*platform);
   if (!ending.message.empty() && guiPlatform != nullptr) {
-    guiPlatform->QtPlatform::messageBox(ending.message, 16, "Norvika");
+    guiPlatform->QtPlatform::messageBox(ending.message, kCriticalBoxStyle, "Norvika");
   }
   int status = reportEnding(ending, directory);
   if (saver) {

@@ -22,6 +22,8 @@ double splineValue(int n, const Table<double>& x, const Table<double>& y, double
   int i = 1;
   while (i < n - 1 && !(x(i) < at && at <= x(i + 1))) ++i;
   const double d = at - x(i);
+  // Grouped otherwise than cubicPieceValue, as the resampled buoyancy always
+  // was: the last digits of the equally spaced values depend on it.
   return coef(1, i) + coef(2, i) * d + ((coef(4, i) * d / 3.0 + coef(3, i)) * d * d) / 2.0;
 }
 
