@@ -70,23 +70,6 @@ void fitStationSpline(std::span<const double> zs, std::span<const double> ys,
   }
 }
 
-int findInterval(const StationSpline& spline, double z) {
-  const Table<double>& nodeZ = spline.nodeZ;
-  const int n = spline.n;
-  if (n < 2 || !(nodeZ(1) <= z && z < nodeZ(n))) return 0;
-  int low = 1;
-  int high = n;  // nodeZ(low) <= z < nodeZ(high)
-  while (high - low > 1) {
-    const int middle = (low + high) / 2;
-    if (nodeZ(middle) <= z) {
-      low = middle;
-    } else {
-      high = middle;
-    }
-  }
-  return low;
-}
-
 double splineOffset(const StationSpline& spline, double z, double fallback) {
   double result = fallback;
   evaluateSpline(spline.n, z, result, spline.nodeZ, spline.coef);

@@ -26,7 +26,23 @@ void fitStationSpline(std::span<const double> z, std::span<const double> y,
 /// The piece of a fitted curve holding z: the k in 1..n-1 with
 /// nodeZ(k) <= z < nodeZ(k+1), or 0 when there is none. The node heights rise
 /// strictly, so at most one piece holds z, and halving the range finds it.
-int findInterval(const StationSpline& spline, double z);
+/// Inline: the area integration asks for it forty times per station and step.
+inline int findInterval(const StationSpline& spline, double z) {
+  const Table<double>& nodeZ = spline.nodeZ;
+  const int n = spline.n;
+  if (n < 2 || !(nodeZ(1) <= z && z < nodeZ(n))) return 0;
+  int low = 1;
+  int high = n;  // nodeZ(low) <= z < nodeZ(high)
+  while (high - low > 1) {
+    const int middle = (low + high) / 2;
+    if (nodeZ(middle) <= z) {
+      low = middle;
+    } else {
+      high = middle;
+    }
+  }
+  return low;
+}
 
 /// Offset of a fitted curve at height z by evaluateSpline; `fallback` when z
 /// lies outside the node range.
