@@ -42,12 +42,14 @@ bool resampleEqualSpacing(RunState& run) {
     buoyancy(st) = run.task.waterDensity * run.stationArea(st);
   }
 
+  // The spline through all stations, fitted once for every point.
+  const SplineTable spline(stations, stationX, buoyancy);
   EqualSpacedValues& out = run.equalSpaced;
   for (int k = 1; k <= n; ++k) {
     out.x(k) = pointPosition(run.task, k);
     out.v(k) = 0.0;
     if (!outsideStations(hull, out.x(k))) {
-      interpolateTable(stations, stationX, buoyancy, out.x(k), out.v(k), InterpolationMethod::Spline);
+      spline.interpolate(out.x(k), out.v(k));
     }
   }
 
