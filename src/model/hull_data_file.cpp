@@ -36,15 +36,17 @@ CurveEnd readCurve(InputFile& file, HullModel& hull, int curve, bool stationList
                    RecordLines& lines) {
   const std::string name = stationList ? std::to_string(curve) + ". POSTA" : curveName(hull, curve);
   for (int j = 1; j <= kMaxRecords; ++j) {
-    const std::string point = name + " " + std::to_string(j) + ". KAYIT ";
-    hull.pointZ(curve, j) = file.readField(point + "YUKSEKLIK");
+    // Named only for a message: a hull file has thousands of fields.
+    const auto point = [&name, j] { return name + " " + std::to_string(j) + ". KAYIT "; };
+    hull.pointZ(curve, j) = file.readField([&] { return point() + "YUKSEKLIK"; });
     lines(curve, j) = file.lastLine();
-    hull.pointY(curve, j) = file.readField(point + (stationList ? "YARI GENISLIK" : "BOYUNA YER"));
-    const double code = file.readField(point + "KOD");
+    hull.pointY(curve, j) = file.readField(
+        [&] { return point() + (stationList ? "YARI GENISLIK" : "BOYUNA YER"); });
+    const double code = file.readField([&] { return point() + "KOD"; });
     // A code that is not whole is a mistyped 99 or 9999 far more often than
     // a meant point code; read on, it would be reported many lines later.
     if (code != std::trunc(code)) {
-      file.reject(point + "KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, 9999 SON POSTA), " +
+      file.reject(point() + "KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, 9999 SON POSTA), " +
                       quotedForMessage(file.lastText()) + " OKUNDU",
                   file.lastLine());
     }
@@ -112,7 +114,7 @@ void readHullDataFile(const std::filesystem::path& path, const std::string& disp
                       ". POSTA 9999 KODU ILE BITMELIYDI",
                   file.line());
     }
-    hull.stationX(i) = file.readField(std::to_string(i) + ". POSTANIN YERI");
+    hull.stationX(i) = file.readField([i] { return std::to_string(i) + ". POSTANIN YERI"; });
     stationLine(i) = file.lastLine();
     if (readCurve(file, hull, i, true, lines) == CurveEnd::LastStation) {
       hull.stationCount = i;

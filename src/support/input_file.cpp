@@ -18,16 +18,16 @@ constexpr std::uintmax_t kLargestFileSize = 64u * 1024u * 1024u;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
-std::string trimmed(const std::string& text) {
+std::string_view trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
+  if (first == std::string_view::npos) return {};
   const std::size_t last = text.find_last_not_of(" \t");
   return text.substr(first, last - first + 1);
 }
 
 }  // namespace
 
-bool isPlainNumber(const std::string& text) {
+bool isPlainNumber(std::string_view text) {
   std::size_t i = 0;
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
@@ -53,11 +53,11 @@ namespace {
 
 // The power of ten of the leading digit of a plain number, as a double so that
 // an exponent of any length stays comparable ("0.001e-400" gives -403).
-double leadingPowerOfTen(const std::string& text) {
+double leadingPowerOfTen(std::string_view text) {
   const std::size_t e = text.find_first_of("eE");
-  const std::string mantissa = text.substr(0, e);
+  const std::string_view mantissa = text.substr(0, e);
   double exponent = 0.0;
-  if (e != std::string::npos) {
+  if (e != std::string_view::npos) {
     for (std::size_t i = e + 1; i < text.size(); ++i) {
       if (std::isdigit(static_cast<unsigned char>(text[i]))) exponent = exponent * 10.0 + (text[i] - '0');
     }
@@ -65,7 +65,7 @@ double leadingPowerOfTen(const std::string& text) {
   }
   const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   const std::size_t leading = mantissa.find_first_of("123456789");
-  if (leading == std::string::npos) return -HUGE_VAL;  // zero
+  if (leading == std::string_view::npos) return -HUGE_VAL;  // zero
   const double place = leading < point ? static_cast<double>(point - leading - 1)
                                        : -static_cast<double>(leading - point);
   return place + exponent;
@@ -73,7 +73,7 @@ double leadingPowerOfTen(const std::string& text) {
 
 }  // namespace
 
-std::string quotedForMessage(const std::string& text) {
+std::string quotedForMessage(std::string_view text) {
   std::string shown;
   for (char c : text) {
     if (shown.size() == 40) {
@@ -149,30 +149,33 @@ std::string InputFile::readLine(const std::string& what) {
   return text;
 }
 
-double InputFile::toNumber(const std::string& field, const std::string& what, int fieldLine) const {
-  const std::string text = trimmed(field);
-  if (!isPlainNumber(text)) {
-    reject(what + " ICIN SAYI BEKLENIYORDU, " + quotedForMessage(text) + " OKUNDU", fieldLine);
-  }
+InputFile::NumberText InputFile::parseNumber(std::string_view field, double& value) const {
+  const std::string_view text = trimmed(field);
+  if (!isPlainNumber(text)) return NumberText::NotANumber;
   // from_chars reads the decimal point whatever the process locale says; it
   // takes no '+', which the grammar above allows.
   const char* first = text.data();
   if (*first == '+') ++first;
-  double value = 0.0;
   const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {
-    // Too small for a double reads as zero, too large is rejected below.
+    // Too small for a double reads as zero, too large is rejected.
     value = leadingPowerOfTen(text) < 0.0 ? 0.0 : HUGE_VAL;
   }
-  if (!std::isfinite(value) || std::fabs(value) > kLargestMagnitude) {
-    reject(what + " ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU, " +
-               quotedForMessage(text) + " OKUNDU",
-           fieldLine);
-  }
-  return value;
+  if (!std::isfinite(value) || std::fabs(value) > kLargestMagnitude) return NumberText::TooLarge;
+  return NumberText::Plain;
 }
 
-void InputFile::skipToField(const std::string& what) {
+void InputFile::rejectNumber(NumberText problem, const std::string& what, std::string_view field,
+                             int fieldLine) const {
+  const std::string shown = quotedForMessage(trimmed(field));
+  if (problem == NumberText::NotANumber) {
+    reject(what + " ICIN SAYI BEKLENIYORDU, " + shown + " OKUNDU", fieldLine);
+  }
+  reject(what + " ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU, " + shown + " OKUNDU",
+         fieldLine);
+}
+
+bool InputFile::reachField() {
   while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
     if (atLineEnd()) {
       consumeLineEnd();
@@ -180,15 +183,15 @@ void InputFile::skipToField(const std::string& what) {
       ++position_;
     }
   }
-  if (atEnd()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  return !atEnd();
 }
 
 double InputFile::readValue(const std::string& what) {
-  skipToField(what);
+  if (!reachField()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
   const int fieldLine = line_;
   const std::size_t start = position_;
   while (!atEnd() && !atLineEnd() && content_[position_] != ',') ++position_;
-  const std::string field = content_.substr(start, position_ - start);
+  const std::string_view field = std::string_view(content_).substr(start, position_ - start);
   lastLine_ = fieldLine;
   lastText_ = trimmed(field);
   lastEndedByComma_ = !atEnd() && content_[position_] == ',';
@@ -199,18 +202,19 @@ double InputFile::readValue(const std::string& what) {
       consumeLineEnd();
     }
   }
-  return toNumber(field, what, fieldLine);
+  double value = 0.0;
+  const NumberText check = parseNumber(field, value);
+  if (check != NumberText::Plain) rejectNumber(check, what, field, fieldLine);
+  return value;
 }
 
-double InputFile::readField(const std::string& what) {
-  skipToField(what);
-  const int fieldLine = line_;
+std::string_view InputFile::takeField() {
   const std::size_t start = position_;
   while (!atEnd() && !atLineEnd() && content_[position_] != ',' && !isBlank(content_[position_])) {
     ++position_;
   }
-  const std::string field = content_.substr(start, position_ - start);
-  lastLine_ = fieldLine;
+  const std::string_view field = std::string_view(content_).substr(start, position_ - start);
+  lastLine_ = line_;
   lastText_ = field;
   lastEndedByComma_ = false;
   // The blanks after a field, and one comma or line end, belong to it.
@@ -222,7 +226,7 @@ double InputFile::readField(const std::string& what) {
       consumeLineEnd();
     }
   }
-  return toNumber(field, what, fieldLine);
+  return field;
 }
 
 std::string InputFile::restOfLine() const {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace norvika {
 
@@ -21,8 +22,13 @@ class InputFile {
   /// end and consumes that delimiter.
   double readValue(const std::string& what);
   /// A field that blanks, commas or line ends delimit; trailing blanks and one
-  /// comma or line end after it are consumed.
-  double readField(const std::string& what);
+  /// comma or line end after it are consumed. `what()` names the field, and is
+  /// asked only for a message: a hull file has thousands of fields.
+  template <typename What>
+  double readField(const What& what);
+  double readField(const std::string& what) {
+    return readField([&what] { return what; });
+  }
   /// readValue for a whole number within [low, high].
   int readWholeValue(const std::string& what, int low, int high);
 
@@ -47,9 +53,15 @@ class InputFile {
   bool atEnd() const { return position_ >= content_.size(); }
   bool atLineEnd() const;
   void consumeLineEnd();
-  /// Skips blanks and line ends up to the next field; the end of the file there is an error.
-  void skipToField(const std::string& what);
-  double toNumber(const std::string& field, const std::string& what, int fieldLine) const;
+  /// Skips blanks and line ends up to the next field; false at the end of the file.
+  bool reachField();
+  /// The field at the current position, up to a blank, comma or line end; the
+  /// blanks after it and one comma or line end are consumed.
+  std::string_view takeField();
+  enum class NumberText { Plain, NotANumber, TooLarge };
+  NumberText parseNumber(std::string_view text, double& value) const;
+  [[noreturn]] void rejectNumber(NumberText problem, const std::string& what, std::string_view text,
+                                 int fieldLine) const;
 
   std::string content_;
   std::string displayName_;
@@ -60,9 +72,20 @@ class InputFile {
   bool lastEndedByComma_ = false;
 };
 
+template <typename What>
+double InputFile::readField(const What& what) {
+  if (!reachField()) reject("DOSYA BITTI, " + what() + " BEKLENIYORDU");
+  const int fieldLine = line_;
+  const std::string_view field = takeField();
+  double value = 0.0;
+  const NumberText check = parseNumber(field, value);
+  if (check != NumberText::Plain) rejectNumber(check, what(), field, fieldLine);
+  return value;
+}
+
 /// A plain decimal number: optional sign, digits with an optional point, an
 /// optional exponent; no hexadecimal, "inf" or "nan", no blanks.
-bool isPlainNumber(const std::string& text);
+bool isPlainNumber(std::string_view text);
 
 /// The text unchanged when it holds no control characters, else quoted with
 /// each control character shown as '?' (a file name must not drive the terminal).
@@ -70,6 +93,6 @@ std::string printableText(const std::string& text);
 
 /// The text as it may appear in a message: at most 40 characters, bytes
 /// outside printable ASCII shown as '?'.
-std::string quotedForMessage(const std::string& text);
+std::string quotedForMessage(std::string_view text);
 
 }  // namespace norvika
