@@ -42,7 +42,10 @@ const char* const kUsage =
     "  --batch          every question takes its default answer; nothing is read\n"
     "  -C DIR           run in DIR (default: the current directory)\n"
     "  --plots DIR      save every drawing in DIR as PNG and SVG (NN-window.png/.svg)\n"
-    "  --pdf FILE       write a PDF record of the run: the report and every drawing\n"
+    "  --pdf FILE       write a PDF record of the run: its inputs, answers and result files,\n"
+    "                   the report and the finished drawings, one per page\n"
+    "  --pdf-frames all put every frame of the run in the PDF record (station previews and\n"
+    "                   draft-search steps too); 'finished' (the default) keeps the drawings\n"
     "  --answers FILE   answer the questions from FILE, one line each (with --gui each box\n"
     "                   is shown and answered after a short delay)\n"
     "  --help           show this help\n"
@@ -63,6 +66,7 @@ struct Options {
   std::optional<fs::path> plots;
   std::optional<fs::path> pdf;
   std::optional<fs::path> answers;
+  RecordFrames pdfFrames = RecordFrames::Finished;
   bool help = false;
   bool version = false;
 };
@@ -77,10 +81,19 @@ class RememberingMessages : public Base {
     lastMessage_ = text;
     Base::messageBox(text, style, title);
   }
+  // The run record lists the answers and tells a checked drawing by the question asked on it.
+  std::string inputBox(const std::string& prompt, const std::string& title,
+                       const std::string& defaultText, int xTwips, int yTwips) override {
+    std::string answer = Base::inputBox(prompt, title, defaultText, xTwips, yTwips);
+    if (answerLog_ != nullptr) answerLog_->questionAnswered(title, prompt, answer);
+    return answer;
+  }
   const std::string& lastMessage() const { return lastMessage_; }
+  void logAnswers(FrameLog* log) { answerLog_ = log; }
 
  private:
   std::string lastMessage_;
+  FrameLog* answerLog_ = nullptr;
 };
 
 using TerminalPlatform = RememberingMessages<ConsolePlatform>;
@@ -135,7 +148,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       return args[++i];
     };
     const bool takesValue =
-        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers";
+        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers" ||
+        name == "--pdf-frames";
     if (!takesValue && value) {
       error = name + " takes no value";
       return std::nullopt;
@@ -161,6 +175,13 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       if (name == "--plots") options.plots = fs::path(*v);
       if (name == "--pdf") options.pdf = fs::path(*v);
       if (name == "--answers") options.answers = fs::path(*v);
+      if (name == "--pdf-frames") {
+        if (*v != "all" && *v != "finished") {
+          error = "--pdf-frames takes 'all' or 'finished', not '" + *v + "'";
+          return std::nullopt;
+        }
+        options.pdfFrames = *v == "all" ? RecordFrames::All : RecordFrames::Finished;
+      }
     } else {
       error = "unknown option '" + args[i] + "'";
       return std::nullopt;
@@ -299,6 +320,7 @@ int runProgram(const Options& options) {
   std::unique_ptr<Platform> platform;
   std::istringstream answerStream;
   GuiPlatform* guiPlatform = nullptr;
+  TerminalPlatform* terminalPlatform = nullptr;
   const std::string* lastMessage = nullptr;
   if (gui) {
     auto p = std::make_unique<GuiPlatform>(directory);
@@ -317,6 +339,7 @@ int runProgram(const Options& options) {
     const auto mode = frontEnd == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
                                                   : ConsolePlatform::Mode::Interactive;
     auto p = std::make_unique<TerminalPlatform>(directory, mode, *in, std::cout, std::cerr);
+    terminalPlatform = p.get();
     lastMessage = &p->lastMessage();
     platform = std::move(p);
   }
@@ -334,7 +357,12 @@ int runProgram(const Options& options) {
     platform->observeWindows(saver.get());
   }
   FrameLog frameLog;
-  if (options.pdf) platform->observeWindows(&frameLog);
+  const QDateTime started = QDateTime::currentDateTime();
+  if (options.pdf) {
+    platform->observeWindows(&frameLog);
+    if (guiPlatform != nullptr) guiPlatform->logAnswers(&frameLog);
+    if (terminalPlatform != nullptr) terminalPlatform->logAnswers(&frameLog);
+  }
 
   RunEnding ending;
   try {
@@ -376,7 +404,7 @@ int runProgram(const Options& options) {
       recorded.message = *lastMessage;
     }
     const auto write = [&](const fs::path& file) {
-      return writeRunRecord(file, *platform, frameLog, recorded) > 0;
+      return writeRunRecord(file, *platform, frameLog, recorded, options.pdfFrames, started) > 0;
     };
     if (replaceWithRecord(pdf, write)) {
       std::cout << "Run record: " << pdf.string() << "\n";
