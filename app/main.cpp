@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <cstdlib>
 #include <deque>
 #include <exception>
@@ -20,6 +21,7 @@
 #include "driver/calculation_driver.h"
 #include "platform/platform.h"
 #include "qt/qt_platform.h"
+#include "qt/run_directory.h"
 #include "render/picture_saver.h"
 #include "render/record_file.h"
 #include "render/run_record.h"
@@ -63,6 +65,7 @@ enum class FrontEnd { Automatic, Gui, Console, Batch };
 struct Options {
   FrontEnd frontEnd = FrontEnd::Automatic;
   fs::path directory = ".";
+  bool directoryGiven = false;
   std::optional<fs::path> plots;
   std::optional<fs::path> pdf;
   std::optional<fs::path> answers;
@@ -171,7 +174,10 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
         error = name + " needs a non-empty value";
         return std::nullopt;
       }
-      if (name == "-C") options.directory = *v;
+      if (name == "-C") {
+        options.directory = *v;
+        options.directoryGiven = true;
+      }
       if (name == "--plots") options.plots = fs::path(*v);
       if (name == "--pdf") options.pdf = fs::path(*v);
       if (name == "--answers") options.answers = fs::path(*v);
@@ -254,7 +260,7 @@ fs::path absolutePath(const fs::path& p) {
 }
 
 int runProgram(const Options& options) {
-  const fs::path directory = absolutePath(options.directory);
+  fs::path directory = absolutePath(options.directory);
   {
     std::error_code ec;
     if (!fs::is_directory(directory, ec)) {
@@ -315,6 +321,17 @@ int runProgram(const Options& options) {
   if (application) {
     QGuiApplication::setApplicationName(QStringLiteral("Norvika"));
     QGuiApplication::setApplicationVersion(QStringLiteral(NORVIKA_VERSION));
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/norvika.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("norvika"));
+  }
+
+  if (gui && !options.directoryGiven && !options.answers && !fs::exists(directory / "Norvika.TSK")) {
+    const std::optional<fs::path> chosen = chooseRunDirectory(directory);
+    if (!chosen) {
+      std::cerr << "norvika: no run directory chosen\n";
+      return static_cast<int>(ExitReason::InputError);
+    }
+    directory = absolutePath(*chosen);
   }
 
   std::unique_ptr<Platform> platform;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QIcon>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,6 +18,25 @@
 
 namespace norvika {
 namespace {
+
+TEST(ProgramIcon, IsBuiltInAndDrawsTheSection) {
+  const QIcon icon(QStringLiteral(":/norvika.svg"));
+  ASSERT_FALSE(icon.isNull());
+  const QImage image = icon.pixmap(64, 64).toImage();
+  ASSERT_EQ(image.size(), QSize(64, 64));
+  const auto pixelsOf = [&image](QColor colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (testing::colourNear(image, QPoint(x, y), colour, 0, 40)) ++count;
+      }
+    }
+    return count;
+  };
+  // The section's outline is magenta, its waterline green.
+  EXPECT_GT(pixelsOf(QColor(0xc2, 0x18, 0x7a)), 40);
+  EXPECT_GT(pixelsOf(QColor(0x2a, 0x9d, 0x3a)), 20);
+}
 
 TEST(InputBox, ShowsTitlePromptAndSelectedDefaultAndReturnsTheAnswer) {
   struct Case {
