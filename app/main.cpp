@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLocale>
 #include <cstdlib>
 #include <deque>
 #include <exception>
@@ -18,10 +19,13 @@
 #include <vector>
 
 #include "console/console_platform.h"
+#include "console/run_end_message.h"
+#include "console/warning_echo.h"
 #include "driver/calculation_driver.h"
 #include "platform/platform.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
+#include "qt/translations.h"
 #include "render/picture_saver.h"
 #include "render/record_file.h"
 #include "render/run_record.h"
@@ -58,7 +62,8 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
     "2 calculation stopped, 3 geometry or waterline rejected, 4 a result file could not be\n"
-    "written, 5 internal failure (out of memory, an unexpected error).\n";
+    "written, 5 internal failure (out of memory, an unexpected error), 6 stopped by the user\n"
+    "(closing the report window or Ctrl+Q; nothing of the run written, earlier files kept).\n";
 
 enum class FrontEnd { Automatic, Gui, Console, Batch };
 
@@ -89,13 +94,16 @@ class RememberingMessages : public Base {
                        const std::string& defaultText, int xTwips, int yTwips) override {
     std::string answer = Base::inputBox(prompt, title, defaultText, xTwips, yTwips);
     if (answerLog_ != nullptr) answerLog_->questionAnswered(title, prompt, answer);
+    lastAnswer_ = answer;
     return answer;
   }
   const std::string& lastMessage() const { return lastMessage_; }
+  const std::string& lastAnswer() const { return lastAnswer_; }
   void logAnswers(FrameLog* log) { answerLog_ = log; }
 
  private:
   std::string lastMessage_;
+  std::string lastAnswer_;
   FrameLog* answerLog_ = nullptr;
 };
 
@@ -259,6 +267,32 @@ fs::path absolutePath(const fs::path& p) {
   return absolute;
 }
 
+// A run ended by the user has no message of its own from the calculation: say what ended it
+// and what is on disc. A stop after the closing box found the run complete.
+// Returns what was said, for the run record.
+std::string tellHowTheRunEnded(RunEnding& ending, const ResultFilesWatch& files,
+                               const std::string& answer, QtPlatform* gui) {
+  if (ending.reason == ExitReason::StoppedByUser && files.replaced("Norvika.SON") &&
+      files.replaced("SEPHIYE.TXT")) {
+    ending.reason = ExitReason::Completed;
+    return {};
+  }
+  const Translate asIs = [](const char* text) { return std::string(text); };
+  const Translate translated = [](const char* text) {
+    return QCoreApplication::translate("norvika", text).toStdString();
+  };
+  std::string said;
+  if (ending.reason == ExitReason::GeometryRejected && ending.message.empty()) {
+    said = answerEndingText(answer, files, asIs);
+    if (gui != nullptr) {
+      gui->QtPlatform::messageBox(answerEndingText(answer, files, translated), 64, "Norvika");
+    }
+  }
+  if (ending.reason == ExitReason::StoppedByUser) said = stopEndingText();
+  if (!said.empty()) std::cerr << "norvika: " << said << "\n";
+  return said;
+}
+
 int runProgram(const Options& options) {
   fs::path directory = absolutePath(options.directory);
   {
@@ -318,6 +352,7 @@ int runProgram(const Options& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
   }
+  if (gui) installTranslations(*application, QLocale::system());
   if (application) {
     QGuiApplication::setApplicationName(QStringLiteral("Norvika"));
     QGuiApplication::setApplicationVersion(QStringLiteral(NORVIKA_VERSION));
@@ -339,11 +374,13 @@ int runProgram(const Options& options) {
   GuiPlatform* guiPlatform = nullptr;
   TerminalPlatform* terminalPlatform = nullptr;
   const std::string* lastMessage = nullptr;
+  const std::string* lastAnswer = nullptr;
   if (gui) {
     auto p = std::make_unique<GuiPlatform>(directory);
     if (answers) p->answerAutomatically(std::move(*answers), kAnswerDelayMs);
     guiPlatform = p.get();
     lastMessage = &p->lastMessage();
+    lastAnswer = &p->lastAnswer();
     platform = std::move(p);
   } else {
     std::istream* in = &std::cin;
@@ -358,6 +395,11 @@ int runProgram(const Options& options) {
     auto p = std::make_unique<TerminalPlatform>(directory, mode, *in, std::cout, std::cerr);
     terminalPlatform = p.get();
     lastMessage = &p->lastMessage();
+    lastAnswer = &p->lastAnswer();
+    if (frontEnd == FrontEnd::Console) {
+      std::cout << "norvika: the drawings are not shown on the terminal; --plots DIR saves them "
+                   "as pictures\n";
+    }
     platform = std::move(p);
   }
 
@@ -381,6 +423,10 @@ int runProgram(const Options& options) {
     if (terminalPlatform != nullptr) terminalPlatform->logAnswers(&frameLog);
   }
 
+  WarningEcho warningEcho(std::cerr);
+  platform->observeWindows(&warningEcho);
+  const ResultFilesWatch resultFiles(directory);
+
   RunEnding ending;
   try {
     runCalculation(*platform);
@@ -394,6 +440,8 @@ int runProgram(const Options& options) {
     ending = RunEnding{ExitReason::InternalFailure, std::string("internal failure: ") + e.what()};
   }
   platform->finishAllFrames();
+  if (guiPlatform != nullptr) guiPlatform->setStoppable(false);
+  const std::string endingNote = tellHowTheRunEnded(ending, resultFiles, *lastAnswer, guiPlatform);
 
   int status = static_cast<int>(ending.reason);
   if (!ending.message.empty()) {
@@ -418,7 +466,7 @@ int runProgram(const Options& options) {
     const fs::path pdf = absolutePath(*options.pdf);
     RunEnding recorded = ending;
     if (recorded.message.empty() && ending.reason != ExitReason::Completed) {
-      recorded.message = *lastMessage;
+      recorded.message = endingNote.empty() ? *lastMessage : endingNote;
     }
     const auto write = [&](const fs::path& file) {
       return writeRunRecord(file, *platform, frameLog, recorded, options.pdfFrames, started) > 0;

@@ -1,6 +1,9 @@
 #include "qt/frame_view.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -33,6 +36,14 @@ FrameView::FrameView(const Window& window) : window_(window) {
   setMinimumSize(160, 120);
 }
 
+void FrameView::closeEvent(QCloseEvent* event) {
+  if (closeGuard_ && !closeGuard_()) {
+    event->ignore();
+    return;
+  }
+  QWidget::closeEvent(event);
+}
+
 void FrameView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   renderFrame(painter, window_.currentFrame(), QRectF(rect()));
@@ -40,19 +51,28 @@ void FrameView::paintEvent(QPaintEvent*) {
 
 void FrameView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  QAction* save = menu.addAction(QStringLiteral("Save picture…"));
+  QAction* save = menu.addAction(QCoreApplication::translate("norvika", "Save picture…"));
   save->setEnabled(!window_.currentFrame().items.empty());
-  if (menu.exec(event->globalPos()) == save) savePicture();
+  if (menu.exec(event->globalPos()) != save) return;
+  savePicture();
+  // The question box the run waits on gets the keyboard back, so the user can answer at once.
+  if (QWidget* box = QApplication::activeModalWidget()) {
+    box->raise();
+    box->activateWindow();
+  }
 }
 
 void FrameView::savePicture() {
   // A copy: the run may go on drawing while the file dialog is open.
   const Frame frame = window_.currentFrame();
   const QString caption = QString::fromUtf8(windowCaption(window_.id()));
-  QString filter = QStringLiteral("PNG image (*.png)");
+  const QString png = QCoreApplication::translate("norvika", "PNG image (*.png)");
+  const QString svg = QCoreApplication::translate("norvika", "SVG drawing (*.svg)");
+  const QString pdf = QCoreApplication::translate("norvika", "PDF document (*.pdf)");
+  QString filter = png;
   QString name = QFileDialog::getSaveFileName(
-      this, QStringLiteral("Save picture"), QString::fromUtf8(windowSlug(window_.id())) + ".png",
-      QStringLiteral("PNG image (*.png);;SVG drawing (*.svg);;PDF document (*.pdf)"), &filter);
+      this, QCoreApplication::translate("norvika", "Save picture"),
+      QString::fromUtf8(windowSlug(window_.id())) + ".png", png + ";;" + svg + ";;" + pdf, &filter);
   if (name.isEmpty()) return;
   const QString lower = name.toLower();
   if (!lower.endsWith(".png") && !lower.endsWith(".svg") && !lower.endsWith(".pdf")) {
@@ -65,7 +85,8 @@ void FrameView::savePicture() {
     }
   }
   if (!saveFrame(frame, name.toStdString(), caption)) {
-    QMessageBox::warning(this, caption, QStringLiteral("Could not write %1.").arg(name));
+    QMessageBox::warning(this, caption,
+                         QCoreApplication::translate("norvika", "Could not write %1.").arg(name));
   }
 }
 

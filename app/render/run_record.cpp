@@ -7,6 +7,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPdfWriter>
 #include <QStringDecoder>
 #include <algorithm>
@@ -44,6 +45,8 @@ const char* reasonText(ExitReason reason) {
       return "a result file could not be written";
     case ExitReason::InternalFailure:
       return "internal failure";
+    case ExitReason::StoppedByUser:
+      return "stopped by the user";
   }
   return "ended";
 }
@@ -261,6 +264,27 @@ QStringList runSummaryLines(const std::filesystem::path& directory, const FrameL
 
 namespace {
 
+// Breaks lines wider than `width` at blanks; the rest of a broken line is indented under its
+// first word, so a long message or path stays whole and readable.
+QStringList wrapLines(const QStringList& lines, const QFontMetricsF& metrics, double width) {
+  QStringList wrapped;
+  for (QString line : lines) {
+    const qsizetype indent = line.size() - QString(line).remove(QRegularExpression("^ +")).size();
+    while (metrics.horizontalAdvance(line) > width) {
+      qsizetype cut = line.size();
+      while (cut > indent && metrics.horizontalAdvance(line.left(cut)) > width) {
+        cut = line.lastIndexOf(QLatin1Char(' '), cut - 1);
+        if (cut <= indent) break;
+      }
+      if (cut <= indent) break;  // one word wider than the page: elided below
+      wrapped << line.left(cut);
+      line = QString(indent + 4, QLatin1Char(' ')) + line.mid(cut + 1);
+    }
+    wrapped << line;
+  }
+  return wrapped;
+}
+
 // Splits lines into pages of `perPage` lines; an empty text still takes one page.
 std::vector<QStringList> paginate(const QStringList& lines, int perPage) {
   std::vector<QStringList> pages;
@@ -296,7 +320,7 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
   const double step = metrics.lineSpacing();
   // The last two lines of a text page are kept for the page number.
   const int perPage = std::max(1, static_cast<int>(pageHeight / step) - 2);
-  std::vector<QStringList> textPages = paginate(summary, perPage);
+  std::vector<QStringList> textPages = paginate(wrapLines(summary, metrics, pageWidth), perPage);
   for (QStringList& page : paginate(report, perPage)) textPages.push_back(std::move(page));
   int drawingCount = 0;
   for (const RecordPage& page : drawings) drawingCount += page.frame != nullptr ? 1 : 0;

@@ -51,6 +51,7 @@ void runCalculation(Platform& platform) {
 
   computeLongitudinalCentre(run);
   printBalanceStatus(run, false);
+  warnNegativeSectionAreas(run);
   const ResultFile report = writeResultsReport(run);
   const ResultFile values = writeEqualSpacedFile(run);
   publishResultFiles({&report, &values});

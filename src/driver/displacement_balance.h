@@ -23,4 +23,8 @@ void balanceDisplacement(RunState& run);
 /// and computed displacement and the drafts, each where the case shows them.
 void printBalanceStatus(RunState& run, bool withTitle);
 
+/// Prints a warning line on the report window for every station whose section area, as the
+/// report shows it, is negative (offsets that make the fitted curve cross the centre line).
+void warnNegativeSectionAreas(RunState& run);
+
 }  // namespace norvika
