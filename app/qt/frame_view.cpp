@@ -16,20 +16,6 @@
 
 namespace norvika {
 
-namespace {
-
-// The widest box the run shows and its height, in pixels; with the twip positions of its
-// questions they give the part of the screen the drawing windows should leave free.
-constexpr int kBoxWidth = 440;
-constexpr int kBoxHeight = 160;
-constexpr int kQuestionRightTwips = 10000;
-constexpr int kQuestionBottomTwips = 8500;
-constexpr int kOffsetsQuestionTopTwips = 7000;
-constexpr int kMinimumWidth = 360;
-constexpr int kMinimumHeight = 270;
-
-}  // namespace
-
 FrameView::FrameView(const Window& window) : window_(window) {
   setWindowTitle(QString::fromUtf8(windowCaption(window.id())));
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,47 +74,6 @@ void FrameView::savePicture() {
     QMessageBox::warning(this, caption,
                          QCoreApplication::translate("norvika", "Could not write %1.").arg(name));
   }
-}
-
-QRect defaultWindowGeometry(WindowId id, const QRect& available, double dpi) {
-  const int freeLeft =
-      std::min(available.width() / 2, twipsToPixels(kQuestionRightTwips, dpi) + kBoxWidth);
-  const int freeTop = twipsToPixels(kQuestionBottomTwips, dpi) + kBoxHeight;
-  const int columnWidth = std::max(kMinimumWidth, available.width() - freeLeft);
-  const int halfHeight = std::max(kMinimumHeight, available.height() / 2);
-  const int left = available.right() + 1 - columnWidth;
-  const int top = available.top();
-  QRect rect;
-  switch (id) {
-    case WindowId::Report:
-      rect = QRect(left, top, columnWidth, halfHeight);
-      break;
-    case WindowId::Graph:
-      rect = QRect(left, top + halfHeight, columnWidth, halfHeight);
-      break;
-    case WindowId::Offsets: {
-      // Below the report, so the displacement lines stay in sight while the waterline is
-      // checked, and below that check's own question.
-      const int below = std::max(top + halfHeight,
-                                 twipsToPixels(kOffsetsQuestionTopTwips, dpi) + kBoxHeight + 8);
-      rect = QRect(left, below, columnWidth,
-                   std::max(kMinimumHeight, available.bottom() + 1 - below));
-      break;
-    }
-    case WindowId::Stability:
-      rect = QRect(left, top + halfHeight + halfHeight / 8, columnWidth,
-                   available.height() - halfHeight - halfHeight / 8);
-      break;
-    case WindowId::ShipPosition: {
-      // Under the questions, across the rest of the screen's width.
-      const int height = std::max(kMinimumHeight, available.bottom() + 1 - (top + freeTop));
-      rect =
-          QRect(available.left(), available.bottom() + 1 - height, left - available.left(), height);
-      if (rect.width() < kMinimumWidth) rect.setWidth(kMinimumWidth);
-      break;
-    }
-  }
-  return rect.intersected(available).isEmpty() ? QRect(available.topLeft(), rect.size()) : rect;
 }
 
 }  // namespace norvika

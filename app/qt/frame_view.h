@@ -32,9 +32,4 @@ class FrameView : public QWidget {
   std::function<bool()> closeGuard_;
 };
 
-/// Where a drawing window first appears on a screen with `available` area and `dpi` logical
-/// dots per inch: the report, offsets and graph windows stay clear of the places the run asks
-/// its questions, so a drawing is visible while the user answers about it.
-QRect defaultWindowGeometry(WindowId id, const QRect& available, double dpi);
-
 }  // namespace norvika

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "qt/dialogs.h"
+#include "qt/screen_layout.h"
 
 namespace norvika {
 
@@ -20,14 +21,20 @@ namespace {
 constexpr qint64 kPumpIntervalMs = 40;
 }  // namespace
 
+void placeDrawingWindow(FrameView& view) {
+  const QScreen* screen = view.screen() != nullptr ? view.screen() : QGuiApplication::primaryScreen();
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  const QRect frame = drawingWindowFrame(view.window().id(), available);
+  // move() places the frame; the window's own area is the frame less its decorations.
+  view.resize(frame.size().shrunkBy(decorationMargins()));
+  view.move(frame.topLeft());
+}
+
 QtPlatform::QtPlatform(std::filesystem::path directory) : Platform(std::move(directory)) {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1280, 960);
-  const double dpi = screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
   for (int i = 0; i < kWindowCount; ++i) {
     const auto id = static_cast<WindowId>(i);
     auto view = std::make_unique<FrameView>(window(id));
-    view->setGeometry(defaultWindowGeometry(id, available, dpi));
+    placeDrawingWindow(*view);
     auto* quit = new QShortcut(QKeySequence::Quit, view.get());
     QObject::connect(quit, &QShortcut::activated, view.get(), [this] { confirmStop(); });
     views_[static_cast<std::size_t>(i)] = std::move(view);
@@ -47,7 +54,19 @@ void QtPlatform::answerAutomatically(std::deque<std::string> answers, int delayM
 
 void QtPlatform::windowShown(const Window& window) {
   FrameView& v = view(window.id());
-  if (!v.isVisible()) v.show();
+  if (!v.isVisible()) {
+    v.show();
+    pumpEvents(true);
+    // Decorated now (or soon): with the real frame the window is placed again, so that its
+    // title bar and borders stay on the screen too.
+    QTimer::singleShot(100, &v, [&v] {
+      const QRect inner = v.geometry();
+      const QRect outer = v.frameGeometry();
+      noteDecorationMargins(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                     outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+      placeDrawingWindow(v);
+    });
+  }
   pumpEvents(true);
 }
 

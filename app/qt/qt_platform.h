@@ -13,6 +13,9 @@
 
 namespace norvika {
 
+/// Places a drawing window's frame where the layout puts it on the window's screen.
+void placeDrawingWindow(FrameView& view);
+
 /// The desktop front end: the five drawing windows are top-level widgets repainted while the
 /// run draws, and the questions and messages are modal boxes. Needs a QApplication.
 class QtPlatform : public Platform, private WindowObserver {
