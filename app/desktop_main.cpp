@@ -3,7 +3,10 @@
 // one of them is asked for; a run without them never loads Qt.
 
 #include <QApplication>
+#include <QDateTime>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QLocale>
 #include <cstdlib>
 #include <deque>
 #include <exception>
@@ -20,7 +23,11 @@
 #include "cli/record_file.h"
 #include "cli/terminal_run.h"
 #include "console/console_platform.h"
+#include "console/run_end_message.h"
+#include "console/warning_echo.h"
 #include "qt/qt_platform.h"
+#include "qt/run_directory.h"
+#include "qt/translations.h"
 #include "render/picture_saver.h"
 #include "render/run_record.h"
 
@@ -32,6 +39,8 @@ namespace {
 constexpr int kAnswerDelayMs = 400;
 // The legacy style of a box with one button and the critical icon.
 constexpr int kCriticalBoxStyle = 16;
+// ... and of one with the information icon.
+constexpr int kInformationBoxStyle = 64;
 
 using TerminalPlatform = RememberingMessages<ConsolePlatform>;
 
@@ -71,7 +80,7 @@ void filterQtMessages(QtMsgType type, const QMessageLogContext& context, const Q
 int runDesktopProgram(const Options& options) {
   std::optional<std::deque<std::string>> answers;
   if (const int status = checkBeforeRun(options, answers); status != 0) return status;
-  const fs::path directory = absolutePath(options.directory);
+  fs::path directory = absolutePath(options.directory);
   const FrontEnd frontEnd = chosenFrontEnd(options);
   const bool gui = frontEnd == FrontEnd::Gui;
   if (gui && !displayAvailable() && std::getenv("QT_QPA_PLATFORM") == nullptr) {
@@ -93,18 +102,35 @@ int runDesktopProgram(const Options& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
   }
+  if (gui) installTranslations(*application, QLocale::system());
   QGuiApplication::setApplicationName(QStringLiteral("Norvika"));
   QGuiApplication::setApplicationVersion(QStringLiteral(NORVIKA_VERSION));
+  QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/norvika.svg")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("norvika"));
 
+  // Started from the desktop's menu, the program has no run directory of its own.
+  if (gui && !options.directoryGiven && !options.answers && !fs::exists(directory / "Norvika.TSK")) {
+    const std::optional<fs::path> chosen = chooseRunDirectory(directory);
+    if (!chosen) {
+      std::cerr << "norvika: no run directory chosen\n";
+      return static_cast<int>(ExitReason::InputError);
+    }
+    directory = absolutePath(*chosen);
+  }
+
+  FrameLog frameLog;
   std::unique_ptr<Platform> platform;
   std::istringstream answerStream;
   GuiPlatform* guiPlatform = nullptr;
   const std::string* lastMessage = nullptr;
+  const std::string* lastAnswer = nullptr;
   if (gui) {
     auto p = std::make_unique<GuiPlatform>(directory);
     if (answers) p->answerAutomatically(std::move(*answers), kAnswerDelayMs);
+    if (options.pdf) p->logAnswers(&frameLog);
     guiPlatform = p.get();
     lastMessage = &p->lastMessage();
+    lastAnswer = &p->lastAnswer();
     platform = std::move(p);
   } else {
     std::istream* in = &std::cin;
@@ -117,7 +143,13 @@ int runDesktopProgram(const Options& options) {
     const auto mode = frontEnd == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
                                                   : ConsolePlatform::Mode::Interactive;
     auto p = std::make_unique<TerminalPlatform>(directory, mode, *in, std::cout, std::cerr);
+    if (options.pdf) p->logAnswers(&frameLog);
     lastMessage = &p->lastMessage();
+    lastAnswer = &p->lastAnswer();
+    if (frontEnd == FrontEnd::Console) {
+      std::cout << "norvika: the drawings are not shown on the terminal; --plots DIR saves them "
+                   "as pictures\n";
+    }
     platform = std::move(p);
   }
 
@@ -133,12 +165,25 @@ int runDesktopProgram(const Options& options) {
     saver = std::make_unique<PictureSaver>(plots);
     platform->observeWindows(saver.get());
   }
-  FrameLog frameLog;
+  const QDateTime started = QDateTime::currentDateTime();
   if (options.pdf) platform->observeWindows(&frameLog);
+  WarningEcho warningEcho(std::cerr);
+  platform->observeWindows(&warningEcho);
+  const ResultFilesWatch resultFiles(directory);
 
-  const RunEnding ending = runOnPlatform(*platform);
-  if (!ending.message.empty() && guiPlatform != nullptr) {
-    guiPlatform->QtPlatform::messageBox(ending.message, kCriticalBoxStyle, "Norvika");
+  RunEnding ending = runOnPlatform(*platform);
+  if (guiPlatform != nullptr) guiPlatform->setStoppable(false);
+  const std::string endingNote = tellHowTheRunEnded(ending, resultFiles, *lastAnswer);
+  if (guiPlatform != nullptr) {
+    if (!ending.message.empty()) {
+      guiPlatform->QtPlatform::messageBox(ending.message, kCriticalBoxStyle, "Norvika");
+    } else if (ending.reason == ExitReason::GeometryRejected) {
+      const Translate translated = [](const char* text) {
+        return QCoreApplication::translate("norvika", text).toStdString();
+      };
+      guiPlatform->QtPlatform::messageBox(answerEndingText(*lastAnswer, resultFiles, translated),
+                                          kInformationBoxStyle, "Norvika");
+    }
   }
   int status = reportEnding(ending, directory);
   if (saver) {
@@ -154,10 +199,10 @@ int runDesktopProgram(const Options& options) {
     const fs::path pdf = absolutePath(*options.pdf);
     RunEnding recorded = ending;
     if (recorded.message.empty() && ending.reason != ExitReason::Completed) {
-      recorded.message = *lastMessage;
+      recorded.message = endingNote.empty() ? *lastMessage : endingNote;
     }
     const auto write = [&](const fs::path& file) {
-      return writeRunRecord(file, *platform, frameLog, recorded) > 0;
+      return writeRunRecord(file, *platform, frameLog, recorded, options.pdfFrames, started) > 0;
     };
     if (replaceWithRecord(pdf, write)) {
       std::cout << "Run record: " << pdf.string() << "\n";

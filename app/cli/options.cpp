@@ -20,7 +20,10 @@ const char* const kUsage =
     "  --batch          every question takes its default answer; nothing is read\n"
     "  -C DIR           run in DIR (default: the current directory)\n"
     "  --plots DIR      save every drawing in DIR as PNG and SVG (NN-window.png/.svg)\n"
-    "  --pdf FILE       write a PDF record of the run: the report and every drawing\n"
+    "  --pdf FILE       write a PDF record of the run: its inputs, answers and result files,\n"
+    "                   the report and the finished drawings, one per page\n"
+    "  --pdf-frames all put every frame of the run in the PDF record (station previews and\n"
+    "                   draft-search steps too); 'finished' (the default) keeps the drawings\n"
     "  --answers FILE   answer the questions from FILE, one line each (with --gui each box\n"
     "                   is shown and answered after a short delay)\n"
     "  --help           show this help\n"
@@ -31,7 +34,8 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
     "2 calculation stopped, 3 geometry or waterline rejected, 4 a result file could not be\n"
-    "written, 5 internal failure (out of memory, an unexpected error).\n";
+    "written, 5 internal failure (out of memory, an unexpected error), 6 stopped by the user\n"
+    "(closing the report window or Ctrl+Q; nothing of the run written, earlier files kept).\n";
 
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
   Options options;
@@ -60,7 +64,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       return args[++i];
     };
     const bool takesValue =
-        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers";
+        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers" ||
+        name == "--pdf-frames";
     if (!takesValue && value) {
       error = name + " takes no value";
       return std::nullopt;
@@ -82,10 +87,20 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
         error = name + " needs a non-empty value";
         return std::nullopt;
       }
-      if (name == "-C") options.directory = *v;
+      if (name == "-C") {
+        options.directory = *v;
+        options.directoryGiven = true;
+      }
       if (name == "--plots") options.plots = fs::path(*v);
       if (name == "--pdf") options.pdf = fs::path(*v);
       if (name == "--answers") options.answers = fs::path(*v);
+      if (name == "--pdf-frames") {
+        if (*v != "all" && *v != "finished") {
+          error = "--pdf-frames takes 'all' or 'finished', not '" + *v + "'";
+          return std::nullopt;
+        }
+        options.pdfFrames = *v == "all" ? RecordFrames::All : RecordFrames::Finished;
+      }
     } else {
       error = "unknown option '" + args[i] + "'";
       return std::nullopt;

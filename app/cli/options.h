@@ -9,13 +9,19 @@ namespace norvika {
 
 enum class FrontEnd { Automatic, Gui, Console, Batch };
 
+/// Which frames the run record shows: the finished drawings of the run (the checks, graphs,
+/// ship position, heeled sections) or every frame as it was drawn.
+enum class RecordFrames { Finished, All };
+
 /// The command line of norvika.
 struct Options {
   FrontEnd frontEnd = FrontEnd::Automatic;
   std::filesystem::path directory = ".";
+  bool directoryGiven = false;  // -C was given
   std::optional<std::filesystem::path> plots;
   std::optional<std::filesystem::path> pdf;
   std::optional<std::filesystem::path> answers;
+  RecordFrames pdfFrames = RecordFrames::Finished;
   bool help = false;
   bool version = false;
 };

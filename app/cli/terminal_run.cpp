@@ -7,6 +7,8 @@
 
 #include "cli/record_file.h"
 #include "console/console_platform.h"
+#include "console/run_end_message.h"
+#include "console/warning_echo.h"
 #include "driver/calculation_driver.h"
 
 namespace fs = std::filesystem;
@@ -61,6 +63,22 @@ RunEnding runOnPlatform(Platform& platform) {
   return ending;
 }
 
+std::string tellHowTheRunEnded(RunEnding& ending, const ResultFilesWatch& files,
+                               const std::string& answer) {
+  if (ending.reason == ExitReason::StoppedByUser && files.replaced("Norvika.SON") &&
+      files.replaced("SEPHIYE.TXT")) {
+    ending.reason = ExitReason::Completed;
+    return {};
+  }
+  std::string said;
+  if (ending.reason == ExitReason::GeometryRejected && ending.message.empty()) {
+    said = answerEndingText(answer, files, [](const char* text) { return std::string(text); });
+  }
+  if (ending.reason == ExitReason::StoppedByUser) said = stopEndingText();
+  if (!said.empty()) std::cerr << "norvika: " << said << "\n";
+  return said;
+}
+
 int reportEnding(const RunEnding& ending, const fs::path& directory) {
   if (!ending.message.empty()) std::cerr << "norvika: " << ending.message << "\n";
   if (ending.reason == ExitReason::Completed) {
@@ -98,11 +116,21 @@ int runInTerminal(const Options& options) {
     in = &answerStream;
   }
   const fs::path directory = absolutePath(options.directory);
-  const auto mode = chosenFrontEnd(options) == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
-                                                               : ConsolePlatform::Mode::Interactive;
-  ConsolePlatform platform(directory, mode, *in, std::cout, std::cerr);
+  const bool batch = chosenFrontEnd(options) == FrontEnd::Batch;
+  if (!batch) {
+    std::cout << "norvika: the drawings are not shown on the terminal; --plots DIR saves them "
+                 "as pictures\n";
+  }
+  RememberingMessages<ConsolePlatform> platform(
+      directory, batch ? ConsolePlatform::Mode::Batch : ConsolePlatform::Mode::Interactive, *in,
+      std::cout, std::cerr);
   platform.keepDrawings(false);  // nothing here shows or saves a picture
-  return reportEnding(runOnPlatform(platform), directory);
+  WarningEcho warningEcho(std::cerr);
+  platform.observeWindows(&warningEcho);
+  const ResultFilesWatch resultFiles(directory);
+  RunEnding ending = runOnPlatform(platform);
+  tellHowTheRunEnded(ending, resultFiles, platform.lastAnswer());
+  return reportEnding(ending, directory);
 }
 
 }  // namespace norvika

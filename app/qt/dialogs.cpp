@@ -1,11 +1,14 @@
 #include "qt/dialogs.h"
 
+#include "qt/screen_layout.h"
+
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -22,14 +25,8 @@ int twipsToPixels(int twips, double dpi) {
 
 QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen) {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return QPoint(twipsToPixels(xTwips, 96.0), twipsToPixels(yTwips, 96.0));
-  const QRect whole = screen->geometry();
-  const QRect area = screen->availableGeometry();
-  QPoint at(whole.left() + twipsToPixels(xTwips, screen->logicalDotsPerInchX()),
-            whole.top() + twipsToPixels(yTwips, screen->logicalDotsPerInchY()));
-  at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - size.width())));
-  at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - size.height())));
-  return at;
+  const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  return questionBoxFrame(xTwips, yTwips, size, area).topLeft();
 }
 
 InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
@@ -54,8 +51,29 @@ InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
 QString InputBoxDialog::prompt() const { return label_->text(); }
 
 void InputBoxDialog::placeAtTwips(int xTwips, int yTwips) {
+  twips_ = QPoint(xTwips, yTwips);
   adjustSize();
-  move(boxPosition(xTwips, yTwips, frameGeometry().size().expandedTo(size()), screen()));
+  // Before the box is shown its frame is not known: the decorations last seen stand in.
+  QSize frame = frameGeometry().size();
+  if (!isVisible()) frame = size().grownBy(decorationMargins());
+  move(boxPosition(xTwips, yTwips, frame, screen()));
+}
+
+void InputBoxDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (twips_.x() < 0) return;
+  // The window manager decorates the box after it is mapped; then its real frame is placed.
+  QTimer::singleShot(100, this, [this] {
+    const QMargins real(geometry().left() - frameGeometry().left(),
+                        geometry().top() - frameGeometry().top(),
+                        frameGeometry().right() - geometry().right(),
+                        frameGeometry().bottom() - geometry().bottom());
+    noteDecorationMargins(real);
+    const QRect area = screen() != nullptr ? screen()->availableGeometry() : QRect();
+    if (!area.isEmpty() && !area.contains(frameGeometry())) {
+      move(boxPosition(twips_.x(), twips_.y(), frameGeometry().size(), screen()));
+    }
+  });
 }
 
 QString runInputBox(InputBoxDialog& box) {

@@ -15,9 +15,9 @@ namespace norvika {
 /// Pixels for a length in twips (1/1440 inch) at `dpi` logical dots per inch, rounded.
 int twipsToPixels(int twips, double dpi);
 
-/// Where a window of `size` goes when asked for twip position (xTwips, yTwips) from the top-left
-/// corner of `screen` (the primary screen when null): converted with the screen's logical DPI
-/// and moved back inside the screen's available area when it would stick out.
+/// Where the frame of a box of frame size `size` goes when asked for twip position (xTwips,
+/// yTwips) on `screen` (the primary screen when null): the layout's place mapped onto the
+/// screen's available area, the whole frame inside it (see questionBoxFrame).
 QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen);
 
 /// The question box of a run: title, prompt, a line edit holding the default text (selected),
@@ -28,10 +28,15 @@ class InputBoxDialog : public QDialog {
 
   QString prompt() const;
   QLineEdit* lineEdit() const { return edit_; }
-  /// Places the box at a twip position on the primary screen (see boxPosition).
+  /// Places the box's frame at a twip position on its screen (see boxPosition); once shown,
+  /// placed again with the window manager's real frame.
   void placeAtTwips(int xTwips, int yTwips);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  QPoint twips_{-1, -1};
   QLabel* label_;
   QLineEdit* edit_;
 };

@@ -2,6 +2,7 @@
 
 #include <QRect>
 #include <QWidget>
+#include <functional>
 
 #include "platform/window.h"
 
@@ -16,8 +17,11 @@ class FrameView : public QWidget {
   explicit FrameView(const Window& window);
 
   const Window& window() const { return window_; }
+  /// Asked before the window closes; it stays open when `guard` says no.
+  void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
 
  protected:
+  void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 
@@ -25,11 +29,7 @@ class FrameView : public QWidget {
   void savePicture();
 
   const Window& window_;
+  std::function<bool()> closeGuard_;
 };
-
-/// Where a drawing window first appears on a screen with `available` area and `dpi` logical
-/// dots per inch: the report, offsets and graph windows stay clear of the places the run asks
-/// its questions, so a drawing is visible while the user answers about it.
-QRect defaultWindowGeometry(WindowId id, const QRect& available, double dpi);
 
 }  // namespace norvika

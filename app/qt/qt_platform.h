@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <array>
 #include <deque>
@@ -11,6 +12,9 @@
 #include "qt/frame_view.h"
 
 namespace norvika {
+
+/// Places a drawing window's frame where the layout puts it on the window's screen.
+void placeDrawingWindow(FrameView& view);
 
 /// The desktop front end: the five drawing windows are top-level widgets repainted while the
 /// run draws, and the questions and messages are modal boxes. Needs a QApplication.
@@ -31,7 +35,14 @@ class QtPlatform : public Platform, private WindowObserver {
   /// The widget of a drawing window (created hidden; shown when the run shows the window).
   FrameView& view(WindowId id) { return *views_[static_cast<std::size_t>(id)]; }
 
+  /// While the run goes on (the default), closing the report window or Ctrl+Q asks whether to
+  /// stop it; a yes ends the run (ProgramEnd, StoppedByUser) at its next box or drawing. Off
+  /// once the run has ended: the windows then just close.
+  void setStoppable(bool stoppable) { stoppable_ = stoppable; }
+
  private:
+  bool confirmStop();
+  void stopIfAsked();
   void windowShown(const Window& window) override;
   void windowDrawn(const Window& window) override;
   void pumpEvents(bool always);
@@ -40,6 +51,9 @@ class QtPlatform : public Platform, private WindowObserver {
   QElapsedTimer sincePump_;
   std::optional<std::deque<std::string>> answers_;
   int answerDelayMs_ = 0;
+  bool stoppable_ = true;
+  bool stopAsked_ = false;
+  QDialog* openBox_ = nullptr;  // the box the run waits on, closed by a stop
 };
 
 }  // namespace norvika

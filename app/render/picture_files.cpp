@@ -67,7 +67,7 @@ bool saveFrameSvg(const Frame& frame, const std::filesystem::path& file, QSize s
 }
 
 void paintFramePage(QPainter& painter, QPdfWriter& writer, const Frame& frame,
-                    const QString& caption) {
+                    const QString& caption, const QString& footer) {
   const QRectF page(QPointF(0, 0), QSizeF(writer.width(), writer.height()));
   QFont font(QStringLiteral("Liberation Sans"));
   font.setPointSizeF(12.0);
@@ -77,6 +77,12 @@ void paintFramePage(QPainter& painter, QPdfWriter& writer, const Frame& frame,
   painter.drawText(QPointF(page.left(), page.top() + metrics.ascent()), caption);
   const double gap = metrics.height() * 0.6;
   QRectF drawing = page.adjusted(0, metrics.height() + gap, 0, 0);
+  if (!footer.isEmpty()) {
+    drawing.setBottom(page.bottom() - metrics.height() - gap);
+    painter.drawText(QRectF(page.left(), page.bottom() - metrics.height(), page.width(),
+                            metrics.height()),
+                     Qt::AlignRight, footer);
+  }
   renderFrame(painter, frame, drawing);
   QPen border(QColor(160, 160, 160));
   border.setWidthF(writer.resolution() / 96.0);

@@ -37,9 +37,10 @@ inline constexpr int kPdfResolution = 300;
 /// A4 landscape with 12 mm margins: the page of a drawing in a PDF.
 QPageLayout framePageLayout();
 
-/// Paints one landscape page of a PDF: `caption` on top, `frame` in the rest of the page.
+/// Paints one landscape page of a PDF: `caption` on top, `frame` in the rest of the page and,
+/// when given, `footer` (a page number) at its bottom right.
 void paintFramePage(QPainter& painter, QPdfWriter& writer, const Frame& frame,
-                    const QString& caption);
+                    const QString& caption, const QString& footer = QString());
 
 /// A path as Qt wants it (UTF-8 file names).
 QString toQString(const std::filesystem::path& path);

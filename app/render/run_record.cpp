@@ -1,15 +1,21 @@
 #include "render/run_record.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPdfWriter>
 #include <QStringDecoder>
 #include <algorithm>
+#include <memory>
 
+#include "model/task_file.h"
+#include "model/hull_data_file.h"
+#include "model/hull_model.h"
 #include "render/picture_files.h"
 
 namespace norvika {
@@ -39,6 +45,8 @@ const char* reasonText(ExitReason reason) {
       return "a result file could not be written";
     case ExitReason::InternalFailure:
       return "internal failure";
+    case ExitReason::StoppedByUser:
+      return "stopped by the user";
   }
   return "ended";
 }
@@ -61,15 +69,39 @@ QFont reportFont(const QStringList& lines, const QPdfWriter& writer, double page
 
 }  // namespace
 
+void FrameLog::windowDrawn(const Window& window) {
+  numbering_.drawn(window);
+  drawn_[static_cast<std::size_t>(window.id())] = true;
+}
+
 void FrameLog::frameFinished(const Window& window, const Frame& frame) {
-  entries_.push_back(Entry{numbering_.finished(window), frame});
+  const auto w = static_cast<std::size_t>(window.id());
+  // A copy: the window keeps only its current frame.
+  entries_.push_back(Entry{numbering_.finished(window), frame, std::move(askedAbout_[w])});
+  askedAbout_[w].clear();
+  drawn_[w] = false;
+}
+
+void FrameLog::questionAnswered(const std::string& title, const std::string& prompt,
+                                const std::string& answer) {
+  answers_.push_back(Answer{title, prompt, answer});
+  for (std::size_t w = 0; w < askedAbout_.size(); ++w) {
+    if (drawn_[w] && askedAbout_[w].empty()) askedAbout_[w] = prompt.empty() ? title : prompt;
+  }
 }
 
 std::vector<FrameLog::Entry> FrameLog::entries() const {
   std::vector<Entry> sorted = entries_;
-  std::sort(sorted.begin(), sorted.end(),
-            [](const Entry& a, const Entry& b) { return a.number < b.number; });
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const Entry& a, const Entry& b) { return a.number < b.number; });
   return sorted;
+}
+
+bool isFinishedDrawing(const FrameLog::Entry& entry) {
+  if (entry.frame.window != WindowId::Report) return true;
+  if (entry.question.empty()) return false;
+  return std::any_of(entry.frame.items.begin(), entry.frame.items.end(),
+                     [](const Primitive& p) { return p.kind != PrimitiveKind::Text; });
 }
 
 std::string describeEnding(const RunEnding& ending) {
@@ -93,7 +125,177 @@ std::optional<QStringList> readReportLines(const std::filesystem::path& file) {
   return lines;
 }
 
-int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& heading,
+namespace {
+
+QString number(double value) { return QString::number(value, 'g', 10); }
+
+const char* caseText(int caseNumber) {
+  switch (caseNumber) {
+    case kLevelWaterline:
+      return "level waterline";
+    case kTrochoidCrest:
+      return "trochoidal wave, crest amidships";
+    case kTrochoidTrough:
+      return "trochoidal wave, trough amidships";
+    case kSineCrest:
+      return "sine wave, crest amidships";
+    case kSineTrough:
+      return "sine wave, trough amidships";
+    case kTrimmedWaterline:
+      return "trimmed waterline";
+    case kDamagedHeeled:
+      return "damaged condition, heeled";
+  }
+  return "unknown";
+}
+
+QString field(const char* name, const QString& value) {
+  return QStringLiteral("  %1 %2").arg(QString::fromLatin1(name), -26).arg(value);
+}
+
+void appendTask(QStringList& lines, const TaskParameters& task) {
+  lines << field("Hull file:", QString::fromStdString(task.hullFileName))
+        << field("Ship length L:", number(task.shipLength) + " m")
+        << field("Station divisions:", number(task.stationDivisions))
+        << field("Water density:", number(task.waterDensity) + " t/m3")
+        << field("Case:", QStringLiteral("%1, %2").arg(task.caseNumber).arg(
+                              QString::fromLatin1(caseText(task.caseNumber))));
+  if (task.caseNumber >= kLevelWaterline && task.caseNumber <= kSineTrough) {
+    lines << field("  required displacement:", number(task.requiredDisplacement) + " t")
+          << field("  initial draft:", number(task.initialDraft) + " m");
+  }
+  if (task.caseNumber >= kTrochoidCrest && task.caseNumber <= kSineTrough) {
+    lines << field("  wave height H:", number(task.waveHeight) + " m")
+          << field("  wave length / L:", number(task.waveLengthRatio));
+  }
+  if (task.caseNumber == kTrimmedWaterline || task.caseNumber == kDamagedHeeled) {
+    lines << field("  forward draft Tf:", number(task.forwardDraft) + " m")
+          << field("  aft draft Ta:", number(task.aftDraft) + " m");
+  }
+  if (task.caseNumber == kDamagedHeeled) {
+    lines << field("  heel angle:", number(task.heelAngle) + " degrees");
+  }
+  lines << field("Equally spaced points:",
+                 task.equalPointCount == 0
+                     ? QStringLiteral("none")
+                     : QStringLiteral("%1, from %2 to %3 m from AP")
+                           .arg(task.equalPointCount)
+                           .arg(number(task.equalStart), number(task.equalEnd)));
+}
+
+void appendHull(QStringList& lines, const HullModel& hull) {
+  double lowest = hull.pointZ(1, 1);
+  for (int i = 1; i <= hull.stationCount; ++i) lowest = std::min(lowest, hull.keelHeight(i));
+  double aftmost = hull.stationX(1);
+  double foremost = hull.stationX(hull.stationCount);
+  for (const int curve : {hull.sternCurve(), hull.bowCurve()}) {
+    for (int j = 1; j <= hull.pointCount(curve); ++j) {
+      aftmost = std::min(aftmost, hull.pointY(curve, j));
+      foremost = std::max(foremost, hull.pointY(curve, j));
+    }
+  }
+  lines << field("Stations:", QStringLiteral("%1, from %2 to %3 m from AP")
+                                  .arg(hull.stationCount)
+                                  .arg(number(hull.stationX(1)),
+                                       number(hull.stationX(hull.stationCount))))
+        << field("Stern to bow contour:",
+                 QStringLiteral("%1 to %2 m from AP").arg(number(aftmost), number(foremost)))
+        << field("Largest half-breadth:", number(hull.maxHalfBreadth) + " m")
+        << field("Heights:",
+                 QStringLiteral("%1 to %2 m").arg(number(lowest), number(hull.maxHeight)));
+}
+
+QString oneLine(const std::string& text) {
+  QString line = QString::fromUtf8(text).simplified();
+  return line;
+}
+
+QString resultFileLine(const std::filesystem::path& file) {
+  const QFileInfo info(toQString(file));
+  const QString name = QString::fromStdString(file.filename().string());
+  if (!info.exists()) return field(qPrintable(name), QStringLiteral("not present"));
+  return field(qPrintable(name),
+               QStringLiteral("%1 bytes, modified %2")
+                   .arg(info.size())
+                   .arg(info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+}
+
+}  // namespace
+
+QStringList runSummaryLines(const std::filesystem::path& directory, const FrameLog& log,
+                            const RunEnding& ending, const QDateTime& started) {
+  QStringList lines;
+  lines << QStringLiteral("Norvika " NORVIKA_VERSION " - run record") << QString()
+        << field("Started:", started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
+        << field("Run directory:", toQString(directory)) << QString()
+        << QStringLiteral("Task file Norvika.TSK");
+  // The core's own readers, so the record shows what the run read; they end a run by throwing.
+  std::optional<TaskParameters> task;
+  try {
+    task = readTaskFile(directory);
+    appendTask(lines, *task);
+  } catch (const ProgramEnd& end) {
+    lines << QStringLiteral("  could not be read: ") + oneLine(end.message());
+  }
+  if (task) {
+    lines << QString() << QStringLiteral("Hull file ") + QString::fromStdString(task->hullFileName);
+    try {
+      const auto hull = std::make_unique<HullModel>();
+      readHullDataFile(findHullFile(task->directoryPrefix, task->hullFileName),
+                       task->hullFileName, *hull);
+      computeHullExtents(*hull);
+      appendHull(lines, *hull);
+    } catch (const ProgramEnd& end) {
+      lines << QStringLiteral("  could not be read: ") + oneLine(end.message());
+    }
+  }
+  lines << QString() << QStringLiteral("Answers");
+  if (log.answers().empty()) lines << QStringLiteral("  no question was answered");
+  int n = 0;
+  for (const FrameLog::Answer& a : log.answers()) {
+    lines << QStringLiteral("  %1. %2").arg(++n, 2).arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
+          << QStringLiteral("      answer: \"%1\"").arg(oneLine(a.answer));
+  }
+  lines << QString() << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
+        << QStringLiteral("Result files in the run directory") << resultFileLine(directory / "Norvika.SON")
+        << resultFileLine(directory / "SEPHIYE.TXT");
+  return lines;
+}
+
+namespace {
+
+// Breaks lines wider than `width` at blanks; the rest of a broken line is indented under its
+// first word, so a long message or path stays whole and readable.
+QStringList wrapLines(const QStringList& lines, const QFontMetricsF& metrics, double width) {
+  QStringList wrapped;
+  for (QString line : lines) {
+    const qsizetype indent = line.size() - QString(line).remove(QRegularExpression("^ +")).size();
+    while (metrics.horizontalAdvance(line) > width) {
+      qsizetype cut = line.size();
+      while (cut > indent && metrics.horizontalAdvance(line.left(cut)) > width) {
+        cut = line.lastIndexOf(QLatin1Char(' '), cut - 1);
+        if (cut <= indent) break;
+      }
+      if (cut <= indent) break;  // one word wider than the page: elided below
+      wrapped << line.left(cut);
+      line = QString(indent + 4, QLatin1Char(' ')) + line.mid(cut + 1);
+    }
+    wrapped << line;
+  }
+  return wrapped;
+}
+
+// Splits lines into pages of `perPage` lines; an empty text still takes one page.
+std::vector<QStringList> paginate(const QStringList& lines, int perPage) {
+  std::vector<QStringList> pages;
+  for (qsizetype i = 0; i < lines.size(); i += perPage) pages.push_back(lines.mid(i, perPage));
+  if (pages.empty()) pages.emplace_back();
+  return pages;
+}
+
+}  // namespace
+
+int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summary,
                       const std::optional<QStringList>& reportLines,
                       const std::vector<RecordPage>& drawings) {
   const QString name = toQString(file);
@@ -109,31 +311,36 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& head
   QPainter painter;
   if (!painter.begin(&writer)) return 0;
 
-  QStringList lines = heading;
-  lines.append(QString());
-  if (reportLines) {
-    lines.append(*reportLines);
-  } else {
-    lines.append(QStringLiteral("Norvika.SON was not written."));
-  }
-
-  int pages = 1;
+  const QStringList report =
+      reportLines ? *reportLines : QStringList{QStringLiteral("Norvika.SON was not written.")};
   const double pageWidth = writer.width();
   const double pageHeight = writer.height();
-  const QFont font = reportFont(lines, writer, pageWidth);
-  painter.setFont(font);
-  painter.setPen(Qt::black);
+  const QFont font = reportFont(report, writer, pageWidth);
   const QFontMetricsF metrics(font, &writer);
   const double step = metrics.lineSpacing();
-  double y = 0.0;
-  for (const QString& line : lines) {
-    if (y + step > pageHeight && y > 0.0) {
-      writer.newPage();
-      ++pages;
-      y = 0.0;
+  // The last two lines of a text page are kept for the page number.
+  const int perPage = std::max(1, static_cast<int>(pageHeight / step) - 2);
+  std::vector<QStringList> textPages = paginate(wrapLines(summary, metrics, pageWidth), perPage);
+  for (QStringList& page : paginate(report, perPage)) textPages.push_back(std::move(page));
+  int drawingCount = 0;
+  for (const RecordPage& page : drawings) drawingCount += page.frame != nullptr ? 1 : 0;
+  const int total = static_cast<int>(textPages.size()) + drawingCount;
+  const auto pageNumber = [total](int n) { return QStringLiteral("%1 / %2").arg(n).arg(total); };
+
+  int pages = 0;
+  for (const QStringList& page : textPages) {
+    if (pages > 0) writer.newPage();
+    ++pages;
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    double y = 0.0;
+    for (const QString& line : page) {
+      painter.drawText(QPointF(0.0, y + metrics.ascent()),
+                       metrics.elidedText(line, Qt::ElideMiddle, pageWidth));
+      y += step;
     }
-    painter.drawText(QPointF(0.0, y + metrics.ascent()), line);
-    y += step;
+    painter.drawText(QRectF(0.0, pageHeight - step, pageWidth, step), Qt::AlignRight,
+                     pageNumber(pages));
   }
 
   // The new layout applies from the next page on.
@@ -142,31 +349,34 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& head
     if (page.frame == nullptr) continue;
     writer.newPage();
     ++pages;
-    paintFramePage(painter, writer, *page.frame, page.caption);
+    paintFramePage(painter, writer, *page.frame, page.caption, pageNumber(pages));
   }
   if (!painter.end()) return 0;
   return pages;
 }
 
 int writeRunRecord(const std::filesystem::path& file, const Platform& platform, const FrameLog& log,
-                   const RunEnding& ending) {
-  const std::filesystem::path report = platform.currentDirectory() / "Norvika.SON";
-  const std::vector<FrameLog::Entry> entries = log.entries();  // the pages point into it
-  QStringList heading;
-  heading << QStringLiteral("Norvika " NORVIKA_VERSION " - run record")
-          << QStringLiteral("Run directory: ") + toQString(platform.currentDirectory())
-          << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
-          << QStringLiteral("Drawings: %1").arg(entries.size()) << QString()
-          << toQString(report) + QLatin1Char(':');
-
+                   const RunEnding& ending, RecordFrames frames, const QDateTime& started) {
+  const std::filesystem::path directory = platform.currentDirectory();
+  const std::vector<FrameLog::Entry> entries = log.entries();
   std::vector<RecordPage> drawings;
   for (const FrameLog::Entry& entry : entries) {
-    drawings.push_back(RecordPage{QStringLiteral("%1  %2")
-                                      .arg(entry.number, 2, 10, QLatin1Char('0'))
-                                      .arg(QString::fromUtf8(windowCaption(entry.frame.window))),
-                                  &entry.frame});
+    if (frames == RecordFrames::Finished && !isFinishedDrawing(entry)) continue;
+    QString caption = QStringLiteral("%1  %2")
+                          .arg(entry.number, 2, 10, QLatin1Char('0'))
+                          .arg(QString::fromUtf8(windowCaption(entry.frame.window)));
+    if (!entry.question.empty()) caption += QStringLiteral("  -  ") + oneLine(entry.question);
+    drawings.push_back(RecordPage{caption, &entry.frame});
   }
-  return writeRunRecordPdf(file, heading, readReportLines(report), drawings);
+  QStringList summary = runSummaryLines(directory, log, ending, started);
+  summary << QString()
+          << QStringLiteral("Drawings: %1 of the run's %2 frames%3")
+                 .arg(drawings.size())
+                 .arg(entries.size())
+                 .arg(frames == RecordFrames::Finished
+                          ? QStringLiteral(", the finished ones (--pdf-frames all: every frame)")
+                          : QString());
+  return writeRunRecordPdf(file, summary, readReportLines(directory / "Norvika.SON"), drawings);
 }
 
 }  // namespace norvika

@@ -1,38 +1,62 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/options.h"
 #include "cli/run_ending.h"
+#include "cli/terminal_run.h"
 #include "platform/platform.h"
 #include "render/picture_saver.h"
 
 namespace norvika {
 
-/// Keeps a copy of every finished frame of a run, numbered as PictureSaver numbers its files
-/// (in the order the frames were begun): windows keep no history.
-class FrameLog : public WindowObserver {
+/// Keeps its own copy of every frame of a run as it finishes, numbered as PictureSaver numbers
+/// its files, and the questions of the run with the answers they took. Whether a frame was on
+/// screen while a question was asked tells a finished drawing (a check, a graph) from a step
+/// of the run (a station preview, a draft-search step).
+class FrameLog : public WindowObserver, public AnswerLog {
  public:
   struct Entry {
     int number;  // from 1, as in the picture file names
     Frame frame;
+    /// The first question asked while this frame was on its window; empty when none was.
+    std::string question;
+  };
+  struct Answer {
+    std::string title;
+    std::string prompt;
+    std::string answer;
   };
 
-  void windowDrawn(const Window& window) override { numbering_.drawn(window); }
+  void windowDrawn(const Window& window) override;
   void frameFinished(const Window& window, const Frame& frame) override;
+  /// Call when an input box has been answered: the frames on screen were judged by it.
+  void questionAnswered(const std::string& title, const std::string& prompt,
+                        const std::string& answer) override;
   /// The finished frames, by number.
   std::vector<Entry> entries() const;
+  const std::vector<Answer>& answers() const { return answers_; }
 
  private:
   FrameNumbering numbering_;
   std::vector<Entry> entries_;
+  std::vector<Answer> answers_;
+  std::array<bool, kWindowCount> drawn_{};
+  std::array<std::string, kWindowCount> askedAbout_;
 };
 
+/// Whether `entry` is a finished drawing: every frame of the drawing windows, and the frames
+/// of the report window that a question asked about and that hold more than text (the
+/// geometry checks; the report's text is printed in the record anyway).
+bool isFinishedDrawing(const FrameLog::Entry& entry);
 
 /// One line saying how a run ended: "completed (status 0)", "calculation stopped (status 2):
 /// message".
@@ -42,23 +66,32 @@ std::string describeEnding(const RunEnding& ending);
 /// when the file cannot be read.
 std::optional<QStringList> readReportLines(const std::filesystem::path& file);
 
+/// The first page of a record: program, date, run directory, the task file's values, the
+/// hull's extent, the answers, how the run ended and the result files on disk. The task and
+/// hull are read again with the core's readers; a file that cannot be read is said so.
+QStringList runSummaryLines(const std::filesystem::path& directory, const FrameLog& log,
+                            const RunEnding& ending, const QDateTime& started);
+
 /// A drawing page of the record.
 struct RecordPage {
   QString caption;
   const Frame* frame = nullptr;
 };
 
-/// Writes a PDF: `heading` and the report lines (monospaced, A4 portrait, as many pages as
-/// they need; a note when there is no report), then one A4 landscape page per drawing.
-/// Returns the number of pages written, 0 when the file cannot be written.
-int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& heading,
+/// Writes a PDF: the `summary` lines, then from a new page the report lines (monospaced, A4
+/// portrait, as many pages as they need; a note when there is no report), then one A4
+/// landscape page per drawing; every page ends with "n / N". Returns the number of pages
+/// written, 0 when the file cannot be written.
+int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summary,
                       const std::optional<QStringList>& reportLines,
                       const std::vector<RecordPage>& drawings);
 
-/// Writes the record of a run on `platform`: Norvika.SON from its directory as it stands now,
-/// how the run ended, and every frame in the order `log` saw them, captioned with the number
-/// of its picture and its window's caption. Returns the number of pages, 0 on failure.
+/// Writes the record of a run on `platform`: the summary page, Norvika.SON from its directory
+/// as it stands now, and the frames `log` kept (the finished drawings, or all of them) in the
+/// order they were begun, captioned with their number, window and question. Returns the
+/// number of pages, 0 on failure.
 int writeRunRecord(const std::filesystem::path& file, const Platform& platform, const FrameLog& log,
-                   const RunEnding& ending);
+                   const RunEnding& ending, RecordFrames frames = RecordFrames::Finished,
+                   const QDateTime& started = QDateTime::currentDateTime());
 
 }  // namespace norvika

@@ -52,4 +52,23 @@ void printBalanceStatus(Platform& platform, const RunState& run, bool withTitle)
   }
 }
 
+void warnNegativeSectionAreas(Platform& platform, const RunState& run) {
+  Window& report = platform.window(WindowId::Report);
+  const double b = run.hull.maxHalfBreadth;
+  const double d = run.hull.maxHeight;
+  const auto number = [](double value) {
+    const std::string text = formatFixed(value, 3, 3);
+    return text.substr(text.find_first_not_of(' '));
+  };
+  int line = 0;
+  for (int st = 1; st <= run.hull.stationCount; ++st) {
+    const std::string area = number(run.stationArea(st));
+    // Judged on the report's own figure, so a warning never names a "-0.000".
+    if (area.front() != '-') continue;
+    printAt(report, -2.5 * b, -(0.5 + 0.1 * line++) * d,
+            "UYARI: " + std::to_string(st) + ". POSTADA (" + number(run.hull.stationX(st)) +
+                " m) KESIT ALANI NEGATIF: " + area + " m2");
+  }
+}
+
 }  // namespace norvika

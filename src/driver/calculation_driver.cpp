@@ -29,6 +29,7 @@ RunState runCalculation(Platform& platform) {
   if (!(std::fabs(run.displacement) > 0.0)) stopForZeroDisplacement(platform);
   computeLongitudinalCentre(run);
   printBalanceStatus(platform, run, false);
+  warnNegativeSectionAreas(platform, run);
   const ResultFile report = writeResultsReport(platform, run);
   const ResultFile values = writeEqualSpacedFile(run);
   publishResultFiles({&report, &values});

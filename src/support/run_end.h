@@ -13,6 +13,7 @@ enum class ExitReason {
   GeometryRejected = 3,    // the user answered that the geometry or waterline is wrong
   WriteFailed = 4,         // a result file could not be written
   InternalFailure = 5,     // out of memory or an unexpected exception; nothing half-written
+  StoppedByUser = 6,       // the user stopped the run; nothing of it written, earlier files kept
 };
 
 /// Thrown to end a run from any depth (a rejected input, a stop, a "yes" at a

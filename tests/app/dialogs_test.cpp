@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QIcon>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,9 +15,29 @@
 #include "image_checks.h"
 #include "qt/frame_view.h"
 #include "qt/qt_platform.h"
+#include "qt/screen_layout.h"
 
 namespace norvika {
 namespace {
+
+TEST(ProgramIcon, IsBuiltInAndDrawsTheSection) {
+  const QIcon icon(QStringLiteral(":/norvika.svg"));
+  ASSERT_FALSE(icon.isNull());
+  const QImage image = icon.pixmap(64, 64).toImage();
+  ASSERT_EQ(image.size(), QSize(64, 64));
+  const auto pixelsOf = [&image](QColor colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        if (testing::colourNear(image, QPoint(x, y), colour, 0, 40)) ++count;
+      }
+    }
+    return count;
+  };
+  // The section's outline is magenta, its waterline green.
+  EXPECT_GT(pixelsOf(QColor(0xc2, 0x18, 0x7a)), 40);
+  EXPECT_GT(pixelsOf(QColor(0x2a, 0x9d, 0x3a)), 20);
+}
 
 TEST(InputBox, ShowsTitlePromptAndSelectedDefaultAndReturnsTheAnswer) {
   struct Case {
@@ -54,37 +75,16 @@ TEST(InputBox, ShowsTitlePromptAndSelectedDefaultAndReturnsTheAnswer) {
   }
 }
 
-TEST(InputBox, IsPlacedAtItsTwipPositionAndKeptOnScreen) {
+TEST(InputBox, IsPlacedAtItsLayoutPlaceOnTheScreensAvailableArea) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   ASSERT_NE(screen, nullptr);
-  const double dpiX = screen->logicalDotsPerInchX();
-  const double dpiY = screen->logicalDotsPerInchY();
   const QRect area = screen->availableGeometry();
-  const QPoint origin = screen->geometry().topLeft();
-
-  struct Case {
-    int xTwips, yTwips;
-    QPoint expected;
-  };
-  const Case cases[] = {
-      {0, 0, origin},
-      {1440, 720, origin + QPoint(qRound(dpiX), qRound(dpiY / 2))},
-      {4000, 1000, origin + QPoint(qRound(4000 * dpiX / 1440), qRound(1000 * dpiY / 1440))},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.xTwips);
-    EXPECT_EQ(boxPosition(c.xTwips, c.yTwips, QSize(200, 100), screen), c.expected);
-    InputBoxDialog box("prompt", "title", "");
-    box.placeAtTwips(c.xTwips, c.yTwips);
-    EXPECT_EQ(box.pos(), c.expected);
-  }
-  // Far beyond the screen: pulled back so the whole box is visible.
-  const QPoint far = boxPosition(144000, 144000, QSize(200, 100), screen);
-  EXPECT_EQ(far, QPoint(area.right() + 1 - 200, area.bottom() + 1 - 100));
-  // 96 dpi: a twip is a fifteenth of a pixel.
-  EXPECT_EQ(twipsToPixels(4000, 96.0), 267);
-  EXPECT_EQ(twipsToPixels(8500, 96.0), 567);
-  EXPECT_EQ(twipsToPixels(8500, 144.0), 850);
+  InputBoxDialog box("prompt", "title", "");
+  box.placeAtTwips(7680, 5760);  // the middle of the layout
+  const QSize frame = box.size().grownBy(decorationMargins());
+  EXPECT_EQ(box.pos(), area.topLeft() + QPoint(area.width() / 2, area.height() / 2));
+  EXPECT_EQ(boxPosition(144000, 144000, frame, screen),
+            QPoint(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height()));
 }
 
 TEST(MessageBox, StyleGivesButtonsIconAndDefault) {
@@ -118,34 +118,47 @@ TEST(MessageBox, StyleGivesButtonsIconAndDefault) {
   }
 }
 
-TEST(DrawingWindows, DefaultPlacesLeaveTheirQuestionsFree) {
-  // Each question with the window it asks about; boxes are at most 440 x 160 pixels.
-  struct Question {
-    int xTwips, yTwips;
-    WindowId window;
+TEST(ScreenLayout, EveryFrameOnScreenInTheLayoutsArrangementAtEverySize) {
+  // The run's questions: checks, waterline check, pause, closing box; boxes are at most
+  // 480 x 200 pixels with their frames.
+  const QPoint questions[] = {{4000, 8500}, {7000, 7000}, {10000, 4500}, {9000, 8500}};
+  const QSize box(480, 200);
+  // Available areas: whole screens, and screens with a panel at the top or on the left.
+  const QRect areas[] = {
+      {0, 0, 1024, 768},   {0, 0, 1366, 768},   {0, 0, 1600, 1000},
+      {0, 0, 1920, 1080},  {0, 0, 2560, 1440},  {0, 28, 1366, 740},
+      {64, 0, 1856, 1080}, {1920, 0, 2560, 1440},  // a second screen to the right
   };
-  const Question questions[] = {
-      {4000, 8500, WindowId::Report},   // station and contour checks
-      {7000, 7000, WindowId::Offsets},  // waterline intersection check
-      {10000, 4500, WindowId::Graph},   // pause under a distribution graph
-  };
-  for (const QRect screen : {QRect(0, 0, 1920, 1080), QRect(0, 0, 1280, 1024)}) {
-    SCOPED_TRACE(screen.width());
+  QPoint lastPause;
+  for (const QRect& area : areas) {
+    SCOPED_TRACE(QString("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y()).toStdString());
+    auto frame = [&area](WindowId id) { return drawingWindowFrame(id, area); };
     for (int i = 0; i < kWindowCount; ++i) {
-      const QRect rect = defaultWindowGeometry(static_cast<WindowId>(i), screen, 96.0);
-      EXPECT_TRUE(screen.contains(rect)) << i;
-      EXPECT_GE(rect.width(), 320) << i;
-      EXPECT_GE(rect.height(), 240) << i;
+      const QRect f = frame(static_cast<WindowId>(i));
+      EXPECT_TRUE(area.contains(f)) << windowSlug(static_cast<WindowId>(i));
+      EXPECT_GE(f.width(), area.width() / 2 - 1);
+      EXPECT_GE(f.height(), area.height() * 2 / 5);
     }
-    // The report's displacement lines stay in sight while the waterline is checked.
-    EXPECT_FALSE(defaultWindowGeometry(WindowId::Offsets, screen, 96.0)
-                     .intersects(defaultWindowGeometry(WindowId::Report, screen, 96.0)));
-    for (const Question& q : questions) {
-      const QRect box(twipsToPixels(q.xTwips, 96.0), twipsToPixels(q.yTwips, 96.0), 440, 160);
-      EXPECT_FALSE(defaultWindowGeometry(q.window, screen, 96.0).intersects(box))
-          << windowSlug(q.window);
+    const QPoint centre = area.center();
+    // Which window is where: the report top right, the drawings asked about below it, the
+    // ship position bottom left; the report's displacement lines stay in sight.
+    EXPECT_GT(frame(WindowId::Report).left(), centre.x() - 1);
+    EXPECT_EQ(frame(WindowId::Report).top(), area.top());
+    EXPECT_GE(frame(WindowId::Graph).top(), centre.y());
+    EXPECT_FALSE(frame(WindowId::Offsets).intersects(frame(WindowId::Report)));
+    EXPECT_LE(frame(WindowId::ShipPosition).right(), centre.x());
+    EXPECT_EQ(frame(WindowId::ShipPosition).bottom(), area.bottom());
+    for (const QPoint q : questions) {
+      EXPECT_TRUE(area.contains(questionBoxFrame(q.x(), q.y(), box, area))) << q.x() << "," << q.y();
     }
+    // Scaled with the screen: the pause box moves out with the windows it sits by.
+    const QPoint pause = questionBoxFrame(10000, 4500, box, area).topLeft() - area.topLeft();
+    if (area.width() >= 1920) {
+      EXPECT_GT(pause.x(), 1000);
+    }
+    lastPause = pause;
   }
+  EXPECT_GT(lastPause.x(), 1600);
 }
 
 TEST(QtPlatform, ShowsWindowsLiveAndAnswersAutomatically) {

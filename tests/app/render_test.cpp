@@ -284,9 +284,49 @@ TEST(RunRecord, HasTheReportPagesThenOnePagePerFrame) {
     const fs::path pdf = dir / "run.pdf";
     const int pages = writeRunRecord(pdf, platform, log, RunEnding{ExitReason::Completed, ""});
     EXPECT_EQ(pdfPageObjects(pdf), pages);
-    EXPECT_GE(pages - c.frames, c.minReportPages);
-    EXPECT_LE(pages - c.frames, c.maxReportPages);
+    // One summary page before the report (no task file here: it says so in a line).
+    EXPECT_GE(pages - 1 - c.frames, c.minReportPages);
+    EXPECT_LE(pages - 1 - c.frames, c.maxReportPages);
   }
+}
+
+TEST(RunRecord, KeepsItsOwnCopiesAndTellsCheckedDrawingsFromSteps) {
+  struct Drawn {
+    WindowId window;
+    bool lines;     // else text only
+    bool asked;     // a question is answered while the frame is up
+    bool finished;  // expected among the finished drawings
+  };
+  const Drawn drawn[] = {
+      {WindowId::Report, true, true, true},     // a geometry check
+      {WindowId::Report, true, false, false},   // a station preview
+      {WindowId::Report, false, false, false},  // a draft-search step
+      {WindowId::Report, false, true, false},   // report text up at a question
+      {WindowId::Graph, true, false, true},     // a graph, asked about or not
+      {WindowId::Offsets, true, true, true},
+  };
+  RecordingPlatform platform;
+  FrameLog log;
+  platform.observeWindows(&log);
+  for (const Drawn& d : drawn) {
+    Window& w = platform.window(d.window);
+    w.scale(0, 1, 1, 0);
+    if (d.lines) w.line(0, 0, 1, 1, qbColor(4));
+    w.print("TEXT");
+    if (d.asked) log.questionAnswered("TITLE", "QUESTION", "H");
+    w.cls();
+  }
+  const std::vector<FrameLog::Entry> entries = log.entries();
+  ASSERT_EQ(entries.size(), std::size(drawn));
+  for (std::size_t i = 0; i < entries.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(entries[i].number, static_cast<int>(i) + 1);
+    EXPECT_EQ(entries[i].frame.window, drawn[i].window);
+    EXPECT_EQ(entries[i].frame.items.size(), drawn[i].lines ? 2u : 1u);
+    EXPECT_EQ(entries[i].question, drawn[i].asked ? "QUESTION" : "");
+    EXPECT_EQ(isFinishedDrawing(entries[i]), drawn[i].finished);
+  }
+  EXPECT_EQ(log.answers().size(), 3u);
 }
 
 TEST(RunRecord, ReportsFailureForAnUnwritableFile) {

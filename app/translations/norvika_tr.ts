@@ -1,0 +1,67 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr_TR">
+<context>
+    <name>norvika</name>
+    <message>
+        <source>Save picture…</source>
+        <translation>Resmi kaydet…</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG resmi (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG çizimi (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF belgesi (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save picture</source>
+        <translation>Resmi kaydet</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>%1 yazılamadı.</translation>
+    </message>
+    <message>
+        <source>Stop the run?</source>
+        <translation>Hesap durdurulsun mu?</translation>
+    </message>
+    <message>
+        <source>Nothing of this run will be written; the result files of earlier runs are kept.</source>
+        <translation>Bu hesaptan hiçbir şey yazılmayacak; önceki hesapların sonuç dosyaları korunur.</translation>
+    </message>
+    <message>
+        <source>Norvika: choose the run directory (with Norvika.TSK)</source>
+        <translation>Norvika: hesap klasörünü seçin (Norvika.TSK bulunan)</translation>
+    </message>
+    <message>
+        <source>The run was ended by the answer</source>
+        <translation>Hesap şu cevapla sona erdi:</translation>
+    </message>
+    <message>
+        <source>(there is an error in the drawing).</source>
+        <translation>(çizimde yanlışlık var).</translation>
+    </message>
+    <message>
+        <source>Nothing was written; the result files of earlier runs are kept.</source>
+        <translation>Hiçbir şey yazılmadı; önceki hesapların sonuç dosyaları korunur.</translation>
+    </message>
+    <message>
+        <source>Norvika.SON holds the report up to the displacement lines;</source>
+        <translation>Norvika.SON raporu deplasman satırlarına kadar içeriyor;</translation>
+    </message>
+    <message>
+        <source>the earlier SEPHIYE.TXT was removed, as it belonged to another run.</source>
+        <translation>önceki SEPHIYE.TXT başka bir hesaba ait olduğu için silindi.</translation>
+    </message>
+    <message>
+        <source>SEPHIYE.TXT was not written.</source>
+        <translation>SEPHIYE.TXT yazılmadı.</translation>
+    </message>
+</context>
+</TS>
