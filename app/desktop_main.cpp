@@ -136,7 +136,7 @@ int runDesktopProgram(const Options& options) {
   FrameLog frameLog;
   if (options.pdf) platform->observeWindows(&frameLog);
 
-  const RunEnding ending = runOnPlatform(*platform);
+  const RunEnding ending = runOnPlatform(*platform, runSettings(options));
   if (!ending.message.empty() && guiPlatform != nullptr) {
     guiPlatform->QtPlatform::messageBox(ending.message, kCriticalBoxStyle, "Norvika");
   }

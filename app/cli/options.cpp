@@ -23,10 +23,13 @@ const char* const kUsage =
     "  --pdf FILE       write a PDF record of the run: the report and every drawing\n"
     "  --answers FILE   answer the questions from FILE, one line each (with --gui each box\n"
     "                   is shown and answered after a short delay)\n"
+    "  --weights FILE   the weights file for the longitudinal strength (default: Norvika.AGR\n"
+    "                   in the run directory, if there is one); writes MUKAVEMET.SON and\n"
+    "                   MUKAVEMET.TXT as well\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
-    "Paths given to --plots, --pdf and --answers are taken relative to the directory norvika\n"
+    "Paths given to --plots, --pdf, --answers and --weights are taken relative to the directory norvika\n"
     "was started in.\n"
     "\n"
     "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
@@ -60,7 +63,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       return args[++i];
     };
     const bool takesValue =
-        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers";
+        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers" ||
+        name == "--weights";
     if (!takesValue && value) {
       error = name + " takes no value";
       return std::nullopt;
@@ -86,6 +90,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       if (name == "--plots") options.plots = fs::path(*v);
       if (name == "--pdf") options.pdf = fs::path(*v);
       if (name == "--answers") options.answers = fs::path(*v);
+      if (name == "--weights") options.weights = fs::path(*v);
     } else {
       error = "unknown option '" + args[i] + "'";
       return std::nullopt;

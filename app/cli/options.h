@@ -16,6 +16,7 @@ struct Options {
   std::optional<std::filesystem::path> plots;
   std::optional<std::filesystem::path> pdf;
   std::optional<std::filesystem::path> answers;
+  std::optional<std::filesystem::path> weights;
   bool help = false;
   bool version = false;
 };

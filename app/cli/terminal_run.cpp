@@ -44,10 +44,16 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
   return 0;
 }
 
-RunEnding runOnPlatform(Platform& platform) {
+RunSettings runSettings(const Options& options) {
+  RunSettings settings;
+  if (options.weights) settings.weightsFile = absolutePath(*options.weights);
+  return settings;
+}
+
+RunEnding runOnPlatform(Platform& platform, const RunSettings& settings) {
   RunEnding ending;
   try {
-    runCalculation(platform);
+    ending.strength = runCalculation(platform, settings).strengthWritten;
   } catch (const ProgramEnd& end) {
     ending = RunEnding{end.reason(), end.message()};
   } catch (const fs::filesystem_error& e) {
@@ -67,6 +73,10 @@ int reportEnding(const RunEnding& ending, const fs::path& directory) {
     std::cout << "Results:\n"
               << "  " << (directory / "Norvika.SON").string() << "\n"
               << "  " << (directory / "SEPHIYE.TXT").string() << "\n";
+    if (ending.strength) {
+      std::cout << "  " << (directory / "MUKAVEMET.SON").string() << "\n"
+                << "  " << (directory / "MUKAVEMET.TXT").string() << "\n";
+    }
   }
   return static_cast<int>(ending.reason);
 }
@@ -102,7 +112,7 @@ int runInTerminal(const Options& options) {
                                                                : ConsolePlatform::Mode::Interactive;
   ConsolePlatform platform(directory, mode, *in, std::cout, std::cerr);
   platform.keepDrawings(false);  // nothing here shows or saves a picture
-  return reportEnding(runOnPlatform(platform), directory);
+  return reportEnding(runOnPlatform(platform, runSettings(options)), directory);
 }
 
 }  // namespace norvika

@@ -225,6 +225,17 @@ double InputFile::readField(const std::string& what) {
   return toNumber(field, what, fieldLine);
 }
 
+bool InputFile::moreFields() {
+  while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
+    if (atLineEnd()) {
+      consumeLineEnd();
+    } else {
+      ++position_;
+    }
+  }
+  return !atEnd();
+}
+
 std::string InputFile::restOfLine() const {
   if (!lastEndedByComma_) return "";
   std::size_t end = position_;
