@@ -18,9 +18,12 @@ BuoyancySamples sampleBuoyancy(const HullModel& hull, const Table<double>& buoya
   BuoyancySamples samples;
   Table<double> x(kMaxStations);
   SplineCoefficients coef(kMaxStations);
+  // A station whose half-breadth spline swings below zero near the keel (a
+  // stem nearly without breadth) can give a small negative area: buoyancy is
+  // never negative.
   for (int st = 1; st <= n; ++st) {
     x(st) = hull.stationX(st);
-    coef(1, st) = buoyancy(st);
+    coef(1, st) = std::max(0.0, buoyancy(st));
   }
   fitCubicSpline(n, x, coef, kNotAKnot, kNotAKnot);
   for (int st = 1; st < n; ++st) {
@@ -28,13 +31,12 @@ BuoyancySamples sampleBuoyancy(const HullModel& hull, const Table<double>& buoya
     for (int j = 0; j < kBuoyancySamples; ++j) {
       const double d = h * j / kBuoyancySamples;
       samples.x.push_back(x(st) + d);
-      // Between a dry end station and a wet one the curve can swing below
-      // zero: buoyancy is never negative.
-      samples.b.push_back(j == 0 ? buoyancy(st) : std::max(0.0, cubicPieceValue(coef, st, d)));
+      // Between a dry end station and a wet one the curve can swing below zero.
+      samples.b.push_back(j == 0 ? coef(1, st) : std::max(0.0, cubicPieceValue(coef, st, d)));
     }
   }
   samples.x.push_back(x(n));
-  samples.b.push_back(buoyancy(n));
+  samples.b.push_back(coef(1, n));
   return samples;
 }
 

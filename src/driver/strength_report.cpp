@@ -68,21 +68,27 @@ std::string momentText(double tm) {
 }
 std::string atText(double x) { return "   x = " + formatFixed(x, 4, 3) + " m. AP 'den"; }
 
-void writeMaxima(ResultFile& file, const LoadCurves& curves) {
-  if (curves.hogging.value > 0.0) {
+// Values within rounding of zero (1e-6 W, 1e-6 W L) are no moment or force at all.
+void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, double shipLength) {
+  const double momentNoise = 1e-6 * weight * shipLength;
+  if (curves.hogging.value > momentNoise) {
     file.line(" EN BUYUK KAMBURLASMA MOMENTI = " + momentText(curves.hogging.value) +
               atText(curves.hogging.x));
   } else {
     file.line(" EN BUYUK KAMBURLASMA MOMENTI : KAMBURLASMA YOK");
   }
-  if (curves.sagging.value < 0.0) {
+  if (curves.sagging.value < -momentNoise) {
     file.line(" EN BUYUK SARKMA MOMENTI      = " + momentText(curves.sagging.value) +
               atText(curves.sagging.x));
   } else {
     file.line(" EN BUYUK SARKMA MOMENTI      : SARKMA YOK");
   }
-  file.line(" EN BUYUK KESME KUVVETI       = " + forceText(curves.largestShear.value) + "     " +
-            atText(curves.largestShear.x));
+  if (std::fabs(curves.largestShear.value) > 1e-6 * weight) {
+    file.line(" EN BUYUK KESME KUVVETI       = " + forceText(curves.largestShear.value) + "     " +
+              atText(curves.largestShear.x));
+  } else {
+    file.line(" EN BUYUK KESME KUVVETI       : KESME KUVVETI YOK");
+  }
 }
 
 void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistribution& weights,
@@ -200,11 +206,11 @@ ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& we
   writeTable(file, result);
   file.line();
   file.line(" " + conditionName(result.condition.profileCase) + ":");
-  writeMaxima(file, result.curves);
+  writeMaxima(file, result.curves, weights.total, task.shipLength);
   if (result.hasStillWater) {
     file.line();
     file.line(" " + conditionName(kLevelWaterline) + ":");
-    writeMaxima(file, result.stillCurves);
+    writeMaxima(file, result.stillCurves, weights.total, task.shipLength);
   }
   file.blank(2);
   writeClosure(file, result.curves, weights, result.condition, task.shipLength);

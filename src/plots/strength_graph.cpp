@@ -43,13 +43,6 @@ void label(Window& window, double x, double y, const std::string& text, Colour c
   window.print(text);
 }
 
-void markExtreme(Window& window, const Extreme& e, double axis, double unit, double radius,
-                 const std::string& text, Colour colour, double textOffset) {
-  const double y = axis + e.value * unit;
-  window.circle(e.x, y, radius, colour);
-  label(window, e.x, y + textOffset, text, colour);
-}
-
 }  // namespace
 
 void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
@@ -114,25 +107,46 @@ void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
   label(window, left, kMomentAxis - 0.05, "BM (t.m), + KAMBURLASMA", weightColour);
   if (result.hasStillWater) label(window, left, kMomentAxis - 0.2, "SAKIN SU BM", stillColour);
 
-  // The largest values, marked where they stand.
+  // The largest values, marked where they stand; a moment of a few per cent
+  // of the largest is rounding or an end effect, not worth a label. A label
+  // near the forward end is written to the left of its mark.
   const double radius = 0.006 * span;
+  const auto labelX = [&](double x) { return x > xa + 0.7 * span ? x - 0.3 * span : x; };
+  const auto mark = [&](const Extreme& e, double axis, double unit, const std::string& text,
+                        bool above) {
+    const double y = axis + e.value * unit;
+    window.circle(e.x, y, radius, qbColor(0));
+    label(window, labelX(e.x), above ? y + 0.12 : y - 0.02, text, qbColor(0));
+  };
   if (std::fabs(c.largestShear.value) > 0.0) {
-    markExtreme(window, c.largestShear, kShearAxis, shearUnit, radius,
-                "SF =" + formatFixed(c.largestShear.value, 1, 1) +
-                    " t (x =" + formatFixed(c.largestShear.x, 1, 2) + ")",
-                qbColor(0), c.largestShear.value > 0.0 ? 0.12 : -0.02);
+    mark(c.largestShear, kShearAxis, shearUnit,
+         "EN BUYUK SF =" + formatFixed(c.largestShear.value, 1, 1) +
+             " t (x =" + formatFixed(c.largestShear.x, 1, 2) + " m)",
+         c.largestShear.value > 0.0);
   }
-  if (c.hogging.value > 0.0) {
-    markExtreme(window, c.hogging, kMomentAxis, momentUnit, radius,
-                "KAMBURLASMA " + formatFixed(c.hogging.value, 1, 0) +
-                    " t.m (x =" + formatFixed(c.hogging.x, 1, 2) + ")",
-                qbColor(0), 0.12);
+  if (c.hogging.value > 0.05 * momentMagnitude) {
+    mark(c.hogging, kMomentAxis, momentUnit,
+         "KAMBURLASMA " + formatFixed(c.hogging.value, 1, 0) +
+             " t.m (x =" + formatFixed(c.hogging.x, 1, 2) + " m)",
+         true);
   }
-  if (c.sagging.value < 0.0) {
-    markExtreme(window, c.sagging, kMomentAxis, momentUnit, radius,
-                "SARKMA " + formatFixed(c.sagging.value, 1, 0) +
-                    " t.m (x =" + formatFixed(c.sagging.x, 1, 2) + ")",
-                qbColor(0), -0.02);
+  if (c.sagging.value < -0.05 * momentMagnitude) {
+    mark(c.sagging, kMomentAxis, momentUnit,
+         "SARKMA " + formatFixed(c.sagging.value, 1, 0) +
+             " t.m (x =" + formatFixed(c.sagging.x, 1, 2) + " m)",
+         false);
+  }
+  // The wave-induced part beside the rule's value.
+  const RuleWaveMoments& rule = result.rule;
+  if (result.hasStillWater && rule.applies) {
+    const bool hog = result.waveHogging.value >= -result.waveSagging.value;
+    const double computed = (hog ? result.waveHogging.value : result.waveSagging.value) * kGravity;
+    const double ruleValue = hog ? rule.hogging : rule.sagging;
+    label(window, xa + 0.02 * span, kMomentAxis - kHalfPanel - 0.02,
+          std::string("DALGA ") + (hog ? "KAMBURLASMA" : "SARKMA") + " MOMENTI " +
+              formatFixed(computed, 1, 0) + " kN.m / KURAL (IACS UR S11) " +
+              formatFixed(ruleValue, 1, 0) + " kN.m = " + formatFixed(computed / ruleValue, 1, 3),
+          qbColor(0));
   }
 
   window.foreColor(qbColor(1));
@@ -140,9 +154,11 @@ void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
   window.setCurrent(left, 3.4);
   std::string title = "BOYUNA MUKAVEMET: AGIRLIK, SEPHIYE, KESME KUVVETI, EGILME MOMENTI";
   window.print(title);
-  window.fontSize(12);
-  window.setCurrent(xa, kMomentAxis - kHalfPanel - 0.02);
-  window.print("AP");
+  if (xa <= 0.0 && 0.0 <= xf) {
+    window.fontSize(12);
+    window.setCurrent(0.0, kLoadBase - 0.02);
+    window.print("AP");
+  }
 
   pauseForEnter(platform);
   window.cls();
