@@ -1,13 +1,16 @@
 // A whole run on a fuzzed hull file: the first byte picks one of seven fixed,
-// valid task files (one per case), and whether the run also has a weights
-// file (so the strength step runs on the hull too); the rest is the hull file. Every run must
-// end through ProgramEnd, with no sanitizer report and within a second.
+// valid task files (one per case) and whether the run also has a weights file
+// (so that the strength step runs on the hull too); the rest is the hull
+// file. Every run must end through ProgramEnd, with no sanitizer report and
+// within a second.
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "driver/calculation_driver.h"
 #include "fuzz_support.h"
