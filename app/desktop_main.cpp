@@ -171,7 +171,7 @@ int runDesktopProgram(const Options& options) {
   platform->observeWindows(&warningEcho);
   const ResultFilesWatch resultFiles(directory);
 
-  RunEnding ending = runOnPlatform(*platform);
+  RunEnding ending = runOnPlatform(*platform, runSettings(options));
   if (guiPlatform != nullptr) guiPlatform->setStoppable(false);
   const std::string endingNote = tellHowTheRunEnded(ending, resultFiles, *lastAnswer);
   if (guiPlatform != nullptr) {

@@ -9,6 +9,7 @@
 #include "calculation/displacement_balance.h"
 #include "calculation/equal_spacing.h"
 #include "calculation/run_state.h"
+#include "calculation/strength.h"
 
 namespace norvika {
 namespace {
@@ -91,6 +92,43 @@ void BM_Case2Calculation(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Case2Calculation)->Arg(143)->Arg(2500)->Unit(benchmark::kMillisecond);
+
+// The strength step of a trochoidal-crest run on the 100-station hull with a
+// weight distribution of 20 000 t in `blocks` blocks (a hull girder over the
+// whole length and equal loads side by side amidships): the balance in sink
+// and trim on the wave and on still water, SF and BM of both, the rule values.
+void BM_Case2Strength(benchmark::State& state) {
+  RunState run;
+  buildHull(run.hull, 100, 50);
+  setTask(run.task, 2);
+  balanceDisplacement(run, noStatusLines);
+  computeLongitudinalCentre(run);
+  WeightDistribution weights;
+  const int loads = static_cast<int>(state.range(0)) - 1;
+  weights.blocks.push_back({-2.0, 152.0, 40.0, 40.0});
+  const double hull = 40.0 * 154.0;
+  for (int k = 0; k < loads; ++k) {
+    const double x1 = 20.0 + 110.0 * k / loads;
+    const double x2 = 20.0 + 110.0 * (k + 1) / loads;
+    const double w = (run.task.requiredDisplacement - hull) / 110.0;
+    weights.blocks.push_back({x1, x2, w, w});
+  }
+  double moment = 0.0;
+  for (const WeightBlock& b : weights.blocks) {
+    weights.total += blockWeight(b);
+    moment += blockMoment(b);
+  }
+  weights.centre = moment / weights.total;
+  for (auto _ : state) {
+    StrengthResult result;
+    if (computeStrength(run, weights, result).stop != BalanceStop::None) {
+      state.SkipWithError("the balance in sink and trim stopped");
+      break;
+    }
+    benchmark::DoNotOptimize(result.curves.endMoment);
+  }
+}
+BENCHMARK(BM_Case2Strength)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace norvika

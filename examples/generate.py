@@ -198,8 +198,49 @@ def dtmb5415(shared):
     ])
 
 
+# An illustrative weight distribution of the DTMB 5415 at 8600 t, made up for
+# the strength examples: not the ship's published weights. Blocks of
+# "x1, x2, w1, w2" (m from AP, t/m); the hull structure reaches aft of AP
+# over the transom, where there is no buoyancy.
+DTMB5415_WEIGHTS = [
+    ("hull structure", -1.4, 142.0, 20.0, 13.0),
+    ("hull structure, midbody", 20.0, 120.0, 12.0, 12.0),
+    ("machinery", 48.0, 96.0, 24.0, 24.0),
+    ("deckhouse and masts", 40.0, 98.0, 8.0, 8.0),
+    ("fuel and water", 30.0, 110.0, 18.0, 18.0),
+    ("stores, crew, ammunition", 15.0, 130.0, 5.0, 5.0),
+    ("sonar and forward weapons", 112.0, 132.0, 10.0, 6.0),
+    ("outfit and systems", 5.0, 135.0, 9.56, 9.56),
+]
+
+
+def weights_file(title, blocks):
+    lines = [title]
+    for name, x1, x2, w1, w2 in blocks:
+        lines.append("%g, %g, %g, %g" % (x1, x2, w1, w2))
+    return "\r\n".join(lines) + "\r\n"
+
+
+def dtmb5415_strength(shared):
+    src = os.path.join(shared, "data", "dtmb5415", "DTMB5415.DAT")
+    with open(src, newline="") as f:
+        text = f.read()
+    tasks = [
+        ("strength-still-water", 1, [8600.0, 5.0], [0, 0.0, 0.0]),
+        ("strength-trochoid-crest", 2, [8600.0, 5.0, 5.68, 1.0], [0, 0.0, 0.0]),
+        ("strength-trochoid-trough", 3, [8600.0, 5.0, 5.68, 1.0], [0, 0.0, 0.0]),
+    ]
+    cases("dtmb5415", "DTMB5415.DAT", text, 142.0, 20, 1.025, tasks)
+    agr = weights_file("DTMB 5415 ORNEK AGIRLIK DAGILIMI (TEMSILI, YAYIMLANMIS DEGIL) 8600 t",
+                       DTMB5415_WEIGHTS)
+    for sub, _, _, _ in tasks:
+        write(os.path.join(HERE, "dtmb5415", sub), "Norvika.AGR", agr)
+
+
 if __name__ == "__main__":
     box_barge()
     parabolic_hull()
     hard_chine_hull()
-    dtmb5415(sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "shared"))
+    shared = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "shared")
+    dtmb5415(shared)
+    dtmb5415_strength(shared)

@@ -1,12 +1,16 @@
 // A whole run on a fuzzed hull file: the first byte picks one of seven fixed,
-// valid task files (one per case), the rest is the hull file. Every run must
-// end through ProgramEnd, with no sanitizer report and within a second.
+// valid task files (one per case) and whether the run also has a weights file
+// (so that the strength step runs on the hull too); the rest is the hull
+// file. Every run must end through ProgramEnd, with no sanitizer report and
+// within a second.
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "driver/calculation_driver.h"
 #include "fuzz_support.h"
@@ -43,6 +47,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   fuzz::writeScratchFile("Norvika.TSK", taskFor(data[0]));
   fuzz::writeScratchFile("HULL.DAT", data + 1, size - 1);
+  // 10250 t as the tasks require, a little forward of amidships.
+  std::error_code ignored;
+  std::filesystem::remove(fuzz::scratchDirectory() / "Norvika.AGR", ignored);
+  if ((data[0] / 7) % 2 == 1)
+    fuzz::writeScratchFile("Norvika.AGR", std::string("W\n0, 100, 95, 110\n"));
 
   RecordingPlatform platform(fuzz::scratchDirectory());
   const auto start = std::chrono::steady_clock::now();

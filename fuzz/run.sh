@@ -13,10 +13,10 @@ jobs="${NORVIKA_FUZZ_BUILD_JOBS:-2}"
 
 CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build_dir" \
   -DNORVIKA_FUZZ=ON -DNORVIKA_WITH_QT=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build_dir" -j"$jobs" --target fuzz_task_file fuzz_hull_file fuzz_whole_run
+cmake --build "$build_dir" -j"$jobs" --target fuzz_task_file fuzz_hull_file fuzz_weights_file fuzz_whole_run
 
 status=0
-for target in task_file hull_file whole_run; do
+for target in task_file hull_file weights_file whole_run; do
   corpus="$build_dir/corpus/$target"
   findings="$build_dir/findings/$target"
   mkdir -p "$corpus" "$findings"

@@ -26,10 +26,13 @@ const char* const kUsage =
     "                   draft-search steps too); 'finished' (the default) keeps the drawings\n"
     "  --answers FILE   answer the questions from FILE, one line each (with --gui each box\n"
     "                   is shown and answered after a short delay)\n"
+    "  --weights FILE   the weights file for the longitudinal strength (default: Norvika.AGR\n"
+    "                   in the run directory, if there is one); writes MUKAVEMET.SON and\n"
+    "                   MUKAVEMET.TXT as well\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
-    "Paths given to --plots, --pdf and --answers are taken relative to the directory norvika\n"
+    "Paths given to --plots, --pdf, --answers and --weights are taken relative to the directory norvika\n"
     "was started in.\n"
     "\n"
     "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
@@ -65,7 +68,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     };
     const bool takesValue =
         name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers" ||
-        name == "--pdf-frames";
+        name == "--pdf-frames" || name == "--weights";
     if (!takesValue && value) {
       error = name + " takes no value";
       return std::nullopt;
@@ -101,6 +104,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
         }
         options.pdfFrames = *v == "all" ? RecordFrames::All : RecordFrames::Finished;
       }
+      if (name == "--weights") options.weights = fs::path(*v);
     } else {
       error = "unknown option '" + args[i] + "'";
       return std::nullopt;

@@ -22,6 +22,7 @@ struct Options {
   std::optional<std::filesystem::path> pdf;
   std::optional<std::filesystem::path> answers;
   RecordFrames pdfFrames = RecordFrames::Finished;
+  std::optional<std::filesystem::path> weights;
   bool help = false;
   bool version = false;
 };

@@ -10,6 +10,7 @@ namespace norvika {
 struct RunEnding {
   ExitReason reason = ExitReason::Completed;
   std::string message;  // empty when a message box has already said it
+  bool strength = false;  // MUKAVEMET.SON and MUKAVEMET.TXT were written too
 };
 
 }  // namespace norvika

@@ -46,10 +46,16 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
   return 0;
 }
 
-RunEnding runOnPlatform(Platform& platform) {
+RunSettings runSettings(const Options& options) {
+  RunSettings settings;
+  if (options.weights) settings.weightsFile = absolutePath(*options.weights);
+  return settings;
+}
+
+RunEnding runOnPlatform(Platform& platform, const RunSettings& settings) {
   RunEnding ending;
   try {
-    runCalculation(platform);
+    ending.strength = runCalculation(platform, settings).strengthWritten;
   } catch (const ProgramEnd& end) {
     ending = RunEnding{end.reason(), end.message()};
   } catch (const fs::filesystem_error& e) {
@@ -85,6 +91,10 @@ int reportEnding(const RunEnding& ending, const fs::path& directory) {
     std::cout << "Results:\n"
               << "  " << (directory / "Norvika.SON").string() << "\n"
               << "  " << (directory / "SEPHIYE.TXT").string() << "\n";
+    if (ending.strength) {
+      std::cout << "  " << (directory / "MUKAVEMET.SON").string() << "\n"
+                << "  " << (directory / "MUKAVEMET.TXT").string() << "\n";
+    }
   }
   return static_cast<int>(ending.reason);
 }
@@ -128,7 +138,7 @@ int runInTerminal(const Options& options) {
   WarningEcho warningEcho(std::cerr);
   platform.observeWindows(&warningEcho);
   const ResultFilesWatch resultFiles(directory);
-  RunEnding ending = runOnPlatform(platform);
+  RunEnding ending = runOnPlatform(platform, runSettings(options));
   tellHowTheRunEnded(ending, resultFiles, platform.lastAnswer());
   return reportEnding(ending, directory);
 }

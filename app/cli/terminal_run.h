@@ -8,6 +8,7 @@
 
 #include "cli/options.h"
 #include "cli/run_ending.h"
+#include "driver/run_settings.h"
 #include "platform/platform.h"
 
 namespace norvika {
@@ -59,7 +60,10 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
 
 /// Runs the calculation on `platform` and tells how it ended; an internal
 /// failure (out of memory, an unexpected exception) is an ending too.
-RunEnding runOnPlatform(Platform& platform);
+RunEnding runOnPlatform(Platform& platform, const RunSettings& settings = {});
+
+/// What the command line tells the run itself: the weights file, made absolute.
+RunSettings runSettings(const Options& options);
 
 /// A run ended by the user has no message of its own from the calculation:
 /// says on standard error what ended it (the answer, or a stop) and what is on

@@ -40,6 +40,9 @@ struct RunState {
 
   double longitudinalCentre = 0.0;  // m from AP
   EqualSpacedValues equalSpaced;
+
+  /// Whether the run also wrote MUKAVEMET.SON and MUKAVEMET.TXT (a weights file was there).
+  bool strengthWritten = false;
 };
 
 }  // namespace norvika

@@ -8,14 +8,35 @@
 #include "driver/hull_preparation.h"
 #include "driver/results_report.h"
 #include "driver/run_stops.h"
+#include "driver/strength_step.h"
 #include "model/task_file.h"
 #include "platform/pause.h"
 
 namespace norvika {
 
-RunState runCalculation(Platform& platform) {
+namespace {
+
+// The report of the buoyancy; a "yes" at its waterline check also removes the
+// strength files of an earlier run, as they would not belong to this one.
+ResultFile writeStrengthAwareReport(Platform& platform, RunState& run, bool strength) {
+  try {
+    return writeResultsReport(platform, run);
+  } catch (const ProgramEnd& end) {
+    if (strength && end.reason() == ExitReason::GeometryRejected) {
+      removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.SON");
+      removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.TXT");
+    }
+    throw;
+  }
+}
+
+}  // namespace
+
+RunState runCalculation(Platform& platform, const RunSettings& settings) {
   RunState run;
   run.task = readTaskFile(platform.currentDirectory());
+  // Read before anything is asked: a malformed weights file ends the run at once.
+  const std::optional<WeightDistribution> weights = readRunWeights(run.task, settings);
   readHullGeometry(platform, run.task, run.hull);
 
   if (run.task.caseNumber == kDamagedHeeled) {
@@ -30,9 +51,15 @@ RunState runCalculation(Platform& platform) {
   computeLongitudinalCentre(run);
   printBalanceStatus(platform, run, false);
   warnNegativeSectionAreas(platform, run);
-  const ResultFile report = writeResultsReport(platform, run);
+  const ResultFile report = writeStrengthAwareReport(platform, run, weights.has_value());
   const ResultFile values = writeEqualSpacedFile(run);
-  publishResultFiles({&report, &values});
+  if (weights) {
+    const StrengthFiles strength = runStrengthStep(platform, run, *weights);
+    publishResultFiles({&report, &values, &strength.report, &strength.table});
+    run.strengthWritten = true;
+  } else {
+    publishResultFiles({&report, &values});
+  }
 
   ask(platform,
       "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR  '" + run.task.directoryPrefix +

@@ -229,6 +229,17 @@ std::string_view InputFile::takeField() {
   return field;
 }
 
+bool InputFile::moreFields() {
+  while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
+    if (atLineEnd()) {
+      consumeLineEnd();
+    } else {
+      ++position_;
+    }
+  }
+  return !atEnd();
+}
+
 std::string InputFile::restOfLine() const {
   if (!lastEndedByComma_) return "";
   std::size_t end = position_;

@@ -31,6 +31,8 @@ class InputFile {
   }
   /// readValue for a whole number within [low, high].
   int readWholeValue(const std::string& what, int low, int high);
+  /// Skips blanks and line ends; whether a field follows before the end of the file.
+  bool moreFields();
 
   /// What stands on the line of the last value after it, from the comma that
   /// ended that value; empty when the value ended its line.

@@ -75,6 +75,14 @@ TEST(CommandLine, EveryExampleRunsToCompletionInBatchMode) {
     EXPECT_TRUE(fs::exists(dir / "SEPHIYE.TXT")) << name;
     EXPECT_NE(run.out.find((dir / "Norvika.SON").string()), std::string::npos) << name;
     EXPECT_NE(run.out.find("HESAPLANAN DEPLASMAN = "), std::string::npos) << name << ": progress echoed";
+    // A weights file adds the strength files, listed with the others.
+    const bool strength = fs::exists(dir / "Norvika.AGR");
+    EXPECT_EQ(fs::exists(dir / "MUKAVEMET.SON"), strength) << name;
+    EXPECT_EQ(fs::exists(dir / "MUKAVEMET.TXT"), strength) << name;
+    EXPECT_EQ(run.out.find((dir / "MUKAVEMET.SON").string()) != std::string::npos, strength) << name;
+    if (strength) {
+      EXPECT_NE(readFile(dir / "MUKAVEMET.SON").find("   KAPANMA SAGLANDI\r\n"), std::string::npos) << name;
+    }
     int pictures = 0;
     if (fs::exists(dir / "plots")) {
       for (const auto& p : fs::directory_iterator(dir / "plots")) pictures += p.path().extension() == ".png";

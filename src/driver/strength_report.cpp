@@ -1,0 +1,249 @@
+#include "driver/strength_report.h"
+
+#include <cmath>
+#include <string>
+
+#include "text/text_format.h"
+
+namespace norvika {
+
+namespace {
+
+const std::string kRule(83, '=');
+
+std::string cell(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+}
+
+// The title line is the user's text; the report holds ASCII only.
+std::string asciiText(const std::string& text) {
+  std::string shown;
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    shown.push_back(byte >= 32 && byte < 127 ? c : '?');
+  }
+  return shown;
+}
+
+std::string conditionName(int profileCase) {
+  switch (profileCase) {
+    case kLevelWaterline:
+      return "SAKIN SU (DUZ SU HATTI)";
+    case kTrochoidCrest:
+      return "TROKOID DALGA TEPESI";
+    case kTrochoidTrough:
+      return "TROKOID DALGA CUKURU";
+    case kSineCrest:
+      return "SINUS DALGA TEPESI";
+    case kSineTrough:
+      return "SINUS DALGA CUKURU";
+    case kTrimmedWaterline:
+      return "TRIMLI SU HATTI (VERILEN DRAFTLAR)";
+    default:
+      return "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)";
+  }
+}
+
+void writeCondition(ResultFile& file, const StrengthCondition& condition, const std::string& name) {
+  file.line(" DENGE DURUMU: " + name +
+            (condition.balanced
+                 ? " - BATMA VE TRIM DENGESI, " + std::to_string(condition.iterations) + " ADIM"
+                 : " - DENGE ARANMADI"));
+  if (condition.profileCase >= kTrochoidCrest && condition.profileCase <= kSineTrough) {
+    file.line("   (DALGADA DRAFTLAR DALGANIN ORTALAMA SEVIYESINDEN OLCULUR)");
+  }
+  file.line("   BAS DRAFT      - Tf   = " + formatFixed(condition.forwardDraft, 4, 3) + " m.");
+  file.line("   KIC DRAFT      - Ta   = " + formatFixed(condition.aftDraft, 4, 3) + " m.");
+  file.line("   ORTALAMA DRAFT - Tm   = " + formatFixed(condition.meanDraft, 4, 3) + " m.");
+  file.line("   TRIM      - Tf - Ta   = " + formatFixed(condition.trim, 4, 3) + " m.");
+  file.line("   DEPLASMAN      - D    = " + formatFixed(condition.displacement, 8, 1) + " ton");
+  file.line("   LCB 'nin YERI         = " + formatFixed(condition.centre, 4, 3) + " m. AP 'den");
+}
+
+std::string forceText(double tonnes) {
+  return formatFixed(tonnes, 8, 1) + " t    = " + formatFixed(tonnes * kGravity, 9, 1) + " kN";
+}
+std::string momentText(double tm) {
+  return formatFixed(tm, 9, 1) + " t.m  = " + formatFixed(tm * kGravity, 10, 1) + " kN.m";
+}
+std::string atText(double x) { return "   x = " + formatFixed(x, 4, 3) + " m. AP 'den"; }
+
+// Values within rounding of zero (1e-6 W, 1e-6 W L) are no moment or force at all.
+void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, double shipLength) {
+  const double momentNoise = 1e-6 * weight * shipLength;
+  if (curves.hogging.value > momentNoise) {
+    file.line(" EN BUYUK KAMBURLASMA MOMENTI = " + momentText(curves.hogging.value) +
+              atText(curves.hogging.x));
+  } else {
+    file.line(" EN BUYUK KAMBURLASMA MOMENTI : KAMBURLASMA YOK");
+  }
+  if (curves.sagging.value < -momentNoise) {
+    file.line(" EN BUYUK SARKMA MOMENTI      = " + momentText(curves.sagging.value) +
+              atText(curves.sagging.x));
+  } else {
+    file.line(" EN BUYUK SARKMA MOMENTI      : SARKMA YOK");
+  }
+  if (std::fabs(curves.largestShear.value) > 1e-6 * weight) {
+    file.line(" EN BUYUK KESME KUVVETI       = " + forceText(curves.largestShear.value) + "     " +
+              atText(curves.largestShear.x));
+  } else {
+    file.line(" EN BUYUK KESME KUVVETI       : KESME KUVVETI YOK");
+  }
+}
+
+void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistribution& weights,
+                  const StrengthCondition& condition, double shipLength) {
+  const double W = weights.total;
+  file.line(" BAS UCTA (x = " + formatFixed(curves.forwardEnd, 1, 3) + " m.) KAPANMA:");
+  if (condition.balanced) {
+    const double shearBound = 1e-5 * W;
+    const double momentBound = 1e-5 * W * shipLength;
+    const bool closed =
+        std::fabs(curves.endShear) <= shearBound && std::fabs(curves.endMoment) <= momentBound;
+    file.line("   KESME KUVVETI  SF = " + formatFixed(curves.endShear, 4, 6) +
+              " t     SINIR 1E-5 W   = " + formatFixed(shearBound, 4, 3) + " t");
+    file.line("   EGILME MOMENTI BM = " + formatFixed(curves.endMoment, 4, 6) +
+              " t.m   SINIR 1E-5 W L = " + formatFixed(momentBound, 4, 3) + " t.m");
+    file.line(closed ? "   KAPANMA SAGLANDI" : "   KAPANMA SAGLANMADI");
+  } else {
+    file.line("   KESME KUVVETI  SF = " + formatFixed(curves.endShear, 6, 3) + " t");
+    file.line("   EGILME MOMENTI BM = " + formatFixed(curves.endMoment, 8, 3) + " t.m");
+    file.line("   KALAN KUVVET   W - D           = " +
+              formatFixed(W - condition.displacement, 6, 3) + " t");
+    file.line("   KALAN MOMENT   W (LCG - LCB)   = " +
+              formatFixed(W * (weights.centre - condition.centre), 8, 3) + " t.m");
+    file.line("   (VERILEN SU HATTINDA DENGE ARANMAZ: BAS UCTAKI SF VE BM BU KALANLARI GOSTERIR)");
+  }
+}
+
+void writeTable(ResultFile& file, const StrengthResult& result) {
+  const LoadCurves& c = result.curves;
+  const bool wave = result.hasStillWater;
+  file.line(cell("X", 10) + cell("AGIRLIK w", 12) + cell("SEPHIYE b", 12) + cell("YUK q", 12) +
+            cell("KESME KUV.", 13) + cell("EGILME MOM.", 13) +
+            (wave ? cell("SAKIN SU BM", 13) + cell("DALGA BM", 13) : ""));
+  file.line(cell("(m)", 10) + cell("(t/m)", 12) + cell("(t/m)", 12) + cell("(t/m)", 12) +
+            cell("SF (t)", 13) + cell("BM (t.m)", 13) +
+            (wave ? cell("(t.m)", 13) + cell("(t.m)", 13) : ""));
+  file.line(kRule + (wave ? std::string(26, '=') : ""));
+  for (std::size_t k = 0; k < c.x.size(); ++k) {
+    std::string row =
+        cell(formatFixed(c.x[k], 5, 3), 10) + cell(formatFixed(c.weight[k], 6, 3), 12) +
+        cell(formatFixed(c.buoyancy[k], 6, 3), 12) + cell(formatFixed(c.load[k], 6, 3), 12) +
+        cell(formatFixed(c.shear[k], 8, 2), 13) + cell(formatFixed(c.moment[k], 9, 1), 13);
+    if (wave) {
+      row += cell(formatFixed(result.stillCurves.moment[k], 9, 1), 13) +
+             cell(formatFixed(result.waveMoment[k], 9, 1), 13);
+    }
+    file.line(row);
+  }
+  file.line(kRule + (wave ? std::string(26, '=') : ""));
+}
+
+void writeRuleComparison(ResultFile& file, const StrengthResult& result) {
+  const RuleWaveMoments& rule = result.rule;
+  file.line(" KLAS KURALI (IACS UR S11) DALGA EGILME MOMENTI ILE KARSILASTIRMA");
+  if (!rule.applies) {
+    file.line("   L = " + formatFixed(rule.length, 1, 3) +
+              " m. KURAL 90 - 500 m. BOYLAR ICINDIR: BU GEMIYE UYGULANMAZ");
+    return;
+  }
+  file.line("   L  = " + formatFixed(rule.length, 4, 3) +
+            " m.   B = " + formatFixed(rule.breadth, 3, 3) +
+            " m.   T (SAKIN SU) = " + formatFixed(rule.draft, 3, 3) + " m.");
+  file.line("   Cb = " + formatFixed(rule.blockCoefficient, 1, 4) +
+            " (EN AZ 0.6)   C = " + formatFixed(rule.coefficient, 2, 4) + "   g = 9.81 m/s2");
+  file.line("   KURAL KAMBURLASMA Mw = +190 C L2 B Cb 1E-3       = " +
+            formatFixed(rule.hogging, 10, 1) + " kN.m");
+  file.line("   KURAL SARKMA      Mw = -110 C L2 B (Cb+0.7) 1E-3 = " +
+            formatFixed(rule.sagging, 10, 1) + " kN.m");
+  if (!result.hasStillWater) {
+    file.line("   SAKIN SU HESABI: DALGA MOMENTI HESAPLANMADI (DALGA HESAPLARI 2-5)");
+    return;
+  }
+  const auto compare = [&](const char* label, const Extreme& computed, double ruleValue) {
+    const double kNm = computed.value * kGravity;
+    file.line(std::string("   HESAPLANAN DALGA ") + label + formatFixed(kNm, 10, 1) + " kN.m" +
+              atText(computed.x) + "   ORAN = " + formatFixed(kNm / ruleValue, 1, 3));
+  };
+  compare("KAMBURLASMA MOMENTI = ", result.waveHogging, rule.hogging);
+  compare("SARKMA MOMENTI      = ", result.waveSagging, rule.sagging);
+  file.line("   (DALGA MOMENTI = DALGADAKI BM - SAKIN SUDAKI BM)");
+}
+
+}  // namespace
+
+ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& weights,
+                               const StrengthResult& result) {
+  const TaskParameters& task = run.task;
+  ResultFile file(task.directoryPrefix + "MUKAVEMET.SON");
+  file.line();
+  file.line(" BOYUNA MUKAVEMET HESABI - BASLAMA ----------------------------------------");
+  file.blank(2);
+  file.line(" AGIRLIK DOSYASI: " + asciiText(weights.fileName));
+  file.line(" " + asciiText(weights.title));
+  file.line(" AGIRLIK BLOK SAYISI           = " +
+            padInteger(static_cast<double>(weights.blocks.size()), 8));
+  file.line(" TOPLAM AGIRLIK        - W     = " + formatFixed(weights.total, 8, 1) + " ton");
+  file.line(" AGIRLIK MERKEZI       - LCG   = " + formatFixed(weights.centre, 4, 3) +
+            " m. AP 'den");
+  if (task.caseNumber <= kSineTrough) {
+    file.line(" ISTENEN DEPLASMAN             = " + formatFixed(task.requiredDisplacement, 8, 1) +
+              " ton");
+  }
+  file.line(" ISARETLER: YUK q = w - b, SF VE BM KIC UCTAN INTEGRE EDILIR, BM > 0 KAMBURLASMA");
+  file.blank(2);
+
+  writeCondition(file, result.condition, conditionName(result.condition.profileCase));
+  if (result.hasStillWater) {
+    file.line();
+    writeCondition(file, result.stillWater, conditionName(kLevelWaterline));
+  }
+  file.blank(2);
+  file.line(" " + conditionName(result.condition.profileCase) +
+            ": KESME KUVVETI VE EGILME MOMENTI");
+  file.line();
+  writeTable(file, result);
+  file.line();
+  file.line(" " + conditionName(result.condition.profileCase) + ":");
+  writeMaxima(file, result.curves, weights.total, task.shipLength);
+  if (result.hasStillWater) {
+    file.line();
+    file.line(" " + conditionName(kLevelWaterline) + ":");
+    writeMaxima(file, result.stillCurves, weights.total, task.shipLength);
+  }
+  file.blank(2);
+  writeClosure(file, result.curves, weights, result.condition, task.shipLength);
+  if (result.hasStillWater) {
+    file.line(" SAKIN SU:");
+    writeClosure(file, result.stillCurves, weights, result.stillWater, task.shipLength);
+  }
+  if (task.caseNumber <= kSineTrough) {
+    file.blank(2);
+    writeRuleComparison(file, result);
+  }
+  file.blank(2);
+  file.line(" BOYUNA MUKAVEMET HESABI - BITIS ------------------------------------------");
+  return file;
+}
+
+ResultFile writeStrengthTable(const RunState& run, const StrengthResult& result) {
+  ResultFile file(run.task.directoryPrefix + "MUKAVEMET.TXT");
+  const LoadCurves& c = result.curves;
+  const bool wave = result.hasStillWater;
+  file.line(std::string("x_m w_t/m b_t/m q_t/m SF_t BM_tm") +
+            (wave ? " BM_still_tm BM_wave_tm" : ""));
+  for (std::size_t k = 0; k < c.x.size(); ++k) {
+    std::string row = formatFixed(c.x[k], 1, 4) + " " + formatFixed(c.weight[k], 1, 4) + " " +
+                      formatFixed(c.buoyancy[k], 1, 4) + " " + formatFixed(c.load[k], 1, 4) + " " +
+                      formatFixed(c.shear[k], 1, 4) + " " + formatFixed(c.moment[k], 1, 3);
+    if (wave) {
+      row += " " + formatFixed(result.stillCurves.moment[k], 1, 3) + " " +
+             formatFixed(result.waveMoment[k], 1, 3);
+    }
+    file.line(row);
+  }
+  return file;
+}
+
+}  // namespace norvika

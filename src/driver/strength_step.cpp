@@ -1,0 +1,78 @@
+#include "driver/strength_step.h"
+
+#include <cmath>
+
+#include "calculation/strength.h"
+#include "driver/strength_report.h"
+#include "platform/pause.h"
+#include "plots/strength_graph.h"
+#include "support/run_end.h"
+#include "text/text_format.h"
+
+namespace norvika {
+
+namespace {
+
+[[noreturn]] void stopForStrengthBalance(Platform& platform, const RunState& run,
+                                         const WeightDistribution& weights,
+                                         const BalanceOutcome& outcome) {
+  switch (outcome.stop) {
+    case BalanceStop::DeckImmersed:
+      stopWithMessage(platform,
+                      "MUKAVEMET DENGESINDE " + padInteger(outcome.station, 2) +
+                          ". POSTADA SU HATTI GUVERTEYI ASTI. GUVERTE YUKSEKLIGI = " +
+                          formatFixed(outcome.deck, 3, 3) +
+                          " m, SU HATTI = " + formatFixed(outcome.waterline, 3, 3) +
+                          " m. AGIRLIK DAGILIMINI VEYA DALGA YUKSEKLIGINI KONTROL EDIN - STOP ",
+                      "UYARI");
+    case BalanceStop::WavePhase:
+      stopWithMessage(
+          platform,
+          "MUKAVEMET DENGESINDE DALGA YUKSEKLIGI = " + formatFixed(run.task.waveHeight, 3, 3) +
+              " m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP",
+          "DALGA YUKSEKLIGI GIRIS HATASI");
+    default:
+      break;
+  }
+  stopWithMessage(platform,
+                  "BATMA VE TRIM DENGESI " + std::to_string(kTrimBalanceIterationLimit) +
+                      " ADIMDA BULUNAMADI: W = " + formatFixed(weights.total, 7, 1) +
+                      " ton, LCG = " + formatFixed(weights.centre, 3, 3) +
+                      " m. AGIRLIK DAGILIMINI KONTROL EDIN - STOP ",
+                  "UYARI");
+}
+
+}  // namespace
+
+std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
+                                                 const RunSettings& settings) {
+  std::optional<std::filesystem::path> path = settings.weightsFile;
+  if (!path) path = findWeightsFile(task.directoryPrefix);
+  if (!path) return std::nullopt;
+  WeightDistribution weights = readWeightsFile(*path, path->filename().string());
+  if (task.caseNumber <= kSineTrough) {
+    const double required = task.requiredDisplacement;
+    if (!(std::fabs(weights.total - required) <= 0.005 * required)) {
+      throw ProgramEnd(ExitReason::InputError,
+                       weights.fileName +
+                           ": TOPLAM AGIRLIK W = " + formatFixed(weights.total, 1, 1) +
+                           " ton ISTENEN DEPLASMANDAN (" + formatFixed(required, 1, 1) +
+                           " ton, Norvika.TSK) %0.5 'TEN FAZLA FARKLI");
+    }
+  }
+  return weights;
+}
+
+StrengthFiles runStrengthStep(Platform& platform, const RunState& run,
+                              const WeightDistribution& weights) {
+  StrengthResult result;
+  if (const BalanceOutcome outcome = computeStrength(run, weights, result);
+      outcome.stop != BalanceStop::None) {
+    stopForStrengthBalance(platform, run, weights, outcome);
+  }
+  StrengthFiles files{writeStrengthReport(run, weights, result), writeStrengthTable(run, result)};
+  drawStrengthGraph(platform, result);
+  return files;
+}
+
+}  // namespace norvika

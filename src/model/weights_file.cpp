@@ -1,0 +1,87 @@
+#include "model/weights_file.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "model/hull_data_file.h"
+#include "support/capacities.h"
+#include "support/input_file.h"
+#include "text/text_format.h"
+
+namespace norvika {
+
+double blockWeight(const WeightBlock& block) {
+  return (block.w1 + block.w2) / 2.0 * (block.x2 - block.x1);
+}
+
+double blockMoment(const WeightBlock& block) {
+  // The trapezoid's moment about AP: exact for a weight per metre linear in x.
+  return (block.x2 - block.x1) / 6.0 *
+         (block.w1 * (2.0 * block.x1 + block.x2) + block.w2 * (block.x1 + 2.0 * block.x2));
+}
+
+std::optional<std::filesystem::path> findWeightsFile(const std::filesystem::path& directory) {
+  const std::filesystem::path found = findHullFile(directory, kWeightsFileName);
+  std::error_code error;
+  if (!std::filesystem::exists(found, error)) return std::nullopt;
+  return found;
+}
+
+WeightDistribution readWeightsFile(const std::filesystem::path& path,
+                                   const std::string& displayName) {
+  WeightDistribution weights;
+  InputFile file(path, displayName);
+  weights.fileName = file.displayName();
+  weights.title = file.readLine("BASLIK SATIRI");
+  const int firstRecordLine = file.line();
+
+  const char* const names[4] = {"X1", "X2", "W1", "W2"};
+  while (file.moreFields()) {
+    const int k = static_cast<int>(weights.blocks.size()) + 1;
+    if (k > kMaxWeightBlocks) {
+      file.reject("EN FAZLA " + std::to_string(kMaxWeightBlocks) + " AGIRLIK KAYDI OKUNABILIR");
+    }
+    const std::string record = std::to_string(k) + ". AGIRLIK KAYDI ";
+    double v[4] = {};
+    int recordLine = 0;
+    for (int i = 0; i < 4; ++i) {
+      // A record cut short is a count of numbers that is not a multiple of
+      // four: every later record would be read shifted.
+      if (i > 0 && !file.moreFields()) {
+        file.reject(record + "EKSIK: x1, x2, w1, w2 ICIN 4 SAYI BEKLENIYORDU, " +
+                        std::to_string(i) + " SAYI OKUNDU",
+                    recordLine);
+      }
+      v[i] = file.readField(record + names[i]);
+      if (i == 0) recordLine = file.lastLine();
+    }
+    const WeightBlock block{v[0], v[1], v[2], v[3]};
+    if (!(block.x2 > block.x1)) {
+      file.reject(record + "X2 X1 'DEN BUYUK OLMALI (" + formatFixed(block.x1, 1, 3) + " / " +
+                      formatFixed(block.x2, 1, 3) + ")",
+                  recordLine);
+    }
+    if (block.w1 < 0.0 || block.w2 < 0.0) {
+      file.reject(record + "AGIRLIK (t/m) NEGATIF OLAMAZ (" + formatFixed(block.w1, 1, 3) + " / " +
+                      formatFixed(block.w2, 1, 3) + ")",
+                  recordLine);
+    }
+    weights.blocks.push_back(block);
+  }
+  if (weights.blocks.empty()) {
+    file.reject("EN AZ 1 AGIRLIK KAYDI (x1, x2, w1, w2) BEKLENIYORDU", firstRecordLine);
+  }
+  double moment = 0.0;
+  for (const WeightBlock& block : weights.blocks) {
+    weights.total += blockWeight(block);
+    moment += blockMoment(block);
+  }
+  if (!(weights.total > 0.0)) {
+    file.reject("TOPLAM AGIRLIK SIFIR: EN AZ BIR KAYITTA SIFIRDAN BUYUK AGIRLIK BEKLENIYORDU",
+                firstRecordLine);
+  }
+  weights.centre = moment / weights.total;
+  return weights;
+}
+
+}  // namespace norvika

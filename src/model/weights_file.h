@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace norvika {
+
+/// Name of the weights file in the run directory (matched ignoring case).
+inline constexpr const char* kWeightsFileName = "Norvika.AGR";
+
+/// A weight block from x1 to x2 (m from AP, x1 < x2) whose weight per metre
+/// runs linearly from w1 at x1 to w2 at x2 (t/m, not negative).
+struct WeightBlock {
+  double x1 = 0.0;
+  double x2 = 0.0;
+  double w1 = 0.0;
+  double w2 = 0.0;
+};
+
+/// The ship's weight along its length as the weights file gives it.
+struct WeightDistribution {
+  std::string title;
+  std::string fileName;  // as messages and the report name it
+  std::vector<WeightBlock> blocks;
+  double total = 0.0;   // W, t
+  double centre = 0.0;  // LCG, m from AP
+};
+
+/// Weight (t) and its moment about AP (t m) of one block.
+double blockWeight(const WeightBlock& block);
+double blockMoment(const WeightBlock& block);
+
+/// The weights file of a run directory: Norvika.AGR as written or in another
+/// case; none when there is no such file.
+std::optional<std::filesystem::path> findWeightsFile(const std::filesystem::path& directory);
+
+/// Reads a weights file: a title line, then 1 to kMaxWeightBlocks records
+/// "x1, x2, w1, w2" (numbers separated by commas, blanks or line ends), and
+/// totals them. Ends the run (InputError) naming file and line for a malformed
+/// record, a block with x2 <= x1, a negative weight, a record cut short, no
+/// record, too many records or a total weight of zero.
+WeightDistribution readWeightsFile(const std::filesystem::path& path,
+                                   const std::string& displayName);
+
+}  // namespace norvika

@@ -1,0 +1,205 @@
+#include "calculation/strength.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "../driver/run_files.h"
+#include "calculation/displacement_balance.h"
+#include "driver/hull_preparation.h"
+#include "model/task_file.h"
+#include "platform/recording_platform.h"
+
+namespace norvika {
+namespace {
+
+using testing::boxHullText;
+using testing::RunDirectory;
+using testing::taskText;
+
+constexpr double kPi = 3.14159265358979;
+
+// The box barge of the examples (L 100, B 20, depth 10, 21 stations, rho
+// 1.025) run through its case up to the buoyancy of the even-keel search.
+struct BoxRun {
+  BoxRun(int c, const std::vector<std::string>& values, int stations = 21) : platform(dir.path()) {
+    dir.write("Norvika.TSK", taskText("HULL.DAT", 100, 20, 1.025, c, values, "0, 0, 0"));
+    dir.write("HULL.DAT", boxHullText(stations, 100, 10, 10));
+    run.task = readTaskFile(dir.path());
+    readHullGeometry(platform, run.task, run.hull);
+    EXPECT_EQ(balanceDisplacement(run, [](const RunState&) {}).stop, BalanceStop::None);
+    computeLongitudinalCentre(run);
+  }
+  RunDirectory dir;
+  RecordingPlatform platform;
+  RunState run;
+};
+
+WeightDistribution weightsOf(std::vector<WeightBlock> blocks) {
+  WeightDistribution w;
+  w.blocks = std::move(blocks);
+  double moment = 0.0;
+  for (const WeightBlock& b : w.blocks) {
+    w.total += blockWeight(b);
+    moment += blockMoment(b);
+  }
+  w.centre = moment / w.total;
+  return w;
+}
+
+// Row of the table at x; fails the test when there is none.
+std::size_t rowAt(const LoadCurves& c, double x) {
+  for (std::size_t k = 0; k < c.x.size(); ++k) {
+    if (std::fabs(c.x[k] - x) < 1e-9) return k;
+  }
+  ADD_FAILURE() << "no row at x = " << x;
+  return 0;
+}
+
+double largest(const std::vector<double>& v) {
+  double m = 0.0;
+  for (double e : v) m = std::max(m, std::fabs(e));
+  return m;
+}
+
+// Weight equal to buoyancy everywhere: the ship floats at the draft (and trim)
+// that carries each station's own weight, and nothing bends it.
+TEST(Strength, WeightMatchingBuoyancyBalancesWithoutLoad) {
+  const struct {
+    const char* what;
+    WeightBlock block;
+    double aft, forward, centre;
+  } cases[] = {
+      {"uniform 102.5 t/m", {0, 100, 102.5, 102.5}, 5.0, 5.0, 50.0},
+      // b = rho 2 b z with z running 4 -> 6 m: 82 -> 123 t/m.
+      {"82 to 123 t/m", {0, 100, 82, 123}, 4.0, 6.0, 160.0 / 3.0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    BoxRun box(1, {"10250", "4"});
+    const WeightDistribution w = weightsOf({c.block});
+    StrengthResult r;
+    ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+    EXPECT_TRUE(r.condition.balanced);
+    EXPECT_NEAR(r.condition.aftDraft, c.aft, 5e-4);
+    EXPECT_NEAR(r.condition.forwardDraft, c.forward, 5e-4);
+    EXPECT_NEAR(r.condition.centre, c.centre, 1e-4);
+    EXPECT_NEAR(r.condition.displacement, 10250.0, 1e-6 * 10250.0);
+    EXPECT_LE(largest(r.curves.shear), 1e-6 * w.total);
+    EXPECT_LE(largest(r.curves.moment), 1e-6 * w.total * 100.0);
+    EXPECT_FALSE(r.hasStillWater);
+  }
+}
+
+// 80 t/m over the ship and 45 t/m more over its middle half, on 102.5 t/m of
+// buoyancy: q = -22.5 t/m at the ends and +22.5 t/m in the middle.
+TEST(Strength, MiddleLoadSagsTheBoxBargeAsItsClosedForm) {
+  BoxRun box(1, {"10250", "4"});
+  StrengthResult r;
+  ASSERT_EQ(computeStrength(box.run, weightsOf({{0, 100, 80, 80}, {25, 75, 45, 45}}), r).stop,
+            BalanceStop::None);
+  const LoadCurves& c = r.curves;
+  const struct {
+    double x, shear, moment;
+  } rows[] = {{25, -562.5, -7031.25}, {50, 0.0, -14062.5}, {75, 562.5, -7031.25}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.x);
+    const std::size_t k = rowAt(c, row.x);
+    EXPECT_NEAR(c.shear[k], row.shear, 1e-3 * 562.5);
+    EXPECT_NEAR(c.moment[k], row.moment, 1e-3 * std::fabs(row.moment));
+  }
+  EXPECT_NEAR(c.sagging.value, -14062.5, 1e-3 * 14062.5);
+  EXPECT_NEAR(c.sagging.x, 50.0, 0.01);
+  EXPECT_NEAR(std::fabs(c.largestShear.value), 562.5, 1e-3 * 562.5);
+  EXPECT_LE(c.hogging.value, 1e-6 * 10250.0 * 100.0);  // nothing hogs but rounding
+  EXPECT_LE(std::fabs(c.endShear), 1e-5 * 10250.0);
+  EXPECT_LE(std::fabs(c.endMoment), 1e-5 * 10250.0 * 100.0);
+}
+
+// Uniform weight on a sine wave H = 5 m as long as the ship: q = rho 2b H/2
+// cos(2 pi x / L), BM(L/2) = rho B H L^2 / (4 pi^2), hogging on the crest and
+// sagging in the trough; on still water nothing bends the box.
+TEST(Strength, SineWaveMomentOfUniformWeightMatchesItsClosedForm) {
+  const double closedForm = 1.025 * 20.0 * 5.0 * 100.0 * 100.0 / (4.0 * kPi * kPi);
+  for (const auto& [c, sign] : {std::pair{kSineCrest, 1.0}, std::pair{kSineTrough, -1.0}}) {
+    SCOPED_TRACE(c);
+    BoxRun box(c, {"10250", "5", "5", "1"});
+    StrengthResult r;
+    ASSERT_EQ(computeStrength(box.run, weightsOf({{0, 100, 102.5, 102.5}}), r).stop,
+              BalanceStop::None);
+    ASSERT_TRUE(r.hasStillWater);
+    const std::size_t mid = rowAt(r.curves, 50.0);
+    EXPECT_NEAR(r.curves.moment[mid], sign * closedForm, 2e-3 * closedForm);
+    EXPECT_NEAR(r.condition.trim, 0.0, 1e-6);
+    EXPECT_LE(largest(r.stillCurves.moment), 1e-6 * 10250.0 * 100.0);
+    EXPECT_NEAR(r.waveMoment[mid], r.curves.moment[mid], 1e-6 * closedForm);
+    const Extreme& waveExtreme = sign > 0 ? r.waveHogging : r.waveSagging;
+    EXPECT_NEAR(waveExtreme.value, sign * closedForm, 2e-3 * closedForm);
+    EXPECT_NEAR(waveExtreme.x, 50.0, 1e-9);
+    EXPECT_LE(std::fabs(r.curves.endMoment), 1e-5 * 10250.0 * 100.0);
+  }
+}
+
+// The given waterline is not balanced: what is left shows at the forward end.
+TEST(Strength, TrimmedWaterlineShowsTheResidualAtTheForwardEnd) {
+  BoxRun box(6, {"6", "4"});
+  StrengthResult r;
+  const WeightDistribution w = weightsOf({{0, 100, 100, 100}});
+  ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+  EXPECT_FALSE(r.condition.balanced);
+  EXPECT_NEAR(r.condition.displacement, 10250.0, 1e-6 * 10250.0);
+  EXPECT_NEAR(r.curves.endShear, w.total - r.condition.displacement, 1e-6 * w.total);
+  // BM at the forward end x_f: x_f (W - D) - (W LCG - D LCB).
+  const double expected = 100.0 * (w.total - r.condition.displacement) -
+                          (w.total * w.centre - r.condition.displacement * r.condition.centre);
+  EXPECT_NEAR(r.curves.endMoment, expected, 1e-6 * w.total * 100.0);
+  EXPECT_NEAR(r.condition.centre, 160.0 / 3.0, 1e-4);
+}
+
+// Overhangs beyond the end stations carry weight but no buoyancy; the ends
+// of the integration are the extremes of both.
+TEST(Strength, OverhangsMoveTheEndsAndStillClose) {
+  BoxRun box(1, {"10250", "4"});
+  StrengthResult r;
+  const WeightDistribution w =
+      weightsOf({{-5, 0, 20, 20}, {0, 100, 100.5, 100.5}, {100, 110, 0, 5}});
+  ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+  EXPECT_EQ(r.curves.aftEnd, -5.0);
+  EXPECT_EQ(r.curves.forwardEnd, 110.0);
+  EXPECT_EQ(r.curves.x.front(), -5.0);
+  EXPECT_EQ(r.curves.x.back(), 110.0);
+  EXPECT_EQ(r.curves.buoyancy.front(), 0.0);
+  EXPECT_NEAR(r.condition.centre, w.centre, 1e-6 * 100.0);
+  EXPECT_LE(std::fabs(r.curves.endShear), 1e-5 * w.total);
+  EXPECT_LE(std::fabs(r.curves.endMoment), 1e-5 * w.total * 100.0);
+  // Just aft of the stations only the overhang's weight has acted.
+  EXPECT_NEAR(r.curves.shear[rowAt(r.curves, 0.0)], 100.0, 1e-9);
+}
+
+TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
+  // C by hand: 10.75 - ((300 - 150)/100)^1.5 = 10.75 - 1.837117 = 8.912883;
+  // 10.75 at 320 m; 10.75 - ((420 - 350)/150)^1.5 = 10.75 - 0.318794 = 10.431206.
+  const struct {
+    double length, c;
+  } cases[] = {{150.0, 8.912883}, {320.0, 10.75}, {420.0, 10.431206}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    const double B = 30.0, T = 10.0, Cb = 0.7;
+    const RuleWaveMoments rule = ruleWaveMoments(c.length, B, T, Cb * c.length * B * T);
+    ASSERT_TRUE(rule.applies);
+    EXPECT_NEAR(rule.coefficient, c.c, 1e-6);
+    EXPECT_NEAR(rule.blockCoefficient, Cb, 1e-12);
+    EXPECT_NEAR(rule.hogging, 190.0 * c.c * c.length * c.length * B * Cb * 1e-3,
+                1e-6 * rule.hogging);
+    EXPECT_NEAR(rule.sagging, -110.0 * c.c * c.length * c.length * B * (Cb + 0.7) * 1e-3,
+                1e-6 * -rule.sagging);
+  }
+  // 150 m: hogging 190 * 8.912883 * 22500 * 30 * 0.7 * 1e-3 = 800 154.0 kN m.
+  EXPECT_NEAR(ruleWaveMoments(150.0, 30.0, 10.0, 0.7 * 45000.0).hogging, 800154.0, 0.5);
+  EXPECT_EQ(ruleWaveMoments(150.0, 30.0, 10.0, 0.3 * 45000.0).blockCoefficient, 0.6);
+  EXPECT_FALSE(ruleWaveMoments(89.0, 15.0, 5.0, 4000.0).applies);
+  EXPECT_FALSE(ruleWaveMoments(501.0, 60.0, 20.0, 4e5).applies);
+}
+
+}  // namespace
+}  // namespace norvika

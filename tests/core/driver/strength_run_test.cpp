@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "driver/calculation_driver.h"
+#include "platform/recording_platform.h"
+#include "run_files.h"
+
+namespace norvika {
+namespace {
+
+using testing::boxHullText;
+using testing::RunDirectory;
+using testing::taskText;
+
+ExitReason runIn(RecordingPlatform& platform, const RunSettings& settings = {}) {
+  try {
+    runCalculation(platform, settings);
+  } catch (const ProgramEnd& end) {
+    return end.reason();
+  }
+  return ExitReason::Completed;
+}
+
+bool holdsLine(const std::string& text, const std::string& line) {
+  return text.find("\r\n" + line + "\r\n") != std::string::npos;
+}
+
+// The box barge, level, 10250 t: 80 t/m over the ship and 45 t/m more over
+// its middle half sag it by 14062.5 t m amidships.
+struct MiddleLoadRun {
+  MiddleLoadRun() {
+    dir.write("Norvika.TSK", taskText("KUTU.DAT", 100, 20, 1.025, 1, {"10250", "4"}, "0, 0, 0"));
+    dir.write("KUTU.DAT", boxHullText(21, 100, 10, 10));
+    dir.write("Norvika.AGR", kWeights);
+  }
+  static constexpr const char* kWeights = "ORTA YUK\n0, 100, 80, 80\n25, 75, 45, 45\n";
+  RunDirectory dir;
+};
+
+TEST(StrengthRun, ReportTableAndDrawingOfTheMiddleLoad) {
+  MiddleLoadRun box;
+  RecordingPlatform platform(box.dir.path());
+  ASSERT_EQ(runIn(platform), ExitReason::Completed);
+
+  const std::string report = box.dir.read("MUKAVEMET.SON");
+  for (const char* line : {
+           " TOPLAM AGIRLIK        - W     =    10250.0 ton",
+           "   TRIM      - Tf - Ta   =    0.000 m.",
+           " EN BUYUK SARKMA MOMENTI      =    -14062.5 t.m  =    -137953.1 kN.m   x =   50.000 m. "
+           "AP 'den",
+           " EN BUYUK KAMBURLASMA MOMENTI : KAMBURLASMA YOK",
+           "   KAPANMA SAGLANDI",
+           // C = 10.75 - 2^1.5 = 7.9216, Cb = 1: 190 C 100^2 20 1e-3 kN m.
+           "   KURAL KAMBURLASMA Mw = +190 C L2 B Cb 1E-3       =     301019.8 kN.m",
+       }) {
+    EXPECT_TRUE(holdsLine(report, line)) << line;
+  }
+  const std::string table = box.dir.read("MUKAVEMET.TXT");
+  EXPECT_EQ(table.rfind("x_m w_t/m b_t/m q_t/m SF_t BM_tm\r\n", 0), 0u);
+  // Just forward of x = 25 the middle load acts: w = 125, q = +22.5.
+  EXPECT_TRUE(holdsLine(table, "25.0000 125.0000 102.5000 22.5000 -562.5000 -7031.250"));
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 101);  // header, 0..100 m by 1 m
+
+  // The strength drawing is the Graph window's last picture, its maximum labelled.
+  const std::vector<Frame>& graphs = platform.finishedFrames(WindowId::Graph);
+  ASSERT_FALSE(graphs.empty());
+  const auto& items = graphs.back().items;
+  EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const Primitive& p) {
+    return p.kind == PrimitiveKind::Text && p.text == "SARKMA -14063 t.m (x = 50.00 m)";
+  }));
+  EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const Primitive& p) {
+    return p.kind == PrimitiveKind::Circle && std::abs(p.x1 - 50.0) < 1e-6;
+  }));
+}
+
+TEST(StrengthRun, WeightsFileNamedOnTheCommandLine) {
+  MiddleLoadRun box;
+  RunDirectory elsewhere;
+  elsewhere.write("GEMI.AGR", MiddleLoadRun::kWeights);
+  std::filesystem::remove(box.dir.path() / "Norvika.AGR");
+  RecordingPlatform platform(box.dir.path());
+  ASSERT_EQ(runIn(platform, RunSettings{elsewhere.path() / "GEMI.AGR"}), ExitReason::Completed);
+  EXPECT_TRUE(holdsLine(box.dir.read("MUKAVEMET.SON"), " AGIRLIK DOSYASI: GEMI.AGR"));
+
+  RecordingPlatform missing(box.dir.path());
+  try {
+    runCalculation(missing, RunSettings{elsewhere.path() / "YOK.AGR"});
+    ADD_FAILURE() << "a missing weights file was accepted";
+  } catch (const ProgramEnd& end) {
+    EXPECT_EQ(end.reason(), ExitReason::InputError);
+    EXPECT_EQ(end.message().rfind("YOK.AGR DOSYASI BULUNAMADI", 0), 0u) << end.message();
+  }
+}
+
+// A "yes" at the waterline check: the strength files of an earlier run would
+// not belong to this one.
+TEST(StrengthRun, RejectedWaterlineRemovesEarlierStrengthFiles) {
+  MiddleLoadRun box;
+  box.dir.write("MUKAVEMET.SON", "EARLIER\r\n");
+  box.dir.write("MUKAVEMET.TXT", "EARLIER\r\n");
+  RecordingPlatform platform(box.dir.path());
+  for (const char* a : {"H", "H", "H", "E"}) platform.answer(a);
+  EXPECT_EQ(runIn(platform), ExitReason::GeometryRejected);
+  EXPECT_FALSE(box.dir.exists("MUKAVEMET.SON"));
+  EXPECT_FALSE(box.dir.exists("MUKAVEMET.TXT"));
+}
+
+}  // namespace
+}  // namespace norvika
