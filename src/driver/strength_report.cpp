@@ -161,13 +161,19 @@ void writeRuleComparison(ResultFile& file, const StrengthResult& result) {
     file.line("   SAKIN SU HESABI: DALGA MOMENTI HESAPLANMADI (DALGA HESAPLARI 2-5)");
     return;
   }
-  const auto compare = [&](const char* label, const Extreme& computed, double ruleValue) {
+  // A crest bends the ship one way only: the other line says so instead of a zero ratio.
+  const auto compare = [&](const char* label, const char* word, const Extreme& computed,
+                           double ruleValue) {
     const double kNm = computed.value * kGravity;
-    file.line(std::string("   HESAPLANAN DALGA ") + label + formatFixed(kNm, 10, 1) + " kN.m" +
+    if (!(kNm / ruleValue > 0.0)) {
+      file.line(std::string("   HESAPLANAN DALGA ") + label + ": BU DALGADA " + word + " YOK");
+      return;
+    }
+    file.line(std::string("   HESAPLANAN DALGA ") + label + "= " + formatFixed(kNm, 10, 1) + " kN.m" +
               atText(computed.x) + "   ORAN = " + formatFixed(kNm / ruleValue, 1, 3));
   };
-  compare("KAMBURLASMA MOMENTI = ", result.waveHogging, rule.hogging);
-  compare("SARKMA MOMENTI      = ", result.waveSagging, rule.sagging);
+  compare("KAMBURLASMA MOMENTI ", "KAMBURLASMA", result.waveHogging, rule.hogging);
+  compare("SARKMA MOMENTI      ", "SARKMA", result.waveSagging, rule.sagging);
   file.line("   (DALGA MOMENTI = DALGADAKI BM - SAKIN SUDAKI BM)");
 }
 
