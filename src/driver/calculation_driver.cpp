@@ -16,16 +16,19 @@ namespace norvika {
 
 namespace {
 
-// The report of the buoyancy; a "yes" at its waterline check also removes the
-// strength files of an earlier run, as they would not belong to this one.
-ResultFile writeStrengthAwareReport(Platform& platform, RunState& run, bool strength) {
+// The strength files of an earlier run do not belong beside this run's report.
+void removeEarlierStrengthFiles(const RunState& run) {
+  removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.SON");
+  removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.TXT");
+}
+
+// The report of the buoyancy; a "yes" at its waterline check puts it in place
+// cut short, without the strength files of an earlier run.
+ResultFile writeStrengthAwareReport(Platform& platform, RunState& run) {
   try {
     return writeResultsReport(platform, run);
   } catch (const ProgramEnd& end) {
-    if (strength && end.reason() == ExitReason::GeometryRejected) {
-      removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.SON");
-      removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.TXT");
-    }
+    if (end.reason() == ExitReason::GeometryRejected) removeEarlierStrengthFiles(run);
     throw;
   }
 }
@@ -51,7 +54,7 @@ RunState runCalculation(Platform& platform, const RunSettings& settings) {
   computeLongitudinalCentre(run);
   printBalanceStatus(platform, run, false);
   warnNegativeSectionAreas(platform, run);
-  const ResultFile report = writeStrengthAwareReport(platform, run, weights.has_value());
+  const ResultFile report = writeStrengthAwareReport(platform, run);
   const ResultFile values = writeEqualSpacedFile(run);
   if (weights) {
     const StrengthFiles strength = runStrengthStep(platform, run, *weights);
@@ -59,6 +62,7 @@ RunState runCalculation(Platform& platform, const RunSettings& settings) {
     run.strengthWritten = true;
   } else {
     publishResultFiles({&report, &values});
+    removeEarlierStrengthFiles(run);
   }
 
   ask(platform,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "driver/calculation_driver.h"
 #include "platform/recording_platform.h"
@@ -93,17 +94,27 @@ TEST(StrengthRun, WeightsFileNamedOnTheCommandLine) {
   }
 }
 
-// A "yes" at the waterline check: the strength files of an earlier run would
-// not belong to this one.
-TEST(StrengthRun, RejectedWaterlineRemovesEarlierStrengthFiles) {
-  MiddleLoadRun box;
-  box.dir.write("MUKAVEMET.SON", "EARLIER\r\n");
-  box.dir.write("MUKAVEMET.TXT", "EARLIER\r\n");
-  RecordingPlatform platform(box.dir.path());
-  for (const char* a : {"H", "H", "H", "E"}) platform.answer(a);
-  EXPECT_EQ(runIn(platform), ExitReason::GeometryRejected);
-  EXPECT_FALSE(box.dir.exists("MUKAVEMET.SON"));
-  EXPECT_FALSE(box.dir.exists("MUKAVEMET.TXT"));
+// A "yes" at the waterline check, or a completed run without weights: the
+// strength files of an earlier run would not belong to this one.
+TEST(StrengthRun, EarlierStrengthFilesDoNotStayBesideAnotherRunsReport) {
+  for (const bool withWeights : {true, false}) {
+    for (const bool rejected : {true, false}) {
+      if (withWeights && !rejected) continue;  // a run with weights writes its own
+      SCOPED_TRACE(std::string(withWeights ? "with" : "without") + " weights, " +
+                   (rejected ? "waterline rejected" : "completed"));
+      MiddleLoadRun box;
+      if (!withWeights) std::filesystem::remove(box.dir.path() / "Norvika.AGR");
+      box.dir.write("MUKAVEMET.SON", "EARLIER\r\n");
+      box.dir.write("MUKAVEMET.TXT", "EARLIER\r\n");
+      RecordingPlatform platform(box.dir.path());
+      if (rejected) {
+        for (const char* a : {"H", "H", "H", "E"}) platform.answer(a);
+      }
+      EXPECT_EQ(runIn(platform), rejected ? ExitReason::GeometryRejected : ExitReason::Completed);
+      EXPECT_FALSE(box.dir.exists("MUKAVEMET.SON"));
+      EXPECT_FALSE(box.dir.exists("MUKAVEMET.TXT"));
+    }
+  }
 }
 
 }  // namespace
