@@ -133,16 +133,10 @@ int runDesktopProgram(const Options& options) {
     lastAnswer = &p->lastAnswer();
     platform = std::move(p);
   } else {
-    std::istream* in = &std::cin;
-    if (answers) {
-      std::string lines;
-      for (const std::string& answer : *answers) lines += answer + "\n";
-      answerStream.str(lines);
-      in = &answerStream;
-    }
+    std::istream& in = answerInput(answers, answerStream);
     const auto mode = frontEnd == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
                                                   : ConsolePlatform::Mode::Interactive;
-    auto p = std::make_unique<TerminalPlatform>(directory, mode, *in, std::cout, std::cerr);
+    auto p = std::make_unique<TerminalPlatform>(directory, mode, in, std::cout, std::cerr);
     if (options.pdf) p->logAnswers(&frameLog);
     lastMessage = &p->lastMessage();
     lastAnswer = &p->lastAnswer();
@@ -217,12 +211,8 @@ int runDesktopProgram(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string error;
-  const std::optional<Options> options = parseOptions(argc, argv, error);
-  if (!options) {
-    std::cerr << "norvika: " << error << "\n\n" << kUsage;
-    return static_cast<int>(ExitReason::InputError);
-  }
+  const std::optional<Options> options = parseOptionsOrSay(argc, argv);
+  if (!options) return static_cast<int>(ExitReason::InputError);
   return runGuarded([&] {
     return needsDesktop(*options) ? runDesktopProgram(*options) : runInTerminal(*options);
   });

@@ -43,12 +43,8 @@ int runDesktopProgram(char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string error;
-  const std::optional<Options> options = parseOptions(argc, argv, error);
-  if (!options) {
-    std::cerr << "norvika: " << error << "\n\n" << kUsage;
-    return static_cast<int>(ExitReason::InputError);
-  }
+  const std::optional<Options> options = parseOptionsOrSay(argc, argv);
+  if (!options) return static_cast<int>(ExitReason::InputError);
   if (options->help) {
     std::cout << kUsage;
     return 0;

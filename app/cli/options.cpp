@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <system_error>
 #include <vector>
@@ -115,6 +116,22 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     return std::nullopt;
   }
   return options;
+}
+
+std::optional<Options> parseOptionsOrSay(int argc, char** argv) {
+  std::string error;
+  std::optional<Options> options = parseOptions(argc, argv, error);
+  if (!options) std::cerr << "norvika: " << error << "\n\n" << kUsage;
+  return options;
+}
+
+std::istream& answerInput(const std::optional<std::deque<std::string>>& answers,
+                          std::istringstream& stream) {
+  if (!answers) return std::cin;
+  std::string lines;
+  for (const std::string& answer : *answers) lines += answer + "\n";
+  stream.str(lines);
+  return stream;
 }
 
 bool displayAvailable() {

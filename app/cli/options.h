@@ -2,7 +2,9 @@
 
 #include <deque>
 #include <filesystem>
+#include <istream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace norvika {
@@ -46,6 +48,15 @@ bool needsDesktop(const Options& options);
 
 /// The path made absolute and normal, without a trailing separator.
 std::filesystem::path absolutePath(const std::filesystem::path& path);
+
+/// Where the terminal front end reads its answers: the answers file's lines,
+/// put into `stream`, when there is one, else standard input.
+std::istream& answerInput(const std::optional<std::deque<std::string>>& answers,
+                          std::istringstream& stream);
+
+/// The options of the command line; none, with the error and the help text
+/// said on standard error, when the line is not understood.
+std::optional<Options> parseOptionsOrSay(int argc, char** argv);
 
 /// The answers of an answers file, one per line; none and `error` set when the
 /// file cannot serve (a directory, more than 1 MB, unreadable). A pipe works.

@@ -118,13 +118,7 @@ int runInTerminal(const Options& options) {
   std::optional<std::deque<std::string>> answers;
   if (const int status = checkBeforeRun(options, answers); status != 0) return status;
   std::istringstream answerStream;
-  std::istream* in = &std::cin;
-  if (answers) {
-    std::string lines;
-    for (const std::string& answer : *answers) lines += answer + "\n";
-    answerStream.str(lines);
-    in = &answerStream;
-  }
+  std::istream& in = answerInput(answers, answerStream);
   const fs::path directory = absolutePath(options.directory);
   const bool batch = chosenFrontEnd(options) == FrontEnd::Batch;
   if (!batch) {
@@ -132,7 +126,7 @@ int runInTerminal(const Options& options) {
                  "as pictures\n";
   }
   RememberingMessages<ConsolePlatform> platform(
-      directory, batch ? ConsolePlatform::Mode::Batch : ConsolePlatform::Mode::Interactive, *in,
+      directory, batch ? ConsolePlatform::Mode::Batch : ConsolePlatform::Mode::Interactive, in,
       std::cout, std::cerr);
   platform.keepDrawings(false);  // nothing here shows or saves a picture
   WarningEcho warningEcho(std::cerr);

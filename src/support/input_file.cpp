@@ -175,19 +175,8 @@ void InputFile::rejectNumber(NumberText problem, const std::string& what, std::s
          fieldLine);
 }
 
-bool InputFile::reachField() {
-  while (!atEnd() && (isBlank(content_[position_]) || atLineEnd())) {
-    if (atLineEnd()) {
-      consumeLineEnd();
-    } else {
-      ++position_;
-    }
-  }
-  return !atEnd();
-}
-
 double InputFile::readValue(const std::string& what) {
-  if (!reachField()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  if (!moreFields()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
   const int fieldLine = line_;
   const std::size_t start = position_;
   while (!atEnd() && !atLineEnd() && content_[position_] != ',') ++position_;
@@ -242,9 +231,7 @@ bool InputFile::moreFields() {
 
 std::string InputFile::restOfLine() const {
   if (!lastEndedByComma_) return "";
-  std::size_t end = position_;
-  while (end < content_.size() && content_[end] != '\n' && content_[end] != '\r') ++end;
-  return "," + content_.substr(position_, end - position_);
+  return "," + peekLine();
 }
 
 std::string InputFile::peekLine() const {

@@ -55,8 +55,6 @@ class InputFile {
   bool atEnd() const { return position_ >= content_.size(); }
   bool atLineEnd() const;
   void consumeLineEnd();
-  /// Skips blanks and line ends up to the next field; false at the end of the file.
-  bool reachField();
   /// The field at the current position, up to a blank, comma or line end; the
   /// blanks after it and one comma or line end are consumed.
   std::string_view takeField();
@@ -76,7 +74,7 @@ class InputFile {
 
 template <typename What>
 double InputFile::readField(const What& what) {
-  if (!reachField()) reject("DOSYA BITTI, " + what() + " BEKLENIYORDU");
+  if (!moreFields()) reject("DOSYA BITTI, " + what() + " BEKLENIYORDU");
   const int fieldLine = line_;
   const std::string_view field = takeField();
   double value = 0.0;
