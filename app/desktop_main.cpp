@@ -18,6 +18,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "cli/options.h"
 #include "cli/record_file.h"
@@ -25,6 +26,7 @@
 #include "console/console_platform.h"
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
+#include "platform/pause.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
 #include "qt/translations.h"
@@ -55,6 +57,12 @@ class GuiPlatform : public RememberingMessages<QtPlatform> {
   void messageBox(const std::string& text, int style, const std::string& title) override {
     std::cerr << title << ": " << text << std::endl;
     RememberingMessages<QtPlatform>::messageBox(text, style, title);
+  }
+  // The desktop's own closing box names every result file; the run record keeps the question
+  // as the run has always asked it.
+  void closingQuestion(const std::vector<fs::path>& written) override {
+    QtPlatform::closingQuestion(written);
+    remember(kClosingTitle, closingPrompt(written), "");
   }
 
  private:
@@ -109,11 +117,17 @@ int runDesktopProgram(const Options& options) {
   QGuiApplication::setDesktopFileName(QStringLiteral("norvika"));
 
   // Started from the desktop's menu, the program has no run directory of its own.
-  if (gui && !options.directoryGiven && !options.answers && !fs::exists(directory / "Norvika.TSK")) {
+  if (gui && !options.directoryGiven && !options.answers &&
+      !fs::exists(directory / "Norvika.TSK")) {
     const std::optional<fs::path> chosen = chooseRunDirectory(directory);
     if (!chosen) {
-      std::cerr << "norvika: no run directory chosen\n";
-      return static_cast<int>(ExitReason::InputError);
+      // Said in the desktop's language: this user started the program from the menu.
+      std::cerr << "norvika: "
+                << QCoreApplication::translate("norvika",
+                                               "no run directory chosen; nothing was run")
+                       .toStdString()
+                << "\n";
+      return static_cast<int>(ExitReason::StoppedByUser);
     }
     directory = absolutePath(*chosen);
   }
@@ -205,14 +219,24 @@ int runDesktopProgram(const Options& options) {
       if (status == 0) status = static_cast<int>(ExitReason::WriteFailed);
     }
   }
+  if (guiPlatform != nullptr) {
+    std::cout.flush();  // what the run wrote is said before the windows are looked at
+    guiPlatform->waitWhileWindowsKept();
+  }
   return status;
 }
+
+constexpr const char* kDesktopPreface =
+    "norvika-qt is the desktop program of norvika, which starts it with the command line it\n"
+    "was given when live windows (--gui), pictures (--plots) or the run record (--pdf) are\n"
+    "asked for:\n\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const std::optional<Options> options = parseOptionsOrSay(argc, argv);
   if (!options) return static_cast<int>(ExitReason::InputError);
+  if (answeredHelpOrVersion(*options, "norvika-qt", kDesktopPreface)) return 0;
   return runGuarded([&] {
     return needsDesktop(*options) ? runDesktopProgram(*options) : runInTerminal(*options);
   });

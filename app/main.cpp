@@ -1,6 +1,6 @@
 // norvika: buoyancy distribution of a ship, one loading case per run, in the run directory.
 // A run in the terminal or in batch mode needs no desktop library; live windows, pictures
-// and the PDF record are the desktop program's (norvika-qt, beside this one), started here
+// and the PDF record are the desktop program's (norvika-qt, a helper of this one), started here
 // with the same command line when they are asked for.
 
 #include <unistd.h>
@@ -13,8 +13,8 @@
 #include <new>
 #include <optional>
 #include <string>
-#include <system_error>
 
+#include "cli/desktop_program.h"
 #include "cli/options.h"
 #include "cli/terminal_run.h"
 
@@ -23,20 +23,17 @@ using namespace norvika;
 
 namespace {
 
-// Starts norvika-qt from this program's own directory in its place; returns
-// only when that cannot be done.
+// Starts norvika-qt in this program's place; returns only when that cannot be done.
 int runDesktopProgram(char** argv) {
-  std::error_code ec;
-  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  const fs::path desktop = self.parent_path() / "norvika-qt";
-  if (ec || !fs::exists(desktop, ec)) {
+  const std::optional<fs::path> found = desktopProgramPath();
+  if (!found) {
     std::cerr << "norvika: live windows (--gui, the default with a display), --plots and --pdf "
                  "need the desktop program norvika-qt, which this build does not have; use "
                  "--console or --batch\n";
     return static_cast<int>(ExitReason::InputError);
   }
-  ::execv(desktop.c_str(), argv);
-  std::cerr << "norvika: cannot start " << desktop.string() << ": " << std::strerror(errno) << "\n";
+  ::execv(found->c_str(), argv);
+  std::cerr << "norvika: cannot start " << found->string() << ": " << std::strerror(errno) << "\n";
   return static_cast<int>(ExitReason::InternalFailure);
 }
 
@@ -45,14 +42,7 @@ int runDesktopProgram(char** argv) {
 int main(int argc, char** argv) {
   const std::optional<Options> options = parseOptionsOrSay(argc, argv);
   if (!options) return static_cast<int>(ExitReason::InputError);
-  if (options->help) {
-    std::cout << kUsage;
-    return 0;
-  }
-  if (options->version) {
-    std::cout << "norvika " NORVIKA_VERSION "\n";
-    return 0;
-  }
+  if (answeredHelpOrVersion(*options, "norvika")) return 0;
   if (needsDesktop(*options)) return runDesktopProgram(argv);
   return runGuarded([&] { return runInTerminal(*options); });
 }

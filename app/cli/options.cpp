@@ -12,10 +12,12 @@ namespace fs = std::filesystem;
 namespace norvika {
 
 const char* const kUsage =
-    "Usage: norvika [OPTIONS]\n"
+    "Usage: norvika [OPTIONS] [DIR | DIR/Norvika.TSK]\n"
     "Computes the buoyancy distribution of a ship from Norvika.TSK and its hull file and\n"
     "writes Norvika.SON and SEPHIYE.TXT next to them.\n"
     "\n"
+    "  DIR              the run directory, the one holding Norvika.TSK (as -C DIR); the task\n"
+    "                   file itself may be named instead\n"
     "  --gui            windows and dialog boxes (the default when a display is available)\n"
     "  --console        questions on the terminal (the default without a display)\n"
     "  --batch          every question takes its default answer; nothing is read\n"
@@ -33,13 +35,43 @@ const char* const kUsage =
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
-    "Paths given to --plots, --pdf, --answers and --weights are taken relative to the directory norvika\n"
+    "Paths given to --plots, --pdf, --answers and --weights are taken relative to the directory "
+    "norvika\n"
     "was started in.\n"
     "\n"
     "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
     "2 calculation stopped, 3 geometry or waterline rejected, 4 a result file could not be\n"
     "written, 5 internal failure (out of memory, an unexpected error), 6 stopped by the user\n"
     "(closing the report window or Ctrl+Q; nothing of the run written, earlier files kept).\n";
+
+namespace {
+
+// A directory or task file named on the command line (as a file manager or the desktop's menu
+// entry passes it): the run directory, as -C gives it.
+bool takeRunPlace(Options& options, const std::string& place, std::string& error) {
+  if (options.directoryGiven) {
+    error = "give the run directory once (-C or a directory or task file, not both)";
+    return false;
+  }
+  if (place.empty()) {
+    error = "an empty name where the run directory or its task file was expected";
+    return false;
+  }
+  const fs::path path(place);
+  std::error_code ec;
+  options.directory = path;
+  if (fs::exists(path, ec) && !fs::is_directory(path, ec)) {
+    if (path.filename() != "Norvika.TSK") {
+      error = "'" + place + "' is neither a run directory nor a task file Norvika.TSK";
+      return false;
+    }
+    options.directory = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  }
+  options.directoryGiven = true;
+  return true;
+}
+
+}  // namespace
 
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
   Options options;
@@ -67,9 +99,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       }
       return args[++i];
     };
-    const bool takesValue =
-        name == "-C" || name == "--plots" || name == "--pdf" || name == "--answers" ||
-        name == "--pdf-frames" || name == "--weights";
+    const bool takesValue = name == "-C" || name == "--plots" || name == "--pdf" ||
+                            name == "--answers" || name == "--pdf-frames" || name == "--weights";
     if (!takesValue && value) {
       error = name + " takes no value";
       return std::nullopt;
@@ -92,6 +123,10 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
         return std::nullopt;
       }
       if (name == "-C") {
+        if (options.directoryGiven) {
+          error = "give the run directory once (-C or a directory or task file, not both)";
+          return std::nullopt;
+        }
         options.directory = *v;
         options.directoryGiven = true;
       }
@@ -106,6 +141,8 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
         options.pdfFrames = *v == "all" ? RecordFrames::All : RecordFrames::Finished;
       }
       if (name == "--weights") options.weights = fs::path(*v);
+    } else if (name.empty() || name.front() != '-') {
+      if (!takeRunPlace(options, name, error)) return std::nullopt;
     } else {
       error = "unknown option '" + args[i] + "'";
       return std::nullopt;
@@ -116,6 +153,18 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     return std::nullopt;
   }
   return options;
+}
+
+bool answeredHelpOrVersion(const Options& options, const char* program, const char* preface) {
+  if (options.help) {
+    std::cout << preface << kUsage;
+    return true;
+  }
+  if (options.version) {
+    std::cout << program << " " NORVIKA_VERSION "\n";
+    return true;
+  }
+  return false;
 }
 
 std::optional<Options> parseOptionsOrSay(int argc, char** argv) {

@@ -19,7 +19,7 @@ enum class RecordFrames { Finished, All };
 struct Options {
   FrontEnd frontEnd = FrontEnd::Automatic;
   std::filesystem::path directory = ".";
-  bool directoryGiven = false;  // -C was given
+  bool directoryGiven = false;  // -C, or a directory or task file, was given
   std::optional<std::filesystem::path> plots;
   std::optional<std::filesystem::path> pdf;
   std::optional<std::filesystem::path> answers;
@@ -32,8 +32,8 @@ struct Options {
 /// The help text.
 extern const char* const kUsage;
 
-/// Reads "--name VALUE" and "--name=VALUE" (and "-C DIR"); none and `error`
-/// set when the line is not understood.
+/// Reads "--name VALUE" and "--name=VALUE", "-C DIR" and a run directory or its task file
+/// Norvika.TSK named alone; none and `error` set when the line is not understood.
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error);
 
 /// Whether DISPLAY or WAYLAND_DISPLAY names a display.
@@ -54,12 +54,17 @@ std::filesystem::path absolutePath(const std::filesystem::path& path);
 std::istream& answerInput(const std::optional<std::deque<std::string>>& answers,
                           std::istringstream& stream);
 
+/// Answers --help (`preface`, then the help text) or --version ("`program` VERSION") on
+/// standard output, before anything else is looked at; whether one of them was asked for.
+bool answeredHelpOrVersion(const Options& options, const char* program, const char* preface = "");
+
 /// The options of the command line; none, with the error and the help text
 /// said on standard error, when the line is not understood.
 std::optional<Options> parseOptionsOrSay(int argc, char** argv);
 
 /// The answers of an answers file, one per line; none and `error` set when the
 /// file cannot serve (a directory, more than 1 MB, unreadable). A pipe works.
-std::optional<std::deque<std::string>> readAnswers(const std::filesystem::path& file, std::string& error);
+std::optional<std::deque<std::string>> readAnswers(const std::filesystem::path& file,
+                                                   std::string& error);
 
 }  // namespace norvika

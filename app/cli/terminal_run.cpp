@@ -10,6 +10,7 @@
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
 #include "driver/calculation_driver.h"
+#include "support/result_file.h"
 
 namespace fs = std::filesystem;
 
@@ -88,12 +89,9 @@ std::string tellHowTheRunEnded(RunEnding& ending, const ResultFilesWatch& files,
 int reportEnding(const RunEnding& ending, const fs::path& directory) {
   if (!ending.message.empty()) std::cerr << "norvika: " << ending.message << "\n";
   if (ending.reason == ExitReason::Completed) {
-    std::cout << "Results:\n"
-              << "  " << (directory / "Norvika.SON").string() << "\n"
-              << "  " << (directory / "SEPHIYE.TXT").string() << "\n";
-    if (ending.strength) {
-      std::cout << "  " << (directory / "MUKAVEMET.SON").string() << "\n"
-                << "  " << (directory / "MUKAVEMET.TXT").string() << "\n";
+    std::cout << "Results:\n";
+    for (const fs::path& file : writtenResultFiles(directory, ending.strength)) {
+      std::cout << "  " << file.string() << "\n";
     }
   }
   return static_cast<int>(ending.reason);

@@ -36,13 +36,19 @@ class RememberingMessages : public Base {
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText, int xTwips, int yTwips) override {
     std::string answer = Base::inputBox(prompt, title, defaultText, xTwips, yTwips);
-    if (answerLog_ != nullptr) answerLog_->questionAnswered(title, prompt, answer);
-    lastAnswer_ = answer;
+    remember(title, prompt, answer);
     return answer;
   }
   const std::string& lastMessage() const { return lastMessage_; }
   const std::string& lastAnswer() const { return lastAnswer_; }
   void logAnswers(AnswerLog* log) { answerLog_ = log; }
+
+ protected:
+  /// Notes a question asked some other way than by inputBox (a front end's own closing box).
+  void remember(const std::string& title, const std::string& prompt, const std::string& answer) {
+    if (answerLog_ != nullptr) answerLog_->questionAnswered(title, prompt, answer);
+    lastAnswer_ = answer;
+  }
 
  private:
   std::string lastMessage_;

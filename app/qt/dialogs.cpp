@@ -1,7 +1,5 @@
 #include "qt/dialogs.h"
 
-#include "qt/screen_layout.h"
-
 #include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +10,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace norvika {
 
@@ -23,17 +22,49 @@ int twipsToPixels(int twips, double dpi) {
   return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
-QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen) {
+QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen,
+                   const BoxSurroundings& surroundings) {
   if (screen == nullptr) screen = QGuiApplication::primaryScreen();
   const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-  return questionBoxFrame(xTwips, yTwips, size, area).topLeft();
+  return questionBoxFrame(xTwips, yTwips, size, area, surroundings).topLeft();
+}
+
+QuestionDialog::QuestionDialog() { setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint); }
+
+void QuestionDialog::placeAtTwips(int xTwips, int yTwips,
+                                  std::function<BoxSurroundings()> surroundings) {
+  twips_ = QPoint(xTwips, yTwips);
+  surroundings_ = std::move(surroundings);
+  adjustSize();
+  place();
+}
+
+void QuestionDialog::place() {
+  // Before the box is shown its frame is not known: the decorations last seen stand in.
+  QSize frame = frameGeometry().size();
+  if (!isVisible()) frame = size().grownBy(decorationMargins());
+  move(boxPosition(twips_.x(), twips_.y(), frame, screen(), surroundings_()));
+}
+
+void QuestionDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (twips_.x() < 0) return;
+  // The window manager decorates the box (and the windows it keeps in sight) after they are
+  // mapped; then the box is placed again with the real frames.
+  QTimer::singleShot(100, this, [this] {
+    const QMargins real(geometry().left() - frameGeometry().left(),
+                        geometry().top() - frameGeometry().top(),
+                        frameGeometry().right() - geometry().right(),
+                        frameGeometry().bottom() - geometry().bottom());
+    noteDecorationMargins(real);
+    place();
+  });
 }
 
 InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
                                const QString& defaultText)
     : label_(new QLabel(prompt)), edit_(new QLineEdit(defaultText)) {
   setWindowTitle(title);
-  setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
   label_->setWordWrap(true);
   label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   label_->setMinimumWidth(360);
@@ -49,32 +80,6 @@ InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
 }
 
 QString InputBoxDialog::prompt() const { return label_->text(); }
-
-void InputBoxDialog::placeAtTwips(int xTwips, int yTwips) {
-  twips_ = QPoint(xTwips, yTwips);
-  adjustSize();
-  // Before the box is shown its frame is not known: the decorations last seen stand in.
-  QSize frame = frameGeometry().size();
-  if (!isVisible()) frame = size().grownBy(decorationMargins());
-  move(boxPosition(xTwips, yTwips, frame, screen()));
-}
-
-void InputBoxDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (twips_.x() < 0) return;
-  // The window manager decorates the box after it is mapped; then its real frame is placed.
-  QTimer::singleShot(100, this, [this] {
-    const QMargins real(geometry().left() - frameGeometry().left(),
-                        geometry().top() - frameGeometry().top(),
-                        frameGeometry().right() - geometry().right(),
-                        frameGeometry().bottom() - geometry().bottom());
-    noteDecorationMargins(real);
-    const QRect area = screen() != nullptr ? screen()->availableGeometry() : QRect();
-    if (!area.isEmpty() && !area.contains(frameGeometry())) {
-      move(boxPosition(twips_.x(), twips_.y(), frameGeometry().size(), screen()));
-    }
-  });
-}
 
 QString runInputBox(InputBoxDialog& box) {
   // Modal for the run, but the drawing windows stay usable for saving and resizing.

@@ -5,6 +5,9 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <functional>
+
+#include "qt/screen_layout.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,26 +20,44 @@ int twipsToPixels(int twips, double dpi);
 
 /// Where the frame of a box of frame size `size` goes when asked for twip position (xTwips,
 /// yTwips) on `screen` (the primary screen when null): the layout's place mapped onto the
-/// screen's available area, the whole frame inside it (see questionBoxFrame).
-QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen);
+/// screen's available area, the whole frame inside it, the drawing asked about in sight (see
+/// questionBoxFrame).
+QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen,
+                   const BoxSurroundings& surroundings = {});
 
-/// The question box of a run: title, prompt, a line edit holding the default text (selected),
-/// OK and Cancel. It stays above the drawing windows.
-class InputBoxDialog : public QDialog {
+/// A box of the run: stays above the drawing windows and stands at a twip position of the
+/// layout, clear of the drawing it asks about.
+class QuestionDialog : public QDialog {
  public:
-  InputBoxDialog(const QString& prompt, const QString& title, const QString& defaultText);
+  QuestionDialog();
 
-  QString prompt() const;
-  QLineEdit* lineEdit() const { return edit_; }
-  /// Places the box's frame at a twip position on its screen (see boxPosition); once shown,
-  /// placed again with the window manager's real frame.
-  void placeAtTwips(int xTwips, int yTwips);
+  /// Places the box's frame at a twip position on its screen, clear of the drawing that
+  /// `surroundings` names at the moment (see boxPosition); once shown, placed again with the
+  /// window manager's real frames.
+  void placeAtTwips(
+      int xTwips, int yTwips,
+      std::function<BoxSurroundings()> surroundings = [] { return BoxSurroundings{}; });
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  void place();
+
   QPoint twips_{-1, -1};
+  std::function<BoxSurroundings()> surroundings_;
+};
+
+/// The question box of a run: title, prompt, a line edit holding the default text (selected),
+/// OK and Cancel.
+class InputBoxDialog : public QuestionDialog {
+ public:
+  InputBoxDialog(const QString& prompt, const QString& title, const QString& defaultText);
+
+  QString prompt() const;
+  QLineEdit* lineEdit() const { return edit_; }
+
+ private:
   QLabel* label_;
   QLineEdit* edit_;
 };

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "qt/dialogs.h"
@@ -20,6 +21,26 @@ FrameView::FrameView(const Window& window) : window_(window) {
   setWindowTitle(QString::fromUtf8(windowCaption(window.id())));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(160, 120);
+  lastFinished_.window = window.id();
+}
+
+void FrameView::keepFinishedFrame(const Frame& frame) {
+  if (!frame.items.empty()) lastFinished_ = frame;
+}
+
+const Frame& FrameView::shownFrame() const {
+  const Frame& current = window_.currentFrame();
+  return holding_ && current.items.empty() ? lastFinished_ : current;
+}
+
+bool FrameView::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate && activated_) {
+    // Later, so that a context menu opened by the same click is up by then and keeps its keys.
+    QTimer::singleShot(0, this, [this] {
+      if (QApplication::activePopupWidget() == nullptr && isActiveWindow()) activated_();
+    });
+  }
+  return QWidget::event(event);
 }
 
 void FrameView::closeEvent(QCloseEvent* event) {
@@ -32,34 +53,35 @@ void FrameView::closeEvent(QCloseEvent* event) {
 
 void FrameView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  renderFrame(painter, window_.currentFrame(), QRectF(rect()));
+  renderFrame(painter, shownFrame(), QRectF(rect()));
 }
 
 void FrameView::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
   QAction* save = menu.addAction(QCoreApplication::translate("norvika", "Save picture…"));
-  save->setEnabled(!window_.currentFrame().items.empty());
-  if (menu.exec(event->globalPos()) != save) return;
-  savePicture();
-  // The question box the run waits on gets the keyboard back, so the user can answer at once.
-  if (QWidget* box = QApplication::activeModalWidget()) {
-    box->raise();
-    box->activateWindow();
-  }
+  save->setEnabled(!shownFrame().items.empty());
+  if (menu.exec(event->globalPos()) == save) savePicture();
+  if (activated_) activated_();
 }
 
 void FrameView::savePicture() {
   // A copy: the run may go on drawing while the file dialog is open.
-  const Frame frame = window_.currentFrame();
+  const Frame frame = shownFrame();
   const QString caption = QString::fromUtf8(windowCaption(window_.id()));
   const QString png = QCoreApplication::translate("norvika", "PNG image (*.png)");
   const QString svg = QCoreApplication::translate("norvika", "SVG drawing (*.svg)");
   const QString pdf = QCoreApplication::translate("norvika", "PDF document (*.pdf)");
-  QString filter = png;
-  QString name = QFileDialog::getSaveFileName(
-      this, QCoreApplication::translate("norvika", "Save picture"),
-      QString::fromUtf8(windowSlug(window_.id())) + ".png", png + ";;" + svg + ";;" + pdf, &filter);
-  if (name.isEmpty()) return;
+  // Qt's own dialog, which can stay on top: the question box the run waits on stays on top of
+  // the drawings, and would hide a dialog that did not.
+  QFileDialog dialog(this, QCoreApplication::translate("norvika", "Save picture"), QString(),
+                     png + ";;" + svg + ";;" + pdf);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.selectFile(QString::fromUtf8(windowSlug(window_.id())) + ".png");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  QString name = dialog.selectedFiles().constFirst();
+  const QString filter = dialog.selectedNameFilter();
   const QString lower = name.toLower();
   if (!lower.endsWith(".png") && !lower.endsWith(".svg") && !lower.endsWith(".pdf")) {
     if (filter.contains(".svg")) {

@@ -19,8 +19,20 @@ class FrameView : public QWidget {
   const Window& window() const { return window_; }
   /// Asked before the window closes; it stays open when `guard` says no.
   void setCloseGuard(std::function<bool()> guard) { closeGuard_ = std::move(guard); }
+  /// Called (from the event loop) whenever the user has made this window the active one, and
+  /// when its Save picture dialog has closed: the keyboard belongs to the open question.
+  void setActivationHandler(std::function<void()> handler) { activated_ = std::move(handler); }
+
+  /// Keeps a copy of a frame the run has finished on this window.
+  void keepFinishedFrame(const Frame& frame);
+  /// From now on a window whose current frame is empty shows the last frame finished on it:
+  /// at the end of the run the drawings stay as they were.
+  void holdLastDrawing() { holding_ = true; }
+  /// What the window shows (and saves).
+  const Frame& shownFrame() const;
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -30,6 +42,9 @@ class FrameView : public QWidget {
 
   const Window& window_;
   std::function<bool()> closeGuard_;
+  std::function<void()> activated_;
+  Frame lastFinished_;
+  bool holding_ = false;
 };
 
 }  // namespace norvika

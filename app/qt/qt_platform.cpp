@@ -1,5 +1,6 @@
 #include "qt/qt_platform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
@@ -10,6 +11,8 @@
 #include <QTimer>
 #include <utility>
 
+#include "platform/pause.h"
+#include "qt/closing_box.h"
 #include "qt/dialogs.h"
 #include "qt/screen_layout.h"
 
@@ -22,7 +25,8 @@ constexpr qint64 kPumpIntervalMs = 40;
 }  // namespace
 
 void placeDrawingWindow(FrameView& view) {
-  const QScreen* screen = view.screen() != nullptr ? view.screen() : QGuiApplication::primaryScreen();
+  const QScreen* screen =
+      view.screen() != nullptr ? view.screen() : QGuiApplication::primaryScreen();
   const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
   const QRect frame = drawingWindowFrame(view.window().id(), available);
   // move() places the frame; the window's own area is the frame less its decorations.
@@ -37,6 +41,7 @@ QtPlatform::QtPlatform(std::filesystem::path directory) : Platform(std::move(dir
     placeDrawingWindow(*view);
     auto* quit = new QShortcut(QKeySequence::Quit, view.get());
     QObject::connect(quit, &QShortcut::activated, view.get(), [this] { confirmStop(); });
+    view->setActivationHandler([this] { returnToQuestion(); });
     views_[static_cast<std::size_t>(i)] = std::move(view);
   }
   // The report window is the run's main window: closing it means stopping the run.
@@ -53,6 +58,7 @@ void QtPlatform::answerAutomatically(std::deque<std::string> answers, int delayM
 }
 
 void QtPlatform::windowShown(const Window& window) {
+  lastDrawn_ = window.id();
   FrameView& v = view(window.id());
   if (!v.isVisible()) {
     v.show();
@@ -63,7 +69,8 @@ void QtPlatform::windowShown(const Window& window) {
       const QRect inner = v.geometry();
       const QRect outer = v.frameGeometry();
       noteDecorationMargins(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                                     outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+                                     outer.right() - inner.right(),
+                                     outer.bottom() - inner.bottom()));
       placeDrawingWindow(v);
     });
   }
@@ -71,9 +78,27 @@ void QtPlatform::windowShown(const Window& window) {
 }
 
 void QtPlatform::windowDrawn(const Window& window) {
+  lastDrawn_ = window.id();
   FrameView& v = view(window.id());
   if (v.isVisible()) v.update();
   pumpEvents(false);
+}
+
+void QtPlatform::frameFinished(const Window& window, const Frame& frame) {
+  view(window.id()).keepFinishedFrame(frame);
+}
+
+BoxSurroundings QtPlatform::surroundings() const {
+  BoxSurroundings around;
+  for (const auto& v : views_) {
+    if (!v->isVisible()) continue;
+    if (lastDrawn_ && v->window().id() == *lastDrawn_) {
+      around.drawing = v->frameGeometry();
+    } else {
+      around.others.append(v->frameGeometry());
+    }
+  }
+  return around;
 }
 
 void QtPlatform::pumpEvents(bool always) {
@@ -85,7 +110,10 @@ void QtPlatform::pumpEvents(bool always) {
 }
 
 bool QtPlatform::confirmStop() {
-  if (!stoppable_) return true;
+  if (!stoppable_) {
+    closeAllWindows();
+    return true;
+  }
   if (stopAsked_) return true;
   QMessageBox box(QMessageBox::Question, QStringLiteral("Norvika"),
                   QCoreApplication::translate("norvika", "Stop the run?"),
@@ -95,17 +123,46 @@ bool QtPlatform::confirmStop() {
       "Nothing of this run will be written; the result files of earlier runs are kept."));
   box.setDefaultButton(QMessageBox::No);
   box.setWindowModality(Qt::ApplicationModal);
-  if (box.exec() != QMessageBox::Yes) return false;
+  if (box.exec() != QMessageBox::Yes) {
+    // The window manager gives the keyboard to the window the stop box belonged to.
+    QTimer::singleShot(0, &view(WindowId::Report), [this] { returnToQuestion(); });
+    return false;
+  }
   stopAsked_ = true;
   // The box the run waits on gives way; the run ends as soon as it has control again.
   if (openBox_ != nullptr) openBox_->reject();
   return true;
 }
 
+void QtPlatform::closeAllWindows() {
+  for (auto& v : views_) v->hide();
+}
+
+void QtPlatform::waitWhileWindowsKept() {
+  const auto anyShown = [this] {
+    for (const auto& v : views_) {
+      if (v->isVisible()) return true;
+    }
+    return false;
+  };
+  while (windowsKept_ && anyShown()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+  }
+}
+
 void QtPlatform::stopIfAsked() {
   if (!stopAsked_ || !stoppable_) return;
   stoppable_ = false;
   endProgram(ExitReason::StoppedByUser);
+}
+
+void QtPlatform::returnToQuestion() {
+  if (openBox_ == nullptr) return;
+  // Not while another modal dialog (a file dialog) is up: that one keeps the keyboard.
+  const QWidget* modal = QApplication::activeModalWidget();
+  if (modal != nullptr && modal != openBox_) return;
+  openBox_->raise();
+  openBox_->activateWindow();
 }
 
 std::string QtPlatform::inputBox(const std::string& prompt, const std::string& title,
@@ -115,7 +172,7 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
   }
   InputBoxDialog box(QString::fromUtf8(prompt), QString::fromUtf8(title),
                      QString::fromUtf8(defaultText));
-  box.placeAtTwips(xTwips, yTwips);
+  box.placeAtTwips(xTwips, yTwips, [this] { return surroundings(); });
   auto* quit = new QShortcut(QKeySequence::Quit, &box);
   QObject::connect(quit, &QShortcut::activated, &box, [this] { confirmStop(); });
   if (answers_) {
@@ -134,6 +191,27 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
   openBox_ = nullptr;
   stopIfAsked();
   return answer;
+}
+
+void QtPlatform::closingQuestion(const std::vector<std::filesystem::path>& written) {
+  for (auto& v : views_) {
+    v->holdLastDrawing();
+    if (v->isVisible()) v->update();
+  }
+  ClosingBox box(written);
+  box.placeAtTwips(kClosingQuestionAt.x, kClosingQuestionAt.y, [this] { return surroundings(); });
+  box.setWindowModality(Qt::WindowModal);
+  auto* quit = new QShortcut(QKeySequence::Quit, &box);
+  QObject::connect(quit, &QShortcut::activated, &box, [this] { confirmStop(); });
+  if (answers_) {
+    if (!answers_->empty()) answers_->pop_front();
+    QTimer::singleShot(answerDelayMs_, &box, [&box] { box.accept(); });
+  }
+  openBox_ = &box;
+  box.exec();
+  openBox_ = nullptr;
+  windowsKept_ = box.keepsWindows();
+  stopIfAsked();
 }
 
 void QtPlatform::messageBox(const std::string& text, int style, const std::string& title) {

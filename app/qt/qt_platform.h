@@ -7,9 +7,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "qt/frame_view.h"
+#include "qt/screen_layout.h"
 
 namespace norvika {
 
@@ -26,6 +28,9 @@ class QtPlatform : public Platform, private WindowObserver {
   std::string inputBox(const std::string& prompt, const std::string& title,
                        const std::string& defaultText, int xTwips, int yTwips) override;
   void messageBox(const std::string& text, int style, const std::string& title) override;
+  /// The closing box naming every result file written (ClosingBox); the drawings stay as they
+  /// were while it is open, and after it when the user keeps the windows open.
+  void closingQuestion(const std::vector<std::filesystem::path>& written) override;
 
   /// From now on every box is shown and, after `delayMs`, answered by itself: an input box
   /// with the next of `answers` (its default text once they are used up), a message box with
@@ -40,11 +45,21 @@ class QtPlatform : public Platform, private WindowObserver {
   /// once the run has ended: the windows then just close.
   void setStoppable(bool stoppable) { stoppable_ = stoppable; }
 
+  /// When the user chose at the closing box to keep the windows open: returns once they have
+  /// all been closed (closing the report window or Ctrl+Q closes them all). At once otherwise.
+  void waitWhileWindowsKept();
+
  private:
   bool confirmStop();
+  void closeAllWindows();
   void stopIfAsked();
+  /// Gives the keyboard back to the box the run waits on, if one is open.
+  void returnToQuestion();
+  /// The drawing the open question is about (the window drawn on last) and the other windows.
+  BoxSurroundings surroundings() const;
   void windowShown(const Window& window) override;
   void windowDrawn(const Window& window) override;
+  void frameFinished(const Window& window, const Frame& frame) override;
   void pumpEvents(bool always);
 
   std::array<std::unique_ptr<FrameView>, kWindowCount> views_;
@@ -53,7 +68,9 @@ class QtPlatform : public Platform, private WindowObserver {
   int answerDelayMs_ = 0;
   bool stoppable_ = true;
   bool stopAsked_ = false;
+  bool windowsKept_ = false;
   QDialog* openBox_ = nullptr;  // the box the run waits on, closed by a stop
+  std::optional<WindowId> lastDrawn_;
 };
 
 }  // namespace norvika

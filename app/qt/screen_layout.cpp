@@ -1,6 +1,9 @@
 #include "qt/screen_layout.h"
 
 #include <algorithm>
+#include <limits>
+#include <optional>
+#include <vector>
 
 namespace norvika {
 
@@ -21,14 +24,64 @@ QRect fitInside(QRect rect, const QRect& area) {
 }  // namespace
 
 QPoint layoutPoint(int xTwips, int yTwips, const QRect& available) {
-  return available.topLeft() +
-         QPoint(static_cast<int>(static_cast<long long>(xTwips) * available.width() / kLayoutWidthTwips),
-                static_cast<int>(static_cast<long long>(yTwips) * available.height() /
-                                 kLayoutHeightTwips));
+  return available.topLeft() + QPoint(static_cast<int>(static_cast<long long>(xTwips) *
+                                                       available.width() / kLayoutWidthTwips),
+                                      static_cast<int>(static_cast<long long>(yTwips) *
+                                                       available.height() / kLayoutHeightTwips));
 }
 
 QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& available) {
   return fitInside(QRect(layoutPoint(xTwips, yTwips, available), frameSize), available);
+}
+
+namespace {
+
+long long overlapArea(const QRect& a, const QRect& b) {
+  const QRect common = a.intersected(b);
+  return common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
+}
+
+}  // namespace
+
+QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& available,
+                       const BoxSurroundings& surroundings) {
+  const QRect wanted = questionBoxFrame(xTwips, yTwips, frameSize, available);
+  const QRect& drawing = surroundings.drawing;
+  if (drawing.isEmpty() || !wanted.intersects(drawing)) return wanted;
+
+  // Places flush with the screen's edges and with the windows' edges, in every combination: one
+  // of them is the nearest that covers nothing, where such a place exists.
+  std::vector<int> lefts{wanted.left(), available.left(), available.right() + 1 - wanted.width()};
+  std::vector<int> tops{wanted.top(), available.top(), available.bottom() + 1 - wanted.height()};
+  QList<QRect> windows = surroundings.others;
+  windows.append(drawing);
+  for (const QRect& w : windows) {
+    lefts.insert(lefts.end(), {w.left() - wanted.width(), w.right() + 1});
+    tops.insert(tops.end(), {w.top() - wanted.height(), w.bottom() + 1});
+  }
+  std::optional<QRect> best;
+  long long bestCovered = std::numeric_limits<long long>::max();
+  long long bestDistance = std::numeric_limits<long long>::max();
+  for (const int left : lefts) {
+    for (const int top : tops) {
+      const QRect place = fitInside(QRect(QPoint(left, top), wanted.size()), available);
+      if (place.intersects(drawing)) continue;
+      long long covered = 0;
+      for (const QRect& other : surroundings.others) covered += overlapArea(place, other);
+      const QPoint shift = place.topLeft() - wanted.topLeft();
+      const long long distance = static_cast<long long>(shift.x()) * shift.x() +
+                                 static_cast<long long>(shift.y()) * shift.y();
+      if (covered < bestCovered || (covered == bestCovered && distance < bestDistance)) {
+        best = place;
+        bestCovered = covered;
+        bestDistance = distance;
+      }
+    }
+  }
+  if (best) return *best;
+  QRect corner(QPoint(0, 0), wanted.size());
+  corner.moveBottomRight(drawing.bottomRight());
+  return fitInside(corner, available);
 }
 
 QRect drawingWindowFrame(WindowId id, const QRect& available) {
@@ -41,11 +94,17 @@ QRect drawingWindowFrame(WindowId id, const QRect& available) {
     case WindowId::Report:
       frame = QRect(column, a.top(), columnWidth, half);
       break;
-    case WindowId::Graph:
     case WindowId::Offsets:
       // Below the report, whose displacement lines stay in sight while these are looked at.
       frame = QRect(column, a.top() + half, columnWidth, a.height() - half);
       break;
+    case WindowId::Graph: {
+      // One title bar lower than the waterline check it opens over, whose title stays in sight
+      // to bring it back.
+      const int titleBar = knownDecorations.top();
+      frame = QRect(column, a.top() + half + titleBar, columnWidth, a.height() - half - titleBar);
+      break;
+    }
     case WindowId::Stability:
       frame = QRect(column, a.top() + half + half / 8, columnWidth, a.height() - half - half / 8);
       break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMargins>
 #include <QPoint>
 #include <QRect>
@@ -21,6 +22,21 @@ QPoint layoutPoint(int xTwips, int yTwips, const QRect& available);
 /// at a twip position: its top-left corner at the mapped point, moved back so that the whole
 /// frame lies in `available`; a frame larger than the area keeps its top-left corner in it.
 QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& available);
+
+/// What a question box must leave in sight: the frame of the drawing window the question is
+/// about (empty when it is about none) and the frames of the other windows on screen.
+struct BoxSurroundings {
+  QRect drawing;
+  QList<QRect> others;
+};
+
+/// The frame of a question box that keeps the drawing it asks about in sight: its layout place
+/// (questionBoxFrame) when that leaves the drawing uncovered, else the nearest place in
+/// `available` beside, above or below the drawing, preferring places that cover the least of
+/// the other windows; with no such room on the screen, over the drawing's bottom right corner,
+/// away from the heading at its top left and from the profile and curves in its middle.
+QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& available,
+                       const BoxSurroundings& surroundings);
 
 /// The frame of a drawing window on a screen with `available` area. The arrangement of the
 /// layout, scaled to the area: the report window top right, the graph, waterline-check and

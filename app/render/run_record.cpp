@@ -7,16 +7,19 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 #include <memory>
+#include <system_error>
+#include <vector>
 
-#include "model/task_file.h"
 #include "model/hull_data_file.h"
 #include "model/hull_model.h"
+#include "model/task_file.h"
 #include "render/picture_files.h"
+#include "support/result_file.h"
 
 namespace norvika {
 
@@ -158,8 +161,9 @@ void appendTask(QStringList& lines, const TaskParameters& task) {
         << field("Ship length L:", number(task.shipLength) + " m")
         << field("Station divisions:", number(task.stationDivisions))
         << field("Water density:", number(task.waterDensity) + " t/m3")
-        << field("Case:", QStringLiteral("%1, %2").arg(task.caseNumber).arg(
-                              QString::fromLatin1(caseText(task.caseNumber))));
+        << field("Case:", QStringLiteral("%1, %2")
+                              .arg(task.caseNumber)
+                              .arg(QString::fromLatin1(caseText(task.caseNumber))));
   if (task.caseNumber >= kLevelWaterline && task.caseNumber <= kSineTrough) {
     lines << field("  required displacement:", number(task.requiredDisplacement) + " t")
           << field("  initial draft:", number(task.initialDraft) + " m");
@@ -194,10 +198,10 @@ void appendHull(QStringList& lines, const HullModel& hull) {
       foremost = std::max(foremost, hull.pointY(curve, j));
     }
   }
-  lines << field("Stations:", QStringLiteral("%1, from %2 to %3 m from AP")
-                                  .arg(hull.stationCount)
-                                  .arg(number(hull.stationX(1)),
-                                       number(hull.stationX(hull.stationCount))))
+  lines << field("Stations:",
+                 QStringLiteral("%1, from %2 to %3 m from AP")
+                     .arg(hull.stationCount)
+                     .arg(number(hull.stationX(1)), number(hull.stationX(hull.stationCount))))
         << field("Stern to bow contour:",
                  QStringLiteral("%1 to %2 m from AP").arg(number(aftmost), number(foremost)))
         << field("Largest half-breadth:", number(hull.maxHalfBreadth) + " m")
@@ -241,8 +245,8 @@ QStringList runSummaryLines(const std::filesystem::path& directory, const FrameL
     lines << QString() << QStringLiteral("Hull file ") + QString::fromStdString(task->hullFileName);
     try {
       const auto hull = std::make_unique<HullModel>();
-      readHullDataFile(findHullFile(task->directoryPrefix, task->hullFileName),
-                       task->hullFileName, *hull);
+      readHullDataFile(findHullFile(task->directoryPrefix, task->hullFileName), task->hullFileName,
+                       *hull);
       computeHullExtents(*hull);
       appendHull(lines, *hull);
     } catch (const ProgramEnd& end) {
@@ -253,12 +257,23 @@ QStringList runSummaryLines(const std::filesystem::path& directory, const FrameL
   if (log.answers().empty()) lines << QStringLiteral("  no question was answered");
   int n = 0;
   for (const FrameLog::Answer& a : log.answers()) {
-    lines << QStringLiteral("  %1. %2").arg(++n, 2).arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
+    lines << QStringLiteral("  %1. %2")
+                 .arg(++n, 2)
+                 .arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
           << QStringLiteral("      answer: \"%1\"").arg(oneLine(a.answer));
   }
-  lines << QString() << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
-        << QStringLiteral("Result files in the run directory") << resultFileLine(directory / "Norvika.SON")
-        << resultFileLine(directory / "SEPHIYE.TXT");
+  lines << QString()
+        << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
+        << QStringLiteral("Result files in the run directory");
+  const std::vector<std::filesystem::path> buoyancyFiles = writtenResultFiles(directory, false);
+  for (const std::filesystem::path& file : writtenResultFiles(directory, true)) {
+    const bool strengthFile =
+        std::find(buoyancyFiles.begin(), buoyancyFiles.end(), file) == buoyancyFiles.end();
+    // The strength files when the run wrote them, or when an earlier run's are on disc.
+    std::error_code ec;
+    if (strengthFile && !ending.strength && !std::filesystem::exists(file, ec)) continue;
+    lines << resultFileLine(file);
+  }
   return lines;
 }
 

@@ -10,7 +10,7 @@
 #include "driver/run_stops.h"
 #include "driver/strength_step.h"
 #include "model/task_file.h"
-#include "platform/pause.h"
+#include "support/result_file.h"
 
 namespace norvika {
 
@@ -65,10 +65,7 @@ RunState runCalculation(Platform& platform, const RunSettings& settings) {
     removeEarlierStrengthFiles(run);
   }
 
-  ask(platform,
-      "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR  '" + run.task.directoryPrefix +
-          "Norvika.SON'  DOSYASINA YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.",
-      "PROGRAM SONU", "", kClosingQuestionAt);
+  platform.closingQuestion(writtenResultFiles(run.task.directoryPrefix, run.strengthWritten));
   platform.finishAllFrames();
   return run;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -26,10 +28,18 @@ inline std::string ask(Platform& platform, const std::string& prompt, const std:
   return platform.inputBox(prompt, title, defaultText, at.x, at.y);
 }
 
+/// The title of the closing question of a completed run.
+inline constexpr const char* kClosingTitle = "PROGRAM SONU";
+
+/// The closing question of a completed run as the run has always asked it: of the result files
+/// `written` it names the first, the report, alone.
+std::string closingPrompt(const std::vector<std::filesystem::path>& written);
+
 /// The pause after a graph: "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN".
 void pauseForEnter(Platform& platform);
 
 /// Shows a stop's message box and ends the run (CalculationStopped).
-[[noreturn]] void stopWithMessage(Platform& platform, const std::string& text, const std::string& title);
+[[noreturn]] void stopWithMessage(Platform& platform, const std::string& text,
+                                  const std::string& title);
 
 }  // namespace norvika

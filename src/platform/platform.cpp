@@ -2,12 +2,18 @@
 
 #include <utility>
 
+#include "platform/pause.h"
+
 namespace norvika {
 
 Platform::Platform(std::filesystem::path directory)
     : directory_(std::move(directory)),
       windows_{Window(WindowId::Report), Window(WindowId::Graph), Window(WindowId::ShipPosition),
                Window(WindowId::Stability), Window(WindowId::Offsets)} {}
+
+void Platform::closingQuestion(const std::vector<std::filesystem::path>& written) {
+  ask(*this, closingPrompt(written), kClosingTitle, "", kClosingQuestionAt);
+}
 
 void Platform::endProgram(ExitReason reason, const std::string& message) {
   finishAllFrames();

@@ -3,6 +3,7 @@
 #include <array>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/window.h"
 #include "support/run_end.h"
@@ -28,6 +29,10 @@ class Platform {
   /// Modal message box; style as the legacy platform decoded it (276: Yes/No,
   /// critical icon, No as default).
   virtual void messageBox(const std::string& text, int style, const std::string& title) = 0;
+  /// The closing question of a completed run, asked once its result files are in place;
+  /// `written` holds their full names, the report first. By default the box the run has
+  /// always shown (closingPrompt), which names the report alone; a front end may name them all.
+  virtual void closingQuestion(const std::vector<std::filesystem::path>& written);
   /// Ends the run by throwing ProgramEnd, after finishing every window's frame.
   [[noreturn]] void endProgram(ExitReason reason, const std::string& message = {});
 

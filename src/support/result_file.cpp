@@ -95,4 +95,12 @@ void removeEarlierResult(const std::filesystem::path& path) {
   }
 }
 
+std::vector<std::filesystem::path> writtenResultFiles(const std::filesystem::path& directory,
+                                                      bool strength) {
+  std::vector<std::filesystem::path> files{directory / "Norvika.SON", directory / "SEPHIYE.TXT"};
+  if (strength)
+    files.insert(files.end(), {directory / "MUKAVEMET.SON", directory / "MUKAVEMET.TXT"});
+  return files;
+}
+
 }  // namespace norvika

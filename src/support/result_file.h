@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace norvika {
 
@@ -35,5 +36,11 @@ void publishResultFiles(std::initializer_list<const ResultFile*> files);
 /// Removes the result file of an earlier run, if a file or a link stands
 /// there (a link is removed, not followed); anything else is left alone.
 void removeEarlierResult(const std::filesystem::path& path);
+
+/// The result files a completed run has put in place, as every front end lists them: the
+/// report Norvika.SON and the equally spaced values SEPHIYE.TXT, then, when the strength step
+/// ran, MUKAVEMET.SON and MUKAVEMET.TXT; each `directory` joined with the file's name.
+std::vector<std::filesystem::path> writtenResultFiles(const std::filesystem::path& directory,
+                                                      bool strength);
 
 }  // namespace norvika

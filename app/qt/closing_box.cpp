@@ -1,0 +1,45 @@
+#include "qt/closing_box.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/pause.h"
+
+namespace norvika {
+
+QString closingBoxText(const std::vector<std::filesystem::path>& written) {
+  QString text =
+      QStringLiteral("PROGRAM CALISMASI TAMAMLANDI. SONUCLAR ASAGIDAKI DOSYALARA YAZILDI:\n");
+  for (const std::filesystem::path& file : written) {
+    text += QStringLiteral("    ") + QString::fromStdString(file.string()) + QLatin1Char('\n');
+  }
+  return text + QStringLiteral("BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.");
+}
+
+ClosingBox::ClosingBox(const std::vector<std::filesystem::path>& written)
+    : label_(new QLabel(closingBoxText(written))),
+      keep_(new QPushButton(QCoreApplication::translate("norvika", "&Keep the windows open"))) {
+  setWindowTitle(QString::fromUtf8(kClosingTitle));
+  label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  buttons->addButton(keep_, QDialogButtonBox::ActionRole);
+  keep_->setAutoDefault(false);
+  QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+  ok->setDefault(true);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(keep_, &QPushButton::clicked, this, [this] {
+    keepsWindows_ = true;
+    accept();
+  });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(label_);
+  layout->addWidget(buttons);
+  ok->setFocus();
+}
+
+QString ClosingBox::text() const { return label_->text(); }
+
+}  // namespace norvika
