@@ -47,14 +47,19 @@ QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& ava
                        const BoxSurroundings& surroundings) {
   const QRect wanted = questionBoxFrame(xTwips, yTwips, frameSize, available);
   const QRect& drawing = surroundings.drawing;
-  if (drawing.isEmpty() || !wanted.intersects(drawing)) return wanted;
+  const auto covered = [&surroundings](const QRect& place) {
+    long long area = 0;
+    for (const QRect& other : surroundings.others) area += overlapArea(place, other);
+    return area;
+  };
+  if (!wanted.intersects(drawing) && covered(wanted) == 0) return wanted;
 
   // Places flush with the screen's edges and with the windows' edges, in every combination: one
   // of them is the nearest that covers nothing, where such a place exists.
   std::vector<int> lefts{wanted.left(), available.left(), available.right() + 1 - wanted.width()};
   std::vector<int> tops{wanted.top(), available.top(), available.bottom() + 1 - wanted.height()};
   QList<QRect> windows = surroundings.others;
-  windows.append(drawing);
+  if (!drawing.isEmpty()) windows.append(drawing);
   for (const QRect& w : windows) {
     lefts.insert(lefts.end(), {w.left() - wanted.width(), w.right() + 1});
     tops.insert(tops.end(), {w.top() - wanted.height(), w.bottom() + 1});
@@ -66,14 +71,13 @@ QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& ava
     for (const int top : tops) {
       const QRect place = fitInside(QRect(QPoint(left, top), wanted.size()), available);
       if (place.intersects(drawing)) continue;
-      long long covered = 0;
-      for (const QRect& other : surroundings.others) covered += overlapArea(place, other);
+      const long long coveredHere = covered(place);
       const QPoint shift = place.topLeft() - wanted.topLeft();
       const long long distance = static_cast<long long>(shift.x()) * shift.x() +
                                  static_cast<long long>(shift.y()) * shift.y();
-      if (covered < bestCovered || (covered == bestCovered && distance < bestDistance)) {
+      if (coveredHere < bestCovered || (coveredHere == bestCovered && distance < bestDistance)) {
         best = place;
-        bestCovered = covered;
+        bestCovered = coveredHere;
         bestDistance = distance;
       }
     }

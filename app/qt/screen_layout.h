@@ -31,9 +31,9 @@ struct BoxSurroundings {
 };
 
 /// The frame of a question box that keeps the drawing it asks about in sight: its layout place
-/// (questionBoxFrame) when that leaves the drawing uncovered, else the nearest place in
-/// `available` beside, above or below the drawing, preferring places that cover the least of
-/// the other windows; with no such room on the screen, over the drawing's bottom right corner,
+/// (questionBoxFrame) when that covers no window, else the nearest place in `available` that
+/// leaves the drawing uncovered and covers the least of the other windows (none where the
+/// screen has room); with no room beside the drawing at all, over its bottom right corner,
 /// away from the heading at its top left and from the profile and curves in its middle.
 QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& available,
                        const BoxSurroundings& surroundings);

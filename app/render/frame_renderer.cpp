@@ -8,6 +8,9 @@
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <vector>
+
+#include "render/label_thinning.h"
 
 namespace norvika {
 
@@ -19,6 +22,59 @@ bool finite(double v) { return std::isfinite(v); }
 
 bool sameScale(const UserScale& a, const UserScale& b) {
   return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// The mapping of the scale in force, made again only when the scale changes.
+class ScaleMaps {
+ public:
+  ScaleMaps(const QRectF& target, bool trueShape) : target_(target), trueShape_(trueShape) {}
+  const std::optional<QTransform>& operator()(const UserScale& scale) {
+    if (!haveMap_ || !sameScale(scale, lastScale_)) {
+      map_ = userToDevice(scale, target_, trueShape_);
+      lastScale_ = scale;
+      haveMap_ = true;
+    }
+    return map_;
+  }
+
+ private:
+  QRectF target_;
+  bool trueShape_;
+  UserScale lastScale_;
+  std::optional<QTransform> map_;
+  bool haveMap_ = false;
+};
+
+// Text grows with a large picture but never shrinks below its point size, so that captions
+// stay readable in a small window. Sized in points on the device's own resolution, so a frame
+// keeps its proportions on a screen, in an image, in SVG and in PDF alike.
+QFont textFont(const Primitive& p, double factor, double deviceDpi) {
+  const double pixels =
+      (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * std::max(1.0, factor);
+  QFont font(fontFamilyFor(p.fontName));
+  font.setPointSizeF(pixels * 72.0 / deviceDpi);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+// Which texts of `frame` are left out: labels that give way where they crowd.
+std::vector<bool> crowdedLabels(const Frame& frame, const QRectF& target, QPaintDevice* device,
+                                double factor, double deviceDpi) {
+  std::vector<QRectF> places(frame.items.size());
+  std::vector<int> ranks(frame.items.size(), 0);
+  ScaleMaps maps(target, keepsTrueShape(frame.window));
+  for (std::size_t i = 0; i < frame.items.size(); ++i) {
+    const Primitive& p = frame.items[i];
+    if (p.kind != PrimitiveKind::Text || p.labelRank <= 0) continue;
+    const std::optional<QTransform>& map = maps(p.scale);
+    if (!map || !finite(p.x1) || !finite(p.y1)) continue;
+    const QFontMetricsF metrics(textFont(p, factor, deviceDpi), device);
+    places[i] =
+        QRectF(map->map(QPointF(p.x1, p.y1)),
+               QSizeF(metrics.horizontalAdvance(QString::fromUtf8(p.text)), metrics.height()));
+    ranks[i] = p.labelRank;
+  }
+  return labelsLeftOut(places, ranks);
 }
 
 }  // namespace
@@ -73,20 +129,15 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
   painter.setBrush(Qt::NoBrush);
 
   const double factor = deviceScaleFactor(target);
-  // Fonts are sized in points on the device's own resolution, so a frame keeps its
-  // proportions on a screen, in an image, in SVG and in PDF alike.
   const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
+  const std::vector<bool> leftOut =
+      crowdedLabels(frame, target, painter.device(), factor, deviceDpi);
 
-  UserScale lastScale;
-  std::optional<QTransform> map;
-  bool haveMap = false;
-  for (const Primitive& p : frame.items) {
-    if (!haveMap || !sameScale(p.scale, lastScale)) {
-      map = userToDevice(p.scale, target, keepsTrueShape(frame.window));
-      lastScale = p.scale;
-      haveMap = true;
-    }
-    if (!map) continue;
+  ScaleMaps maps(target, keepsTrueShape(frame.window));
+  for (std::size_t i = 0; i < frame.items.size(); ++i) {
+    const Primitive& p = frame.items[i];
+    const std::optional<QTransform>& map = maps(p.scale);
+    if (!map || leftOut[i]) continue;
     if (!finite(p.x1) || !finite(p.y1)) continue;
     const QColor colour = toQColor(p.colour);
     const QPointF at = map->map(QPointF(p.x1, p.y1));
@@ -110,14 +161,7 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
         break;
       }
       case PrimitiveKind::Text: {
-        // Text grows with a large picture but never shrinks below its point size, so that
-        // captions stay readable in a small window.
-        const double pixels =
-            (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * std::max(1.0, factor);
-        if (pixels <= 0.0) break;
-        QFont font(fontFamilyFor(p.fontName));
-        font.setPointSizeF(pixels * 72.0 / deviceDpi);
-        font.setStyleStrategy(QFont::PreferAntialias);
+        const QFont font = textFont(p, factor, deviceDpi);
         painter.setFont(font);
         painter.setPen(colour);
         const QFontMetricsF metrics(font, painter.device());

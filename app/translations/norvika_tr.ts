@@ -63,5 +63,21 @@
         <source>SEPHIYE.TXT was not written.</source>
         <translation>SEPHIYE.TXT yazılmadı.</translation>
     </message>
+    <message>
+        <source>&amp;Keep the windows open</source>
+        <translation>&amp;Pencereleri açık bırak</translation>
+    </message>
+    <message>
+        <source>Norvika task files (%1)</source>
+        <translation>Norvika görev dosyaları (%1)</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds no task file Norvika.TSK. Choose the folder of a run, the one that holds its Norvika.TSK.</source>
+        <translation>%1 klasöründe Norvika.TSK görev dosyası yok. Bir hesabın klasörünü, Norvika.TSK dosyasını içeren klasörü seçin.</translation>
+    </message>
+    <message>
+        <source>no run directory chosen; nothing was run</source>
+        <translation>hesap klasörü seçilmedi; hesap yapılmadı</translation>
+    </message>
 </context>
 </TS>

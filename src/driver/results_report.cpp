@@ -18,8 +18,6 @@ namespace {
 const std::string kSectionRule(61, '=');
 const std::string kBuoyancyRule(29, '=');
 
-bool isWaveCase(int c) { return c >= kTrochoidCrest && c <= kSineTrough; }
-
 std::string caseTitleLine(const TaskParameters& task) {
   const double waveLength = task.shipLength * task.waveLengthRatio;
   const auto withRatio = [&](const char* title) {
@@ -167,7 +165,8 @@ ResultFile writeResultsReport(Platform& platform, RunState& run) {
   file.line(kBuoyancyRule);
 
   drawDistributionGraph(platform, x, buoyancy, hull.stationCount, title);
-  drawShipPosition(platform, hull, task.shipLength, run.waterlineHeight);
+  drawShipPosition(platform, hull, task.shipLength, run.waterlineHeight,
+                   isWaveCase(task.caseNumber));
 
   file.line(padInteger(hull.stationCount, 3) + " POSTADAKI DEPLASMAN = " +
             formatFixed(displacement, 7, 1) + " ton");

@@ -21,7 +21,8 @@ void stopForBalance(Platform& platform, const RunState& run, const BalanceOutcom
                         "UYARI MESAJI");
       }
       // Waves, and a trimmed waterline over the deck: show where the water stands.
-      drawShipPosition(platform, run.hull, task.shipLength, run.waterlineHeight);
+      drawShipPosition(platform, run.hull, task.shipLength, run.waterlineHeight,
+                       isWaveCase(task.caseNumber));
       stopWithMessage(platform,
                       padInteger(outcome.station, 2) +
                           ". POSTADA DALGA GUVERTEYI ASTI. GUVERTE YUKSEKLIGI = " +

@@ -93,7 +93,9 @@ void Window::circle(double x, double y, double radius, Colour colour) {
   add(std::move(p));
 }
 
-void Window::print(const std::string& text) {
+void Window::print(const std::string& text) { printLabel(text, 0); }
+
+void Window::printLabel(const std::string& text, int rank) {
   if (!keepDrawing_) {
     notify([this, &text](WindowObserver& o) { o.textPrinted(*this, text); });
     return;
@@ -103,6 +105,7 @@ void Window::print(const std::string& text) {
   p.y1 = currentY_;
   p.text = text;
   p.colour = foreColor_;
+  p.labelRank = rank;
   add(std::move(p));
   notify([this, &text](WindowObserver& o) { o.textPrinted(*this, text); });
 }

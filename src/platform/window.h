@@ -38,6 +38,10 @@ struct Primitive {
   std::string fontName;
   double fontSize = 0.0;
   UserScale scale;
+  /// 0 for a text always drawn; for a label that may give way (station numbers where the
+  /// stations crowd), its rank: where labels would overprint each other, the lower rank is
+  /// drawn and the higher left out.
+  int labelRank = 0;
 };
 
 /// What was drawn on a window between two clears.
@@ -84,6 +88,9 @@ class Window {
   void circle(double x, double y, double radius, Colour colour);
   /// Prints text with its top-left corner at (currentX, currentY).
   void print(const std::string& text);
+  /// Prints a label that gives way to labels of lower `rank` (1 and up) where they would
+  /// overprint each other in a picture (see Primitive::labelRank).
+  void printLabel(const std::string& text, int rank);
 
   void setCurrent(double x, double y) {
     currentX_ = x;

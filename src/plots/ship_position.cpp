@@ -6,8 +6,32 @@
 
 namespace norvika {
 
+namespace {
+
+// The legend in the margin above the deck, left to right from before the stern: a short line of
+// each colour and its name.
+void drawLegend(Window& window, double L, double D, bool onWave) {
+  struct Entry {
+    Colour colour;
+    const char* name;
+  };
+  const Entry entries[] = {{qbColor(2), "GEMI PROFILI"},
+                           {qbColor(6), "POSTALAR"},
+                           {qbColor(4), onWave ? "DALGA PROFILI" : "SU HATTI"}};
+  window.fontSize(8);
+  double x = -0.25 * L;
+  for (const Entry& e : entries) {
+    window.line(x, 1.152 * D, x + 0.06 * L, 1.152 * D, e.colour);
+    window.setCurrent(x + 0.08 * L, 1.17 * D);
+    window.print(e.name);
+    x += 0.3 * L;
+  }
+}
+
+}  // namespace
+
 void drawShipPosition(Platform& platform, const HullModel& hull, double shipLength,
-                      const Table<double>& waterlineHeight) {
+                      const Table<double>& waterlineHeight, bool onWave) {
   const double L = drawableExtent(shipLength);
   const double D = drawableExtent(hull.maxHeight);
   const int count = hull.stationCount;
@@ -30,8 +54,8 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
 
   colour = qbColor(4);
   for (int i = 1; i <= count - 1; ++i) {
-    window.line(hull.stationX(i), waterlineHeight(i), hull.stationX(i + 1),
-                waterlineHeight(i + 1), colour);
+    window.line(hull.stationX(i), waterlineHeight(i), hull.stationX(i + 1), waterlineHeight(i + 1),
+                colour);
   }
 
   const Colour profile = qbColor(2);
@@ -53,6 +77,8 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
               hull.pointZ(stern, hull.pointCount(stern)), profile);
   window.line(xn, deck(count), hull.pointY(bow, hull.pointCount(bow)),
               hull.pointZ(bow, hull.pointCount(bow)), profile);
+
+  drawLegend(window, L, D, onWave);
 }
 
 }  // namespace norvika

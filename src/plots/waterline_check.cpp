@@ -1,5 +1,7 @@
 #include "plots/waterline_check.h"
 
+#include <cmath>
+
 #include "numerics/integration_spline.h"
 #include "numerics/station_spline.h"
 #include "platform/colour.h"
@@ -10,6 +12,23 @@
 #include "text/text_format.h"
 
 namespace norvika {
+
+namespace {
+
+// Where the station numbers crowd (half stations at the ends) a picture keeps those of the end
+// stations, then every fifth station, the whole and the half stations, before the others.
+int stationLabelRank(int station, int count, double number) {
+  const auto isMultipleOf = [number](double step) {
+    return std::fabs(number / step - std::round(number / step)) < 1e-6;
+  };
+  if (station == 1 || station == count) return 1;
+  if (isMultipleOf(5)) return 2;
+  if (isMultipleOf(1)) return 3;
+  if (isMultipleOf(0.5)) return 4;
+  return 5;
+}
+
+}  // namespace
 
 void prepareOffsetsWindow(Window& window, double L, double D) {
   L = drawableExtent(L);
@@ -69,15 +88,16 @@ void checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
   }
   window.line(lowX[0], lowZ[0], lowX[1], lowZ[1], qbColor(13));
 
-  // Station numbers in twentieths of the ship length.
+  // Station numbers in twentieths of the ship length; every station keeps its line.
   for (int i = 1; i <= count; ++i) {
+    const double number = 20 * hull.stationX(i) / L;
     window.setCurrent(hull.stationX(i), 0);
-    window.print(formatFixed(20 * hull.stationX(i) / L, 2, 2));
+    window.printLabel(formatFixed(number, 2, 2), stationLabelRank(i, count, number));
   }
 
   for (int i = 1; i <= count - 1; ++i) {
-    window.line(hull.stationX(i), waterlineHeight(i), hull.stationX(i + 1),
-                waterlineHeight(i + 1), qbColor(12));
+    window.line(hull.stationX(i), waterlineHeight(i), hull.stationX(i + 1), waterlineHeight(i + 1),
+                qbColor(12));
   }
 
   const std::string answer =

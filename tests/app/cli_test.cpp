@@ -142,6 +142,36 @@ TEST(CommandLine, HelpVersionAndBadOptions) {
   fs::remove_all(dir);
 }
 
+// The desktop program is a helper, yet answers --help and --version at once, with no display
+// and no Qt platform named: neither waits at a folder dialog nor needs the desktop.
+TEST(DesktopProgram, AnswersHelpAndVersionWithoutADisplay) {
+  struct Case {
+    const char* option;
+    const char* begins;
+    const char* holds;
+  };
+  const Case cases[] = {
+      {"--version", "norvika-qt " NORVIKA_VERSION "\n", ""},
+      {"--help", "norvika-qt is the desktop program of norvika,", "\nUsage: norvika [OPTIONS]"},
+  };
+  const fs::path dir = fs::temp_directory_path() / ("norvika-qt-help-" + std::to_string(::getpid()));
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.option);
+    const std::string command = "cd '" + dir.string() +
+                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 '" +
+                                NORVIKA_QT_BINARY + "' " + c.option + " > out.txt 2> err.txt";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
+    const std::string out = readFile(dir / "out.txt");
+    EXPECT_EQ(out.rfind(c.begins, 0), 0u) << out;
+    EXPECT_NE(out.find(c.holds), std::string::npos) << out;
+    EXPECT_EQ(readFile(dir / "err.txt"), "");
+  }
+  fs::remove_all(dir);
+}
+
 }  // namespace
 
 namespace norvika::apptest {

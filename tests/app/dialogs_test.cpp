@@ -3,14 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QIcon>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 #include "image_checks.h"
 #include "qt/frame_view.h"
@@ -125,13 +127,18 @@ TEST(ScreenLayout, EveryFrameOnScreenInTheLayoutsArrangementAtEverySize) {
   const QSize box(480, 200);
   // Available areas: whole screens, and screens with a panel at the top or on the left.
   const QRect areas[] = {
-      {0, 0, 1024, 768},   {0, 0, 1366, 768},   {0, 0, 1600, 1000},
-      {0, 0, 1920, 1080},  {0, 0, 2560, 1440},  {0, 28, 1366, 740},
+      {0, 0, 1024, 768},   {0, 0, 1366, 768},     {0, 0, 1600, 1000},
+      {0, 0, 1920, 1080},  {0, 0, 2560, 1440},    {0, 28, 1366, 740},
       {64, 0, 1856, 1080}, {1920, 0, 2560, 1440},  // a second screen to the right
   };
   QPoint lastPause;
   for (const QRect& area : areas) {
-    SCOPED_TRACE(QString("%1x%2+%3+%4").arg(area.width()).arg(area.height()).arg(area.x()).arg(area.y()).toStdString());
+    SCOPED_TRACE(QString("%1x%2+%3+%4")
+                     .arg(area.width())
+                     .arg(area.height())
+                     .arg(area.x())
+                     .arg(area.y())
+                     .toStdString());
     auto frame = [&area](WindowId id) { return drawingWindowFrame(id, area); };
     for (int i = 0; i < kWindowCount; ++i) {
       const QRect f = frame(static_cast<WindowId>(i));
@@ -149,7 +156,8 @@ TEST(ScreenLayout, EveryFrameOnScreenInTheLayoutsArrangementAtEverySize) {
     EXPECT_LE(frame(WindowId::ShipPosition).right(), centre.x());
     EXPECT_EQ(frame(WindowId::ShipPosition).bottom(), area.bottom());
     for (const QPoint q : questions) {
-      EXPECT_TRUE(area.contains(questionBoxFrame(q.x(), q.y(), box, area))) << q.x() << "," << q.y();
+      EXPECT_TRUE(area.contains(questionBoxFrame(q.x(), q.y(), box, area)))
+          << q.x() << "," << q.y();
     }
     // Scaled with the screen: the pause box moves out with the windows it sits by.
     const QPoint pause = questionBoxFrame(10000, 4500, box, area).topLeft() - area.topLeft();
@@ -159,6 +167,67 @@ TEST(ScreenLayout, EveryFrameOnScreenInTheLayoutsArrangementAtEverySize) {
     lastPause = pause;
   }
   EXPECT_GT(lastPause.x(), 1600);
+}
+
+// Each question box leaves the drawing it asks about in sight and, where the screen has room,
+// every other window too; a box that covers nothing stays at its place in the layout.
+TEST(ScreenLayout, QuestionBoxesLeaveTheDrawingTheyAskAboutInSight) {
+  using W = WindowId;
+  struct Question {
+    const char* what;
+    QPoint twips;
+    W about;
+    std::vector<W> others;  // the other windows on screen
+    QSize box;
+  };
+  const Question questions[] = {
+      {"geometry check", {4000, 8500}, W::Report, {}, {400, 130}},
+      {"waterline check", {7000, 7000}, W::Offsets, {W::Report}, {400, 130}},
+      {"pause after the first graph", {10000, 4500}, W::Graph, {W::Report, W::Offsets}, {400, 130}},
+      {"pause after the strength drawing",
+       {10000, 4500},
+       W::Graph,
+       {W::Report, W::Offsets, W::ShipPosition},
+       {400, 130}},
+      {"pause after the heeled sections", {10000, 4500}, W::Stability, {W::Report}, {400, 130}},
+      {"closing box", {9000, 8500}, W::Graph, {W::Report, W::Offsets, W::ShipPosition}, {500, 190}},
+  };
+  const QRect areas[] = {{0, 0, 1024, 768},  {0, 0, 1366, 768},  {0, 0, 1600, 1000},
+                         {0, 0, 1920, 1080}, {0, 0, 2560, 1440}, {0, 28, 1366, 740},
+                         {64, 0, 1856, 1080}};
+  for (const QRect& area : areas) {
+    SCOPED_TRACE(QString("%1x%2+%3+%4")
+                     .arg(area.width())
+                     .arg(area.height())
+                     .arg(area.x())
+                     .arg(area.y())
+                     .toStdString());
+    for (const Question& q : questions) {
+      SCOPED_TRACE(q.what);
+      BoxSurroundings around{drawingWindowFrame(q.about, area), {}};
+      for (const W other : q.others) around.others.append(drawingWindowFrame(other, area));
+      const QRect frame = questionBoxFrame(q.twips.x(), q.twips.y(), q.box, area, around);
+      EXPECT_TRUE(area.contains(frame));
+      EXPECT_FALSE(frame.intersects(around.drawing));
+      for (const QRect& other : around.others) EXPECT_FALSE(frame.intersects(other));
+      const QRect layoutPlace = questionBoxFrame(q.twips.x(), q.twips.y(), q.box, area);
+      const bool coversNothing = !layoutPlace.intersects(around.drawing) &&
+                                 std::none_of(around.others.begin(), around.others.end(),
+                                              [&layoutPlace](const QRect& other) {
+                                                return layoutPlace.intersects(other);
+                                              });
+      if (coversNothing) {
+        EXPECT_EQ(frame, layoutPlace);
+      }
+    }
+    // A drawing over the whole screen (the user made it so): the box takes its bottom right
+    // corner, away from the heading at the top left.
+    const QRect frame = questionBoxFrame(10000, 4500, {400, 130}, area, {area, {}});
+    EXPECT_EQ(frame.bottomRight(), area.bottomRight());
+    // The graph opens a title bar lower than the waterline check, whose title stays in sight.
+    EXPECT_EQ(drawingWindowFrame(W::Graph, area).top() - drawingWindowFrame(W::Offsets, area).top(),
+              decorationMargins().top());
+  }
 }
 
 TEST(QtPlatform, ShowsWindowsLiveAndAnswersAutomatically) {

@@ -49,6 +49,8 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
     std::vector<std::string> onFirstPage;
     int maxPages;  // 0: no bound checked
     int minPages;
+    const char* example = "dtmb5415/case2-trochoid-crest";
+    std::vector<std::string> notOnFirstPage = {};
   };
   const Case cases[] = {
       {"finished drawings",
@@ -60,9 +62,19 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
         "required displacement:", "8600 t", "wave height H:", "Equally spaced points:",
         "from 0 to 142 m from AP", "Stations:", "Largest half-breadth:",
         "POSTA KESITLERINDE YANLISLIK VAR MI", "answer: \"\"", "completed (status 0)",
-        "Norvika.SON", "SEPHIYE.TXT", "bytes, modified"},
+        "Norvika.SON", "SEPHIYE.TXT", "bytes, modified", "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR"},
        20,
-       5},
+       5,
+       "dtmb5415/case2-trochoid-crest",
+       {"MUKAVEMET"}},
+      {"with the strength step",
+       {},
+       "",
+       0,
+       {"MUKAVEMET.SON", "MUKAVEMET.TXT", "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR"},
+       0,
+       5,
+       "dtmb5415/strength-trochoid-crest"},
       {"every frame", {"--pdf-frames", "all"}, "", 0, {"Drawings: 69 of the run's 69 frames"}, 0, 70},
       {"geometry rejected at the first check",
        {},
@@ -75,7 +87,7 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TemporaryDirectory temp;
-    const fs::path run = copyExample(temp, "dtmb5415/case2-trochoid-crest");
+    const fs::path run = copyExample(temp, c.example);
     const fs::path pdf = temp.path() / "record.pdf";
     std::vector<std::string> args;
     if (c.answers.empty()) {
@@ -93,6 +105,9 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
     ASSERT_FALSE(pages.empty());
     for (const std::string& field : c.onFirstPage) {
       EXPECT_NE(pages[0].find(field), std::string::npos) << field << "\n" << pages[0];
+    }
+    for (const std::string& field : c.notOnFirstPage) {
+      EXPECT_EQ(pages[0].find(field), std::string::npos) << field << "\n" << pages[0];
     }
     const int count = static_cast<int>(pages.size());
     if (c.maxPages > 0) {

@@ -61,6 +61,8 @@ class FrameFingerprints : public WindowObserver {
       mix(std::to_string(p.colour));
       mix(std::to_string(p.drawWidth));
       mix(p.fontName);
+      // Mixed only where set, so that the fingerprints of frames without labels stay as they were.
+      if (p.labelRank != 0) mix("rank " + std::to_string(p.labelRank));
     }
     std::ostringstream line;
     line << ++count_ << ' ' << windowSlug(window.id()) << ' ' << frame.items.size() << ' '
