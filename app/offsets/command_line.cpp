@@ -65,7 +65,9 @@ std::string usageText() {
          "  --knuckle DEG    a sharper corner of a section is written with code 0 (default 30)\n"
          "  --draft T        waterline above the base line (m): a record at it, and the volume\n"
          "                   of the model and of the written offsets below it compared\n"
-         "  --deflection D   chord error of the surface triangulation (m, default 0.001)\n";
+         "  --deflection D   chord error of the surface triangulation (m, default 0.001)\n"
+         "  --help           show this help\n"
+         "  --version        show the version\n";
 }
 
 OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
@@ -75,6 +77,10 @@ OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
     const std::string& a = args[i];
     if (a == "-h" || a == "--help") {
       o.help = true;
+      return o;
+    }
+    if (a == "--version") {
+      o.version = true;
       return o;
     }
     auto value = [&]() -> const std::string& {

@@ -24,6 +24,7 @@ struct OffsetsOptions {
   std::optional<double> draft;  // m above the base line
   double deflection = 0.001;    // m, surface models
   bool help = false;
+  bool version = false;
 };
 
 /// The usage text printed by --help.

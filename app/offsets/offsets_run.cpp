@@ -106,6 +106,10 @@ int runOffsets(const std::vector<std::string>& args, std::ostream& out, std::ost
       out << usageText();
       return 0;
     }
+    if (o.version) {
+      out << "norvika-offsets " NORVIKA_VERSION "\n";
+      return 0;
+    }
     const std::optional<ModelFormat> format = modelFormatOf(o.model);
     if (!format) {
       throw OffsetsError(o.model.string() +
