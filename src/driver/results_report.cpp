@@ -168,8 +168,8 @@ ResultFile writeResultsReport(Platform& platform, RunState& run) {
   drawShipPosition(platform, hull, task.shipLength, run.waterlineHeight,
                    isWaveCase(task.caseNumber));
 
-  file.line(padInteger(hull.stationCount, 3) + " POSTADAKI DEPLASMAN = " +
-            formatFixed(displacement, 7, 1) + " ton");
+  file.line(padInteger(hull.stationCount, 3) +
+            " POSTADAKI DEPLASMAN = " + formatFixed(displacement, 7, 1) + " ton");
   writeCentreOfBuoyancy(file, run);
   if (task.equalPointCount != 0) writeEqualSpacedBlock(platform, file, run);
 

@@ -30,8 +30,8 @@ struct ProgramRun {
 };
 
 ProgramRun runNorvika(const fs::path& dir, const std::string& options) {
-  const std::string command = "QT_QPA_PLATFORM=offscreen '" + std::string(NORVIKA_BINARY) +
-                              "' " + options + " -C '" + dir.string() + "' > '" +
+  const std::string command = "QT_QPA_PLATFORM=offscreen '" + std::string(NORVIKA_BINARY) + "' " +
+                              options + " -C '" + dir.string() + "' > '" +
                               (dir / "stdout.txt").string() + "' 2> '" +
                               (dir / "stderr.txt").string() + "' < /dev/null";
   const int raw = std::system(command.c_str());
@@ -44,7 +44,8 @@ ProgramRun runNorvika(const fs::path& dir, const std::string& options) {
 
 std::vector<fs::path> exampleDirectories() {
   std::vector<fs::path> dirs;
-  for (const auto& entry : fs::recursive_directory_iterator(fs::path(NORVIKA_SOURCE_DIR) / "examples")) {
+  for (const auto& entry :
+       fs::recursive_directory_iterator(fs::path(NORVIKA_SOURCE_DIR) / "examples")) {
     if (entry.path().filename() == "Norvika.TSK") dirs.push_back(entry.path().parent_path());
   }
   std::sort(dirs.begin(), dirs.end());
@@ -55,37 +56,43 @@ TEST(CommandLine, EveryExampleRunsToCompletionInBatchMode) {
   const auto examples = exampleDirectories();
   ASSERT_GE(examples.size(), 15u);
   for (const fs::path& example : examples) {
-    const std::string name = example.parent_path().filename().string() + "/" + example.filename().string();
+    const std::string name =
+        example.parent_path().filename().string() + "/" + example.filename().string();
     const fs::path dir = fs::temp_directory_path() / ("norvika-cli-" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     for (const auto& file : fs::directory_iterator(example)) {
-      if (file.is_regular_file() && file.path().extension() != ".SON" && file.path().filename() != "SEPHIYE.TXT") {
+      if (file.is_regular_file() && file.path().extension() != ".SON" &&
+          file.path().filename() != "SEPHIYE.TXT") {
         fs::copy_file(file.path(), dir / file.path().filename());
       }
     }
     // Pictures for the README's example only: writing them is most of a run's time.
     const bool withPictures = name == "box-barge/case1-level";
-    const ProgramRun run =
-        runNorvika(dir, withPictures ? "--batch --plots '" + (dir / "plots").string() + "'" : "--batch");
+    const ProgramRun run = runNorvika(
+        dir, withPictures ? "--batch --plots '" + (dir / "plots").string() + "'" : "--batch");
     EXPECT_EQ(run.status, 0) << name << "\n" << run.err;
     const std::string report = readFile(dir / "Norvika.SON");
     EXPECT_NE(report.find(" SEPHIYE HESABI - BITIS"), std::string::npos) << name;
     EXPECT_EQ(report.find("NaN"), std::string::npos) << name;
     EXPECT_TRUE(fs::exists(dir / "SEPHIYE.TXT")) << name;
     EXPECT_NE(run.out.find((dir / "Norvika.SON").string()), std::string::npos) << name;
-    EXPECT_NE(run.out.find("HESAPLANAN DEPLASMAN = "), std::string::npos) << name << ": progress echoed";
+    EXPECT_NE(run.out.find("HESAPLANAN DEPLASMAN = "), std::string::npos)
+        << name << ": progress echoed";
     // A weights file adds the strength files, listed with the others.
     const bool strength = fs::exists(dir / "Norvika.AGR");
     EXPECT_EQ(fs::exists(dir / "MUKAVEMET.SON"), strength) << name;
     EXPECT_EQ(fs::exists(dir / "MUKAVEMET.TXT"), strength) << name;
-    EXPECT_EQ(run.out.find((dir / "MUKAVEMET.SON").string()) != std::string::npos, strength) << name;
+    EXPECT_EQ(run.out.find((dir / "MUKAVEMET.SON").string()) != std::string::npos, strength)
+        << name;
     if (strength) {
-      EXPECT_NE(readFile(dir / "MUKAVEMET.SON").find("   KAPANMA SAGLANDI\r\n"), std::string::npos) << name;
+      EXPECT_NE(readFile(dir / "MUKAVEMET.SON").find("   KAPANMA SAGLANDI\r\n"), std::string::npos)
+          << name;
     }
     int pictures = 0;
     if (fs::exists(dir / "plots")) {
-      for (const auto& p : fs::directory_iterator(dir / "plots")) pictures += p.path().extension() == ".png";
+      for (const auto& p : fs::directory_iterator(dir / "plots"))
+        pictures += p.path().extension() == ".png";
     }
     if (withPictures) {
       EXPECT_GE(pictures, 5) << name;
@@ -95,20 +102,23 @@ TEST(CommandLine, EveryExampleRunsToCompletionInBatchMode) {
 }
 
 TEST(CommandLine, BoxBargeLevelReportHoldsTheClosedFormResult) {
-  const fs::path dir = fs::temp_directory_path() / ("norvika-cli-box-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("norvika-cli-box-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::copy(fs::path(NORVIKA_SOURCE_DIR) / "examples/box-barge/case1-level", dir);
   ASSERT_EQ(runNorvika(dir, "--batch").status, 0);
   const std::string report = readFile(dir / "Norvika.SON");
   // 10250 t on 100 x 20 m at 1.025 t/m3: 5 m draft, 102.5 t/m, centre amidships.
-  EXPECT_NE(report.find("   11           50.000            5.000          100.000\r\n"), std::string::npos);
+  EXPECT_NE(report.find("   11           50.000            5.000          100.000\r\n"),
+            std::string::npos);
   EXPECT_NE(report.find(" 11     50.000      102.500\r\n"), std::string::npos);
   EXPECT_NE(report.find("          LCB 'nin YERI =  50.000 m. AP 'den\r\n"), std::string::npos);
   fs::remove_all(dir);
 }
 
 TEST(CommandLine, BoxBargeHeeledReportGivesBothCentres) {
-  const fs::path dir = fs::temp_directory_path() / ("norvika-cli-heel-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("norvika-cli-heel-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::copy(fs::path(NORVIKA_SOURCE_DIR) / "examples/box-barge/case7-heeled", dir);
   ASSERT_EQ(runNorvika(dir, "--batch").status, 0);
@@ -128,7 +138,8 @@ TEST(CommandLine, BoxBargeHeeledReportGivesBothCentres) {
 }
 
 TEST(CommandLine, HelpVersionAndBadOptions) {
-  const fs::path dir = fs::temp_directory_path() / ("norvika-cli-opt-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("norvika-cli-opt-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   const ProgramRun help = runNorvika(dir, "--help");
@@ -154,14 +165,16 @@ TEST(DesktopProgram, AnswersHelpAndVersionWithoutADisplay) {
       {"--version", "norvika-qt " NORVIKA_VERSION "\n", ""},
       {"--help", "norvika-qt is the desktop program of norvika,", "\nUsage: norvika [OPTIONS]"},
   };
-  const fs::path dir = fs::temp_directory_path() / ("norvika-qt-help-" + std::to_string(::getpid()));
+  const fs::path dir =
+      fs::temp_directory_path() / ("norvika-qt-help-" + std::to_string(::getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.option);
-    const std::string command = "cd '" + dir.string() +
-                                "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 '" +
-                                NORVIKA_QT_BINARY + "' " + c.option + " > out.txt 2> err.txt";
+    const std::string command =
+        "cd '" + dir.string() +
+        "' && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 '" +
+        NORVIKA_QT_BINARY + "' " + c.option + " > out.txt 2> err.txt";
     const int raw = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 0);
     const std::string out = readFile(dir / "out.txt");
@@ -203,11 +216,14 @@ TEST(CommandLine, OptionsThatCannotServeAreRefusedBeforeTheRun) {
     const char* message;               // the start of the first line of standard error
   };
   const std::vector<Case> cases = {
-      {"answers without end", {"--console", "--answers", "/dev/zero"},
+      {"answers without end",
+       {"--console", "--answers", "/dev/zero"},
        "norvika: the answers file '/dev/zero' is larger than 1 MB"},
-      {"answers from a directory", {"--console", "--answers", "{RUN}"},
+      {"answers from a directory",
+       {"--console", "--answers", "{RUN}"},
        "norvika: the answers file '{RUN}' is a directory"},
-      {"pictures into a file", {"--batch", "--plots", "{RUN}/Norvika.TSK"},
+      {"pictures into a file",
+       {"--batch", "--plots", "{RUN}/Norvika.TSK"},
        "norvika: --plots: '{RUN}/Norvika.TSK' is not a directory"},
   };
   for (const Case& c : cases) {
@@ -223,7 +239,8 @@ TEST(CommandLine, OptionsThatCannotServeAreRefusedBeforeTheRun) {
     arguments.insert(arguments.end(), {"-C", run.string()});
     const ProcessResult result = runNorvika(arguments);
     std::string message = c.message;
-    if (const auto at = message.find("{RUN}"); at != std::string::npos) message.replace(at, 5, run.string());
+    if (const auto at = message.find("{RUN}"); at != std::string::npos)
+      message.replace(at, 5, run.string());
     EXPECT_EQ(result.status, 1) << result.standardError;
     EXPECT_EQ(result.firstErrorLine(), message);
     EXPECT_FALSE(fs::exists(run / "Norvika.SON"));
@@ -250,7 +267,8 @@ TEST(CommandLine, OutOfMemoryIsAnInternalFailure) {
   // A 60 MB label line (the reader takes files up to 64 MB) in an address space of 120 MB.
   std::string task = fileBytes(run / "Norvika.TSK");
   const std::size_t secondLine = task.find('\n') + 1;
-  task.replace(secondLine, task.find('\n', secondLine) - secondLine, std::string(60'000'000, 'X') + "\r");
+  task.replace(secondLine, task.find('\n', secondLine) - secondLine,
+               std::string(60'000'000, 'X') + "\r");
   writeBytes(run / "Norvika.TSK", task);
   RunOptions options;
   options.addressSpaceLimit = 120u * 1024u * 1024u;

@@ -120,25 +120,30 @@ TEST(MessageBox, StyleGivesButtonsIconAndDefault) {
   }
 }
 
+// Available areas: whole screens, screens with a panel at the top or on the left, and a
+// second screen to the right.
+const QRect kAvailableAreas[] = {
+    {0, 0, 1024, 768},  {0, 0, 1366, 768},  {0, 0, 1600, 1000},  {0, 0, 1920, 1080},
+    {0, 0, 2560, 1440}, {0, 28, 1366, 740}, {64, 0, 1856, 1080}, {1920, 0, 2560, 1440},
+};
+
+std::string areaName(const QRect& area) {
+  return QString("%1x%2+%3+%4")
+      .arg(area.width())
+      .arg(area.height())
+      .arg(area.x())
+      .arg(area.y())
+      .toStdString();
+}
+
 TEST(ScreenLayout, EveryFrameOnScreenInTheLayoutsArrangementAtEverySize) {
   // The run's questions: checks, waterline check, pause, closing box; boxes are at most
   // 480 x 200 pixels with their frames.
   const QPoint questions[] = {{4000, 8500}, {7000, 7000}, {10000, 4500}, {9000, 8500}};
   const QSize box(480, 200);
-  // Available areas: whole screens, and screens with a panel at the top or on the left.
-  const QRect areas[] = {
-      {0, 0, 1024, 768},   {0, 0, 1366, 768},     {0, 0, 1600, 1000},
-      {0, 0, 1920, 1080},  {0, 0, 2560, 1440},    {0, 28, 1366, 740},
-      {64, 0, 1856, 1080}, {1920, 0, 2560, 1440},  // a second screen to the right
-  };
   QPoint lastPause;
-  for (const QRect& area : areas) {
-    SCOPED_TRACE(QString("%1x%2+%3+%4")
-                     .arg(area.width())
-                     .arg(area.height())
-                     .arg(area.x())
-                     .arg(area.y())
-                     .toStdString());
+  for (const QRect& area : kAvailableAreas) {
+    SCOPED_TRACE(areaName(area));
     auto frame = [&area](WindowId id) { return drawingWindowFrame(id, area); };
     for (int i = 0; i < kWindowCount; ++i) {
       const QRect f = frame(static_cast<WindowId>(i));
@@ -192,16 +197,8 @@ TEST(ScreenLayout, QuestionBoxesLeaveTheDrawingTheyAskAboutInSight) {
       {"pause after the heeled sections", {10000, 4500}, W::Stability, {W::Report}, {400, 130}},
       {"closing box", {9000, 8500}, W::Graph, {W::Report, W::Offsets, W::ShipPosition}, {500, 190}},
   };
-  const QRect areas[] = {{0, 0, 1024, 768},  {0, 0, 1366, 768},  {0, 0, 1600, 1000},
-                         {0, 0, 1920, 1080}, {0, 0, 2560, 1440}, {0, 28, 1366, 740},
-                         {64, 0, 1856, 1080}};
-  for (const QRect& area : areas) {
-    SCOPED_TRACE(QString("%1x%2+%3+%4")
-                     .arg(area.width())
-                     .arg(area.height())
-                     .arg(area.x())
-                     .arg(area.y())
-                     .toStdString());
+  for (const QRect& area : kAvailableAreas) {
+    SCOPED_TRACE(areaName(area));
     for (const Question& q : questions) {
       SCOPED_TRACE(q.what);
       BoxSurroundings around{drawingWindowFrame(q.about, area), {}};

@@ -30,7 +30,8 @@ std::vector<std::string> pdfPages(const fs::path& pdf) {
     }
   }
   ::pclose(pipe);
-  if (!pages.empty() && pages.back().find_first_not_of(" \n") == std::string::npos) pages.pop_back();
+  if (!pages.empty() && pages.back().find_first_not_of(" \n") == std::string::npos)
+    pages.pop_back();
   return pages;
 }
 
@@ -57,12 +58,28 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
        {},
        "",
        0,
-       {"Norvika " NORVIKA_VERSION " - run record", "Started:", "Hull file:", "DTMB5415.DAT",
-        "Ship length L:", "142 m", "1.025 t/m3", "2, trochoidal wave, crest amidships",
-        "required displacement:", "8600 t", "wave height H:", "Equally spaced points:",
-        "from 0 to 142 m from AP", "Stations:", "Largest half-breadth:",
-        "POSTA KESITLERINDE YANLISLIK VAR MI", "answer: \"\"", "completed (status 0)",
-        "Norvika.SON", "SEPHIYE.TXT", "bytes, modified", "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR"},
+       {"Norvika " NORVIKA_VERSION " - run record",
+        "Started:",
+        "Hull file:",
+        "DTMB5415.DAT",
+        "Ship length L:",
+        "142 m",
+        "1.025 t/m3",
+        "2, trochoidal wave, crest amidships",
+        "required displacement:",
+        "8600 t",
+        "wave height H:",
+        "Equally spaced points:",
+        "from 0 to 142 m from AP",
+        "Stations:",
+        "Largest half-breadth:",
+        "POSTA KESITLERINDE YANLISLIK VAR MI",
+        "answer: \"\"",
+        "completed (status 0)",
+        "Norvika.SON",
+        "SEPHIYE.TXT",
+        "bytes, modified",
+        "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR"},
        20,
        5,
        "dtmb5415/case2-trochoid-crest",
@@ -75,12 +92,19 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
        0,
        5,
        "dtmb5415/strength-trochoid-crest"},
-      {"every frame", {"--pdf-frames", "all"}, "", 0, {"Drawings: 69 of the run's 69 frames"}, 0, 70},
+      {"every frame",
+       {"--pdf-frames", "all"},
+       "",
+       0,
+       {"Drawings: 69 of the run's 69 frames"},
+       0,
+       70},
       {"geometry rejected at the first check",
        {},
        "E\n",
        3,
-       {"answer: \"E\"", "(status 3)", "Nothing was written", "not present", "Drawings: 1 of the run's 1 frames"},
+       {"answer: \"E\"", "(status 3)", "Nothing was written", "not present",
+        "Drawings: 1 of the run's 1 frames"},
        4,
        3},
   };
@@ -115,7 +139,8 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
     }
     EXPECT_GE(count, c.minPages);
     for (int n = 1; n <= count; ++n) {
-      const std::regex number("(^|\\s)" + std::to_string(n) + " ?/ ?" + std::to_string(count) + "(\\s|$)");
+      const std::regex number("(^|\\s)" + std::to_string(n) + " ?/ ?" + std::to_string(count) +
+                              "(\\s|$)");
       EXPECT_TRUE(std::regex_search(pages[static_cast<std::size_t>(n - 1)], number))
           << "page " << n << " of " << count;
     }
