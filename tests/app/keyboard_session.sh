@@ -7,9 +7,9 @@ scenario=$1
 norvika=$2
 run=$3
 
-wait_for() {  # a visible window whose name matches $1
+active_is() {  # the active window's name matches $1 within 20 seconds
   for _ in $(seq 1 100); do
-    xdotool search --onlyvisible --name "$1" > /dev/null 2>&1 && return 0
+    xdotool getactivewindow getwindowname 2> /dev/null | grep -q "$1" && return 0
     sleep 0.2
   done
   return 1
@@ -27,36 +27,39 @@ pid=$!
 
 case $scenario in
   stop-box-no)
-    # Ctrl+Q in the report window, "No" in the stop box, then the answer typed at once.
-    wait_for Rapor && sleep 2
+    # Ctrl+Q in the report window, "No" in the stop box, then the answer typed at once. The
+    # first question's box is titled " ".
+    active_is '^ $'
     xdotool search --onlyvisible --name Rapor windowactivate --sync
     xdotool key ctrl+q
-    wait_for '^Norvika$' && sleep 0.5
+    active_is '^Norvika$' && sleep 0.5
     xdotool key Return
     sleep 1
+    active_is '^ $'
     xdotool type E
     xdotool key Return
     ;;
   click-on-drawing)
     # A click on the drawing asked about, then the answer typed at once.
-    wait_for Rapor && sleep 2
+    active_is '^ $'
     xdotool mousemove --window "$(xdotool search --onlyvisible --name Rapor | head -n 1)" 200 150
     xdotool click 1
     sleep 1
+    active_is '^ $'
     xdotool type E
     xdotool key Return
     ;;
   folder-dialog-cancelled)
-    wait_for 'choose the run directory' && sleep 1
+    active_is 'choose the run directory' && sleep 0.5
     xdotool key Escape
     ;;
 esac
 # The box that says how the run ended, when there is one.
 if [ "$scenario" != folder-dialog-cancelled ]; then
-  wait_for '^Norvika$' && sleep 0.5 && xdotool key Return
+  active_is '^Norvika$' && sleep 0.5 && xdotool key Return
 fi
 
-for _ in $(seq 1 150); do
+for _ in $(seq 1 300); do
   kill -0 "$pid" 2> /dev/null || break
   sleep 0.2
 done
