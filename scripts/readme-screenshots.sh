@@ -12,9 +12,10 @@ if [ -z "${NORVIKA_SCREENSHOTS_INSIDE:-}" ]; then
 fi
 
 openbox > /dev/null 2>&1 &
+window_manager=$!
 sleep 1
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"; kill %1 2> /dev/null || true' EXIT
+trap 'rm -rf "$scratch"; kill "$window_manager" 2> /dev/null || true' EXIT
 
 active() { xdotool getactivewindow getwindowname 2> /dev/null || true; }
 
