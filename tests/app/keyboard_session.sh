@@ -27,10 +27,11 @@ pid=$!
 
 case $scenario in
   stop-box-no)
-    # Ctrl+Q in the report window, "No" in the stop box, then the answer typed at once. The
-    # first question's box is titled " ".
+    # Ctrl+Q in the report window (or in the box, should it have the keyboard back by then:
+    # the stop box belongs to the report window either way), "No" in the stop box, then the
+    # answer typed at once. The first question's box is titled " ".
     active_is '^ $'
-    xdotool search --onlyvisible --name Rapor windowactivate --sync
+    xdotool search --onlyvisible --name Rapor windowactivate
     xdotool key ctrl+q
     active_is '^Norvika$' && sleep 0.5
     xdotool key Return
