@@ -29,6 +29,30 @@ QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen,
   return questionBoxFrame(xTwips, yTwips, size, area, surroundings).topLeft();
 }
 
+namespace {
+
+constexpr int kDecorationLooks = 20;
+
+void lookForDecorations(QWidget& window, const std::function<void()>& place, int looksLeft) {
+  QTimer::singleShot(100, &window, [&window, place, looksLeft] {
+    const QRect inner = window.geometry();
+    const QRect outer = window.frameGeometry();
+    if (inner == outer && looksLeft > 1) {
+      lookForDecorations(window, place, looksLeft - 1);
+      return;
+    }
+    noteDecorationMargins(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                                   outer.right() - inner.right(), outer.bottom() - inner.bottom()));
+    place();
+  });
+}
+
+}  // namespace
+
+void placeOnceDecorated(QWidget& window, std::function<void()> place) {
+  lookForDecorations(window, place, kDecorationLooks);
+}
+
 QuestionDialog::QuestionDialog() { setWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint); }
 
 void QuestionDialog::placeAtTwips(int xTwips, int yTwips,
@@ -49,16 +73,8 @@ void QuestionDialog::place() {
 void QuestionDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (twips_.x() < 0) return;
-  // The window manager decorates the box (and the windows it keeps in sight) after they are
-  // mapped; then the box is placed again with the real frames.
-  QTimer::singleShot(100, this, [this] {
-    const QMargins real(geometry().left() - frameGeometry().left(),
-                        geometry().top() - frameGeometry().top(),
-                        frameGeometry().right() - geometry().right(),
-                        frameGeometry().bottom() - geometry().bottom());
-    noteDecorationMargins(real);
-    place();
-  });
+  // Placed again with the real frames of the box and of the windows it keeps in sight.
+  placeOnceDecorated(*this, [this] { place(); });
 }
 
 InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,

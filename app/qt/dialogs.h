@@ -25,6 +25,12 @@ int twipsToPixels(int twips, double dpi);
 QPoint boxPosition(int xTwips, int yTwips, QSize size, const QScreen* screen,
                    const BoxSurroundings& surroundings = {});
 
+/// Calls `place` once the window manager has decorated `window`, shown just now, with its
+/// decorations noted (noteDecorationMargins): a busy machine decorates late, so the frame is
+/// looked at every 100 ms for up to two seconds; undecorated by then (no window manager),
+/// `place` is called all the same. Nothing is called once `window` is gone.
+void placeOnceDecorated(QWidget& window, std::function<void()> place);
+
 /// A box of the run: stays above the drawing windows and stands at a twip position of the
 /// layout, clear of the drawing it asks about.
 class QuestionDialog : public QDialog {

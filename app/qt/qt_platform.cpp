@@ -63,16 +63,9 @@ void QtPlatform::windowShown(const Window& window) {
   if (!v.isVisible()) {
     v.show();
     pumpEvents(true);
-    // Decorated now (or soon): with the real frame the window is placed again, so that its
-    // title bar and borders stay on the screen too.
-    QTimer::singleShot(100, &v, [&v] {
-      const QRect inner = v.geometry();
-      const QRect outer = v.frameGeometry();
-      noteDecorationMargins(QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                                     outer.right() - inner.right(),
-                                     outer.bottom() - inner.bottom()));
-      placeDrawingWindow(v);
-    });
+    // With the real frame the window is placed again, so that its title bar and borders stay
+    // on the screen too.
+    placeOnceDecorated(v, [&v] { placeDrawingWindow(v); });
   }
   pumpEvents(true);
 }
