@@ -1,5 +1,6 @@
 #include "cli/terminal_run.h"
 
+#include <csignal>
 #include <iostream>
 #include <new>
 #include <sstream>
@@ -38,7 +39,9 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
   }
   if (options.pdf) {
     std::string problem;
-    if (const int status = checkRecordTarget(absolutePath(*options.pdf), problem); status != 0) {
+    if (const int status =
+            checkRecordTarget(absolutePath(*options.pdf), absolutePath(options.directory), problem);
+        status != 0) {
       std::cerr << "norvika: " << problem << "\n";
       return status;
     }
@@ -100,6 +103,10 @@ int reportEnding(const RunEnding& ending, const fs::path& directory) {
 }
 
 int runGuarded(const std::function<int()>& frontEnd) {
+  // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is
+  // told as a write failure, its temporary file removed, instead of the
+  // signal ending the program with nothing said.
+  std::signal(SIGXFSZ, SIG_IGN);
   try {
     return frontEnd();
   } catch (const fs::filesystem_error& e) {

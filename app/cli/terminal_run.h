@@ -77,7 +77,8 @@ std::string tellHowTheRunEnded(RunEnding& ending, const ResultFilesWatch& files,
 int reportEnding(const RunEnding& ending, const std::filesystem::path& directory);
 
 /// Runs a front end, turning what escapes it (a filesystem error, no memory,
-/// an unexpected exception) into its message and exit status.
+/// an unexpected exception) into its message and exit status; a write past a
+/// file-size limit fails as any write does.
 int runGuarded(const std::function<int()>& frontEnd);
 
 /// The terminal front end: questions on the terminal (or from the answers

@@ -4,13 +4,10 @@
 
 namespace norvika {
 
-namespace {
-constexpr const char* kReport = "Norvika.SON";
-constexpr const char* kValues = "SEPHIYE.TXT";
-}  // namespace
-
 ResultFilesWatch::ResultFilesWatch(std::filesystem::path directory)
-    : directory_(std::move(directory)), report_(identity(kReport)), values_(identity(kValues)) {}
+    : directory_(std::move(directory)) {
+  for (std::size_t k = 0; k < kResultNames.size(); ++k) before_[k] = identity(kResultNames[k].name);
+}
 
 ResultFilesWatch::Identity ResultFilesWatch::identity(const std::string& name) const {
   struct stat status {};
@@ -19,15 +16,20 @@ ResultFilesWatch::Identity ResultFilesWatch::identity(const std::string& name) c
                   static_cast<unsigned long long>(status.st_ino)};
 }
 
+const ResultFilesWatch::Identity& ResultFilesWatch::before(const std::string& name) const {
+  std::size_t k = 0;
+  while (k + 1 < kResultNames.size() && name != kResultNames[k].name) ++k;
+  return before_[k];
+}
+
 bool ResultFilesWatch::replaced(const std::string& name) const {
-  const Identity before = name == kReport ? report_ : values_;
+  const Identity& then = before(name);
   const Identity now = identity(name);
-  return now.exists && (!before.exists || now.device != before.device || now.inode != before.inode);
+  return now.exists && (!then.exists || now.device != then.device || now.inode != then.inode);
 }
 
 bool ResultFilesWatch::removed(const std::string& name) const {
-  const Identity before = name == kReport ? report_ : values_;
-  return before.exists && !identity(name).exists;
+  return before(name).exists && !identity(name).exists;
 }
 
 std::string answerEndingText(const std::string& answer, const ResultFilesWatch& files,
@@ -36,18 +38,26 @@ std::string answerEndingText(const std::string& answer, const ResultFilesWatch& 
   std::string text = t(QT_TRANSLATE_NOOP("norvika", "The run was ended by the answer")) + " \"" +
                      answer + "\" " +
                      t(QT_TRANSLATE_NOOP("norvika", "(there is an error in the drawing)."));
-  if (!files.replaced(kReport)) {
+  if (!files.replaced(resultName(ResultKind::Report))) {
     return text + " " +
            t(QT_TRANSLATE_NOOP("norvika",
                                "Nothing was written; the result files of earlier runs are kept."));
   }
-  text += " " + t(QT_TRANSLATE_NOOP(
-                    "norvika", "Norvika.SON holds the report up to the displacement lines;"));
-  text += " " + (files.removed(kValues)
-                     ? t(QT_TRANSLATE_NOOP(
-                           "norvika", "the earlier SEPHIYE.TXT was removed, as it belonged to another run."))
-                     : t(QT_TRANSLATE_NOOP("norvika", "SEPHIYE.TXT was not written.")));
-  return text;
+  text += " " + t(QT_TRANSLATE_NOOP("norvika",
+                                    "Norvika.SON holds the report up to the displacement lines;"));
+  std::string removed;
+  for (const ResultName& result : kResultNames) {
+    if (files.removed(result.name))
+      removed += std::string(removed.empty() ? " " : ", ") + result.name;
+  }
+  if (removed.empty()) {
+    return text + " " + t(QT_TRANSLATE_NOOP("norvika", "SEPHIYE.TXT was not written."));
+  }
+  return text + " " +
+         t(QT_TRANSLATE_NOOP("norvika",
+                             "the result files of an earlier run were removed, as they belonged "
+                             "to another run:")) +
+         removed + ".";
 }
 
 std::string stopEndingText() {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <functional>
 #include <string>
+
+#include "support/result_names.h"
 
 #ifndef QT_TRANSLATE_NOOP
 // Marks the sentences for the desktop front end's translation; the console uses them as they are.
@@ -11,15 +14,15 @@
 
 namespace norvika {
 
-/// Which of the run's result files a run put in place: compares the files (by identity: a
-/// result file is always renamed into place, so a new one is a new file) with what was there
-/// when the watch began.
+/// Which of the run's result files a run put in place or removed: compares the files (by
+/// identity: a result file is always renamed into place, so a new one is a new file) with what
+/// was there when the watch began.
 class ResultFilesWatch {
  public:
   explicit ResultFilesWatch(std::filesystem::path directory);
-  /// Whether `name` is now a file the run put there.
+  /// Whether the result file `name` is now a file the run put there.
   bool replaced(const std::string& name) const;
-  /// Whether `name` was there at the start and is gone now.
+  /// Whether the result file `name` was there at the start and is gone now.
   bool removed(const std::string& name) const;
 
  private:
@@ -28,9 +31,10 @@ class ResultFilesWatch {
     unsigned long long device = 0, inode = 0;
   };
   Identity identity(const std::string& name) const;
+  const Identity& before(const std::string& name) const;
 
   std::filesystem::path directory_;
-  Identity report_, values_;
+  std::array<Identity, kResultNames.size()> before_;
 };
 
 using Translate = std::function<std::string(const char*)>;

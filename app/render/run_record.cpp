@@ -7,16 +7,17 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <algorithm>
 #include <memory>
 
-#include "model/task_file.h"
 #include "model/hull_data_file.h"
 #include "model/hull_model.h"
+#include "model/task_file.h"
 #include "render/picture_files.h"
+#include "support/file_names.h"
 
 namespace norvika {
 
@@ -158,8 +159,9 @@ void appendTask(QStringList& lines, const TaskParameters& task) {
         << field("Ship length L:", number(task.shipLength) + " m")
         << field("Station divisions:", number(task.stationDivisions))
         << field("Water density:", number(task.waterDensity) + " t/m3")
-        << field("Case:", QStringLiteral("%1, %2").arg(task.caseNumber).arg(
-                              QString::fromLatin1(caseText(task.caseNumber))));
+        << field("Case:", QStringLiteral("%1, %2")
+                              .arg(task.caseNumber)
+                              .arg(QString::fromLatin1(caseText(task.caseNumber))));
   if (task.caseNumber >= kLevelWaterline && task.caseNumber <= kSineTrough) {
     lines << field("  required displacement:", number(task.requiredDisplacement) + " t")
           << field("  initial draft:", number(task.initialDraft) + " m");
@@ -194,10 +196,10 @@ void appendHull(QStringList& lines, const HullModel& hull) {
       foremost = std::max(foremost, hull.pointY(curve, j));
     }
   }
-  lines << field("Stations:", QStringLiteral("%1, from %2 to %3 m from AP")
-                                  .arg(hull.stationCount)
-                                  .arg(number(hull.stationX(1)),
-                                       number(hull.stationX(hull.stationCount))))
+  lines << field("Stations:",
+                 QStringLiteral("%1, from %2 to %3 m from AP")
+                     .arg(hull.stationCount)
+                     .arg(number(hull.stationX(1)), number(hull.stationX(hull.stationCount))))
         << field("Stern to bow contour:",
                  QStringLiteral("%1 to %2 m from AP").arg(number(aftmost), number(foremost)))
         << field("Largest half-breadth:", number(hull.maxHalfBreadth) + " m")
@@ -241,7 +243,7 @@ QStringList runSummaryLines(const std::filesystem::path& directory, const FrameL
     lines << QString() << QStringLiteral("Hull file ") + QString::fromStdString(task->hullFileName);
     try {
       const auto hull = std::make_unique<HullModel>();
-      readHullDataFile(findHullFile(task->directoryPrefix, task->hullFileName),
+      readHullDataFile(findIgnoringCase(task->directoryPrefix, task->hullFileName),
                        task->hullFileName, *hull);
       computeHullExtents(*hull);
       appendHull(lines, *hull);
@@ -253,12 +255,15 @@ QStringList runSummaryLines(const std::filesystem::path& directory, const FrameL
   if (log.answers().empty()) lines << QStringLiteral("  no question was answered");
   int n = 0;
   for (const FrameLog::Answer& a : log.answers()) {
-    lines << QStringLiteral("  %1. %2").arg(++n, 2).arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
+    lines << QStringLiteral("  %1. %2")
+                 .arg(++n, 2)
+                 .arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
           << QStringLiteral("      answer: \"%1\"").arg(oneLine(a.answer));
   }
-  lines << QString() << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
-        << QStringLiteral("Result files in the run directory") << resultFileLine(directory / "Norvika.SON")
-        << resultFileLine(directory / "SEPHIYE.TXT");
+  lines << QString()
+        << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
+        << QStringLiteral("Result files in the run directory")
+        << resultFileLine(directory / "Norvika.SON") << resultFileLine(directory / "SEPHIYE.TXT");
   return lines;
 }
 

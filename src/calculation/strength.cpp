@@ -52,7 +52,7 @@ struct LoadGrid {
 };
 
 LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
-                   const WeightDistribution& weights, double shipLength, double aftEnd,
+                   const WeightDistribution& weights, double shipLength, double step, double aftEnd,
                    double forwardEnd) {
   std::vector<std::pair<double, bool>> points;
   for (double x : samples.x) points.emplace_back(x, false);
@@ -61,7 +61,6 @@ LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
     points.emplace_back(block.x1, false);
     points.emplace_back(block.x2, false);
   }
-  const double step = 0.01 * shipLength;
   const double tolerance = 1e-9 * std::max(shipLength, 1.0);
   for (int k = 0;; ++k) {
     const double x = aftEnd + k * step;
@@ -159,6 +158,10 @@ class SinkTrimEvaluator {
 
 }  // namespace
 
+double tableRowSpacing(double shipLength, double aftEnd, double forwardEnd) {
+  return std::max(0.01 * shipLength, (forwardEnd - aftEnd) / kMaxTableSteps);
+}
+
 void integrateStationBuoyancy(const HullModel& hull, const Table<double>& buoyancy,
                               double& displacement, double& centre) {
   const BuoyancySamples samples = sampleBuoyancy(hull, buoyancy);
@@ -184,9 +187,10 @@ LoadCurves computeLoadCurves(const HullModel& hull, const Table<double>& buoyanc
     curves.aftEnd = std::min(curves.aftEnd, block.x1);
     curves.forwardEnd = std::max(curves.forwardEnd, block.x2);
   }
+  curves.rowSpacing = tableRowSpacing(shipLength, curves.aftEnd, curves.forwardEnd);
   const BuoyancySamples samples = sampleBuoyancy(hull, buoyancy);
-  const LoadGrid grid =
-      buildGrid(hull, samples, weights, shipLength, curves.aftEnd, curves.forwardEnd);
+  const LoadGrid grid = buildGrid(hull, samples, weights, shipLength, curves.rowSpacing,
+                                  curves.aftEnd, curves.forwardEnd);
   const double tolerance = 1e-9 * std::max(shipLength, 1.0);
 
   double sf = 0.0;

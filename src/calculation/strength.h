@@ -36,13 +36,24 @@ struct Extreme {
   double x = 0.0;  // m from AP
 };
 
+/// Steps of the table grid between the ends of the ship at most: with the
+/// weight blocks within a ship length of the perpendiculars, stations and
+/// blocks of a real ship never need the grid coarser than 0.01 L.
+inline constexpr double kMaxTableSteps = 1000.0;
+
+/// Spacing of the table's grid (m): 0.01 L, or coarser where the stations
+/// reach so far beyond a ship of length L (m) that the table would pass
+/// kMaxTableSteps rows between the aft and forward end (m from AP).
+double tableRowSpacing(double shipLength, double aftEnd, double forwardEnd);
+
 /// Load, shear force and bending moment of one condition along the ship.
 /// Load q = w - b (t/m), SF = integral of q from the aft end (t), BM = integral
 /// of SF from the aft end (t m), BM > 0 hogging. Rows stand at every station
-/// and at every 0.01 L from the aft end, and at both ends; w, b and q are the
-/// values just forward of a row (just aft of it at the forward end).
+/// and at every rowSpacing from the aft end, and at both ends; w, b and q are
+/// the values just forward of a row (just aft of it at the forward end).
 struct LoadCurves {
   std::vector<double> x, weight, buoyancy, load, shear, moment;
+  double rowSpacing = 0.0;  // m, see tableRowSpacing
   double aftEnd = 0.0;      // m from AP: the aftmost station or weight
   double forwardEnd = 0.0;  // m from AP: the foremost station or weight
   double endShear = 0.0;    // SF at the forward end, t

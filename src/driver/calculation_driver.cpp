@@ -11,6 +11,7 @@
 #include "driver/strength_step.h"
 #include "model/task_file.h"
 #include "platform/pause.h"
+#include "support/result_names.h"
 
 namespace norvika {
 
@@ -18,8 +19,8 @@ namespace {
 
 // The strength files of an earlier run do not belong beside this run's report.
 void removeEarlierStrengthFiles(const RunState& run) {
-  removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.SON");
-  removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.TXT");
+  removeEarlierResult(run.task.directoryPrefix + resultName(ResultKind::StrengthReport));
+  removeEarlierResult(run.task.directoryPrefix + resultName(ResultKind::StrengthTable));
 }
 
 // The report of the buoyancy; a "yes" at its waterline check puts it in place

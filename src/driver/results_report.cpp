@@ -9,6 +9,7 @@
 #include "plots/ship_position.h"
 #include "plots/waterline_check.h"
 #include "support/result_file.h"
+#include "support/result_names.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -128,7 +129,7 @@ ResultFile writeResultsReport(Platform& platform, RunState& run) {
   if (task.equalPointCount != 0 && !resampleEqualSpacing(run)) {
     stopForEqualSpacing(platform, run.displacement);
   }
-  ResultFile file(task.directoryPrefix + "Norvika.SON");
+  ResultFile file(task.directoryPrefix + resultName(ResultKind::Report));
 
   file.line();
   file.line(" SEPHIYE HESABI - BASLAMA -----------------------------------------------");
@@ -148,7 +149,7 @@ ResultFile writeResultsReport(Platform& platform, RunState& run) {
   } catch (const ProgramEnd& end) {
     if (end.reason() == ExitReason::GeometryRejected) {
       publishResultFiles({&file});
-      removeEarlierResult(task.directoryPrefix + "SEPHIYE.TXT");
+      removeEarlierResult(task.directoryPrefix + resultName(ResultKind::EqualSpaced));
     }
     throw;
   }
@@ -169,8 +170,8 @@ ResultFile writeResultsReport(Platform& platform, RunState& run) {
   drawDistributionGraph(platform, x, buoyancy, hull.stationCount, title);
   drawShipPosition(platform, hull, task.shipLength, run.waterlineHeight);
 
-  file.line(padInteger(hull.stationCount, 3) + " POSTADAKI DEPLASMAN = " +
-            formatFixed(displacement, 7, 1) + " ton");
+  file.line(padInteger(hull.stationCount, 3) +
+            " POSTADAKI DEPLASMAN = " + formatFixed(displacement, 7, 1) + " ton");
   writeCentreOfBuoyancy(file, run);
   if (task.equalPointCount != 0) writeEqualSpacedBlock(platform, file, run);
 
@@ -187,7 +188,7 @@ ResultFile writeResultsReport(Platform& platform, RunState& run) {
 }
 
 ResultFile writeEqualSpacedFile(const RunState& run) {
-  ResultFile file(run.task.directoryPrefix + "SEPHIYE.TXT");
+  ResultFile file(run.task.directoryPrefix + resultName(ResultKind::EqualSpaced));
   for (int k = 1; k <= run.task.equalPointCount; ++k) {
     file.line("  " + formatFixed(run.equalSpaced.v(k), 5, 5));
   }

@@ -49,7 +49,7 @@ std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
   std::optional<std::filesystem::path> path = settings.weightsFile;
   if (!path) path = findWeightsFile(task.directoryPrefix);
   if (!path) return std::nullopt;
-  WeightDistribution weights = readWeightsFile(*path, path->filename().string());
+  WeightDistribution weights = readWeightsFile(*path, path->filename().string(), task.shipLength);
   if (task.caseNumber <= kSineTrough) {
     const double required = task.requiredDisplacement;
     if (!(std::fabs(weights.total - required) <= 0.005 * required)) {

@@ -1,7 +1,5 @@
 #include "model/hull_data_file.h"
 
-#include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "support/input_file.h"
@@ -13,12 +11,6 @@ namespace {
 
 constexpr double kEndOfCurve = 99.0;
 constexpr double kEndOfStations = 9999.0;
-
-std::string lowered(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 std::string curveName(const HullModel& hull, int curve) {
   if (curve == hull.sternCurve()) return "KIC BODOSLAMA";
@@ -40,15 +32,17 @@ CurveEnd readCurve(InputFile& file, HullModel& hull, int curve, bool stationList
     const auto point = [&name, j] { return name + " " + std::to_string(j) + ". KAYIT "; };
     hull.pointZ(curve, j) = file.readField([&] { return point() + "YUKSEKLIK"; });
     lines(curve, j) = file.lastLine();
-    hull.pointY(curve, j) = file.readField(
-        [&] { return point() + (stationList ? "YARI GENISLIK" : "BOYUNA YER"); });
+    hull.pointY(curve, j) =
+        file.readField([&] { return point() + (stationList ? "YARI GENISLIK" : "BOYUNA YER"); });
     const double code = file.readField([&] { return point() + "KOD"; });
     // A code that is not whole is a mistyped 99 or 9999 far more often than
     // a meant point code; read on, it would be reported many lines later.
     if (code != std::trunc(code)) {
-      file.reject(point() + "KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, 9999 SON POSTA), " +
-                      quotedForMessage(file.lastText()) + " OKUNDU",
-                  file.lastLine());
+      file.reject(
+          point() +
+              "KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, 9999 SON POSTA), " +
+              quotedForMessage(file.lastText()) + " OKUNDU",
+          file.lastLine());
     }
     hull.pointCode(curve, j) = code;
     if (stationList && code == kEndOfStations) {
@@ -60,9 +54,8 @@ CurveEnd readCurve(InputFile& file, HullModel& hull, int curve, bool stationList
       return CurveEnd::Station;
     }
   }
-  file.reject(name + ": " + std::to_string(kMaxRecords) +
-                  " KAYIT ICINDE BITIS KODU (99" + (stationList ? " VEYA 9999" : "") +
-                  ") BEKLENIYORDU",
+  file.reject(name + ": " + std::to_string(kMaxRecords) + " KAYIT ICINDE BITIS KODU (99" +
+                  (stationList ? " VEYA 9999" : "") + ") BEKLENIYORDU",
               file.lastLine());
 }
 
@@ -87,18 +80,6 @@ void checkCurve(const InputFile& file, const HullModel& hull, int curve, int min
 
 }  // namespace
 
-std::filesystem::path findHullFile(const std::filesystem::path& directory, const std::string& name) {
-  const std::filesystem::path written = directory / name;
-  std::error_code error;
-  if (std::filesystem::exists(written, error)) return written;
-  const std::filesystem::path parent = written.parent_path();
-  const std::string wanted = lowered(written.filename().string());
-  for (const auto& entry : std::filesystem::directory_iterator(parent, error)) {
-    if (lowered(entry.path().filename().string()) == wanted) return entry.path();
-  }
-  return written;
-}
-
 void readHullDataFile(const std::filesystem::path& path, const std::string& displayName,
                       HullModel& hull) {
   hull = HullModel{};
@@ -109,9 +90,8 @@ void readHullDataFile(const std::filesystem::path& path, const std::string& disp
   file.readLine("BASLIK SATIRI");
   for (int i = 1;; ++i) {
     if (i > kMaxStations) {
-      file.reject("EN FAZLA " + std::to_string(kMaxStations) +
-                      " POSTA OKUNABILIR; " + std::to_string(kMaxStations) +
-                      ". POSTA 9999 KODU ILE BITMELIYDI",
+      file.reject("EN FAZLA " + std::to_string(kMaxStations) + " POSTA OKUNABILIR; " +
+                      std::to_string(kMaxStations) + ". POSTA 9999 KODU ILE BITMELIYDI",
                   file.line());
     }
     hull.stationX(i) = file.readField([i] { return std::to_string(i) + ". POSTANIN YERI"; });

@@ -7,11 +7,6 @@
 
 namespace norvika {
 
-/// The hull file `name` under the run directory: as written, or else the one
-/// entry of the run directory whose name matches it ignoring case (files made
-/// on Windows). Returns the name as written when neither exists.
-std::filesystem::path findHullFile(const std::filesystem::path& directory, const std::string& name);
-
 /// Reads the stations (position, then records of height, half-breadth and
 /// code; 99 ends a station, 9999 the last one) and the stern and bow contours
 /// (records of height, position from AP and code; 99 ends each) into the hull

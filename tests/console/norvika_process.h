@@ -46,7 +46,8 @@ struct RunOptions {
 
 /// `norvika` with `arguments`, standard input from /dev/null, standard output
 /// discarded, standard error captured.
-inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOptions options = {}) {
+inline ProcessResult runNorvika(const std::vector<std::string>& arguments,
+                                RunOptions options = {}) {
   ProcessResult result;
   const std::string binary = NORVIKA_BINARY;
   std::vector<const char*> argv = {binary.c_str()};
@@ -64,9 +65,10 @@ inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOp
     ::dup2(devNull, STDOUT_FILENO);
     ::dup2(errorPipe[1], STDERR_FILENO);
     ::close(errorPipe[0]);
+    // As a shell starts it: a write past the file-size limit would end the
+    // program by SIGXFSZ unless the program itself sees to it.
+    ::signal(SIGXFSZ, SIG_DFL);
     if (options.fileSizeLimit) {
-      // A write past the limit then fails with EFBIG instead of killing the program.
-      ::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
       ::setrlimit(RLIMIT_FSIZE, &limit);
     }
@@ -113,7 +115,8 @@ inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOp
 }
 
 /// `norvika --batch -C directory`.
-inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory, RunOptions options = {}) {
+inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory,
+                                     RunOptions options = {}) {
   return runNorvika({"--batch", "-C", directory.string()}, options);
 }
 

@@ -176,6 +176,27 @@ TEST(Strength, OverhangsMoveTheEndsAndStillClose) {
   EXPECT_NEAR(r.curves.shear[rowAt(r.curves, 0.0)], 100.0, 1e-9);
 }
 
+// Rows stand every 0.01 L, but never more than kMaxTableSteps of them between
+// the ends: a length typed far too short for the stations (0.001 for 100 m)
+// would otherwise ask for ten million rows.
+TEST(Strength, TableRowsStayBoundedWhateverTheShipLength) {
+  BoxRun box(1, {"10250", "4"});
+  Table<double> buoyancy(kMaxStations);
+  for (int st = 1; st <= box.run.hull.stationCount; ++st) buoyancy(st) = 102.5;
+  const struct {
+    double length, spacing;
+    std::size_t rows;
+  } cases[] = {{100.0, 1.0, 101}, {50.0, 0.5, 201}, {0.5, 0.1, 1001}, {0.001, 0.1, 1001}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    const LoadCurves curves =
+        computeLoadCurves(box.run.hull, buoyancy, weightsOf({{0, c.length, 1, 1}}), c.length);
+    EXPECT_DOUBLE_EQ(curves.rowSpacing, c.spacing);
+    EXPECT_EQ(curves.x.size(), c.rows);
+    EXPECT_EQ(curves.x.back(), 100.0);
+  }
+}
+
 TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
   // C by hand: 10.75 - ((300 - 150)/100)^1.5 = 10.75 - 1.837117 = 8.912883;
   // 10.75 at 320 m; 10.75 - ((420 - 350)/150)^1.5 = 10.75 - 0.318794 = 10.431206.
