@@ -25,6 +25,7 @@
 #include "console/console_platform.h"
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
+#include "driver/calculation_driver.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
 #include "qt/translations.h"
@@ -42,19 +43,17 @@ constexpr int kCriticalBoxStyle = 16;
 // ... and of one with the information icon.
 constexpr int kInformationBoxStyle = 64;
 
-using TerminalPlatform = RememberingMessages<ConsolePlatform>;
-
 // The desktop program says on the terminal what the terminal front end says:
 // the report window's text on standard output, each message box with its
 // title on standard error, so that a script or a log sees why a run stopped.
-class GuiPlatform : public RememberingMessages<QtPlatform> {
+class GuiPlatform : public QtPlatform {
  public:
-  explicit GuiPlatform(const fs::path& directory) : RememberingMessages<QtPlatform>(directory) {
+  explicit GuiPlatform(const fs::path& directory) : QtPlatform(directory) {
     observeWindows(&reportEcho_);
   }
   void messageBox(const std::string& text, int style, const std::string& title) override {
     std::cerr << title << ": " << text << std::endl;
-    RememberingMessages<QtPlatform>::messageBox(text, style, title);
+    QtPlatform::messageBox(text, style, title);
   }
 
  private:
@@ -109,7 +108,8 @@ int runDesktopProgram(const Options& options) {
   QGuiApplication::setDesktopFileName(QStringLiteral("norvika"));
 
   // Started from the desktop's menu, the program has no run directory of its own.
-  if (gui && !options.directoryGiven && !options.answers && !fs::exists(directory / "Norvika.TSK")) {
+  if (gui && !options.directoryGiven && !options.answers &&
+      !fs::exists(directory / "Norvika.TSK")) {
     const std::optional<fs::path> chosen = chooseRunDirectory(directory);
     if (!chosen) {
       std::cerr << "norvika: no run directory chosen\n";
@@ -122,30 +122,22 @@ int runDesktopProgram(const Options& options) {
   std::unique_ptr<Platform> platform;
   std::istringstream answerStream;
   GuiPlatform* guiPlatform = nullptr;
-  const std::string* lastMessage = nullptr;
-  const std::string* lastAnswer = nullptr;
   if (gui) {
     auto p = std::make_unique<GuiPlatform>(directory);
     if (answers) p->answerAutomatically(std::move(*answers), kAnswerDelayMs);
-    if (options.pdf) p->logAnswers(&frameLog);
     guiPlatform = p.get();
-    lastMessage = &p->lastMessage();
-    lastAnswer = &p->lastAnswer();
     platform = std::move(p);
   } else {
     std::istream& in = answerInput(answers, answerStream);
     const auto mode = frontEnd == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
                                                   : ConsolePlatform::Mode::Interactive;
-    auto p = std::make_unique<TerminalPlatform>(directory, mode, in, std::cout, std::cerr);
-    if (options.pdf) p->logAnswers(&frameLog);
-    lastMessage = &p->lastMessage();
-    lastAnswer = &p->lastAnswer();
+    platform = std::make_unique<ConsolePlatform>(directory, mode, in, std::cout, std::cerr);
     if (frontEnd == FrontEnd::Console) {
       std::cout << "norvika: the drawings are not shown on the terminal; --plots DIR saves them "
                    "as pictures\n";
     }
-    platform = std::move(p);
   }
+  if (options.pdf) platform->observeDialogue(&frameLog);
 
   std::unique_ptr<PictureSaver> saver;
   if (options.plots) {
@@ -163,23 +155,22 @@ int runDesktopProgram(const Options& options) {
   if (options.pdf) platform->observeWindows(&frameLog);
   WarningEcho warningEcho(std::cerr);
   platform->observeWindows(&warningEcho);
-  const ResultFilesWatch resultFiles(directory);
 
-  RunEnding ending = runOnPlatform(*platform, runSettings(options));
+  const RunOutcome outcome = runCalculation(*platform, runSettings(options));
   if (guiPlatform != nullptr) guiPlatform->setStoppable(false);
-  const std::string endingNote = tellHowTheRunEnded(ending, resultFiles, *lastAnswer);
+  const std::string told = tellHowTheRunEnded(outcome);
   if (guiPlatform != nullptr) {
-    if (!ending.message.empty()) {
-      guiPlatform->QtPlatform::messageBox(ending.message, kCriticalBoxStyle, "Norvika");
-    } else if (ending.reason == ExitReason::GeometryRejected) {
+    if (!outcome.message.empty()) {
+      guiPlatform->QtPlatform::messageBox(outcome.message, kCriticalBoxStyle, "Norvika");
+    } else if (outcome.reason == ExitReason::GeometryRejected) {
       const Translate translated = [](const char* text) {
         return QCoreApplication::translate("norvika", text).toStdString();
       };
-      guiPlatform->QtPlatform::messageBox(answerEndingText(*lastAnswer, resultFiles, translated),
+      guiPlatform->QtPlatform::messageBox(answerEndingText(outcome, translated),
                                           kInformationBoxStyle, "Norvika");
     }
   }
-  int status = reportEnding(ending, directory);
+  int status = reportEnding(outcome);
   if (saver) {
     for (const fs::path& failed : saver->failures()) {
       std::cerr << "norvika: cannot write the picture '" << failed.string() << "'\n";
@@ -191,12 +182,8 @@ int runDesktopProgram(const Options& options) {
   }
   if (options.pdf) {
     const fs::path pdf = absolutePath(*options.pdf);
-    RunEnding recorded = ending;
-    if (recorded.message.empty() && ending.reason != ExitReason::Completed) {
-      recorded.message = endingNote.empty() ? *lastMessage : endingNote;
-    }
     const auto write = [&](const fs::path& file) {
-      return writeRunRecord(file, *platform, frameLog, recorded, options.pdfFrames, started) > 0;
+      return writeRunRecord(file, frameLog, outcome, told, options.pdfFrames, started) > 0;
     };
     if (replaceWithRecord(pdf, write)) {
       std::cout << "Run record: " << pdf.string() << "\n";

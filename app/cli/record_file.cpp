@@ -1,12 +1,11 @@
 #include "cli/record_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <string>
 
+#include "support/atomic_file.h"
 #include "support/result_names.h"
 
 namespace norvika {
@@ -67,17 +66,9 @@ int checkRecordTarget(const std::filesystem::path& file, const std::filesystem::
 
 bool replaceWithRecord(const std::filesystem::path& file,
                        const std::function<bool(const std::filesystem::path&)>& write) {
-  const std::filesystem::path temporary =
-      file.parent_path() / ("." + file.filename().string() + "." + std::to_string(::getpid()));
-  // Made new, so that the writer never follows a link planted under this name.
-  const int fd =
-      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  ::close(fd);
-  const bool written =
-      write(temporary) && endsAsPdf(temporary) && ::rename(temporary.c_str(), file.c_str()) == 0;
-  if (!written) ::unlink(temporary.c_str());
-  return written;
+  AtomicFile record(file);
+  return record.made() && record.close() && write(record.temporaryPath()) &&
+         endsAsPdf(record.temporaryPath()) && record.commit();
 }
 
 }  // namespace norvika

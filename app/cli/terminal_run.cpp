@@ -55,51 +55,23 @@ RunSettings runSettings(const Options& options) {
   return settings;
 }
 
-RunEnding runOnPlatform(Platform& platform, const RunSettings& settings) {
-  RunEnding ending;
-  try {
-    ending.strength = runCalculation(platform, settings).strengthWritten;
-  } catch (const ProgramEnd& end) {
-    ending = RunEnding{end.reason(), end.message()};
-  } catch (const fs::filesystem_error& e) {
-    ending = RunEnding{ExitReason::WriteFailed, e.what()};
-  } catch (const std::bad_alloc&) {
-    ending = RunEnding{ExitReason::InternalFailure, "internal failure: out of memory"};
-  } catch (const std::exception& e) {
-    ending = RunEnding{ExitReason::InternalFailure, std::string("internal failure: ") + e.what()};
-  }
-  platform.finishAllFrames();
-  return ending;
-}
-
-std::string tellHowTheRunEnded(RunEnding& ending, const ResultFilesWatch& files,
-                               const std::string& answer) {
-  if (ending.reason == ExitReason::StoppedByUser && files.replaced("Norvika.SON") &&
-      files.replaced("SEPHIYE.TXT")) {
-    ending.reason = ExitReason::Completed;
-    return {};
-  }
+std::string tellHowTheRunEnded(const RunOutcome& outcome) {
   std::string said;
-  if (ending.reason == ExitReason::GeometryRejected && ending.message.empty()) {
-    said = answerEndingText(answer, files, [](const char* text) { return std::string(text); });
+  if (outcome.reason == ExitReason::GeometryRejected && outcome.message.empty()) {
+    said = answerEndingText(outcome, [](const char* text) { return std::string(text); });
   }
-  if (ending.reason == ExitReason::StoppedByUser) said = stopEndingText();
+  if (outcome.reason == ExitReason::StoppedByUser) said = stopEndingText();
   if (!said.empty()) std::cerr << "norvika: " << said << "\n";
   return said;
 }
 
-int reportEnding(const RunEnding& ending, const fs::path& directory) {
-  if (!ending.message.empty()) std::cerr << "norvika: " << ending.message << "\n";
-  if (ending.reason == ExitReason::Completed) {
-    std::cout << "Results:\n"
-              << "  " << (directory / "Norvika.SON").string() << "\n"
-              << "  " << (directory / "SEPHIYE.TXT").string() << "\n";
-    if (ending.strength) {
-      std::cout << "  " << (directory / "MUKAVEMET.SON").string() << "\n"
-                << "  " << (directory / "MUKAVEMET.TXT").string() << "\n";
-    }
+int reportEnding(const RunOutcome& outcome) {
+  if (!outcome.message.empty()) std::cerr << "norvika: " << outcome.message << "\n";
+  if (outcome.reason == ExitReason::Completed) {
+    std::cout << "Results:\n";
+    for (const WrittenFile& file : outcome.written) std::cout << "  " << file.path.string() << "\n";
   }
-  return static_cast<int>(ending.reason);
+  return static_cast<int>(outcome.reason);
 }
 
 int runGuarded(const std::function<int()>& frontEnd) {
@@ -132,16 +104,15 @@ int runInTerminal(const Options& options) {
     std::cout << "norvika: the drawings are not shown on the terminal; --plots DIR saves them "
                  "as pictures\n";
   }
-  RememberingMessages<ConsolePlatform> platform(
+  ConsolePlatform platform(
       directory, batch ? ConsolePlatform::Mode::Batch : ConsolePlatform::Mode::Interactive, in,
       std::cout, std::cerr);
   platform.keepDrawings(false);  // nothing here shows or saves a picture
   WarningEcho warningEcho(std::cerr);
   platform.observeWindows(&warningEcho);
-  const ResultFilesWatch resultFiles(directory);
-  RunEnding ending = runOnPlatform(platform, runSettings(options));
-  tellHowTheRunEnded(ending, resultFiles, platform.lastAnswer());
-  return reportEnding(ending, directory);
+  const RunOutcome outcome = runCalculation(platform, runSettings(options));
+  tellHowTheRunEnded(outcome);
+  return reportEnding(outcome);
 }
 
 }  // namespace norvika

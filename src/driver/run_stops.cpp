@@ -8,25 +8,27 @@
 
 namespace norvika {
 
-void stopForBalance(Platform& platform, const RunState& run, const BalanceOutcome& outcome) {
-  const TaskParameters& task = run.task;
+void stopForBalance(Platform& platform, const TaskParameters& task, const HullModel& hull,
+                    const Balance& balance) {
+  const BalanceOutcome& outcome = balance.outcome;
   switch (outcome.stop) {
     case BalanceStop::DeckImmersed:
       if (task.caseNumber == kLevelWaterline) {
         platform.window(WindowId::Graph).cls();
         platform.window(WindowId::Report).cls();
-        stopWithMessage(platform,
-                        formatFixed(task.requiredDisplacement, 7, 1) +
-                            " ton BASLANGIC DEPLASMANI FAZLA GELDI. DEPLASMAN DEGERINI YENIDEN GIRIN",
-                        "UYARI MESAJI");
+        stopWithMessage(
+            platform,
+            formatFixed(task.requiredDisplacement, 7, 1) +
+                " ton BASLANGIC DEPLASMANI FAZLA GELDI. DEPLASMAN DEGERINI YENIDEN GIRIN",
+            "UYARI MESAJI");
       }
       // Waves, and a trimmed waterline over the deck: show where the water stands.
-      drawShipPosition(platform, run.hull, task.shipLength, run.waterlineHeight);
+      drawShipPosition(platform, hull, task.shipLength, balance.immersion.waterline.height);
       stopWithMessage(platform,
                       padInteger(outcome.station, 2) +
                           ". POSTADA DALGA GUVERTEYI ASTI. GUVERTE YUKSEKLIGI = " +
-                          formatFixed(outcome.deck, 3, 3) + " m dir. DALGA YUKSEKLIGI ISE = " +
-                          formatFixed(outcome.waterline, 2, 1) +
+                          formatFixed(outcome.deck, 3, 3) +
+                          " m dir. DALGA YUKSEKLIGI ISE = " + formatFixed(outcome.waterline, 2, 1) +
                           " m oldu. DALGA YUKSEKLIGINI YENIDEN GIRIN - STOP ",
                       "UYARI");
     case BalanceStop::WavePhase:
@@ -50,8 +52,8 @@ void stopForBalance(Platform& platform, const RunState& run, const BalanceOutcom
   }
   stopWithMessage(platform,
                   "DEPLASMAN DENGESI BULUNAMADI: HESAPLANAN DEPLASMAN = " +
-                      formatFixed(run.displacement, 7, 1) + " ton, ISTENEN DEPLASMAN = " +
-                      formatFixed(task.requiredDisplacement, 7, 1) +
+                      formatFixed(balance.immersion.displacement, 7, 1) +
+                      " ton, ISTENEN DEPLASMAN = " + formatFixed(task.requiredDisplacement, 7, 1) +
                       " ton. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
                   "Uyari mesaji");
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "model/calculation_case.h"
 #include "support/result_names.h"
 #include "text/report_text.h"
 #include "text/text_format.h"
@@ -17,31 +18,14 @@ std::string cell(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-std::string conditionName(int profileCase) {
-  switch (profileCase) {
-    case kLevelWaterline:
-      return "SAKIN SU (DUZ SU HATTI)";
-    case kTrochoidCrest:
-      return "TROKOID DALGA TEPESI";
-    case kTrochoidTrough:
-      return "TROKOID DALGA CUKURU";
-    case kSineCrest:
-      return "SINUS DALGA TEPESI";
-    case kSineTrough:
-      return "SINUS DALGA CUKURU";
-    case kTrimmedWaterline:
-      return "TRIMLI SU HATTI (VERILEN DRAFTLAR)";
-    default:
-      return "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)";
-  }
-}
+std::string conditionName(int profileCase) { return caseProperties(profileCase).strengthCondition; }
 
 void writeCondition(ResultFile& file, const StrengthCondition& condition, const std::string& name) {
   file.line(" DENGE DURUMU: " + name +
             (condition.balanced
                  ? " - BATMA VE TRIM DENGESI, " + std::to_string(condition.iterations) + " ADIM"
                  : " - DENGE ARANMADI"));
-  if (condition.profileCase >= kTrochoidCrest && condition.profileCase <= kSineTrough) {
+  if (caseProperties(condition.profileCase).hasWave) {
     file.line("   (DALGADA DRAFTLAR DALGANIN ORTALAMA SEVIYESINDEN OLCULUR)");
   }
   file.line("   BAS DRAFT      - Tf   = " + formatFixed(condition.forwardDraft, 4, 3) + " m.");
@@ -119,7 +103,7 @@ void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistri
   }
 }
 
-void writeTable(ResultFile& file, const StrengthResult& result) {
+void writeTable(ResultFile& file, const Strength& result) {
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
   file.line(cell("X", 10) + cell("AGIRLIK w", 12) + cell("SEPHIYE b", 12) + cell("YUK q", 12) +
@@ -143,7 +127,7 @@ void writeTable(ResultFile& file, const StrengthResult& result) {
   file.line(kRule + (wave ? std::string(26, '=') : ""));
 }
 
-void writeRuleComparison(ResultFile& file, const StrengthResult& result, double noise) {
+void writeRuleComparison(ResultFile& file, const Strength& result, double noise) {
   const RuleWaveMoments& rule = result.rule;
   file.line(" KLAS KURALI (IACS UR S11) DALGA EGILME MOMENTI ILE KARSILASTIRMA");
   if (!rule.applies) {
@@ -182,9 +166,9 @@ void writeRuleComparison(ResultFile& file, const StrengthResult& result, double 
 
 }  // namespace
 
-ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& weights,
-                               const StrengthResult& result) {
-  const TaskParameters& task = run.task;
+ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribution& weights,
+                               const Strength& result) {
+  const bool balanced = caseProperties(task.caseNumber).balancesInSinkAndTrim;
   ResultFile file(task.directoryPrefix + resultName(ResultKind::StrengthReport));
   file.line();
   file.line(" BOYUNA MUKAVEMET HESABI - BASLAMA ----------------------------------------");
@@ -196,7 +180,7 @@ ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& we
   file.line(" TOPLAM AGIRLIK        - W     = " + formatFixed(weights.total, 8, 1) + " ton");
   file.line(" AGIRLIK MERKEZI       - LCG   = " + formatFixed(weights.centre, 4, 3) +
             " m. AP 'den");
-  if (task.caseNumber <= kSineTrough) {
+  if (balanced) {
     file.line(" ISTENEN DEPLASMAN             = " + formatFixed(task.requiredDisplacement, 8, 1) +
               " ton");
   }
@@ -231,7 +215,7 @@ ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& we
     file.line(" SAKIN SU:");
     writeClosure(file, result.stillCurves, weights, result.stillWater, task.shipLength);
   }
-  if (task.caseNumber <= kSineTrough) {
+  if (balanced) {
     file.blank(2);
     // The wave part is the difference of two curves, each closed to 1e-5 W L
     // at the bow: below that it is no wave moment.
@@ -242,8 +226,8 @@ ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& we
   return file;
 }
 
-ResultFile writeStrengthTable(const RunState& run, const StrengthResult& result) {
-  ResultFile file(run.task.directoryPrefix + resultName(ResultKind::StrengthTable));
+ResultFile writeStrengthTable(const TaskParameters& task, const Strength& result) {
+  ResultFile file(task.directoryPrefix + resultName(ResultKind::StrengthTable));
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
   file.line(std::string("x_m w_t/m b_t/m q_t/m SF_t BM_tm") +

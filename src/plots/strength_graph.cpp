@@ -51,7 +51,7 @@ void label(Window& window, double x, double y, const std::string& text, Colour c
 
 }  // namespace
 
-void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
+void drawStrengthGraph(Platform& platform, const Strength& result) {
   const LoadCurves& c = result.curves;
   if (c.x.size() < 2) return;
   const double xa = c.aftEnd;

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <filesystem>
-#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace norvika {
 
@@ -30,10 +30,11 @@ class ResultFile {
 /// directory, FIFO or device standing in a file's place, ends the run
 /// (WriteFailed) with a message naming the file, before any file is renamed:
 /// the earlier files stay whole and the files on disk belong to one run.
-void publishResultFiles(std::initializer_list<const ResultFile*> files);
+void publishResultFiles(const std::vector<const ResultFile*>& files);
 
 /// Removes the result file of an earlier run, if a file or a link stands
 /// there (a link is removed, not followed); anything else is left alone.
-void removeEarlierResult(const std::filesystem::path& path);
+/// Returns whether something was removed.
+bool removeEarlierResult(const std::filesystem::path& path);
 
 }  // namespace norvika

@@ -30,7 +30,8 @@ std::vector<std::string> pdfPages(const fs::path& pdf) {
     }
   }
   ::pclose(pipe);
-  if (!pages.empty() && pages.back().find_first_not_of(" \n") == std::string::npos) pages.pop_back();
+  if (!pages.empty() && pages.back().find_first_not_of(" \n") == std::string::npos)
+    pages.pop_back();
   return pages;
 }
 
@@ -55,20 +56,43 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
        {},
        "",
        0,
-       {"Norvika " NORVIKA_VERSION " - run record", "Started:", "Hull file:", "DTMB5415.DAT",
-        "Ship length L:", "142 m", "1.025 t/m3", "2, trochoidal wave, crest amidships",
-        "required displacement:", "8600 t", "wave height H:", "Equally spaced points:",
-        "from 0 to 142 m from AP", "Stations:", "Largest half-breadth:",
-        "POSTA KESITLERINDE YANLISLIK VAR MI", "answer: \"\"", "completed (status 0)",
-        "Norvika.SON", "SEPHIYE.TXT", "bytes, modified"},
+       {"Norvika " NORVIKA_VERSION " - run record",
+        "Started:",
+        "Hull file:",
+        "DTMB5415.DAT",
+        "Ship length L:",
+        "142 m",
+        "1.025 t/m3",
+        "2, trochoidal wave, crest amidships",
+        "required displacement:",
+        "8600 t",
+        "wave height H:",
+        "Equally spaced points:",
+        "from 0 to 142 m from AP",
+        "Stations:",
+        "Largest half-breadth:",
+        "POSTA KESITLERINDE YANLISLIK VAR MI",
+        "answer: \"\"",
+        "completed (status 0)",
+        "Result files written by this run",
+        "Norvika.SON",
+        "SEPHIYE.TXT",
+        " bytes"},
        20,
        5},
-      {"every frame", {"--pdf-frames", "all"}, "", 0, {"Drawings: 69 of the run's 69 frames"}, 0, 70},
+      {"every frame",
+       {"--pdf-frames", "all"},
+       "",
+       0,
+       {"Drawings: 69 of the run's 69 frames"},
+       0,
+       70},
       {"geometry rejected at the first check",
        {},
        "E\n",
        3,
-       {"answer: \"E\"", "(status 3)", "Nothing was written", "not present", "Drawings: 1 of the run's 1 frames"},
+       {"answer: \"E\"", "(status 3)", "Nothing was written",
+        "Result files written by this run\n  none", "Drawings: 1 of the run's 1 frames"},
        4,
        3},
   };
@@ -100,11 +124,63 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
     }
     EXPECT_GE(count, c.minPages);
     for (int n = 1; n <= count; ++n) {
-      const std::regex number("(^|\\s)" + std::to_string(n) + " ?/ ?" + std::to_string(count) + "(\\s|$)");
+      const std::regex number("(^|\\s)" + std::to_string(n) + " ?/ ?" + std::to_string(count) +
+                              "(\\s|$)");
       EXPECT_TRUE(std::regex_search(pages[static_cast<std::size_t>(n - 1)], number))
           << "page " << n << " of " << count;
     }
   }
+}
+
+// A record is filed: it shows the values of its own run only, never what an
+// earlier run left on disc. A stopped run after a completed one in the same
+// directory has no report of its own; a strength run lists its four files.
+TEST(RunRecordFile, ShowsOnlyItsOwnRun) {
+  TemporaryDirectory temp;
+  const fs::path run = copyExample(temp, "box-barge/case1-level");
+  ASSERT_EQ(
+      runNorvika({"--batch", "--pdf", (temp.path() / "a.pdf").string(), "-C", run.string()}).status,
+      0);
+  std::string task = fileBytes(run / "Norvika.TSK");
+  const std::size_t line63 = [&] {
+    std::size_t at = 0;
+    for (int line = 1; line < 63; ++line) at = task.find('\n', at) + 1;
+    return at;
+  }();
+  task.replace(line63, task.find('\n', line63) - line63, "990000\r");
+  writeBytes(run / "Norvika.TSK", task);
+  const ProcessResult stopped =
+      runNorvika({"--batch", "--pdf", (temp.path() / "b.pdf").string(), "-C", run.string()});
+  ASSERT_EQ(stopped.status, 2) << stopped.standardError;
+
+  // The text with its runs of blanks made one, as the page lays them out.
+  std::string record;
+  for (const std::string& page : pdfPages(temp.path() / "b.pdf")) {
+    for (const char c : page) {
+      if (c != ' ' || record.empty() || record.back() != ' ') record += c;
+    }
+  }
+  for (const char* shown :
+       {"required displacement: 990000 t", "(status 2): 990000.0 ton",
+        "Result files written by this run\n none", "Norvika.SON was not written."}) {
+    EXPECT_NE(record.find(shown), std::string::npos) << shown << "\n" << record;
+  }
+  for (const char* earlier : {"10250", "SEPHIYE HESABI", "bytes"}) {
+    EXPECT_EQ(record.find(earlier), std::string::npos) << earlier << "\n" << record;
+  }
+
+  TemporaryDirectory other;
+  const fs::path strength = copyExample(other, "dtmb5415/strength-trochoid-crest");
+  ASSERT_EQ(
+      runNorvika({"--batch", "--pdf", (other.path() / "c.pdf").string(), "-C", strength.string()})
+          .status,
+      0);
+  const std::string first = pdfPages(other.path() / "c.pdf").front();
+  for (const std::string name : {"Norvika.SON", "SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT"}) {
+    const std::string bytes = std::to_string(fs::file_size(strength / name)) + " bytes";
+    EXPECT_NE(first.find(bytes), std::string::npos) << name << "\n" << first;
+  }
+  EXPECT_NE(first.find("Weights file Norvika.AGR"), std::string::npos) << first;
 }
 
 }  // namespace

@@ -195,11 +195,8 @@ double norvikaDisplacement(const std::filesystem::path& directory, const std::st
   std::ofstream(directory / "Norvika.TSK", std::ios::binary) << norvika::testing::taskText(
       hullFile, length, 20, 1.025, 6, {std::to_string(draft), std::to_string(draft)}, "0, 0, 0");
   RecordingPlatform platform(directory);
-  try {
-    return runCalculation(platform).displacement;
-  } catch (const ProgramEnd&) {
-    return -1.0;
-  }
+  const RunOutcome outcome = runCalculation(platform);
+  return outcome.reason == ExitReason::Completed ? outcome.immersion()->displacement : -1.0;
 }
 
 }  // namespace norvika::offsets::testing

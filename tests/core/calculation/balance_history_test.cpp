@@ -44,20 +44,21 @@ std::string searchHistory(const std::string& example, const std::vector<double>&
   readHullDataFile(findIgnoringCase(directory, task.hullFileName), task.hullFileName, hull);
   computeHullExtents(hull);
   for (const double start : startDrafts) {
-    RunState run;
-    run.task = task;
-    run.task.initialDraft = start;
-    run.hull = hull;
+    task.initialDraft = start;
     record << example << " from " << hex(start) << '\n';
     int iteration = 0;
-    const BalanceOutcome outcome = balanceDisplacement(run, [&](const RunState& state) {
+    const Balance balance = balanceDisplacement(task, hull, [&](const Balance& state) {
       record << ++iteration << ' ' << hex(state.meanDraft) << ' ' << hex(state.draftStep) << ' '
-             << hex(state.displacement) << '\n';
+             << hex(state.immersion.displacement) << '\n';
     });
-    record << "end " << static_cast<int>(outcome.stop) << ' ' << hex(run.meanDraft) << ' '
-           << hex(run.displacement) << '\n';
-    for (int st = 1; st <= run.hull.stationCount; ++st) record << hex(run.stationArea(st)) << ' ';
+    record << "end " << static_cast<int>(balance.outcome.stop) << ' ' << hex(balance.meanDraft)
+           << ' ' << hex(balance.immersion.displacement) << '\n';
+    for (int st = 1; st <= hull.stationCount; ++st) {
+      record << hex(balance.immersion.stationArea(st)) << ' ';
+    }
     record << '\n';
+    // The history the search keeps is the one it told step by step.
+    EXPECT_EQ(static_cast<int>(balance.history.size()), iteration) << example;
   }
   return record.str();
 }

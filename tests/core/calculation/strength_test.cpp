@@ -25,14 +25,20 @@ struct BoxRun {
   BoxRun(int c, const std::vector<std::string>& values, int stations = 21) : platform(dir.path()) {
     dir.write("Norvika.TSK", taskText("HULL.DAT", 100, 20, 1.025, c, values, "0, 0, 0"));
     dir.write("HULL.DAT", boxHullText(stations, 100, 10, 10));
-    run.task = readTaskFile(dir.path());
-    readHullGeometry(platform, run.task, run.hull);
-    EXPECT_EQ(balanceDisplacement(run, [](const RunState&) {}).stop, BalanceStop::None);
-    computeLongitudinalCentre(run);
+    task = readTaskFile(dir.path());
+    readHullGeometry(platform, task, hull);
+    balance = balanceDisplacement(task, hull, [](const Balance&) {});
+    EXPECT_EQ(balance.outcome.stop, BalanceStop::None);
+  }
+  // The strength of the run against the weights.
+  Strength strength(const WeightDistribution& weights) const {
+    return computeStrength(task, hull, balance.immersion, balance.meanDraft, weights);
   }
   RunDirectory dir;
   RecordingPlatform platform;
-  RunState run;
+  TaskParameters task;
+  HullModel hull;
+  Balance balance;
 };
 
 WeightDistribution weightsOf(std::vector<WeightBlock> blocks) {
@@ -78,8 +84,8 @@ TEST(Strength, WeightMatchingBuoyancyBalancesWithoutLoad) {
     SCOPED_TRACE(c.what);
     BoxRun box(1, {"10250", "4"});
     const WeightDistribution w = weightsOf({c.block});
-    StrengthResult r;
-    ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+    const Strength r = box.strength(w);
+    ASSERT_EQ(r.outcome.stop, BalanceStop::None);
     EXPECT_TRUE(r.condition.balanced);
     EXPECT_NEAR(r.condition.aftDraft, c.aft, 5e-4);
     EXPECT_NEAR(r.condition.forwardDraft, c.forward, 5e-4);
@@ -95,9 +101,8 @@ TEST(Strength, WeightMatchingBuoyancyBalancesWithoutLoad) {
 // buoyancy: q = -22.5 t/m at the ends and +22.5 t/m in the middle.
 TEST(Strength, MiddleLoadSagsTheBoxBargeAsItsClosedForm) {
   BoxRun box(1, {"10250", "4"});
-  StrengthResult r;
-  ASSERT_EQ(computeStrength(box.run, weightsOf({{0, 100, 80, 80}, {25, 75, 45, 45}}), r).stop,
-            BalanceStop::None);
+  const Strength r = box.strength(weightsOf({{0, 100, 80, 80}, {25, 75, 45, 45}}));
+  ASSERT_EQ(r.outcome.stop, BalanceStop::None);
   const LoadCurves& c = r.curves;
   const struct {
     double x, shear, moment;
@@ -124,9 +129,8 @@ TEST(Strength, SineWaveMomentOfUniformWeightMatchesItsClosedForm) {
   for (const auto& [c, sign] : {std::pair{kSineCrest, 1.0}, std::pair{kSineTrough, -1.0}}) {
     SCOPED_TRACE(c);
     BoxRun box(c, {"10250", "5", "5", "1"});
-    StrengthResult r;
-    ASSERT_EQ(computeStrength(box.run, weightsOf({{0, 100, 102.5, 102.5}}), r).stop,
-              BalanceStop::None);
+    const Strength r = box.strength(weightsOf({{0, 100, 102.5, 102.5}}));
+    ASSERT_EQ(r.outcome.stop, BalanceStop::None);
     ASSERT_TRUE(r.hasStillWater);
     const std::size_t mid = rowAt(r.curves, 50.0);
     EXPECT_NEAR(r.curves.moment[mid], sign * closedForm, 2e-3 * closedForm);
@@ -143,9 +147,9 @@ TEST(Strength, SineWaveMomentOfUniformWeightMatchesItsClosedForm) {
 // The given waterline is not balanced: what is left shows at the forward end.
 TEST(Strength, TrimmedWaterlineShowsTheResidualAtTheForwardEnd) {
   BoxRun box(6, {"6", "4"});
-  StrengthResult r;
   const WeightDistribution w = weightsOf({{0, 100, 100, 100}});
-  ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+  const Strength r = box.strength(w);
+  ASSERT_EQ(r.outcome.stop, BalanceStop::None);
   EXPECT_FALSE(r.condition.balanced);
   EXPECT_NEAR(r.condition.displacement, 10250.0, 1e-6 * 10250.0);
   EXPECT_NEAR(r.curves.endShear, w.total - r.condition.displacement, 1e-6 * w.total);
@@ -160,10 +164,10 @@ TEST(Strength, TrimmedWaterlineShowsTheResidualAtTheForwardEnd) {
 // of the integration are the extremes of both.
 TEST(Strength, OverhangsMoveTheEndsAndStillClose) {
   BoxRun box(1, {"10250", "4"});
-  StrengthResult r;
   const WeightDistribution w =
       weightsOf({{-5, 0, 20, 20}, {0, 100, 100.5, 100.5}, {100, 110, 0, 5}});
-  ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+  const Strength r = box.strength(w);
+  ASSERT_EQ(r.outcome.stop, BalanceStop::None);
   EXPECT_EQ(r.curves.aftEnd, -5.0);
   EXPECT_EQ(r.curves.forwardEnd, 110.0);
   EXPECT_EQ(r.curves.x.front(), -5.0);
@@ -182,7 +186,7 @@ TEST(Strength, OverhangsMoveTheEndsAndStillClose) {
 TEST(Strength, TableRowsStayBoundedWhateverTheShipLength) {
   BoxRun box(1, {"10250", "4"});
   Table<double> buoyancy(kMaxStations);
-  for (int st = 1; st <= box.run.hull.stationCount; ++st) buoyancy(st) = 102.5;
+  for (int st = 1; st <= box.hull.stationCount; ++st) buoyancy(st) = 102.5;
   const struct {
     double length, spacing;
     std::size_t rows;
@@ -190,7 +194,7 @@ TEST(Strength, TableRowsStayBoundedWhateverTheShipLength) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.length);
     const LoadCurves curves =
-        computeLoadCurves(box.run.hull, buoyancy, weightsOf({{0, c.length, 1, 1}}), c.length);
+        computeLoadCurves(box.hull, buoyancy, weightsOf({{0, c.length, 1, 1}}), c.length);
     EXPECT_DOUBLE_EQ(curves.rowSpacing, c.spacing);
     EXPECT_EQ(curves.x.size(), c.rows);
     EXPECT_EQ(curves.x.back(), 100.0);

@@ -100,12 +100,8 @@ RunRecord runExample(const fs::path& example) {
   FrameFingerprints fingerprints;
   platform.observeWindows(&fingerprints);
   RunRecord record;
-  try {
-    runCalculation(platform);
-    record.status = "0 \n";  // completed
-  } catch (const ProgramEnd& end) {
-    record.status = std::to_string(static_cast<int>(end.reason())) + ' ' + end.message() + '\n';
-  }
+  const RunOutcome outcome = runCalculation(platform);
+  record.status = std::to_string(static_cast<int>(outcome.reason)) + ' ' + outcome.message + '\n';
   std::ostringstream dialogue;
   for (const auto& q : platform.questions()) {
     dialogue << "Q [" << q.title << "] " << q.prompt << " <" << q.defaultText << "> @" << q.xTwips
