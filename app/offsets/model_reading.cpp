@@ -23,6 +23,7 @@
 #include <XSControl_Reader.hxx>
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <fstream>
 
 namespace norvika::offsets {
@@ -73,6 +74,13 @@ void appendTriangulation(const Handle(Poly_Triangulation) & triangulation, const
     if (reversed) std::swap(n2, n3);
     mesh.triangles.push_back({base + n1 - 1, base + n2 - 1, base + n3 - 1});
   }
+}
+
+bool hasNegativeZero(const HullMesh& mesh) {
+  return std::any_of(mesh.nodes.begin(), mesh.nodes.end(), [](const Point3& p) {
+    return (p.x == 0.0 && std::signbit(p.x)) || (p.y == 0.0 && std::signbit(p.y)) ||
+           (p.z == 0.0 && std::signbit(p.z));
+  });
 }
 
 // The data-exchange readers report on standard output; the summary owns it.
@@ -218,7 +226,9 @@ HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
     throw OffsetsError(name + ": not a readable " + modelFormatName(format) + " file (" +
                        failure.GetMessageString() + ")");
   }
-  weldNodes(mesh);
+  // The STL reader has merged equal nodes and dropped the triangles that
+  // collapsed, all but a -0 beside a 0; a second weld only repeats that work.
+  if (format != ModelFormat::Stl || hasNegativeZero(mesh)) weldNodes(mesh);
   if (mesh.triangles.empty()) {
     throw OffsetsError(name + ": the " + modelFormatName(format) + " file holds no triangles");
   }

@@ -323,10 +323,26 @@ std::vector<OffsetPoint> sampleEndContour(const HullMesh& mesh, bool stern, doub
                                           const SamplingRules& rules) {
   const char* name = stern ? "stern contour" : "bow contour";
   auto onSide = [&](double x) { return stern ? x <= middle : x >= middle; };
+  // The triangles that reach this end's half: a cut of any other ends on the
+  // far side of the middle (the margin covers rounding of the cut's ends).
+  double farthest = std::fabs(middle);
+  for (const Point3& q : mesh.nodes) farthest = std::max(farthest, std::fabs(q.x));
+  const double margin = 1e-9 * (farthest + 1.0);
+  std::vector<std::array<int, 3>> half;
+  half.reserve(mesh.triangles.size() / 2);
+  for (const auto& t : mesh.triangles) {
+    for (const int i : t) {
+      const double x = mesh.nodes[static_cast<std::size_t>(i)].x;
+      if (stern ? x <= middle + margin : x >= middle - margin) {
+        half.push_back(t);
+        break;
+      }
+    }
+  }
   // The height range of this end of the hull: its nodes and where the
   // midship cut crosses the facets.
   double low = kInfinity, high = -kInfinity;
-  for (const auto& t : mesh.triangles) {
+  for (const auto& t : half) {
     for (const int i : t) {
       const Point3& q = mesh.nodes[static_cast<std::size_t>(i)];
       if (!onSide(q.x)) continue;
@@ -334,25 +350,22 @@ std::vector<OffsetPoint> sampleEndContour(const HullMesh& mesh, bool stern, doub
       high = std::max(high, q.z);
     }
   }
-  const auto midship = sliceMesh(mesh, CutAxis::Length, {middle}, -kInfinity);
-  for (const CutSegment& s : midship.front()) {
-    low = std::min({low, s.v0, s.v1});
-    high = std::max({high, s.v0, s.v1});
-  }
+  forEachCutSegment(mesh, half, CutAxis::Length, {middle}, -kInfinity,
+                    [&](std::size_t, const CutSegment& s) {
+                      low = std::min({low, s.v0, s.v1});
+                      high = std::max({high, s.v0, s.v1});
+                    });
   if (!(high > low)) throw OffsetsError(std::string(name) + ": the model has no hull there");
 
+  // Only the extreme end of each cut is wanted, so no cut is kept.
   auto endAt = [&](const std::vector<double>& heights) {
-    std::vector<double> end(heights.size(), kInfinity);
-    const auto cuts = sliceMesh(mesh, CutAxis::Height, heights, rules.modelMiddle);
-    for (std::size_t k = 0; k < heights.size(); ++k) {
-      double best = stern ? kInfinity : -kInfinity;
-      for (const CutSegment& s : cuts[k]) {
-        for (const double x : {s.u0, s.u1}) {
-          if (onSide(x)) best = stern ? std::min(best, x) : std::max(best, x);
-        }
-      }
-      end[k] = best;
-    }
+    std::vector<double> end(heights.size(), stern ? kInfinity : -kInfinity);
+    forEachCutSegment(mesh, half, CutAxis::Height, heights, rules.modelMiddle,
+                      [&](std::size_t k, const CutSegment& s) {
+                        for (const double x : {s.u0, s.u1}) {
+                          if (onSide(x)) end[k] = stern ? std::min(end[k], x) : std::max(end[k], x);
+                        }
+                      });
     return end;
   };
 
