@@ -35,10 +35,11 @@ MeshBounds meshBounds(const HullMesh& mesh) {
     for (const int i : t) {
       const Point3& p = mesh.nodes[static_cast<std::size_t>(i)];
       if (first) {
-        b.low = b.high = p;
+        b.low = b.high = b.lowest = p;
         first = false;
         continue;
       }
+      if (p.z < b.low.z) b.lowest = p;
       b.low.x = std::min(b.low.x, p.x);
       b.low.y = std::min(b.low.y, p.y);
       b.low.z = std::min(b.low.z, p.z);
