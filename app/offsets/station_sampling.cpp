@@ -326,11 +326,13 @@ std::vector<OffsetPoint> sampleStation(int station, double x, const SectionProfi
   if (sides == ModelSides::Both) {
     // Near the tips of a section both halves are tiny and their ratio says
     // nothing; the halves are compared where the section is broad and both
-    // are there (a hole in one is told on its own).
+    // are there (a hole in one is told on its own), away from the keel and
+    // the deck edge, where a bottom or a deck a hair off level is no side.
     const double widest = *std::max_element(h.begin(), h.end());
     for (std::size_t k = from; k <= to; ++k) {
       const double larger = std::max(p.port[k], p.starboard[k]);
-      if (larger < 0.05 * widest || !(std::min(p.port[k], p.starboard[k]) > rules.presence)) {
+      if (larger < 0.05 * widest || !(std::min(p.port[k], p.starboard[k]) > rules.presence) ||
+          p.z[k] - p.z[from] <= rules.presence || p.z[to] - p.z[k] <= rules.presence) {
         continue;
       }
       const double fraction = std::fabs(p.port[k] - p.starboard[k]) / larger;
