@@ -100,7 +100,9 @@ void silenceLibraryMessages() {
 }
 
 std::string metresText(double value) {
-  return std::fabs(value) < 1e9 ? formatFixed(value, 1, 3) : numberText(value);
+  if (std::fabs(value) < 1e9) return formatFixed(value, 1, 3);
+  const std::string text = numberText(value);
+  return text.front() == ' ' ? text.substr(1) : text;
 }
 
 // A ship is measured in metres, not in kilometres or in millimetres: a

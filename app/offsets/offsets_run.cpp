@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <new>
+#include <tuple>
 
 #include "mesh_slicing.h"
 #include "model_reading.h"
@@ -147,6 +148,21 @@ double checkDraft(const CutResult& cut, double length) {
   return kCheckDraftShare * cut.table.stations[middle].back().z;
 }
 
+// A perpendicular off the model is most often a model turned another way
+// (its length along y or z, or pointing aft) or in other units.
+void checkPerpendiculars(const OffsetsOptions& o, const MeshBounds& b) {
+  const double tolerance = 1e-9 * (b.high.x - b.low.x);
+  for (const auto& [option, name, x] :
+       {std::tuple{"--ap", "aft", o.ap}, {"--fp", "forward", o.fp}}) {
+    if (x >= b.low.x - tolerance && x <= b.high.x + tolerance) continue;
+    throw OffsetsError(std::string(option) + " " + metres(x) + ": the " + name +
+                       " perpendicular lies outside the model (x from " + metres(b.low.x) + " to " +
+                       metres(b.high.x) +
+                       " m): are --ap, --fp and --axes right? The model's extents (m, in --axes " +
+                       o.axes + "): " + extentsText(b));
+  }
+}
+
 int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   const std::optional<ModelFormat> format = modelFormatOf(o.model);
   if (!format) {
@@ -171,6 +187,8 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
     err << "norvika-offsets: warning: " << o.model.string() << ": the mesh is open, " << openEdges
         << " edges belong to one triangle only\n";
   }
+  // The first and last of equally spaced stations stand at the perpendiculars.
+  if (o.stationsAt.empty()) checkPerpendiculars(o, shipBounds);
   const double base = o.base.value_or(shipBounds.low.z);
   placeAtPerpendiculars(mesh, o.ap, base);
 

@@ -83,6 +83,14 @@ class ScratchDirectory {
   std::filesystem::path path_;
 };
 
+/// The bytes of a file, empty when it cannot be read.
+inline std::string readText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
 /// One in-process run of the tool.
 struct ToolRun {
   int status = -1;
