@@ -105,41 +105,6 @@ std::string metresText(double value) {
   return text.front() == ' ' ? text.substr(1) : text;
 }
 
-// A ship is measured in metres, not in kilometres or in millimetres: a
-// model in millimetres read as metres (or --scale 1000 typed for 0.001) makes
-// a ship 142 km long, and a stray point far off the hull makes one huge.
-void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlacement& placement,
-                    const std::string& name) {
-  const double length = ship.high.x - ship.low.x;
-  const double breadth = ship.high.y - ship.low.y;
-  const double height = ship.high.z - ship.low.z;
-  if (!placement.force && !(length >= kShortestShip && length <= kLargestShip &&
-                            breadth <= kLargestShip && height <= kLargestShip)) {
-    throw OffsetsError(name + ": at --scale " + numberText(placement.scale).substr(1) +
-                       " the model measures " + metresText(length) + " x " + metresText(breadth) +
-                       " x " + metresText(height) +
-                       " m (length, breadth, height); a ship from 1 m to 500 m was expected: "
-                       "check --scale and --axes, or give --force");
-  }
-  if (format != ModelFormat::Step && format != ModelFormat::Iges) return;
-  // The triangle count grows as the deflection shrinks: below this floor a
-  // large hull takes minutes and gigabytes, and then the mesher fails.
-  const double largest = std::max({length, breadth, height});
-  const double finest = kFinestDeflection * largest, coarsest = kCoarsestDeflection * largest;
-  if (placement.deflection < finest) {
-    throw OffsetsError("--deflection: " + numberText(placement.deflection).substr(1) +
-                       " m is finer than this model allows; the smallest is " +
-                       formatFixed(finest, 1, 6) + " m (2e-6 of its largest extent, " +
-                       metresText(largest) + " m)");
-  }
-  if (placement.deflection > coarsest) {
-    throw OffsetsError("--deflection: " + numberText(placement.deflection).substr(1) +
-                       " m is coarser than this model allows; the largest is " +
-                       formatFixed(coarsest, 1, 6) + " m (1 % of its largest extent, " +
-                       metresText(largest) + " m)");
-  }
-}
-
 MeshBounds shipBoxOf(const TopoDS_Shape& shape, const ModelPlacement& placement) {
   Bnd_Box box;
   BRepBndLib::Add(shape, box, Standard_False);
@@ -232,13 +197,10 @@ void checkBinaryStl(const std::filesystem::path& path, const std::string& name) 
 }
 
 void checkFinite(const HullMesh& mesh, const std::string& name) {
-  for (const auto& t : mesh.triangles) {
-    for (const int i : t) {
-      const Point3& p = mesh.nodes[static_cast<std::size_t>(i)];
-      if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
-        throw OffsetsError(name + ": a point of the model is not a finite number (" +
-                           numberText(p.x) + "," + numberText(p.y) + "," + numberText(p.z) + ")");
-      }
+  for (const Point3& p : mesh.nodes) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
+      throw OffsetsError(name + ": a point of the model is not a finite number (" +
+                         numberText(p.x) + "," + numberText(p.y) + "," + numberText(p.z) + ")");
     }
   }
 }
@@ -312,6 +274,41 @@ ModelAxes parseModelAxes(const std::string& text) {
   return axes;
 }
 
+// A ship is measured in metres, not in kilometres or in millimetres: a
+// model in millimetres read as metres (or --scale 1000 typed for 0.001) makes
+// a ship 142 km long, and a stray point far off the hull makes one huge.
+void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlacement& placement,
+                    const std::string& name) {
+  const double length = ship.high.x - ship.low.x;
+  const double breadth = ship.high.y - ship.low.y;
+  const double height = ship.high.z - ship.low.z;
+  if (!placement.force && !(length >= kShortestShip && length <= kLargestShip &&
+                            breadth <= kLargestShip && height <= kLargestShip)) {
+    throw OffsetsError(name + ": at --scale " + numberText(placement.scale).substr(1) +
+                       " the model measures " + metresText(length) + " x " + metresText(breadth) +
+                       " x " + metresText(height) +
+                       " m (length, breadth, height); a ship from 1 m to 500 m was expected: "
+                       "check --scale and --axes, or give --force");
+  }
+  if (format != ModelFormat::Step && format != ModelFormat::Iges) return;
+  // The triangle count grows as the deflection shrinks: below this floor a
+  // large hull takes minutes and gigabytes, and then the mesher fails.
+  const double largest = std::max({length, breadth, height});
+  const double finest = kFinestDeflection * largest, coarsest = kCoarsestDeflection * largest;
+  if (placement.deflection < finest) {
+    throw OffsetsError("--deflection: " + numberText(placement.deflection).substr(1) +
+                       " m is finer than this model allows; the smallest is " +
+                       formatFixed(finest, 1, 6) + " m (2e-6 of its largest extent, " +
+                       metresText(largest) + " m)");
+  }
+  if (placement.deflection > coarsest) {
+    throw OffsetsError("--deflection: " + numberText(placement.deflection).substr(1) +
+                       " m is coarser than this model allows; the largest is " +
+                       formatFixed(coarsest, 1, 6) + " m (1 % of its largest extent, " +
+                       metresText(largest) + " m)");
+  }
+}
+
 HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
                        const ModelPlacement& placement) {
   const std::string name = path.string();
@@ -340,9 +337,6 @@ HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
     throw OffsetsError(name + ": the " + modelFormatName(format) + " file holds no triangles");
   }
   checkFinite(mesh, name);
-  if (format == ModelFormat::Stl || format == ModelFormat::Obj) {
-    checkModelSize(meshBounds(mesh), format, placement, name);
-  }
   return mesh;
 }
 

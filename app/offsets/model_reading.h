@@ -38,6 +38,13 @@ const char* modelFormatName(ModelFormat format);
 /// "xyz", "-xzy". Throws OffsetsError on anything else.
 ModelAxes parseModelAxes(const std::string& text);
 
+/// Refuses a ship (`ship`, its extents at scale, m) shorter than 1 m, or
+/// longer, broader or higher than 500 m, unless forced; and for a STEP or
+/// IGES model a deflection under 2e-6 or over 1e-2 of the largest extent.
+/// Throws OffsetsError naming the model `name`.
+void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlacement& placement,
+                    const std::string& name);
+
 /// Reads a STEP or IGES model (surfaces or solids; triangulated to the
 /// placement's deflection) or an STL (ASCII or binary) or OBJ mesh, and
 /// returns its triangles in ship axes, metres, nodes welded. STEP and IGES
@@ -45,9 +52,8 @@ ModelAxes parseModelAxes(const std::string& text);
 /// and OBJ carry no unit and are taken as metres. Throws OffsetsError naming
 /// the file when it cannot be read or holds no triangles: a binary STL whose
 /// size is not the one its triangle count gives, a point that is not a
-/// finite number. Before any triangulation: a ship (at scale) shorter than
-/// 1 m, or longer, broader or higher than 500 m, is refused unless forced; a
-/// deflection under 2e-6 or over 1e-2 of the model's largest extent always.
+/// finite number. Before a STEP or IGES model is triangulated, its size
+/// (checkModelSize on its bounding box).
 HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
                        const ModelPlacement& placement);
 

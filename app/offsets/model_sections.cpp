@@ -25,19 +25,17 @@ namespace {
 // The places of the nodes along the ship when there are at most
 // `mostPlaces`, else `equalParts` + 1 equally spaced from the aftmost to the
 // foremost.
-std::vector<double> partEnds(const HullMesh& mesh, int mostPlaces, int equalParts) {
+std::vector<double> partEnds(const HullMesh& mesh, double lowX, double highX, int mostPlaces,
+                             int equalParts) {
   std::vector<double> ends;
   for (const Point3& p : mesh.nodes) {
     const auto at = std::lower_bound(ends.begin(), ends.end(), p.x);
     if (at != ends.end() && *at == p.x) continue;
     ends.insert(at, p.x);
     if (ends.size() > static_cast<std::size_t>(mostPlaces)) {
-      const MeshBounds b = meshBounds(mesh);
       ends.clear();
-      for (int i = 0; i <= equalParts; ++i) {
-        ends.push_back(b.low.x + (b.high.x - b.low.x) * i / equalParts);
-      }
-      ends.back() = b.high.x;
+      for (int i = 0; i <= equalParts; ++i) ends.push_back(lowX + (highX - lowX) * i / equalParts);
+      ends.back() = highX;
       return ends;
     }
   }
@@ -46,9 +44,10 @@ std::vector<double> partEnds(const HullMesh& mesh, int mostPlaces, int equalPart
 
 }  // namespace
 
-ModelVolume modelVolumeBelow(const HullMesh& mesh, const ModelParts& parts, ModelSides sides,
-                             double presence, double waterline) {
-  const std::vector<double> ends = partEnds(mesh, parts.mostPlaces, parts.equalParts);
+ModelVolume modelVolumeBelow(const HullMesh& mesh, double lowX, double highX,
+                             const ModelParts& parts, ModelSides sides, double presence,
+                             double waterline) {
+  const std::vector<double> ends = partEnds(mesh, lowX, highX, parts.mostPlaces, parts.equalParts);
   // Within a part no node begins or ends a facet's cut, so the area is a
   // quadratic in x there (less where the waterline meets a corner), which
   // the two Gauss points integrate exactly.

@@ -32,8 +32,10 @@ struct ModelParts {
 /// into parts, between the places of its nodes along the ship when they are
 /// few (a box-like or coarse model: exact), else equal ones; each part's
 /// areas (sectionAreaBelow) integrated by two-point Gauss-Legendre, so no
-/// cut stands on an end or a step of the model.
-ModelVolume modelVolumeBelow(const HullMesh& mesh, const ModelParts& parts, ModelSides sides,
-                             double presence, double waterline);
+/// cut stands on an end or a step of the model. The model spans lowX to
+/// highX (m from AP).
+ModelVolume modelVolumeBelow(const HullMesh& mesh, double lowX, double highX,
+                             const ModelParts& parts, ModelSides sides, double presence,
+                             double waterline);
 
 }  // namespace norvika::offsets

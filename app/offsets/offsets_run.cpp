@@ -182,6 +182,8 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   placement.force = o.force;
   HullMesh mesh = readHullModel(o.model, *format, placement);
   const MeshBounds shipBounds = meshBounds(mesh);
+  const bool surface = *format == ModelFormat::Step || *format == ModelFormat::Iges;
+  if (!surface) checkModelSize(shipBounds, *format, placement, o.model.string());
   const long openEdges = countOpenEdges(mesh);
   if (openEdges > 0) {
     err << "norvika-offsets: warning: " << o.model.string() << ": the mesh is open, " << openEdges
@@ -192,7 +194,6 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   const double base = o.base.value_or(shipBounds.low.z);
   placeAtPerpendiculars(mesh, o.ap, base);
 
-  const bool surface = *format == ModelFormat::Step || *format == ModelFormat::Iges;
   const double breadth = 2.0 * std::max(std::fabs(shipBounds.low.y), std::fabs(shipBounds.high.y));
   SamplingRules rules;
   rules.points = o.points;
@@ -235,7 +236,8 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
     s.modelArea.push_back(sectionAreaBelow(c, cut.sides, rules.presence, s.draft));
   }
   const ModelVolume model =
-      modelVolumeBelow(mesh, ModelParts{}, cut.sides, rules.presence, s.draft);
+      modelVolumeBelow(mesh, shipBounds.low.x - o.ap, shipBounds.high.x - o.ap, ModelParts{},
+                       cut.sides, rules.presence, s.draft);
   s.sections = model.sections;
   s.modelVolume = model.volume;
   s.modelLcb = model.lcb;
