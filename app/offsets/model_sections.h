@@ -25,7 +25,7 @@ struct ModelVolume {
 /// How the model's length is cut into parts for its volume.
 struct ModelParts {
   int mostPlaces = 1001;  // nodes at no more places along the ship: parts between them
-  int equalParts = 150;   // else this many equal parts
+  int equalParts = 100;   // else this many equal parts
 };
 
 /// The model's volume below the waterline (m above base): its length cut

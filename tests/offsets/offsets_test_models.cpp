@@ -51,6 +51,16 @@ void writeStep(const std::filesystem::path& path, const TopoDS_Shape& shape) {
   }
 }
 
+// The heights of the parabolic hull's grid: nz steps up to T, then halfway
+// to the deck and the deck.
+std::vector<double> gridHeights(const ParabolicHull& h, int nz) {
+  std::vector<double> zs;
+  for (int j = 0; j <= nz; ++j) zs.push_back(h.T * j / nz);
+  zs.push_back(0.5 * (h.T + h.D));
+  zs.push_back(h.D);
+  return zs;
+}
+
 }  // namespace
 
 std::string binaryStl(const std::vector<Facet>& facets) {
@@ -86,10 +96,7 @@ std::vector<Facet> boxFacets(double x0, double x1, double y0, double y1, double 
 }
 
 std::vector<Facet> parabolicFacets(const ParabolicHull& h, int nx, int nz) {
-  std::vector<double> zs;
-  for (int j = 0; j <= nz; ++j) zs.push_back(h.T * j / nz);
-  zs.push_back(0.5 * (h.T + h.D));
-  zs.push_back(h.D);
+  const std::vector<double> zs = gridHeights(h, nz);
   auto port = [&](int i, std::size_t j) {
     const double x = h.L * i / nx;
     return Point3{x, h.halfBreadth(x, zs[j]), zs[j]};
@@ -120,10 +127,7 @@ std::vector<Facet> parabolicFacets(const ParabolicHull& h, int nx, int nz) {
 }
 
 std::vector<Facet> halfParabolicFacets(const ParabolicHull& h, int nx, int nz, double across) {
-  std::vector<double> zs;
-  for (int j = 0; j <= nz; ++j) zs.push_back(h.T * j / nz);
-  zs.push_back(0.5 * (h.T + h.D));
-  zs.push_back(h.D);
+  const std::vector<double> zs = gridHeights(h, nz);
   const std::size_t top = zs.size() - 1;
   auto hull = [&](int i, std::size_t j) {
     const double x = h.L * i / nx;
@@ -152,10 +156,7 @@ std::vector<Facet> halfParabolicFacets(const ParabolicHull& h, int nx, int nz, d
 }
 
 double facetedHalfBreadth(const ParabolicHull& h, int nz, double x, double z) {
-  std::vector<double> zs;
-  for (int j = 0; j <= nz; ++j) zs.push_back(h.T * j / nz);
-  zs.push_back(0.5 * (h.T + h.D));
-  zs.push_back(h.D);
+  const std::vector<double> zs = gridHeights(h, nz);
   const auto it = std::lower_bound(zs.begin(), zs.end(), z);
   if (it == zs.begin()) return h.halfBreadth(x, zs.front());
   if (it == zs.end()) return h.halfBreadth(x, zs.back());
