@@ -78,12 +78,8 @@ void checkCurve(const InputFile& file, const HullModel& hull, int curve, int min
   }
 }
 
-}  // namespace
-
-void readHullDataFile(const std::filesystem::path& path, const std::string& displayName,
-                      HullModel& hull) {
+void readHullData(InputFile& file, HullModel& hull) {
   hull = HullModel{};
-  InputFile file(path, displayName);
   RecordLines lines(kMaxCurves, kMaxRecords);
   Table<int> stationLine(kMaxStations + 2);
 
@@ -124,6 +120,19 @@ void readHullDataFile(const std::filesystem::path& path, const std::string& disp
     file.reject("EN AZ 2 POSTA BEKLENIYORDU, 1 POSTA OKUNDU (9999 KODU SON POSTAYI BITIRIR)",
                 stationLine(1));
   }
+}
+
+}  // namespace
+
+void readHullDataFile(const std::filesystem::path& path, const std::string& displayName,
+                      HullModel& hull) {
+  InputFile file(path, displayName);
+  readHullData(file, hull);
+}
+
+void readHullDataText(std::string text, const std::string& displayName, HullModel& hull) {
+  InputFile file = InputFile::ofText(std::move(text), displayName);
+  readHullData(file, hull);
 }
 
 }  // namespace norvika

@@ -16,4 +16,7 @@ namespace norvika {
 void readHullDataFile(const std::filesystem::path& path, const std::string& displayName,
                       HullModel& hull);
 
+/// readHullDataFile on a hull file's text in memory (one about to be written).
+void readHullDataText(std::string text, const std::string& displayName, HullModel& hull);
+
 }  // namespace norvika

@@ -136,6 +136,13 @@ InputFile::InputFile(const std::filesystem::path& path, const std::string& displ
   }
 }
 
+InputFile InputFile::ofText(std::string text, const std::string& displayName) {
+  InputFile file;
+  file.displayName_ = printableText(displayName);
+  file.content_ = std::move(text);
+  return file;
+}
+
 void InputFile::reject(const std::string& text, int atLine) const {
   throw ProgramEnd(
       ExitReason::InputError,

@@ -15,6 +15,9 @@ class InputFile {
  public:
   /// Reads the whole file; `displayName` is how messages name it.
   InputFile(const std::filesystem::path& path, const std::string& displayName);
+  /// A file's text already in memory (one about to be written, read back as
+  /// the program would read it).
+  static InputFile ofText(std::string text, const std::string& displayName);
 
   /// Whole line to its end, without the line end.
   std::string readLine(const std::string& what);
@@ -52,6 +55,7 @@ class InputFile {
   [[noreturn]] void reject(const std::string& text, int atLine = 0) const;
 
  private:
+  InputFile() = default;
   bool atEnd() const { return position_ >= content_.size(); }
   bool atLineEnd() const;
   void consumeLineEnd();
