@@ -73,15 +73,13 @@ void checkTaskBesideHull(const std::filesystem::path& task, const std::filesyste
 }
 
 HullModel readBackHullFile(const std::string& text, const std::filesystem::path& output) {
-  HullModel hull;
   try {
-    readHullDataText(text, output.filename().string(), hull);
+    return readHullDataText(text, output.filename().string());
   } catch (const ProgramEnd& end) {
     throw OffsetsError(
         output.string() +
         ": Norvika would reject this hull file, so it is not written: " + end.message());
   }
-  return hull;
 }
 
 void publishOffsetsFiles(const ResultFile& hull, const ResultFile* task) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "calculation/displacement_balance.h"
+#include "calculation/section_area.h"
 #include "model/hull_model.h"
 #include "numerics/integration_spline.h"
 #include "numerics/station_spline.h"
@@ -32,11 +32,10 @@ OffsetsVolume offsetsVolumeBelow(HullModel hull, double draft) {
   computeHullExtents(hull);
   OffsetsVolume result;
   Table<double> x(kMaxStations), area(kMaxStations), moment(kMaxStations);
+  const std::vector<SectionCurve> sections = layOutStations(hull);
   for (int st = 1; st <= hull.stationCount; ++st) {
-    StationSpline spline(hull.pointCount(st));
-    fitCurveSpline(hull, st, spline);
     x(st) = hull.stationX(st);
-    area(st) = computeSectionArea(hull, st, spline, draft);
+    area(st) = sectionArea(sections[static_cast<std::size_t>(st - 1)], draft);
     moment(st) = x(st) * area(st);
     result.stationX.push_back(x(st));
     result.area.push_back(area(st));

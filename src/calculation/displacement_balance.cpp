@@ -1,9 +1,12 @@
 #include "calculation/displacement_balance.h"
 
+#include <array>
 #include <cmath>
+#include <tuple>
+#include <utility>
 
+#include "calculation/section_area.h"
 #include "model/calculation_case.h"
-#include "numerics/gauss_legendre.h"
 
 namespace norvika {
 
@@ -15,30 +18,17 @@ double integrateAlongShip(const HullModel& hull, const Table<double>& area) {
   return integrateTabulated(hull.stationCount, x, area);
 }
 
-// The geometry does not change during a search, only the waterline: each
-// station is fitted once.
-std::vector<StationSpline> fitStations(const HullModel& hull) {
-  std::vector<StationSpline> splines;
-  splines.reserve(static_cast<std::size_t>(hull.stationCount) + 1);
-  splines.emplace_back(0);
-  for (int st = 1; st <= hull.stationCount; ++st) {
-    splines.emplace_back(hull.pointCount(st));
-    fitCurveSpline(hull, st, splines.back());
-  }
-  return splines;
-}
-
 // Areas of every station below the waterline, then the displacement. The
 // deck check comes before each station's area.
 BalanceOutcome evaluateDisplacement(const HullModel& hull, double density,
-                                    const std::vector<StationSpline>& splines,
+                                    const std::vector<SectionCurve>& sections,
                                     Immersion& immersion) {
   for (int st = 1; st <= hull.stationCount; ++st) {
-    const StationSpline& spline = splines[static_cast<std::size_t>(st)];
+    const SectionCurve& section = sections[static_cast<std::size_t>(st - 1)];
     const double zw = immersion.waterline.height(st);
-    const double deck = spline.nodeZ(spline.n);
+    const double deck = section.deck();
     if (zw > deck) return BalanceOutcome{BalanceStop::DeckImmersed, st, zw, deck};
-    immersion.stationArea(st) = computeSectionArea(hull, st, spline, zw);
+    immersion.stationArea(st) = sectionArea(section, zw);
   }
   immersion.displacement = integrateAlongShip(hull, immersion.stationArea) * density;
   return {};
@@ -50,49 +40,47 @@ BalanceOutcome evaluateDisplacement(const HullModel& hull, double density,
 // ends the climb with its own message). The displacement grows with the
 // draft, so this one evaluation decides what some hundred thousand would.
 bool climbEndsAtLimit(const TaskParameters& task, const HullModel& hull,
-                      const std::vector<StationSpline>& splines, const Balance& balance,
+                      const std::vector<SectionCurve>& sections, const Balance& balance,
                       int iteration) {
   const double rise = (kBalanceIterationLimit - iteration) * balance.draftStep;
   Table<double> area(kMaxStations);
   for (int st = 1; st <= hull.stationCount; ++st) {
-    const StationSpline& spline = splines[static_cast<std::size_t>(st)];
+    const SectionCurve& section = sections[static_cast<std::size_t>(st - 1)];
     const double zw = balance.immersion.waterline.height(st) + rise;
-    if (zw > spline.nodeZ(spline.n)) return false;
-    area(st) = computeSectionArea(hull, st, spline, zw);
+    if (zw > section.deck()) return false;
+    area(st) = sectionArea(section, zw);
   }
   return integrateAlongShip(hull, area) * task.waterDensity < task.requiredDisplacement;
 }
 
-}  // namespace
-
-double offsetAtHeight(const HullModel& hull, int st, const StationSpline& spline, double z) {
-  const int n = spline.n;
-  const Table<double>& nodeZ = spline.nodeZ;
-  if (z == nodeZ(1)) return hull.pointY(st, 1);
-  if (z == nodeZ(n)) return hull.pointY(st, n);
-  const int k = findInterval(spline, z);
-  if (k == 0) return 0.0;  // outside the section: the Gauss points never go there
-  if (hull.pointY(st, k + 1) == hull.pointY(st, k)) return hull.pointY(st, k);
-  return cubicPieceValue(spline.coef, k, z - nodeZ(k));
-}
-
-double computeSectionArea(const HullModel& hull, int st, const StationSpline& spline, double zw) {
-  const double keel = spline.nodeZ(1);
-  if (zw <= keel) return 0.0;
-  const double h = (zw - keel) / 4.0;
-  double sum = 0.0;
-  double half = 0.0;
-  for (int m = 1; m <= 4; ++m) {
-    const double a = keel + (m - 1) * h;
-    const double b = m == 4 ? zw : a + h;
-    half = (b - a) / 2.0;
-    forEachGaussPair((a + b) / 2.0, half, [&](double weight, double zPlus, double zMinus) {
-      sum += weight *
-             (offsetAtHeight(hull, st, spline, zPlus) + offsetAtHeight(hull, st, spline, zMinus));
-    });
+// The evaluations of the drafts just tried. Halving its step at an overshoot,
+// the search steps back to a draft it evaluated a few iterations before,
+// often bit for bit the same: that evaluation is taken again as it was.
+class RecentEvaluations {
+ public:
+  const std::pair<BalanceOutcome, Immersion>* find(double meanDraft) const {
+    for (const Entry& e : entries_) {
+      if (e.used && e.meanDraft == meanDraft) return &e.result;
+    }
+    return nullptr;
   }
-  return 2.0 * (half * sum);
-}
+  void keep(double meanDraft, const BalanceOutcome& outcome, const Immersion& immersion) {
+    Entry& e = entries_[next_];
+    next_ = (next_ + 1) % entries_.size();
+    e = {true, meanDraft, {outcome, immersion}};
+  }
+
+ private:
+  struct Entry {
+    bool used = false;
+    double meanDraft = 0.0;
+    std::pair<BalanceOutcome, Immersion> result;
+  };
+  std::array<Entry, 8> entries_;
+  std::size_t next_ = 0;
+};
+
+}  // namespace
 
 Balance balanceDisplacement(const TaskParameters& task, const HullModel& hull,
                             const std::function<void(const Balance&)>& afterIteration) {
@@ -112,7 +100,8 @@ Balance balanceDisplacement(const TaskParameters& task, const HullModel& hull,
     balance.outcome = {BalanceStop::WavePhase};
     return balance;
   }
-  const std::vector<StationSpline> splines = fitStations(hull);
+  const std::vector<SectionCurve> sections = layOutStations(hull);
+  RecentEvaluations recent;
 
   // The search has found the required displacement only when it has been on
   // both sides of it. Started too high it can step down only twice its first
@@ -123,8 +112,13 @@ Balance balanceDisplacement(const TaskParameters& task, const HullModel& hull,
   bool restarted = false;
   bool climbChecked = false;
   for (int iteration = 1;; ++iteration) {
-    balance.immersion.waterline = waterlineProfile(*shape, balance.meanDraft);
-    balance.outcome = evaluateDisplacement(hull, task.waterDensity, splines, balance.immersion);
+    if (const auto* earlier = recent.find(balance.meanDraft)) {
+      std::tie(balance.outcome, balance.immersion) = *earlier;
+    } else {
+      balance.immersion.waterline = waterlineProfile(*shape, balance.meanDraft);
+      balance.outcome = evaluateDisplacement(hull, task.waterDensity, sections, balance.immersion);
+      recent.keep(balance.meanDraft, balance.outcome, balance.immersion);
+    }
     if (balance.outcome.stop != BalanceStop::None || !searches) return balance;
     const double displacement = balance.immersion.displacement;
     balance.history.push_back({balance.meanDraft, balance.draftStep, displacement});
@@ -155,7 +149,7 @@ Balance balanceDisplacement(const TaskParameters& task, const HullModel& hull,
     if (displacement < task.requiredDisplacement) {
       if (!climbChecked && !above) {
         climbChecked = true;
-        if (climbEndsAtLimit(task, hull, splines, balance, iteration)) {
+        if (climbEndsAtLimit(task, hull, sections, balance, iteration)) {
           balance.outcome = {BalanceStop::IterationLimit};
           return balance;
         }

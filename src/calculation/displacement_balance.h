@@ -6,7 +6,6 @@
 #include "calculation/waterline_profiles.h"
 #include "model/hull_model.h"
 #include "model/task_parameters.h"
-#include "numerics/station_spline.h"
 
 namespace norvika {
 
@@ -58,14 +57,6 @@ struct Balance {
   /// Every evaluated draft of the search, in order (none for case 6).
   std::vector<BalanceStep> history;
 };
-
-/// Half-breadth (m) of station st at height z (m) from its fitted spline; a
-/// piece between equal half-breadths is vertical.
-double offsetAtHeight(const HullModel& hull, int st, const StationSpline& spline, double z);
-
-/// Immersed area (m2, both sides) of station st below the waterline height zw
-/// (m), by the 10-point Gauss-Legendre rule on four equal sub-intervals.
-double computeSectionArea(const HullModel& hull, int st, const StationSpline& spline, double zw);
 
 /// Cases 1-5: moves the mean draft until the displacement meets the required
 /// one (the step halves at every overshoot; done below 0.0001 m), calling

@@ -49,19 +49,44 @@ LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
   return grid;
 }
 
-// Weight per metre at both ends of the interval [a, b] of the grid: the sum
-// of the blocks that cover it.
-void intervalWeight(const WeightDistribution& weights, double a, double b, double tolerance,
-                    double& wa, double& wb) {
-  wa = wb = 0.0;
-  for (const WeightBlock& block : weights.blocks) {
-    if (block.x1 <= a + tolerance && b <= block.x2 + tolerance) {
+// The weight blocks that cover the grid's intervals, taken in rising order:
+// a block joins when the walk reaches its aft end and leaves for good once an
+// interval reaches beyond its forward end, so each interval looks at the
+// blocks over it only, however many the file holds.
+class CoveringBlocks {
+ public:
+  CoveringBlocks(const WeightDistribution& weights, double tolerance)
+      : blocks_(weights.blocks), tolerance_(tolerance) {
+    for (std::size_t k = 0; k < blocks_.size(); ++k) byAftEnd_.push_back(k);
+    std::stable_sort(byAftEnd_.begin(), byAftEnd_.end(), [this](std::size_t p, std::size_t q) {
+      return blocks_[p].x1 < blocks_[q].x1;
+    });
+  }
+
+  // Weight per metre at both ends of the interval [a, b] (after the one
+  // before it): the sum of the blocks that cover it, in the file's order.
+  void weightOver(double a, double b, double& wa, double& wb) {
+    while (next_ < byAftEnd_.size() && blocks_[byAftEnd_[next_]].x1 <= a + tolerance_) {
+      const std::size_t k = byAftEnd_[next_++];
+      active_.insert(std::lower_bound(active_.begin(), active_.end(), k), k);
+    }
+    std::erase_if(active_, [&](std::size_t k) { return !(b <= blocks_[k].x2 + tolerance_); });
+    wa = wb = 0.0;
+    for (const std::size_t k : active_) {
+      const WeightBlock& block = blocks_[k];
       const double slope = (block.w2 - block.w1) / (block.x2 - block.x1);
       wa += block.w1 + slope * (a - block.x1);
       wb += block.w1 + slope * (b - block.x1);
     }
   }
-}
+
+ private:
+  const std::vector<WeightBlock>& blocks_;
+  double tolerance_;
+  std::vector<std::size_t> byAftEnd_;
+  std::size_t next_ = 0;
+  std::vector<std::size_t> active_;  // in the file's order
+};
 
 }  // namespace
 
@@ -84,6 +109,7 @@ LoadCurves computeLoadCurves(const HullModel& hull, const Table<double>& buoyanc
                                   curves.aftEnd, curves.forwardEnd);
   const double tolerance = 1e-9 * std::max(shipLength, 1.0);
 
+  CoveringBlocks covering(weights, tolerance);
   double sf = 0.0;
   double bm = 0.0;
   std::size_t sample = 0;
@@ -101,7 +127,7 @@ LoadCurves computeLoadCurves(const HullModel& hull, const Table<double>& buoyanc
     const double b = grid.x[k + 1];
     const double h = b - a;
     double wa = 0.0, wb = 0.0;
-    intervalWeight(weights, a, b, tolerance, wa, wb);
+    covering.weightOver(a, b, wa, wb);
     // The buoyancy of an interval that ends at the end stations is taken
     // from inside them.
     const double mid = (a + b) / 2.0;

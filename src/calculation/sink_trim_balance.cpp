@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "calculation/buoyancy_curve.h"
+#include "calculation/section_area.h"
 #include "calculation/waterline_profiles.h"
 
 namespace norvika {
@@ -22,25 +23,18 @@ struct TrialState {
 class SinkTrimEvaluator {
  public:
   SinkTrimEvaluator(const TaskParameters& task, const HullModel& hull, const WaterlineShape& shape)
-      : task_(task), hull_(hull), shape_(shape) {
-    splines_.reserve(static_cast<std::size_t>(hull.stationCount) + 1);
-    splines_.emplace_back(0);
-    for (int st = 1; st <= hull.stationCount; ++st) {
-      splines_.emplace_back(hull.pointCount(st));
-      fitCurveSpline(hull, st, splines_.back());
-    }
-  }
+      : task_(task), hull_(hull), shape_(shape), sections_(layOutStations(hull)) {}
 
   BalanceOutcome evaluate(double meanDraft, double trim, TrialState& state,
                           Table<double>& buoyancy) const {
     const WaterlineProfile profile = waterlineProfile(shape_, meanDraft);
     const double L = task_.shipLength;
     for (int st = 1; st <= hull_.stationCount; ++st) {
-      const StationSpline& spline = splines_[static_cast<std::size_t>(st)];
+      const SectionCurve& section = sections_[static_cast<std::size_t>(st - 1)];
       const double zw = profile.height(st) + trim * (hull_.stationX(st) / L - 0.5);
-      const double deck = spline.nodeZ(spline.n);
+      const double deck = section.deck();
       if (zw > deck) return BalanceOutcome{BalanceStop::DeckImmersed, st, zw, deck};
-      buoyancy(st) = task_.waterDensity * computeSectionArea(hull_, st, spline, zw);
+      buoyancy(st) = task_.waterDensity * sectionArea(section, zw);
     }
     double centre = 0.0;
     integrateStationBuoyancy(hull_, buoyancy, state.displacement, centre);
@@ -52,7 +46,7 @@ class SinkTrimEvaluator {
   const TaskParameters& task_;
   const HullModel& hull_;
   const WaterlineShape& shape_;
-  std::vector<StationSpline> splines_;
+  std::vector<SectionCurve> sections_;
 };
 
 }  // namespace

@@ -91,8 +91,8 @@ void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outco
   const TaskParameters& task = outcome.task.emplace(readTaskFile(platform.currentDirectory()));
   // Read before anything is asked: a malformed weights file ends the run at once.
   outcome.weights = readRunWeights(task, settings);
-  HullModel& hull = outcome.hull.emplace();
-  readHullGeometry(platform, task, hull);
+  const HullModel& hull = outcome.hull.emplace(readRunHull(task));
+  checkHullGeometry(platform, task, hull);
 
   double meanDraft = 0.0;
   double lastDraftStep = 0.0;

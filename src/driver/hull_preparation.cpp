@@ -9,9 +9,9 @@
 
 namespace norvika {
 
-void readHullGeometry(Platform& platform, const TaskParameters& task, HullModel& hull) {
-  const auto path = findIgnoringCase(task.directoryPrefix, task.hullFileName);
-  readHullDataFile(path, task.hullFileName, hull);
+HullModel readRunHull(const TaskParameters& task) {
+  HullModel hull = readHullDataFile(findIgnoringCase(task.directoryPrefix, task.hullFileName),
+                                    task.hullFileName);
   computeHullExtents(hull);
 
   // Checked here, before the user is asked anything: points that all fall
@@ -25,7 +25,10 @@ void readHullGeometry(Platform& platform, const TaskParameters& task, HullModel&
             " - " + formatFixed(hull.stationX(hull.stationCount), 1, 3) +
             " m ARASINDA. ARALIGI DUZELTIN");
   }
+  return hull;
+}
 
+void checkHullGeometry(Platform& platform, const TaskParameters& task, const HullModel& hull) {
   checkStationSections(platform, hull);
   checkEndContours(platform, hull, task.shipLength);
   for (int i = 1; i <= hull.stationCount; ++i) {

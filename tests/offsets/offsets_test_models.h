@@ -107,9 +107,7 @@ inline ToolRun runTool(const std::vector<std::string>& args) {
 
 /// The written hull file as Norvika reads it.
 inline HullModel readWritten(const std::filesystem::path& path) {
-  HullModel hull;
-  readHullDataFile(path, path.filename().string(), hull);
-  return hull;
+  return readHullDataFile(path, path.filename().string());
 }
 
 /// The number after `label` in the summary (e.g. "  model" gives the model volume).

@@ -40,8 +40,8 @@ std::string searchHistory(const std::string& example, const std::vector<double>&
   std::ostringstream record;
   const fs::path directory = kSourceDir / "examples" / example;
   TaskParameters task = readTaskFile(directory);
-  HullModel hull;
-  readHullDataFile(findIgnoringCase(directory, task.hullFileName), task.hullFileName, hull);
+  HullModel hull =
+      readHullDataFile(findIgnoringCase(directory, task.hullFileName), task.hullFileName);
   computeHullExtents(hull);
   for (const double start : startDrafts) {
     task.initialDraft = start;

@@ -26,7 +26,8 @@ struct PreparedRun {
     dir.write("Norvika.TSK", taskText);
     dir.write("HULL.DAT", hullText);
     task = readTaskFile(dir.path());
-    readHullGeometry(platform, task, hull);
+    hull = readRunHull(task);
+    checkHullGeometry(platform, task, hull);
   }
   RunDirectory dir;
   RecordingPlatform platform;

@@ -26,7 +26,8 @@ struct BoxRun {
     dir.write("Norvika.TSK", taskText("HULL.DAT", 100, 20, 1.025, c, values, "0, 0, 0"));
     dir.write("HULL.DAT", boxHullText(stations, 100, 10, 10));
     task = readTaskFile(dir.path());
-    readHullGeometry(platform, task, hull);
+    hull = readRunHull(task);
+    checkHullGeometry(platform, task, hull);
     balance = balanceDisplacement(task, hull, [](const Balance&) {});
     EXPECT_EQ(balance.outcome.stop, BalanceStop::None);
   }
@@ -199,6 +200,35 @@ TEST(Strength, TableRowsStayBoundedWhateverTheShipLength) {
     EXPECT_EQ(curves.x.size(), c.rows);
     EXPECT_EQ(curves.x.back(), 100.0);
   }
+}
+
+// Hundreds of overlapping blocks: the weight per metre at every row is the
+// sum, worked out here block by block, of the blocks just forward of the row
+// (just aft of it at the forward end), taken at the row.
+TEST(Strength, WeightOfManyOverlappingBlocksAtEveryRow) {
+  BoxRun box(1, {"10250", "4"});
+  Table<double> buoyancy(kMaxStations);
+  for (int st = 1; st <= box.hull.stationCount; ++st) buoyancy(st) = 102.5;
+  std::vector<WeightBlock> blocks;
+  for (int k = 0; k < 500; ++k) {
+    const double x1 = -8.0 + 0.37 * (k % 97) + 0.11 * k;
+    blocks.push_back({x1, x1 + 3.0 + (k % 13), 1.0 + (k % 7), 0.5 * (k % 5)});
+  }
+  const WeightDistribution weights = weightsOf(blocks);
+  const LoadCurves curves = computeLoadCurves(box.hull, buoyancy, weights, 100.0);
+  const std::size_t rows = curves.x.size();
+  ASSERT_GT(rows, 100u);
+  for (std::size_t k = 0; k < rows; ++k) {
+    const double inside = curves.x[k] + (k + 1 < rows ? 1e-7 : -1e-7);
+    double w = 0.0;
+    for (const WeightBlock& b : blocks) {
+      if (b.x1 <= inside && inside <= b.x2) {
+        w += b.w1 + (b.w2 - b.w1) * (curves.x[k] - b.x1) / (b.x2 - b.x1);
+      }
+    }
+    EXPECT_NEAR(curves.weight[k], w, 1e-9 * weights.total) << "row at " << curves.x[k];
+  }
+  EXPECT_NEAR(curves.endShear, weights.total - 102.5 * 100.0, 1e-9 * weights.total);
 }
 
 TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
