@@ -50,18 +50,24 @@ int checkRecordTarget(const std::filesystem::path& file, std::string& problem) {
   return 0;
 }
 
-bool replaceWithRecord(const std::filesystem::path& file,
-                       const std::function<bool(const std::filesystem::path&)>& write) {
+bool replaceFile(const std::filesystem::path& file,
+                 const std::function<bool(const std::filesystem::path&)>& write) {
   const std::filesystem::path temporary =
       file.parent_path() / ("." + file.filename().string() + "." + std::to_string(::getpid()));
   // Made new, so that the writer never follows a link planted under this name.
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
   if (fd < 0) return false;
   ::close(fd);
-  const bool written = write(temporary) && endsAsPdf(temporary) &&
-                       ::rename(temporary.c_str(), file.c_str()) == 0;
+  const bool written = write(temporary) && ::rename(temporary.c_str(), file.c_str()) == 0;
   if (!written) ::unlink(temporary.c_str());
   return written;
+}
+
+bool replaceWithRecord(const std::filesystem::path& file,
+                       const std::function<bool(const std::filesystem::path&)>& write) {
+  return replaceFile(file, [&](const std::filesystem::path& temporary) {
+    return write(temporary) && endsAsPdf(temporary);
+  });
 }
 
 }  // namespace norvika

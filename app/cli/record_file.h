@@ -12,6 +12,12 @@ namespace norvika {
 /// (a task, hull or result file named by mistake), 4 for a FIFO or a device.
 int checkRecordTarget(const std::filesystem::path& file, std::string& problem);
 
+/// Writes `file` through `write`, given a new temporary file beside it (made
+/// anew, never through a link), and renames it over `file` when `write`
+/// returns true; a failure leaves `file` as it was and removes the temporary.
+bool replaceFile(const std::filesystem::path& file,
+                 const std::function<bool(const std::filesystem::path&)>& write);
+
 /// Writes the record through `write` (given a new temporary file beside
 /// `file`, it returns false on failure), checks that the PDF is complete and
 /// renames it over `file`; a failure leaves `file` as it was.

@@ -99,17 +99,17 @@ int reportEnding(const RunEnding& ending, const fs::path& directory) {
   return static_cast<int>(ending.reason);
 }
 
-int runGuarded(const std::function<int()>& frontEnd) {
+int runGuarded(const std::function<int()>& frontEnd, const std::string& program) {
   try {
     return frontEnd();
   } catch (const fs::filesystem_error& e) {
-    std::cerr << "norvika: " << e.what() << "\n";
+    std::cerr << program << ": " << e.what() << "\n";
     return static_cast<int>(ExitReason::WriteFailed);
   } catch (const std::bad_alloc&) {
-    std::cerr << "norvika: internal failure: out of memory\n";
+    std::cerr << program << ": internal failure: out of memory\n";
     return static_cast<int>(ExitReason::InternalFailure);
   } catch (const std::exception& e) {
-    std::cerr << "norvika: internal failure: " << e.what() << "\n";
+    std::cerr << program << ": internal failure: " << e.what() << "\n";
     return static_cast<int>(ExitReason::InternalFailure);
   }
 }

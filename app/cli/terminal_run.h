@@ -77,8 +77,9 @@ std::string tellHowTheRunEnded(RunEnding& ending, const ResultFilesWatch& files,
 int reportEnding(const RunEnding& ending, const std::filesystem::path& directory);
 
 /// Runs a front end, turning what escapes it (a filesystem error, no memory,
-/// an unexpected exception) into its message and exit status.
-int runGuarded(const std::function<int()>& frontEnd);
+/// an unexpected exception) into its message, headed by the program's name,
+/// and exit status.
+int runGuarded(const std::function<int()>& frontEnd, const std::string& program = "norvika");
 
 /// The terminal front end: questions on the terminal (or from the answers
 /// file), or every default in batch mode; no pictures. Returns the exit status.

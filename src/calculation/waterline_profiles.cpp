@@ -12,10 +12,10 @@ namespace {
 constexpr int kPhaseIterationLimit = 500;
 
 void setStraightWaterline(RunState& run) {
-  const double d = run.forwardWaterline - run.aftWaterline;
-  const double slope = std::tan(std::atan(d / run.task.shipLength));
+  const StraightWaterline line =
+      straightWaterline(run.aftWaterline, run.forwardWaterline, run.task.shipLength);
   for (int st = 1; st <= run.hull.stationCount; ++st) {
-    run.waterlineHeight(st) = run.aftWaterline + run.hull.stationX(st) * slope;
+    run.waterlineHeight(st) = line.heightAt(run.hull.stationX(st));
   }
 }
 
@@ -32,6 +32,10 @@ std::optional<double> wavePhase(double waveHeight, double x, double waveLength) 
 }
 
 }  // namespace
+
+StraightWaterline straightWaterline(double aft, double forward, double shipLength) {
+  return StraightWaterline{aft, std::tan(std::atan((forward - aft) / shipLength))};
+}
 
 bool setWaterlineProfile(RunState& run, int caseNumber, double meanDraft) {
   const TaskParameters& task = run.task;

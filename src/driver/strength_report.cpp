@@ -15,16 +15,6 @@ std::string cell(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-// The title line is the user's text; the report holds ASCII only.
-std::string asciiText(const std::string& text) {
-  std::string shown;
-  for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    shown.push_back(byte >= 32 && byte < 127 ? c : '?');
-  }
-  return shown;
-}
-
 std::string conditionName(int profileCase) {
   switch (profileCase) {
     case kLevelWaterline:

@@ -105,4 +105,13 @@ std::string numberText(double value) {
   return value < 0 ? text : " " + text;
 }
 
+std::string asciiText(const std::string& text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    shown.push_back(byte >= 32 && byte < 127 ? c : '?');
+  }
+  return shown;
+}
+
 }  // namespace norvika

@@ -15,4 +15,8 @@ std::string padInteger(double value, int w);
 /// negative one, no trailing zeros (" 21", "-3.5").
 std::string numberText(double value);
 
+/// The text with every byte outside printable ASCII shown as '?': a report
+/// holds ASCII only, whatever the user's titles and file names hold.
+std::string asciiText(const std::string& text);
+
 }  // namespace norvika
