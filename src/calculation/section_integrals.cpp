@@ -22,15 +22,25 @@ double integrateOnPiece(double a, double b, const Integrand& f) {
   return half * sum;
 }
 
-// Slope dy/dz inside piece k, by the rule offsetAtHeight follows: a piece
-// between equal half-breadths is vertical.
+// Within piece k, by the rule offsetAtHeight follows: a piece between equal
+// half-breadths is vertical. The piece is known, so no search for it.
+bool isVertical(const HullModel& hull, int st, int k) {
+  return hull.pointY(st, k + 1) == hull.pointY(st, k);
+}
+
+double pieceOffset(const HullModel& hull, int st, const StationSpline& spline, int k, double z) {
+  if (isVertical(hull, st, k)) return hull.pointY(st, k);
+  return cubicPieceValue(spline.coef, k, z - spline.nodeZ(k));
+}
+
 double pieceSlope(const HullModel& hull, int st, const StationSpline& spline, int k, double z) {
-  if (hull.pointY(st, k + 1) == hull.pointY(st, k)) return 0.0;
+  if (isVertical(hull, st, k)) return 0.0;
   return cubicPieceSlope(spline.coef, k, z - spline.nodeZ(k));
 }
 
-double pieceMoment(const HullModel& hull, int st, const StationSpline& spline, double a, double b) {
-  return integrateOnPiece(a, b, [&](double z) { return z * offsetAtHeight(hull, st, spline, z); });
+double pieceMoment(const HullModel& hull, int st, const StationSpline& spline, int k, double a,
+                   double b) {
+  return integrateOnPiece(a, b, [&](double z) { return z * pieceOffset(hull, st, spline, k, z); });
 }
 
 double pieceGirth(const HullModel& hull, int st, const StationSpline& spline, int k, double a,
@@ -65,7 +75,8 @@ void prepareStationSection(const HullModel& hull, int st, StationSection& sectio
     const auto i = static_cast<std::size_t>(k);
     const double a = spline.nodeZ(k);
     const double b = spline.nodeZ(k + 1);
-    section.momentToPoint[i] = section.momentToPoint[i - 1] + pieceMoment(hull, st, spline, a, b);
+    section.momentToPoint[i] =
+        section.momentToPoint[i - 1] + pieceMoment(hull, st, spline, k, a, b);
     section.girthToPoint[i] = section.girthToPoint[i - 1] + pieceGirth(hull, st, spline, k, a, b);
   }
 }
@@ -73,8 +84,8 @@ void prepareStationSection(const HullModel& hull, int st, StationSection& sectio
 double sectionMomentAboutBase(const HullModel& hull, int st, const StationSection& section,
                               double zw) {
   const StationSpline& spline = section.spline;
-  return 2.0 * runningIntegral(spline, section.momentToPoint, zw, [&](int, double a, double b) {
-           return pieceMoment(hull, st, spline, a, b);
+  return 2.0 * runningIntegral(spline, section.momentToPoint, zw, [&](int k, double a, double b) {
+           return pieceMoment(hull, st, spline, k, a, b);
          });
 }
 

@@ -80,7 +80,7 @@ void writeTable(ResultFile& file, const std::string& title, std::initializer_lis
   file.line(rule);
   for (const HydrostaticRow& row : table.rows) {
     std::string text;
-    for (const Column& c : columns) text += cell(formatFixed(row.*c.value, 1, c.decimals), c.width);
+    for (const Column& c : columns) text += cell(formatPlain(row.*c.value, c.decimals), c.width);
     file.line(text);
   }
   file.line(rule);
@@ -108,6 +108,17 @@ void writeInputs(ResultFile& file, const TaskParameters& task, const HullModel& 
 
 void writeNotes(ResultFile& file) {
   for (const char* line : {
+           " KISALTMALAR:",
+           "   HACIM     SU ALTI HACMI            LCB   BOYUNA YUZME MERKEZI",
+           "   KB        YUZME MERKEZININ TABAN HATTINDAN YUKSEKLIGI",
+           "   Awp       SU HATTI ALANI           LCF   YUZDURME MERKEZI",
+           "   TPC       1 cm BATMA TONAJI        MCT   1 cm TRIM MOMENTI",
+           "   BMt, BMl  ENINE VE BOYUNA METASANTR YARICAPI",
+           "   KMt, KMl  ENINE VE BOYUNA METASANTR YUKSEKLIGI",
+           "   Lwl, Bwl  SU HATTI BOYU VE GENISLIGI   Am   ORTA KESIT ALANI",
+           "   Cb BLOK KATSAYISI, Cp PRIZMATIK KATSAYI, Cm ORTA KESIT KATSAYISI,",
+           "   Cwp SU HATTI ALANI KATSAYISI, S ISLAK YUZEY ALANI",
+           "",
            " ACIKLAMALAR:",
            "   DEGERLER POSTALAR UZERINDEN HESAPLANIR: KESIT ALANLARI SEPHIYE HESABININ",
            "   KENDI YONTEMIYLE, GEMI BOYUNCA INTEGRAL PARABOLLERLE.",
@@ -123,9 +134,6 @@ void writeNotes(ResultFile& file) {
     file.line(line);
   }
 }
-
-// A number of a table for scripts: no padding.
-std::string plain(double value, int decimals) { return formatFixed(value, 1, decimals); }
 
 }  // namespace
 
@@ -184,7 +192,7 @@ ResultFile writeHydrostaticsTable(const TaskParameters& task, const Hydrostatics
   for (const HydrostaticRow& row : table.rows) {
     std::string text;
     for (const TableColumn& c : kColumns) {
-      text += (text.empty() ? "" : " ") + plain(row.*c.value, c.decimals);
+      text += (text.empty() ? "" : " ") + formatPlain(row.*c.value, c.decimals);
     }
     file.line(text);
   }
@@ -196,8 +204,9 @@ ResultFile writeBonjeanTable(const TaskParameters& task, const BonjeanCurves& cu
   file.line("station x_m z_m area_m2 moment_m3");
   for (const BonjeanStation& s : curves.stations) {
     for (std::size_t k = 0; k < s.z.size(); ++k) {
-      file.line(std::to_string(s.station) + " " + plain(s.x, 4) + " " + plain(s.z[k], 4) + " " +
-                plain(s.area[k], 4) + " " + plain(s.moment[k], 4));
+      file.line(std::to_string(s.station) + " " + formatPlain(s.x, 4) + " " +
+                formatPlain(s.z[k], 4) + " " + formatPlain(s.area[k], 4) + " " +
+                formatPlain(s.moment[k], 4));
     }
   }
   return file;

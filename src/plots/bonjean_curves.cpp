@@ -50,7 +50,24 @@ void drawScaleBar(Window& window, double x, double y, double largest, double uni
   window.line(x, y - tick, x, y + tick, colour);
   window.line(x + length, y - tick, x + length, y + tick, colour);
   text(window, x + length + gap, y + tick * 1.5,
-       formatFixed(axis.high, 1, axis.decimals) + " " + unitName, colour);
+       formatPlain(axis.high, axis.decimals) + " " + unitName, colour);
+}
+
+// Heights above the base line up the left, at round steps from the lowest
+// keel to the highest deck.
+void drawHeightAxis(Window& window, double x, double keel, double deck, double tick) {
+  const Colour colour = qbColor(0);
+  const RoundAxis axis = roundAxis(keel, deck, 5);
+  window.line(x, keel, x, deck, colour);
+  for (int k = 0; k <= axis.steps(); ++k) {
+    const double z = axis.low + k * axis.step;
+    if (z < keel - 1e-9 * axis.step || z > deck + 1e-9 * axis.step) continue;
+    window.line(x - tick, z, x, z, colour);
+    const std::string label = formatPlain(z, axis.decimals);
+    text(window, x - tick * (2.0 + 1.3 * static_cast<double>(label.size())),
+         z + 0.02 * (deck - keel), label, colour);
+  }
+  text(window, x - 8.0 * tick, deck + 0.06 * (deck - keel), "z (m)", colour);
 }
 
 }  // namespace
@@ -79,7 +96,8 @@ void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanC
   window.fontName("Arial");
   window.fontSize(8);
   window.drawWidth(1);
-  window.scale(xa - 0.04 * width, deck + 0.22 * height, right + 0.03 * width, keel - 0.22 * height);
+  window.scale(xa - 0.06 * width, deck + 0.22 * height, right + 0.03 * width, keel - 0.22 * height);
+  drawHeightAxis(window, xa - 0.015 * width, keel, deck, 0.005 * width);
 
   // The profile: base line, keel and deck lines, station lines and numbers.
   const Colour profile = qbColor(8);

@@ -97,7 +97,7 @@ void drawDraftAxis(Window& window, const RoundAxis& drafts) {
     const double y = drafts.fraction(value);
     window.line(0.0, y, 1.0, y, grid);
     window.line(-kTick, y, 0.0, y, axis);
-    const std::string label = formatFixed(value, 1, drafts.decimals);
+    const std::string label = formatPlain(value, drafts.decimals);
     text(window, -kTick - 0.005 - kCharacterWidth * static_cast<double>(label.size()), y + 0.012,
          label, axis);
   }
@@ -112,7 +112,7 @@ void drawScale(Window& window, const Scale& scale, const RoundAxis& axis, double
     const double value = axis.low + k * axis.step;
     const double x = axis.fraction(value);
     window.line(x, y, x, y - kTick, scale.colour);
-    const std::string label = formatFixed(value, 1, axis.decimals);
+    const std::string label = formatPlain(value, axis.decimals);
     text(window, x - kCharacterWidth * static_cast<double>(label.size()) / 2.0, y - kTick - 0.004,
          label, scale.colour);
   }
@@ -274,9 +274,9 @@ void drawCurvesOfForm(Platform& platform, const Hydrostatics& table) {
   text(window, kNameColumn, 1.14, "FORM EGRILERI (HIDROSTATIK EGRILER)", qbColor(1));
   window.fontSize(8);
   text(window, kNameColumn, 1.10,
-       "L = " + formatFixed(table.shipLength, 1, 3) +
-           " m   Ro = " + formatFixed(table.density, 1, 4) + " ton/m3   TRIM Tf - Ta = " +
-           formatFixed(table.trim, 1, 3) + " m   DRAFTLAR TABAN HATTINDAN, L/2 'DE",
+       "L = " + formatPlain(table.shipLength, 3) + " m   Ro = " + formatPlain(table.density, 4) +
+           " ton/m3   TRIM Tf - Ta = " + formatPlain(table.trim, 3) +
+           " m   DRAFTLAR TABAN HATTINDAN, L/2 'DE",
        qbColor(1));
 }
 
