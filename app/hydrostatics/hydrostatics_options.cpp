@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "cli/command_line.h"
 #include "hydrostatics/draft_list.h"
 #include "support/input_file.h"
 
@@ -72,40 +73,22 @@ bool readValue(const std::string& name, const std::string& value, HydrostaticsOp
 std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<std::string>& args,
                                                             std::string& error) {
   HydrostaticsOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string name = args[i];
-    std::optional<std::string> value;
-    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-      value = name.substr(eq + 1);
-      name = name.substr(0, eq);
-    }
-    const bool takesValue = name == "-C" || name == "--drafts" || name == "--trim" ||
-                            name == "--density" || name == "--plots" || name == "--pdf";
-    if (!takesValue && value) {
-      error = name + " takes no value";
-      return std::nullopt;
-    }
+  const OptionReader read = [&](const std::string& name, const std::optional<std::string>& value) {
     if (name == "--help" || name == "-h") {
       options.help = true;
     } else if (name == "--version") {
       options.version = true;
-    } else if (takesValue) {
-      if (!value) {
-        if (i + 1 >= args.size()) {
-          error = name + " needs a value";
-          return std::nullopt;
-        }
-        value = args[++i];
-      }
-      if (value->empty()) {
-        error = name + " needs a non-empty value";
-        return std::nullopt;
-      }
-      if (!readValue(name, *value, options, error)) return std::nullopt;
+    } else if (value) {
+      return readValue(name, *value, options, error);
     } else {
-      error = "unknown option " + quotedForMessage(args[i]) + " (see --help)";
-      return std::nullopt;
+      error = "unknown option " + quotedForMessage(name) + " (see --help)";
+      return false;
     }
+    return true;
+  };
+  if (!readCommandLine(args, {"-C", "--drafts", "--trim", "--density", "--plots", "--pdf"}, read,
+                       error)) {
+    return std::nullopt;
   }
   return options;
 }

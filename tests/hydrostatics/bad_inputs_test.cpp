@@ -27,7 +27,8 @@ const std::string kOldReport = "AN EARLIER HYDROSTATICS REPORT\r\n\x01\xff kept 
 const char* const kResultFiles[] = {"HIDROSTATIK.SON", "HIDROSTATIK.TXT", "BONJEAN.TXT"};
 
 std::string replacedAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
   return text;
@@ -83,7 +84,8 @@ TEST(HydrostaticsBadInput, EveryCaseOfTheCorpusEndsCleanly) {
     EXPECT_EQ(result.status, std::stoi(expected[0])) << result.standardError;
     EXPECT_EQ(result.firstErrorLine(), replacedAll(expected[1], "{DIR}", run.string()));
     if (result.status == 0) {
-      EXPECT_EQ(fileBytes(run / "HIDROSTATIK.SON").rfind("\r\n HIDROSTATIK HESAP - BASLAMA", 0), 0u);
+      EXPECT_EQ(fileBytes(run / "HIDROSTATIK.SON").rfind("\r\n HIDROSTATIK HESAP - BASLAMA", 0),
+                0u);
       for (const char* file : kResultFiles) EXPECT_TRUE(fs::is_regular_file(run / file)) << file;
     } else {
       EXPECT_EQ(fileBytes(run / "HIDROSTATIK.SON"), kOldReport) << "the earlier report was touched";

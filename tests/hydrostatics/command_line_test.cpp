@@ -62,8 +62,10 @@ TEST(DraftList, EachBadValueGetsItsMessage) {
       {"0x1:5:1", "expected FROM:TO:STEP or T1,T2,... in metres, got '0x1:5:1'"},
       {"1:1000:0.5", "from '1' to '1000' in steps of '0.5' would be more than 1000 drafts"},
       {"1:1e300:1e-300", "from '1' to '1e300' in steps of '1e-300' would be more than 1000 drafts"},
-      {"0:5:1", "a draft is the waterline's height above the base line and must be positive, got '0'"},
-      {"-1,2", "a draft is the waterline's height above the base line and must be positive, got '-1'"},
+      {"0:5:1",
+       "a draft is the waterline's height above the base line and must be positive, got '0'"},
+      {"-1,2",
+       "a draft is the waterline's height above the base line and must be positive, got '-1'"},
       {"2,,3", "expected FROM:TO:STEP or T1,T2,... in metres, got '' in the list"},
       {"2,3,", "expected FROM:TO:STEP or T1,T2,... in metres, got '' in the list"},
       {"6,5", "the drafts must rise, '5' follows a draft of 6.000 m"},
@@ -93,10 +95,10 @@ TEST(DraftList, AThousandDraftsAreTakenAndOneMoreIsNot) {
 
 TEST(HydrostaticsOptions, ValuesAndTheirRefusals) {
   std::string error;
-  const auto options = parseHydrostaticsOptions(
-      {"-C", "run", "--drafts=1:3:1", "--trim", "-0.5", "--density", "1.0", "--plots", "p",
-       "--pdf", "r.pdf"},
-      error);
+  const auto options =
+      parseHydrostaticsOptions({"-C", "run", "--drafts=1:3:1", "--trim", "-0.5", "--density", "1.0",
+                                "--plots", "p", "--pdf", "r.pdf"},
+                               error);
   ASSERT_TRUE(options) << error;
   EXPECT_EQ(options->directory, "run");
   EXPECT_EQ(options->drafts, (std::vector<double>{1, 2, 3}));
@@ -115,7 +117,8 @@ TEST(HydrostaticsOptions, ValuesAndTheirRefusals) {
       {{"--trim", "x"}, "--trim: expected the trim Tf - Ta in metres, got 'x'"},
       {{"--trim", "nan"}, "--trim: expected the trim Tf - Ta in metres, got 'nan'"},
       {{"--density", "0"}, "--density: expected a positive water density in t/m3, got '0'"},
-      {{"--density", "-1.025"}, "--density: expected a positive water density in t/m3, got '-1.025'"},
+      {{"--density", "-1.025"},
+       "--density: expected a positive water density in t/m3, got '-1.025'"},
       {{"--density", "1,025"}, "--density: expected a positive water density in t/m3, got '1,025'"},
       {{"--help=yes"}, "--help takes no value"},
       {{"--batch"}, "unknown option '--batch' (see --help)"},

@@ -70,14 +70,6 @@ void runExample(const std::string& name, ExampleRun& example) {
   example.frames = fingerprints.text();
 }
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "<missing>";
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(HydrostaticsGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
   const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
   const std::vector<std::string> names = exampleNames();
@@ -97,7 +89,8 @@ TEST(HydrostaticsGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
         fs::create_directories(golden);
         std::ofstream(golden / file, std::ios::binary) << text;
       } else {
-        EXPECT_EQ(text, readFile(golden / file)) << "golden " << (golden / file).string();
+        EXPECT_EQ(text, testing::recordedText(golden / file))
+            << "golden " << (golden / file).string();
       }
     }
     EXPECT_EQ(example.run.report, example.directory.read("HIDROSTATIK.SON"));

@@ -37,8 +37,8 @@ ProcessResult runIn(const fs::path& run, RunOptions options = {}) {
 }
 
 std::string writeFailure(const fs::path& file, const std::string& reason) {
-  return "norvika-hydrostatics: " + file.filename().string() + " DOSYASI YAZILAMADI: " +
-         file.string() + " (" + reason + ")";
+  return "norvika-hydrostatics: " + file.filename().string() +
+         " DOSYASI YAZILAMADI: " + file.string() + " (" + reason + ")";
 }
 
 void expectEarlierFilesAndNoTemporaries(const fs::path& run, const std::string& taken = "") {
@@ -113,7 +113,8 @@ TEST(HydrostaticsWriteFailure, LinksInTheRunDirectoryAreReplacedNotFollowed) {
   copyBoxBargeRun(run);
   const fs::path outside = temporary.path() / "outside.txt";
   writeBytes(outside, "NOT NORVIKA'S\n");
-  for (const char* file : {"HIDROSTATIK.SON", "HIDROSTATIK.TXT", "BONJEAN.TXT"}) fs::remove(run / file);
+  for (const char* file : {"HIDROSTATIK.SON", "HIDROSTATIK.TXT", "BONJEAN.TXT"})
+    fs::remove(run / file);
   fs::create_symlink(outside, run / "HIDROSTATIK.SON");
   fs::create_symlink(temporary.path() / "dangling.txt", run / "HIDROSTATIK.TXT");
   fs::create_symlink("/dev/null", run / "BONJEAN.TXT");

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "driver/calculation_driver.h"
-#include "platform/recording_platform.h"
 #include "frame_fingerprints.h"
+#include "platform/recording_platform.h"
 #include "run_files.h"
 
 namespace fs = std::filesystem;
@@ -28,14 +28,6 @@ namespace {
 
 const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
 const fs::path kGoldenDir = kSourceDir / "tests" / "golden";
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "<missing>";
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 struct RunRecord {
   std::string status, dialogue, printed, frames, report, values, strengthReport, strengthTable;
@@ -122,7 +114,8 @@ TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
         fs::create_directories(golden);
         std::ofstream(golden / file, std::ios::binary) << *text;
       } else {
-        EXPECT_EQ(*text, readFile(golden / file)) << "golden " << (golden / file).string();
+        EXPECT_EQ(*text, testing::recordedText(golden / file))
+            << "golden " << (golden / file).string();
       }
     }
   }
