@@ -129,7 +129,8 @@ void writeNotes(ResultFile& file) {
            "   Cp = HACIM/(Am L), Cm = Am/(Bwl T), Cwp = Awp/(L Bwl); Am L/2 'DEKI KESIT ALANI.",
            "   Lwl: SU HATTININ ULASTIGI EN KIC VE EN BAS POSTALAR ARASI UZUNLUK.",
            "   ISLAK YUZEY ALANI S: POSTALARIN SU ALTINDAKI CEVRE UZUNLUKLARI GEMI BOYUNCA",
-           "   INTEGRE EDILIR; YUZEYIN BOYUNA EGIMI VE UC POSTALARIN DISI HESABA KATILMAZ.",
+           "   INTEGRE EDILIR; YUZEYIN BOYUNA EGIMI VE KIC AYNASI GIBI UC YUZLER HESABA",
+           "   KATILMAZ.",
        }) {
     file.line(line);
   }
