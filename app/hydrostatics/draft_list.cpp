@@ -11,7 +11,8 @@ namespace norvika {
 
 namespace {
 
-const char* const kExpected = "expected FROM:TO:STEP or T1,T2,... in metres";
+const char* const kExpected =
+    "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000)";
 
 std::vector<std::string> split(const std::string& text, char separator) {
   std::vector<std::string> parts;
@@ -100,7 +101,8 @@ std::optional<double> parseNumber(const std::string& text) {
   if (begin != end && *begin == '+') ++begin;
   double value = 0.0;
   const auto [stop, problem] = std::from_chars(begin, end, value, std::chars_format::general);
-  if (begin == end || problem != std::errc() || stop != end || !std::isfinite(value)) {
+  if (begin == end || problem != std::errc() || stop != end ||
+      !(std::fabs(value) <= kLargestInputNumber)) {
     return std::nullopt;
   }
   return value;

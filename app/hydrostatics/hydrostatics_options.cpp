@@ -21,7 +21,7 @@ const char* const kHydrostaticsUsage =
     "                   at most 1000 (default: 20 from a tenth of the hull's depth, its lowest\n"
     "                   deck edge, to that depth)\n"
     "  --trim METRES    trim Tf - Ta about L/2, positive by the head (default 0: even keel)\n"
-    "  --density RHO    water density in t/m3 instead of the task file's\n"
+    "  --density RHO    water density in t/m3 (0.001 to 100) instead of the task file's\n"
     "  --plots DIR      save the curves of form and the Bonjean curves in DIR as PNG and SVG\n"
     "  --pdf FILE       write a PDF record: the inputs, the report and both drawings\n"
     "  --help           show this help\n"
@@ -35,6 +35,9 @@ const char* const kHydrostaticsUsage =
     "record could not be written (the earlier files kept whole), 5 internal failure.\n";
 
 namespace {
+
+constexpr double kLowestDensity = 0.001;
+constexpr double kHighestDensity = 100.0;
 
 bool readValue(const std::string& name, const std::string& value, HydrostaticsOptions& options,
                std::string& error) {
@@ -53,15 +56,20 @@ bool readValue(const std::string& name, const std::string& value, HydrostaticsOp
   } else if (name == "--trim") {
     const std::optional<double> trim = parseNumber(value);
     if (!trim) {
-      error = "--trim: expected the trim Tf - Ta in metres, got " + quotedForMessage(value);
+      error = "--trim: expected the trim Tf - Ta in metres (at most 1000000), got " +
+              quotedForMessage(value);
       return false;
     }
     options.trim = *trim;
   } else if (name == "--density") {
+    // 1025, sea water in kg/m3, is a slip the density in t/m3 must not let through.
     options.density = parseNumber(value);
-    if (!options.density || !(*options.density > 0.0)) {
+    if (!options.density ||
+        !(*options.density >= kLowestDensity && *options.density <= kHighestDensity)) {
       error =
-          "--density: expected a positive water density in t/m3, got " + quotedForMessage(value);
+          "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), "
+          "got " +
+          quotedForMessage(value);
       return false;
     }
   }

@@ -48,30 +48,53 @@ TEST(DraftList, EachBadValueGetsItsMessage) {
     const char* error;
   };
   const Row rows[] = {
-      {"", "expected FROM:TO:STEP or T1,T2,... in metres, got '' in the list"},
-      {"abc", "expected FROM:TO:STEP or T1,T2,... in metres, got 'abc' in the list"},
-      {"1:2", "expected FROM:TO:STEP or T1,T2,... in metres, got '1:2'"},
-      {"1:2:3:4", "expected FROM:TO:STEP or T1,T2,... in metres, got '1:2:3:4'"},
+      {"",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '' in the "
+       "list"},
+      {"abc",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got 'abc' in "
+       "the list"},
+      {"1:2",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '1:2'"},
+      {"1:2:3:4",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '1:2:3:4'"},
       {"1:5:0", "the step must be positive, got '0'"},
       {"1:5:-1", "the step must be positive, got '-1'"},
       {"5:1:1", "TO '1' is below FROM '5'; the drafts rise from FROM to TO"},
-      {"nan:5:1", "expected FROM:TO:STEP or T1,T2,... in metres, got 'nan:5:1'"},
-      {"1:inf:1", "expected FROM:TO:STEP or T1,T2,... in metres, got '1:inf:1'"},
-      {"1:5:NaN", "expected FROM:TO:STEP or T1,T2,... in metres, got '1:5:NaN'"},
-      {"1:1e400:1", "expected FROM:TO:STEP or T1,T2,... in metres, got '1:1e400:1'"},
-      {"0x1:5:1", "expected FROM:TO:STEP or T1,T2,... in metres, got '0x1:5:1'"},
+      {"nan:5:1",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got 'nan:5:1'"},
+      {"1:inf:1",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '1:inf:1'"},
+      {"1:5:NaN",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '1:5:NaN'"},
+      {"1:1e400:1",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got "
+       "'1:1e400:1'"},
+      {"1:1e7:1",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got "
+       "'1:1e7:1'"},
+      {"0x1:5:1",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '0x1:5:1'"},
       {"1:1000:0.5", "from '1' to '1000' in steps of '0.5' would be more than 1000 drafts"},
-      {"1:1e300:1e-300", "from '1' to '1e300' in steps of '1e-300' would be more than 1000 drafts"},
+      {"1:1e6:1e-300", "from '1' to '1e6' in steps of '1e-300' would be more than 1000 drafts"},
       {"0:5:1",
        "a draft is the waterline's height above the base line and must be positive, got '0'"},
       {"-1,2",
        "a draft is the waterline's height above the base line and must be positive, got '-1'"},
-      {"2,,3", "expected FROM:TO:STEP or T1,T2,... in metres, got '' in the list"},
-      {"2,3,", "expected FROM:TO:STEP or T1,T2,... in metres, got '' in the list"},
+      {"2,,3",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '' in the "
+       "list"},
+      {"2,3,",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '' in the "
+       "list"},
       {"6,5", "the drafts must rise, '5' follows a draft of 6.000 m"},
       {"5,5", "the drafts must rise, '5' follows a draft of 5.000 m"},
-      {"1, 2", "expected FROM:TO:STEP or T1,T2,... in metres, got ' 2' in the list"},
-      {"4\x1b[2J", "expected FROM:TO:STEP or T1,T2,... in metres, got '4?[2J' in the list"},
+      {"1, 2",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got ' 2' in the "
+       "list"},
+      {"4\x1b[2J",
+       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '4?[2J' in "
+       "the list"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
@@ -114,12 +137,22 @@ TEST(HydrostaticsOptions, ValuesAndTheirRefusals) {
       {{"--drafts"}, "--drafts needs a value"},
       {{"--drafts", ""}, "--drafts needs a non-empty value"},
       {{"--drafts=5:1:1"}, "--drafts: TO '1' is below FROM '5'; the drafts rise from FROM to TO"},
-      {{"--trim", "x"}, "--trim: expected the trim Tf - Ta in metres, got 'x'"},
-      {{"--trim", "nan"}, "--trim: expected the trim Tf - Ta in metres, got 'nan'"},
-      {{"--density", "0"}, "--density: expected a positive water density in t/m3, got '0'"},
+      {{"--trim", "x"}, "--trim: expected the trim Tf - Ta in metres (at most 1000000), got 'x'"},
+      {{"--trim", "nan"},
+       "--trim: expected the trim Tf - Ta in metres (at most 1000000), got 'nan'"},
+      {{"--density", "0"},
+       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got '0'"},
       {{"--density", "-1.025"},
-       "--density: expected a positive water density in t/m3, got '-1.025'"},
-      {{"--density", "1,025"}, "--density: expected a positive water density in t/m3, got '1,025'"},
+       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got "
+       "'-1.025'"},
+      {{"--density", "1025"},
+       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got "
+       "'1025'"},
+      {{"--trim", "2e6"},
+       "--trim: expected the trim Tf - Ta in metres (at most 1000000), got '2e6'"},
+      {{"--density", "1,025"},
+       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got "
+       "'1,025'"},
       {{"--help=yes"}, "--help takes no value"},
       {{"--batch"}, "unknown option '--batch' (see --help)"},
       {{"stray"}, "unknown option 'stray' (see --help)"},
