@@ -24,6 +24,8 @@ constexpr double kNameColumn = -0.31;
 constexpr double kCharacterWidth = 0.0095;
 // ... and the height of its line.
 constexpr double kLabelHeight = 0.034;
+// Places along a curve where its label may stand.
+constexpr int kLabelPlaces = 61;
 
 using Point = std::pair<double, double>;  // (scale fraction, draft fraction)
 
@@ -179,17 +181,20 @@ class LabelPlacer {
   struct Box {
     double left, top, right, bottom;
   };
-  // The points of a curve and four more along each of its pieces.
+  // kLabelPlaces places spread evenly along a curve (its points taken in
+  // order), however many drafts it has: a thousand drafts must not make the
+  // search a thousand times longer.
   static std::vector<Point> placesAlong(const std::vector<Point>& points) {
+    if (points.size() == 1) return points;
     std::vector<Point> places;
-    for (std::size_t k = 0; k < points.size(); ++k) {
-      places.push_back(points[k]);
-      if (k + 1 == points.size()) break;
-      for (int part = 1; part < 5; ++part) {
-        const double t = part / 5.0;
-        places.emplace_back(points[k].first + t * (points[k + 1].first - points[k].first),
-                            points[k].second + t * (points[k + 1].second - points[k].second));
-      }
+    const double last = static_cast<double>(points.size() - 1);
+    for (int k = 0; k < kLabelPlaces; ++k) {
+      const double at = last * k / (kLabelPlaces - 1);
+      const auto piece = std::min(static_cast<std::size_t>(at), points.size() - 2);
+      const double t = at - static_cast<double>(piece);
+      const Point& a = points[piece];
+      const Point& b = points[piece + 1];
+      places.emplace_back(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
     }
     return places;
   }
@@ -198,12 +203,20 @@ class LabelPlacer {
     const double x = left ? point.first - 0.008 - width : point.first + 0.008;
     return Box{x, point.second + kLabelHeight / 2.0, x + width, point.second - kLabelHeight / 2.0};
   }
+  // A curve of one draft is a single point: its label may also stand a few
+  // lines above or below it, where the labels of the other points are not.
   std::optional<Box> firstFreeBox(const std::vector<Point>& places,
                                   const std::vector<std::size_t>& order, double width) const {
+    const int lines = places.size() == 1 ? 6 : 0;
     for (const std::size_t k : order) {
-      for (const bool left : {false, true}) {
-        const Box box = boxAt(places[k], width, left);
-        if (box.left >= 0.0 && box.right <= 1.03 && box.bottom >= 0.0 && isFree(box)) return box;
+      for (int shift = 0; shift <= 2 * lines; ++shift) {
+        const double up = kLabelHeight * (shift % 2 == 1 ? (shift + 1) / 2 : -shift / 2);
+        for (const bool left : {false, true}) {
+          Box box = boxAt(places[k], width, left);
+          box.top += up;
+          box.bottom += up;
+          if (box.left >= 0.0 && box.right <= 1.03 && box.bottom >= 0.0 && isFree(box)) return box;
+        }
       }
     }
     return std::nullopt;
