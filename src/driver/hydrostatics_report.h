@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "calculation/bonjean.h"
 #include "calculation/hydrostatics.h"
 #include "model/task_parameters.h"
