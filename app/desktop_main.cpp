@@ -1,6 +1,7 @@
 // norvika-qt: the run with the desktop libraries, for live windows (--gui),
 // pictures (--plots) and the PDF run record (--pdf). norvika starts it when
-// one of them is asked for; a run without them never loads Qt.
+// one of them is asked for; a run without them never loads Qt. Started with
+// --hydrostatics first, it does the same for norvika-hydrostatics.
 
 #include <QApplication>
 #include <QDateTime>
@@ -18,6 +19,7 @@
 #include <sstream>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "cli/options.h"
 #include "cli/record_file.h"
@@ -26,6 +28,8 @@
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
 #include "driver/calculation_driver.h"
+#include "desktop_hydrostatics.h"
+#include "hydrostatics/hydrostatics_options.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
 #include "qt/translations.h"
@@ -195,9 +199,31 @@ int runDesktopProgram(const Options& options) {
   return status;
 }
 
+// norvika-qt --hydrostatics ARGS: norvika-hydrostatics's run with the renderer,
+// for its pictures and its record.
+int runHydrostaticsWithPictures(const std::vector<std::string>& args) {
+  int status = 0;
+  const std::optional<HydrostaticsOptions> options =
+      hydrostaticsOptionsToRun(args, std::cout, std::cerr, status);
+  if (!options) return status;
+  static int qtArgc = 1;
+  static char qtName[] = "norvika-hydrostatics";
+  static char* qtArgv[] = {qtName, nullptr};
+  qInstallMessageHandler(filterQtMessages);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QGuiApplication application(qtArgc, qtArgv);
+  HydrostaticsPictures pictures;
+  return runHydrostaticsFrontEnd(*options, &pictures, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == kHydrostaticsFlag) {
+    return runGuarded(
+        [&] { return runHydrostaticsWithPictures(std::vector<std::string>(argv + 2, argv + argc)); },
+        kHydrostaticsProgram);
+  }
   const std::optional<Options> options = parseOptionsOrSay(argc, argv);
   if (!options) return static_cast<int>(ExitReason::InputError);
   return runGuarded([&] {

@@ -13,8 +13,8 @@
 #include <new>
 #include <optional>
 #include <string>
-#include <system_error>
 
+#include "cli/desktop_program.h"
 #include "cli/options.h"
 #include "cli/terminal_run.h"
 
@@ -23,20 +23,17 @@ using namespace norvika;
 
 namespace {
 
-// Starts norvika-qt from this program's own directory in its place; returns
-// only when that cannot be done.
+// Starts norvika-qt in its place; returns only when that cannot be done.
 int runDesktopProgram(char** argv) {
-  std::error_code ec;
-  const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  const fs::path desktop = self.parent_path() / "norvika-qt";
-  if (ec || !fs::exists(desktop, ec)) {
+  const std::optional<fs::path> desktop = desktopProgram();
+  if (!desktop) {
     std::cerr << "norvika: live windows (--gui, the default with a display), --plots and --pdf "
                  "need the desktop program norvika-qt, which this build does not have; use "
                  "--console or --batch\n";
     return static_cast<int>(ExitReason::InputError);
   }
-  ::execv(desktop.c_str(), argv);
-  std::cerr << "norvika: cannot start " << desktop.string() << ": " << std::strerror(errno) << "\n";
+  ::execv(desktop->c_str(), argv);
+  std::cerr << "norvika: cannot start " << desktop->string() << ": " << std::strerror(errno) << "\n";
   return static_cast<int>(ExitReason::InternalFailure);
 }
 

@@ -1,13 +1,17 @@
 // Cost of the calculation: one evaluation of a waterline (every station fitted
-// and integrated), a whole trochoidal-wave search, and the whole calculation
-// of a run with its equally spaced values; no drawing.
+// and integrated), a whole trochoidal-wave search, the whole calculation of a
+// run with its equally spaced values, the strength step, and the curves of
+// form and Bonjean curves; no drawing.
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <memory>
 
+#include "calculation/bonjean.h"
 #include "calculation/displacement_balance.h"
 #include "calculation/equal_spacing.h"
+#include "calculation/hydrostatics.h"
 #include "calculation/strength.h"
 
 namespace norvika {
@@ -131,6 +135,31 @@ void BM_Case2Strength(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Case2Strength)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// The curves of form of the 100-station hull at 50 drafts from 0.25 m to
+// 12.5 m, and the Bonjean curves of its stations.
+void BM_Hydrostatics(benchmark::State& state) {
+  const auto hull = std::make_unique<HullModel>();
+  buildHull(*hull, 100, 50);
+  HydrostaticsInput input{150.0, 1.025, 0.0, {}};
+  for (int k = 1; k <= 50; ++k) input.drafts.push_back(0.25 * k);
+  for (auto _ : state) {
+    Hydrostatics table;
+    if (computeHydrostatics(*hull, input, table).stop != HydrostaticsStop::None) {
+      state.SkipWithError("a draft was refused");
+      break;
+    }
+    benchmark::DoNotOptimize(table.rows.back().kml);
+  }
+}
+BENCHMARK(BM_Hydrostatics)->Unit(benchmark::kMillisecond);
+
+void BM_BonjeanCurves(benchmark::State& state) {
+  const auto hull = std::make_unique<HullModel>();
+  buildHull(*hull, 100, 50);
+  for (auto _ : state) benchmark::DoNotOptimize(computeBonjeanCurves(*hull).stations.back().moment);
+}
+BENCHMARK(BM_BonjeanCurves)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace norvika

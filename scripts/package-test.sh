@@ -22,7 +22,8 @@ done
 
 dpkg -x "$deb" "$scratch/root"
 root="$scratch/root"
-for f in usr/bin/norvika usr/bin/norvika-qt usr/bin/norvika-offsets usr/share/applications/norvika.desktop \
+for f in usr/bin/norvika usr/bin/norvika-qt usr/bin/norvika-offsets usr/bin/norvika-hydrostatics \
+         usr/share/applications/norvika.desktop \
          usr/share/icons/hicolor/scalable/apps/norvika.svg usr/share/doc/norvika/README.md \
          usr/share/doc/norvika/examples/box-barge/case1-level/Norvika.TSK; do
   [ -e "$root/$f" ] || fail "$f is not in the package"

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "support/atomic_file.h"
-#include "support/result_names.h"
 
 namespace norvika {
 
@@ -34,15 +33,15 @@ bool endsAsPdf(const std::filesystem::path& file) {
 }  // namespace
 
 int checkRecordTarget(const std::filesystem::path& file, const std::filesystem::path& directory,
-                      std::string& problem) {
+                      std::span<const ResultKind> results, std::string& problem) {
   // Never in the place of one of the run's result files, whether an earlier
   // run left one there or not.
   std::error_code error;
   const std::filesystem::path place =
       std::filesystem::weakly_canonical(file.parent_path(), error) / file.filename();
   const std::filesystem::path run = std::filesystem::weakly_canonical(directory, error);
-  for (const ResultName& result : kResultNames) {
-    if (place == run / result.name) {
+  for (const ResultKind result : results) {
+    if (place == run / resultName(result)) {
       problem = "--pdf would replace '" + file.string() + "', a result file of the run";
       return 1;
     }
@@ -64,11 +63,17 @@ int checkRecordTarget(const std::filesystem::path& file, const std::filesystem::
   return 0;
 }
 
+bool replaceFile(const std::filesystem::path& file,
+                 const std::function<bool(const std::filesystem::path&)>& write) {
+  AtomicFile atomic(file);
+  return atomic.made() && atomic.close() && write(atomic.temporaryPath()) && atomic.commit();
+}
+
 bool replaceWithRecord(const std::filesystem::path& file,
                        const std::function<bool(const std::filesystem::path&)>& write) {
-  AtomicFile record(file);
-  return record.made() && record.close() && write(record.temporaryPath()) &&
-         endsAsPdf(record.temporaryPath()) && record.commit();
+  return replaceFile(file, [&](const std::filesystem::path& temporary) {
+    return write(temporary) && endsAsPdf(temporary);
+  });
 }
 
 }  // namespace norvika

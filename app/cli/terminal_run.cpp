@@ -40,7 +40,8 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
   if (options.pdf) {
     std::string problem;
     if (const int status =
-            checkRecordTarget(absolutePath(*options.pdf), absolutePath(options.directory), problem);
+            checkRecordTarget(absolutePath(*options.pdf), absolutePath(options.directory),
+                          kBuoyancyRunResults, problem);
         status != 0) {
       std::cerr << "norvika: " << problem << "\n";
       return status;
@@ -74,7 +75,7 @@ int reportEnding(const RunOutcome& outcome) {
   return static_cast<int>(outcome.reason);
 }
 
-int runGuarded(const std::function<int()>& frontEnd) {
+int runGuarded(const std::function<int()>& frontEnd, const std::string& program) {
   // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is
   // told as a write failure, its temporary file removed, instead of the
   // signal ending the program with nothing said.
@@ -82,13 +83,13 @@ int runGuarded(const std::function<int()>& frontEnd) {
   try {
     return frontEnd();
   } catch (const fs::filesystem_error& e) {
-    std::cerr << "norvika: " << e.what() << "\n";
+    std::cerr << program << ": " << e.what() << "\n";
     return static_cast<int>(ExitReason::WriteFailed);
   } catch (const std::bad_alloc&) {
-    std::cerr << "norvika: internal failure: out of memory\n";
+    std::cerr << program << ": internal failure: out of memory\n";
     return static_cast<int>(ExitReason::InternalFailure);
   } catch (const std::exception& e) {
-    std::cerr << "norvika: internal failure: " << e.what() << "\n";
+    std::cerr << program << ": internal failure: " << e.what() << "\n";
     return static_cast<int>(ExitReason::InternalFailure);
   }
 }

@@ -31,9 +31,9 @@ std::string tellHowTheRunEnded(const RunOutcome& outcome);
 int reportEnding(const RunOutcome& outcome);
 
 /// Runs a front end, turning what escapes it (a filesystem error, no memory,
-/// an unexpected exception) into its message and exit status; a write past a
-/// file-size limit fails as any write does.
-int runGuarded(const std::function<int()>& frontEnd);
+/// an unexpected exception) into its message, headed by the program's name,
+/// and exit status; a write past a file-size limit fails as any write does.
+int runGuarded(const std::function<int()>& frontEnd, const std::string& program = "norvika");
 
 /// The terminal front end: questions on the terminal (or from the answers
 /// file), or every default in batch mode; no pictures. Returns the exit status.

@@ -39,25 +39,7 @@ std::vector<SectionCurve> layOutStations(const HullModel& hull) {
 double sectionArea(const SectionCurve& curve, double zw) {
   const double keel = curve.keel();
   if (zw <= keel) return 0.0;
-  const double* z = curve.z.data();
-  const std::size_t top = curve.z.size() - 1;
-  // Half-breadth at height t: the node's own half-breadth at the lowest and
-  // highest node, nothing outside the section, else the piece holding t,
-  // walked to from the piece of the height before: heights asked in rising
-  // order cost one walk up the section.
   std::size_t k = 0;
-  const auto halfBreadthAt = [&](double t) {
-    if (t == z[0]) return curve.bottomHalfBreadth;
-    if (t == z[top]) return curve.topHalfBreadth;
-    if (top == 0 || !(z[0] <= t && t < z[top])) return 0.0;
-    while (t < z[k]) --k;
-    while (t >= z[k + 1]) ++k;
-    const SectionCurve::Piece& p = curve.pieces[k];
-    if (p.vertical) return p.halfBreadth;
-    const double d = t - z[k];
-    return p.c1 + d * (p.c2 + d * (p.c3 + d * p.c4 / 3.0) / 2.0);
-  };
-
   // The half-breadths at the 40 Gauss points of the four sub-intervals first,
   // bottom to top; then summed pair by pair, sub-interval by sub-interval, as
   // the rule adds them.
@@ -71,9 +53,9 @@ double sectionArea(const SectionCurve& curve, double zw) {
     const double mid = (a + b) / 2.0;
     half = (b - a) / 2.0;
     for (std::size_t g = 5; g >= 1; --g)
-      below[i][g - 1] = halfBreadthAt(mid - kGaussAbscissa[g] * half);
+      below[i][g - 1] = halfBreadthWalking(curve, mid - kGaussAbscissa[g] * half, k);
     for (std::size_t g = 1; g <= 5; ++g)
-      above[i][g - 1] = halfBreadthAt(mid + kGaussAbscissa[g] * half);
+      above[i][g - 1] = halfBreadthWalking(curve, mid + kGaussAbscissa[g] * half, k);
   }
   double sum = 0.0;
   for (std::size_t i = 0; i < 4; ++i) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 #include "model/hull_model.h"
@@ -25,6 +26,30 @@ struct SectionCurve {
   double keel() const { return z.front(); }
   double deck() const { return z.back(); }
 };
+
+/// Half-breadth (m) of the section at height t (m): the node's own at the
+/// lowest and highest node, nothing outside the section, else the piece
+/// holding t. `k`, a piece index, is where the search starts and is left at
+/// the piece found: heights asked in rising order cost one walk up.
+inline double halfBreadthWalking(const SectionCurve& curve, double t, std::size_t& k) {
+  const double* z = curve.z.data();
+  const std::size_t top = curve.z.size() - 1;
+  if (t == z[0]) return curve.bottomHalfBreadth;
+  if (t == z[top]) return curve.topHalfBreadth;
+  if (top == 0 || !(z[0] <= t && t < z[top])) return 0.0;
+  while (t < z[k]) --k;
+  while (t >= z[k + 1]) ++k;
+  const SectionCurve::Piece& p = curve.pieces[k];
+  if (p.vertical) return p.halfBreadth;
+  const double d = t - z[k];
+  return p.c1 + d * (p.c2 + d * (p.c3 + d * p.c4 / 3.0) / 2.0);
+}
+
+/// Half-breadth (m) of the section at height t (m), as halfBreadthWalking.
+inline double halfBreadthAt(const SectionCurve& curve, double t) {
+  std::size_t k = 0;
+  return halfBreadthWalking(curve, t, k);
+}
 
 /// Station st of the hull with its fitted spline, laid out for sectionArea.
 SectionCurve layOutSection(const HullModel& hull, int st, const StationSpline& spline);

@@ -12,10 +12,9 @@ namespace {
 constexpr int kPhaseIterationLimit = 500;
 
 void setStraightWaterline(const WaterlineShape& shape, WaterlineProfile& profile) {
-  const double d = profile.forward - profile.aft;
-  const double slope = std::tan(std::atan(d / shape.shipLength));
+  const StraightWaterline line = straightWaterline(profile.aft, profile.forward, shape.shipLength);
   for (int st = 1; st <= shape.stationCount; ++st) {
-    profile.height(st) = profile.aft + shape.stationX(st) * slope;
+    profile.height(st) = line.heightAt(shape.stationX(st));
   }
 }
 
@@ -32,6 +31,10 @@ std::optional<double> wavePhase(double waveHeight, double x, double waveLength) 
 }
 
 }  // namespace
+
+StraightWaterline straightWaterline(double aft, double forward, double shipLength) {
+  return StraightWaterline{aft, std::tan(std::atan((forward - aft) / shipLength))};
+}
 
 std::optional<WaterlineShape> shapeWaterline(const TaskParameters& task, const HullModel& hull,
                                              int caseNumber) {

@@ -9,6 +9,19 @@
 
 namespace norvika {
 
+/// A straight waterline: its height at AP (m above the base line) and its
+/// rise per metre forward.
+struct StraightWaterline {
+  double aft = 0.0;
+  double slope = 0.0;
+  /// Height (m above the base line) at x (m from AP).
+  double heightAt(double x) const { return aft + x * slope; }
+};
+
+/// The straight waterline through the heights `aft` at AP and `forward` at FP
+/// (m above the base line), FP standing shipLength (m) forward of AP.
+StraightWaterline straightWaterline(double aft, double forward, double shipLength);
+
 /// A waterline along the ship: its heights above the base line at AP, at FP
 /// and at each station, and the drafts the status lines show for it.
 struct WaterlineProfile {

@@ -14,7 +14,6 @@ namespace norvika {
 namespace {
 
 // Far beyond any ship, small enough that squares and moments stay finite.
-constexpr double kLargestMagnitude = 1e6;
 constexpr std::uintmax_t kLargestFileSize = 64u * 1024u * 1024u;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -183,7 +182,7 @@ InputFile::NumberText InputFile::parseNumber(std::string_view field, double& val
     // Too small for a double reads as zero, too large is rejected.
     value = leadingPowerOfTen(text) < 0.0 ? 0.0 : HUGE_VAL;
   }
-  if (!std::isfinite(value) || std::fabs(value) > kLargestMagnitude) return NumberText::TooLarge;
+  if (!std::isfinite(value) || std::fabs(value) > kLargestInputNumber) return NumberText::TooLarge;
   return NumberText::Plain;
 }
 

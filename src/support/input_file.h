@@ -7,6 +7,9 @@
 
 namespace norvika {
 
+/// The largest size of a number the program reads, in a file or on a command line.
+inline constexpr double kLargestInputNumber = 1e6;
+
 /// A text input file read as the program's files are read: whole lines, or
 /// numeric fields. Lines may end with LF, CR LF or CR. Every failure ends the
 /// run (ProgramEnd, InputError) with a message naming the file, the line and
