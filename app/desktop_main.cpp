@@ -1,6 +1,7 @@
 // norvika-qt: the run with the desktop libraries, for live windows (--gui),
 // pictures (--plots) and the PDF run record (--pdf). norvika starts it when
-// one of them is asked for; a run without them never loads Qt.
+// one of them is asked for; a run without them never loads Qt. Started with
+// --hydrostatics first, it does the same for norvika-hydrostatics.
 
 #include <QApplication>
 #include <QDateTime>
@@ -26,7 +27,9 @@
 #include "console/console_platform.h"
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
-#include "platform/pause.h"
+#include "desktop_hydrostatics.h"
+#include "driver/calculation_driver.h"
+#include "hydrostatics/hydrostatics_options.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
 #include "qt/translations.h"
@@ -44,25 +47,17 @@ constexpr int kCriticalBoxStyle = 16;
 // ... and of one with the information icon.
 constexpr int kInformationBoxStyle = 64;
 
-using TerminalPlatform = RememberingMessages<ConsolePlatform>;
-
 // The desktop program says on the terminal what the terminal front end says:
 // the report window's text on standard output, each message box with its
 // title on standard error, so that a script or a log sees why a run stopped.
-class GuiPlatform : public RememberingMessages<QtPlatform> {
+class GuiPlatform : public QtPlatform {
  public:
-  explicit GuiPlatform(const fs::path& directory) : RememberingMessages<QtPlatform>(directory) {
+  explicit GuiPlatform(const fs::path& directory) : QtPlatform(directory) {
     observeWindows(&reportEcho_);
   }
   void messageBox(const std::string& text, int style, const std::string& title) override {
     std::cerr << title << ": " << text << std::endl;
-    RememberingMessages<QtPlatform>::messageBox(text, style, title);
-  }
-  // The desktop's own closing box names every result file; the run record keeps the question
-  // as the run has always asked it.
-  void closingQuestion(const std::vector<fs::path>& written) override {
-    QtPlatform::closingQuestion(written);
-    remember(kClosingTitle, closingPrompt(written), "");
+    QtPlatform::messageBox(text, style, title);
   }
 
  private:
@@ -136,30 +131,22 @@ int runDesktopProgram(const Options& options) {
   std::unique_ptr<Platform> platform;
   std::istringstream answerStream;
   GuiPlatform* guiPlatform = nullptr;
-  const std::string* lastMessage = nullptr;
-  const std::string* lastAnswer = nullptr;
   if (gui) {
     auto p = std::make_unique<GuiPlatform>(directory);
     if (answers) p->answerAutomatically(std::move(*answers), kAnswerDelayMs);
-    if (options.pdf) p->logAnswers(&frameLog);
     guiPlatform = p.get();
-    lastMessage = &p->lastMessage();
-    lastAnswer = &p->lastAnswer();
     platform = std::move(p);
   } else {
     std::istream& in = answerInput(answers, answerStream);
     const auto mode = frontEnd == FrontEnd::Batch ? ConsolePlatform::Mode::Batch
                                                   : ConsolePlatform::Mode::Interactive;
-    auto p = std::make_unique<TerminalPlatform>(directory, mode, in, std::cout, std::cerr);
-    if (options.pdf) p->logAnswers(&frameLog);
-    lastMessage = &p->lastMessage();
-    lastAnswer = &p->lastAnswer();
+    platform = std::make_unique<ConsolePlatform>(directory, mode, in, std::cout, std::cerr);
     if (frontEnd == FrontEnd::Console) {
       std::cout << "norvika: the drawings are not shown on the terminal; --plots DIR saves them "
                    "as pictures\n";
     }
-    platform = std::move(p);
   }
+  if (options.pdf) platform->observeDialogue(&frameLog);
 
   std::unique_ptr<PictureSaver> saver;
   if (options.plots) {
@@ -177,23 +164,22 @@ int runDesktopProgram(const Options& options) {
   if (options.pdf) platform->observeWindows(&frameLog);
   WarningEcho warningEcho(std::cerr);
   platform->observeWindows(&warningEcho);
-  const ResultFilesWatch resultFiles(directory);
 
-  RunEnding ending = runOnPlatform(*platform, runSettings(options));
+  const RunOutcome outcome = runCalculation(*platform, runSettings(options));
   if (guiPlatform != nullptr) guiPlatform->setStoppable(false);
-  const std::string endingNote = tellHowTheRunEnded(ending, resultFiles, *lastAnswer);
+  const std::string told = tellHowTheRunEnded(outcome);
   if (guiPlatform != nullptr) {
-    if (!ending.message.empty()) {
-      guiPlatform->QtPlatform::messageBox(ending.message, kCriticalBoxStyle, "Norvika");
-    } else if (ending.reason == ExitReason::GeometryRejected) {
+    if (!outcome.message.empty()) {
+      guiPlatform->QtPlatform::messageBox(outcome.message, kCriticalBoxStyle, "Norvika");
+    } else if (outcome.reason == ExitReason::GeometryRejected) {
       const Translate translated = [](const char* text) {
         return QCoreApplication::translate("norvika", text).toStdString();
       };
-      guiPlatform->QtPlatform::messageBox(answerEndingText(*lastAnswer, resultFiles, translated),
+      guiPlatform->QtPlatform::messageBox(answerEndingText(outcome, translated),
                                           kInformationBoxStyle, "Norvika");
     }
   }
-  int status = reportEnding(ending, directory);
+  int status = reportEnding(outcome);
   if (saver) {
     for (const fs::path& failed : saver->failures()) {
       std::cerr << "norvika: cannot write the picture '" << failed.string() << "'\n";
@@ -205,12 +191,8 @@ int runDesktopProgram(const Options& options) {
   }
   if (options.pdf) {
     const fs::path pdf = absolutePath(*options.pdf);
-    RunEnding recorded = ending;
-    if (recorded.message.empty() && ending.reason != ExitReason::Completed) {
-      recorded.message = endingNote.empty() ? *lastMessage : endingNote;
-    }
     const auto write = [&](const fs::path& file) {
-      return writeRunRecord(file, *platform, frameLog, recorded, options.pdfFrames, started) > 0;
+      return writeRunRecord(file, frameLog, outcome, told, options.pdfFrames, started) > 0;
     };
     if (replaceWithRecord(pdf, write)) {
       std::cout << "Run record: " << pdf.string() << "\n";
@@ -231,9 +213,33 @@ constexpr const char* kDesktopPreface =
     "was given when live windows (--gui), pictures (--plots) or the run record (--pdf) are\n"
     "asked for:\n\n";
 
+// norvika-qt --hydrostatics ARGS: norvika-hydrostatics's run with the renderer,
+// for its pictures and its record.
+int runHydrostaticsWithPictures(const std::vector<std::string>& args) {
+  int status = 0;
+  const std::optional<HydrostaticsOptions> options =
+      hydrostaticsOptionsToRun(args, std::cout, std::cerr, status);
+  if (!options) return status;
+  static int qtArgc = 1;
+  static char qtName[] = "norvika-hydrostatics";
+  static char* qtArgv[] = {qtName, nullptr};
+  qInstallMessageHandler(filterQtMessages);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QGuiApplication application(qtArgc, qtArgv);
+  HydrostaticsPictures pictures;
+  return runHydrostaticsFrontEnd(*options, &pictures, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == kHydrostaticsFlag) {
+    return runGuarded(
+        [&] {
+          return runHydrostaticsWithPictures(std::vector<std::string>(argv + 2, argv + argc));
+        },
+        kHydrostaticsProgram);
+  }
   const std::optional<Options> options = parseOptionsOrSay(argc, argv);
   if (!options) return static_cast<int>(ExitReason::InputError);
   if (answeredHelpOrVersion(*options, "norvika-qt", kDesktopPreface)) return 0;

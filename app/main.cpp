@@ -23,17 +23,17 @@ using namespace norvika;
 
 namespace {
 
-// Starts norvika-qt in this program's place; returns only when that cannot be done.
+// Starts norvika-qt in its place; returns only when that cannot be done.
 int runDesktopProgram(char** argv) {
-  const std::optional<fs::path> found = desktopProgramPath();
-  if (!found) {
+  const std::optional<fs::path> desktop = desktopProgram();
+  if (!desktop) {
     std::cerr << "norvika: live windows (--gui, the default with a display), --plots and --pdf "
                  "need the desktop program norvika-qt, which this build does not have; use "
                  "--console or --batch\n";
     return static_cast<int>(ExitReason::InputError);
   }
-  ::execv(found->c_str(), argv);
-  std::cerr << "norvika: cannot start " << found->string() << ": " << std::strerror(errno) << "\n";
+  ::execv(desktop->c_str(), argv);
+  std::cerr << "norvika: cannot start " << desktop->string() << ": " << std::strerror(errno) << "\n";
   return static_cast<int>(ExitReason::InternalFailure);
 }
 

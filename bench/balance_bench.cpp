@@ -1,14 +1,17 @@
 // Cost of the calculation: one evaluation of a waterline (every station fitted
-// and integrated), a whole trochoidal-wave search, and the whole calculation
-// of a run with its equally spaced values; no drawing.
+// and integrated), a whole trochoidal-wave search, the whole calculation of a
+// run with its equally spaced values, the strength step, and the curves of
+// form and Bonjean curves; no drawing.
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <memory>
 
+#include "calculation/bonjean.h"
 #include "calculation/displacement_balance.h"
 #include "calculation/equal_spacing.h"
-#include "calculation/run_state.h"
+#include "calculation/hydrostatics.h"
 #include "calculation/strength.h"
 
 namespace norvika {
@@ -51,26 +54,30 @@ void setTask(TaskParameters& task, int caseNumber) {
   task.forwardDraft = task.aftDraft = 7.0;
 }
 
-void noStatusLines(const RunState&) {}
+void noStatusLines(const Balance&) {}
+
+// The hull and task of a benchmark.
+struct BenchRun {
+  BenchRun(int stations, int caseNumber) {
+    buildHull(hull, stations, 50);
+    setTask(task, caseNumber);
+  }
+  TaskParameters task;
+  HullModel hull;
+};
 
 void BM_OneEvaluation(benchmark::State& state) {
-  RunState run;
-  buildHull(run.hull, static_cast<int>(state.range(0)), 50);
-  setTask(run.task, 6);
+  const BenchRun run(static_cast<int>(state.range(0)), 6);
   for (auto _ : state) {
-    balanceDisplacement(run, noStatusLines);
-    benchmark::DoNotOptimize(run.displacement);
+    benchmark::DoNotOptimize(balanceDisplacement(run.task, run.hull, noStatusLines));
   }
 }
 BENCHMARK(BM_OneEvaluation)->Arg(21)->Arg(100)->Unit(benchmark::kMicrosecond);
 
 void BM_TrochoidCrestSearch(benchmark::State& state) {
-  RunState run;
-  buildHull(run.hull, static_cast<int>(state.range(0)), 50);
-  setTask(run.task, 2);
+  const BenchRun run(static_cast<int>(state.range(0)), 2);
   for (auto _ : state) {
-    balanceDisplacement(run, noStatusLines);  // starts afresh from the initial draft each time
-    benchmark::DoNotOptimize(run.meanDraft);
+    benchmark::DoNotOptimize(balanceDisplacement(run.task, run.hull, noStatusLines));
   }
 }
 BENCHMARK(BM_TrochoidCrestSearch)->Arg(21)->Arg(100)->Unit(benchmark::kMillisecond);
@@ -79,16 +86,17 @@ BENCHMARK(BM_TrochoidCrestSearch)->Arg(21)->Arg(100)->Unit(benchmark::kMilliseco
 // the search to its end, the centre of buoyancy and N equally spaced values
 // (143, as bench/make_run.py writes, and the most the task file allows).
 void BM_Case2Calculation(benchmark::State& state) {
-  RunState run;
-  buildHull(run.hull, 100, 50);
-  setTask(run.task, 2);
+  BenchRun run(100, 2);
   run.task.equalPointCount = static_cast<int>(state.range(0));
   run.task.equalStart = 0.0;
   run.task.equalEnd = 150.0;
   for (auto _ : state) {
-    balanceDisplacement(run, noStatusLines);
-    computeLongitudinalCentre(run);
-    benchmark::DoNotOptimize(resampleEqualSpacing(run));
+    const Balance balance = balanceDisplacement(run.task, run.hull, noStatusLines);
+    const Immersion& immersion = balance.immersion;
+    benchmark::DoNotOptimize(longitudinalCentre(run.hull, immersion.stationArea,
+                                                immersion.displacement, run.task.waterDensity));
+    benchmark::DoNotOptimize(
+        resampleEqualSpacing(run.task, run.hull, immersion.stationArea, immersion.displacement));
   }
 }
 BENCHMARK(BM_Case2Calculation)->Arg(143)->Arg(2500)->Unit(benchmark::kMillisecond);
@@ -98,11 +106,8 @@ BENCHMARK(BM_Case2Calculation)->Arg(143)->Arg(2500)->Unit(benchmark::kMillisecon
 // whole length and equal loads side by side amidships): the balance in sink
 // and trim on the wave and on still water, SF and BM of both, the rule values.
 void BM_Case2Strength(benchmark::State& state) {
-  RunState run;
-  buildHull(run.hull, 100, 50);
-  setTask(run.task, 2);
-  balanceDisplacement(run, noStatusLines);
-  computeLongitudinalCentre(run);
+  const BenchRun run(100, 2);
+  const Balance balance = balanceDisplacement(run.task, run.hull, noStatusLines);
   WeightDistribution weights;
   const int loads = static_cast<int>(state.range(0)) - 1;
   weights.blocks.push_back({-2.0, 152.0, 40.0, 40.0});
@@ -120,8 +125,9 @@ void BM_Case2Strength(benchmark::State& state) {
   }
   weights.centre = moment / weights.total;
   for (auto _ : state) {
-    StrengthResult result;
-    if (computeStrength(run, weights, result).stop != BalanceStop::None) {
+    const Strength result =
+        computeStrength(run.task, run.hull, balance.immersion, balance.meanDraft, weights);
+    if (result.outcome.stop != BalanceStop::None) {
       state.SkipWithError("the balance in sink and trim stopped");
       break;
     }
@@ -129,6 +135,31 @@ void BM_Case2Strength(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Case2Strength)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// The curves of form of the 100-station hull at 50 drafts from 0.25 m to
+// 12.5 m, and the Bonjean curves of its stations.
+void BM_Hydrostatics(benchmark::State& state) {
+  const auto hull = std::make_unique<HullModel>();
+  buildHull(*hull, 100, 50);
+  HydrostaticsInput input{150.0, 1.025, 0.0, {}};
+  for (int k = 1; k <= 50; ++k) input.drafts.push_back(0.25 * k);
+  for (auto _ : state) {
+    Hydrostatics table;
+    if (computeHydrostatics(*hull, input, table).stop != HydrostaticsStop::None) {
+      state.SkipWithError("a draft was refused");
+      break;
+    }
+    benchmark::DoNotOptimize(table.rows.back().kml);
+  }
+}
+BENCHMARK(BM_Hydrostatics)->Unit(benchmark::kMillisecond);
+
+void BM_BonjeanCurves(benchmark::State& state) {
+  const auto hull = std::make_unique<HullModel>();
+  buildHull(*hull, 100, 50);
+  for (auto _ : state) benchmark::DoNotOptimize(computeBonjeanCurves(*hull).stations.back().moment);
+}
+BENCHMARK(BM_BonjeanCurves)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace norvika

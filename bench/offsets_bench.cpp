@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "model_reading.h"
 #include "offsets_run.h"
@@ -82,6 +83,34 @@ void BM_CutDtmb5415Subdivided_41x30(benchmark::State& state) {
   cutIntoStations(state, mesh);
 }
 BENCHMARK(BM_CutDtmb5415Subdivided_41x30)->Unit(benchmark::kMillisecond);
+
+void BM_WholeRunDtmb5415Subdivided_41x30(benchmark::State& state) {
+  // The whole tool as a user runs it: the binary STL read, checked, cut,
+  // checked against the model's own sections and written.
+  static const norvika::offsets::testing::ScratchDirectory dir;
+  static const std::filesystem::path stl = [] {
+    HullMesh m = dtmbMesh();
+    for (int level = 0; level < 4; ++level) m = subdivided(m);
+    std::vector<norvika::offsets::testing::Facet> facets;
+    for (const auto& t : m.triangles) {
+      facets.push_back({m.nodes[static_cast<std::size_t>(t[0])],
+                        m.nodes[static_cast<std::size_t>(t[1])],
+                        m.nodes[static_cast<std::size_t>(t[2])]});
+    }
+    dir.write("dtmb.stl", norvika::offsets::testing::binaryStl(facets));
+    return dir / "dtmb.stl";
+  }();
+  const std::vector<std::string> args = {stl.string(), "-o",     (dir / "DTMB.DAT").string(),
+                                         "--ap",       "0",      "--fp",
+                                         "142",        "--base", "0",
+                                         "--draft",    "6.15",   "--stations",
+                                         "41"};
+  for (auto _ : state) {
+    std::ostringstream out, err;
+    benchmark::DoNotOptimize(runOffsets(args, out, err));
+  }
+}
+BENCHMARK(BM_WholeRunDtmb5415Subdivided_41x30)->Unit(benchmark::kMillisecond);
 
 void BM_StepParabolicHull_21x30(benchmark::State& state) {
   static const norvika::offsets::testing::ScratchDirectory dir;

@@ -237,6 +237,34 @@ def dtmb5415_strength(shared):
         write(os.path.join(HERE, "dtmb5415", sub), "Norvika.AGR", agr)
 
 
+# The hydrostatics examples: the task file holds the ship length, the density
+# and the hull file's name (its case is the trimmed waterline at the design
+# draft on an even keel, which norvika evaluates to the same displacement and
+# LCB as the curves of form there); norvika-hydrostatics.args holds the
+# arguments the example is run with, one a line.
+HYDROSTATICS_ARGS = {
+    "box-barge": [],
+    "parabolic-hull": ["--drafts", "0.5:9.5:0.5"],
+    "dtmb5415": ["--drafts", "1,2,3,4,5,5.5,6,6.15,6.5,7,8,9,10"],
+}
+
+
+def hydrostatics_examples(shared):
+    box = os.path.join(HERE, "box-barge", "case1-level", "KUTU.DAT")
+    parabolic = os.path.join(HERE, "parabolic-hull", "case1-level", "PARABOL.DAT")
+    dtmb = os.path.join(shared, "data", "dtmb5415", "DTMB5415.DAT")
+    for folder, hull_name, source, length, draft in [
+        ("box-barge", "KUTU.DAT", box, 100.0, 5.0),
+        ("parabolic-hull", "PARABOL.DAT", parabolic, 100.0, 6.0),
+        ("dtmb5415", "DTMB5415.DAT", dtmb, 142.0, 6.15),
+    ]:
+        with open(source, newline="") as f:
+            text = f.read()
+        cases(folder, hull_name, text, length, 20, 1.025, [("hydrostatics", 6, [draft, draft], [0, 0.0, 0.0])])
+        args = "".join(a + "\n" for a in HYDROSTATICS_ARGS[folder])
+        write(os.path.join(HERE, folder, "hydrostatics"), "norvika-hydrostatics.args", args)
+
+
 if __name__ == "__main__":
     box_barge()
     parabolic_hull()
@@ -244,3 +272,4 @@ if __name__ == "__main__":
     shared = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "..", "shared")
     dtmb5415(shared)
     dtmb5415_strength(shared)
+    hydrostatics_examples(shared)

@@ -16,6 +16,8 @@ using namespace norvika;
 
 namespace {
 
+constexpr double kShipLength = 100.0;
+
 void require(bool condition, const char* what) {
   if (!condition) {
     std::fprintf(stderr, "accepted weights file breaks: %s\n", what);
@@ -29,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::writeScratchFile("Norvika.AGR", data, size);
   WeightDistribution weights;
   try {
-    weights = readWeightsFile(fuzz::scratchDirectory() / "Norvika.AGR", "Norvika.AGR");
+    weights = readWeightsFile(fuzz::scratchDirectory() / "Norvika.AGR", "Norvika.AGR", kShipLength);
   } catch (const ProgramEnd& end) {
     require(end.reason() == ExitReason::InputError, "only input errors from the reader");
     require(end.message().rfind("Norvika.AGR ", 0) == 0, "message names the weights file");
@@ -38,7 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(!weights.blocks.empty() && weights.blocks.size() <= kMaxWeightBlocks, "block count");
   double aft = HUGE_VAL, forward = -HUGE_VAL;
   for (const WeightBlock& b : weights.blocks) {
-    require(b.x2 > b.x1 && b.w1 >= 0.0 && b.w2 >= 0.0, "block ends rising, weights not negative");
+    require(b.x2 - b.x1 >= minimumBlockLength(kShipLength) && b.w1 >= 0.0 && b.w2 >= 0.0,
+            "block ends rising, weights not negative");
+    require(b.x1 >= -kShipLength && b.x2 <= 2.0 * kShipLength, "blocks within a ship length");
     aft = std::fmin(aft, b.x1);
     forward = std::fmax(forward, b.x2);
   }

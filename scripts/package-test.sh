@@ -42,11 +42,13 @@ dpkg -x "$deb" "$scratch/root"
 root="$scratch/root"
 doc="$root/usr/share/doc/norvika"
 for f in usr/bin/norvika usr/lib/norvika/norvika-qt usr/bin/norvika-offsets \
+         usr/bin/norvika-hydrostatics \
          usr/share/applications/norvika.desktop usr/share/mime/packages/norvika.xml \
          usr/share/icons/hicolor/scalable/apps/norvika.svg usr/share/doc/norvika/copyright \
          usr/share/doc/norvika/changelog.gz usr/share/doc/norvika/README.md.gz \
          usr/share/doc/norvika/docs/decisions.md.gz usr/share/doc/norvika/docs/glossary.md.gz \
          usr/share/man/man1/norvika.1.gz usr/share/man/man1/norvika-offsets.1.gz \
+         usr/share/man/man1/norvika-hydrostatics.1.gz \
          usr/share/doc/norvika/examples/box-barge/case1-level/Norvika.TSK; do
   [ -e "$root/$f" ] || fail "$f is not in the package"
 done
@@ -68,7 +70,7 @@ update-mime-database "$scratch/mime" > /dev/null 2>&1
 grep -q '^50:application/x-norvika-task:Norvika.TSK:cs$' "$scratch/mime/globs2" ||
   fail "Norvika.TSK is not typed as a task file"
 
-for page in norvika norvika-offsets; do
+for page in norvika norvika-offsets norvika-hydrostatics; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "the manual page of $page: $warnings"
 done
@@ -76,7 +78,8 @@ zcat "$root/usr/share/man/man1/norvika.1.gz" | grep -q '^\.B \\-\\-weights FILE$
   fail "the manual page of norvika lacks the options of its --help"
 
 expected_version="$(sed -n 's/^project(Norvika VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)"
-for program in usr/bin/norvika usr/bin/norvika-offsets usr/lib/norvika/norvika-qt; do
+for program in usr/bin/norvika usr/bin/norvika-offsets usr/bin/norvika-hydrostatics \
+               usr/lib/norvika/norvika-qt; do
   version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM timeout 60 "$root/$program" --version)
   [ "$version" = "$(basename "$program") $expected_version" ] || fail "unexpected version '$version'"
 done

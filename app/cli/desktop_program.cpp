@@ -8,7 +8,7 @@ namespace fs = std::filesystem;
 
 namespace norvika {
 
-std::optional<fs::path> desktopProgramPath() {
+std::optional<fs::path> desktopProgram() {
   std::error_code ec;
   const fs::path self = fs::read_symlink("/proc/self/exe", ec);
   if (ec) return std::nullopt;

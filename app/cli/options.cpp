@@ -7,6 +7,8 @@
 #include <system_error>
 #include <vector>
 
+#include "cli/command_line.h"
+
 namespace fs = std::filesystem;
 
 namespace norvika {
@@ -84,69 +86,49 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     options.frontEnd = wanted;
     return true;
   };
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string name = args[i];
-    std::optional<std::string> value;
-    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-      value = name.substr(eq + 1);
-      name = name.substr(0, eq);
-    }
-    auto takeValue = [&]() -> std::optional<std::string> {
-      if (value) return value;
-      if (i + 1 >= args.size()) {
-        error = name + " needs a value";
-        return std::nullopt;
-      }
-      return args[++i];
-    };
-    const bool takesValue = name == "-C" || name == "--plots" || name == "--pdf" ||
-                            name == "--answers" || name == "--pdf-frames" || name == "--weights";
-    if (!takesValue && value) {
-      error = name + " takes no value";
-      return std::nullopt;
-    }
+  const OptionReader read = [&](const std::string& name, const std::optional<std::string>& value) {
     if (name == "--help" || name == "-h") {
       options.help = true;
     } else if (name == "--version") {
       options.version = true;
     } else if (name == "--gui") {
-      if (!setFrontEnd(FrontEnd::Gui, name)) return std::nullopt;
+      return setFrontEnd(FrontEnd::Gui, name);
     } else if (name == "--console") {
-      if (!setFrontEnd(FrontEnd::Console, name)) return std::nullopt;
+      return setFrontEnd(FrontEnd::Console, name);
     } else if (name == "--batch") {
-      if (!setFrontEnd(FrontEnd::Batch, name)) return std::nullopt;
-    } else if (takesValue) {
-      const std::optional<std::string> v = takeValue();
-      if (!v) return std::nullopt;
-      if (v->empty()) {
-        error = name + " needs a non-empty value";
-        return std::nullopt;
+      return setFrontEnd(FrontEnd::Batch, name);
+    } else if (name == "-C") {
+      if (options.directoryGiven) {
+        error = "give the run directory once (-C or a directory or task file, not both)";
+        return false;
       }
-      if (name == "-C") {
-        if (options.directoryGiven) {
-          error = "give the run directory once (-C or a directory or task file, not both)";
-          return std::nullopt;
-        }
-        options.directory = *v;
-        options.directoryGiven = true;
+      options.directory = *value;
+      options.directoryGiven = true;
+    } else if (name == "--plots") {
+      options.plots = fs::path(*value);
+    } else if (name == "--pdf") {
+      options.pdf = fs::path(*value);
+    } else if (name == "--answers") {
+      options.answers = fs::path(*value);
+    } else if (name == "--pdf-frames") {
+      if (*value != "all" && *value != "finished") {
+        error = "--pdf-frames takes 'all' or 'finished', not '" + *value + "'";
+        return false;
       }
-      if (name == "--plots") options.plots = fs::path(*v);
-      if (name == "--pdf") options.pdf = fs::path(*v);
-      if (name == "--answers") options.answers = fs::path(*v);
-      if (name == "--pdf-frames") {
-        if (*v != "all" && *v != "finished") {
-          error = "--pdf-frames takes 'all' or 'finished', not '" + *v + "'";
-          return std::nullopt;
-        }
-        options.pdfFrames = *v == "all" ? RecordFrames::All : RecordFrames::Finished;
-      }
-      if (name == "--weights") options.weights = fs::path(*v);
+      options.pdfFrames = *value == "all" ? RecordFrames::All : RecordFrames::Finished;
+    } else if (name == "--weights") {
+      options.weights = fs::path(*value);
     } else if (name.empty() || name.front() != '-') {
-      if (!takeRunPlace(options, name, error)) return std::nullopt;
+      return takeRunPlace(options, name, error);
     } else {
-      error = "unknown option '" + args[i] + "'";
-      return std::nullopt;
+      error = "unknown option '" + name + "'";
+      return false;
     }
+    return true;
+  };
+  if (!readCommandLine(args, {"-C", "--plots", "--pdf", "--answers", "--pdf-frames", "--weights"},
+                       read, error)) {
+    return std::nullopt;
   }
   if (options.frontEnd == FrontEnd::Batch && options.answers) {
     error = "--answers cannot be used with --batch";

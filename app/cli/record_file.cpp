@@ -1,11 +1,11 @@
 #include "cli/record_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <string>
+
+#include "support/atomic_file.h"
 
 namespace norvika {
 
@@ -32,7 +32,20 @@ bool endsAsPdf(const std::filesystem::path& file) {
 
 }  // namespace
 
-int checkRecordTarget(const std::filesystem::path& file, std::string& problem) {
+int checkRecordTarget(const std::filesystem::path& file, const std::filesystem::path& directory,
+                      std::span<const ResultKind> results, std::string& problem) {
+  // Never in the place of one of the run's result files, whether an earlier
+  // run left one there or not.
+  std::error_code error;
+  const std::filesystem::path place =
+      std::filesystem::weakly_canonical(file.parent_path(), error) / file.filename();
+  const std::filesystem::path run = std::filesystem::weakly_canonical(directory, error);
+  for (const ResultKind result : results) {
+    if (place == run / resultName(result)) {
+      problem = "--pdf would replace '" + file.string() + "', a result file of the run";
+      return 1;
+    }
+  }
   struct stat status {};
   if (::lstat(file.c_str(), &status) != 0 || S_ISLNK(status.st_mode)) return 0;
   if (S_ISDIR(status.st_mode)) {
@@ -50,18 +63,17 @@ int checkRecordTarget(const std::filesystem::path& file, std::string& problem) {
   return 0;
 }
 
+bool replaceFile(const std::filesystem::path& file,
+                 const std::function<bool(const std::filesystem::path&)>& write) {
+  AtomicFile atomic(file);
+  return atomic.made() && atomic.close() && write(atomic.temporaryPath()) && atomic.commit();
+}
+
 bool replaceWithRecord(const std::filesystem::path& file,
                        const std::function<bool(const std::filesystem::path&)>& write) {
-  const std::filesystem::path temporary =
-      file.parent_path() / ("." + file.filename().string() + "." + std::to_string(::getpid()));
-  // Made new, so that the writer never follows a link planted under this name.
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  ::close(fd);
-  const bool written = write(temporary) && endsAsPdf(temporary) &&
-                       ::rename(temporary.c_str(), file.c_str()) == 0;
-  if (!written) ::unlink(temporary.c_str());
-  return written;
+  return replaceFile(file, [&](const std::filesystem::path& temporary) {
+    return write(temporary) && endsAsPdf(temporary);
+  });
 }
 
 }  // namespace norvika

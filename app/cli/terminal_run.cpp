@@ -1,5 +1,6 @@
 #include "cli/terminal_run.h"
 
+#include <csignal>
 #include <iostream>
 #include <new>
 #include <sstream>
@@ -39,7 +40,10 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
   }
   if (options.pdf) {
     std::string problem;
-    if (const int status = checkRecordTarget(absolutePath(*options.pdf), problem); status != 0) {
+    if (const int status =
+            checkRecordTarget(absolutePath(*options.pdf), absolutePath(options.directory),
+                          kBuoyancyRunResults, problem);
+        status != 0) {
       std::cerr << "norvika: " << problem << "\n";
       return status;
     }
@@ -53,61 +57,40 @@ RunSettings runSettings(const Options& options) {
   return settings;
 }
 
-RunEnding runOnPlatform(Platform& platform, const RunSettings& settings) {
-  RunEnding ending;
-  try {
-    ending.strength = runCalculation(platform, settings).strengthWritten;
-  } catch (const ProgramEnd& end) {
-    ending = RunEnding{end.reason(), end.message()};
-  } catch (const fs::filesystem_error& e) {
-    ending = RunEnding{ExitReason::WriteFailed, e.what()};
-  } catch (const std::bad_alloc&) {
-    ending = RunEnding{ExitReason::InternalFailure, "internal failure: out of memory"};
-  } catch (const std::exception& e) {
-    ending = RunEnding{ExitReason::InternalFailure, std::string("internal failure: ") + e.what()};
-  }
-  platform.finishAllFrames();
-  return ending;
-}
-
-std::string tellHowTheRunEnded(RunEnding& ending, const ResultFilesWatch& files,
-                               const std::string& answer) {
-  if (ending.reason == ExitReason::StoppedByUser && files.replaced("Norvika.SON") &&
-      files.replaced("SEPHIYE.TXT")) {
-    ending.reason = ExitReason::Completed;
-    return {};
-  }
+std::string tellHowTheRunEnded(const RunOutcome& outcome) {
   std::string said;
-  if (ending.reason == ExitReason::GeometryRejected && ending.message.empty()) {
-    said = answerEndingText(answer, files, [](const char* text) { return std::string(text); });
+  if (outcome.reason == ExitReason::GeometryRejected && outcome.message.empty()) {
+    said = answerEndingText(outcome, [](const char* text) { return std::string(text); });
   }
-  if (ending.reason == ExitReason::StoppedByUser) said = stopEndingText();
+  if (outcome.reason == ExitReason::StoppedByUser) said = stopEndingText();
   if (!said.empty()) std::cerr << "norvika: " << said << "\n";
   return said;
 }
 
-int reportEnding(const RunEnding& ending, const fs::path& directory) {
-  if (!ending.message.empty()) std::cerr << "norvika: " << ending.message << "\n";
-  if (ending.reason == ExitReason::Completed) {
+int reportEnding(const RunOutcome& outcome) {
+  if (!outcome.message.empty()) std::cerr << "norvika: " << outcome.message << "\n";
+  if (outcome.reason == ExitReason::Completed) {
     std::cout << "Results:\n";
-    for (const fs::path& file : writtenResultFiles(directory, ending.strength)) {
-      std::cout << "  " << file.string() << "\n";
-    }
+    for (const WrittenFile& file : outcome.written) std::cout << "  " << file.path.string() << "\n";
   }
-  return static_cast<int>(ending.reason);
+  return static_cast<int>(outcome.reason);
 }
 
-int runGuarded(const std::function<int()>& frontEnd) {
+int runGuarded(const std::function<int()>& frontEnd, const std::string& program) {
+  // Past a file-size limit (ulimit -f) a write then fails with EFBIG and is
+  // told as a write failure, its temporary file removed, instead of the
+  // signal ending the program with nothing said.
+  std::signal(SIGXFSZ, SIG_IGN);
   try {
     return frontEnd();
   } catch (const fs::filesystem_error& e) {
-    std::cerr << "norvika: " << e.what() << "\n";
+    std::cerr << program << ": " << e.what() << "\n";
     return static_cast<int>(ExitReason::WriteFailed);
   } catch (const std::bad_alloc&) {
-    std::cerr << "norvika: internal failure: out of memory\n";
+    std::cerr << program << ": internal failure: out of memory\n";
     return static_cast<int>(ExitReason::InternalFailure);
   } catch (const std::exception& e) {
-    std::cerr << "norvika: internal failure: " << e.what() << "\n";
+    std::cerr << program << ": internal failure: " << e.what() << "\n";
     return static_cast<int>(ExitReason::InternalFailure);
   }
 }
@@ -123,16 +106,15 @@ int runInTerminal(const Options& options) {
     std::cout << "norvika: the drawings are not shown on the terminal; --plots DIR saves them "
                  "as pictures\n";
   }
-  RememberingMessages<ConsolePlatform> platform(
+  ConsolePlatform platform(
       directory, batch ? ConsolePlatform::Mode::Batch : ConsolePlatform::Mode::Interactive, in,
       std::cout, std::cerr);
   platform.keepDrawings(false);  // nothing here shows or saves a picture
   WarningEcho warningEcho(std::cerr);
   platform.observeWindows(&warningEcho);
-  const ResultFilesWatch resultFiles(directory);
-  RunEnding ending = runOnPlatform(platform, runSettings(options));
-  tellHowTheRunEnded(ending, resultFiles, platform.lastAnswer());
-  return reportEnding(ending, directory);
+  const RunOutcome outcome = runCalculation(platform, runSettings(options));
+  tellHowTheRunEnded(outcome);
+  return reportEnding(outcome);
 }
 
 }  // namespace norvika

@@ -51,7 +51,8 @@ std::vector<double> listOf(const std::string& option, const std::string& text) {
 std::string usageText() {
   return "usage: norvika-offsets MODEL -o HULLFILE --ap X --fp X [--stations N | --at x1,x2,...]\n"
          "                       [--points M] [--scale S] [--base Z] [--axes xyz] [--knuckle DEG]\n"
-         "                       [--draft T] [--deflection D]\n"
+         "                       [--draft T] [--deflection D] [--task FILE [--density RHO]]\n"
+         "                       [--force]\n"
          "Cuts a hull model (STEP, IGES, STL or OBJ) into stations and writes Norvika's hull "
          "file.\n"
          "  -o FILE          the hull file to write\n"
@@ -66,8 +67,17 @@ std::string usageText() {
          "  --draft T        waterline above the base line (m): a record at it, and the volume\n"
          "                   of the model and of the written offsets below it compared\n"
          "  --deflection D   chord error of the surface triangulation (m, default 0.001)\n"
+         "  --task FILE      also write a task file (Norvika.TSK, beside the hull file) for\n"
+         "                   case 1 at the model's displacement at --draft\n"
+         "  --density RHO    water density for --task (t/m3, default 1.025)\n"
+         "  --force          write the hull file even when the written offsets disagree with\n"
+         "                   the model, or the ship is shorter than 1 m or longer than 500 m\n"
          "  --help           show this help\n"
-         "  --version        show the version\n";
+         "  --version        show the version\n"
+         "Exit status: 0 written; 1 a bad option, model or output, nothing written; 2 the\n"
+         "written offsets would disagree with the model (volume over 1 %, LCB over 0.5 % of\n"
+         "the length), nothing written without --force; 4 the file could not be written;\n"
+         "5 out of memory.\n";
 }
 
 OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
@@ -119,6 +129,15 @@ OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
     } else if (a == "--deflection") {
       o.deflection = numberOf(a, value(), "a positive length in metres");
       if (!(o.deflection > 0.0)) throw OffsetsError(a + ": expected a positive length in metres");
+    } else if (a == "--task") {
+      o.task = value();
+    } else if (a == "--density") {
+      o.density = numberOf(a, value(), "a water density in t/m3");
+      if (!(o.density >= 0.5 && o.density <= 2.0)) {
+        throw OffsetsError(a + ": expected a water density from 0.5 to 2 t/m3 (sea water 1.025)");
+      }
+    } else if (a == "--force") {
+      o.force = true;
     } else if (!a.empty() && a[0] == '-' && a.size() > 1) {
       throw OffsetsError(a + ": unknown option (see --help)");
     } else if (o.model.empty()) {
@@ -132,6 +151,12 @@ OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
   if (!haveAp || !haveFp) throw OffsetsError("--ap and --fp: both perpendiculars are needed");
   if (!(o.ap < o.fp)) {
     throw OffsetsError("--ap, --fp: the aft perpendicular must lie aft of the forward one");
+  }
+  if (!o.task.empty()) {
+    if (!o.draft) {
+      throw OffsetsError(
+          "--task: needs --draft, the waterline whose displacement the task asks for");
+    }
   }
   if (!o.stationsAt.empty()) {
     if (haveStations) throw OffsetsError("--stations and --at: give one of them");

@@ -23,6 +23,9 @@ struct OffsetsOptions {
   double knuckleDegrees = 30.0;
   std::optional<double> draft;  // m above the base line
   double deflection = 0.001;    // m, surface models
+  std::filesystem::path task;   // a task file for case 1 at the draft, if named
+  double density = 1.025;       // t/m3, for the task file
+  bool force = false;           // write even when the checks advise against it
   bool help = false;
   bool version = false;
 };
@@ -34,7 +37,8 @@ std::string usageText();
 /// option and what it expects: a missing model, -o, --ap or --fp; AP not aft
 /// of FP; --points outside 2..249; fewer than 2 or more than 100 stations;
 /// positions that do not rise; a non-positive scale or deflection; a knuckle
-/// angle outside 0..180 degrees; an unknown option.
+/// angle outside 0..180 degrees; --task without --draft; a density outside 0.5..2 t/m3; an unknown
+/// option.
 OffsetsOptions parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace norvika::offsets

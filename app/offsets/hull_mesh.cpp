@@ -35,10 +35,11 @@ MeshBounds meshBounds(const HullMesh& mesh) {
     for (const int i : t) {
       const Point3& p = mesh.nodes[static_cast<std::size_t>(i)];
       if (first) {
-        b.low = b.high = p;
+        b.low = b.high = b.lowest = p;
         first = false;
         continue;
       }
+      if (p.z < b.low.z) b.lowest = p;
       b.low.x = std::min(b.low.x, p.x);
       b.low.y = std::min(b.low.y, p.y);
       b.low.z = std::min(b.low.z, p.z);
@@ -77,25 +78,38 @@ void weldNodes(HullMesh& mesh) {
 }
 
 long countOpenEdges(const HullMesh& mesh) {
-  // Each edge as one sorted pair in a 64-bit key; after sorting, a key that
-  // stands alone belongs to one triangle only.
-  std::vector<std::uint64_t> edges;
-  edges.reserve(mesh.triangles.size() * 3);
+  // Each edge filed under its lower node (a counting sort by node, no
+  // comparison sort of all edges): a node has a handful of edges, and an
+  // upper node that stands once in its lower node's list belongs to one
+  // triangle only.
+  const std::size_t nodes = mesh.nodes.size();
+  std::vector<std::uint32_t> start(nodes + 1, 0);
+  auto lower = [](const std::array<int, 3>& t, std::size_t k) {
+    return std::min(t[k], t[(k + 1) % 3]);
+  };
+  auto upper = [](const std::array<int, 3>& t, std::size_t k) {
+    return std::max(t[k], t[(k + 1) % 3]);
+  };
   for (const auto& t : mesh.triangles) {
-    for (int k = 0; k < 3; ++k) {
-      auto a = static_cast<std::uint32_t>(t[static_cast<std::size_t>(k)]);
-      auto b = static_cast<std::uint32_t>(t[static_cast<std::size_t>((k + 1) % 3)]);
-      if (a > b) std::swap(a, b);
-      edges.push_back((static_cast<std::uint64_t>(a) << 32) | b);
+    for (std::size_t k = 0; k < 3; ++k) ++start[static_cast<std::size_t>(lower(t, k)) + 1];
+  }
+  for (std::size_t i = 0; i < nodes; ++i) start[i + 1] += start[i];
+  std::vector<int> others(start[nodes]);
+  std::vector<std::uint32_t> filled(start.begin(), start.end() - 1);
+  for (const auto& t : mesh.triangles) {
+    for (std::size_t k = 0; k < 3; ++k) {
+      others[filled[static_cast<std::size_t>(lower(t, k))]++] = upper(t, k);
     }
   }
-  std::sort(edges.begin(), edges.end());
   long open = 0;
-  for (std::size_t i = 0; i < edges.size();) {
-    std::size_t j = i + 1;
-    while (j < edges.size() && edges[j] == edges[i]) ++j;
-    if (j - i == 1) ++open;
-    i = j;
+  for (std::size_t i = 0; i < nodes; ++i) {
+    const auto first = others.begin() + start[i], last = others.begin() + start[i + 1];
+    std::sort(first, last);
+    for (auto at = first; at != last;) {
+      const auto next = std::find_if(at, last, [&](int n) { return n != *at; });
+      if (next - at == 1) ++open;
+      at = next;
+    }
   }
   return open;
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace norvika::offsets {
@@ -21,17 +22,32 @@ struct HullMesh {
   std::vector<std::array<int, 3>> triangles;
 };
 
-/// The smallest axis-aligned box around the nodes, m.
+/// The smallest axis-aligned box around the nodes, m, and the lowest node.
 struct MeshBounds {
   Point3 low;
   Point3 high;
+  Point3 lowest;
 };
 
-/// A bad option or a model that cannot be cut: the message names the file or
-/// the option and what was expected; the tool ends with status 1.
+/// How a run of norvika-offsets ends; the values are its exit statuses.
+enum class OffsetsStatus {
+  Done = 0,             // the hull file (and the task file) written
+  BadInput = 1,         // a bad option, model or output; nothing written
+  Disagrees = 2,        // the written offsets would not hold the model's volume; nothing written
+  WriteFailed = 4,      // a file could not be put in place; the earlier one kept whole
+  InternalFailure = 5,  // out of memory; nothing written
+};
+
+/// A run that cannot go on: the message names the file or the option and
+/// what was expected; the tool ends with the status (a bad input unless said).
 class OffsetsError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit OffsetsError(const std::string& message, OffsetsStatus status = OffsetsStatus::BadInput)
+      : std::runtime_error(message), status_(status) {}
+  OffsetsStatus status() const { return status_; }
+
+ private:
+  OffsetsStatus status_;
 };
 
 /// Bounds of the nodes that triangles use; all zero for an empty mesh.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <utility>
 #include <vector>
 
 #include "hull_mesh.h"
@@ -17,6 +20,70 @@ struct CutSegment {
 
 /// The axis the cutting planes stand across.
 enum class CutAxis { Length, Height };
+
+namespace detail {
+
+struct Corner {
+  double a;     // along the cutting axis
+  double u, v;  // in the plane
+};
+
+inline Corner cornerOf(const Point3& p, CutAxis axis) {
+  return axis == CutAxis::Length ? Corner{p.x, p.y, p.z} : Corner{p.z, p.x, p.y};
+}
+
+}  // namespace detail
+
+/// Calls take(plane index, segment) for every piece of the cut of the
+/// triangles (over the mesh's nodes) by the planes `axis = planes[i]` (planes
+/// ascending), in one pass over the triangles; the segments as sliceMesh
+/// gives them.
+template <typename Take>
+void forEachCutSegment(const HullMesh& mesh, const std::vector<std::array<int, 3>>& triangles,
+                       CutAxis axis, const std::vector<double>& planes, double middle,
+                       Take&& take) {
+  using detail::Corner;
+  for (const auto& t : triangles) {
+    const std::array<Corner, 3> c = {
+        detail::cornerOf(mesh.nodes[static_cast<std::size_t>(t[0])], axis),
+        detail::cornerOf(mesh.nodes[static_cast<std::size_t>(t[1])], axis),
+        detail::cornerOf(mesh.nodes[static_cast<std::size_t>(t[2])], axis)};
+    const double low = std::min({c[0].a, c[1].a, c[2].a});
+    const double high = std::max({c[0].a, c[1].a, c[2].a});
+    auto first = std::lower_bound(planes.begin(), planes.end(), low);
+    const auto last = std::upper_bound(first, planes.end(), high);
+    if (first == last) continue;
+    // The loops turn with the facet's outward normal n: along (-n_v, n_u).
+    const double eu = c[1].u - c[0].u, ev = c[1].v - c[0].v, ea = c[1].a - c[0].a;
+    const double fu = c[2].u - c[0].u, fv = c[2].v - c[0].v, fa = c[2].a - c[0].a;
+    const double nu = ev * fa - ea * fv;
+    const double nv = ea * fu - eu * fa;
+    for (; first != last; ++first) {
+      const double plane = *first;
+      const bool onPlaneBelow = plane < middle;
+      std::array<bool, 3> below{};
+      std::array<double, 3> d{};
+      for (std::size_t k = 0; k < 3; ++k) {
+        d[k] = c[k].a - plane;
+        below[k] = d[k] < 0.0 || (d[k] == 0.0 && onPlaneBelow);
+      }
+      if (below[0] == below[1] && below[1] == below[2]) continue;
+      // The corner alone on its side; the cut crosses its two edges.
+      const std::size_t lone = below[0] != below[1] ? (below[0] != below[2] ? 0 : 1) : 2;
+      const std::size_t j = (lone + 1) % 3, k = (lone + 2) % 3;
+      const double tj = d[lone] / (d[lone] - d[j]);
+      const double tk = d[lone] / (d[lone] - d[k]);
+      CutSegment s{c[lone].u + tj * (c[j].u - c[lone].u), c[lone].v + tj * (c[j].v - c[lone].v),
+                   c[lone].u + tk * (c[k].u - c[lone].u), c[lone].v + tk * (c[k].v - c[lone].v)};
+      if (s.u0 == s.u1 && s.v0 == s.v1) continue;
+      if ((s.u1 - s.u0) * -nv + (s.v1 - s.v0) * nu < 0.0) {
+        std::swap(s.u0, s.u1);
+        std::swap(s.v0, s.v1);
+      }
+      take(static_cast<std::size_t>(first - planes.begin()), s);
+    }
+  }
+}
 
 /// The cut of the mesh by every plane `axis = planes[i]` (planes ascending),
 /// in one pass over the triangles. A node lying exactly in a plane counts as

@@ -1,8 +1,10 @@
 #include "model_reading.h"
 
+#include <BRepBndLib.hxx>
 #include <BRepBuilderAPI_Sewing.hxx>
 #include <BRepMesh_IncrementalMesh.hxx>
 #include <BRep_Tool.hxx>
+#include <Bnd_Box.hxx>
 #include <IFSelect_ReturnStatus.hxx>
 #include <IGESControl_Controller.hxx>
 #include <IGESControl_Reader.hxx>
@@ -22,18 +24,21 @@
 #include <TopoDS_Shape.hxx>
 #include <XSControl_Reader.hxx>
 #include <algorithm>
-#include <cctype>
+#include <cmath>
+#include <cstdint>
 #include <fstream>
+
+#include "support/file_names.h"
+#include "text/text_format.h"
 
 namespace norvika::offsets {
 
 namespace {
 
-std::string lowerCase(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return s;
-}
+constexpr double kShortestShip = 1.0;       // m
+constexpr double kLargestShip = 500.0;      // m
+constexpr double kFinestDeflection = 2e-6;  // of the model's largest extent
+constexpr double kCoarsestDeflection = 1e-2;
 
 Point3 toShip(double mx, double my, double mz, const ModelPlacement& placement) {
   const std::array<double, 3> m = {mx, my, mz};
@@ -75,14 +80,40 @@ void appendTriangulation(const Handle(Poly_Triangulation) & triangulation, const
   }
 }
 
+bool hasNegativeZero(const HullMesh& mesh) {
+  return std::any_of(mesh.nodes.begin(), mesh.nodes.end(), [](const Point3& p) {
+    return (p.x == 0.0 && std::signbit(p.x)) || (p.y == 0.0 && std::signbit(p.y)) ||
+           (p.z == 0.0 && std::signbit(p.z));
+  });
+}
+
 // The data-exchange readers report on standard output; the summary owns it.
 void silenceLibraryMessages() {
   const Handle(Message_Messenger)& messenger = Message::DefaultMessenger();
   messenger->RemovePrinters(STANDARD_TYPE(Message_PrinterOStream));
 }
 
+std::string metresText(double value) {
+  if (std::fabs(value) < 1e9) return formatFixed(value, 1, 3);
+  const std::string text = numberText(value);
+  return text.front() == ' ' ? text.substr(1) : text;
+}
+
+MeshBounds shipBoxOf(const TopoDS_Shape& shape, const ModelPlacement& placement) {
+  Bnd_Box box;
+  BRepBndLib::Add(shape, box, Standard_False);
+  if (box.IsVoid()) return {};
+  double x0 = 0.0, y0 = 0.0, z0 = 0.0, x1 = 0.0, y1 = 0.0, z1 = 0.0;
+  box.Get(x0, y0, z0, x1, y1, z1);
+  const Point3 a = toShip(x0, y0, z0, placement), b = toShip(x1, y1, z1, placement);
+  MeshBounds ship;
+  ship.low = {std::min(a.x, b.x), std::min(a.y, b.y), std::min(a.z, b.z)};
+  ship.high = {std::max(a.x, b.x), std::max(a.y, b.y), std::max(a.z, b.z)};
+  return ship;
+}
+
 TopoDS_Shape readSurfaceModel(const std::filesystem::path& path, ModelFormat format,
-                              double gapTolerance, const std::string& name) {
+                              const ModelPlacement& placement, const std::string& name) {
   silenceLibraryMessages();
   STEPControl_Controller::Init();
   IGESControl_Controller::Init();
@@ -98,6 +129,8 @@ TopoDS_Shape readSurfaceModel(const std::filesystem::path& path, ModelFormat for
   reader.TransferRoots();
   TopoDS_Shape shape = reader.OneShape();
   if (shape.IsNull()) throw OffsetsError(name + ": the file holds no surface or solid");
+  checkModelSize(shipBoxOf(shape, placement), format, placement, name);
+  const double gapTolerance = placement.deflection / placement.scale;
   if (!TopExp_Explorer(shape, TopAbs_SOLID).More()) {
     // Loose surfaces share no edges, so their triangulations would not meet
     // along the seams; sewn first (gaps up to the deflection closed), they
@@ -114,7 +147,7 @@ HullMesh triangulateSurfaceModel(const std::filesystem::path& path, ModelFormat 
                                  const ModelPlacement& placement, const std::string& name) {
   // The deflection is asked at ship scale; the mesher works in model metres.
   const double deflection = placement.deflection / placement.scale;
-  TopoDS_Shape shape = readSurfaceModel(path, format, deflection, name);
+  TopoDS_Shape shape = readSurfaceModel(path, format, placement, name);
   BRepMesh_IncrementalMesh mesher(shape, deflection, Standard_False, 0.5, Standard_True);
   HullMesh mesh;
   const bool mirrors = placementMirrors(placement.axes);
@@ -129,9 +162,47 @@ HullMesh triangulateSurfaceModel(const std::filesystem::path& path, ModelFormat 
   return mesh;
 }
 
+// A binary STL is an 80-byte header, a count and 50 bytes a triangle: a file
+// of another size is cut short or its count is wrong (read as it stands,
+// the first gives an open mesh, the second runs out of memory).
+void checkBinaryStl(const std::filesystem::path& path, const std::string& name) {
+  std::ifstream in(path, std::ios::binary);
+  std::string head(1024, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  const std::size_t text = head.find_first_not_of(" \t\r\n");
+  if (text != std::string::npos && head.compare(text, 5, "solid") == 0 &&
+      (head.find("facet") != std::string::npos || head.find("endsolid") != std::string::npos)) {
+    return;  // ASCII
+  }
+  const std::uintmax_t size = std::filesystem::file_size(path);
+  if (size < 84) {
+    throw OffsetsError(name + ": not a readable STL file (" + std::to_string(size) +
+                       " bytes, shorter than the 84 bytes of a binary STL's header and count)");
+  }
+  std::uint32_t count = 0;
+  for (int i = 3; i >= 0; --i) count = count << 8 | static_cast<unsigned char>(head[80 + i]);
+  const std::uintmax_t expected = 84 + 50 * static_cast<std::uintmax_t>(count);
+  if (size != expected) {
+    throw OffsetsError(name + ": a binary STL whose header gives " + std::to_string(count) +
+                       " triangles (" + std::to_string(expected) + " bytes), but the file has " +
+                       std::to_string(size) + " bytes: cut short, or its triangle count is wrong");
+  }
+}
+
+void checkFinite(const HullMesh& mesh, const std::string& name) {
+  for (const Point3& p : mesh.nodes) {
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z)) {
+      throw OffsetsError(name + ": a point of the model is not a finite number (" +
+                         numberText(p.x) + "," + numberText(p.y) + "," + numberText(p.z) + ")");
+    }
+  }
+}
+
 HullMesh readMeshModel(const std::filesystem::path& path, ModelFormat format,
                        const ModelPlacement& placement, const std::string& name) {
   silenceLibraryMessages();
+  if (format == ModelFormat::Stl) checkBinaryStl(path, name);
   const Handle(Poly_Triangulation) triangulation =
       format == ModelFormat::Stl ? RWStl::ReadFile(path.c_str()) : RWObj::ReadFile(path.c_str());
   if (triangulation.IsNull()) {
@@ -145,7 +216,7 @@ HullMesh readMeshModel(const std::filesystem::path& path, ModelFormat format,
 }  // namespace
 
 std::optional<ModelFormat> modelFormatOf(const std::filesystem::path& path) {
-  const std::string ext = lowerCase(path.extension().string());
+  const std::string ext = asciiLowerCase(path.extension().string());
   if (ext == ".step" || ext == ".stp") return ModelFormat::Step;
   if (ext == ".iges" || ext == ".igs") return ModelFormat::Iges;
   if (ext == ".stl") return ModelFormat::Stl;
@@ -177,7 +248,7 @@ ModelAxes parseModelAxes(const std::string& text) {
       sign = -1.0;
       continue;
     }
-    const char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const char lower = asciiLowerCase(std::string(1, c)).front();
     if (lower < 'x' || lower > 'z' || count == 3 || used[lower - 'x']) {
       count = -1;
       break;
@@ -195,6 +266,41 @@ ModelAxes parseModelAxes(const std::string& text) {
         text + "'");
   }
   return axes;
+}
+
+// A ship is measured in metres, not in kilometres or in millimetres: a
+// model in millimetres read as metres (or --scale 1000 typed for 0.001) makes
+// a ship 142 km long, and a stray point far off the hull makes one huge.
+void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlacement& placement,
+                    const std::string& name) {
+  const double length = ship.high.x - ship.low.x;
+  const double breadth = ship.high.y - ship.low.y;
+  const double height = ship.high.z - ship.low.z;
+  if (!placement.force && !(length >= kShortestShip && length <= kLargestShip &&
+                            breadth <= kLargestShip && height <= kLargestShip)) {
+    throw OffsetsError(name + ": at --scale " + numberText(placement.scale).substr(1) +
+                       " the model measures " + metresText(length) + " x " + metresText(breadth) +
+                       " x " + metresText(height) +
+                       " m (length, breadth, height); a ship from 1 m to 500 m was expected: "
+                       "check --scale and --axes, or give --force");
+  }
+  if (format != ModelFormat::Step && format != ModelFormat::Iges) return;
+  // The triangle count grows as the deflection shrinks: below this floor a
+  // large hull takes minutes and gigabytes, and then the mesher fails.
+  const double largest = std::max({length, breadth, height});
+  const double finest = kFinestDeflection * largest, coarsest = kCoarsestDeflection * largest;
+  if (placement.deflection < finest) {
+    throw OffsetsError("--deflection: " + numberText(placement.deflection).substr(1) +
+                       " m is finer than this model allows; the smallest is " +
+                       formatFixed(finest, 1, 6) + " m (2e-6 of its largest extent, " +
+                       metresText(largest) + " m)");
+  }
+  if (placement.deflection > coarsest) {
+    throw OffsetsError("--deflection: " + numberText(placement.deflection).substr(1) +
+                       " m is coarser than this model allows; the largest is " +
+                       formatFixed(coarsest, 1, 6) + " m (1 % of its largest extent, " +
+                       metresText(largest) + " m)");
+  }
 }
 
 HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
@@ -218,10 +324,13 @@ HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
     throw OffsetsError(name + ": not a readable " + modelFormatName(format) + " file (" +
                        failure.GetMessageString() + ")");
   }
-  weldNodes(mesh);
+  // The STL reader has merged equal nodes and dropped the triangles that
+  // collapsed, all but a -0 beside a 0; a second weld only repeats that work.
+  if (format != ModelFormat::Stl || hasNegativeZero(mesh)) weldNodes(mesh);
   if (mesh.triangles.empty()) {
     throw OffsetsError(name + ": the " + modelFormatName(format) + " file holds no triangles");
   }
+  checkFinite(mesh, name);
   return mesh;
 }
 

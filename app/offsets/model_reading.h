@@ -23,6 +23,7 @@ struct ModelPlacement {
   ModelAxes axes;
   double scale = 1.0;         // model units (metres for STEP and IGES) to ship metres
   double deflection = 0.001;  // m at ship scale: chord error of the surface triangulation
+  bool force = false;         // cut a ship shorter than 1 m or larger than 500 m too
 };
 
 /// The format named by the file's extension (.step .stp .iges .igs .stl .obj,
@@ -37,12 +38,22 @@ const char* modelFormatName(ModelFormat format);
 /// "xyz", "-xzy". Throws OffsetsError on anything else.
 ModelAxes parseModelAxes(const std::string& text);
 
+/// Refuses a ship (`ship`, its extents at scale, m) shorter than 1 m, or
+/// longer, broader or higher than 500 m, unless forced; and for a STEP or
+/// IGES model a deflection under 2e-6 or over 1e-2 of the largest extent.
+/// Throws OffsetsError naming the model `name`.
+void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlacement& placement,
+                    const std::string& name);
+
 /// Reads a STEP or IGES model (surfaces or solids; triangulated to the
 /// placement's deflection) or an STL (ASCII or binary) or OBJ mesh, and
 /// returns its triangles in ship axes, metres, nodes welded. STEP and IGES
 /// coordinates are taken in metres through the unit the file declares; STL
 /// and OBJ carry no unit and are taken as metres. Throws OffsetsError naming
-/// the file when it cannot be read or holds no triangles.
+/// the file when it cannot be read or holds no triangles: a binary STL whose
+/// size is not the one its triangle count gives, a point that is not a
+/// finite number. Before a STEP or IGES model is triangulated, its size
+/// (checkModelSize on its bounding box).
 HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
                        const ModelPlacement& placement);
 

@@ -15,7 +15,7 @@ namespace norvika::offsets {
 struct CutResult {
   OffsetTable table;
   std::vector<std::vector<CutSegment>> cuts;  // per station, in hull-file axes
-  ModelSides sides = ModelSides::Both;
+  ModelSides sides = ModelSides::Both;        // as the cuts found them
   SideMismatch mismatch;
   std::vector<std::string> warnings;
 };
@@ -28,14 +28,15 @@ void placeAtPerpendiculars(HullMesh& mesh, double ap, double base);
 std::vector<double> stationPositions(const OffsetsOptions& options);
 
 /// Cuts a mesh already in hull-file axes at the stations (m from AP) into
-/// stations and end contours. Throws OffsetsError for a station outside the
-/// model or a cut without hull.
+/// stations and end contours. Which halves the model holds is found in the
+/// cuts (rules.presence). Throws OffsetsError for a station outside the
+/// model, a cut without hull, or a model without breadth.
 CutResult cutHull(const HullMesh& mesh, const std::vector<double>& stationX,
                   const SamplingRules& rules, double midshipX, const std::string& title);
 
-/// The whole tool: options, model, cut, hull file, summary on `out`,
-/// warnings and errors on `err`. Returns the exit status: 0 done, 1 a bad
-/// option or model (nothing written).
+/// The whole tool: options, model, cut, hull file (and task file), summary
+/// on `out`, warnings and errors on `err`. Returns the exit status, an
+/// OffsetsStatus.
 int runOffsets(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace norvika::offsets

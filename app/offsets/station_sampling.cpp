@@ -83,7 +83,7 @@ void checkCapacity(std::size_t records, const std::string& curve) {
 
 }  // namespace
 
-SectionProfile outerProfile(const std::vector<CutSegment>& cut, ModelSides sides) {
+SectionProfile outerProfile(const std::vector<CutSegment>& cut, std::optional<double> alsoAt) {
   struct Span {
     double low, high;
     const CutSegment* segment;
@@ -100,53 +100,139 @@ SectionProfile outerProfile(const std::vector<CutSegment>& cut, ModelSides sides
   std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.low < b.low; });
   std::sort(events.begin(), events.end());
   events.erase(std::unique(events.begin(), events.end()), events.end());
+  if (alsoAt && !events.empty() && *alsoAt > events.front() && *alsoAt < events.back()) {
+    events.insert(std::lower_bound(events.begin(), events.end(), *alsoAt), *alsoAt);
+    events.erase(std::unique(events.begin(), events.end()), events.end());
+  }
 
   SectionProfile profile;
-  std::vector<double>& port = profile.port;
-  std::vector<double>& starboard = profile.starboard;
+  const std::size_t n = events.size();
+  profile.z = events;
+  profile.covered.reserve(n);
+  for (auto* side :
+       {&profile.port, &profile.starboard, &profile.portAbove, &profile.starboardAbove}) {
+    side->reserve(n);
+  }
   // A sweep up the heights: only the few segments that span the current
   // height are looked at, so a cut of thousands of segments stays cheap.
   std::vector<const Span*> active;
   std::size_t next = 0;
-  for (const double z : events) {
+  for (std::size_t k = 0; k < n; ++k) {
+    const double z = events[k];
     std::erase_if(active, [z](const Span* s) { return s->high < z; });
     while (next < spans.size() && spans[next].low <= z) active.push_back(&spans[next++]);
     double outPort = -kInfinity, outStarboard = kInfinity;
-    bool above = false;
+    double abovePort = -kInfinity, aboveStarboard = kInfinity;
+    // Halfway up to the next height the segments that reach beyond z span
+    // the whole step: no segment begins or ends inside it.
+    const double middle = k + 1 < n ? 0.5 * (z + events[k + 1]) : z;
     for (const Span* s : active) {
       const CutSegment& c = *s->segment;
-      if (s->high > z) above = true;
       if (s->low == s->high) {
         outPort = std::max({outPort, c.u0, c.u1});
         outStarboard = std::min({outStarboard, c.u0, c.u1});
-      } else {
-        const double u = uAtHeight(c, z);
-        outPort = std::max(outPort, u);
-        outStarboard = std::min(outStarboard, u);
+        continue;
+      }
+      const double u = uAtHeight(c, z);
+      outPort = std::max(outPort, u);
+      outStarboard = std::min(outStarboard, u);
+      if (s->high > z) {
+        const double um = uAtHeight(c, middle);
+        abovePort = std::max(abovePort, um);
+        aboveStarboard = std::min(aboveStarboard, um);
       }
     }
-    profile.z.push_back(z);
-    profile.covered.push_back(above);
-    port.push_back(outPort);
-    starboard.push_back(-outStarboard);
-  }
-
-  for (std::size_t k = 0; k < profile.z.size(); ++k) {
-    double h = 0.0;
-    switch (sides) {
-      case ModelSides::Port:
-        h = port[k];
-        break;
-      case ModelSides::Starboard:
-        h = starboard[k];
-        break;
-      case ModelSides::Both:
-        h = 0.5 * (port[k] + starboard[k]);
-        break;
-    }
-    profile.halfBreadth.push_back(std::max(h, 0.0));
+    profile.covered.push_back(std::isfinite(abovePort));
+    profile.port.push_back(outPort);
+    profile.starboard.push_back(-outStarboard);
+    profile.portAbove.push_back(abovePort);
+    profile.starboardAbove.push_back(-aboveStarboard);
   }
   return profile;
+}
+
+void noteHalvesPresent(const SectionProfile& p, double presence, HalvesPresent& present) {
+  for (std::size_t k = 0; k < p.z.size(); ++k) {
+    present.port = present.port || p.port[k] > presence || p.portAbove[k] > presence;
+    present.starboard =
+        present.starboard || p.starboard[k] > presence || p.starboardAbove[k] > presence;
+  }
+}
+
+std::optional<ModelSides> modelSidesOf(const HalvesPresent& present) {
+  if (present.port && present.starboard) return ModelSides::Both;
+  if (present.port) return ModelSides::Port;
+  if (present.starboard) return ModelSides::Starboard;
+  return std::nullopt;
+}
+
+namespace {
+
+enum class Halves { Both, PortOnly, StarboardOnly };
+
+// Which halves are there at one height: a half is when it reaches beyond
+// `presence`; one that falls short of it only by less than `presence` is
+// there too, just narrow (both halves close to a sharp keel).
+Halves halvesAt(double port, double starboard, double presence) {
+  const bool portThere = port > presence, starboardThere = starboard > presence;
+  if (portThere == starboardThere) return Halves::Both;
+  if (portThere) return port - starboard <= presence ? Halves::Both : Halves::PortOnly;
+  return starboard - port <= presence ? Halves::Both : Halves::StarboardOnly;
+}
+
+}  // namespace
+
+double halfBreadthOf(double port, double starboard, ModelSides sides, double presence) {
+  double h = 0.0;
+  switch (sides) {
+    case ModelSides::Port:
+      h = port;
+      break;
+    case ModelSides::Starboard:
+      h = starboard;
+      break;
+    case ModelSides::Both:
+      switch (halvesAt(port, starboard, presence)) {
+        case Halves::PortOnly:
+          h = port;
+          break;
+        case Halves::StarboardOnly:
+          h = starboard;
+          break;
+        case Halves::Both:
+          h = !std::isfinite(port)        ? starboard
+              : !std::isfinite(starboard) ? port
+                                          : 0.5 * (port + starboard);
+          break;
+      }
+      break;
+  }
+  return std::max(h, 0.0);
+}
+
+void combineHalves(SectionProfile& p, ModelSides sides, double presence) {
+  const std::size_t n = p.z.size();
+  p.halfBreadth.assign(n, 0.0);
+  p.oneSided.assign(n, false);
+  for (std::size_t k = 0; k < n; ++k) {
+    p.halfBreadth[k] = halfBreadthOf(p.port[k], p.starboard[k], sides, presence);
+    p.oneSided[k] = sides == ModelSides::Both && p.covered[k] &&
+                    halvesAt(p.portAbove[k], p.starboardAbove[k], presence) != Halves::Both;
+  }
+}
+
+std::vector<std::pair<double, double>> oneSidedStretches(const SectionProfile& p, double shortest) {
+  std::vector<std::pair<double, double>> stretches;
+  for (std::size_t k = 0; k + 1 < p.z.size(); ++k) {
+    if (!p.oneSided[k]) continue;
+    if (!stretches.empty() && stretches.back().second == p.z[k]) {
+      stretches.back().second = p.z[k + 1];
+    } else {
+      stretches.emplace_back(p.z[k], p.z[k + 1]);
+    }
+  }
+  std::erase_if(stretches, [shortest](const auto& s) { return s.second - s.first <= shortest; });
+  return stretches;
 }
 
 std::vector<double> spreadHeights(const std::vector<double>& z, const std::vector<double>& value,
@@ -183,10 +269,10 @@ std::vector<double> spreadHeights(const std::vector<double>& z, const std::vecto
   return heights;
 }
 
-std::vector<OffsetPoint> sampleStation(int station, double x, const std::vector<CutSegment>& cut,
-                                       const SamplingRules& rules, SideMismatch& mismatch) {
+std::vector<OffsetPoint> sampleStation(int station, double x, const SectionProfile& p,
+                                       ModelSides sides, const SamplingRules& rules,
+                                       SideMismatch& mismatch) {
   const std::string name = stationName(station, x);
-  const SectionProfile p = outerProfile(cut, rules.sides);
   if (p.z.size() < 2 || !(p.z.back() > p.z.front())) {
     throw OffsetsError(name + ": the model has no hull there");
   }
@@ -237,13 +323,18 @@ std::vector<OffsetPoint> sampleStation(int station, double x, const std::vector<
                       covered.begin() + static_cast<long>(to) + 1);
   c.back() = false;
   const double height = z.back() - z.front();
-  if (rules.sides == ModelSides::Both) {
+  if (sides == ModelSides::Both) {
     // Near the tips of a section both halves are tiny and their ratio says
-    // nothing; the halves are compared where the section is broad.
+    // nothing; the halves are compared where the section is broad and both
+    // are there (a hole in one is told on its own), away from the keel and
+    // the deck edge, where a bottom or a deck a hair off level is no side.
     const double widest = *std::max_element(h.begin(), h.end());
     for (std::size_t k = from; k <= to; ++k) {
       const double larger = std::max(p.port[k], p.starboard[k]);
-      if (larger < 0.05 * widest) continue;
+      if (larger < 0.05 * widest || !(std::min(p.port[k], p.starboard[k]) > rules.presence) ||
+          p.z[k] - p.z[from] <= rules.presence || p.z[to] - p.z[k] <= rules.presence) {
+        continue;
+      }
       const double fraction = std::fabs(p.port[k] - p.starboard[k]) / larger;
       if (fraction > mismatch.fraction) mismatch = {fraction, x, p.z[k]};
     }
@@ -323,10 +414,26 @@ std::vector<OffsetPoint> sampleEndContour(const HullMesh& mesh, bool stern, doub
                                           const SamplingRules& rules) {
   const char* name = stern ? "stern contour" : "bow contour";
   auto onSide = [&](double x) { return stern ? x <= middle : x >= middle; };
+  // The triangles that reach this end's half: a cut of any other ends on the
+  // far side of the middle (the margin covers rounding of the cut's ends).
+  double farthest = std::fabs(middle);
+  for (const Point3& q : mesh.nodes) farthest = std::max(farthest, std::fabs(q.x));
+  const double margin = 1e-9 * (farthest + 1.0);
+  std::vector<std::array<int, 3>> half;
+  half.reserve(mesh.triangles.size() / 2);
+  for (const auto& t : mesh.triangles) {
+    for (const int i : t) {
+      const double x = mesh.nodes[static_cast<std::size_t>(i)].x;
+      if (stern ? x <= middle + margin : x >= middle - margin) {
+        half.push_back(t);
+        break;
+      }
+    }
+  }
   // The height range of this end of the hull: its nodes and where the
   // midship cut crosses the facets.
   double low = kInfinity, high = -kInfinity;
-  for (const auto& t : mesh.triangles) {
+  for (const auto& t : half) {
     for (const int i : t) {
       const Point3& q = mesh.nodes[static_cast<std::size_t>(i)];
       if (!onSide(q.x)) continue;
@@ -334,25 +441,22 @@ std::vector<OffsetPoint> sampleEndContour(const HullMesh& mesh, bool stern, doub
       high = std::max(high, q.z);
     }
   }
-  const auto midship = sliceMesh(mesh, CutAxis::Length, {middle}, -kInfinity);
-  for (const CutSegment& s : midship.front()) {
-    low = std::min({low, s.v0, s.v1});
-    high = std::max({high, s.v0, s.v1});
-  }
+  forEachCutSegment(mesh, half, CutAxis::Length, {middle}, -kInfinity,
+                    [&](std::size_t, const CutSegment& s) {
+                      low = std::min({low, s.v0, s.v1});
+                      high = std::max({high, s.v0, s.v1});
+                    });
   if (!(high > low)) throw OffsetsError(std::string(name) + ": the model has no hull there");
 
+  // Only the extreme end of each cut is wanted, so no cut is kept.
   auto endAt = [&](const std::vector<double>& heights) {
-    std::vector<double> end(heights.size(), kInfinity);
-    const auto cuts = sliceMesh(mesh, CutAxis::Height, heights, rules.modelMiddle);
-    for (std::size_t k = 0; k < heights.size(); ++k) {
-      double best = stern ? kInfinity : -kInfinity;
-      for (const CutSegment& s : cuts[k]) {
-        for (const double x : {s.u0, s.u1}) {
-          if (onSide(x)) best = stern ? std::min(best, x) : std::max(best, x);
-        }
-      }
-      end[k] = best;
-    }
+    std::vector<double> end(heights.size(), stern ? kInfinity : -kInfinity);
+    forEachCutSegment(mesh, half, CutAxis::Height, heights, rules.modelMiddle,
+                      [&](std::size_t k, const CutSegment& s) {
+                        for (const double x : {s.u0, s.u1}) {
+                          if (onSide(x)) end[k] = stern ? std::min(end[k], x) : std::max(end[k], x);
+                        }
+                      });
     return end;
   };
 

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "hull_mesh.h"
+#include "model/hull_model.h"
 
 namespace norvika::offsets {
 
-/// Norvika's own reading of a written hull file below a level waterline: the
+/// Norvika's own reading of a hull file below a level waterline: the
 /// section areas (m2, both sides) by its station splines and the volume (m3)
 /// and LCB (m from AP) by its integration along the ship.
 struct OffsetsVolume {
@@ -20,10 +20,15 @@ struct OffsetsVolume {
   double lcb = 0.0;
 };
 
-/// Reads the hull file with Norvika's reader and integrates it to the
-/// waterline `draft` (m above base). Throws OffsetsError when Norvika rejects
-/// the file, with its message.
-OffsetsVolume offsetsVolumeBelow(const std::filesystem::path& hullFile, double draft);
+/// Integrates the hull, as Norvika's reader took it, to the waterline
+/// `draft` (m above base).
+OffsetsVolume offsetsVolumeBelow(HullModel hull, double draft);
+
+/// Where the written offsets and the model part: the volume by more than
+/// 1 % of the model's, or the LCB by more than 0.5 % of the length between
+/// the perpendiculars. Empty when they agree.
+std::string disagreement(double modelVolume, double modelLcb, const OffsetsVolume& offsets,
+                         double length);
 
 /// What the summary reports.
 struct SummaryData {
@@ -34,19 +39,22 @@ struct SummaryData {
   long openEdges = 0;
   std::string sidesText;  // "both halves", "port half", "starboard half"
   double ap = 0.0, fp = 0.0, base = 0.0;
+  bool baseGiven = false;  // else the model's lowest point, bounds.lowest
   std::string hullFile;
   std::vector<double> stationX;  // m from AP
   std::vector<int> stationPoints;
-  std::optional<double> draft;    // m above base
+  double draft = 0.0;             // m above base, of the check
+  bool draftGiven = false;        // else chosen as 60 % of the depth amidships
   std::vector<double> modelArea;  // m2 below the draft, from the model's cut
+  int sections = 0;               // cuts of the model for its volume
   double modelVolume = 0.0;       // m3 below the draft, from the model
   double modelLcb = 0.0;          // m from AP
-  std::string volumeMethod;
-  OffsetsVolume offsets;  // from the written file
+  OffsetsVolume offsets;          // from the hull file's text
 };
 
-/// Prints the summary: model, bounds, triangles, stations (with their areas
-/// below the draft), both volumes and LCBs and their difference in %.
+/// Prints the summary: model, bounds, triangles, the base line, stations
+/// (with their areas below the draft), both volumes and LCBs and their
+/// difference in %.
 void printSummary(std::ostream& out, const SummaryData& s);
 
 }  // namespace norvika::offsets

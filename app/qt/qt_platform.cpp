@@ -205,6 +205,8 @@ void QtPlatform::closingQuestion(const std::vector<std::filesystem::path>& writt
   openBox_ = nullptr;
   windowsKept_ = box.keepsWindows();
   stopIfAsked();
+  // The run record keeps the question as the run has always asked it.
+  tellAnswered(kClosingTitle, closingPrompt(written), "");
 }
 
 void QtPlatform::messageBox(const std::string& text, int style, const std::string& title) {

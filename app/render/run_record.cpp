@@ -1,7 +1,6 @@
 #include "render/run_record.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -9,17 +8,11 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <algorithm>
-#include <memory>
-#include <system_error>
-#include <vector>
 
-#include "model/hull_data_file.h"
+#include "model/calculation_case.h"
 #include "model/hull_model.h"
-#include "model/task_file.h"
 #include "render/picture_files.h"
-#include "support/result_file.h"
 
 namespace norvika {
 
@@ -86,8 +79,7 @@ void FrameLog::frameFinished(const Window& window, const Frame& frame) {
 }
 
 void FrameLog::questionAnswered(const std::string& title, const std::string& prompt,
-                                const std::string& answer) {
-  answers_.push_back(Answer{title, prompt, answer});
+                                const std::string& /*answer*/) {
   for (std::size_t w = 0; w < askedAbout_.size(); ++w) {
     if (drawn_[w] && askedAbout_[w].empty()) askedAbout_[w] = prompt.empty() ? title : prompt;
   }
@@ -107,21 +99,22 @@ bool isFinishedDrawing(const FrameLog::Entry& entry) {
                      [](const Primitive& p) { return p.kind != PrimitiveKind::Text; });
 }
 
-std::string describeEnding(const RunEnding& ending) {
-  std::string text = std::string(reasonText(ending.reason)) + " (status " +
-                     std::to_string(static_cast<int>(ending.reason)) + ")";
-  if (!ending.message.empty()) text += ": " + ending.message;
+std::string describeEnding(const RunOutcome& outcome, const std::string& told) {
+  const std::string message = !outcome.message.empty() ? outcome.message
+                              : !told.empty()          ? told
+                                                       : outcome.endingText();
+  std::string text = std::string(reasonText(outcome.reason)) + " (status " +
+                     std::to_string(static_cast<int>(outcome.reason)) + ")";
+  if (!message.empty()) text += ": " + message;
   return text;
 }
 
-std::optional<QStringList> readReportLines(const std::filesystem::path& file) {
-  QFile in(toQString(file));
-  if (!in.open(QIODevice::ReadOnly)) return std::nullopt;
-  const QByteArray bytes = in.readAll();
-  // Reports are ASCII; a hull title typed in a Windows code page is shown byte for byte.
-  QStringDecoder utf8(QStringConverter::Utf8);
-  QString text = utf8(bytes);
-  if (utf8.hasError()) text = QString::fromLatin1(bytes);
+std::optional<QStringList> reportLines(const RunOutcome& outcome) {
+  const WrittenFile* report = outcome.file(ResultKind::Report);
+  if (report == nullptr) return std::nullopt;
+  // Reports are ASCII; any other byte is shown as the Latin-1 letter it would be.
+  QString text =
+      QString::fromLatin1(report->text.data(), static_cast<qsizetype>(report->text.size()));
   text.remove(QLatin1Char('\r'));
   QStringList lines = text.split(QLatin1Char('\n'));
   if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
@@ -132,53 +125,32 @@ namespace {
 
 QString number(double value) { return QString::number(value, 'g', 10); }
 
-const char* caseText(int caseNumber) {
-  switch (caseNumber) {
-    case kLevelWaterline:
-      return "level waterline";
-    case kTrochoidCrest:
-      return "trochoidal wave, crest amidships";
-    case kTrochoidTrough:
-      return "trochoidal wave, trough amidships";
-    case kSineCrest:
-      return "sine wave, crest amidships";
-    case kSineTrough:
-      return "sine wave, trough amidships";
-    case kTrimmedWaterline:
-      return "trimmed waterline";
-    case kDamagedHeeled:
-      return "damaged condition, heeled";
-  }
-  return "unknown";
-}
-
 QString field(const char* name, const QString& value) {
   return QStringLiteral("  %1 %2").arg(QString::fromLatin1(name), -26).arg(value);
 }
 
 void appendTask(QStringList& lines, const TaskParameters& task) {
+  const CaseProperties& properties = caseProperties(task.caseNumber);
   lines << field("Hull file:", QString::fromStdString(task.hullFileName))
         << field("Ship length L:", number(task.shipLength) + " m")
         << field("Station divisions:", number(task.stationDivisions))
         << field("Water density:", number(task.waterDensity) + " t/m3")
         << field("Case:", QStringLiteral("%1, %2")
                               .arg(task.caseNumber)
-                              .arg(QString::fromLatin1(caseText(task.caseNumber))));
-  if (task.caseNumber >= kLevelWaterline && task.caseNumber <= kSineTrough) {
+                              .arg(QString::fromLatin1(properties.englishName)));
+  if (properties.searchesDisplacement) {
     lines << field("  required displacement:", number(task.requiredDisplacement) + " t")
           << field("  initial draft:", number(task.initialDraft) + " m");
   }
-  if (task.caseNumber >= kTrochoidCrest && task.caseNumber <= kSineTrough) {
+  if (properties.hasWave) {
     lines << field("  wave height H:", number(task.waveHeight) + " m")
           << field("  wave length / L:", number(task.waveLengthRatio));
   }
-  if (task.caseNumber == kTrimmedWaterline || task.caseNumber == kDamagedHeeled) {
+  if (!properties.searchesDisplacement) {
     lines << field("  forward draft Tf:", number(task.forwardDraft) + " m")
           << field("  aft draft Ta:", number(task.aftDraft) + " m");
   }
-  if (task.caseNumber == kDamagedHeeled) {
-    lines << field("  heel angle:", number(task.heelAngle) + " degrees");
-  }
+  if (properties.heeled) lines << field("  heel angle:", number(task.heelAngle) + " degrees");
   lines << field("Equally spaced points:",
                  task.equalPointCount == 0
                      ? QStringLiteral("none")
@@ -214,65 +186,64 @@ QString oneLine(const std::string& text) {
   return line;
 }
 
-QString resultFileLine(const std::filesystem::path& file) {
-  const QFileInfo info(toQString(file));
-  const QString name = QString::fromStdString(file.filename().string());
-  if (!info.exists()) return field(qPrintable(name), QStringLiteral("not present"));
-  return field(qPrintable(name),
-               QStringLiteral("%1 bytes, modified %2")
-                   .arg(info.size())
-                   .arg(info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))));
+void appendWeights(QStringList& lines, const WeightDistribution& weights) {
+  lines << field("Title:", oneLine(weights.title))
+        << field("Weight blocks:", QString::number(weights.blocks.size()))
+        << field("Total weight W:", number(weights.total) + " t")
+        << field("LCG:", number(weights.centre) + " m from AP");
+}
+
+// What could not be read ended the run with a message that names the file.
+QString unreadLine(const RunOutcome& outcome) {
+  return QStringLiteral("  could not be read: ") + oneLine(outcome.message);
 }
 
 }  // namespace
 
-QStringList runSummaryLines(const std::filesystem::path& directory, const FrameLog& log,
-                            const RunEnding& ending, const QDateTime& started) {
+QStringList runSummaryLines(const RunOutcome& outcome, const std::string& told,
+                            const QDateTime& started) {
   QStringList lines;
   lines << QStringLiteral("Norvika " NORVIKA_VERSION " - run record") << QString()
         << field("Started:", started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
-        << field("Run directory:", toQString(directory)) << QString()
+        << field("Run directory:", toQString(outcome.directory)) << QString()
         << QStringLiteral("Task file Norvika.TSK");
-  // The core's own readers, so the record shows what the run read; they end a run by throwing.
-  std::optional<TaskParameters> task;
-  try {
-    task = readTaskFile(directory);
-    appendTask(lines, *task);
-  } catch (const ProgramEnd& end) {
-    lines << QStringLiteral("  could not be read: ") + oneLine(end.message());
-  }
-  if (task) {
-    lines << QString() << QStringLiteral("Hull file ") + QString::fromStdString(task->hullFileName);
-    try {
-      const auto hull = std::make_unique<HullModel>();
-      readHullDataFile(findHullFile(task->directoryPrefix, task->hullFileName), task->hullFileName,
-                       *hull);
-      computeHullExtents(*hull);
-      appendHull(lines, *hull);
-    } catch (const ProgramEnd& end) {
-      lines << QStringLiteral("  could not be read: ") + oneLine(end.message());
+  if (!outcome.task) {
+    lines << unreadLine(outcome);
+  } else {
+    appendTask(lines, *outcome.task);
+    if (outcome.weights) {
+      lines << QString()
+            << QStringLiteral("Weights file ") + QString::fromStdString(outcome.weights->fileName);
+      appendWeights(lines, *outcome.weights);
+    }
+    lines << QString()
+          << QStringLiteral("Hull file ") + QString::fromStdString(outcome.task->hullFileName);
+    if (outcome.hull && outcome.hull->stationCount > 0) {
+      appendHull(lines, *outcome.hull);
+    } else if (outcome.reason == ExitReason::InputError) {
+      lines << unreadLine(outcome);
     }
   }
   lines << QString() << QStringLiteral("Answers");
-  if (log.answers().empty()) lines << QStringLiteral("  no question was answered");
+  if (outcome.answers.empty()) lines << QStringLiteral("  no question was answered");
   int n = 0;
-  for (const FrameLog::Answer& a : log.answers()) {
+  for (const RunAnswer& a : outcome.answers) {
     lines << QStringLiteral("  %1. %2")
                  .arg(++n, 2)
                  .arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
           << QStringLiteral("      answer: \"%1\"").arg(oneLine(a.answer));
   }
   lines << QString()
-        << QStringLiteral("End of the run: ") + QString::fromStdString(describeEnding(ending))
-        << QStringLiteral("Result files in the run directory");
-  const std::vector<std::filesystem::path> buoyancyFiles = writtenResultFiles(directory, false);
-  for (const std::filesystem::path& file : writtenResultFiles(directory, true)) {
-    const bool strengthFile =
-        std::find(buoyancyFiles.begin(), buoyancyFiles.end(), file) == buoyancyFiles.end();
-    // The strength files when the run wrote them, or when an earlier run's are on disc.
-    std::error_code ec;
-    if (strengthFile && !ending.strength && !std::filesystem::exists(file, ec)) continue;
-    lines << resultFileLine(file);
+        << QStringLiteral("End of the run: ") +
+               QString::fromStdString(describeEnding(outcome, told))
+        << QStringLiteral("Result files written by this run");
+  if (outcome.written.empty()) lines << QStringLiteral("  none");
+  for (const WrittenFile& file : outcome.written) {
+    lines << field(file.path.filename().string().c_str(),
+                   QStringLiteral("%1 bytes").arg(file.text.size()));
+  }
+  for (const std::string& name : outcome.removed) {
+    lines << field(name.c_str(), QStringLiteral("removed, as it belonged to an earlier run"));
   }
   return lines;
 }
@@ -326,8 +297,10 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
   QPainter painter;
   if (!painter.begin(&writer)) return 0;
 
-  const QStringList report =
-      reportLines ? *reportLines : QStringList{QStringLiteral("Norvika.SON was not written.")};
+  const QStringList report = reportLines
+                                 ? *reportLines
+                                 : QStringList{QString::fromLatin1(resultName(ResultKind::Report)) +
+                                               QStringLiteral(" was not written.")};
   const double pageWidth = writer.width();
   const double pageHeight = writer.height();
   const QFont font = reportFont(report, writer, pageWidth);
@@ -370,9 +343,9 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
   return pages;
 }
 
-int writeRunRecord(const std::filesystem::path& file, const Platform& platform, const FrameLog& log,
-                   const RunEnding& ending, RecordFrames frames, const QDateTime& started) {
-  const std::filesystem::path directory = platform.currentDirectory();
+int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
+                   const RunOutcome& outcome, const std::string& told, RecordFrames frames,
+                   const QDateTime& started) {
   const std::vector<FrameLog::Entry> entries = log.entries();
   std::vector<RecordPage> drawings;
   for (const FrameLog::Entry& entry : entries) {
@@ -383,7 +356,7 @@ int writeRunRecord(const std::filesystem::path& file, const Platform& platform, 
     if (!entry.question.empty()) caption += QStringLiteral("  -  ") + oneLine(entry.question);
     drawings.push_back(RecordPage{caption, &entry.frame});
   }
-  QStringList summary = runSummaryLines(directory, log, ending, started);
+  QStringList summary = runSummaryLines(outcome, told, started);
   summary << QString()
           << QStringLiteral("Drawings: %1 of the run's %2 frames%3")
                  .arg(drawings.size())
@@ -391,7 +364,7 @@ int writeRunRecord(const std::filesystem::path& file, const Platform& platform, 
                  .arg(frames == RecordFrames::Finished
                           ? QStringLiteral(", the finished ones (--pdf-frames all: every frame)")
                           : QString());
-  return writeRunRecordPdf(file, summary, readReportLines(directory / "Norvika.SON"), drawings);
+  return writeRunRecordPdf(file, summary, reportLines(outcome), drawings);
 }
 
 }  // namespace norvika

@@ -11,18 +11,17 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "cli/run_ending.h"
-#include "cli/terminal_run.h"
+#include "driver/run_outcome.h"
 #include "platform/platform.h"
 #include "render/picture_saver.h"
 
 namespace norvika {
 
 /// Keeps its own copy of every frame of a run as it finishes, numbered as PictureSaver numbers
-/// its files, and the questions of the run with the answers they took. Whether a frame was on
-/// screen while a question was asked tells a finished drawing (a check, a graph) from a step
-/// of the run (a station preview, a draft-search step).
-class FrameLog : public WindowObserver, public AnswerLog {
+/// its files, with the question asked while it was up. Whether a frame was on screen while a
+/// question was asked tells a finished drawing (a check, a graph) from a step of the run (a
+/// station preview, a draft-search step).
+class FrameLog : public WindowObserver, public DialogueObserver {
  public:
   struct Entry {
     int number;  // from 1, as in the picture file names
@@ -30,12 +29,6 @@ class FrameLog : public WindowObserver, public AnswerLog {
     /// The first question asked while this frame was on its window; empty when none was.
     std::string question;
   };
-  struct Answer {
-    std::string title;
-    std::string prompt;
-    std::string answer;
-  };
-
   void windowDrawn(const Window& window) override;
   void frameFinished(const Window& window, const Frame& frame) override;
   /// Call when an input box has been answered: the frames on screen were judged by it.
@@ -43,12 +36,10 @@ class FrameLog : public WindowObserver, public AnswerLog {
                         const std::string& answer) override;
   /// The finished frames, by number.
   std::vector<Entry> entries() const;
-  const std::vector<Answer>& answers() const { return answers_; }
 
  private:
   FrameNumbering numbering_;
   std::vector<Entry> entries_;
-  std::vector<Answer> answers_;
   std::array<bool, kWindowCount> drawn_{};
   std::array<std::string, kWindowCount> askedAbout_;
 };
@@ -59,18 +50,17 @@ class FrameLog : public WindowObserver, public AnswerLog {
 bool isFinishedDrawing(const FrameLog::Entry& entry);
 
 /// One line saying how a run ended: "completed (status 0)", "calculation stopped (status 2):
-/// message".
-std::string describeEnding(const RunEnding& ending);
+/// message". `told` is what the front end said of an ending by the user.
+std::string describeEnding(const RunOutcome& outcome, const std::string& told);
 
-/// The whole text of a report file with its line ends removed, one entry per line; empty
-/// when the file cannot be read.
-std::optional<QStringList> readReportLines(const std::filesystem::path& file);
+/// The report this run wrote, one entry per line without the line ends; none when it wrote none.
+std::optional<QStringList> reportLines(const RunOutcome& outcome);
 
 /// The first page of a record: program, date, run directory, the task file's values, the
-/// hull's extent, the answers, how the run ended and the result files on disk. The task and
-/// hull are read again with the core's readers; a file that cannot be read is said so.
-QStringList runSummaryLines(const std::filesystem::path& directory, const FrameLog& log,
-                            const RunEnding& ending, const QDateTime& started);
+/// hull's extent and the weights as the run read them (or why it could not), the answers,
+/// how the run ended and the result files it wrote or removed.
+QStringList runSummaryLines(const RunOutcome& outcome, const std::string& told,
+                            const QDateTime& started);
 
 /// A drawing page of the record.
 struct RecordPage {
@@ -86,12 +76,12 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
                       const std::optional<QStringList>& reportLines,
                       const std::vector<RecordPage>& drawings);
 
-/// Writes the record of a run on `platform`: the summary page, Norvika.SON from its directory
-/// as it stands now, and the frames `log` kept (the finished drawings, or all of them) in the
-/// order they were begun, captioned with their number, window and question. Returns the
-/// number of pages, 0 on failure.
-int writeRunRecord(const std::filesystem::path& file, const Platform& platform, const FrameLog& log,
-                   const RunEnding& ending, RecordFrames frames = RecordFrames::Finished,
+/// Writes the record of a run: the summary page, the report this run wrote, and the frames
+/// `log` kept (the finished drawings, or all of them) in the order they were begun, captioned
+/// with their number, window and question. Returns the number of pages, 0 on failure.
+int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
+                   const RunOutcome& outcome, const std::string& told = {},
+                   RecordFrames frames = RecordFrames::Finished,
                    const QDateTime& started = QDateTime::currentDateTime());
 
 }  // namespace norvika

@@ -56,8 +56,8 @@
         <translation>Norvika.SON raporu deplasman satırlarına kadar içeriyor;</translation>
     </message>
     <message>
-        <source>the earlier SEPHIYE.TXT was removed, as it belonged to another run.</source>
-        <translation>önceki SEPHIYE.TXT başka bir hesaba ait olduğu için silindi.</translation>
+        <source>the result files of an earlier run were removed, as they belonged to another run:</source>
+        <translation>başka bir hesaba ait oldukları için önceki hesabın sonuç dosyaları silindi:</translation>
     </message>
     <message>
         <source>SEPHIYE.TXT was not written.</source>

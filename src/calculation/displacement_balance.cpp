@@ -1,10 +1,12 @@
 #include "calculation/displacement_balance.h"
 
+#include <array>
 #include <cmath>
-#include <vector>
+#include <tuple>
+#include <utility>
 
-#include "calculation/waterline_profiles.h"
-#include "numerics/gauss_legendre.h"
+#include "calculation/section_area.h"
+#include "model/calculation_case.h"
 
 namespace norvika {
 
@@ -16,18 +18,19 @@ double integrateAlongShip(const HullModel& hull, const Table<double>& area) {
   return integrateTabulated(hull.stationCount, x, area);
 }
 
-// Areas of every station below the current waterline profile, then the
-// displacement. The deck check comes before each station's area.
-BalanceOutcome evaluateDisplacement(RunState& run, const std::vector<StationSpline>& splines) {
-  const HullModel& hull = run.hull;
+// Areas of every station below the waterline, then the displacement. The
+// deck check comes before each station's area.
+BalanceOutcome evaluateDisplacement(const HullModel& hull, double density,
+                                    const std::vector<SectionCurve>& sections,
+                                    Immersion& immersion) {
   for (int st = 1; st <= hull.stationCount; ++st) {
-    const StationSpline& spline = splines[static_cast<std::size_t>(st)];
-    const double zw = run.waterlineHeight(st);
-    const double deck = spline.nodeZ(spline.n);
+    const SectionCurve& section = sections[static_cast<std::size_t>(st - 1)];
+    const double zw = immersion.waterline.height(st);
+    const double deck = section.deck();
     if (zw > deck) return BalanceOutcome{BalanceStop::DeckImmersed, st, zw, deck};
-    run.stationArea(st) = computeSectionArea(hull, st, spline, zw);
+    immersion.stationArea(st) = sectionArea(section, zw);
   }
-  run.displacement = integrateAlongShip(hull, run.stationArea) * run.task.waterDensity;
+  immersion.displacement = integrateAlongShip(hull, immersion.stationArea) * density;
   return {};
 }
 
@@ -36,73 +39,69 @@ BalanceOutcome evaluateDisplacement(RunState& run, const std::vector<StationSpli
 // every step left, with no station's deck under water (a deck reached first
 // ends the climb with its own message). The displacement grows with the
 // draft, so this one evaluation decides what some hundred thousand would.
-bool climbEndsAtLimit(const RunState& run, const std::vector<StationSpline>& splines, int iteration) {
-  const HullModel& hull = run.hull;
-  const double rise = (kBalanceIterationLimit - iteration) * run.draftStep;
+bool climbEndsAtLimit(const TaskParameters& task, const HullModel& hull,
+                      const std::vector<SectionCurve>& sections, const Balance& balance,
+                      int iteration) {
+  const double rise = (kBalanceIterationLimit - iteration) * balance.draftStep;
   Table<double> area(kMaxStations);
   for (int st = 1; st <= hull.stationCount; ++st) {
-    const StationSpline& spline = splines[static_cast<std::size_t>(st)];
-    const double zw = run.waterlineHeight(st) + rise;
-    if (zw > spline.nodeZ(spline.n)) return false;
-    area(st) = computeSectionArea(hull, st, spline, zw);
+    const SectionCurve& section = sections[static_cast<std::size_t>(st - 1)];
+    const double zw = balance.immersion.waterline.height(st) + rise;
+    if (zw > section.deck()) return false;
+    area(st) = sectionArea(section, zw);
   }
-  return integrateAlongShip(hull, area) * run.task.waterDensity < run.task.requiredDisplacement;
+  return integrateAlongShip(hull, area) * task.waterDensity < task.requiredDisplacement;
 }
+
+// The evaluations of the drafts just tried. Halving its step at an overshoot,
+// the search steps back to a draft it evaluated a few iterations before,
+// often bit for bit the same: that evaluation is taken again as it was.
+class RecentEvaluations {
+ public:
+  const std::pair<BalanceOutcome, Immersion>* find(double meanDraft) const {
+    for (const Entry& e : entries_) {
+      if (e.used && e.meanDraft == meanDraft) return &e.result;
+    }
+    return nullptr;
+  }
+  void keep(double meanDraft, const BalanceOutcome& outcome, const Immersion& immersion) {
+    Entry& e = entries_[next_];
+    next_ = (next_ + 1) % entries_.size();
+    e = {true, meanDraft, {outcome, immersion}};
+  }
+
+ private:
+  struct Entry {
+    bool used = false;
+    double meanDraft = 0.0;
+    std::pair<BalanceOutcome, Immersion> result;
+  };
+  std::array<Entry, 8> entries_;
+  std::size_t next_ = 0;
+};
 
 }  // namespace
 
-double offsetAtHeight(const HullModel& hull, int st, const StationSpline& spline, double z) {
-  const int n = spline.n;
-  const Table<double>& nodeZ = spline.nodeZ;
-  if (z == nodeZ(1)) return hull.pointY(st, 1);
-  if (z == nodeZ(n)) return hull.pointY(st, n);
-  const int k = findInterval(spline, z);
-  if (k == 0) return 0.0;  // outside the section: the Gauss points never go there
-  if (hull.pointY(st, k + 1) == hull.pointY(st, k)) return hull.pointY(st, k);
-  return cubicPieceValue(spline.coef, k, z - nodeZ(k));
-}
-
-double computeSectionArea(const HullModel& hull, int st, const StationSpline& spline, double zw) {
-  const double keel = spline.nodeZ(1);
-  if (zw <= keel) return 0.0;
-  const double h = (zw - keel) / 4.0;
-  double sum = 0.0;
-  double half = 0.0;
-  for (int m = 1; m <= 4; ++m) {
-    const double a = keel + (m - 1) * h;
-    const double b = m == 4 ? zw : a + h;
-    half = (b - a) / 2.0;
-    forEachGaussPair((a + b) / 2.0, half, [&](double weight, double zPlus, double zMinus) {
-      sum += weight * (offsetAtHeight(hull, st, spline, zPlus) + offsetAtHeight(hull, st, spline, zMinus));
-    });
-  }
-  return 2.0 * (half * sum);
-}
-
-BalanceOutcome balanceDisplacement(RunState& run,
-                                   const std::function<void(const RunState&)>& afterIteration) {
-  const TaskParameters& task = run.task;
+Balance balanceDisplacement(const TaskParameters& task, const HullModel& hull,
+                            const std::function<void(const Balance&)>& afterIteration) {
   const int c = task.caseNumber;
-  run.meanDraft = 0.0;
-  run.draftStep = 0.0;
-  if (c >= kLevelWaterline && c <= kSineTrough) {
-    run.meanDraft = task.initialDraft;
+  const bool searches = caseProperties(c).searchesDisplacement;
+  Balance balance;
+  if (searches) {
+    balance.meanDraft = task.initialDraft;
     if (task.initialDraft == 0.0) {
-      run.draftStep = run.hull.maxHeight / 100.0;
+      balance.draftStep = hull.maxHeight / 100.0;
     } else if (task.initialDraft > 0.0) {
-      run.draftStep = task.initialDraft / 10.0;
+      balance.draftStep = task.initialDraft / 10.0;
     }
   }
-
-  // The geometry does not change during the search, only the waterline: each
-  // station is fitted once.
-  std::vector<StationSpline> splines;
-  splines.reserve(static_cast<std::size_t>(run.hull.stationCount) + 1);
-  splines.emplace_back(0);
-  for (int st = 1; st <= run.hull.stationCount; ++st) {
-    splines.emplace_back(run.hull.pointCount(st));
-    fitCurveSpline(run.hull, st, splines.back());
+  const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, c);
+  if (!shape) {
+    balance.outcome = {BalanceStop::WavePhase};
+    return balance;
   }
+  const std::vector<SectionCurve> sections = layOutStations(hull);
+  RecentEvaluations recent;
 
   // The search has found the required displacement only when it has been on
   // both sides of it. Started too high it can step down only twice its first
@@ -113,49 +112,63 @@ BalanceOutcome balanceDisplacement(RunState& run,
   bool restarted = false;
   bool climbChecked = false;
   for (int iteration = 1;; ++iteration) {
-    if (!setWaterlineProfile(run, c, run.meanDraft)) return {BalanceStop::WavePhase};
-    if (const BalanceOutcome deck = evaluateDisplacement(run, splines); deck.stop != BalanceStop::None) {
-      return deck;
+    if (const auto* earlier = recent.find(balance.meanDraft)) {
+      std::tie(balance.outcome, balance.immersion) = *earlier;
+    } else {
+      balance.immersion.waterline = waterlineProfile(*shape, balance.meanDraft);
+      balance.outcome = evaluateDisplacement(hull, task.waterDensity, sections, balance.immersion);
+      recent.keep(balance.meanDraft, balance.outcome, balance.immersion);
     }
-    if (c == kTrimmedWaterline) return {};
-    afterIteration(run);
-    const double displacement = run.displacement;
+    if (balance.outcome.stop != BalanceStop::None || !searches) return balance;
+    const double displacement = balance.immersion.displacement;
+    balance.history.push_back({balance.meanDraft, balance.draftStep, displacement});
+    afterIteration(balance);
     below = below || displacement < task.requiredDisplacement;
     above = above || displacement > task.requiredDisplacement;
-    if (std::fabs(run.draftStep) < 0.0001) {
-      if (below && above) return {};
-      if (restarted) return {BalanceStop::NotCrossed};
+    if (std::fabs(balance.draftStep) < 0.0001) {
+      if (below && above) return balance;
+      if (restarted) {
+        balance.outcome = {BalanceStop::NotCrossed};
+        return balance;
+      }
       restarted = true;
       climbChecked = false;
       below = above = false;
-      run.meanDraft = 0.0;
-      run.draftStep = run.hull.maxHeight / 100.0;
+      balance.meanDraft = 0.0;
+      balance.draftStep = hull.maxHeight / 100.0;
       continue;
     }
-    if (run.meanDraft < 0.0001 && displacement > task.requiredDisplacement) {
-      return {BalanceStop::StartsTooDeep};
+    if (balance.meanDraft < 0.0001 && displacement > task.requiredDisplacement) {
+      balance.outcome = {BalanceStop::StartsTooDeep};
+      return balance;
     }
-    if (iteration >= kBalanceIterationLimit) return {BalanceStop::IterationLimit};
+    if (iteration >= kBalanceIterationLimit) {
+      balance.outcome = {BalanceStop::IterationLimit};
+      return balance;
+    }
     if (displacement < task.requiredDisplacement) {
       if (!climbChecked && !above) {
         climbChecked = true;
-        if (climbEndsAtLimit(run, splines, iteration)) return {BalanceStop::IterationLimit};
+        if (climbEndsAtLimit(task, hull, sections, balance, iteration)) {
+          balance.outcome = {BalanceStop::IterationLimit};
+          return balance;
+        }
       }
-      run.meanDraft += run.draftStep;
+      balance.meanDraft += balance.draftStep;
     } else if (displacement > task.requiredDisplacement) {
-      run.meanDraft -= run.draftStep;
-      run.draftStep /= 2.0;
+      balance.meanDraft -= balance.draftStep;
+      balance.draftStep /= 2.0;
     } else {
-      return {};
+      return balance;
     }
   }
 }
 
-void computeLongitudinalCentre(RunState& run) {
-  const HullModel& hull = run.hull;
+double longitudinalCentre(const HullModel& hull, const Table<double>& stationArea,
+                          double displacement, double density) {
   Table<double> moment(kMaxStations);
-  for (int st = 1; st <= hull.stationCount; ++st) moment(st) = hull.stationX(st) * run.stationArea(st);
-  run.longitudinalCentre = integrateAlongShip(hull, moment) / (run.displacement / run.task.waterDensity);
+  for (int st = 1; st <= hull.stationCount; ++st) moment(st) = hull.stationX(st) * stationArea(st);
+  return integrateAlongShip(hull, moment) / (displacement / density);
 }
 
 }  // namespace norvika

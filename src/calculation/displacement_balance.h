@@ -1,9 +1,11 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
-#include "calculation/run_state.h"
-#include "numerics/station_spline.h"
+#include "calculation/waterline_profiles.h"
+#include "model/hull_model.h"
+#include "model/task_parameters.h"
 
 namespace norvika {
 
@@ -28,24 +30,45 @@ struct BalanceOutcome {
   double deck = 0.0;       // DeckImmersed: its deck edge, m
 };
 
-/// Half-breadth (m) of station st at height z (m) from its fitted spline; a
-/// piece between equal half-breadths is vertical.
-double offsetAtHeight(const HullModel& hull, int st, const StationSpline& spline, double z);
+/// The ship on one waterline: each station's immersed area and the displacement.
+struct Immersion {
+  WaterlineProfile waterline;
+  /// Immersed area of each station, m2 (heeled for the damaged condition).
+  Table<double> stationArea{kMaxStations};
+  double displacement = 0.0;  // t
+};
 
-/// Immersed area (m2, both sides) of station st below the waterline height zw
-/// (m), by the 10-point Gauss-Legendre rule on four equal sub-intervals.
-double computeSectionArea(const HullModel& hull, int st, const StationSpline& spline, double zw);
+/// One evaluated draft of the search.
+struct BalanceStep {
+  double meanDraft = 0.0;     // m
+  double draftStep = 0.0;     // m, the step the search stood at
+  double displacement = 0.0;  // t
+};
 
-/// Cases 1-5: moves meanDraft until the displacement meets the required one
-/// (the step halves at every overshoot; done below 0.0001 m), calling
+/// What the draft search (cases 1-5), or the evaluation of the trimmed
+/// waterline (case 6), came to.
+struct Balance {
+  BalanceOutcome outcome;
+  /// The last evaluation; at a stop, what stood when it came (at a deck under
+  /// water the whole waterline, the areas of the stations before it).
+  Immersion immersion;
+  double meanDraft = 0.0;  // m
+  double draftStep = 0.0;  // m
+  /// Every evaluated draft of the search, in order (none for case 6).
+  std::vector<BalanceStep> history;
+};
+
+/// Cases 1-5: moves the mean draft until the displacement meets the required
+/// one (the step halves at every overshoot; done below 0.0001 m), calling
 /// `afterIteration` once each iteration is evaluated. Case 6: one evaluation
-/// of the trimmed waterline. Leaves waterlineHeight, stationArea (m2) and
-/// displacement (t) of the last evaluation; on a stop, what stood when it came.
-BalanceOutcome balanceDisplacement(RunState& run,
-                                   const std::function<void(const RunState&)>& afterIteration);
+/// of the trimmed waterline.
+Balance balanceDisplacement(const TaskParameters& task, const HullModel& hull,
+                            const std::function<void(const Balance&)>& afterIteration);
 
-/// LCB (m from AP): the moment of the station areas about AP over the volume.
-/// Needs a displacement other than zero.
-void computeLongitudinalCentre(RunState& run);
+/// LCB (m from AP): the moment of the station areas (m2) about AP over the
+/// volume of the displacement (t) in water of density (t/m3). Needs a
+/// displacement other than zero.
+double longitudinalCentre(const HullModel& hull, const Table<double>& stationArea,
+                          double displacement, double density);
 
 }  // namespace norvika

@@ -14,7 +14,8 @@ namespace {
 constexpr int kCorrectionLimit = 100000;
 
 double pointPosition(const TaskParameters& task, int k) {
-  const double spacing = (task.equalEnd - task.equalStart) / static_cast<double>(task.equalPointCount - 1);
+  const double spacing =
+      (task.equalEnd - task.equalStart) / static_cast<double>(task.equalPointCount - 1);
   return task.equalStart + (k - 1) * spacing;
 }
 
@@ -31,29 +32,31 @@ bool equalRangeMeetsStations(const TaskParameters& task, const HullModel& hull) 
   return task.equalPointCount == 0;
 }
 
-bool resampleEqualSpacing(RunState& run) {
-  const HullModel& hull = run.hull;
-  const int n = run.task.equalPointCount;
+std::optional<EqualSpacing> resampleEqualSpacing(const TaskParameters& task, const HullModel& hull,
+                                                 const Table<double>& stationArea,
+                                                 double displacement) {
+  const int n = task.equalPointCount;
   const int stations = hull.stationCount;
   Table<double> stationX(kMaxStations);
   Table<double> buoyancy(kMaxStations);
   for (int st = 1; st <= stations; ++st) {
     stationX(st) = hull.stationX(st);
-    buoyancy(st) = run.task.waterDensity * run.stationArea(st);
+    buoyancy(st) = task.waterDensity * stationArea(st);
   }
 
   // The spline through all stations, fitted once for every point.
   const SplineTable spline(stations, stationX, buoyancy);
-  EqualSpacedValues& out = run.equalSpaced;
+  EqualSpacing out;
+  out.count = n;
   for (int k = 1; k <= n; ++k) {
-    out.x(k) = pointPosition(run.task, k);
+    out.x(k) = pointPosition(task, k);
     out.v(k) = 0.0;
     if (!outsideStations(hull, out.x(k))) {
       spline.interpolate(out.x(k), out.v(k));
     }
   }
 
-  const double target = run.displacement;
+  const double target = displacement;
   // Values that are all non-negative are moved by a common shift that closes
   // part of the gap and never overshoots: a gap that then stops shrinking can
   // never be closed (values held at zero, or a displacement too large for
@@ -80,7 +83,7 @@ bool resampleEqualSpacing(RunState& run) {
         judged && narrowing ? std::log(0.01 / gap) / std::log(gap / previousGap) : 0.0;
     if (correction >= kCorrectionLimit || !narrowing ||
         correctionsNeeded > 1.1 * (kCorrectionLimit - correction)) {
-      return false;
+      return std::nullopt;
     }
     previousGap = negativeValues ? std::numeric_limits<double>::infinity() : gap;
     negativeValues = false;
@@ -99,7 +102,7 @@ bool resampleEqualSpacing(RunState& run) {
   }
   // No buoyancy at any point leaves no centre to speak of; report the AP.
   out.centre = sum != 0.0 ? moment / sum : 0.0;
-  return true;
+  return out;
 }
 
 }  // namespace norvika

@@ -1,8 +1,8 @@
 #include "calculation/waterline_profiles.h"
 
 #include <cmath>
-#include <optional>
 
+#include "model/calculation_case.h"
 #include "numerics/gauss_legendre.h"
 
 namespace norvika {
@@ -11,11 +11,10 @@ namespace {
 
 constexpr int kPhaseIterationLimit = 500;
 
-void setStraightWaterline(RunState& run) {
-  const double d = run.forwardWaterline - run.aftWaterline;
-  const double slope = std::tan(std::atan(d / run.task.shipLength));
-  for (int st = 1; st <= run.hull.stationCount; ++st) {
-    run.waterlineHeight(st) = run.aftWaterline + run.hull.stationX(st) * slope;
+void setStraightWaterline(const WaterlineShape& shape, WaterlineProfile& profile) {
+  const StraightWaterline line = straightWaterline(profile.aft, profile.forward, shape.shipLength);
+  for (int st = 1; st <= shape.stationCount; ++st) {
+    profile.height(st) = line.heightAt(shape.stationX(st));
   }
 }
 
@@ -33,60 +32,68 @@ std::optional<double> wavePhase(double waveHeight, double x, double waveLength) 
 
 }  // namespace
 
-bool setWaterlineProfile(RunState& run, int caseNumber, double meanDraft) {
-  const TaskParameters& task = run.task;
-  switch (caseNumber) {
+StraightWaterline straightWaterline(double aft, double forward, double shipLength) {
+  return StraightWaterline{aft, std::tan(std::atan((forward - aft) / shipLength))};
+}
+
+std::optional<WaterlineShape> shapeWaterline(const TaskParameters& task, const HullModel& hull,
+                                             int caseNumber) {
+  WaterlineShape shape;
+  shape.caseNumber = caseNumber;
+  shape.shipLength = task.shipLength;
+  shape.forwardDraft = task.forwardDraft;
+  shape.aftDraft = task.aftDraft;
+  shape.stationCount = hull.stationCount;
+  for (int st = 1; st <= hull.stationCount; ++st) shape.stationX(st) = hull.stationX(st);
+  const CaseProperties& properties = caseProperties(caseNumber);
+  if (!properties.hasWave) return shape;
+
+  const double waveLength = task.shipLength * task.waveLengthRatio;
+  const double halfHeight = task.waveHeight / 2.0;
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    const double x = hull.stationX(st);
+    if (properties.trochoidal) {
+      const std::optional<double> phase = wavePhase(task.waveHeight, x, waveLength);
+      if (!phase) return std::nullopt;
+      shape.waveRise(st) = halfHeight * std::cos(*phase);
+    } else {
+      shape.waveRise(st) = halfHeight * std::cos(6.2831853 * x / waveLength);
+    }
+  }
+  return shape;
+}
+
+WaterlineProfile waterlineProfile(const WaterlineShape& shape, double meanDraft) {
+  WaterlineProfile profile;
+  switch (shape.caseNumber) {
     case kLevelWaterline:
-      run.aftWaterline = meanDraft;
-      run.forwardWaterline = meanDraft;
-      run.shownForwardDraft = meanDraft;
-      run.shownAftDraft = meanDraft;
-      setStraightWaterline(run);
-      return true;
+      profile.aft = profile.forward = meanDraft;
+      profile.shownForwardDraft = profile.shownAftDraft = meanDraft;
+      setStraightWaterline(shape, profile);
+      return profile;
     case kTrimmedWaterline:
-      run.aftWaterline = task.aftDraft + meanDraft;
-      run.forwardWaterline = task.forwardDraft + meanDraft;
-      run.shownForwardDraft = task.forwardDraft;
-      run.shownAftDraft = task.aftDraft;
-      setStraightWaterline(run);
-      return true;
+      profile.aft = shape.aftDraft + meanDraft;
+      profile.forward = shape.forwardDraft + meanDraft;
+      profile.shownForwardDraft = shape.forwardDraft;
+      profile.shownAftDraft = shape.aftDraft;
+      setStraightWaterline(shape, profile);
+      return profile;
     case kDamagedHeeled:
-      run.aftWaterline = task.aftDraft;
-      run.forwardWaterline = task.forwardDraft;
-      setStraightWaterline(run);
-      return true;
+      profile.aft = shape.aftDraft;
+      profile.forward = shape.forwardDraft;
+      setStraightWaterline(shape, profile);
+      return profile;
     default:
       break;
   }
   // The wave cases work with the mean level only; the status lines show it
   // as both drafts.
-  run.shownForwardDraft = meanDraft;
-  run.shownAftDraft = meanDraft;
-  const double waveLength = task.shipLength * task.waveLengthRatio;
-  const double halfHeight = task.waveHeight / 2.0;
-  for (int st = 1; st <= run.hull.stationCount; ++st) {
-    const double x = run.hull.stationX(st);
-    double& z = run.waterlineHeight(st);
-    switch (caseNumber) {
-      case kTrochoidCrest:
-      case kTrochoidTrough: {
-        const std::optional<double> phase = wavePhase(task.waveHeight, x, waveLength);
-        if (!phase) return false;
-        z = caseNumber == kTrochoidCrest ? meanDraft - halfHeight * std::cos(*phase)
-                                         : meanDraft + halfHeight * std::cos(*phase);
-        break;
-      }
-      case kSineCrest:
-        z = meanDraft - halfHeight * std::cos(6.2831853 * x / waveLength);
-        break;
-      case kSineTrough:
-        z = meanDraft + halfHeight * std::cos(6.2831853 * x / waveLength);
-        break;
-      default:
-        break;
-    }
+  profile.shownForwardDraft = profile.shownAftDraft = meanDraft;
+  const bool crest = caseProperties(shape.caseNumber).crestAmidships;
+  for (int st = 1; st <= shape.stationCount; ++st) {
+    profile.height(st) = crest ? meanDraft - shape.waveRise(st) : meanDraft + shape.waveRise(st);
   }
-  return true;
+  return profile;
 }
 
 }  // namespace norvika

@@ -1,73 +1,198 @@
 #include "driver/calculation_driver.h"
 
 #include <cmath>
+#include <new>
+#include <utility>
+#include <vector>
 
-#include "calculation/displacement_balance.h"
 #include "driver/balance_status.h"
 #include "driver/heeled_block.h"
 #include "driver/hull_preparation.h"
 #include "driver/results_report.h"
 #include "driver/run_stops.h"
+#include "driver/strength_report.h"
 #include "driver/strength_step.h"
+#include "model/calculation_case.h"
 #include "model/task_file.h"
+#include "platform/pause.h"
+#include "plots/distribution_graph.h"
+#include "plots/ship_position.h"
+#include "plots/waterline_check.h"
 #include "support/result_file.h"
 
 namespace norvika {
 
 namespace {
 
-// The strength files of an earlier run do not belong beside this run's report.
-void removeEarlierStrengthFiles(const RunState& run) {
-  removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.SON");
-  removeEarlierResult(run.task.directoryPrefix + "MUKAVEMET.TXT");
+// Keeps the run's questions, answers and stop messages in its outcome.
+class DialogueRecord : public DialogueObserver {
+ public:
+  DialogueRecord(Platform& platform, RunOutcome& outcome) : platform_(platform), outcome_(outcome) {
+    platform_.observeDialogue(this);
+  }
+  ~DialogueRecord() override { platform_.forgetDialogueObserver(this); }
+  DialogueRecord(const DialogueRecord&) = delete;
+  DialogueRecord& operator=(const DialogueRecord&) = delete;
+
+  void questionAnswered(const std::string& title, const std::string& prompt,
+                        const std::string& answer) override {
+    outcome_.answers.push_back({title, prompt, answer});
+  }
+  void messageShown(const std::string& title, const std::string& text) override {
+    outcome_.messages.push_back({title, text});
+  }
+
+ private:
+  Platform& platform_;
+  RunOutcome& outcome_;
+};
+
+using Results = std::vector<std::pair<ResultKind, const ResultFile*>>;
+
+// Puts the files in place together and keeps them in the outcome.
+void publish(RunOutcome& outcome, const Results& results) {
+  std::vector<const ResultFile*> files;
+  for (const auto& [kind, file] : results) files.push_back(file);
+  publishResultFiles(files);
+  for (const auto& [kind, file] : results)
+    outcome.written.push_back({kind, file->path(), file->text()});
 }
 
-// The report of the buoyancy; a "yes" at its waterline check puts it in place
-// cut short, without the strength files of an earlier run.
-ResultFile writeStrengthAwareReport(Platform& platform, RunState& run) {
+// Result files of an earlier run that would not belong beside this run's.
+void removeEarlier(RunOutcome& outcome, const std::vector<ResultKind>& kinds) {
+  for (const ResultKind kind : kinds) {
+    if (removeEarlierResult(outcome.task->directoryPrefix + resultName(kind))) {
+      outcome.removed.emplace_back(resultName(kind));
+    }
+  }
+}
+
+// The buoyancy per metre along the ship, its position in the water and the
+// equally spaced values, each graph with its pause.
+void drawBuoyancy(Platform& platform, const TaskParameters& task, const HullModel& hull,
+                  const Immersion& immersion, const EqualSpacing* equalSpacing) {
+  Table<double> x(kMaxStations);
+  Table<double> buoyancy(kMaxStations);
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    x(st) = hull.stationX(st);
+    buoyancy(st) = task.waterDensity * immersion.stationArea(st);
+  }
+  drawDistributionGraph(platform, x, buoyancy, hull.stationCount,
+                        distributionTitle(hull.stationCount));
+  drawShipPosition(platform, hull, task.shipLength, immersion.waterline.height,
+                   caseProperties(task.caseNumber).hasWave);
+  if (equalSpacing != nullptr) {
+    drawDistributionGraph(platform, equalSpacing->x, equalSpacing->v, equalSpacing->count,
+                          distributionTitle(equalSpacing->count));
+  }
+}
+
+// The run in the order users know: read, check, compute, present, ask, write.
+void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outcome) {
+  const TaskParameters& task = outcome.task.emplace(readTaskFile(platform.currentDirectory()));
+  // Read before anything is asked: a malformed weights file ends the run at once.
+  outcome.weights = readRunWeights(task, settings);
+  const HullModel& hull = outcome.hull.emplace(readRunHull(task));
+  checkHullGeometry(platform, task, hull);
+
+  double meanDraft = 0.0;
+  double lastDraftStep = 0.0;
+  if (caseProperties(task.caseNumber).heeled) {
+    const HeeledHull& heeled = outcome.heeled.emplace(runHeeledBlock(platform, task, hull));
+    outcome.centre = CentreOfBuoyancy{heeled.lcb, heeled.tcb};
+  } else {
+    const Balance& balance =
+        outcome.balance.emplace(balanceDisplacement(task, hull, [&](const Balance& step) {
+          printBalanceStatus(platform, task, hull, step.immersion.waterline,
+                             step.immersion.displacement, true);
+        }));
+    if (balance.outcome.stop != BalanceStop::None) stopForBalance(platform, task, hull, balance);
+    meanDraft = balance.meanDraft;
+    lastDraftStep = balance.draftStep;
+  }
+  const Immersion& immersion = *outcome.immersion();
+  if (!(std::fabs(immersion.displacement) > 0.0)) stopForZeroDisplacement(platform);
+  if (!outcome.centre) {
+    outcome.centre = CentreOfBuoyancy{
+        longitudinalCentre(hull, immersion.stationArea, immersion.displacement, task.waterDensity)};
+  }
+  printBalanceStatus(platform, task, hull, immersion.waterline, immersion.displacement, false);
+  warnNegativeSectionAreas(platform, hull, immersion.stationArea);
+  // Worked out before the report: a stop in the correction must not leave
+  // half a report in place of an earlier one.
+  if (task.equalPointCount != 0) {
+    outcome.equalSpacing =
+        resampleEqualSpacing(task, hull, immersion.stationArea, immersion.displacement);
+    if (!outcome.equalSpacing) stopForEqualSpacing(platform, immersion.displacement);
+  }
+  const EqualSpacing* equalSpacing = outcome.equalSpacing ? &*outcome.equalSpacing : nullptr;
+
+  ResultFile report = writeReportHead(task, hull, immersion);
   try {
-    return writeResultsReport(platform, run);
+    checkWaterlineIntersections(platform, hull, task.shipLength, immersion.waterline.height);
   } catch (const ProgramEnd& end) {
-    if (end.reason() == ExitReason::GeometryRejected) removeEarlierStrengthFiles(run);
+    // The report cut short is put in place without the files of an earlier
+    // run, which would not belong beside it.
+    if (end.reason() == ExitReason::GeometryRejected) {
+      publish(outcome, {{ResultKind::Report, &report}});
+      removeEarlier(outcome, {ResultKind::EqualSpaced, ResultKind::StrengthReport,
+                              ResultKind::StrengthTable});
+    }
     throw;
+  }
+  drawBuoyancy(platform, task, hull, immersion, equalSpacing);
+  writeReportRest(report, task, hull, immersion, *outcome.centre, equalSpacing, lastDraftStep);
+  const ResultFile values = writeEqualSpacedFile(task, equalSpacing);
+
+  if (outcome.weights) {
+    const Strength& strength = outcome.strength.emplace(
+        runStrengthStep(platform, task, hull, immersion, meanDraft, *outcome.weights));
+    const ResultFile strengthReport = writeStrengthReport(task, *outcome.weights, strength);
+    const ResultFile strengthTable = writeStrengthTable(task, strength);
+    publish(outcome, {{ResultKind::Report, &report},
+                      {ResultKind::EqualSpaced, &values},
+                      {ResultKind::StrengthReport, &strengthReport},
+                      {ResultKind::StrengthTable, &strengthTable}});
+  } else {
+    publish(outcome, {{ResultKind::Report, &report}, {ResultKind::EqualSpaced, &values}});
+    removeEarlier(outcome, {ResultKind::StrengthReport, ResultKind::StrengthTable});
+  }
+
+  try {
+    std::vector<std::filesystem::path> written;
+    for (const WrittenFile& file : outcome.written) written.push_back(file.path);
+    platform.closingQuestion(written);
+  } catch (const ProgramEnd& end) {
+    // The results are in place: stopping at the closing question ends a complete run.
+    if (end.reason() != ExitReason::StoppedByUser) throw;
   }
 }
 
 }  // namespace
 
-RunState runCalculation(Platform& platform, const RunSettings& settings) {
-  RunState run;
-  run.task = readTaskFile(platform.currentDirectory());
-  // Read before anything is asked: a malformed weights file ends the run at once.
-  const std::optional<WeightDistribution> weights = readRunWeights(run.task, settings);
-  readHullGeometry(platform, run.task, run.hull);
-
-  if (run.task.caseNumber == kDamagedHeeled) {
-    runHeeledBlock(platform, run);
-  } else {
-    const BalanceOutcome outcome = balanceDisplacement(
-        run, [&platform](const RunState& state) { printBalanceStatus(platform, state, true); });
-    if (outcome.stop != BalanceStop::None) stopForBalance(platform, run, outcome);
+RunOutcome runCalculation(Platform& platform, const RunSettings& settings) {
+  RunOutcome outcome;
+  outcome.directory = platform.currentDirectory();
+  {
+    const DialogueRecord dialogue(platform, outcome);
+    try {
+      driveRun(platform, settings, outcome);
+    } catch (const ProgramEnd& end) {
+      outcome.reason = end.reason();
+      outcome.message = end.message();
+    } catch (const std::filesystem::filesystem_error& e) {
+      outcome.reason = ExitReason::WriteFailed;
+      outcome.message = e.what();
+    } catch (const std::bad_alloc&) {
+      outcome.reason = ExitReason::InternalFailure;
+      outcome.message = "internal failure: out of memory";
+    } catch (const std::exception& e) {
+      outcome.reason = ExitReason::InternalFailure;
+      outcome.message = std::string("internal failure: ") + e.what();
+    }
   }
-
-  if (!(std::fabs(run.displacement) > 0.0)) stopForZeroDisplacement(platform);
-  computeLongitudinalCentre(run);
-  printBalanceStatus(platform, run, false);
-  warnNegativeSectionAreas(platform, run);
-  const ResultFile report = writeStrengthAwareReport(platform, run);
-  const ResultFile values = writeEqualSpacedFile(run);
-  if (weights) {
-    const StrengthFiles strength = runStrengthStep(platform, run, *weights);
-    publishResultFiles({&report, &values, &strength.report, &strength.table});
-    run.strengthWritten = true;
-  } else {
-    publishResultFiles({&report, &values});
-    removeEarlierStrengthFiles(run);
-  }
-
-  platform.closingQuestion(writtenResultFiles(run.task.directoryPrefix, run.strengthWritten));
   platform.finishAllFrames();
-  return run;
+  return outcome;
 }
 
 }  // namespace norvika

@@ -2,30 +2,33 @@
 
 #include "calculation/equal_spacing.h"
 #include "model/hull_data_file.h"
-#include "plots/station_preview.h"
 #include "plots/check_plots.h"
+#include "plots/station_preview.h"
+#include "support/file_names.h"
 #include "text/text_format.h"
 
 namespace norvika {
 
-void readHullGeometry(Platform& platform, const TaskParameters& task, HullModel& hull) {
-  const auto path = findHullFile(task.directoryPrefix, task.hullFileName);
-  readHullDataFile(path, task.hullFileName, hull);
+HullModel readRunHull(const TaskParameters& task) {
+  HullModel hull = readHullDataFile(findIgnoringCase(task.directoryPrefix, task.hullFileName),
+                                    task.hullFileName);
   computeHullExtents(hull);
 
   // Checked here, before the user is asked anything: points that all fall
   // off the ship could never be corrected to the displacement.
   if (!equalRangeMeetsStations(task, hull)) {
-    throw ProgramEnd(ExitReason::InputError,
-                     "Norvika.TSK " + std::to_string(task.equalLine) +
-                         ". SATIR: ESIT ARALIKLI NOKTALAR (" + formatFixed(task.equalStart, 1, 3) +
-                         " - " + formatFixed(task.equalEnd, 1, 3) +
-                         " m) POSTALARIN DISINDA KALIYOR; POSTALAR " +
-                         formatFixed(hull.stationX(1), 1, 3) + " - " +
-                         formatFixed(hull.stationX(hull.stationCount), 1, 3) +
-                         " m ARASINDA. ARALIGI DUZELTIN");
+    throw ProgramEnd(
+        ExitReason::InputError,
+        "Norvika.TSK " + std::to_string(task.equalLine) + ". SATIR: ESIT ARALIKLI NOKTALAR (" +
+            formatFixed(task.equalStart, 1, 3) + " - " + formatFixed(task.equalEnd, 1, 3) +
+            " m) POSTALARIN DISINDA KALIYOR; POSTALAR " + formatFixed(hull.stationX(1), 1, 3) +
+            " - " + formatFixed(hull.stationX(hull.stationCount), 1, 3) +
+            " m ARASINDA. ARALIGI DUZELTIN");
   }
+  return hull;
+}
 
+void checkHullGeometry(Platform& platform, const TaskParameters& task, const HullModel& hull) {
   checkStationSections(platform, hull);
   checkEndContours(platform, hull, task.shipLength);
   for (int i = 1; i <= hull.stationCount; ++i) {

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "model/task_parameters.h"
 #include "model/hull_model.h"
+#include "model/task_parameters.h"
 #include "platform/platform.h"
 
 namespace norvika {
 
-/// Reads the hull file that the task names, derives the extents, takes the
-/// user through the station and contour checks (a "yes" ends the run) and
-/// previews every station. Ends the run (InputError) on a missing or malformed
-/// hull file, or when no equally spaced point of the task lies on the ship.
-void readHullGeometry(Platform& platform, const TaskParameters& task, HullModel& hull);
+/// Reads the hull file that the task names and derives the extents. Ends the
+/// run (InputError) on a missing or malformed hull file, or when no equally
+/// spaced point of the task lies on the ship.
+HullModel readRunHull(const TaskParameters& task);
+
+/// Takes the user through the station and contour checks (a "yes" ends the
+/// run) and previews every station.
+void checkHullGeometry(Platform& platform, const TaskParameters& task, const HullModel& hull);
 
 }  // namespace norvika

@@ -2,14 +2,16 @@
 
 #include <string>
 
+#include "model/calculation_case.h"
 #include "platform/pause.h"
 #include "plots/ship_position.h"
 #include "text/text_format.h"
 
 namespace norvika {
 
-void stopForBalance(Platform& platform, const RunState& run, const BalanceOutcome& outcome) {
-  const TaskParameters& task = run.task;
+void stopForBalance(Platform& platform, const TaskParameters& task, const HullModel& hull,
+                    const Balance& balance) {
+  const BalanceOutcome& outcome = balance.outcome;
   switch (outcome.stop) {
     case BalanceStop::DeckImmersed:
       if (task.caseNumber == kLevelWaterline) {
@@ -22,8 +24,8 @@ void stopForBalance(Platform& platform, const RunState& run, const BalanceOutcom
             "UYARI MESAJI");
       }
       // Waves, and a trimmed waterline over the deck: show where the water stands.
-      drawShipPosition(platform, run.hull, task.shipLength, run.waterlineHeight,
-                       isWaveCase(task.caseNumber));
+      drawShipPosition(platform, hull, task.shipLength, balance.immersion.waterline.height,
+                       caseProperties(task.caseNumber).hasWave);
       stopWithMessage(platform,
                       padInteger(outcome.station, 2) +
                           ". POSTADA DALGA GUVERTEYI ASTI. GUVERTE YUKSEKLIGI = " +
@@ -52,7 +54,7 @@ void stopForBalance(Platform& platform, const RunState& run, const BalanceOutcom
   }
   stopWithMessage(platform,
                   "DEPLASMAN DENGESI BULUNAMADI: HESAPLANAN DEPLASMAN = " +
-                      formatFixed(run.displacement, 7, 1) +
+                      formatFixed(balance.immersion.displacement, 7, 1) +
                       " ton, ISTENEN DEPLASMAN = " + formatFixed(task.requiredDisplacement, 7, 1) +
                       " ton. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
                   "Uyari mesaji");

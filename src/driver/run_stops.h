@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calculation/displacement_balance.h"
+#include "model/hull_model.h"
+#include "model/task_parameters.h"
 #include "platform/platform.h"
 
 namespace norvika {
@@ -9,7 +11,8 @@ namespace norvika {
 /// waterline, and ends the run: a deck under water (for a wave or a trimmed
 /// waterline with the ship position drawn first), the wave phase, a start too
 /// deep, the iteration bound, a search that never crossed the displacement.
-[[noreturn]] void stopForBalance(Platform& platform, const RunState& run, const BalanceOutcome& outcome);
+[[noreturn]] void stopForBalance(Platform& platform, const TaskParameters& task,
+                                 const HullModel& hull, const Balance& balance);
 
 /// The heel angle (degrees) is too small to heel the ship.
 [[noreturn]] void stopForHeelAngle(Platform& platform, double heelAngle);

@@ -3,6 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "model/calculation_case.h"
+#include "support/result_names.h"
+#include "text/report_text.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -15,41 +18,14 @@ std::string cell(const std::string& text, std::size_t width) {
   return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
 }
 
-// The title line is the user's text; the report holds ASCII only.
-std::string asciiText(const std::string& text) {
-  std::string shown;
-  for (char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    shown.push_back(byte >= 32 && byte < 127 ? c : '?');
-  }
-  return shown;
-}
-
-std::string conditionName(int profileCase) {
-  switch (profileCase) {
-    case kLevelWaterline:
-      return "SAKIN SU (DUZ SU HATTI)";
-    case kTrochoidCrest:
-      return "TROKOID DALGA TEPESI";
-    case kTrochoidTrough:
-      return "TROKOID DALGA CUKURU";
-    case kSineCrest:
-      return "SINUS DALGA TEPESI";
-    case kSineTrough:
-      return "SINUS DALGA CUKURU";
-    case kTrimmedWaterline:
-      return "TRIMLI SU HATTI (VERILEN DRAFTLAR)";
-    default:
-      return "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)";
-  }
-}
+std::string conditionName(int profileCase) { return caseProperties(profileCase).strengthCondition; }
 
 void writeCondition(ResultFile& file, const StrengthCondition& condition, const std::string& name) {
   file.line(" DENGE DURUMU: " + name +
             (condition.balanced
                  ? " - BATMA VE TRIM DENGESI, " + std::to_string(condition.iterations) + " ADIM"
                  : " - DENGE ARANMADI"));
-  if (condition.profileCase >= kTrochoidCrest && condition.profileCase <= kSineTrough) {
+  if (caseProperties(condition.profileCase).hasWave) {
     file.line("   (DALGADA DRAFTLAR DALGANIN ORTALAMA SEVIYESINDEN OLCULUR)");
   }
   file.line("   BAS DRAFT      - Tf   = " + formatFixed(condition.forwardDraft, 4, 3) + " m.");
@@ -69,15 +45,21 @@ std::string momentText(double tm) {
 std::string atText(double x) { return "   x = " + formatFixed(x, 4, 3) + " m. AP 'den"; }
 
 // Values within rounding of zero (1e-6 W, 1e-6 W L) are no moment or force at all.
+double momentNoise(double weight, double shipLength) { return 1e-6 * weight * shipLength; }
+
+// SF and BM of a balanced condition close at the forward end within these (t, t m).
+double closureShearBound(double weight) { return 1e-5 * weight; }
+double closureMomentBound(double weight, double shipLength) { return 1e-5 * weight * shipLength; }
+
 void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, double shipLength) {
-  const double momentNoise = 1e-6 * weight * shipLength;
-  if (curves.hogging.value > momentNoise) {
+  const double noise = momentNoise(weight, shipLength);
+  if (curves.hogging.value > noise) {
     file.line(" EN BUYUK KAMBURLASMA MOMENTI = " + momentText(curves.hogging.value) +
               atText(curves.hogging.x));
   } else {
     file.line(" EN BUYUK KAMBURLASMA MOMENTI : KAMBURLASMA YOK");
   }
-  if (curves.sagging.value < -momentNoise) {
+  if (curves.sagging.value < -noise) {
     file.line(" EN BUYUK SARKMA MOMENTI      = " + momentText(curves.sagging.value) +
               atText(curves.sagging.x));
   } else {
@@ -96,8 +78,8 @@ void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistri
   const double W = weights.total;
   file.line(" BAS UCTA (x = " + formatFixed(curves.forwardEnd, 1, 3) + " m.) KAPANMA:");
   if (condition.balanced) {
-    const double shearBound = 1e-5 * W;
-    const double momentBound = 1e-5 * W * shipLength;
+    const double shearBound = closureShearBound(W);
+    const double momentBound = closureMomentBound(W, shipLength);
     const bool closed =
         std::fabs(curves.endShear) <= shearBound && std::fabs(curves.endMoment) <= momentBound;
     file.line("   KESME KUVVETI  SF = " + formatFixed(curves.endShear, 4, 6) +
@@ -108,15 +90,20 @@ void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistri
   } else {
     file.line("   KESME KUVVETI  SF = " + formatFixed(curves.endShear, 6, 3) + " t");
     file.line("   EGILME MOMENTI BM = " + formatFixed(curves.endMoment, 8, 3) + " t.m");
-    file.line("   KALAN KUVVET   W - D           = " +
-              formatFixed(W - condition.displacement, 6, 3) + " t");
-    file.line("   KALAN MOMENT   W (LCG - LCB)   = " +
-              formatFixed(W * (weights.centre - condition.centre), 8, 3) + " t.m");
-    file.line("   (VERILEN SU HATTINDA DENGE ARANMAZ: BAS UCTAKI SF VE BM BU KALANLARI GOSTERIR)");
+    // The moment of the weights less that of the buoyancy about the forward
+    // end: what BM, integrated from the aft end, comes to there.
+    const double xF = curves.forwardEnd;
+    const double D = condition.displacement;
+    file.line("   KALAN KUVVET   W - D                         = " + formatFixed(W - D, 6, 3) +
+              " t");
+    file.line("   KALAN MOMENT   W (xF - LCG) - D (xF - LCB)   = " +
+              formatFixed(W * (xF - weights.centre) - D * (xF - condition.centre), 8, 3) + " t.m");
+    file.line("   (VERILEN SU HATTINDA DENGE ARANMAZ: BAS UCTAKI SF VE BM BU KALANLARI GOSTERIR;");
+    file.line("    xF BAS UC, KALAN MOMENT BAS UCA GORE, BM > 0 GIBI KAMBURLASMA YONUNDE)");
   }
 }
 
-void writeTable(ResultFile& file, const StrengthResult& result) {
+void writeTable(ResultFile& file, const Strength& result) {
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
   file.line(cell("X", 10) + cell("AGIRLIK w", 12) + cell("SEPHIYE b", 12) + cell("YUK q", 12) +
@@ -140,7 +127,7 @@ void writeTable(ResultFile& file, const StrengthResult& result) {
   file.line(kRule + (wave ? std::string(26, '=') : ""));
 }
 
-void writeRuleComparison(ResultFile& file, const StrengthResult& result) {
+void writeRuleComparison(ResultFile& file, const Strength& result, double noise) {
   const RuleWaveMoments& rule = result.rule;
   file.line(" KLAS KURALI (IACS UR S11) DALGA EGILME MOMENTI ILE KARSILASTIRMA");
   if (!rule.applies) {
@@ -165,12 +152,12 @@ void writeRuleComparison(ResultFile& file, const StrengthResult& result) {
   const auto compare = [&](const char* label, const char* word, const Extreme& computed,
                            double ruleValue) {
     const double kNm = computed.value * kGravity;
-    if (!(kNm / ruleValue > 0.0)) {
+    if (!(std::fabs(computed.value) > noise) || !(kNm / ruleValue > 0.0)) {
       file.line(std::string("   HESAPLANAN DALGA ") + label + ": BU DALGADA " + word + " YOK");
       return;
     }
-    file.line(std::string("   HESAPLANAN DALGA ") + label + "= " + formatFixed(kNm, 10, 1) + " kN.m" +
-              atText(computed.x) + "   ORAN = " + formatFixed(kNm / ruleValue, 1, 3));
+    file.line(std::string("   HESAPLANAN DALGA ") + label + "= " + formatFixed(kNm, 10, 1) +
+              " kN.m" + atText(computed.x) + "   ORAN = " + formatFixed(kNm / ruleValue, 1, 3));
   };
   compare("KAMBURLASMA MOMENTI ", "KAMBURLASMA", result.waveHogging, rule.hogging);
   compare("SARKMA MOMENTI      ", "SARKMA", result.waveSagging, rule.sagging);
@@ -179,21 +166,21 @@ void writeRuleComparison(ResultFile& file, const StrengthResult& result) {
 
 }  // namespace
 
-ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& weights,
-                               const StrengthResult& result) {
-  const TaskParameters& task = run.task;
-  ResultFile file(task.directoryPrefix + "MUKAVEMET.SON");
+ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribution& weights,
+                               const Strength& result) {
+  const bool balanced = caseProperties(task.caseNumber).balancesInSinkAndTrim;
+  ResultFile file(task.directoryPrefix + resultName(ResultKind::StrengthReport));
   file.line();
   file.line(" BOYUNA MUKAVEMET HESABI - BASLAMA ----------------------------------------");
   file.blank(2);
-  file.line(" AGIRLIK DOSYASI: " + asciiText(weights.fileName));
-  file.line(" " + asciiText(weights.title));
+  file.line(" AGIRLIK DOSYASI: " + asciiReportText(weights.fileName));
+  file.line(" " + asciiReportText(weights.title));
   file.line(" AGIRLIK BLOK SAYISI           = " +
             padInteger(static_cast<double>(weights.blocks.size()), 8));
   file.line(" TOPLAM AGIRLIK        - W     = " + formatFixed(weights.total, 8, 1) + " ton");
   file.line(" AGIRLIK MERKEZI       - LCG   = " + formatFixed(weights.centre, 4, 3) +
             " m. AP 'den");
-  if (task.caseNumber <= kSineTrough) {
+  if (balanced) {
     file.line(" ISTENEN DEPLASMAN             = " + formatFixed(task.requiredDisplacement, 8, 1) +
               " ton");
   }
@@ -208,6 +195,10 @@ ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& we
   file.blank(2);
   file.line(" " + conditionName(result.condition.profileCase) +
             ": KESME KUVVETI VE EGILME MOMENTI");
+  if (result.curves.rowSpacing != 0.01 * task.shipLength) {
+    file.line(" (TABLO POSTALARDA VE HER " + formatFixed(result.curves.rowSpacing, 1, 3) +
+              " m.DE: POSTALAR GEMI BOYUNUN COK DISINA UZANDIGI ICIN 0.01 L YERINE)");
+  }
   file.line();
   writeTable(file, result);
   file.line();
@@ -224,17 +215,19 @@ ResultFile writeStrengthReport(const RunState& run, const WeightDistribution& we
     file.line(" SAKIN SU:");
     writeClosure(file, result.stillCurves, weights, result.stillWater, task.shipLength);
   }
-  if (task.caseNumber <= kSineTrough) {
+  if (balanced) {
     file.blank(2);
-    writeRuleComparison(file, result);
+    // The wave part is the difference of two curves, each closed to 1e-5 W L
+    // at the bow: below that it is no wave moment.
+    writeRuleComparison(file, result, closureMomentBound(weights.total, task.shipLength));
   }
   file.blank(2);
   file.line(" BOYUNA MUKAVEMET HESABI - BITIS ------------------------------------------");
   return file;
 }
 
-ResultFile writeStrengthTable(const RunState& run, const StrengthResult& result) {
-  ResultFile file(run.task.directoryPrefix + "MUKAVEMET.TXT");
+ResultFile writeStrengthTable(const TaskParameters& task, const Strength& result) {
+  ResultFile file(task.directoryPrefix + resultName(ResultKind::StrengthTable));
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
   file.line(std::string("x_m w_t/m b_t/m q_t/m SF_t BM_tm") +

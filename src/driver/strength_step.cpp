@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "calculation/strength.h"
-#include "driver/strength_report.h"
+#include "model/calculation_case.h"
 #include "platform/pause.h"
 #include "plots/strength_graph.h"
 #include "support/run_end.h"
@@ -13,7 +13,7 @@ namespace norvika {
 
 namespace {
 
-[[noreturn]] void stopForStrengthBalance(Platform& platform, const RunState& run,
+[[noreturn]] void stopForStrengthBalance(Platform& platform, const TaskParameters& task,
                                          const WeightDistribution& weights,
                                          const BalanceOutcome& outcome) {
   switch (outcome.stop) {
@@ -28,7 +28,7 @@ namespace {
     case BalanceStop::WavePhase:
       stopWithMessage(
           platform,
-          "MUKAVEMET DENGESINDE DALGA YUKSEKLIGI = " + formatFixed(run.task.waveHeight, 3, 3) +
+          "MUKAVEMET DENGESINDE DALGA YUKSEKLIGI = " + formatFixed(task.waveHeight, 3, 3) +
               " m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP",
           "DALGA YUKSEKLIGI GIRIS HATASI");
     default:
@@ -49,8 +49,8 @@ std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
   std::optional<std::filesystem::path> path = settings.weightsFile;
   if (!path) path = findWeightsFile(task.directoryPrefix);
   if (!path) return std::nullopt;
-  WeightDistribution weights = readWeightsFile(*path, path->filename().string());
-  if (task.caseNumber <= kSineTrough) {
+  WeightDistribution weights = readWeightsFile(*path, path->filename().string(), task.shipLength);
+  if (caseProperties(task.caseNumber).searchesDisplacement) {
     const double required = task.requiredDisplacement;
     if (!(std::fabs(weights.total - required) <= 0.005 * required)) {
       throw ProgramEnd(ExitReason::InputError,
@@ -63,16 +63,15 @@ std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
   return weights;
 }
 
-StrengthFiles runStrengthStep(Platform& platform, const RunState& run,
-                              const WeightDistribution& weights) {
-  StrengthResult result;
-  if (const BalanceOutcome outcome = computeStrength(run, weights, result);
-      outcome.stop != BalanceStop::None) {
-    stopForStrengthBalance(platform, run, weights, outcome);
+Strength runStrengthStep(Platform& platform, const TaskParameters& task, const HullModel& hull,
+                         const Immersion& immersion, double meanDraft,
+                         const WeightDistribution& weights) {
+  Strength strength = computeStrength(task, hull, immersion, meanDraft, weights);
+  if (strength.outcome.stop != BalanceStop::None) {
+    stopForStrengthBalance(platform, task, weights, strength.outcome);
   }
-  StrengthFiles files{writeStrengthReport(run, weights, result), writeStrengthTable(run, result)};
-  drawStrengthGraph(platform, result);
-  return files;
+  drawStrengthGraph(platform, strength);
+  return strength;
 }
 
 }  // namespace norvika

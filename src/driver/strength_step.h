@@ -2,11 +2,10 @@
 
 #include <optional>
 
-#include "calculation/run_state.h"
+#include "calculation/strength.h"
 #include "driver/run_settings.h"
 #include "model/weights_file.h"
 #include "platform/platform.h"
-#include "support/result_file.h"
 
 namespace norvika {
 
@@ -17,17 +16,12 @@ namespace norvika {
 std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
                                                  const RunSettings& settings);
 
-/// MUKAVEMET.SON and MUKAVEMET.TXT of one run.
-struct StrengthFiles {
-  ResultFile report;
-  ResultFile table;
-};
-
-/// The strength step of a completed run: balance in sink and trim, shear
-/// force and bending moment, the rule comparison, the drawing on the Graph
-/// window with its pause. A balance that cannot be found stops the run with
-/// its message.
-StrengthFiles runStrengthStep(Platform& platform, const RunState& run,
-                              const WeightDistribution& weights);
+/// The strength step of a completed run whose buoyancy is `immersion` (at the
+/// search's mean draft, m): balance in sink and trim, shear force and bending
+/// moment, the rule comparison, the drawing on the Graph window with its
+/// pause. A balance that cannot be found stops the run with its message.
+Strength runStrengthStep(Platform& platform, const TaskParameters& task, const HullModel& hull,
+                         const Immersion& immersion, double meanDraft,
+                         const WeightDistribution& weights);
 
 }  // namespace norvika

@@ -11,11 +11,16 @@ namespace norvika {
 /// stationCount+1 the stern contour and row stationCount+2 the bow contour
 /// (height z, longitudinal position x from AP in pointY). Metres throughout.
 struct HullModel {
+  /// Room for `curves` curves of `records` points each: a hull as read holds
+  /// just its own; the default takes the largest hull file.
+  explicit HullModel(int curves = kMaxCurves, int records = kMaxRecords)
+      : pointZ(curves, records), pointY(curves, records), pointCode(curves, records) {}
+
   int stationCount = 0;
   Table<double> stationX{kMaxStations};
-  Table2<double> pointZ{kMaxCurves, kMaxRecords};
-  Table2<double> pointY{kMaxCurves, kMaxRecords};
-  Table2<double> pointCode{kMaxCurves, kMaxRecords};
+  Table2<double> pointZ;
+  Table2<double> pointY;
+  Table2<double> pointCode;
   Table<int> pointCount{kMaxCurves};
   double maxHalfBreadth = 0.0;  // B: largest station half-breadth, not below 0
   double maxHeight = 0.0;       // D: largest station height, not below 0

@@ -16,11 +16,6 @@ enum CalculationCase : int {
   kDamagedHeeled = 7,
 };
 
-/// Whether the case puts the ship on a wave (trochoid or sine, crest or trough amidships).
-inline bool isWaveCase(int caseNumber) {
-  return caseNumber >= kTrochoidCrest && caseNumber <= kSineTrough;
-}
-
 /// The values of the task file Norvika.TSK. Lengths in metres, displacement in
 /// tonnes, density in t/m3, heel in degrees.
 struct TaskParameters {

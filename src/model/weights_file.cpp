@@ -1,10 +1,9 @@
 #include "model/weights_file.h"
 
 #include <algorithm>
-#include <cctype>
 
-#include "model/hull_data_file.h"
 #include "support/capacities.h"
+#include "support/file_names.h"
 #include "support/input_file.h"
 #include "text/text_format.h"
 
@@ -21,14 +20,15 @@ double blockMoment(const WeightBlock& block) {
 }
 
 std::optional<std::filesystem::path> findWeightsFile(const std::filesystem::path& directory) {
-  const std::filesystem::path found = findHullFile(directory, kWeightsFileName);
-  std::error_code error;
-  if (!std::filesystem::exists(found, error)) return std::nullopt;
+  const std::filesystem::path found = findIgnoringCase(directory, kWeightsFileName);
+  if (!entryExists(found)) return std::nullopt;
   return found;
 }
 
+double minimumBlockLength(double shipLength) { return 1e-6 * std::max(shipLength, 1.0); }
+
 WeightDistribution readWeightsFile(const std::filesystem::path& path,
-                                   const std::string& displayName) {
+                                   const std::string& displayName, double shipLength) {
   WeightDistribution weights;
   InputFile file(path, displayName);
   weights.fileName = file.displayName();
@@ -59,6 +59,24 @@ WeightDistribution readWeightsFile(const std::filesystem::path& path,
     if (!(block.x2 > block.x1)) {
       file.reject(record + "X2 X1 'DEN BUYUK OLMALI (" + formatFixed(block.x1, 1, 3) + " / " +
                       formatFixed(block.x2, 1, 3) + ")",
+                  recordLine);
+    }
+    // Overhangs carry weight, but a block a ship's length beyond a
+    // perpendicular is a mistyped position, and a strength table reaching
+    // out to it would be absurdly long.
+    if (block.x1 < -shipLength || block.x2 > 2.0 * shipLength) {
+      file.reject(record + "GEMININ DISINDA: X1 VE X2 " + formatFixed(-shipLength, 1, 3) + " ILE " +
+                      formatFixed(2.0 * shipLength, 1, 3) +
+                      " m ARASINDA OLMALI (BIR GEMI BOYU ICINDE) (" + formatFixed(block.x1, 1, 3) +
+                      " / " + formatFixed(block.x2, 1, 3) + ")",
+                  recordLine);
+    }
+    // A block shorter than the strength grid can tell apart would weigh in
+    // W but load no interval.
+    if (block.x2 - block.x1 < minimumBlockLength(shipLength)) {
+      file.reject(record + "COK KISA: X2 - X1 EN AZ " +
+                      formatFixed(minimumBlockLength(shipLength), 1, 6) + " m OLMALI (" +
+                      formatFixed(block.x1, 1, 6) + " / " + formatFixed(block.x2, 1, 6) + ")",
                   recordLine);
     }
     if (block.w1 < 0.0 || block.w2 < 0.0) {

@@ -33,15 +33,21 @@ double blockWeight(const WeightBlock& block);
 double blockMoment(const WeightBlock& block);
 
 /// The weights file of a run directory: Norvika.AGR as written or in another
-/// case; none when there is no such file.
+/// case; none when there is no such entry. A link that leads nowhere is an
+/// entry: reading it says why it cannot be read.
 std::optional<std::filesystem::path> findWeightsFile(const std::filesystem::path& directory);
+
+/// The shortest weight block (m) for a ship of length L (m): far below any
+/// real block, far above what the strength grid merges as one point.
+double minimumBlockLength(double shipLength);
 
 /// Reads a weights file: a title line, then 1 to kMaxWeightBlocks records
 /// "x1, x2, w1, w2" (numbers separated by commas, blanks or line ends), and
 /// totals them. Ends the run (InputError) naming file and line for a malformed
-/// record, a block with x2 <= x1, a negative weight, a record cut short, no
-/// record, too many records or a total weight of zero.
+/// record, a block with x2 <= x1, a block shorter than minimumBlockLength or
+/// reaching more than a ship length L (m) beyond AP or FP, a negative weight,
+/// a record cut short, no record, too many records or a total weight of zero.
 WeightDistribution readWeightsFile(const std::filesystem::path& path,
-                                   const std::string& displayName);
+                                   const std::string& displayName, double shipLength);
 
 }  // namespace norvika

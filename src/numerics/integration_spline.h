@@ -36,6 +36,12 @@ inline double cubicPieceValue(const SplineCoefficients& coef, int k, double d) {
   return coef(1, k) + d * (coef(2, k) + d * (coef(3, k) + d * coef(4, k) / 3.0) / 2.0);
 }
 
+/// Slope of the cubic piece of node k at distance d above the node: the first
+/// derivative of cubicPieceValue.
+inline double cubicPieceSlope(const SplineCoefficients& coef, int k, double d) {
+  return coef(2, k) + d * (coef(3, k) + d * coef(4, k) / 2.0);
+}
+
 /// Writes the spline value at `at` into result; leaves result unchanged when
 /// `at` lies outside [x(1), x(n)].
 void evaluateSpline(int n, double at, double& result, const Table<double>& x,

@@ -4,18 +4,14 @@
 
 namespace norvika {
 
-namespace {
-constexpr Colour rgb(int r, int g, int b) {
-  return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
-}
-}  // namespace
-
 Colour qbColor(int index) {
   static constexpr std::array<Colour, 16> palette = {
-      rgb(0, 0, 0),       rgb(0, 0, 128),   rgb(0, 128, 0),   rgb(0, 128, 128),
-      rgb(128, 0, 0),     rgb(128, 0, 128), rgb(128, 128, 0), rgb(192, 192, 192),
-      rgb(128, 128, 128), rgb(0, 0, 255),   rgb(0, 255, 0),   rgb(0, 255, 255),
-      rgb(255, 0, 0),     rgb(255, 0, 255), rgb(255, 255, 0), rgb(255, 255, 255)};
+      rgbColour(0, 0, 0),      rgbColour(0, 0, 128),     rgbColour(0, 128, 0),
+      rgbColour(0, 128, 128),  rgbColour(128, 0, 0),     rgbColour(128, 0, 128),
+      rgbColour(128, 128, 0),  rgbColour(192, 192, 192), rgbColour(128, 128, 128),
+      rgbColour(0, 0, 255),    rgbColour(0, 255, 0),     rgbColour(0, 255, 255),
+      rgbColour(255, 0, 0),    rgbColour(255, 0, 255),   rgbColour(255, 255, 0),
+      rgbColour(255, 255, 255)};
   return palette[static_cast<std::size_t>(index & 15)];
 }
 

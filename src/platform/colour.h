@@ -8,6 +8,11 @@ namespace norvika {
 /// byte, green in the middle byte and blue in the high byte.
 using Colour = std::uint32_t;
 
+/// The colour of red, green and blue intensities 0..255.
+constexpr Colour rgbColour(int r, int g, int b) {
+  return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
+}
+
 /// The colour of a 16-colour palette index (0 black .. 15 white).
 Colour qbColor(int index);
 

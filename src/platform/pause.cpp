@@ -2,6 +2,13 @@
 
 namespace norvika {
 
+std::string ask(Platform& platform, const std::string& prompt, const std::string& title,
+                const std::string& defaultText, TwipPosition at) {
+  std::string answer = platform.inputBox(prompt, title, defaultText, at.x, at.y);
+  platform.tellAnswered(title, prompt, answer);
+  return answer;
+}
+
 void pauseForEnter(Platform& platform) {
   ask(platform, "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "", kPauseAt);
 }
@@ -14,6 +21,7 @@ std::string closingPrompt(const std::vector<std::filesystem::path>& written) {
 
 void stopWithMessage(Platform& platform, const std::string& text, const std::string& title) {
   platform.messageBox(text, kStopBoxStyle, title);
+  platform.tellShown(title, text);
   platform.endProgram(ExitReason::CalculationStopped);
 }
 

@@ -22,11 +22,9 @@ inline constexpr TwipPosition kWaterlineQuestionAt{7000, 7000};
 inline constexpr TwipPosition kPauseAt{10000, 4500};
 inline constexpr TwipPosition kClosingQuestionAt{9000, 8500};
 
-/// Asks the question box at `at`; returns the answer.
-inline std::string ask(Platform& platform, const std::string& prompt, const std::string& title,
-                       const std::string& defaultText, TwipPosition at) {
-  return platform.inputBox(prompt, title, defaultText, at.x, at.y);
-}
+/// Asks the question box at `at`; returns the answer, told to the dialogue's observers.
+std::string ask(Platform& platform, const std::string& prompt, const std::string& title,
+                const std::string& defaultText, TwipPosition at);
 
 /// The title of the closing question of a completed run.
 inline constexpr const char* kClosingTitle = "PROGRAM SONU";

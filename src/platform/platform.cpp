@@ -24,6 +24,23 @@ void Platform::observeWindows(WindowObserver* observer) {
   for (Window& w : windows_) w.addObserver(observer);
 }
 
+void Platform::observeDialogue(DialogueObserver* observer) {
+  dialogueObservers_.push_back(observer);
+}
+
+void Platform::forgetDialogueObserver(DialogueObserver* observer) {
+  std::erase(dialogueObservers_, observer);
+}
+
+void Platform::tellAnswered(const std::string& title, const std::string& prompt,
+                            const std::string& answer) {
+  for (DialogueObserver* o : dialogueObservers_) o->questionAnswered(title, prompt, answer);
+}
+
+void Platform::tellShown(const std::string& title, const std::string& text) {
+  for (DialogueObserver* o : dialogueObservers_) o->messageShown(title, text);
+}
+
 void Platform::keepDrawings(bool keep) {
   for (Window& w : windows_) w.keepDrawing(keep);
 }

@@ -10,6 +10,16 @@
 
 namespace norvika {
 
+/// Told of every question the run asks, with the answer it took, and of every
+/// stop's message box.
+class DialogueObserver {
+ public:
+  virtual ~DialogueObserver() = default;
+  virtual void questionAnswered(const std::string& /*title*/, const std::string& /*prompt*/,
+                                const std::string& /*answer*/) {}
+  virtual void messageShown(const std::string& /*title*/, const std::string& /*text*/) {}
+};
+
 /// The run's only way to the outside: five windows, modal boxes, the end of
 /// the run and the directory it runs in.
 class Platform {
@@ -43,12 +53,19 @@ class Platform {
 
   /// Attaches one observer to all five windows.
   void observeWindows(WindowObserver* observer);
+  /// Attaches an observer of the questions and stop messages, or detaches it.
+  void observeDialogue(DialogueObserver* observer);
+  void forgetDialogueObserver(DialogueObserver* observer);
+  /// Tells the dialogue's observers (the question boxes and stops do).
+  void tellAnswered(const std::string& title, const std::string& prompt, const std::string& answer);
+  void tellShown(const std::string& title, const std::string& text);
   /// Closes the current frame of every window (the run's last pictures).
   void finishAllFrames();
 
  private:
   std::filesystem::path directory_;
   std::array<Window, kWindowCount> windows_;
+  std::vector<DialogueObserver*> dialogueObservers_;
 };
 
 }  // namespace norvika

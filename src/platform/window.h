@@ -75,6 +75,9 @@ class Window {
   /// and saves no picture (the terminal front end) need not pay for them.
   /// Printed text is always passed on to the observers.
   void keepDrawing(bool keep) { keepDrawing_ = keep; }
+  /// Whether lines and circles drawn now are kept: a drawing that only shows
+  /// need not be worked out when they are not.
+  bool keepsDrawing() const { return keepDrawing_; }
 
   void show();
   bool visible() const { return visible_; }

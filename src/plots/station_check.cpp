@@ -38,12 +38,15 @@ void checkStationSections(Platform& platform, const HullModel& hull) {
   Window& window = platform.window(WindowId::Report);
   drawCheckFrame(window, hull.maxHalfBreadth, hull.maxHeight);
 
-  const double h = drawableExtent(hull.maxHalfBreadth) / 40;
-  StationSpline spline;
-  for (int i = 1; i <= hull.stationCount; ++i) {
-    if (hull.pointCount(i) < 1) continue;
-    fitCurveSpline(hull, i, spline);
-    drawStationSection(window, spline, h);
+  // Only drawn: nothing of it is worth working out when no drawing is kept.
+  if (window.keepsDrawing()) {
+    const double h = drawableExtent(hull.maxHalfBreadth) / 40;
+    StationSpline spline;
+    for (int i = 1; i <= hull.stationCount; ++i) {
+      if (hull.pointCount(i) < 1) continue;
+      fitCurveSpline(hull, i, spline);
+      drawStationSection(window, spline, h);
+    }
   }
 
   const std::string answer =

@@ -98,15 +98,6 @@ StationLevels showStationPreview(Platform& platform, const HullModel& hull, int 
   const double D = drawableExtent(hull.maxHeight);
   const double L = drawableExtent(shipLength);
 
-  StationSpline spline;
-  fitCurveSpline(hull, station, spline);
-  const int n = spline.n;
-  const SectionOffsets offsets{spline, hull.keelHeight(station), hull.topHeight(station),
-                               hull.pointY(station, n)};
-
-  StationLevels levels;
-  fillLevelGrid(hull, station, levels);
-
   Window& window = platform.window(WindowId::Report);
   drawCheckFrame(window, B, D);
   const double x = hull.stationX(station);
@@ -115,6 +106,15 @@ StationLevels showStationPreview(Platform& platform, const HullModel& hull, int 
                formatFixed(stationDivisions * x / L, 3, 3) + "  /  " + formatFixed(x, 3, 3) +
                " m)");
   window.drawWidth(1);
+  StationLevels levels;
+  if (!window.keepsDrawing()) return levels;
+
+  StationSpline spline;
+  fitCurveSpline(hull, station, spline);
+  const int n = spline.n;
+  const SectionOffsets offsets{spline, hull.keelHeight(station), hull.topHeight(station),
+                               hull.pointY(station, n)};
+  fillLevelGrid(hull, station, levels);
   if (n >= 1) drawSection(window, spline, offsets.topOffset, D / 50);
 
   // The part under the base line is filled with its sample lines and joins

@@ -16,7 +16,8 @@ struct StationLevels {
 };
 
 /// Draws station `station` on the Report window with its level waterlines and
-/// centroid markers. shipLength in metres.
+/// centroid markers. shipLength in metres. On a window that keeps no drawing
+/// only the station's line of text is printed, and no level is worked out.
 StationLevels showStationPreview(Platform& platform, const HullModel& hull, int station,
                                  double shipLength, double stationDivisions);
 

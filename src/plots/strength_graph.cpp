@@ -21,12 +21,6 @@ constexpr double kShearAxis = 1.55;
 constexpr double kMomentAxis = 0.5;
 constexpr double kHalfPanel = 0.4;
 
-// A number for a label, without the blanks formatFixed pads it with.
-std::string number(double value, int decimals) {
-  const std::string text = formatFixed(value, 1, decimals);
-  return text.substr(std::min(text.find_first_not_of(' '), text.size()));
-}
-
 double largestMagnitude(const std::vector<double>& values) {
   double m = 0.0;
   for (double v : values) m = std::max(m, std::fabs(v));
@@ -51,7 +45,7 @@ void label(Window& window, double x, double y, const std::string& text, Colour c
 
 }  // namespace
 
-void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
+void drawStrengthGraph(Platform& platform, const Strength& result) {
   const LoadCurves& c = result.curves;
   if (c.x.size() < 2) return;
   const double xa = c.aftEnd;
@@ -105,7 +99,7 @@ void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
   label(window, left, kLoadBase + 0.6 * kLoadHeight, "SEPHIYE b (t/m)", buoyancyColour);
   label(window, left, kLoadBase + 0.2 * kLoadHeight,
         "EN BUYUK w, b = " +
-            number(std::max(largestMagnitude(c.weight), largestMagnitude(c.buoyancy)), 1),
+            formatPlain(std::max(largestMagnitude(c.weight), largestMagnitude(c.buoyancy)), 1),
         axisColour);
   label(window, left, kShearAxis + 0.1, "KESME KUVVETI", weightColour);
   label(window, left, kShearAxis - 0.05, "SF (t)", weightColour);
@@ -126,19 +120,20 @@ void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
   };
   if (std::fabs(c.largestShear.value) > 0.0) {
     mark(c.largestShear, kShearAxis, shearUnit,
-         "EN BUYUK SF = " + number(c.largestShear.value, 1) +
-             " t (x = " + number(c.largestShear.x, 2) + " m)",
+         "EN BUYUK SF = " + formatPlain(c.largestShear.value, 1) +
+             " t (x = " + formatPlain(c.largestShear.x, 2) + " m)",
          c.largestShear.value > 0.0);
   }
   if (c.hogging.value > 0.05 * momentMagnitude) {
-    mark(
-        c.hogging, kMomentAxis, momentUnit,
-        "KAMBURLASMA " + number(c.hogging.value, 0) + " t.m (x = " + number(c.hogging.x, 2) + " m)",
-        true);
+    mark(c.hogging, kMomentAxis, momentUnit,
+         "KAMBURLASMA " + formatPlain(c.hogging.value, 0) +
+             " t.m (x = " + formatPlain(c.hogging.x, 2) + " m)",
+         true);
   }
   if (c.sagging.value < -0.05 * momentMagnitude) {
     mark(c.sagging, kMomentAxis, momentUnit,
-         "SARKMA " + number(c.sagging.value, 0) + " t.m (x = " + number(c.sagging.x, 2) + " m)",
+         "SARKMA " + formatPlain(c.sagging.value, 0) + " t.m (x = " + formatPlain(c.sagging.x, 2) +
+             " m)",
          false);
   }
   // The wave-induced part beside the rule's value.
@@ -149,8 +144,8 @@ void drawStrengthGraph(Platform& platform, const StrengthResult& result) {
     const double ruleValue = hog ? rule.hogging : rule.sagging;
     label(window, xa - 0.21 * span, 3.2,
           std::string("DALGA ") + (hog ? "KAMBURLASMA" : "SARKMA") + " MOMENTI " +
-              number(computed, 0) + " kN.m / KURAL (IACS UR S11) " + number(ruleValue, 0) +
-              " kN.m = " + number(computed / ruleValue, 3),
+              formatPlain(computed, 0) + " kN.m / KURAL (IACS UR S11) " +
+              formatPlain(ruleValue, 0) + " kN.m = " + formatPlain(computed / ruleValue, 3),
           qbColor(0));
   }
 

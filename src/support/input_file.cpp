@@ -1,11 +1,12 @@
 #include "support/input_file.h"
 
-#include <cctype>
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 
+#include "support/file_names.h"
 #include "support/run_end.h"
 
 namespace norvika {
@@ -13,7 +14,6 @@ namespace norvika {
 namespace {
 
 // Far beyond any ship, small enough that squares and moments stay finite.
-constexpr double kLargestMagnitude = 1e6;
 constexpr std::uintmax_t kLargestFileSize = 64u * 1024u * 1024u;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -59,7 +59,8 @@ double leadingPowerOfTen(std::string_view text) {
   double exponent = 0.0;
   if (e != std::string_view::npos) {
     for (std::size_t i = e + 1; i < text.size(); ++i) {
-      if (std::isdigit(static_cast<unsigned char>(text[i]))) exponent = exponent * 10.0 + (text[i] - '0');
+      if (std::isdigit(static_cast<unsigned char>(text[i])))
+        exponent = exponent * 10.0 + (text[i] - '0');
     }
     if (text.find('-', e) != std::string::npos) exponent = -exponent;
   }
@@ -100,31 +101,51 @@ InputFile::InputFile(const std::filesystem::path& path, const std::string& displ
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   if (error || !std::filesystem::exists(status)) {
-    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI BULUNAMADI: " + printableText(path.string()));
+    // An entry that stands there but leads nowhere (a broken or looping link)
+    // is named with the reason, not as missing.
+    if (entryExists(path)) {
+      throw ProgramEnd(
+          ExitReason::InputError,
+          displayName_ + " DOSYASI OKUNAMADI: " + printableText(path.string()) + " (" +
+              (error && error != std::errc::no_such_file_or_directory ? error.message()
+                                                                      : "a link to nothing") +
+              ")");
+    }
+    throw ProgramEnd(ExitReason::InputError,
+                     displayName_ + " DOSYASI BULUNAMADI: " + printableText(path.string()));
   }
   if (!std::filesystem::is_regular_file(status)) {
-    throw ProgramEnd(ExitReason::InputError,
-                     displayName_ + " BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): " +
-                         printableText(path.string()));
+    throw ProgramEnd(ExitReason::InputError, displayName_ +
+                                                 " BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): " +
+                                                 printableText(path.string()));
   }
   const std::uintmax_t size = std::filesystem::file_size(path, error);
   if (error || size > kLargestFileSize) {
-    throw ProgramEnd(ExitReason::InputError,
-                     displayName_ + " DOSYASI COK BUYUK (EN FAZLA 64 MB): " +
-                         printableText(path.string()));
+    throw ProgramEnd(
+        ExitReason::InputError,
+        displayName_ + " DOSYASI COK BUYUK (EN FAZLA 64 MB): " + printableText(path.string()));
   }
   std::ifstream in(path, std::ios::binary);
   // One read of the known size: a stream copy grows its buffer step by step,
   // which shows on a file of a few megabytes.
   content_.resize(static_cast<std::size_t>(size));
   if (!in || !in.read(content_.data(), static_cast<std::streamsize>(size))) {
-    throw ProgramEnd(ExitReason::InputError, displayName_ + " DOSYASI OKUNAMADI: " + printableText(path.string()));
+    throw ProgramEnd(ExitReason::InputError,
+                     displayName_ + " DOSYASI OKUNAMADI: " + printableText(path.string()));
   }
 }
 
+InputFile InputFile::ofText(std::string text, const std::string& displayName) {
+  InputFile file;
+  file.displayName_ = printableText(displayName);
+  file.content_ = std::move(text);
+  return file;
+}
+
 void InputFile::reject(const std::string& text, int atLine) const {
-  throw ProgramEnd(ExitReason::InputError,
-                   displayName_ + " " + std::to_string(atLine > 0 ? atLine : line_) + ". SATIR: " + text);
+  throw ProgramEnd(
+      ExitReason::InputError,
+      displayName_ + " " + std::to_string(atLine > 0 ? atLine : line_) + ". SATIR: " + text);
 }
 
 bool InputFile::atLineEnd() const {
@@ -161,7 +182,7 @@ InputFile::NumberText InputFile::parseNumber(std::string_view field, double& val
     // Too small for a double reads as zero, too large is rejected.
     value = leadingPowerOfTen(text) < 0.0 ? 0.0 : HUGE_VAL;
   }
-  if (!std::isfinite(value) || std::fabs(value) > kLargestMagnitude) return NumberText::TooLarge;
+  if (!std::isfinite(value) || std::fabs(value) > kLargestInputNumber) return NumberText::TooLarge;
   return NumberText::Plain;
 }
 

@@ -7,6 +7,9 @@
 
 namespace norvika {
 
+/// The largest size of a number the program reads, in a file or on a command line.
+inline constexpr double kLargestInputNumber = 1e6;
+
 /// A text input file read as the program's files are read: whole lines, or
 /// numeric fields. Lines may end with LF, CR LF or CR. Every failure ends the
 /// run (ProgramEnd, InputError) with a message naming the file, the line and
@@ -15,6 +18,9 @@ class InputFile {
  public:
   /// Reads the whole file; `displayName` is how messages name it.
   InputFile(const std::filesystem::path& path, const std::string& displayName);
+  /// A file's text already in memory (one about to be written, read back as
+  /// the program would read it).
+  static InputFile ofText(std::string text, const std::string& displayName);
 
   /// Whole line to its end, without the line end.
   std::string readLine(const std::string& what);
@@ -52,6 +58,7 @@ class InputFile {
   [[noreturn]] void reject(const std::string& text, int atLine = 0) const;
 
  private:
+  InputFile() = default;
   bool atEnd() const { return position_ >= content_.size(); }
   bool atLineEnd() const;
   void consumeLineEnd();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -31,16 +30,11 @@ class ResultFile {
 /// directory, FIFO or device standing in a file's place, ends the run
 /// (WriteFailed) with a message naming the file, before any file is renamed:
 /// the earlier files stay whole and the files on disk belong to one run.
-void publishResultFiles(std::initializer_list<const ResultFile*> files);
+void publishResultFiles(const std::vector<const ResultFile*>& files);
 
 /// Removes the result file of an earlier run, if a file or a link stands
 /// there (a link is removed, not followed); anything else is left alone.
-void removeEarlierResult(const std::filesystem::path& path);
-
-/// The result files a completed run has put in place, as every front end lists them: the
-/// report Norvika.SON and the equally spaced values SEPHIYE.TXT, then, when the strength step
-/// ran, MUKAVEMET.SON and MUKAVEMET.TXT; each `directory` joined with the file's name.
-std::vector<std::filesystem::path> writtenResultFiles(const std::filesystem::path& directory,
-                                                      bool strength);
+/// Returns whether something was removed.
+bool removeEarlierResult(const std::filesystem::path& path);
 
 }  // namespace norvika

@@ -20,7 +20,8 @@ enum class ExitReason {
 /// check); only main and tests catch it.
 class ProgramEnd : public std::exception {
  public:
-  ProgramEnd(ExitReason reason, std::string message) : reason_(reason), message_(std::move(message)) {}
+  ProgramEnd(ExitReason reason, std::string message)
+      : reason_(reason), message_(std::move(message)) {}
   ExitReason reason() const { return reason_; }
   /// The text for the user; empty when a message box has already said it.
   const std::string& message() const { return message_; }

@@ -4,7 +4,6 @@
 #include <cmath>
 #include <string>
 
-
 namespace norvika {
 
 namespace {
@@ -81,6 +80,11 @@ std::string formatFixed(double value, int w, int d) {
   return text;
 }
 
+std::string formatPlain(double value, int d) {
+  const std::string text = formatFixed(value, 1, d);
+  return text.substr(text.find_first_not_of(' '));
+}
+
 std::string padInteger(double value, int w) {
   std::string text;
   if (!std::isfinite(value)) {
@@ -90,7 +94,8 @@ std::string padInteger(double value, int w) {
     if (whole == 0.0) whole = 0.0;  // no "-0"
     text = charsOf(whole, std::chars_format::fixed, 0);
   }
-  if (static_cast<int>(text.size()) < w) text.insert(0, static_cast<std::size_t>(w) - text.size(), ' ');
+  if (static_cast<int>(text.size()) < w)
+    text.insert(0, static_cast<std::size_t>(w) - text.size(), ' ');
   return text;
 }
 

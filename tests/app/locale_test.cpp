@@ -22,7 +22,7 @@ using norvika::apptest::TemporaryDirectory;
 
 struct Results {
   int status = -1;
-  std::string report, values, err;
+  std::string report, values, strength, err;
 };
 
 Results runIn(const fs::path& example, const std::string& locale, const std::string& options) {
@@ -34,15 +34,16 @@ Results runIn(const fs::path& example, const std::string& locale, const std::str
   if (const auto at = frontEnd.find("{PLOTS}"); at != std::string::npos) {
     frontEnd.replace(at, 7, "'" + (dir.path() / "plots").string() + "'");
   }
-  const std::string command = "LC_ALL=" + locale + " QT_QPA_PLATFORM=offscreen '" +
-                              std::string(NORVIKA_BINARY) + "' " + frontEnd + " --answers '" +
-                              (dir.path() / "answers").string() + "'" + " -C '" + run.string() +
-                              "' > /dev/null 2> '" + (dir.path() / "err").string() + "' < /dev/null";
+  const std::string command =
+      "LC_ALL=" + locale + " QT_QPA_PLATFORM=offscreen '" + std::string(NORVIKA_BINARY) + "' " +
+      frontEnd + " --answers '" + (dir.path() / "answers").string() + "'" + " -C '" + run.string() +
+      "' > /dev/null 2> '" + (dir.path() / "err").string() + "' < /dev/null";
   const int raw = std::system(command.c_str());
   Results r;
   r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   r.report = fileBytes(run / "Norvika.SON");
   r.values = fileBytes(run / "SEPHIYE.TXT");
+  r.strength = fileBytes(run / "MUKAVEMET.SON");
   r.err = fileBytes(dir.path() / "err");
   return r;
 }
@@ -68,14 +69,17 @@ bool localeInstalled(const char* name) {
 }
 
 TEST(Locale, DecimalCommaDesktopsGiveTheSameBytesAsTheCLocale) {
-  // scripts/install-dependencies.sh makes both; a missing one would make this test pass for nothing.
+  // scripts/install-dependencies.sh makes both; a missing one would make this test pass for
+  // nothing.
   for (const char* locale : {"tr_TR.UTF-8", "de_DE.UTF-8"}) {
-    ASSERT_TRUE(localeInstalled(locale)) << locale << " is missing: localedef -i "
-                                         << std::string(locale).substr(0, 5) << " -f UTF-8 " << locale;
+    ASSERT_TRUE(localeInstalled(locale))
+        << locale << " is missing: localedef -i " << std::string(locale).substr(0, 5)
+        << " -f UTF-8 " << locale;
   }
   struct Case {
     const char* example;
-    const char* options;  // front end: console (no Qt), pictures (Qt offscreen), desktop (QApplication)
+    const char*
+        options;  // front end: console (no Qt), pictures (Qt offscreen), desktop (QApplication)
   };
   const std::vector<Case> cases = {
       {"box-barge/case1-level", "--console"},
@@ -96,6 +100,32 @@ TEST(Locale, DecimalCommaDesktopsGiveTheSameBytesAsTheCLocale) {
       EXPECT_EQ(firstDifference(r.report, reference.report), "") << "Norvika.SON";
       EXPECT_EQ(firstDifference(r.values, reference.values), "") << "SEPHIYE.TXT";
     }
+  }
+}
+
+// Names are matched ignoring case in ASCII: a Turkish desktop's folding takes
+// 'I' to a dotless i, and a weights file NORVIKA.AGR or a hull file GEMI.DAT
+// stored as gemi.dat would not be found once Qt has set the locale.
+TEST(Locale, FileNamesMatchIgnoringCaseUnderATurkishDesktop) {
+  ASSERT_TRUE(localeInstalled("tr_TR.UTF-8"));
+  TemporaryDirectory dir;
+  const fs::path example = dir.path() / "example";
+  fs::copy(fs::path(NORVIKA_SOURCE_DIR) / "examples/dtmb5415/strength-trochoid-crest", example);
+  fs::rename(example / "Norvika.AGR", example / "NORVIKA.AGR");
+  fs::rename(example / "DTMB5415.DAT", example / "gemi.dat");
+  std::string task = fileBytes(example / "Norvika.TSK");
+  task.replace(task.find("DTMB5415.DAT"), 12, "GEMI.DAT");
+  norvika::apptest::writeBytes(example / "Norvika.TSK", task);
+
+  const fs::path golden =
+      fs::path(NORVIKA_SOURCE_DIR) / "tests/golden/dtmb5415/strength-trochoid-crest";
+  for (const char* options : {"--console", "--console --plots {PLOTS}"}) {
+    SCOPED_TRACE(options);
+    const Results r = runIn(example, "tr_TR.UTF-8", options);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(firstDifference(r.report, fileBytes(golden / "Norvika.SON")), "");
+    EXPECT_NE(r.strength.find(" AGIRLIK DOSYASI: NORVIKA.AGR\r\n"), std::string::npos)
+        << "the strength step was skipped";
   }
 }
 

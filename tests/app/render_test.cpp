@@ -153,7 +153,8 @@ TEST(FrameRenderer, GraphsAndProfilesFillTheirWindowSectionsKeepTheirShape) {
     EXPECT_TRUE(keepsTrueShape(WindowId::Report) && keepsTrueShape(WindowId::Stability));
   }
   // ... while a section window keeps one metre as long across as up.
-  const auto map = userToDevice(profile, QRectF(0, 0, 1600, 800), keepsTrueShape(WindowId::Stability));
+  const auto map =
+      userToDevice(profile, QRectF(0, 0, 1600, 800), keepsTrueShape(WindowId::Stability));
   ASSERT_TRUE(map.has_value());
   EXPECT_DOUBLE_EQ(std::abs(map->m11()), std::abs(map->m22()));
 }
@@ -267,9 +268,14 @@ TEST(RunRecord, HasTheReportPagesThenOnePagePerFrame) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const fs::path dir = freshDirectory("record");
+    RunOutcome outcome;
+    outcome.directory = dir;
     if (c.reportLines >= 0) {
-      std::ofstream son(dir / "Norvika.SON", std::ios::binary);
-      for (int i = 1; i <= c.reportLines; ++i) son << "  POSTA " << i << "     12.345\r\n";
+      std::string report;
+      for (int i = 1; i <= c.reportLines; ++i) {
+        report += "  POSTA " + std::to_string(i) + "     12.345\r\n";
+      }
+      outcome.written.push_back({ResultKind::Report, dir / "Norvika.SON", report});
     }
     RecordingPlatform platform(dir);
     FrameLog log;
@@ -282,7 +288,7 @@ TEST(RunRecord, HasTheReportPagesThenOnePagePerFrame) {
     }
     ASSERT_EQ(log.entries().size(), static_cast<std::size_t>(c.frames));
     const fs::path pdf = dir / "run.pdf";
-    const int pages = writeRunRecord(pdf, platform, log, RunEnding{ExitReason::Completed, ""});
+    const int pages = writeRunRecord(pdf, log, outcome);
     EXPECT_EQ(pdfPageObjects(pdf), pages);
     // One summary page before the report (no task file here: it says so in a line).
     EXPECT_GE(pages - 1 - c.frames, c.minReportPages);
@@ -326,13 +332,11 @@ TEST(RunRecord, KeepsItsOwnCopiesAndTellsCheckedDrawingsFromSteps) {
     EXPECT_EQ(entries[i].question, drawn[i].asked ? "QUESTION" : "");
     EXPECT_EQ(isFinishedDrawing(entries[i]), drawn[i].finished);
   }
-  EXPECT_EQ(log.answers().size(), 3u);
 }
 
 TEST(RunRecord, ReportsFailureForAnUnwritableFile) {
-  RecordingPlatform platform(freshDirectory("record_fail"));
   FrameLog log;
-  EXPECT_EQ(writeRunRecord("/nonexistent-dir/run.pdf", platform, log, RunEnding{}), 0);
+  EXPECT_EQ(writeRunRecord("/nonexistent-dir/run.pdf", log, RunOutcome{}), 0);
 }
 
 }  // namespace

@@ -24,24 +24,40 @@ TEST(RunEnd, AnAnswerThatEndsTheRunSaysWhatWasWritten) {
   struct Case {
     const char* name;
     const char* frontEnd;
-    std::string answers;  // the fourth question is the waterline check
-    bool earlierValues;   // a SEPHIYE.TXT of another run is in the directory
+    std::string answers;               // the fourth question is the waterline check
+    std::vector<std::string> earlier;  // result files of another run in the directory
     std::string told;
   };
   const Case cases[] = {
-      {"console, body plan", "--console", "E\n", true,
+      {"console, body plan",
+       "--console",
+       "E\n",
+       {"SEPHIYE.TXT"},
        "Nothing was written; the result files of earlier runs are kept."},
-      {"console, waterline", "--console", "H\nH\nH\ne\n", false,
+      {"console, waterline",
+       "--console",
+       "H\nH\nH\ne\n",
+       {},
        "Norvika.SON holds the report up to the displacement lines; SEPHIYE.TXT was not written."},
-      {"console, waterline, earlier values", "--console", "H\nH\nH\nE\n", true,
-       "the earlier SEPHIYE.TXT was removed, as it belonged to another run."},
-      {"desktop, stern contour", "--gui", "H\nE\n", false, "Nothing was written"},
+      {"console, waterline, earlier values",
+       "--console",
+       "H\nH\nH\nE\n",
+       {"SEPHIYE.TXT"},
+       "the result files of an earlier run were removed, as they belonged to another run: "
+       "SEPHIYE.TXT."},
+      {"console, waterline, earlier values and strength files",
+       "--console",
+       "H\nH\nH\nE\n",
+       {"SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT"},
+       "the result files of an earlier run were removed, as they belonged to another run: "
+       "SEPHIYE.TXT, MUKAVEMET.SON, MUKAVEMET.TXT."},
+      {"desktop, stern contour", "--gui", "H\nE\n", {}, "Nothing was written"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     TemporaryDirectory temp;
     const fs::path run = copyExample(temp, "box-barge/case2-trochoid-crest");
-    if (c.earlierValues) writeBytes(run / "SEPHIYE.TXT", "AN EARLIER RUN\r\n");
+    for (const std::string& file : c.earlier) writeBytes(run / file, "AN EARLIER RUN\r\n");
     writeBytes(temp.path() / "answers.txt", c.answers);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const ProcessResult result = runNorvika(
@@ -53,6 +69,9 @@ TEST(RunEnd, AnAnswerThatEndsTheRunSaysWhatWasWritten) {
               std::string::npos)
         << err;
     EXPECT_NE(err.find(c.told), std::string::npos) << err;
+    for (const std::string& file : c.earlier) {
+      EXPECT_EQ(fs::exists(run / file), c.answers.size() == 2) << file;
+    }
   }
 }
 
@@ -67,8 +86,9 @@ TEST(RunEnd, NegativeSectionAreasAreWarnedOnStandardError) {
   writeBytes(run / "KUTU.DAT", hull);
   ProcessResult result = runNorvikaBatch(run);
   EXPECT_EQ(result.status, 0);
-  EXPECT_NE(result.standardError.find("norvika: UYARI: 1. POSTADA (0.000 m) KESIT ALANI NEGATIF: -"),
-            std::string::npos)
+  EXPECT_NE(
+      result.standardError.find("norvika: UYARI: 1. POSTADA (0.000 m) KESIT ALANI NEGATIF: -"),
+      std::string::npos)
       << result.standardError;
 
   TemporaryDirectory plain;

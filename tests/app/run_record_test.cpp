@@ -76,9 +76,10 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
         "POSTA KESITLERINDE YANLISLIK VAR MI",
         "answer: \"\"",
         "completed (status 0)",
+        "Result files written by this run",
         "Norvika.SON",
         "SEPHIYE.TXT",
-        "bytes, modified",
+        " bytes",
         "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR"},
        20,
        5,
@@ -103,8 +104,8 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
        {},
        "E\n",
        3,
-       {"answer: \"E\"", "(status 3)", "Nothing was written", "not present",
-        "Drawings: 1 of the run's 1 frames"},
+       {"answer: \"E\"", "(status 3)", "Nothing was written",
+        "Result files written by this run\n  none", "Drawings: 1 of the run's 1 frames"},
        4,
        3},
   };
@@ -145,6 +146,57 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
           << "page " << n << " of " << count;
     }
   }
+}
+
+// A record is filed: it shows the values of its own run only, never what an
+// earlier run left on disc. A stopped run after a completed one in the same
+// directory has no report of its own; a strength run lists its four files.
+TEST(RunRecordFile, ShowsOnlyItsOwnRun) {
+  TemporaryDirectory temp;
+  const fs::path run = copyExample(temp, "box-barge/case1-level");
+  ASSERT_EQ(
+      runNorvika({"--batch", "--pdf", (temp.path() / "a.pdf").string(), "-C", run.string()}).status,
+      0);
+  std::string task = fileBytes(run / "Norvika.TSK");
+  const std::size_t line63 = [&] {
+    std::size_t at = 0;
+    for (int line = 1; line < 63; ++line) at = task.find('\n', at) + 1;
+    return at;
+  }();
+  task.replace(line63, task.find('\n', line63) - line63, "990000\r");
+  writeBytes(run / "Norvika.TSK", task);
+  const ProcessResult stopped =
+      runNorvika({"--batch", "--pdf", (temp.path() / "b.pdf").string(), "-C", run.string()});
+  ASSERT_EQ(stopped.status, 2) << stopped.standardError;
+
+  // The text with its runs of blanks made one, as the page lays them out.
+  std::string record;
+  for (const std::string& page : pdfPages(temp.path() / "b.pdf")) {
+    for (const char c : page) {
+      if (c != ' ' || record.empty() || record.back() != ' ') record += c;
+    }
+  }
+  for (const char* shown :
+       {"required displacement: 990000 t", "(status 2): 990000.0 ton",
+        "Result files written by this run\n none", "Norvika.SON was not written."}) {
+    EXPECT_NE(record.find(shown), std::string::npos) << shown << "\n" << record;
+  }
+  for (const char* earlier : {"10250", "SEPHIYE HESABI", "bytes"}) {
+    EXPECT_EQ(record.find(earlier), std::string::npos) << earlier << "\n" << record;
+  }
+
+  TemporaryDirectory other;
+  const fs::path strength = copyExample(other, "dtmb5415/strength-trochoid-crest");
+  ASSERT_EQ(
+      runNorvika({"--batch", "--pdf", (other.path() / "c.pdf").string(), "-C", strength.string()})
+          .status,
+      0);
+  const std::string first = pdfPages(other.path() / "c.pdf").front();
+  for (const std::string name : {"Norvika.SON", "SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT"}) {
+    const std::string bytes = std::to_string(fs::file_size(strength / name)) + " bytes";
+    EXPECT_NE(first.find(bytes), std::string::npos) << name << "\n" << first;
+  }
+  EXPECT_NE(first.find("Weights file Norvika.AGR"), std::string::npos) << first;
 }
 
 }  // namespace

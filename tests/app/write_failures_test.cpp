@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "../console/norvika_process.h"
 
@@ -86,21 +87,56 @@ TEST(WriteFailure, SomethingOtherThanAFileInAResultsPlaceKeepsTheEarlierPair) {
   }
 }
 
-TEST(WriteFailure, AFullDiscPartWayKeepsTheEarlierPair) {
-  TemporaryDirectory temporary;
-  const fs::path run = temporary.path() / "run";
-  copyBoxBargeRun(run);
+// The program is started as a shell starts it, SIGXFSZ not ignored: a write
+// past the limit must still end as a failed write with its message, and no
+// temporary file may stay behind.
+TEST(WriteFailure, AFullDiscPartWayKeepsTheEarlierFiles) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> options;  // {RUN} stands for the run directory
+    rlim_t limit;
+    std::string firstError;  // {RUN} as above
+    bool resultsWritten;
+  };
+  const Case cases[] = {
+      {"the report",
+       {"--batch"},
+       2000,
+       "norvika: Norvika.SON DOSYASI YAZILAMADI: {RUN}/Norvika.SON (File too large)",
+       false},
+      {"the run record",
+       {"--batch", "--pdf", "{RUN}/record.pdf"},
+       20000,
+       "norvika: cannot write the run record '{RUN}/record.pdf'",
+       true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TemporaryDirectory temporary;
+    const fs::path run = temporary.path() / "run";
+    copyBoxBargeRun(run);
+    const auto withRun = [&](std::string text) {
+      if (const auto at = text.find("{RUN}"); at != std::string::npos)
+        text.replace(at, 5, run.string());
+      return text;
+    };
+    std::vector<std::string> arguments;
+    for (const std::string& option : c.options) arguments.push_back(withRun(option));
+    arguments.insert(arguments.end(), {"-C", run.string()});
+    RunOptions options;
+    options.fileSizeLimit = c.limit;
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    const ProcessResult result = runNorvika(arguments, options);
 
-  RunOptions options;
-  options.fileSizeLimit = 2000;  // the report needs more; the task and hull files are only read
-  const ProcessResult result = runNorvikaBatch(run, options);
-
-  EXPECT_EQ(result.signal, 0);
-  EXPECT_EQ(result.status, 4) << result.standardError;
-  EXPECT_EQ(result.firstErrorLine(), writeFailure(run / "Norvika.SON", "File too large"));
-  EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport);
-  EXPECT_EQ(fileBytes(run / "SEPHIYE.TXT"), kEarlierValues);
-  expectNoTemporaryFiles(run);
+    EXPECT_EQ(result.signal, 0);
+    EXPECT_EQ(result.status, 4) << result.standardError;
+    EXPECT_NE(result.standardError.find(withRun(c.firstError)), std::string::npos)
+        << result.standardError;
+    EXPECT_EQ(fileBytes(run / "Norvika.SON") != kEarlierReport, c.resultsWritten);
+    EXPECT_EQ(fileBytes(run / "SEPHIYE.TXT") != kEarlierValues, c.resultsWritten);
+    EXPECT_FALSE(fs::exists(run / "record.pdf"));
+    expectNoTemporaryFiles(run);
+  }
 }
 
 TEST(WriteFailure, LinksInTheRunDirectoryAreReplacedNotFollowed) {
@@ -158,6 +194,11 @@ TEST(WriteFailure, RunRecordNeverReplacesTheRunsFilesAndFailsLoudly) {
       {"the run directory itself", ".", 1},
       {"a device that takes nothing", "/dev/full", 4},
       {"an earlier record", "record.pdf", 0},
+      // Result files this run would write that are not there yet.
+      {"the values, not there yet", "SEPHIYE.TXT", 1},
+      {"the strength report, not there yet", "MUKAVEMET.SON", 1},
+      {"the strength table, not there yet", "MUKAVEMET.TXT", 1},
+      {"the strength table by another way", "../run/./MUKAVEMET.TXT", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -165,12 +206,13 @@ TEST(WriteFailure, RunRecordNeverReplacesTheRunsFilesAndFailsLoudly) {
     const fs::path run = temporary.path() / "run";
     copyBoxBargeRun(run);
     writeBytes(run / "record.pdf", "%PDF-1.4 AN EARLIER RECORD");
+    writeBytes(run / "Norvika.AGR", "AGIRLIKLAR\n0, 100, 102.5, 102.5\n");
+    fs::remove(run / "SEPHIYE.TXT");
     const std::string task = fileBytes(run / "Norvika.TSK");
     const std::string hull = fileBytes(run / "KUTU.DAT");
     const fs::path pdf = run / c.pdf;
 
-    const ProcessResult result =
-        runNorvika({"--batch", "--pdf", pdf.string(), "-C", run.string()});
+    const ProcessResult result = runNorvika({"--batch", "--pdf", pdf.string(), "-C", run.string()});
 
     EXPECT_EQ(result.status, c.status) << result.standardError;
     EXPECT_EQ(fileBytes(run / "Norvika.TSK"), task);
@@ -181,6 +223,9 @@ TEST(WriteFailure, RunRecordNeverReplacesTheRunsFilesAndFailsLoudly) {
       EXPECT_NE(record.find("%%EOF"), std::string::npos);
     } else {
       EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport) << "the run went ahead";
+      for (const char* result : {"SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT"}) {
+        EXPECT_FALSE(fs::exists(run / result)) << result;
+      }
     }
     expectNoTemporaryFiles(run);
   }

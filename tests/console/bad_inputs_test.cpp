@@ -2,7 +2,8 @@
 // batch mode. A rejected input or a stopped calculation must end with its
 // status and its one message, leaving the results of an earlier run
 // untouched; an accepted oddity (CR line ends, Turkish letters, a hull file
-// name in another case) must run to the end and write both result files.
+// name in another case) must run to the end and write both result files (and,
+// in a case named for its weights, the strength files).
 //
 // A case directory holds the task file and the hull file as the program finds
 // them (either may be missing, or be a directory), and `expected`: the exit
@@ -46,7 +47,8 @@ Expected readExpected(const fs::path& caseDirectory) {
 }
 
 std::string replacedAll(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+  for (std::size_t at = text.find(from); at != std::string::npos;
+       at = text.find(from, at + to.size())) {
     text.replace(at, from.size(), to);
   }
   return text;
@@ -74,7 +76,8 @@ void generateLargeLines(const fs::path& run) {
 
 std::vector<fs::path> corpusCases() {
   std::vector<fs::path> cases;
-  for (const auto& entry : fs::directory_iterator(fs::path(NORVIKA_SOURCE_DIR) / "tests/inputs/bad")) {
+  for (const auto& entry :
+       fs::directory_iterator(fs::path(NORVIKA_SOURCE_DIR) / "tests/inputs/bad")) {
     if (entry.is_directory()) cases.push_back(entry.path());
   }
   std::sort(cases.begin(), cases.end());
@@ -96,6 +99,7 @@ TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
     fs::remove(run / "expected");
     if (fs::exists(run / "generated")) generateLargeLines(run);
     writeBytes(run / "Norvika.SON", kOldReport);
+    writeBytes(run / "MUKAVEMET.SON", kOldReport);
 
     const ProcessResult result = runNorvikaBatch(run);
 
@@ -107,8 +111,17 @@ TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
       EXPECT_EQ(fileBytes(run / "Norvika.SON").rfind("\r\n SEPHIYE HESABI - BASLAMA", 0), 0u)
           << "the report was not written";
       EXPECT_TRUE(fs::is_regular_file(run / "SEPHIYE.TXT"));
+      // With weights the run writes its own strength report; without, an
+      // earlier one does not belong beside this run's report.
+      if (name.find("weights") != std::string::npos) {
+        EXPECT_EQ(fileBytes(run / "MUKAVEMET.SON").rfind("\r\n BOYUNA MUKAVEMET HESABI", 0), 0u);
+      } else {
+        EXPECT_FALSE(fs::exists(run / "MUKAVEMET.SON"));
+      }
     } else {
       EXPECT_EQ(fileBytes(run / "Norvika.SON"), kOldReport) << "the earlier report was touched";
+      EXPECT_EQ(fileBytes(run / "MUKAVEMET.SON"), kOldReport)
+          << "the earlier strength report was touched";
       EXPECT_FALSE(fs::exists(run / "SEPHIYE.TXT"));
     }
   }

@@ -1,7 +1,7 @@
 #pragma once
 
-// Runs the norvika program as a child process in batch mode, the way a
-// script would, and reports how it ended: exit status and standard error.
+// Runs a program of the family as a child process (norvika in batch mode), the
+// way a script would, and reports how it ended: exit status and standard error.
 
 #include <fcntl.h>
 #include <poll.h>
@@ -42,13 +42,16 @@ struct RunOptions {
   std::optional<rlim_t> fileSizeLimit;
   // Largest address space (RLIMIT_AS), to make an allocation fail.
   std::optional<rlim_t> addressSpaceLimit;
+  // Another user (user and group id) to run as, when the tests run as root:
+  // root writes into a read-only directory.
+  std::optional<uid_t> user;
 };
 
-/// `norvika` with `arguments`, standard input from /dev/null, standard output
-/// discarded, standard error captured.
-inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOptions options = {}) {
+/// The program `binary` with `arguments`, standard input from /dev/null,
+/// standard output discarded, standard error captured.
+inline ProcessResult runProgram(const std::string& binary, const std::vector<std::string>& arguments,
+                                RunOptions options = {}) {
   ProcessResult result;
-  const std::string binary = NORVIKA_BINARY;
   std::vector<const char*> argv = {binary.c_str()};
   for (const std::string& a : arguments) argv.push_back(a.c_str());
   argv.push_back(nullptr);
@@ -64,9 +67,10 @@ inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOp
     ::dup2(devNull, STDOUT_FILENO);
     ::dup2(errorPipe[1], STDERR_FILENO);
     ::close(errorPipe[0]);
+    // As a shell starts it: a write past the file-size limit would end the
+    // program by SIGXFSZ unless the program itself sees to it.
+    ::signal(SIGXFSZ, SIG_DFL);
     if (options.fileSizeLimit) {
-      // A write past the limit then fails with EFBIG instead of killing the program.
-      ::signal(SIGXFSZ, SIG_IGN);
       const rlimit limit{*options.fileSizeLimit, *options.fileSizeLimit};
       ::setrlimit(RLIMIT_FSIZE, &limit);
     }
@@ -74,6 +78,7 @@ inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOp
       const rlimit limit{*options.addressSpaceLimit, *options.addressSpaceLimit};
       ::setrlimit(RLIMIT_AS, &limit);
     }
+    if (options.user && (::setgid(*options.user) != 0 || ::setuid(*options.user) != 0)) ::_exit(126);
     ::execv(argv[0], const_cast<char* const*>(argv.data()));
     ::_exit(127);
   }
@@ -112,8 +117,14 @@ inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOp
   return result;
 }
 
+/// `norvika` with `arguments`, as runProgram runs it.
+inline ProcessResult runNorvika(const std::vector<std::string>& arguments, RunOptions options = {}) {
+  return runProgram(NORVIKA_BINARY, arguments, options);
+}
+
 /// `norvika --batch -C directory`.
-inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory, RunOptions options = {}) {
+inline ProcessResult runNorvikaBatch(const std::filesystem::path& directory,
+                                     RunOptions options = {}) {
   return runNorvika({"--batch", "-C", directory.string()}, options);
 }
 

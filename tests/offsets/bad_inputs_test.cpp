@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "offsets_test_models.h"
 
 namespace norvika::offsets::testing {
@@ -28,6 +30,19 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
   dir.write("garbage.stl", "this is not a mesh\n");
   dir.write("garbage.step", "this is not a STEP file\n");
   dir.write("hull.xyz", "1 2 3\n");
+  const std::string binary = binaryStl(boxFacets(0, 100, -10, 10, 0, 10));
+  dir.write("short.stl", binary.substr(0, binary.size() - 50));
+  std::string miscounted = binary;
+  miscounted.replace(80, 4, std::string("\x40\x42\x0f\x00", 4));  // 1 000 000
+  dir.write("miscounted.stl", miscounted);
+  std::vector<Facet> notANumber = boxFacets(0, 100, -10, 10, 0, 10);
+  notANumber[3][1].z = std::nan("");
+  dir.write("nan.stl", binaryStl(notANumber));
+  std::vector<Facet> stray = boxFacets(0, 100, -10, 10, 0, 10);
+  stray.push_back({Point3{50, 0, 5}, Point3{50, 1, 5}, Point3{50, 0, 1e30}});
+  dir.write("stray.stl", stlText(stray));
+  writeBoxStep(dir / "box.step", 100, 20, 10);
+  std::filesystem::create_directory(dir / "sub");
   std::string manyStations;
   for (int i = 0; i <= 100; ++i) manyStations += (i ? "," : "") + std::to_string(i);
 
@@ -72,6 +87,79 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
       {"no output", {"@/box.stl", "--ap", "0", "--fp", "100"}, 1, "-o: expected the name"},
       {"no perpendiculars", {"@/box.stl", "-o", "@/OUT.DAT"}, 1, "--ap and --fp"},
       {"unknown option", with("box.stl", {"--frames", "3"}), 1, "--frames: unknown option"},
+      {"stations closer than the file's micrometres",
+       with("box.stl", {"--at", "0,70,70.0000001,100"}), 1,
+       "@/OUT.DAT: Norvika would reject this hull file, so it is not written: OUT.DAT 66. SATIR: "
+       "3. "
+       "POSTA: POSTA YERI BIR ONCEKI POSTADAN BUYUK OLMALI (70.000 / 70.000)"},
+      {"base line a thousand kilometres down", with("box.stl", {"--base", "-1e6"}), 1,
+       "Norvika would reject this hull file, so it is not written: OUT.DAT 4. SATIR: 1. POSTA 2. "
+       "KAYIT YUKSEKLIK ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU"},
+      {"scale 1000 typed for 0.001", with("box.stl", {"--scale", "1000"}), 1,
+       "@/box.stl: at --scale 1000 the model measures 100000.000 x 20000.000 x 10000.000 m "
+       "(length, breadth, height); a ship from 1 m to 500 m was expected"},
+      {"scale 1e300, forced",
+       {"@/box.stl", "-o", "@/OUT.DAT", "--ap", "0", "--fp", "1e302", "--scale", "1e300",
+        "--force"},
+       1,
+       "Norvika would reject this hull file"},
+      {"scale 1e-8, forced",
+       {"@/box.stl", "-o", "@/OUT.DAT", "--ap", "0", "--fp", "1e-6", "--scale", "1e-8", "--force"},
+       1,
+       "Norvika would reject this hull file"},
+      {"a stray point at 1e30", with("stray.stl", {}), 1,
+       "@/stray.stl: at --scale 1 the model measures 100.000 x 20.000 x 1e+30 m"},
+      {"a stray point at 1e30, forced", with("stray.stl", {"--force"}), 1,
+       "Norvika would reject this hull file"},
+      {"binary STL cut short", with("short.stl", {}), 1,
+       "@/short.stl: a binary STL whose header gives 12 triangles (684 bytes), but the file has "
+       "634 "
+       "bytes: cut short, or its triangle count is wrong"},
+      {"binary STL miscounted", with("miscounted.stl", {}), 1,
+       "@/miscounted.stl: a binary STL whose header gives 1000000 triangles (50000084 bytes), but "
+       "the file has 684 bytes"},
+      {"a point that is no number", with("nan.stl", {}), 1,
+       "@/nan.stl: a point of the model is not a finite number"},
+      {"deflection below the floor", with("box.step", {"--deflection", "1e-9"}), 1,
+       "--deflection: 1e-09 m is finer than this model allows; the smallest is 0.000200 m (2e-6 of "
+       "its largest extent, 100.000 m)"},
+      {"deflection above the ceiling", with("box.step", {"--deflection", "5"}), 1,
+       "--deflection: 5 m is coarser than this model allows; the largest is 1.000000 m"},
+      {"perpendicular outside the model, extents to the millimetre",
+       {"@/box.stl", "-o", "@/OUT.DAT", "--ap", "0", "--fp", "142"},
+       1,
+       "--fp 142.000: the forward perpendicular lies outside the model (x from 0.000 to 100.000 "
+       "m): are --ap, --fp and --axes right? The model's extents (m, in --axes xyz): length 0.000 "
+       ".. 100.000, breadth -10.000 .. 10.000, height 0.000 .. 10.000"},
+      {"no such output directory",
+       {"@/box.stl", "-o", "@/nowhere/OUT.DAT", "--ap", "0", "--fp", "100"},
+       1,
+       "@/nowhere/OUT.DAT: no such directory: @/nowhere"},
+      {"output is the model",
+       {"@/box.stl", "-o", "@/box.stl", "--ap", "0", "--fp", "100"},
+       1,
+       "@/box.stl: this is the model itself; name another file for the hull file"},
+      {"output is the model by another name",
+       {"@/box.stl", "-o", "@/sub/../box.stl", "--ap", "0", "--fp", "100"},
+       1,
+       "this is the model itself"},
+      {"output is a directory",
+       {"@/box.stl", "-o", "@/sub", "--ap", "0", "--fp", "100"},
+       1,
+       "@/sub: a directory, not a hull file"},
+      {"output is a device",
+       {"@/box.stl", "-o", "/dev/null", "--ap", "0", "--fp", "100"},
+       1,
+       "/dev/null: not a regular file (a FIFO, device or socket)"},
+      {"task without a draft", with("box.stl", {"--task", "@/Norvika.TSK"}), 1,
+       "--task: needs --draft"},
+      {"task away from the hull file",
+       with("box.stl", {"--draft", "4", "--task", "@/sub/Norvika.TSK"}), 1,
+       "--task: the task file must stand beside the hull file"},
+      {"task named as the hull file", with("box.stl", {"--draft", "4", "--task", "@/OUT.DAT"}), 1,
+       "--task: names the hull file"},
+      {"density of mercury", with("box.stl", {"--density", "13.6"}), 1,
+       "--density: expected a water density from 0.5 to 2 t/m3"},
       {"open mesh", with("open.stl", {}), 0,
        "warning: @/open.stl: the mesh is open, 3 edges belong to one triangle only"},
   };
@@ -93,6 +181,10 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
       EXPECT_EQ(run.out, "");
     }
   }
+  // Nothing was written over the model, the directory or the device.
+  EXPECT_EQ(readText(dir / "box.stl"), stlText(boxFacets(0, 100, -10, 10, 0, 10)));
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "sub"));
+  EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
 }
 
 }  // namespace

@@ -11,21 +11,6 @@
 namespace norvika::offsets::testing {
 namespace {
 
-// The faceted parabolic hull's half-breadth at a grid station x: the exact
-// surface at the grid heights, straight between them.
-double facetedHalfBreadth(const ParabolicHull& h, int nz, double x, double z) {
-  std::vector<double> zs;
-  for (int j = 0; j <= nz; ++j) zs.push_back(h.T * j / nz);
-  zs.push_back(0.5 * (h.T + h.D));
-  zs.push_back(h.D);
-  const auto it = std::lower_bound(zs.begin(), zs.end(), z);
-  if (it == zs.begin()) return h.halfBreadth(x, zs.front());
-  if (it == zs.end()) return h.halfBreadth(x, zs.back());
-  const double z0 = *(it - 1), z1 = *it;
-  const double y0 = h.halfBreadth(x, z0), y1 = h.halfBreadth(x, z1);
-  return y0 + (z - z0) / (z1 - z0) * (y1 - y0);
-}
-
 // The parabolic hull's surface leans, so a chord error of d along its normal
 // is d / |n_y| across the ship.
 double acrossShip(const ParabolicHull& h, double x, double z, double deflection) {

@@ -22,6 +22,7 @@
 #include <TopoDS.hxx>
 #include <TopoDS_Shell.hxx>
 #include <TopoDS_Solid.hxx>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <regex>
@@ -48,6 +49,16 @@ void writeStep(const std::filesystem::path& path, const TopoDS_Shape& shape) {
       writer.Write(path.c_str()) != IFSelect_RetDone) {
     throw std::runtime_error("cannot write " + path.string());
   }
+}
+
+// The heights of the parabolic hull's grid: nz steps up to T, then halfway
+// to the deck and the deck.
+std::vector<double> gridHeights(const ParabolicHull& h, int nz) {
+  std::vector<double> zs;
+  for (int j = 0; j <= nz; ++j) zs.push_back(h.T * j / nz);
+  zs.push_back(0.5 * (h.T + h.D));
+  zs.push_back(h.D);
+  return zs;
 }
 
 }  // namespace
@@ -85,10 +96,7 @@ std::vector<Facet> boxFacets(double x0, double x1, double y0, double y1, double 
 }
 
 std::vector<Facet> parabolicFacets(const ParabolicHull& h, int nx, int nz) {
-  std::vector<double> zs;
-  for (int j = 0; j <= nz; ++j) zs.push_back(h.T * j / nz);
-  zs.push_back(0.5 * (h.T + h.D));
-  zs.push_back(h.D);
+  const std::vector<double> zs = gridHeights(h, nz);
   auto port = [&](int i, std::size_t j) {
     const double x = h.L * i / nx;
     return Point3{x, h.halfBreadth(x, zs[j]), zs[j]};
@@ -116,6 +124,45 @@ std::vector<Facet> parabolicFacets(const ParabolicHull& h, int nx, int nz) {
     facets.push_back({p0, s0, s1});
   }
   return facets;
+}
+
+std::vector<Facet> halfParabolicFacets(const ParabolicHull& h, int nx, int nz, double across) {
+  const std::vector<double> zs = gridHeights(h, nz);
+  const std::size_t top = zs.size() - 1;
+  auto hull = [&](int i, std::size_t j) {
+    const double x = h.L * i / nx;
+    return Point3{x, h.halfBreadth(x, zs[j]), zs[j]};
+  };
+  // The centre plane's edge (keel, ends, deck centre line) is the hull's own.
+  auto centre = [&](int i, std::size_t j) {
+    const bool edge = i == 0 || i == nx || j == 0 || j == top;
+    return Point3{h.L * i / nx, edge ? 0.0 : -across, zs[j]};
+  };
+  std::vector<Facet> facets;
+  for (int i = 0; i < nx; ++i) {
+    for (std::size_t j = 0; j < top; ++j) {
+      const Point3 a = hull(i, j), b = hull(i + 1, j), c = hull(i + 1, j + 1), d = hull(i, j + 1);
+      facets.push_back({a, d, c});
+      facets.push_back({a, c, b});
+      const Point3 ca = centre(i, j), cb = centre(i + 1, j), cc = centre(i + 1, j + 1),
+                   cd = centre(i, j + 1);
+      facets.push_back({ca, cb, cc});
+      facets.push_back({ca, cc, cd});
+    }
+    facets.push_back({hull(i, top), centre(i + 1, top), hull(i + 1, top)});
+    facets.push_back({hull(i, top), centre(i, top), centre(i + 1, top)});
+  }
+  return facets;
+}
+
+double facetedHalfBreadth(const ParabolicHull& h, int nz, double x, double z) {
+  const std::vector<double> zs = gridHeights(h, nz);
+  const auto it = std::lower_bound(zs.begin(), zs.end(), z);
+  if (it == zs.begin()) return h.halfBreadth(x, zs.front());
+  if (it == zs.end()) return h.halfBreadth(x, zs.back());
+  const double z0 = *(it - 1), z1 = *it;
+  const double y0 = h.halfBreadth(x, z0), y1 = h.halfBreadth(x, z1);
+  return y0 + (z - z0) / (z1 - z0) * (y1 - y0);
 }
 
 void writeBoxStep(const std::filesystem::path& path, double L, double B, double D) {
@@ -195,11 +242,8 @@ double norvikaDisplacement(const std::filesystem::path& directory, const std::st
   std::ofstream(directory / "Norvika.TSK", std::ios::binary) << norvika::testing::taskText(
       hullFile, length, 20, 1.025, 6, {std::to_string(draft), std::to_string(draft)}, "0, 0, 0");
   RecordingPlatform platform(directory);
-  try {
-    return runCalculation(platform).displacement;
-  } catch (const ProgramEnd&) {
-    return -1.0;
-  }
+  const RunOutcome outcome = runCalculation(platform);
+  return outcome.reason == ExitReason::Completed ? outcome.immersion()->displacement : -1.0;
 }
 
 }  // namespace norvika::offsets::testing

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "hull_mesh.h"
 #include "model/hull_data_file.h"
 #include "model/hull_model.h"
-#include "hull_mesh.h"
 #include "offsets_run.h"
 
 namespace norvika::offsets::testing {
@@ -53,6 +53,15 @@ struct ParabolicHull {
 };
 std::vector<Facet> parabolicFacets(const ParabolicHull& hull, int nx, int nz);
 
+/// The port half of parabolicFacets closed by a centre-plane face on the
+/// same grid, whose inner points stand `across` (m) on the starboard side of
+/// y = 0, as a triangulated centre-plane surface of a CAD half hull has them.
+std::vector<Facet> halfParabolicFacets(const ParabolicHull& hull, int nx, int nz, double across);
+
+/// The faceted parabolic hull's half-breadth at a grid station x (m): the
+/// exact surface at the grid heights, straight between them.
+double facetedHalfBreadth(const ParabolicHull& h, int nz, double x, double z);
+
 /// STEP solids made with OpenCASCADE, written in metres.
 void writeBoxStep(const std::filesystem::path& path, double L, double B, double D);
 /// The box as loose IGES surfaces (no solid), written in millimetres.
@@ -74,6 +83,14 @@ class ScratchDirectory {
   std::filesystem::path path_;
 };
 
+/// The bytes of a file, empty when it cannot be read.
+inline std::string readText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
 /// One in-process run of the tool.
 struct ToolRun {
   int status = -1;
@@ -90,9 +107,7 @@ inline ToolRun runTool(const std::vector<std::string>& args) {
 
 /// The written hull file as Norvika reads it.
 inline HullModel readWritten(const std::filesystem::path& path) {
-  HullModel hull;
-  readHullDataFile(path, path.filename().string(), hull);
-  return hull;
+  return readHullDataFile(path, path.filename().string());
 }
 
 /// The number after `label` in the summary (e.g. "  model" gives the model volume).

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "calculation/displacement_balance.h"
+#include "calculation/section_area.h"
 #include "heel_test_hulls.h"
 
 namespace norvika {
@@ -93,7 +93,7 @@ TEST(HeeledSection, BulbousBowStationIsContinuousInItsKeelPoint) {
     // reference; the upright rule's four strips differ from the heeled one
     // strip by under 2 %.
     EXPECT_NEAR(s.halves.immersedArea(1), s.halves.emergedArea(1), 1e-5);
-    EXPECT_NEAR(area, computeSectionArea(hull, 1, s.spline, 14.5), 0.02 * area);
+    EXPECT_NEAR(area, sectionArea(layOutSection(hull, 1, s.spline), 14.5), 0.02 * area);
     areas.push_back(area);
   }
   for (std::size_t i = 1; i < areas.size(); ++i) {

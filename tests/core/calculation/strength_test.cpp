@@ -25,14 +25,21 @@ struct BoxRun {
   BoxRun(int c, const std::vector<std::string>& values, int stations = 21) : platform(dir.path()) {
     dir.write("Norvika.TSK", taskText("HULL.DAT", 100, 20, 1.025, c, values, "0, 0, 0"));
     dir.write("HULL.DAT", boxHullText(stations, 100, 10, 10));
-    run.task = readTaskFile(dir.path());
-    readHullGeometry(platform, run.task, run.hull);
-    EXPECT_EQ(balanceDisplacement(run, [](const RunState&) {}).stop, BalanceStop::None);
-    computeLongitudinalCentre(run);
+    task = readTaskFile(dir.path());
+    hull = readRunHull(task);
+    checkHullGeometry(platform, task, hull);
+    balance = balanceDisplacement(task, hull, [](const Balance&) {});
+    EXPECT_EQ(balance.outcome.stop, BalanceStop::None);
+  }
+  // The strength of the run against the weights.
+  Strength strength(const WeightDistribution& weights) const {
+    return computeStrength(task, hull, balance.immersion, balance.meanDraft, weights);
   }
   RunDirectory dir;
   RecordingPlatform platform;
-  RunState run;
+  TaskParameters task;
+  HullModel hull;
+  Balance balance;
 };
 
 WeightDistribution weightsOf(std::vector<WeightBlock> blocks) {
@@ -78,8 +85,8 @@ TEST(Strength, WeightMatchingBuoyancyBalancesWithoutLoad) {
     SCOPED_TRACE(c.what);
     BoxRun box(1, {"10250", "4"});
     const WeightDistribution w = weightsOf({c.block});
-    StrengthResult r;
-    ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+    const Strength r = box.strength(w);
+    ASSERT_EQ(r.outcome.stop, BalanceStop::None);
     EXPECT_TRUE(r.condition.balanced);
     EXPECT_NEAR(r.condition.aftDraft, c.aft, 5e-4);
     EXPECT_NEAR(r.condition.forwardDraft, c.forward, 5e-4);
@@ -95,9 +102,8 @@ TEST(Strength, WeightMatchingBuoyancyBalancesWithoutLoad) {
 // buoyancy: q = -22.5 t/m at the ends and +22.5 t/m in the middle.
 TEST(Strength, MiddleLoadSagsTheBoxBargeAsItsClosedForm) {
   BoxRun box(1, {"10250", "4"});
-  StrengthResult r;
-  ASSERT_EQ(computeStrength(box.run, weightsOf({{0, 100, 80, 80}, {25, 75, 45, 45}}), r).stop,
-            BalanceStop::None);
+  const Strength r = box.strength(weightsOf({{0, 100, 80, 80}, {25, 75, 45, 45}}));
+  ASSERT_EQ(r.outcome.stop, BalanceStop::None);
   const LoadCurves& c = r.curves;
   const struct {
     double x, shear, moment;
@@ -124,9 +130,8 @@ TEST(Strength, SineWaveMomentOfUniformWeightMatchesItsClosedForm) {
   for (const auto& [c, sign] : {std::pair{kSineCrest, 1.0}, std::pair{kSineTrough, -1.0}}) {
     SCOPED_TRACE(c);
     BoxRun box(c, {"10250", "5", "5", "1"});
-    StrengthResult r;
-    ASSERT_EQ(computeStrength(box.run, weightsOf({{0, 100, 102.5, 102.5}}), r).stop,
-              BalanceStop::None);
+    const Strength r = box.strength(weightsOf({{0, 100, 102.5, 102.5}}));
+    ASSERT_EQ(r.outcome.stop, BalanceStop::None);
     ASSERT_TRUE(r.hasStillWater);
     const std::size_t mid = rowAt(r.curves, 50.0);
     EXPECT_NEAR(r.curves.moment[mid], sign * closedForm, 2e-3 * closedForm);
@@ -143,9 +148,9 @@ TEST(Strength, SineWaveMomentOfUniformWeightMatchesItsClosedForm) {
 // The given waterline is not balanced: what is left shows at the forward end.
 TEST(Strength, TrimmedWaterlineShowsTheResidualAtTheForwardEnd) {
   BoxRun box(6, {"6", "4"});
-  StrengthResult r;
   const WeightDistribution w = weightsOf({{0, 100, 100, 100}});
-  ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+  const Strength r = box.strength(w);
+  ASSERT_EQ(r.outcome.stop, BalanceStop::None);
   EXPECT_FALSE(r.condition.balanced);
   EXPECT_NEAR(r.condition.displacement, 10250.0, 1e-6 * 10250.0);
   EXPECT_NEAR(r.curves.endShear, w.total - r.condition.displacement, 1e-6 * w.total);
@@ -160,10 +165,10 @@ TEST(Strength, TrimmedWaterlineShowsTheResidualAtTheForwardEnd) {
 // of the integration are the extremes of both.
 TEST(Strength, OverhangsMoveTheEndsAndStillClose) {
   BoxRun box(1, {"10250", "4"});
-  StrengthResult r;
   const WeightDistribution w =
       weightsOf({{-5, 0, 20, 20}, {0, 100, 100.5, 100.5}, {100, 110, 0, 5}});
-  ASSERT_EQ(computeStrength(box.run, w, r).stop, BalanceStop::None);
+  const Strength r = box.strength(w);
+  ASSERT_EQ(r.outcome.stop, BalanceStop::None);
   EXPECT_EQ(r.curves.aftEnd, -5.0);
   EXPECT_EQ(r.curves.forwardEnd, 110.0);
   EXPECT_EQ(r.curves.x.front(), -5.0);
@@ -174,6 +179,56 @@ TEST(Strength, OverhangsMoveTheEndsAndStillClose) {
   EXPECT_LE(std::fabs(r.curves.endMoment), 1e-5 * w.total * 100.0);
   // Just aft of the stations only the overhang's weight has acted.
   EXPECT_NEAR(r.curves.shear[rowAt(r.curves, 0.0)], 100.0, 1e-9);
+}
+
+// Rows stand every 0.01 L, but never more than kMaxTableSteps of them between
+// the ends: a length typed far too short for the stations (0.001 for 100 m)
+// would otherwise ask for ten million rows.
+TEST(Strength, TableRowsStayBoundedWhateverTheShipLength) {
+  BoxRun box(1, {"10250", "4"});
+  Table<double> buoyancy(kMaxStations);
+  for (int st = 1; st <= box.hull.stationCount; ++st) buoyancy(st) = 102.5;
+  const struct {
+    double length, spacing;
+    std::size_t rows;
+  } cases[] = {{100.0, 1.0, 101}, {50.0, 0.5, 201}, {0.5, 0.1, 1001}, {0.001, 0.1, 1001}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.length);
+    const LoadCurves curves =
+        computeLoadCurves(box.hull, buoyancy, weightsOf({{0, c.length, 1, 1}}), c.length);
+    EXPECT_DOUBLE_EQ(curves.rowSpacing, c.spacing);
+    EXPECT_EQ(curves.x.size(), c.rows);
+    EXPECT_EQ(curves.x.back(), 100.0);
+  }
+}
+
+// Hundreds of overlapping blocks: the weight per metre at every row is the
+// sum, worked out here block by block, of the blocks just forward of the row
+// (just aft of it at the forward end), taken at the row.
+TEST(Strength, WeightOfManyOverlappingBlocksAtEveryRow) {
+  BoxRun box(1, {"10250", "4"});
+  Table<double> buoyancy(kMaxStations);
+  for (int st = 1; st <= box.hull.stationCount; ++st) buoyancy(st) = 102.5;
+  std::vector<WeightBlock> blocks;
+  for (int k = 0; k < 500; ++k) {
+    const double x1 = -8.0 + 0.37 * (k % 97) + 0.11 * k;
+    blocks.push_back({x1, x1 + 3.0 + (k % 13), 1.0 + (k % 7), 0.5 * (k % 5)});
+  }
+  const WeightDistribution weights = weightsOf(blocks);
+  const LoadCurves curves = computeLoadCurves(box.hull, buoyancy, weights, 100.0);
+  const std::size_t rows = curves.x.size();
+  ASSERT_GT(rows, 100u);
+  for (std::size_t k = 0; k < rows; ++k) {
+    const double inside = curves.x[k] + (k + 1 < rows ? 1e-7 : -1e-7);
+    double w = 0.0;
+    for (const WeightBlock& b : blocks) {
+      if (b.x1 <= inside && inside <= b.x2) {
+        w += b.w1 + (b.w2 - b.w1) * (curves.x[k] - b.x1) / (b.x2 - b.x1);
+      }
+    }
+    EXPECT_NEAR(curves.weight[k], w, 1e-9 * weights.total) << "row at " << curves.x[k];
+  }
+  EXPECT_NEAR(curves.endShear, weights.total - 102.5 * 100.0, 1e-9 * weights.total);
 }
 
 TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {

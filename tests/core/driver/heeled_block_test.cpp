@@ -12,28 +12,30 @@ namespace {
 using heeltest::tanDeg;
 
 // Box barge 100 m long, half-breadth 5 m, depth 8 m, on an even keel at 4 m.
-void setUpBarge(RunState& run, double heel) {
-  run.hull = heeltest::boxHull(5.0, 8.0, {0.0, 25.0, 50.0, 75.0, 100.0});
-  run.task.caseNumber = kDamagedHeeled;
-  run.task.shipLength = 100.0;
-  run.task.waterDensity = 1.025;
-  run.task.aftDraft = 4.0;
-  run.task.forwardDraft = 4.0;
-  run.task.heelAngle = heel;
-}
+struct Barge {
+  explicit Barge(double heel) : hull(heeltest::boxHull(5.0, 8.0, {0.0, 25.0, 50.0, 75.0, 100.0})) {
+    task.caseNumber = kDamagedHeeled;
+    task.shipLength = 100.0;
+    task.waterDensity = 1.025;
+    task.aftDraft = 4.0;
+    task.forwardDraft = 4.0;
+    task.heelAngle = heel;
+  }
+  TaskParameters task;
+  HullModel hull;
+};
 
 TEST(HeeledBlock, BoxBargeDisplacementAndCentres) {
   RecordingPlatform platform;
-  RunState run;
-  setUpBarge(run, 10.0);
-  runHeeledBlock(platform, run);
+  const Barge barge(10.0);
+  const HeeledHull heeled = runHeeledBlock(platform, barge.task, barge.hull);
 
   // Section area 2bT = 40 m2 to within the single-strip Gauss error of the
   // heeled box at 10 degrees (0.052 m2, derived in heeled_hull_test.cpp).
-  for (int st = 1; st <= 5; ++st) EXPECT_NEAR(run.stationArea(st), 40.0, 0.057) << st;
-  EXPECT_NEAR(run.displacement, 1.025 * 40.0 * 100.0, 1.025 * 100.0 * 0.057);
-  EXPECT_NEAR(run.heelLCB, 50.0, 1e-9);
-  EXPECT_NEAR(run.heelTCB, -25.0 * tanDeg(10.0) / 12.0, 0.0096);
+  for (int st = 1; st <= 5; ++st) EXPECT_NEAR(heeled.immersion.stationArea(st), 40.0, 0.057) << st;
+  EXPECT_NEAR(heeled.immersion.displacement, 1.025 * 40.0 * 100.0, 1.025 * 100.0 * 0.057);
+  EXPECT_NEAR(heeled.lcb, 50.0, 1e-9);
+  EXPECT_NEAR(heeled.tcb, -25.0 * tanDeg(10.0) / 12.0, 0.0096);
 
   // The sections stay on the stability window while the run pauses.
   const Window& stability = platform.window(WindowId::Stability);
@@ -54,11 +56,10 @@ TEST(HeeledBlock, HeelAngleBelowOneThousandthOfADegreeStopsTheRun) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.heel);
     RecordingPlatform platform;
-    RunState run;
-    setUpBarge(run, c.heel);
+    const Barge barge(c.heel);
     if (c.stops) {
       try {
-        runHeeledBlock(platform, run);
+        runHeeledBlock(platform, barge.task, barge.hull);
         ADD_FAILURE() << "the run went on";
       } catch (const ProgramEnd& end) {
         EXPECT_EQ(end.reason(), ExitReason::CalculationStopped);
@@ -70,13 +71,12 @@ TEST(HeeledBlock, HeelAngleBelowOneThousandthOfADegreeStopsTheRun) {
                                                  "YENIDEN GIRIN - STOP ");
       EXPECT_EQ(platform.messages()[0].style, 276);
       EXPECT_EQ(platform.messages()[0].title, "UYARI");
-      EXPECT_EQ(run.displacement, 0.0);
     } else {
-      runHeeledBlock(platform, run);
+      const HeeledHull heeled = runHeeledBlock(platform, barge.task, barge.hull);
       EXPECT_TRUE(platform.messages().empty());
       // The Gauss points miss the 0.00009 m sliver next to the waterline on
       // either side, which adds 0.00044 m2 to each section: 0.045 t in all.
-      EXPECT_NEAR(run.displacement, 1.025 * 40.0 * 100.0, 0.05);
+      EXPECT_NEAR(heeled.immersion.displacement, 1.025 * 40.0 * 100.0, 0.05);
     }
   }
 }

@@ -3,13 +3,13 @@
 // Builds task and hull files in a fresh temporary directory for the tests of
 // the run.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace norvika::testing {
 
@@ -44,17 +44,29 @@ class RunDirectory {
   std::filesystem::path path_;
 };
 
+/// The bytes of a file, or "<missing>" when there is none: what a golden
+/// record is compared with.
+inline std::string recordedText(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return "<missing>";
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
 /// The task file's fixed layout: 12 label lines, the hull file name, 6 labels,
 /// length, label, divisions, label, density, 37 labels, the case, its values
 /// (`caseValues` as they stand, one line each), 4 labels, then `equalLine`.
 inline std::string taskText(const std::string& hullName, double length, double divisions,
-                            double density, int caseNumber, const std::vector<std::string>& caseValues,
+                            double density, int caseNumber,
+                            const std::vector<std::string>& caseValues,
                             const std::string& equalLine, const std::string& eol = "\n") {
   std::ostringstream s;
   for (int i = 1; i <= 12; ++i) s << "LABEL " << i << eol;
   s << hullName << eol;
   for (int i = 14; i <= 19; ++i) s << "LABEL " << i << eol;
-  s << length << eol << "LABEL 21" << eol << divisions << eol << "LABEL 23" << eol << density << eol;
+  s << length << eol << "LABEL 21" << eol << divisions << eol << "LABEL 23" << eol << density
+    << eol;
   for (int i = 25; i <= 61; ++i) s << "LABEL " << i << eol;
   s << caseNumber << eol;
   for (const auto& v : caseValues) s << v << eol;

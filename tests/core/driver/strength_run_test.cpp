@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "driver/calculation_driver.h"
 #include "platform/recording_platform.h"
@@ -15,12 +19,7 @@ using testing::RunDirectory;
 using testing::taskText;
 
 ExitReason runIn(RecordingPlatform& platform, const RunSettings& settings = {}) {
-  try {
-    runCalculation(platform, settings);
-  } catch (const ProgramEnd& end) {
-    return end.reason();
-  }
-  return ExitReason::Completed;
+  return runCalculation(platform, settings).reason;
 }
 
 bool holdsLine(const std::string& text, const std::string& line) {
@@ -85,12 +84,21 @@ TEST(StrengthRun, WeightsFileNamedOnTheCommandLine) {
   EXPECT_TRUE(holdsLine(box.dir.read("MUKAVEMET.SON"), " AGIRLIK DOSYASI: GEMI.AGR"));
 
   RecordingPlatform missing(box.dir.path());
-  try {
-    runCalculation(missing, RunSettings{elsewhere.path() / "YOK.AGR"});
-    ADD_FAILURE() << "a missing weights file was accepted";
-  } catch (const ProgramEnd& end) {
-    EXPECT_EQ(end.reason(), ExitReason::InputError);
-    EXPECT_EQ(end.message().rfind("YOK.AGR DOSYASI BULUNAMADI", 0), 0u) << end.message();
+  const RunOutcome outcome = runCalculation(missing, RunSettings{elsewhere.path() / "YOK.AGR"});
+  EXPECT_EQ(outcome.reason, ExitReason::InputError);
+  EXPECT_EQ(outcome.message.rfind("YOK.AGR DOSYASI BULUNAMADI", 0), 0u) << outcome.message;
+}
+
+// The report is ASCII: a title typed with Turkish letters reads as the
+// program's own texts are written, in either encoding.
+TEST(StrengthRun, TurkishTitleOfTheWeightsFileInEitherEncoding) {
+  for (const char* title : {"A\xC4\x9EIRLIK DA\xC4\x9EILIMI \xC5\x9E\xC4\xB0LEP",
+                            "A\xD0IRLIK DA\xD0ILIMI \xDE\xDDLEP"}) {
+    MiddleLoadRun box;
+    box.dir.write("Norvika.AGR", std::string(title) + "\n0, 100, 80, 80\n25, 75, 45, 45\n");
+    RecordingPlatform platform(box.dir.path());
+    ASSERT_EQ(runIn(platform), ExitReason::Completed);
+    EXPECT_TRUE(holdsLine(box.dir.read("MUKAVEMET.SON"), " AGIRLIK DAGILIMI SILEP")) << title;
   }
 }
 
@@ -115,6 +123,81 @@ TEST(StrengthRun, EarlierStrengthFilesDoNotStayBesideAnotherRunsReport) {
       EXPECT_FALSE(box.dir.exists("MUKAVEMET.TXT"));
     }
   }
+}
+
+// The number after the last '=' of the report line that begins with `start`.
+double reportValue(const std::string& report, const std::string& start) {
+  const std::size_t at = report.find("\r\n" + start);
+  if (at == std::string::npos) {
+    ADD_FAILURE() << "no line " << start;
+    return 0.0;
+  }
+  const std::string line = report.substr(at + 2, report.find("\r\n", at + 2) - at - 2);
+  return std::stod(line.substr(line.rfind('=') + 1));
+}
+
+// The last row of the table: x w b q SF BM.
+std::vector<double> lastTableRow(const std::string& table) {
+  const std::size_t end = table.rfind("\r\n");
+  const std::size_t begin = table.rfind("\r\n", end - 1) + 2;
+  std::istringstream row(table.substr(begin, end - begin));
+  std::vector<double> values;
+  for (double v = 0.0; row >> v;) values.push_back(v);
+  return values;
+}
+
+// On a given waterline the residual force and moment of the report are what
+// SF and BM come to at the forward end, sign and all.
+TEST(StrengthRun, ResidualsOfAGivenWaterlineAreTheBowValues) {
+  const struct {
+    const char* what;
+    int caseNumber;
+    std::vector<std::string> values;
+  } cases[] = {
+      {"trimmed, Tf 6 Ta 4", 6, {"6", "4"}},
+      {"trimmed by the head the other way", 6, {"3", "5.5"}},
+      {"heeled 10 degrees", 7, {"5", "5", "10"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    RunDirectory dir;
+    dir.write("Norvika.TSK",
+              taskText("KUTU.DAT", 100, 20, 1.025, c.caseNumber, c.values, "0, 0, 0"));
+    dir.write("KUTU.DAT", boxHullText(21, 100, 10, 10));
+    dir.write("Norvika.AGR", "UNIFORM\n0, 100, 102.5, 102.5\n");
+    RecordingPlatform platform(dir.path());
+    ASSERT_EQ(runIn(platform), ExitReason::Completed);
+
+    const std::string report = dir.read("MUKAVEMET.SON");
+    const std::vector<double> bow = lastTableRow(dir.read("MUKAVEMET.TXT"));
+    ASSERT_EQ(bow.size(), 6u);
+    EXPECT_EQ(bow[0], 100.0);
+    const double force = reportValue(report, "   KALAN KUVVET   W - D");
+    const double moment = reportValue(report, "   KALAN MOMENT   W (xF - LCG) - D (xF - LCB)");
+    EXPECT_NEAR(force, bow[4], 2e-3);
+    EXPECT_NEAR(moment, bow[5], 2e-3);
+    EXPECT_GT(std::fabs(moment), 1.0) << "a case that leaves no moment tells nothing";
+  }
+}
+
+// Moments within rounding of zero are no moment: a uniform weight on a sine
+// crest hogs the box and does not sag it anywhere.
+TEST(StrengthRun, RoundingNoiseIsNoWaveMoment) {
+  RunDirectory dir;
+  dir.write("Norvika.TSK",
+            taskText("KUTU.DAT", 100, 20, 1.025, 4, {"10250", "5", "5", "1"}, "0, 0, 0"));
+  dir.write("KUTU.DAT", boxHullText(21, 100, 10, 10));
+  dir.write("Norvika.AGR", "UNIFORM\n0, 100, 102.5, 102.5\n");
+  RecordingPlatform platform(dir.path());
+  ASSERT_EQ(runIn(platform), ExitReason::Completed);
+  const std::string report = dir.read("MUKAVEMET.SON");
+  EXPECT_TRUE(holdsLine(report, "   HESAPLANAN DALGA SARKMA MOMENTI      : BU DALGADA SARKMA YOK"))
+      << report;
+  // Hogging rho B H L^2 / (4 pi^2) t m against the rule's 301019.8 kN m (C 7.9216, Cb 1).
+  const double hogging =
+      1.025 * 20.0 * 5.0 * 100.0 * 100.0 / (4.0 * 3.14159265358979 * 3.14159265358979);
+  EXPECT_NEAR(reportValue(report, "   HESAPLANAN DALGA KAMBURLASMA MOMENTI"),
+              hogging * 9.81 / 301019.8, 0.001);
 }
 
 }  // namespace

@@ -13,9 +13,7 @@ using testing::RunDirectory;
 HullModel readText(const std::string& text) {
   RunDirectory dir;
   dir.write("HULL.DAT", text);
-  HullModel hull;
-  readHullDataFile(dir.path() / "HULL.DAT", "HULL.DAT", hull);
-  return hull;
+  return readHullDataFile(dir.path() / "HULL.DAT", "HULL.DAT");
 }
 
 TEST(HullDataFile, RecordsMayShareLinesAndTitlesMayHoldCommas) {
@@ -31,7 +29,9 @@ TEST(HullDataFile, RecordsMayShareLinesAndTitlesMayHoldCommas) {
   EXPECT_EQ(hull.pointCount(2), 3);
   EXPECT_EQ(hull.pointZ(2, 3), 4.0);
   EXPECT_EQ(hull.pointCode(2, 2), 0.0);
-  EXPECT_EQ(hull.pointCode(2, 4), 9999.0);  // the terminator stands after the last point
+  // Tables of the hull's own size: two stations and two contours of at most three points.
+  EXPECT_EQ(hull.pointZ.rows(), 4);
+  EXPECT_EQ(hull.pointZ.columns(), 3);
   // 9999 in a contour is an ordinary point.
   EXPECT_EQ(hull.pointCount(hull.sternCurve()), 2);
   EXPECT_EQ(hull.pointY(hull.sternCurve(), 2), -0.5);
@@ -52,7 +52,9 @@ TEST(HullDataFile, ExtentsComeFromTheStationsOnly) {
 }
 
 TEST(HullDataFile, NegativeOffsetsLeaveTheExtentsAtZero) {
-  HullModel hull = readText("T\n0\n-2, -1, 1\n-1, -3, 1\n0, 0, 99\n5\n-2, -1, 1\n-1, -3, 1\n0, 0, 9999\nS\n0, 0, 1\n0, 0, 99\nB\n0, 1, 1\n0, 0, 99\n");
+  HullModel hull = readText(
+      "T\n0\n-2, -1, 1\n-1, -3, 1\n0, 0, 99\n5\n-2, -1, 1\n-1, -3, 1\n0, 0, 9999\nS\n0, 0, 1\n0, "
+      "0, 99\nB\n0, 1, 1\n0, 0, 99\n");
   computeHullExtents(hull);
   EXPECT_EQ(hull.maxHalfBreadth, 0.0);
   EXPECT_EQ(hull.maxHeight, 0.0);
@@ -74,26 +76,32 @@ TEST(HullDataFile, MalformedFilesAreRejectedNamingTheLine) {
        "HULL.DAT 4. SATIR: DOSYA BITTI, 1. POSTA 2. KAYIT KOD BEKLENIYORDU"},
       {"no contours", "T\n0\n0, 1, 1\n1, 1, 1\n0, 0, 9999\n",
        "HULL.DAT 6. SATIR: DOSYA BITTI, KIC BODOSLAMA BASLIK SATIRI BEKLENIYORDU"},
-      {"text field", "T\n0\n0, 1, 1\n1, x1, 1\n", "HULL.DAT 4. SATIR: 1. POSTA 2. KAYIT YARI GENISLIK ICIN SAYI BEKLENIYORDU, 'x1' OKUNDU"},
+      {"text field", "T\n0\n0, 1, 1\n1, x1, 1\n",
+       "HULL.DAT 4. SATIR: 1. POSTA 2. KAYIT YARI GENISLIK ICIN SAYI BEKLENIYORDU, 'x1' OKUNDU"},
       {"infinite", "T\n0\n0, 1e999, 1\n",
-       "HULL.DAT 3. SATIR: 1. POSTA 1. KAYIT YARI GENISLIK ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI "
+       "HULL.DAT 3. SATIR: 1. POSTA 1. KAYIT YARI GENISLIK ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR "
+       "SAYI "
        "BEKLENIYORDU, '1e999' OKUNDU"},
       {"101 stations", hundredOne,
        "HULL.DAT 402. SATIR: EN FAZLA 100 POSTA OKUNABILIR; 100. POSTA 9999 KODU ILE BITMELIYDI"},
       {"no terminator", endless,
        "HULL.DAT 252. SATIR: 1. POSTA: 250 KAYIT ICINDE BITIS KODU (99 VEYA 9999) BEKLENIYORDU"},
       {"falling heights", "T\n0\n0, 1, 1\n2, 1, 1\n2, 1.5, 1\n0, 0, 9999\n" + tail,
-       "HULL.DAT 5. SATIR: 1. POSTA 3. NOKTA: YUKSEKLIK BIR ONCEKI NOKTADAN BUYUK OLMALI (2.000 / 2.000)"},
+       "HULL.DAT 5. SATIR: 1. POSTA 3. NOKTA: YUKSEKLIK BIR ONCEKI NOKTADAN BUYUK OLMALI (2.000 / "
+       "2.000)"},
       {"empty station", "T\n0\n0, 0, 9999\n" + tail,
        "HULL.DAT 2. SATIR: 1. POSTA: EN AZ 2 NOKTA BEKLENIYORDU, 0 NOKTA OKUNDU"},
       {"empty contour", "T\n0\n0, 1, 1\n1, 1, 1\n0, 0, 9999\nS\n0, 0, 99\nB\n0, 1, 1\n0, 0, 99\n",
        "HULL.DAT 7. SATIR: KIC BODOSLAMA: EN AZ 1 NOKTA BEKLENIYORDU, 0 NOKTA OKUNDU"},
       {"one station", "T\n0\n0, 1, 1\n1, 1, 1\n0, 0, 9999\n" + tail,
-       "HULL.DAT 2. SATIR: EN AZ 2 POSTA BEKLENIYORDU, 1 POSTA OKUNDU (9999 KODU SON POSTAYI BITIRIR)"},
+       "HULL.DAT 2. SATIR: EN AZ 2 POSTA BEKLENIYORDU, 1 POSTA OKUNDU (9999 KODU SON POSTAYI "
+       "BITIRIR)"},
       {"mistyped terminator", "T\n0\n0, 1, 1\n1, 1, 99.0000001\n10\n0, 1, 1\n1, 1, 9999\n" + tail,
-       "HULL.DAT 4. SATIR: 1. POSTA 2. KAYIT KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, "
+       "HULL.DAT 4. SATIR: 1. POSTA 2. KAYIT KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 "
+       "POSTA SONU, "
        "9999 SON POSTA), '99.0000001' OKUNDU"},
-      {"stations out of order", "T\n5\n0, 1, 1\n1, 1, 1\n0, 0, 99\n4\n0, 1, 1\n1, 1, 1\n0, 0, 9999\n" + tail,
+      {"stations out of order",
+       "T\n5\n0, 1, 1\n1, 1, 1\n0, 0, 99\n4\n0, 1, 1\n1, 1, 1\n0, 0, 9999\n" + tail,
        "HULL.DAT 6. SATIR: 2. POSTA: POSTA YERI BIR ONCEKI POSTADAN BUYUK OLMALI (5.000 / 4.000)"},
   };
   for (const auto& c : cases) {
@@ -105,14 +113,6 @@ TEST(HullDataFile, MalformedFilesAreRejectedNamingTheLine) {
       EXPECT_EQ(end.message(), c.message) << c.what;
     }
   }
-}
-
-TEST(HullDataFile, NameIsFoundIgnoringCase) {
-  RunDirectory dir;
-  dir.write("Hull File.dat", "x");
-  EXPECT_EQ(findHullFile(dir.path(), "HULL FILE.DAT"), dir.path() / "Hull File.dat");
-  EXPECT_EQ(findHullFile(dir.path(), "Hull File.dat"), dir.path() / "Hull File.dat");
-  EXPECT_EQ(findHullFile(dir.path(), "OTHER.DAT"), dir.path() / "OTHER.DAT");
 }
 
 }  // namespace

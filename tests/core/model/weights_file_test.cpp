@@ -13,7 +13,7 @@ using testing::RunDirectory;
 WeightDistribution readText(const std::string& text) {
   RunDirectory dir;
   dir.write("Norvika.AGR", text);
-  return readWeightsFile(dir.path() / "Norvika.AGR", "Norvika.AGR");
+  return readWeightsFile(dir.path() / "Norvika.AGR", "Norvika.AGR", 100.0);
 }
 
 TEST(WeightsFile, TotalsOfOverlappingAndSlopingBlocks) {
@@ -50,7 +50,7 @@ TEST(WeightsFile, TitleKeptAndFoundIgnoringCase) {
   const auto found = findWeightsFile(dir.path());
   ASSERT_TRUE(found.has_value());
   EXPECT_EQ(found->filename(), "norvika.agr");
-  EXPECT_EQ(readWeightsFile(*found, "norvika.agr").title, "GEMI AGIRLIKLARI, 2024");
+  EXPECT_EQ(readWeightsFile(*found, "norvika.agr", 100.0).title, "GEMI AGIRLIKLARI, 2024");
 }
 
 TEST(WeightsFile, MalformedRecordsNameTheirLine) {
@@ -66,6 +66,18 @@ TEST(WeightsFile, MalformedRecordsNameTheirLine) {
       {"T\n", "Norvika.AGR 2. SATIR: EN AZ 1 AGIRLIK KAYDI (x1, x2, w1, w2) BEKLENIYORDU"},
       {"T\n0 10 0 -0.5\n",
        "Norvika.AGR 2. SATIR: 1. AGIRLIK KAYDI AGIRLIK (t/m) NEGATIF OLAMAZ (0.000 / -0.500)"},
+      // 1e-9 t/m over 2000 km passes the check of the total, and would make
+      // the strength table absurdly long.
+      {"T\n0 100 102.5 102.5\n-1e6 1e6 1e-9 1e-9\n",
+       "Norvika.AGR 3. SATIR: 2. AGIRLIK KAYDI GEMININ DISINDA: X1 VE X2 -100.000 ILE 200.000 m "
+       "ARASINDA OLMALI (BIR GEMI BOYU ICINDE) (-1000000.000 / 1000000.000)"},
+      {"T\n-100 0 1 1\n100 200.001 1 1\n",
+       "Norvika.AGR 3. SATIR: 2. AGIRLIK KAYDI GEMININ DISINDA: X1 VE X2 -100.000 ILE 200.000 m "
+       "ARASINDA OLMALI (BIR GEMI BOYU ICINDE) (100.000 / 200.001)"},
+      // Shorter than the strength grid tells apart: it would weigh in W and load nothing.
+      {"T\n0 100 1 1\n50 50.00000001 1e6 1e6\n",
+       "Norvika.AGR 3. SATIR: 2. AGIRLIK KAYDI COK KISA: X2 - X1 EN AZ 0.000100 m OLMALI "
+       "(50.000000 / 50.000000)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);

@@ -1,0 +1,97 @@
+#include "driver/hydrostatics_run.h"
+
+#include <memory>
+
+#include "driver/hydrostatics_report.h"
+#include "model/hull_data_file.h"
+#include "model/task_file.h"
+#include "plots/bonjean_curves.h"
+#include "plots/curves_of_form.h"
+#include "support/file_names.h"
+#include "text/text_format.h"
+
+namespace norvika {
+
+namespace {
+
+[[noreturn]] void refuse(const std::string& message) {
+  throw ProgramEnd(ExitReason::InputError, message);
+}
+
+[[noreturn]] void refuseDraft(const HydrostaticsOutcome& outcome) {
+  const std::string draft = "DRAFT T = " + formatFixed(outcome.draft, 1, 3) + " m: ";
+  switch (outcome.stop) {
+    case HydrostaticsStop::DeckImmersed:
+      refuse(draft + std::to_string(outcome.station) +
+             ". POSTADA SU HATTI GUVERTEYI ASIYOR (SU HATTI = " +
+             formatFixed(outcome.waterline, 1, 3) +
+             " m, GUVERTE = " + formatFixed(outcome.deck, 1, 3) + " m)");
+    case HydrostaticsStop::NoVolume:
+      refuse(draft + "SU HATTININ ALTINDA HACIM YOK (SU HATTI OMURGANIN ALTINDA)");
+    default:
+      refuse(draft + "SU HATTI ALANI YOK (SU HATTI HICBIR POSTADA GENISLIK KESMIYOR)");
+  }
+}
+
+std::vector<double> draftsOfRun(const HullModel& hull, const HydrostaticsInput& input,
+                                const HydrostaticsSettings& settings) {
+  if (settings.drafts) return *settings.drafts;
+  std::vector<double> drafts = defaultHydrostaticDrafts(hull, input.shipLength, input.trim);
+  if (drafts.empty()) {
+    refuse("VARSAYILAN DRAFTLAR ICIN YER YOK: EN ALCAK GUVERTE " +
+           formatFixed(hull.minTopHeight, 1, 3) + " m, TRIM " + formatFixed(input.trim, 1, 3) +
+           " m. DRAFTLARI --drafts ILE VERIN");
+  }
+  return drafts;
+}
+
+}  // namespace
+
+const char* hydrostaticsDrawingName(WindowId window) {
+  if (window == WindowId::Graph) return "curves-of-form";
+  if (window == WindowId::ShipPosition) return "bonjean-curves";
+  return "";
+}
+
+const char* hydrostaticsDrawingCaption(WindowId window) {
+  if (window == WindowId::Graph) return "FORM EGRILERI (HIDROSTATIK EGRILER)";
+  if (window == WindowId::ShipPosition) return "BONJEAN EGRILERI";
+  return "";
+}
+
+HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& settings) {
+  const TaskParameters task = readTaskFile(platform.currentDirectory());
+  const auto hull = std::make_unique<HullModel>(readHullDataFile(
+      findIgnoringCase(task.directoryPrefix, task.hullFileName), task.hullFileName));
+  computeHullExtents(*hull);
+
+  HydrostaticsInput input;
+  input.shipLength = task.shipLength;
+  input.density = settings.density.value_or(task.waterDensity);
+  input.trim = settings.trim;
+  input.drafts = draftsOfRun(*hull, input, settings);
+
+  HydrostaticsRun run;
+  if (const HydrostaticsOutcome outcome = computeHydrostatics(*hull, input, run.table);
+      outcome.stop != HydrostaticsStop::None) {
+    refuseDraft(outcome);
+  }
+  run.bonjean = computeBonjeanCurves(*hull);
+
+  const HydrostaticsSources sources{settings.density.has_value(), settings.drafts.has_value()};
+  const ResultFile report = writeHydrostaticsReport(task, *hull, sources, run.table);
+  const ResultFile table = writeHydrostaticsTable(task, run.table);
+  const ResultFile bonjean = writeBonjeanTable(task, run.bonjean);
+  publishResultFiles({&report, &table, &bonjean});
+  run.report = report.text();
+  run.resultFiles = {report.path(), table.path(), bonjean.path()};
+
+  if (settings.draw) {
+    drawCurvesOfForm(platform, run.table);
+    drawBonjeanCurves(platform, *hull, run.bonjean);
+    platform.finishAllFrames();
+  }
+  return run;
+}
+
+}  // namespace norvika

@@ -1,0 +1,112 @@
+// Every example of norvika-hydrostatics (an example directory holding
+// norvika-hydrostatics.args, its arguments one a line) run with its arguments
+// against committed golden records: the three result files byte for byte and a
+// fingerprint of both drawings.
+//
+// NORVIKA_UPDATE_GOLDEN=1 rewrites the records (only after checking the change
+// is wanted).
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "frame_fingerprints.h"
+#include "hydrostatics/hydrostatics_front_end.h"
+#include "platform/recording_platform.h"
+#include "run_files.h"
+
+namespace norvika {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
+
+std::vector<std::string> exampleNames() {
+  std::vector<std::string> names;
+  for (const auto& hull : fs::directory_iterator(kSourceDir / "examples")) {
+    if (!hull.is_directory()) continue;
+    for (const auto& run : fs::directory_iterator(hull.path())) {
+      if (fs::exists(run.path() / "norvika-hydrostatics.args")) {
+        names.push_back(hull.path().filename().string() + "/" + run.path().filename().string());
+      }
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::vector<std::string> argumentsOf(const fs::path& example) {
+  std::ifstream in(example / "norvika-hydrostatics.args");
+  std::vector<std::string> args;
+  for (std::string line; std::getline(in, line);) args.push_back(line);
+  return args;
+}
+
+struct ExampleRun {
+  testing::RunDirectory directory;
+  HydrostaticsRun run;
+  std::string frames;
+};
+
+void runExample(const std::string& name, ExampleRun& example) {
+  const fs::path source = kSourceDir / "examples" / name;
+  for (const auto& entry : fs::directory_iterator(source)) {
+    fs::copy_file(entry.path(), example.directory.path() / entry.path().filename());
+  }
+  std::string error;
+  const auto options = parseHydrostaticsOptions(argumentsOf(source), error);
+  ASSERT_TRUE(options) << error;
+  RecordingPlatform platform(example.directory.path());
+  testing::FrameFingerprints fingerprints;
+  platform.observeWindows(&fingerprints);
+  example.run = runHydrostatics(platform, hydrostaticsSettings(*options, true));
+  example.frames = fingerprints.text();
+}
+
+TEST(HydrostaticsGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
+  const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
+  const std::vector<std::string> names = exampleNames();
+  ASSERT_GE(names.size(), 3u);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    ExampleRun example;
+    runExample(name, example);
+    const fs::path golden = kSourceDir / "tests" / "golden" / name;
+    const std::pair<std::string, std::string> parts[] = {
+        {"HIDROSTATIK.SON", example.directory.read("HIDROSTATIK.SON")},
+        {"HIDROSTATIK.TXT", example.directory.read("HIDROSTATIK.TXT")},
+        {"BONJEAN.TXT", example.directory.read("BONJEAN.TXT")},
+        {"frames", example.frames}};
+    for (const auto& [file, text] : parts) {
+      if (update) {
+        fs::create_directories(golden);
+        std::ofstream(golden / file, std::ios::binary) << text;
+      } else {
+        EXPECT_EQ(text, testing::recordedText(golden / file))
+            << "golden " << (golden / file).string();
+      }
+    }
+    EXPECT_EQ(example.run.report, example.directory.read("HIDROSTATIK.SON"));
+  }
+}
+
+// The DTMB 5415's published displacement volume at its design draft of 6.15 m
+// is 8424.4 m3; the example's 41 stations hold it within half a per cent.
+TEST(HydrostaticsGolden, DtmbExampleHoldsThePublishedVolumeAtItsDesignDraft) {
+  ExampleRun example;
+  runExample("dtmb5415/hydrostatics", example);
+  const auto at = std::find_if(example.run.table.rows.begin(), example.run.table.rows.end(),
+                               [](const HydrostaticRow& row) { return row.draft == 6.15; });
+  ASSERT_NE(at, example.run.table.rows.end());
+  EXPECT_NEAR(at->volume, 8424.4, 0.005 * 8424.4);
+}
+
+}  // namespace
+}  // namespace norvika

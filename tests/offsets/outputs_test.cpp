@@ -1,0 +1,146 @@
+// How the hull file is put in place: a link in its place is replaced, never
+// followed; a FIFO is refused before any work; a file size limit ends with
+// status 4, the earlier file whole and no temporary file left; offsets that
+// disagree with the model are written only with --force; --task writes a
+// task file Norvika runs straight away.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+#include "driver/calculation_driver.h"
+#include "offsets_test_models.h"
+#include "platform/recording_platform.h"
+#include "text/text_format.h"
+
+namespace norvika::offsets::testing {
+namespace {
+
+std::vector<std::string> cutBox(const ScratchDirectory& dir, const std::string& output) {
+  return {(dir / "box.stl").string(), "-o", (dir / output).string(), "--ap", "0", "--fp", "100"};
+}
+
+std::size_t entriesIn(const std::filesystem::path& directory) {
+  std::size_t n = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(directory)) ++n;
+  return n;
+}
+
+TEST(Outputs, ALinkInThePlaceIsReplacedNeverFollowed) {
+  struct Row {
+    const char* name;
+    const char* target;  // what the link at OUT.DAT points to
+  };
+  const Row rows[] = {{"link to the model", "box.stl"},
+                      {"link to another file", "other.txt"},
+                      {"dangling link", "nowhere/x"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    ScratchDirectory dir;
+    const std::string box = stlText(boxFacets(0, 100, -10, 10, 0, 10));
+    dir.write("box.stl", box);
+    dir.write("other.txt", "keep me");
+    std::filesystem::create_symlink(row.target, dir / "OUT.DAT");
+    const ToolRun run = runTool(cutBox(dir, "OUT.DAT"));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "OUT.DAT"));
+    EXPECT_EQ(readText(dir / "OUT.DAT").rfind("NORVIKA-OFFSETS box.stl", 0), 0u);
+    EXPECT_EQ(readText(dir / "box.stl"), box);
+    EXPECT_EQ(readText(dir / "other.txt"), "keep me");
+    EXPECT_FALSE(std::filesystem::exists(dir / "nowhere"));
+  }
+}
+
+TEST(Outputs, AFifoIsRefusedBeforeAnyWork) {
+  ScratchDirectory dir;
+  dir.write("box.stl", stlText(boxFacets(0, 100, -10, 10, 0, 10)));
+  ASSERT_EQ(::mkfifo((dir / "OUT.DAT").c_str(), 0644), 0);
+  // A missing model is not even looked at: the output is refused first.
+  std::vector<std::string> args = cutBox(dir, "OUT.DAT");
+  args[0] = (dir / "missing.stl").string();
+  const ToolRun run = runTool(args);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("OUT.DAT: not a regular file (a FIFO, device or socket)"),
+            std::string::npos)
+      << run.err;
+  EXPECT_TRUE(std::filesystem::is_fifo(dir / "OUT.DAT"));
+}
+
+TEST(Outputs, AFileSizeLimitLeavesTheEarlierFileAndNoTemporary) {
+  ScratchDirectory dir;
+  dir.write("box.stl", stlText(boxFacets(0, 100, -10, 10, 0, 10)));
+  dir.write("OUT.DAT", "earlier hull file");
+  const std::size_t before = entriesIn(dir.path());
+  // The whole program in a shell whose file size limit is 8 KB: the signal
+  // of the limit must not end it halfway through a write.
+  const std::string command = "ulimit -f 8 && '" + std::string(NORVIKA_OFFSETS_PROGRAM) + "' '" +
+                              (dir / "box.stl").string() + "' -o '" + (dir / "OUT.DAT").string() +
+                              "' --ap 0 --fp 100 > /dev/null 2> '" + (dir / "err.txt").string() +
+                              "'";
+  const int status = std::system(("bash -c \"" + command + "\"").c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 4);
+  EXPECT_NE(readText(dir / "err.txt").find("OUT.DAT: cannot write the hull file (File too large)"),
+            std::string::npos)
+      << readText(dir / "err.txt");
+  EXPECT_EQ(readText(dir / "OUT.DAT"), "earlier hull file");
+  EXPECT_EQ(entriesIn(dir.path()), before + 1);  // err.txt, nothing else
+}
+
+TEST(Outputs, OffsetsThatDisagreeWithTheModelAreWrittenOnlyWithForce) {
+  ScratchDirectory dir;
+  dir.write("box.stl", stlText(boxFacets(0, 100, -10, 10, 0, 10)));
+  dir.write("OUT.DAT", "earlier hull file");
+  // Stations over the aft half only: the file holds half the box.
+  std::vector<std::string> args = cutBox(dir, "OUT.DAT");
+  for (const char* more : {"--at", "0,25,50", "--draft", "4"}) args.push_back(more);
+  const ToolRun refused = runTool(args);
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_NE(refused.err.find("OUT.DAT: not written: the written offsets hold 4000.0 m3 with LCB "
+                             "25.000 m, the model 8000.0 m3 with LCB 50.000 m (-50.00 % in "
+                             "volume, -25.000 m in LCB; at most 1 % and 0.500 m, 0.5 % of the "
+                             "length, are accepted)"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_NE(refused.out.find("difference -50.00 % in volume"), std::string::npos) << refused.out;
+  EXPECT_EQ(readText(dir / "OUT.DAT"), "earlier hull file");
+
+  args.push_back("--force");
+  const ToolRun forced = runTool(args);
+  EXPECT_EQ(forced.status, 0);
+  EXPECT_NE(forced.err.find("warning: written with --force: the written offsets hold 4000.0 m3"),
+            std::string::npos)
+      << forced.err;
+  EXPECT_EQ(readWritten(dir / "OUT.DAT").stationCount, 3);
+}
+
+TEST(Outputs, TheTaskFileRunsNorvikaToTheDraft) {
+  const ParabolicHull h;
+  ScratchDirectory dir;
+  dir.write("hull.stl", stlText(parabolicFacets(h, 60, 40)));
+  const ToolRun run = runTool({(dir / "hull.stl").string(), "-o", (dir / "PARABOL.DAT").string(),
+                               "--ap", "0", "--fp", "100", "--draft", "6", "--task",
+                               (dir / "Norvika.TSK").string(), "--density", "1.000"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const double volume = summaryNumber(run.out, "  model");
+  EXPECT_NE(run.out.find("task file Norvika.TSK: case 1, " + formatFixed(volume, 1, 1) +
+                         " t at density 1.000 t/m3"),
+            std::string::npos)
+      << run.out;
+  EXPECT_NE(run.out.find("next: norvika -C " + dir.path().string() + "\n"), std::string::npos);
+  const std::string task = readText(dir / "Norvika.TSK");
+  EXPECT_NE(task.find("\r\nPARABOL.DAT\r\n"), std::string::npos);
+  EXPECT_NE(task.find("\r\n101, 0, 100\r\n"), std::string::npos);
+
+  // Norvika balances the model's displacement at the draft asked for, within
+  // what the offsets and the model differ.
+  RecordingPlatform platform(dir.path());
+  const RunOutcome outcome = runCalculation(platform);
+  ASSERT_EQ(outcome.reason, ExitReason::Completed) << outcome.message;
+  EXPECT_NEAR(outcome.balance->immersion.displacement, volume, 0.01 * volume);
+  EXPECT_NEAR(outcome.balance->meanDraft, 6.0, 0.01);
+}
+
+}  // namespace
+}  // namespace norvika::offsets::testing
