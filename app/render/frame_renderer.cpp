@@ -64,6 +64,34 @@ QString fontFamilyFor(const std::string& fontName) {
   return name;
 }
 
+QFont textFont(const Primitive& text, const QRectF& target, double deviceDpi) {
+  // Text grows with a large picture but never shrinks below its point size, so that
+  // captions stay readable in a small window.
+  const double pixels = (text.fontSize > 0.0 ? text.fontSize : 8.0) * kNominalDpi / 72.0 *
+                        std::max(1.0, deviceScaleFactor(target));
+  QFont font(fontFamilyFor(text.fontName));
+  font.setPointSizeF(pixels * 72.0 / deviceDpi);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+std::vector<QRectF> paintedTextRects(const Frame& frame, const QRectF& target,
+                                     const QPaintDevice& device) {
+  std::vector<QRectF> rects;
+  for (const Primitive& p : frame.items) {
+    if (p.kind != PrimitiveKind::Text || !finite(p.x1) || !finite(p.y1)) continue;
+    const std::optional<QTransform> map =
+        userToDevice(p.scale, target, keepsTrueShape(frame.window));
+    if (!map) continue;
+    const QFont font = textFont(p, target, device.logicalDpiY());
+    const QFontMetricsF metrics(font, &device);
+    const QPointF at = map->map(QPointF(p.x1, p.y1));
+    rects.emplace_back(at.x(), at.y(), metrics.horizontalAdvance(QString::fromUtf8(p.text)),
+                       metrics.height());
+  }
+  return rects;
+}
+
 void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
   painter.save();
   painter.setClipRect(target);
@@ -110,14 +138,7 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
         break;
       }
       case PrimitiveKind::Text: {
-        // Text grows with a large picture but never shrinks below its point size, so that
-        // captions stay readable in a small window.
-        const double pixels =
-            (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * std::max(1.0, factor);
-        if (pixels <= 0.0) break;
-        QFont font(fontFamilyFor(p.fontName));
-        font.setPointSizeF(pixels * 72.0 / deviceDpi);
-        font.setStyleStrategy(QFont::PreferAntialias);
+        const QFont font = textFont(p, target, deviceDpi);
         painter.setFont(font);
         painter.setPen(colour);
         const QFontMetricsF metrics(font, painter.device());

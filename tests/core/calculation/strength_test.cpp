@@ -116,7 +116,10 @@ TEST(Strength, MiddleLoadSagsTheBoxBargeAsItsClosedForm) {
   }
   EXPECT_NEAR(c.sagging.value, -14062.5, 1e-3 * 14062.5);
   EXPECT_NEAR(c.sagging.x, 50.0, 0.01);
-  EXPECT_NEAR(std::fabs(c.largestShear.value), 562.5, 1e-3 * 562.5);
+  EXPECT_NEAR(c.positiveShear.value, 562.5, 1e-3 * 562.5);
+  EXPECT_NEAR(c.positiveShear.x, 75.0, 0.01);
+  EXPECT_NEAR(c.negativeShear.value, -562.5, 1e-3 * 562.5);
+  EXPECT_NEAR(c.negativeShear.x, 25.0, 0.01);
   EXPECT_LE(c.hogging.value, 1e-6 * 10250.0 * 100.0);  // nothing hogs but rounding
   EXPECT_LE(std::fabs(c.endShear), 1e-5 * 10250.0);
   EXPECT_LE(std::fabs(c.endMoment), 1e-5 * 10250.0 * 100.0);
@@ -240,7 +243,7 @@ TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.length);
     const double B = 30.0, T = 10.0, Cb = 0.7;
-    const RuleWaveMoments rule = ruleWaveMoments(c.length, B, T, Cb * c.length * B * T);
+    const RuleWaveLoads rule = ruleWaveLoads(c.length, B, T, Cb * c.length * B * T);
     ASSERT_TRUE(rule.applies);
     EXPECT_NEAR(rule.coefficient, c.c, 1e-6);
     EXPECT_NEAR(rule.blockCoefficient, Cb, 1e-12);
@@ -250,10 +253,10 @@ TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
                 1e-6 * -rule.sagging);
   }
   // 150 m: hogging 190 * 8.912883 * 22500 * 30 * 0.7 * 1e-3 = 800 154.0 kN m.
-  EXPECT_NEAR(ruleWaveMoments(150.0, 30.0, 10.0, 0.7 * 45000.0).hogging, 800154.0, 0.5);
-  EXPECT_EQ(ruleWaveMoments(150.0, 30.0, 10.0, 0.3 * 45000.0).blockCoefficient, 0.6);
-  EXPECT_FALSE(ruleWaveMoments(89.0, 15.0, 5.0, 4000.0).applies);
-  EXPECT_FALSE(ruleWaveMoments(501.0, 60.0, 20.0, 4e5).applies);
+  EXPECT_NEAR(ruleWaveLoads(150.0, 30.0, 10.0, 0.7 * 45000.0).hogging, 800154.0, 0.5);
+  EXPECT_EQ(ruleWaveLoads(150.0, 30.0, 10.0, 0.3 * 45000.0).blockCoefficient, 0.6);
+  EXPECT_FALSE(ruleWaveLoads(89.0, 15.0, 5.0, 4000.0).applies);
+  EXPECT_FALSE(ruleWaveLoads(501.0, 60.0, 20.0, 4e5).applies);
 }
 
 }  // namespace
