@@ -172,11 +172,10 @@ TEST(RunRecordFile, ShowsOnlyItsOwnRun) {
 
   TemporaryDirectory other;
   const fs::path strength = copyExample(other, "dtmb5415/strength-trochoid-crest");
-  ASSERT_EQ(
-      runNorvika({"--batch", "--sweep", "8", "--pdf", (other.path() / "c.pdf").string(), "-C",
-                  strength.string()})
-          .status,
-      0);
+  ASSERT_EQ(runNorvika({"--batch", "--sweep", "8", "--pdf", (other.path() / "c.pdf").string(), "-C",
+                        strength.string()})
+                .status,
+            0);
   const std::vector<std::string> strengthPages = pdfPages(other.path() / "c.pdf");
   const std::string& first = strengthPages.front();
   for (const std::string name :

@@ -69,9 +69,8 @@ TEST(StrengthRun, ReportTableAndDrawingOfTheMiddleLoad) {
   EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const Primitive& p) {
     return p.kind == PrimitiveKind::Text && p.text == "-14063 t.m (x = 50.00 m)";
   }));
-  EXPECT_TRUE(std::any_of(items.begin(), items.end(), [](const Primitive& p) {
-    return p.kind == PrimitiveKind::Circle;
-  }));
+  EXPECT_TRUE(std::any_of(items.begin(), items.end(),
+                          [](const Primitive& p) { return p.kind == PrimitiveKind::Circle; }));
 }
 
 TEST(StrengthRun, WeightsFileNamedOnTheCommandLine) {
