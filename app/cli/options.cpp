@@ -108,10 +108,9 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     }
     return true;
   };
-  if (!readCommandLine(args,
-                       {"-C", "--plots", "--pdf", "--answers", "--pdf-frames", "--weights",
-                        "--sweep"},
-                       read, error)) {
+  if (!readCommandLine(
+          args, {"-C", "--plots", "--pdf", "--answers", "--pdf-frames", "--weights", "--sweep"},
+          read, error)) {
     return std::nullopt;
   }
   if (options.frontEnd == FrontEnd::Batch && options.answers) {

@@ -56,8 +56,7 @@ CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
   startEnvelope(sweep.shear, rows);
   startEnvelope(sweep.moment, rows);
   for (const double crest : sweepCrestPositions(task.shipLength, sweep.waveLength, count)) {
-    const std::optional<WaterlineShape> shape =
-        shapeWaterline(task, hull, task.caseNumber, crest);
+    const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, task.caseNumber, crest);
     StrengthCondition condition;
     if (shape) {
       condition = balanceSinkAndTrim(task, hull, *shape, weights, startDraft);

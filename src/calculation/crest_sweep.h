@@ -44,7 +44,7 @@ struct SweepEnvelope {
 struct SweepWorst {
   Extreme extreme;  // t or t m
   int position = -1;
-  RuleRatio rule;   // kN or kN m
+  RuleRatio rule;  // kN or kN m
 };
 
 /// The wave's crest moved along the ship in equal steps over one wave length,
@@ -54,8 +54,8 @@ struct CrestSweep {
   /// Why a position could not be balanced (its crest in failedCrest); None
   /// when every one was.
   BalanceOutcome outcome;
-  double failedCrest = 0.0;  // m from AP
-  double waveLength = 0.0;   // m
+  double failedCrest = 0.0;              // m from AP
+  double waveLength = 0.0;               // m
   std::vector<SweepPosition> positions;  // from the aftmost crest forward
   std::vector<double> x;                 // m from AP, the rows of the table
   SweepEnvelope shear;                   // t

@@ -4,8 +4,7 @@
 
 namespace norvika {
 
-RuleRatio compareWithRule(double computed, double rulePositive, double ruleNegative,
-                          double noise) {
+RuleRatio compareWithRule(double computed, double rulePositive, double ruleNegative, double noise) {
   RuleRatio r;
   r.computed = std::fabs(computed) > noise ? computed : 0.0;
   r.rule = r.computed < 0.0 ? ruleNegative : rulePositive;
@@ -22,8 +21,8 @@ RuleComparison compareAlongShip(const RuleWaveLoads& rule, const std::vector<dou
   c.x = x;
   for (std::size_t k = 0; k < x.size(); ++k) {
     const RuleWaveLoadsAt at = ruleWaveLoadsAt(rule, x[k]);
-    c.shear.push_back(compareWithRule(waveShear[k] * kGravity, at.positiveShear,
-                                      at.negativeShear, shearNoise * kGravity));
+    c.shear.push_back(compareWithRule(waveShear[k] * kGravity, at.positiveShear, at.negativeShear,
+                                      shearNoise * kGravity));
     c.moment.push_back(
         compareWithRule(waveMoment[k] * kGravity, at.hogging, at.sagging, momentNoise * kGravity));
     if (c.shear.back().hasRatio) keepLarger(c.largestShearRatio, c.shear.back().ratio, x[k]);

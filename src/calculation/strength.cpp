@@ -64,17 +64,15 @@ Strength computeStrength(const TaskParameters& task, const HullModel& hull,
   result.rule = ruleWaveLoads(task.shipLength, 2.0 * hull.maxHalfBreadth, still->meanDraft,
                               still->displacement / task.waterDensity);
   if (result.hasStillWater && result.rule.applies) {
-    result.ruleComparison = compareAlongShip(
-        result.rule, result.curves.x, result.waveShear, result.waveMoment,
-        closureShearBound(weights.total), closureMomentBound(weights.total, task.shipLength));
+    result.ruleComparison = compareAlongShip(result.rule, result.curves.x, result.waveShear,
+                                             result.waveMoment, closureShearBound(weights.total),
+                                             closureMomentBound(weights.total, task.shipLength));
   }
   return result;
 }
 
 double closureShearBound(double weight) { return 1e-5 * weight; }
 
-double closureMomentBound(double weight, double shipLength) {
-  return 1e-5 * weight * shipLength;
-}
+double closureMomentBound(double weight, double shipLength) { return 1e-5 * weight * shipLength; }
 
 }  // namespace norvika

@@ -31,8 +31,8 @@ struct Strength {
   Extreme waveSagging;
   Extreme wavePositiveShear;
   Extreme waveNegativeShear;
-  RuleWaveLoads rule;               // cases 1-5
-  RuleComparison ruleComparison;    // cases 2-5 where the rule applies
+  RuleWaveLoads rule;             // cases 1-5
+  RuleComparison ruleComparison;  // cases 2-5 where the rule applies
 };
 
 /// SF of a balanced condition closes at the forward end within this (t) of a

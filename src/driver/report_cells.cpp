@@ -14,8 +14,8 @@ std::string forceText(double tonnes) {
 }
 
 std::string momentText(double tonneMetres) {
-  return formatFixed(tonneMetres, 9, 1) + " t.m  = " +
-         formatFixed(tonneMetres * kGravity, 10, 1) + " kN.m";
+  return formatFixed(tonneMetres, 9, 1) + " t.m  = " + formatFixed(tonneMetres * kGravity, 10, 1) +
+         " kN.m";
 }
 
 std::string atText(double x) { return "   x = " + formatFixed(x, 4, 3) + " m. AP 'den"; }

@@ -17,8 +17,8 @@ void writeRuleValues(ResultFile& file, const RuleWaveLoads& rule) {
             " m.   B = " + formatFixed(rule.breadth, 3, 3) +
             " m.   T (SAKIN SU) = " + formatFixed(rule.draft, 3, 3) + " m.");
   file.line("   Cb = " + formatFixed(rule.blockCoefficient, 1, 4) + " (HESAPLANAN " +
-            formatFixed(rule.computedBlockCoefficient, 1, 4) + ", EN AZ 0.6)   C = " +
-            formatFixed(rule.coefficient, 2, 4) + "   g = 9.81 m/s2");
+            formatFixed(rule.computedBlockCoefficient, 1, 4) +
+            ", EN AZ 0.6)   C = " + formatFixed(rule.coefficient, 2, 4) + "   g = 9.81 m/s2");
   file.line("   KURAL KAMBURLASMA Mw = +190 C L2 B Cb 1E-3       = " +
             formatFixed(rule.hogging, 10, 1) + " kN.m");
   file.line("   KURAL SARKMA      Mw = -110 C L2 B (Cb+0.7) 1E-3 = " +

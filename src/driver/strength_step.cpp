@@ -32,8 +32,7 @@ namespace {
     case BalanceStop::WavePhase:
       stopWithMessage(
           platform,
-          where + "MUKAVEMET DENGESINDE DALGA YUKSEKLIGI = " +
-              formatFixed(task.waveHeight, 3, 3) +
+          where + "MUKAVEMET DENGESINDE DALGA YUKSEKLIGI = " + formatFixed(task.waveHeight, 3, 3) +
               " m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP",
           "DALGA YUKSEKLIGI GIRIS HATASI");
     default:

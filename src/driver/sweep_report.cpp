@@ -21,14 +21,15 @@ void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength
             cell("(t)", 8) + cell("(m)", 9) + cell("(t)", 8) + cell("(m)", 9));
   file.line(kRule);
   for (const SweepPosition& p : sweep.positions) {
-    file.line(cell(formatFixed(p.crest, 1, 3), 10) + cell(formatFixed(p.crest / shipLength, 1, 3), 8) +
-              cell(formatFixed(p.meanDraft, 1, 3), 9) + cell(formatFixed(p.trim, 1, 3), 9) +
-              cell(formatFixed(p.hogging.value, 1, 1), 12) + cell(formatFixed(p.hogging.x, 1, 3), 9) +
-              cell(formatFixed(p.sagging.value, 1, 1), 10) + cell(formatFixed(p.sagging.x, 1, 3), 9) +
-              cell(formatFixed(p.positiveShear.value, 1, 1), 8) +
-              cell(formatFixed(p.positiveShear.x, 1, 3), 9) +
-              cell(formatFixed(p.negativeShear.value, 1, 1), 8) +
-              cell(formatFixed(p.negativeShear.x, 1, 3), 9));
+    file.line(
+        cell(formatFixed(p.crest, 1, 3), 10) + cell(formatFixed(p.crest / shipLength, 1, 3), 8) +
+        cell(formatFixed(p.meanDraft, 1, 3), 9) + cell(formatFixed(p.trim, 1, 3), 9) +
+        cell(formatFixed(p.hogging.value, 1, 1), 12) + cell(formatFixed(p.hogging.x, 1, 3), 9) +
+        cell(formatFixed(p.sagging.value, 1, 1), 10) + cell(formatFixed(p.sagging.x, 1, 3), 9) +
+        cell(formatFixed(p.positiveShear.value, 1, 1), 8) +
+        cell(formatFixed(p.positiveShear.x, 1, 3), 9) +
+        cell(formatFixed(p.negativeShear.value, 1, 1), 8) +
+        cell(formatFixed(p.negativeShear.x, 1, 3), 9));
   }
   file.line(kRule);
 }
@@ -65,10 +66,10 @@ void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLen
   file.line();
   writeWorst(file, "EN KOTU KAMBURLASMA MOMENTI  ", "KAMBURLASMA", sweep.hogging, sweep, true);
   writeWorst(file, "EN KOTU SARKMA MOMENTI       ", "SARKMA", sweep.sagging, sweep, true);
-  writeWorst(file, "EN BUYUK KESME KUVVETI (+)   ", "POZITIF KESME KUVVETI",
-             sweep.positiveShear, sweep, false);
-  writeWorst(file, "EN BUYUK KESME KUVVETI (-)   ", "NEGATIF KESME KUVVETI",
-             sweep.negativeShear, sweep, false);
+  writeWorst(file, "EN BUYUK KESME KUVVETI (+)   ", "POZITIF KESME KUVVETI", sweep.positiveShear,
+             sweep, false);
+  writeWorst(file, "EN BUYUK KESME KUVVETI (-)   ", "NEGATIF KESME KUVVETI", sweep.negativeShear,
+             sweep, false);
 }
 
 ResultFile writeSweepTable(const TaskParameters& task, const CrestSweep& sweep,

@@ -34,8 +34,8 @@ void drawStyledPolyline(Window& window, const std::vector<PlotPoint>& points,
       if (dash % 2 == 0) {
         const double a = done / length;
         const double b = (done + step) / length;
-        window.line(x1 + a * (x2 - x1), y1 + a * (y2 - y1), x1 + b * (x2 - x1),
-                    y1 + b * (y2 - y1), style.colour);
+        window.line(x1 + a * (x2 - x1), y1 + a * (y2 - y1), x1 + b * (x2 - x1), y1 + b * (y2 - y1),
+                    style.colour);
       }
       done += step;
       left -= step;

@@ -207,10 +207,15 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
 
   StrengthPanel load{"AGIRLIK w, SEPHIYE b, YUK q = w - b (t/m)", "", {}, {}, {}, 0.0, 0.0};
   load.curves = {{&kWeightStyle, c.weight}, {&kBuoyancyStyle, c.buoyancy}, {&kLoadStyle, c.load}};
-  StrengthPanel shear{"KESME KUVVETI SF (" + std::string(units.force) + ")", "", {}, {}, {}, 0.0,
-                      0.0};
-  StrengthPanel moment{"EGILME MOMENTI BM (" + std::string(units.moment) + "), + KAMBURLASMA", "",
-                       {}, {}, {}, 0.0, 0.0};
+  StrengthPanel shear{
+      "KESME KUVVETI SF (" + std::string(units.force) + ")", "", {}, {}, {}, 0.0, 0.0};
+  StrengthPanel moment{"EGILME MOMENTI BM (" + std::string(units.moment) + "), + KAMBURLASMA",
+                       "",
+                       {},
+                       {},
+                       {},
+                       0.0,
+                       0.0};
   shear.curves.push_back({&kCaseStyle, scaled(c.shear, units.factor)});
   moment.curves.push_back({&kCaseStyle, scaled(c.moment, units.factor)});
   std::vector<LegendEntry> legend = {{&kWeightStyle, "AGIRLIK w"},
@@ -232,18 +237,17 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
     legend.push_back({&kRuleStyle, "KURAL (IACS UR S11)"});
   }
   if (sweep != nullptr) {
-    for (const auto& [panel, envelope] : {std::pair{&shear, &sweep->shear},
-                                          std::pair{&moment, &sweep->moment}}) {
+    for (const auto& [panel, envelope] :
+         {std::pair{&shear, &sweep->shear}, std::pair{&moment, &sweep->moment}}) {
       panel->curves.push_back({&kSweepStyle, scaled(envelope->largest, units.factor)});
       panel->curves.push_back({&kSweepStyle, scaled(envelope->smallest, units.factor)});
     }
-    legend.push_back({&kSweepStyle, "TARAMA ZARFI (" + std::to_string(sweep->positions.size()) +
-                                        " TEPE YERI)"});
+    legend.push_back(
+        {&kSweepStyle, "TARAMA ZARFI (" + std::to_string(sweep->positions.size()) + " TEPE YERI)"});
   }
   addMarks(shear, c.positiveShear, c.negativeShear, 1e-6 * weight, units.factor, units.force,
            units.forceDecimals);
-  addMarks(moment, c.hogging, c.sagging, 1e-6 * weight * shipLength, units.factor, units.moment,
-           0);
+  addMarks(moment, c.hogging, c.sagging, 1e-6 * weight * shipLength, units.factor, units.moment, 0);
 
   std::vector<StrengthPanel*> panels = {&load, &shear, &moment};
   double margin = textWidthShare("POSTA", kValuePoints) + 0.02;
@@ -290,8 +294,7 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   for (StrengthPanel* panel : panels) drawStrengthPanel(window, *panel, c.x, ship, space);
   const double stationRow = moment.bottom - 0.014;
   drawStations(window, hull, ship, moment.bottom, stationRow, space);
-  drawShipAxis(window, ship, stationRow - textHeightShare(kValuePoints) - 0.004, shipLength,
-               space);
+  drawShipAxis(window, ship, stationRow - textHeightShare(kValuePoints) - 0.004, shipLength, space);
 
   pauseForEnter(platform);
   window.cls();

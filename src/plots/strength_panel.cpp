@@ -65,7 +65,8 @@ double widestAxisValue(const StrengthPanel& panel) {
   double widest = 0.0;
   for (int k = 0; k <= panel.axis.steps(); ++k) {
     const double value = panel.axis.low + k * panel.axis.step;
-    widest = std::max(widest, textWidthShare(formatPlain(value, panel.axis.decimals), kValuePoints));
+    widest =
+        std::max(widest, textWidthShare(formatPlain(value, panel.axis.decimals), kValuePoints));
   }
   return widest;
 }
@@ -75,9 +76,7 @@ void drawStrengthPanel(Window& window, const StrengthPanel& panel, const std::ve
   const Colour black = qbColor(0);
   const Colour grid = qbColor(7);
   const double height = panel.top - panel.bottom;
-  const auto at = [&](double value) {
-    return panel.bottom + panel.axis.fraction(value) * height;
-  };
+  const auto at = [&](double value) { return panel.bottom + panel.axis.fraction(value) * height; };
 
   // The header above the frame, its note at the right where it fits.
   const double headerHeight = textHeightShare(kTextPoints);
