@@ -189,7 +189,7 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
   }
   if (sweep != nullptr) {
     file.blank(2);
-    writeSweepSummary(file, *sweep, task.shipLength);
+    writeSweepSummary(file, *sweep, task.shipLength, weights.total);
   }
   file.blank(2);
   file.line(" BOYUNA MUKAVEMET HESABI - BITIS ------------------------------------------");

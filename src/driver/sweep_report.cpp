@@ -1,7 +1,9 @@
 #include "driver/sweep_report.h"
 
+#include <cmath>
 #include <string>
 
+#include "calculation/strength.h"
 #include "driver/report_cells.h"
 #include "support/result_names.h"
 #include "text/text_format.h"
@@ -12,7 +14,14 @@ namespace {
 
 const std::string kRule(105, '=');
 
-void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength) {
+// A wave-induced extreme and its place; "-" in both where it is within the
+// noise of the balance (the ship is not loaded that way at this position).
+std::string extremeCells(const Extreme& e, double noise, std::size_t width, int decimals) {
+  if (std::fabs(e.value) <= noise) return cell("-", width) + cell("-", 9);
+  return cell(formatFixed(e.value, 1, decimals), width) + cell(formatFixed(e.x, 1, 3), 9);
+}
+
+void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength, double weight) {
   file.line(cell("TEPE", 10) + cell("TEPE", 8) + cell("Tm", 9) + cell("TRIM", 9) +
             cell("KAMBURLASMA", 12) + cell("x", 9) + cell("SARKMA", 10) + cell("x", 9) +
             cell("SF (+)", 8) + cell("x", 9) + cell("SF (-)", 8) + cell("x", 9));
@@ -20,16 +29,15 @@ void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength
             cell("(t.m)", 12) + cell("(m)", 9) + cell("(t.m)", 10) + cell("(m)", 9) +
             cell("(t)", 8) + cell("(m)", 9) + cell("(t)", 8) + cell("(m)", 9));
   file.line(kRule);
+  const double momentNoise = closureMomentBound(weight, shipLength);
+  const double forceNoise = closureShearBound(weight);
   for (const SweepPosition& p : sweep.positions) {
     file.line(
         cell(formatFixed(p.crest, 1, 3), 10) + cell(formatFixed(p.crest / shipLength, 1, 3), 8) +
         cell(formatFixed(p.meanDraft, 1, 3), 9) + cell(formatFixed(p.trim, 1, 3), 9) +
-        cell(formatFixed(p.hogging.value, 1, 1), 12) + cell(formatFixed(p.hogging.x, 1, 3), 9) +
-        cell(formatFixed(p.sagging.value, 1, 1), 10) + cell(formatFixed(p.sagging.x, 1, 3), 9) +
-        cell(formatFixed(p.positiveShear.value, 1, 1), 8) +
-        cell(formatFixed(p.positiveShear.x, 1, 3), 9) +
-        cell(formatFixed(p.negativeShear.value, 1, 1), 8) +
-        cell(formatFixed(p.negativeShear.x, 1, 3), 9));
+        extremeCells(p.hogging, momentNoise, 12, 1) + extremeCells(p.sagging, momentNoise, 10, 1) +
+        extremeCells(p.positiveShear, forceNoise, 8, 1) +
+        extremeCells(p.negativeShear, forceNoise, 8, 1));
   }
   file.line(kRule);
 }
@@ -54,7 +62,8 @@ void writeWorst(ResultFile& file, const char* label, const char* none, const Swe
 
 }  // namespace
 
-void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLength) {
+void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLength,
+                       double weight) {
   file.line(" DALGA TEPESI TARAMASI: " + std::to_string(sweep.positions.size()) +
             " TEPE YERI, BIR DALGA BOYU (" + formatFixed(sweep.waveLength, 1, 3) +
             " m.) BOYUNCA ESIT ADIMLARLA");
@@ -62,7 +71,7 @@ void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLen
   file.line("  DALGADAKI - SAKIN SUDAKI; GEMI BOYUNCA ZARF " +
             std::string(resultName(ResultKind::SweepTable)) + " DOSYASINDA)");
   file.line();
-  writePositions(file, sweep, shipLength);
+  writePositions(file, sweep, shipLength, weight);
   file.line();
   writeWorst(file, "EN KOTU KAMBURLASMA MOMENTI  ", "KAMBURLASMA", sweep.hogging, sweep, true);
   writeWorst(file, "EN KOTU SARKMA MOMENTI       ", "SARKMA", sweep.sagging, sweep, true);

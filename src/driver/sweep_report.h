@@ -7,8 +7,9 @@ namespace norvika {
 
 /// The sweep's part of MUKAVEMET.SON: each crest position's balance and its
 /// wave-induced extremes, then the worst of all with their crest positions
-/// and their ratios to the rule.
-void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLength);
+/// and their ratios to the rule; for a ship of length L (m) and weight W (t),
+/// extremes within the closure's bounds shown as none.
+void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLength, double weight);
 
 /// The lines of TARAMA.TXT: at each row of the table, the largest and smallest
 /// wave-induced SF and BM over the crest positions with the crest that gave
