@@ -18,20 +18,35 @@ constexpr double kTick = 0.008;        // share of the picture's width
 constexpr double kMarkRadius = 0.005;  // share of the picture's width
 
 // The candidate boxes for a mark's label around the mark at (x, y): beside
-// it right and left, above and below, then further up and down, the nearest first.
+// it right and left, above and below, then further up, down and along the
+// ship, the nearest first.
 std::vector<TextBox> labelPlaces(double x, double y, double width, double height) {
-  std::vector<TextBox> places;
-  for (int lift = 0; lift <= 6; ++lift) {
-    for (const int side : {1, -1}) {
-      const double up = side * (0.004 + lift * height * 0.5);
-      const double top = side > 0 ? y + up + height : y + up;
-      for (const bool right : {true, false}) {
-        const double left = right ? x + 0.008 : x - 0.008 - width;
-        places.push_back({left, top, left + width, top - height});
+  std::vector<std::pair<double, TextBox>> places;
+  for (int along = -4; along <= 4; ++along) {
+    for (int lift = 0; lift <= 12; ++lift) {
+      for (const int side : {1, -1}) {
+        const double up = side * (0.004 + lift * height * 0.5);
+        const double top = side > 0 ? y + up + height : y + up;
+        for (const bool right : {true, false}) {
+          const double left = (right ? x + 0.008 : x - 0.008 - width) + along * 0.04;
+          const double dx = right ? left - x : x - (left + width);
+          const double dy = top - height / 2.0 - y;
+          places.push_back(
+              {std::hypot(std::max(dx, 0.0), dy), {left, top, left + width, top - height}});
+        }
       }
     }
   }
-  return places;
+  std::stable_sort(places.begin(), places.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<TextBox> boxes;
+  for (const auto& place : places) boxes.push_back(place.second);
+  return boxes;
+}
+
+// The point of the box nearest to (x, y).
+PlotPoint nearestOf(const TextBox& box, double x, double y) {
+  return {std::clamp(x, box.left, box.right), std::clamp(y, box.bottom, box.top)};
 }
 
 bool inside(const TextBox& box, double left, double top, double right, double bottom) {
@@ -58,7 +73,7 @@ RoundAxis panelAxis(const StrengthPanel& panel) {
       high = std::max(high, v);
     }
   }
-  return roundAxis(low, high, 4);
+  return roundAxis(low, high, 5);
 }
 
 double widestAxisValue(const StrengthPanel& panel) {
@@ -140,6 +155,9 @@ void drawStrengthPanel(Window& window, const StrengthPanel& panel, const std::ve
     }
     const TextBox box = chosen.value_or(places.front());
     placeText(window, space, box.left, box.top, mark.text, kTextPoints, black);
+    // A label put away from its mark is joined to it.
+    const auto [nx, ny] = nearestOf(box, mx, my);
+    if (std::hypot(nx - mx, ny - my) > labelHeight) window.line(mx, my, nx, ny, black);
   }
 }
 
