@@ -199,5 +199,49 @@ TEST(StrengthRun, RoundingNoiseIsNoWaveMoment) {
               hogging * 9.81 / 301019.8, 0.001);
 }
 
+// The box barge of uniform weight in a sine wave H = 2 m as long as the ship,
+// its crest at 25, 50, 75 and 100 m: the draft stays 5 m, the trim is
+// 6 (H/2) sin(2 pi c / L) / pi = +-1.910 m a quarter wave off amidships, and
+// with the crest amidships the wave hogs by rho B H L^2 / (4 pi^2) = 10385 t m
+// (10384.3 on 21 stations) with shear forces of rho B (H/2) L / (2 pi) =
+// 326.2 t at the quarter lengths; crest at the ends sags as much.
+TEST(StrengthRun, SweepSummaryAndEnvelopeFileOfTheBoxBarge) {
+  RunDirectory dir;
+  dir.write("Norvika.TSK",
+            taskText("KUTU.DAT", 100, 20, 1.025, 4, {"10250", "4", "2", "1"}, "0, 0, 0"));
+  dir.write("KUTU.DAT", boxHullText(21, 100, 10, 10));
+  dir.write("Norvika.AGR", "UNIFORM\n0, 100, 102.5, 102.5\n");
+  RecordingPlatform platform(dir.path());
+  RunSettings settings;
+  settings.sweepPositions = 4;
+  ASSERT_EQ(runIn(platform, settings), ExitReason::Completed);
+  const std::string report = dir.read("MUKAVEMET.SON");
+  for (const std::string& line : {
+           std::string(" DALGA TEPESI TARAMASI: 4 TEPE YERI, BIR DALGA BOYU (100.000 m.) BOYUNCA "
+                       "ESIT ADIMLARLA"),
+           std::string("    25.000   0.250    5.000    1.910"),
+           std::string("    50.000   0.500    5.000    0.000     10384.3   50.000         -        "
+                       "-   326.2   25.000  -326.2   75.000"),
+           std::string("   100.000   1.000    5.000    0.000           -        -  -10384.3   "
+                       "50.000   326.2   75.000  -326.2   25.000"),
+           std::string(" EN KOTU KAMBURLASMA MOMENTI  =     10384.3 t.m  =     101869.8 kN.m   x = "
+                       "  50.000 m. AP 'den"),
+           std::string("     TEPE x =  100.000 m. AP 'den   KURAL = -296266.8 kN.m   ORAN = 0.344"),
+       }) {
+    EXPECT_NE(report.find("\r\n" + line), std::string::npos) << line;
+  }
+  const std::string table = dir.read("TARAMA.TXT");
+  EXPECT_EQ(table.rfind("x_m SF_wave_max_t SF_max_crest_m SF_wave_min_t SF_min_crest_m ", 0), 0u);
+  // Amidships the largest moment comes with the crest there, the smallest with
+  // the crest at the ends; the shear force there, rho B ((H/2) L / pi + s L^2 / 8)
+  // with s = -6 (H/2) / (pi L) the trim's slope, with the crest at 0.75 L; the rule's
+  // values where M is 1 and F1 = F2 = 0.7.
+  EXPECT_TRUE(holdsLine(table,
+                        "50.0000 163.1085 75.000 -163.1085 25.000 10384.277 50.000 -10384.277 "
+                        "100.000 5656.0 -5656.0 301019.8 -296266.8"))
+      << table;
+  EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 101);
+}
+
 }  // namespace
 }  // namespace norvika
