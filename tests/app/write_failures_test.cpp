@@ -250,12 +250,6 @@ TEST(WriteFailure, ReadOnlyRunDirectory) {
   EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport);
 }
 
-}  // namespace
-}  // namespace norvika::apptest
-
-namespace norvika::apptest {
-namespace {
-
 // The sweep's file stands with the run's others: a link in its place is
 // replaced, never followed; a FIFO fails the run before any file is put in
 // place, so the earlier report stays.

@@ -219,12 +219,6 @@ TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
   EXPECT_FALSE(ruleWaveLoads(501.0, 60.0, 20.0, 4e5).applies);
 }
 
-}  // namespace
-}  // namespace norvika
-
-namespace norvika {
-namespace {
-
 // The distribution factors worked by hand at points of each stretch, for a
 // full ship (Cb 0.8: a = 190 0.8 / (110 1.5) = 152/165) and a fine one (Cb
 // 0.55, taken as 0.6: a = 114/143). F1 and F2 are written p + q a.
