@@ -117,12 +117,7 @@ WeightDistribution benchWeights(const BenchRun& run, int blocks) {
     const double w = (run.task.requiredDisplacement - hull) / 110.0;
     weights.blocks.push_back({x1, x2, w, w});
   }
-  double moment = 0.0;
-  for (const WeightBlock& b : weights.blocks) {
-    weights.total += blockWeight(b);
-    moment += blockMoment(b);
-  }
-  weights.centre = moment / weights.total;
+  sumBlocks(weights);
   return weights;
 }
 

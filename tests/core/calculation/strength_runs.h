@@ -42,12 +42,7 @@ struct BoxRun {
 inline WeightDistribution weightsOf(std::vector<WeightBlock> blocks) {
   WeightDistribution w;
   w.blocks = std::move(blocks);
-  double moment = 0.0;
-  for (const WeightBlock& b : w.blocks) {
-    w.total += blockWeight(b);
-    moment += blockMoment(b);
-  }
-  w.centre = moment / w.total;
+  sumBlocks(w);
   return w;
 }
 

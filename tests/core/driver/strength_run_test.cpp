@@ -179,14 +179,20 @@ TEST(StrengthRun, ResidualsOfAGivenWaterlineAreTheBowValues) {
   }
 }
 
+// The box barge of uniform weight 102.5 t/m (5 m draft) in a sine wave of
+// height H (m) as long as the ship, its crest amidships.
+void writeUniformBoxOnASineCrest(RunDirectory& dir, const std::string& height) {
+  dir.write("Norvika.TSK",
+            taskText("KUTU.DAT", 100, 20, 1.025, 4, {"10250", "5", height, "1"}, "0, 0, 0"));
+  dir.write("KUTU.DAT", boxHullText(21, 100, 10, 10));
+  dir.write("Norvika.AGR", "UNIFORM\n0, 100, 102.5, 102.5\n");
+}
+
 // Moments within rounding of zero are no moment: a uniform weight on a sine
 // crest hogs the box and does not sag it anywhere.
 TEST(StrengthRun, RoundingNoiseIsNoWaveMoment) {
   RunDirectory dir;
-  dir.write("Norvika.TSK",
-            taskText("KUTU.DAT", 100, 20, 1.025, 4, {"10250", "5", "5", "1"}, "0, 0, 0"));
-  dir.write("KUTU.DAT", boxHullText(21, 100, 10, 10));
-  dir.write("Norvika.AGR", "UNIFORM\n0, 100, 102.5, 102.5\n");
+  writeUniformBoxOnASineCrest(dir, "5");
   RecordingPlatform platform(dir.path());
   ASSERT_EQ(runIn(platform), ExitReason::Completed);
   const std::string report = dir.read("MUKAVEMET.SON");
@@ -207,10 +213,7 @@ TEST(StrengthRun, RoundingNoiseIsNoWaveMoment) {
 // 326.2 t at the quarter lengths; crest at the ends sags as much.
 TEST(StrengthRun, SweepSummaryAndEnvelopeFileOfTheBoxBarge) {
   RunDirectory dir;
-  dir.write("Norvika.TSK",
-            taskText("KUTU.DAT", 100, 20, 1.025, 4, {"10250", "4", "2", "1"}, "0, 0, 0"));
-  dir.write("KUTU.DAT", boxHullText(21, 100, 10, 10));
-  dir.write("Norvika.AGR", "UNIFORM\n0, 100, 102.5, 102.5\n");
+  writeUniformBoxOnASineCrest(dir, "2");
   RecordingPlatform platform(dir.path());
   RunSettings settings;
   settings.sweepPositions = 4;
