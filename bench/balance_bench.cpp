@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "calculation/bonjean.h"
+#include "calculation/crest_sweep.h"
 #include "calculation/displacement_balance.h"
 #include "calculation/equal_spacing.h"
 #include "calculation/hydrostatics.h"
@@ -105,11 +106,9 @@ BENCHMARK(BM_Case2Calculation)->Arg(143)->Arg(2500)->Unit(benchmark::kMillisecon
 // weight distribution of 20 000 t in `blocks` blocks (a hull girder over the
 // whole length and equal loads side by side amidships): the balance in sink
 // and trim on the wave and on still water, SF and BM of both, the rule values.
-void BM_Case2Strength(benchmark::State& state) {
-  const BenchRun run(100, 2);
-  const Balance balance = balanceDisplacement(run.task, run.hull, noStatusLines);
+WeightDistribution benchWeights(const BenchRun& run, int blocks) {
   WeightDistribution weights;
-  const int loads = static_cast<int>(state.range(0)) - 1;
+  const int loads = blocks - 1;
   weights.blocks.push_back({-2.0, 152.0, 40.0, 40.0});
   const double hull = 40.0 * 154.0;
   for (int k = 0; k < loads; ++k) {
@@ -118,12 +117,14 @@ void BM_Case2Strength(benchmark::State& state) {
     const double w = (run.task.requiredDisplacement - hull) / 110.0;
     weights.blocks.push_back({x1, x2, w, w});
   }
-  double moment = 0.0;
-  for (const WeightBlock& b : weights.blocks) {
-    weights.total += blockWeight(b);
-    moment += blockMoment(b);
-  }
-  weights.centre = moment / weights.total;
+  sumBlocks(weights);
+  return weights;
+}
+
+void BM_Case2Strength(benchmark::State& state) {
+  const BenchRun run(100, 2);
+  const Balance balance = balanceDisplacement(run.task, run.hull, noStatusLines);
+  const WeightDistribution weights = benchWeights(run, static_cast<int>(state.range(0)));
   for (auto _ : state) {
     const Strength result =
         computeStrength(run.task, run.hull, balance.immersion, balance.meanDraft, weights);
@@ -135,6 +136,31 @@ void BM_Case2Strength(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Case2Strength)->Arg(10)->Arg(500)->Unit(benchmark::kMillisecond);
+
+// The wave's crest swept along the same ship over `range` positions: a balance
+// in sink and trim and SF and BM at each, the envelopes and the worst. The
+// wave is L/30 high and the ship of 14 000 t: with the L/20 wave and the
+// 20 000 t of the other benchmarks this fine hull, its crest near AP, trims
+// its bow under water.
+void BM_CrestSweep(benchmark::State& state) {
+  BenchRun run(100, 2);
+  run.task.waveHeight = 5.0;
+  run.task.requiredDisplacement = 14000.0;
+  const Balance balance = balanceDisplacement(run.task, run.hull, noStatusLines);
+  const WeightDistribution weights = benchWeights(run, 10);
+  const Strength strength =
+      computeStrength(run.task, run.hull, balance.immersion, balance.meanDraft, weights);
+  for (auto _ : state) {
+    const CrestSweep sweep = sweepCrest(run.task, run.hull, weights, strength,
+                                        static_cast<int>(state.range(0)), balance.meanDraft);
+    if (sweep.outcome.stop != BalanceStop::None) {
+      state.SkipWithError("a crest position could not be balanced");
+      break;
+    }
+    benchmark::DoNotOptimize(sweep.moment.largest.back());
+  }
+}
+BENCHMARK(BM_CrestSweep)->Arg(40)->Unit(benchmark::kMillisecond);
 
 // The curves of form of the 100-station hull at 50 drafts from 0.25 m to
 // 12.5 m, and the Bonjean curves of its stations.

@@ -1,5 +1,6 @@
 #include "cli/options.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -7,7 +8,9 @@
 #include <system_error>
 #include <vector>
 
+#include "calculation/crest_sweep.h"
 #include "cli/command_line.h"
+#include "support/input_file.h"
 
 namespace fs = std::filesystem;
 
@@ -34,6 +37,10 @@ const char* const kUsage =
     "  --weights FILE   the weights file for the longitudinal strength (default: Norvika.AGR\n"
     "                   in the run directory, if there is one); writes MUKAVEMET.SON and\n"
     "                   MUKAVEMET.TXT as well\n"
+    "  --sweep N        move the wave's crest along the ship in N equal steps over one wave\n"
+    "                   length (2 to 1000, the crest amidships among them), balance the ship\n"
+    "                   at each and write the envelopes to TARAMA.TXT (wave cases 2-5, with\n"
+    "                   a weights file)\n"
     "  --help           show this help\n"
     "  --version        show the version\n"
     "\n"
@@ -118,6 +125,18 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       options.pdfFrames = *value == "all" ? RecordFrames::All : RecordFrames::Finished;
     } else if (name == "--weights") {
       options.weights = fs::path(*value);
+    } else if (name == "--sweep") {
+      const std::string& text = *value;
+      int count = 0;
+      const auto [stop, problem] = std::from_chars(text.data(), text.data() + text.size(), count);
+      if (problem != std::errc() || stop != text.data() + text.size() ||
+          count < kFewestSweepPositions || count > kMostSweepPositions) {
+        error = "--sweep takes the number of crest positions, a whole number from " +
+                std::to_string(kFewestSweepPositions) + " to " +
+                std::to_string(kMostSweepPositions) + ", not " + quotedForMessage(text);
+        return false;
+      }
+      options.sweepPositions = count;
     } else if (name.empty() || name.front() != '-') {
       return takeRunPlace(options, name, error);
     } else {
@@ -126,8 +145,9 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     }
     return true;
   };
-  if (!readCommandLine(args, {"-C", "--plots", "--pdf", "--answers", "--pdf-frames", "--weights"},
-                       read, error)) {
+  if (!readCommandLine(
+          args, {"-C", "--plots", "--pdf", "--answers", "--pdf-frames", "--weights", "--sweep"},
+          read, error)) {
     return std::nullopt;
   }
   if (options.frontEnd == FrontEnd::Batch && options.answers) {

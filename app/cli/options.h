@@ -25,6 +25,7 @@ struct Options {
   std::optional<std::filesystem::path> answers;
   RecordFrames pdfFrames = RecordFrames::Finished;
   std::optional<std::filesystem::path> weights;
+  int sweepPositions = 0;  // --sweep N; 0 for no sweep
   bool help = false;
   bool version = false;
 };

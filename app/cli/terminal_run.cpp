@@ -54,6 +54,7 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
 RunSettings runSettings(const Options& options) {
   RunSettings settings;
   if (options.weights) settings.weightsFile = absolutePath(*options.weights);
+  settings.sweepPositions = options.sweepPositions;
   return settings;
 }
 

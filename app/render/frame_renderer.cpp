@@ -120,6 +120,23 @@ QString fontFamilyFor(const std::string& fontName) {
   return name;
 }
 
+std::vector<QRectF> paintedTextRects(const Frame& frame, const QRectF& target,
+                                     const QPaintDevice& device) {
+  std::vector<QRectF> rects;
+  for (const Primitive& p : frame.items) {
+    if (p.kind != PrimitiveKind::Text || !finite(p.x1) || !finite(p.y1)) continue;
+    const std::optional<QTransform> map =
+        userToDevice(p.scale, target, keepsTrueShape(frame.window));
+    if (!map) continue;
+    const QFont font = textFont(p, deviceScaleFactor(target), device.logicalDpiY());
+    const QFontMetricsF metrics(font, &device);
+    const QPointF at = map->map(QPointF(p.x1, p.y1));
+    rects.emplace_back(at.x(), at.y(), metrics.horizontalAdvance(QString::fromUtf8(p.text)),
+                       metrics.height());
+  }
+  return rects;
+}
+
 void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
   painter.save();
   painter.setClipRect(target);

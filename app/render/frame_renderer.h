@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QFont>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QTransform>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/window.h"
 
 class QPainter;
+class QPaintDevice;
 
 namespace norvika {
 
@@ -37,6 +40,15 @@ double deviceScaleFactor(const QRectF& target);
 /// The installed family drawn for a font name of the drawings (Arial and Times New Roman
 /// become their metric-compatible Liberation families).
 QString fontFamilyFor(const std::string& fontName);
+
+/// The font a text primitive is painted in on `target` of a device of `deviceDpi` dots per
+/// inch: its point size on a picture up to the nominal size, growing with a larger one.
+QFont textFont(const Primitive& text, const QRectF& target, double deviceDpi);
+
+/// Where each text of `frame` is painted in `target` of `device` (device units, the line's
+/// full height), in the frame's order; a text left out is not listed.
+std::vector<QRectF> paintedTextRects(const Frame& frame, const QRectF& target,
+                                     const QPaintDevice& device);
 
 /// Paints `frame` into `target` of the painter's device: white background, antialiased,
 /// clipped to `target`. Primitives whose scale has no extent are left out.

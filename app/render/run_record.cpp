@@ -109,15 +109,26 @@ std::string describeEnding(const RunOutcome& outcome, const std::string& told) {
   return text;
 }
 
-std::optional<QStringList> reportLines(const RunOutcome& outcome) {
-  const WrittenFile* report = outcome.file(ResultKind::Report);
-  if (report == nullptr) return std::nullopt;
+namespace {
+
+QStringList fileLines(const WrittenFile& file) {
   // Reports are ASCII; any other byte is shown as the Latin-1 letter it would be.
-  QString text =
-      QString::fromLatin1(report->text.data(), static_cast<qsizetype>(report->text.size()));
+  QString text = QString::fromLatin1(file.text.data(), static_cast<qsizetype>(file.text.size()));
   text.remove(QLatin1Char('\r'));
   QStringList lines = text.split(QLatin1Char('\n'));
   if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+  return lines;
+}
+
+}  // namespace
+
+std::optional<QStringList> reportLines(const RunOutcome& outcome) {
+  const WrittenFile* report = outcome.file(ResultKind::Report);
+  if (report == nullptr) return std::nullopt;
+  QStringList lines = fileLines(*report);
+  if (const WrittenFile* strength = outcome.file(ResultKind::StrengthReport)) {
+    lines << QString() << QString() << fileLines(*strength);
+  }
   return lines;
 }
 

@@ -53,7 +53,8 @@ bool isFinishedDrawing(const FrameLog::Entry& entry);
 /// message". `told` is what the front end said of an ending by the user.
 std::string describeEnding(const RunOutcome& outcome, const std::string& told);
 
-/// The report this run wrote, one entry per line without the line ends; none when it wrote none.
+/// The report this run wrote, then the strength report when it wrote one, one entry per line
+/// without the line ends; none when it wrote no report.
 std::optional<QStringList> reportLines(const RunOutcome& outcome);
 
 /// The first page of a record: program, date, run directory, the task file's values, the

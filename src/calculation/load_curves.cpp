@@ -30,10 +30,20 @@ LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
     points.emplace_back(block.x2, false);
   }
   const double tolerance = 1e-9 * std::max(shipLength, 1.0);
+  // A grid point by a station (or by the forward end) stays a point of the
+  // integration, so that SF and BM are the same to the last bit, but leaves
+  // the row to the station.
+  const double reach = kStationRowReach * shipLength;
+  int station = 1;
   for (int k = 0;; ++k) {
     const double x = aftEnd + k * step;
     if (x > forwardEnd - tolerance) break;
-    points.emplace_back(x, true);
+    while (station < hull.stationCount && hull.stationX(station + 1) <= x) ++station;
+    const bool byStation =
+        std::fabs(x - hull.stationX(station)) <= reach ||
+        (station < hull.stationCount && std::fabs(hull.stationX(station + 1) - x) <= reach) ||
+        forwardEnd - x <= reach;
+    points.emplace_back(x, k == 0 || !byStation);
   }
   points.emplace_back(forwardEnd, true);
   std::sort(points.begin(), points.end());
@@ -152,7 +162,8 @@ LoadCurves computeLoadCurves(const HullModel& hull, const Table<double>& buoyanc
       keepLarger(curves.hogging, m, a + t);
       keepSmaller(curves.sagging, m, a + t);
       const double s = shearAt(t);
-      if (std::fabs(s) > std::fabs(curves.largestShear.value)) curves.largestShear = {s, a + t};
+      keepLarger(curves.positiveShear, s, a + t);
+      keepSmaller(curves.negativeShear, s, a + t);
     };
     // SF is largest where q changes sign; BM where SF does.
     if (qa * qb < 0.0) consider(qa * h / (qa - qb));
@@ -173,7 +184,8 @@ LoadCurves computeLoadCurves(const HullModel& hull, const Table<double>& buoyanc
     sf = sfNext;
     keepLarger(curves.hogging, bm, b);
     keepSmaller(curves.sagging, bm, b);
-    if (std::fabs(sf) > std::fabs(curves.largestShear.value)) curves.largestShear = {sf, b};
+    keepLarger(curves.positiveShear, sf, b);
+    keepSmaller(curves.negativeShear, sf, b);
     if (k + 2 == count) addRow(b, wb, bb);
   }
   curves.endShear = sf;

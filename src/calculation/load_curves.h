@@ -27,6 +27,10 @@ inline void keepSmaller(Extreme& e, double value, double x) {
 /// blocks of a real ship never need the grid coarser than 0.01 L.
 inline constexpr double kMaxTableSteps = 1000.0;
 
+/// A point of the table's grid this close to a station, as a share of the
+/// ship's length, is the station's row: 7.100 and 7.120 are one place to a reader.
+inline constexpr double kStationRowReach = 0.001;
+
 /// Spacing of the table's grid (m): 0.01 L, or coarser where the stations
 /// reach so far beyond a ship of length L (m) that the table would pass
 /// kMaxTableSteps rows between the aft and forward end (m from AP).
@@ -34,9 +38,11 @@ double tableRowSpacing(double shipLength, double aftEnd, double forwardEnd);
 
 /// Load, shear force and bending moment of one condition along the ship.
 /// Load q = w - b (t/m), SF = integral of q from the aft end (t), BM = integral
-/// of SF from the aft end (t m), BM > 0 hogging. Rows stand at every station
-/// and at every rowSpacing from the aft end, and at both ends; w, b and q are
-/// the values just forward of a row (just aft of it at the forward end).
+/// of SF from the aft end (t m), BM > 0 hogging. Rows stand at every station,
+/// at both ends and at every rowSpacing from the aft end except within
+/// kStationRowReach of a station or of the forward end, whose row stands for
+/// it; w, b and q are the values just forward of a row (just aft of it at the
+/// forward end).
 struct LoadCurves {
   std::vector<double> x, weight, buoyancy, load, shear, moment;
   double rowSpacing = 0.0;  // m, see tableRowSpacing
@@ -46,7 +52,8 @@ struct LoadCurves {
   double endMoment = 0.0;   // BM at the forward end, t m
   Extreme hogging;          // largest BM (0 when the moment never rises above 0)
   Extreme sagging;          // smallest BM (0 when it never falls below 0)
-  Extreme largestShear;     // SF of largest magnitude, with its sign
+  Extreme positiveShear;    // largest SF (0 when it never rises above 0)
+  Extreme negativeShear;    // smallest SF (0 when it never falls below 0)
 };
 
 /// Load, shear force and bending moment of the weights against the buoyancy

@@ -5,23 +5,53 @@ namespace norvika {
 /// g used to turn tonnes into kilonewtons, m/s2.
 inline constexpr double kGravity = 9.81;
 
-/// The wave bending moments of the unified requirement for longitudinal
-/// strength of the classification societies, kN m.
-struct RuleWaveMoments {
-  bool applies = false;           // 90 m <= L <= 500 m
-  double length = 0.0;            // L, m
-  double breadth = 0.0;           // B, m
-  double draft = 0.0;             // T, m
-  double blockCoefficient = 0.0;  // Cb, not below 0.6
-  double coefficient = 0.0;       // C
-  double hogging = 0.0;           // kN m, positive
-  double sagging = 0.0;           // kN m, negative
+/// The wave loads of the unified requirement for longitudinal strength of the
+/// classification societies: the wave bending moments and wave shear forces
+/// where their distribution factors are 1.
+struct RuleWaveLoads {
+  bool applies = false;                   // 90 m <= L <= 500 m
+  double length = 0.0;                    // L, m
+  double breadth = 0.0;                   // B, m
+  double draft = 0.0;                     // T, m
+  double computedBlockCoefficient = 0.0;  // volume / (L B T)
+  double blockCoefficient = 0.0;          // Cb the rule takes: the computed one, not below 0.6
+  double coefficient = 0.0;               // C
+  double hogging = 0.0;                   // kN m, positive, where M = 1
+  double sagging = 0.0;                   // kN m, negative, where M = 1
+  double shear = 0.0;                     // kN, 30 C L B (Cb + 0.7) 1e-2: where F1 or F2 is 1
+  /// a = 190 Cb / (110 (Cb + 0.7)): the hogging moment over the sagging one,
+  /// which scales the shear factors on the side the hogging wave loads.
+  double hoggingShare = 0.0;
 };
 
 /// The rule's coefficient C for a length L (m); 0 outside 90-500 m.
 double ruleWaveCoefficient(double length);
 
-/// Rule wave moments for length L, breadth B, draft T (m) and displaced volume (m3).
-RuleWaveMoments ruleWaveMoments(double length, double breadth, double draft, double volume);
+/// Rule wave loads for length L, breadth B, draft T (m) and displaced volume (m3).
+RuleWaveLoads ruleWaveLoads(double length, double breadth, double draft, double volume);
+
+/// Distribution factor M of the wave bending moment at x / L (x from AP): 0 at
+/// AP and FP, 1 from 0.4 L to 0.65 L, linear between, 0 beyond the ends.
+double waveMomentFactor(double xOverL);
+
+/// Distribution factor F1 of the positive wave shear force at x / L, with
+/// a = RuleWaveLoads::hoggingShare: 0, 0.92 a (0.2-0.3 L), 0.7 (0.4-0.6 L),
+/// 1.0 (0.7-0.85 L), 0 at FP, linear between, 0 beyond the ends.
+double positiveShearFactor(double xOverL, double hoggingShare);
+
+/// Distribution factor F2 of the negative wave shear force at x / L: 0,
+/// 0.92 (0.2-0.3 L), 0.7 (0.4-0.6 L), a (0.7-0.85 L), 0 at FP.
+double negativeShearFactor(double xOverL, double hoggingShare);
+
+/// The rule's wave loads at one place along the ship.
+struct RuleWaveLoadsAt {
+  double hogging = 0.0;        // kN m, >= 0
+  double sagging = 0.0;        // kN m, <= 0
+  double positiveShear = 0.0;  // kN, >= 0
+  double negativeShear = 0.0;  // kN, <= 0
+};
+
+/// The rule's wave loads at x (m from AP); all 0 where the rule does not apply.
+RuleWaveLoadsAt ruleWaveLoadsAt(const RuleWaveLoads& rule, double x);
 
 }  // namespace norvika

@@ -54,16 +54,24 @@ class SinkTrimEvaluator {
 StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel& hull,
                                      int profileCase, const WeightDistribution& weights,
                                      double startDraft) {
-  StrengthCondition condition;
   const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, profileCase);
   if (!shape) {
+    StrengthCondition condition;
     condition.outcome = {BalanceStop::WavePhase};
     return condition;
   }
+  return balanceSinkAndTrim(task, hull, *shape, weights, startDraft);
+}
+
+StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel& hull,
+                                     const WaterlineShape& shape, const WeightDistribution& weights,
+                                     double startDraft) {
+  StrengthCondition condition;
+  const int profileCase = shape.caseNumber;
   const double W = weights.total;
   const double L = task.shipLength;
   const double target = W * weights.centre;
-  const SinkTrimEvaluator evaluator(task, hull, *shape);
+  const SinkTrimEvaluator evaluator(task, hull, shape);
   Table<double> buoyancy(kMaxStations);
   TrialState state;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation/displacement_balance.h"
+#include "calculation/waterline_profiles.h"
 #include "model/hull_model.h"
 #include "model/task_parameters.h"
 #include "model/weights_file.h"
@@ -37,6 +38,12 @@ struct StrengthCondition {
 /// that does not settle or kTrimBalanceIterationLimit steps.
 StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel& hull,
                                      int profileCase, const WeightDistribution& weights,
+                                     double startDraft);
+
+/// The same on the waterline `shape` (of a level waterline or a wave, the
+/// wave perhaps moved along the ship).
+StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel& hull,
+                                     const WaterlineShape& shape, const WeightDistribution& weights,
                                      double startDraft);
 
 }  // namespace norvika

@@ -46,18 +46,33 @@ Strength computeStrength(const TaskParameters& task, const HullModel& hull,
     result.stillCurves =
         computeLoadCurves(hull, result.stillWater.buoyancy, weights, task.shipLength);
     const std::size_t rows = result.curves.x.size();
+    result.waveShear.resize(rows);
     result.waveMoment.resize(rows);
     for (std::size_t k = 0; k < rows; ++k) {
+      const double x = result.curves.x[k];
+      const double f = result.curves.shear[k] - result.stillCurves.shear[k];
       const double m = result.curves.moment[k] - result.stillCurves.moment[k];
+      result.waveShear[k] = f;
       result.waveMoment[k] = m;
-      keepLarger(result.waveHogging, m, result.curves.x[k]);
-      keepSmaller(result.waveSagging, m, result.curves.x[k]);
+      keepLarger(result.waveHogging, m, x);
+      keepSmaller(result.waveSagging, m, x);
+      keepLarger(result.wavePositiveShear, f, x);
+      keepSmaller(result.waveNegativeShear, f, x);
     }
     still = &result.stillWater;
   }
-  result.rule = ruleWaveMoments(task.shipLength, 2.0 * hull.maxHalfBreadth, still->meanDraft,
-                                still->displacement / task.waterDensity);
+  result.rule = ruleWaveLoads(task.shipLength, 2.0 * hull.maxHalfBreadth, still->meanDraft,
+                              still->displacement / task.waterDensity);
+  if (result.hasStillWater && result.rule.applies) {
+    result.ruleComparison = compareAlongShip(result.rule, result.curves.x, result.waveShear,
+                                             result.waveMoment, closureShearBound(weights.total),
+                                             closureMomentBound(weights.total, task.shipLength));
+  }
   return result;
 }
+
+double closureShearBound(double weight) { return 1e-5 * weight; }
+
+double closureMomentBound(double weight, double shipLength) { return 1e-5 * weight * shipLength; }
 
 }  // namespace norvika

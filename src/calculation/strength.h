@@ -4,6 +4,7 @@
 
 #include "calculation/displacement_balance.h"
 #include "calculation/load_curves.h"
+#include "calculation/rule_comparison.h"
 #include "calculation/rule_values.h"
 #include "calculation/sink_trim_balance.h"
 #include "model/hull_model.h"
@@ -22,11 +23,24 @@ struct Strength {
   bool hasStillWater = false;  // cases 2-5: the same weights balanced on still water
   StrengthCondition stillWater;
   LoadCurves stillCurves;
-  std::vector<double> waveMoment;  // BM on the wave minus BM on still water, t m, at each row
+  // The wave-induced part, the curves on the wave minus those on still water,
+  // at each row, and its extremes over the rows.
+  std::vector<double> waveShear;   // t
+  std::vector<double> waveMoment;  // t m
   Extreme waveHogging;
   Extreme waveSagging;
-  RuleWaveMoments rule;  // cases 1-5
+  Extreme wavePositiveShear;
+  Extreme waveNegativeShear;
+  RuleWaveLoads rule;             // cases 1-5
+  RuleComparison ruleComparison;  // cases 2-5 where the rule applies
 };
+
+/// SF of a balanced condition closes at the forward end within this (t) of a
+/// ship of weight W (t); a wave-induced shear force, the difference of two
+/// such curves, is no force within it.
+double closureShearBound(double weight);
+/// BM closes within this (t m), L in m; a wave-induced moment is none within it.
+double closureMomentBound(double weight, double shipLength);
 
 /// The strength of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft (m) for cases 1-5): cases 1-5 balanced in sink and

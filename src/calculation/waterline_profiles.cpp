@@ -36,8 +36,18 @@ StraightWaterline straightWaterline(double aft, double forward, double shipLengt
   return StraightWaterline{aft, std::tan(std::atan((forward - aft) / shipLength))};
 }
 
+double ownCrestPosition(const TaskParameters& task, int caseNumber) {
+  return caseProperties(caseNumber).crestAmidships ? task.shipLength * task.waveLengthRatio / 2.0
+                                                   : 0.0;
+}
+
 std::optional<WaterlineShape> shapeWaterline(const TaskParameters& task, const HullModel& hull,
                                              int caseNumber) {
+  return shapeWaterline(task, hull, caseNumber, ownCrestPosition(task, caseNumber));
+}
+
+std::optional<WaterlineShape> shapeWaterline(const TaskParameters& task, const HullModel& hull,
+                                             int caseNumber, double crestPosition) {
   WaterlineShape shape;
   shape.caseNumber = caseNumber;
   shape.shipLength = task.shipLength;
@@ -50,8 +60,11 @@ std::optional<WaterlineShape> shapeWaterline(const TaskParameters& task, const H
 
   const double waveLength = task.shipLength * task.waveLengthRatio;
   const double halfHeight = task.waveHeight / 2.0;
+  shape.crestPosition = crestPosition;
+  // The wave moved forward by `shift`; in its own place by exactly nothing.
+  const double shift = crestPosition - ownCrestPosition(task, caseNumber);
   for (int st = 1; st <= hull.stationCount; ++st) {
-    const double x = hull.stationX(st);
+    const double x = hull.stationX(st) - shift;
     if (properties.trochoidal) {
       const std::optional<double> phase = wavePhase(task.waveHeight, x, waveLength);
       if (!phase) return std::nullopt;

@@ -42,14 +42,27 @@ struct WaterlineShape {
   double aftDraft = 0.0;      // m
   int stationCount = 0;
   Table<double> stationX{kMaxStations};  // m from AP
+  /// Wave cases: where the wave's crest stands, m from AP.
+  double crestPosition = 0.0;
   /// Wave cases: half the wave height times the cosine of the station's phase, m.
   Table<double> waveRise{kMaxStations};
 };
+
+/// Where the crest of case 2-5's wave stands when the wave is in its own place
+/// (m from AP): half a wave length forward of AP on the crest cases (amidships
+/// when the wave is as long as the ship), at AP on the trough cases.
+double ownCrestPosition(const TaskParameters& task, int caseNumber);
 
 /// The shape of the waterline of case 1-7 on this hull; none when the
 /// trochoid's phase does not converge at some station (500 iterations).
 std::optional<WaterlineShape> shapeWaterline(const TaskParameters& task, const HullModel& hull,
                                              int caseNumber);
+
+/// The same with the wave of case 2-5 moved along the ship so that its crest
+/// stands at crestPosition (m from AP); at ownCrestPosition it is the shape
+/// above to the last bit.
+std::optional<WaterlineShape> shapeWaterline(const TaskParameters& task, const HullModel& hull,
+                                             int caseNumber, double crestPosition);
 
 /// The waterline at meanDraft (m): level at it (case 1), the task's drafts
 /// raised by it (6; 7 takes them as they are), or the wave's mean level at it

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <new>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "driver/run_stops.h"
 #include "driver/strength_report.h"
 #include "driver/strength_step.h"
+#include "driver/sweep_report.h"
 #include "model/calculation_case.h"
 #include "model/task_file.h"
 #include "platform/pause.h"
@@ -92,6 +94,7 @@ void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outco
   const TaskParameters& task = outcome.task.emplace(readTaskFile(platform.currentDirectory()));
   // Read before anything is asked: a malformed weights file ends the run at once.
   outcome.weights = readRunWeights(task, settings);
+  checkSweepRequest(settings, task, outcome.weights);
   const HullModel& hull = outcome.hull.emplace(readRunHull(task));
   checkHullGeometry(platform, task, hull);
 
@@ -136,7 +139,7 @@ void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outco
     if (end.reason() == ExitReason::GeometryRejected) {
       publish(outcome, {{ResultKind::Report, &report}});
       removeEarlier(outcome, {ResultKind::EqualSpaced, ResultKind::StrengthReport,
-                              ResultKind::StrengthTable});
+                              ResultKind::StrengthTable, ResultKind::SweepTable});
     }
     throw;
   }
@@ -145,17 +148,27 @@ void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outco
   const ResultFile values = writeEqualSpacedFile(task, equalSpacing);
 
   if (outcome.weights) {
-    const Strength& strength = outcome.strength.emplace(
-        runStrengthStep(platform, task, hull, immersion, meanDraft, *outcome.weights));
-    const ResultFile strengthReport = writeStrengthReport(task, *outcome.weights, strength);
+    runStrengthStep(platform, task, hull, immersion, meanDraft, *outcome.weights,
+                    settings.sweepPositions, outcome);
+    const Strength& strength = *outcome.strength;
+    const CrestSweep* sweep = outcome.sweep ? &*outcome.sweep : nullptr;
+    const ResultFile strengthReport = writeStrengthReport(task, *outcome.weights, strength, sweep);
     const ResultFile strengthTable = writeStrengthTable(task, strength);
-    publish(outcome, {{ResultKind::Report, &report},
-                      {ResultKind::EqualSpaced, &values},
-                      {ResultKind::StrengthReport, &strengthReport},
-                      {ResultKind::StrengthTable, &strengthTable}});
+    Results results = {{ResultKind::Report, &report},
+                       {ResultKind::EqualSpaced, &values},
+                       {ResultKind::StrengthReport, &strengthReport},
+                       {ResultKind::StrengthTable, &strengthTable}};
+    std::optional<ResultFile> sweepTable;
+    if (sweep != nullptr) {
+      results.emplace_back(ResultKind::SweepTable,
+                           &sweepTable.emplace(writeSweepTable(task, *sweep, strength.rule)));
+    }
+    publish(outcome, results);
+    if (sweep == nullptr) removeEarlier(outcome, {ResultKind::SweepTable});
   } else {
     publish(outcome, {{ResultKind::Report, &report}, {ResultKind::EqualSpaced, &values}});
-    removeEarlier(outcome, {ResultKind::StrengthReport, ResultKind::StrengthTable});
+    removeEarlier(outcome,
+                  {ResultKind::StrengthReport, ResultKind::StrengthTable, ResultKind::SweepTable});
   }
 
   try {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calculation/crest_sweep.h"
 #include "calculation/displacement_balance.h"
 #include "calculation/equal_spacing.h"
 #include "calculation/heeled_condition.h"
@@ -65,6 +66,7 @@ struct RunOutcome {
   std::optional<CentreOfBuoyancy> centre;
   std::optional<EqualSpacing> equalSpacing;
   std::optional<Strength> strength;
+  std::optional<CrestSweep> sweep;  // --sweep: the wave's crest moved along the ship
 
   // The files.
   std::vector<WrittenFile> written;  // in place, in the order they were written

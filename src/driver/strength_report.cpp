@@ -3,6 +3,9 @@
 #include <cmath>
 #include <string>
 
+#include "driver/report_cells.h"
+#include "driver/rule_report.h"
+#include "driver/sweep_report.h"
 #include "model/calculation_case.h"
 #include "support/result_names.h"
 #include "text/report_text.h"
@@ -13,10 +16,6 @@ namespace norvika {
 namespace {
 
 const std::string kRule(83, '=');
-
-std::string cell(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
-}
 
 std::string conditionName(int profileCase) { return caseProperties(profileCase).strengthCondition; }
 
@@ -36,41 +35,42 @@ void writeCondition(ResultFile& file, const StrengthCondition& condition, const 
   file.line("   LCB 'nin YERI         = " + formatFixed(condition.centre, 4, 3) + " m. AP 'den");
 }
 
-std::string forceText(double tonnes) {
-  return formatFixed(tonnes, 8, 1) + " t    = " + formatFixed(tonnes * kGravity, 9, 1) + " kN";
-}
-std::string momentText(double tm) {
-  return formatFixed(tm, 9, 1) + " t.m  = " + formatFixed(tm * kGravity, 10, 1) + " kN.m";
-}
-std::string atText(double x) { return "   x = " + formatFixed(x, 4, 3) + " m. AP 'den"; }
-
 // Values within rounding of zero (1e-6 W, 1e-6 W L) are no moment or force at all.
 double momentNoise(double weight, double shipLength) { return 1e-6 * weight * shipLength; }
+double forceNoise(double weight) { return 1e-6 * weight; }
 
-// SF and BM of a balanced condition close at the forward end within these (t, t m).
-double closureShearBound(double weight) { return 1e-5 * weight; }
-double closureMomentBound(double weight, double shipLength) { return 1e-5 * weight * shipLength; }
-
-void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, double shipLength) {
-  const double noise = momentNoise(weight, shipLength);
-  if (curves.hogging.value > noise) {
-    file.line(" EN BUYUK KAMBURLASMA MOMENTI = " + momentText(curves.hogging.value) +
-              atText(curves.hogging.x));
+// The largest and smallest BM and SF of a curve, each with its place; a value
+// within the noise (t m, t) of zero is none.
+void writeMaxima(ResultFile& file, const Extreme& hogging, const Extreme& sagging,
+                 const Extreme& positiveShear, const Extreme& negativeShear, double momentNoise,
+                 double forceNoise) {
+  if (hogging.value > momentNoise) {
+    file.line(" EN BUYUK KAMBURLASMA MOMENTI = " + momentText(hogging.value) + atText(hogging.x));
   } else {
     file.line(" EN BUYUK KAMBURLASMA MOMENTI : KAMBURLASMA YOK");
   }
-  if (curves.sagging.value < -noise) {
-    file.line(" EN BUYUK SARKMA MOMENTI      = " + momentText(curves.sagging.value) +
-              atText(curves.sagging.x));
+  if (sagging.value < -momentNoise) {
+    file.line(" EN BUYUK SARKMA MOMENTI      = " + momentText(sagging.value) + atText(sagging.x));
   } else {
     file.line(" EN BUYUK SARKMA MOMENTI      : SARKMA YOK");
   }
-  if (std::fabs(curves.largestShear.value) > 1e-6 * weight) {
-    file.line(" EN BUYUK KESME KUVVETI       = " + forceText(curves.largestShear.value) + "     " +
-              atText(curves.largestShear.x));
+  if (positiveShear.value > forceNoise) {
+    file.line(" EN BUYUK KESME KUVVETI (+)   = " + forceText(positiveShear.value) + "     " +
+              atText(positiveShear.x));
   } else {
-    file.line(" EN BUYUK KESME KUVVETI       : KESME KUVVETI YOK");
+    file.line(" EN BUYUK KESME KUVVETI (+)   : POZITIF KESME KUVVETI YOK");
   }
+  if (negativeShear.value < -forceNoise) {
+    file.line(" EN BUYUK KESME KUVVETI (-)   = " + forceText(negativeShear.value) + "     " +
+              atText(negativeShear.x));
+  } else {
+    file.line(" EN BUYUK KESME KUVVETI (-)   : NEGATIF KESME KUVVETI YOK");
+  }
+}
+
+void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, double shipLength) {
+  writeMaxima(file, curves.hogging, curves.sagging, curves.positiveShear, curves.negativeShear,
+              momentNoise(weight, shipLength), forceNoise(weight));
 }
 
 void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistribution& weights,
@@ -127,47 +127,10 @@ void writeTable(ResultFile& file, const Strength& result) {
   file.line(kRule + (wave ? std::string(26, '=') : ""));
 }
 
-void writeRuleComparison(ResultFile& file, const Strength& result, double noise) {
-  const RuleWaveMoments& rule = result.rule;
-  file.line(" KLAS KURALI (IACS UR S11) DALGA EGILME MOMENTI ILE KARSILASTIRMA");
-  if (!rule.applies) {
-    file.line("   L = " + formatFixed(rule.length, 1, 3) +
-              " m. KURAL 90 - 500 m. BOYLAR ICINDIR: BU GEMIYE UYGULANMAZ");
-    return;
-  }
-  file.line("   L  = " + formatFixed(rule.length, 4, 3) +
-            " m.   B = " + formatFixed(rule.breadth, 3, 3) +
-            " m.   T (SAKIN SU) = " + formatFixed(rule.draft, 3, 3) + " m.");
-  file.line("   Cb = " + formatFixed(rule.blockCoefficient, 1, 4) +
-            " (EN AZ 0.6)   C = " + formatFixed(rule.coefficient, 2, 4) + "   g = 9.81 m/s2");
-  file.line("   KURAL KAMBURLASMA Mw = +190 C L2 B Cb 1E-3       = " +
-            formatFixed(rule.hogging, 10, 1) + " kN.m");
-  file.line("   KURAL SARKMA      Mw = -110 C L2 B (Cb+0.7) 1E-3 = " +
-            formatFixed(rule.sagging, 10, 1) + " kN.m");
-  if (!result.hasStillWater) {
-    file.line("   SAKIN SU HESABI: DALGA MOMENTI HESAPLANMADI (DALGA HESAPLARI 2-5)");
-    return;
-  }
-  // A crest bends the ship one way only: the other line says so instead of a zero ratio.
-  const auto compare = [&](const char* label, const char* word, const Extreme& computed,
-                           double ruleValue) {
-    const double kNm = computed.value * kGravity;
-    if (!(std::fabs(computed.value) > noise) || !(kNm / ruleValue > 0.0)) {
-      file.line(std::string("   HESAPLANAN DALGA ") + label + ": BU DALGADA " + word + " YOK");
-      return;
-    }
-    file.line(std::string("   HESAPLANAN DALGA ") + label + "= " + formatFixed(kNm, 10, 1) +
-              " kN.m" + atText(computed.x) + "   ORAN = " + formatFixed(kNm / ruleValue, 1, 3));
-  };
-  compare("KAMBURLASMA MOMENTI ", "KAMBURLASMA", result.waveHogging, rule.hogging);
-  compare("SARKMA MOMENTI      ", "SARKMA", result.waveSagging, rule.sagging);
-  file.line("   (DALGA MOMENTI = DALGADAKI BM - SAKIN SUDAKI BM)");
-}
-
 }  // namespace
 
 ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribution& weights,
-                               const Strength& result) {
+                               const Strength& result, const CrestSweep* sweep) {
   const bool balanced = caseProperties(task.caseNumber).balancesInSinkAndTrim;
   ResultFile file(task.directoryPrefix + resultName(ResultKind::StrengthReport));
   file.line();
@@ -208,6 +171,11 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
     file.line();
     file.line(" " + conditionName(kLevelWaterline) + ":");
     writeMaxima(file, result.stillCurves, weights.total, task.shipLength);
+    file.line();
+    file.line(" DALGA ETKISI (DALGADAKI - SAKIN SUDAKI):");
+    writeMaxima(file, result.waveHogging, result.waveSagging, result.wavePositiveShear,
+                result.waveNegativeShear, closureMomentBound(weights.total, task.shipLength),
+                closureShearBound(weights.total));
   }
   file.blank(2);
   writeClosure(file, result.curves, weights, result.condition, task.shipLength);
@@ -217,9 +185,11 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
   }
   if (balanced) {
     file.blank(2);
-    // The wave part is the difference of two curves, each closed to 1e-5 W L
-    // at the bow: below that it is no wave moment.
-    writeRuleComparison(file, result, closureMomentBound(weights.total, task.shipLength));
+    writeRuleComparison(file, result, weights.total, task.shipLength);
+  }
+  if (sweep != nullptr) {
+    file.blank(2);
+    writeSweepSummary(file, *sweep, task.shipLength, weights.total);
   }
   file.blank(2);
   file.line(" BOYUNA MUKAVEMET HESABI - BITIS ------------------------------------------");

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "calculation/strength.h"
+#include "driver/run_outcome.h"
 #include "driver/run_settings.h"
 #include "model/weights_file.h"
 #include "platform/platform.h"
@@ -16,12 +17,19 @@ namespace norvika {
 std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
                                                  const RunSettings& settings);
 
+/// Refuses (InputError) a sweep of the crest along the ship that the run
+/// cannot make: on a case without a wave, or without weights.
+void checkSweepRequest(const RunSettings& settings, const TaskParameters& task,
+                       const std::optional<WeightDistribution>& weights);
+
 /// The strength step of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft, m): balance in sink and trim, shear force and bending
-/// moment, the rule comparison, the drawing on the Graph window with its
-/// pause. A balance that cannot be found stops the run with its message.
-Strength runStrengthStep(Platform& platform, const TaskParameters& task, const HullModel& hull,
-                         const Immersion& immersion, double meanDraft,
-                         const WeightDistribution& weights);
+/// moment, the rule comparison, the sweep of `sweepPositions` crest positions
+/// (none for 0), the drawing on the Graph window with its pause. The results
+/// go into the outcome as they are reached; a balance that cannot be found
+/// stops the run with its message.
+void runStrengthStep(Platform& platform, const TaskParameters& task, const HullModel& hull,
+                     const Immersion& immersion, double meanDraft,
+                     const WeightDistribution& weights, int sweepPositions, RunOutcome& outcome);
 
 }  // namespace norvika

@@ -19,6 +19,17 @@ double blockMoment(const WeightBlock& block) {
          (block.w1 * (2.0 * block.x1 + block.x2) + block.w2 * (block.x1 + 2.0 * block.x2));
 }
 
+void sumBlocks(WeightDistribution& weights) {
+  double total = 0.0;
+  double moment = 0.0;
+  for (const WeightBlock& block : weights.blocks) {
+    total += blockWeight(block);
+    moment += blockMoment(block);
+  }
+  weights.total = total;
+  if (total > 0.0) weights.centre = moment / total;
+}
+
 std::optional<std::filesystem::path> findWeightsFile(const std::filesystem::path& directory) {
   const std::filesystem::path found = findIgnoringCase(directory, kWeightsFileName);
   if (!entryExists(found)) return std::nullopt;
@@ -89,16 +100,11 @@ WeightDistribution readWeightsFile(const std::filesystem::path& path,
   if (weights.blocks.empty()) {
     file.reject("EN AZ 1 AGIRLIK KAYDI (x1, x2, w1, w2) BEKLENIYORDU", firstRecordLine);
   }
-  double moment = 0.0;
-  for (const WeightBlock& block : weights.blocks) {
-    weights.total += blockWeight(block);
-    moment += blockMoment(block);
-  }
+  sumBlocks(weights);
   if (!(weights.total > 0.0)) {
     file.reject("TOPLAM AGIRLIK SIFIR: EN AZ BIR KAYITTA SIFIRDAN BUYUK AGIRLIK BEKLENIYORDU",
                 firstRecordLine);
   }
-  weights.centre = moment / weights.total;
   return weights;
 }
 

@@ -32,6 +32,9 @@ struct WeightDistribution {
 double blockWeight(const WeightBlock& block);
 double blockMoment(const WeightBlock& block);
 
+/// Sums the blocks into the total weight W (t) and, where W > 0, its centre LCG (m from AP).
+void sumBlocks(WeightDistribution& weights);
+
 /// The weights file of a run directory: Norvika.AGR as written or in another
 /// case; none when there is no such entry. A link that leads nowhere is an
 /// entry: reading it says why it cannot be read.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/colour.h"
+#include "plots/label_space.h"
 #include "plots/round_axis.h"
 #include "text/text_format.h"
 
@@ -27,7 +28,7 @@ constexpr double kLabelHeight = 0.034;
 // Places along a curve where its label may stand.
 constexpr int kLabelPlaces = 61;
 
-using Point = std::pair<double, double>;  // (scale fraction, draft fraction)
+using Point = PlotPoint;  // (scale fraction, draft fraction)
 
 struct Curve {
   const char* label;
@@ -91,33 +92,34 @@ RoundAxis axisOf(const Scale& scale, const Hydrostatics& table) {
   return roundAxis(smallest, largest, 5);
 }
 
+double characterWidths(const std::string& label) {
+  return kCharacterWidth * static_cast<double>(label.size());
+}
+
 void drawDraftAxis(Window& window, const RoundAxis& drafts) {
-  const Colour grid = qbColor(7);
   const Colour axis = qbColor(0);
-  for (int k = 0; k <= drafts.steps(); ++k) {
-    const double value = drafts.low + k * drafts.step;
-    const double y = drafts.fraction(value);
-    window.line(0.0, y, 1.0, y, grid);
-    window.line(-kTick, y, 0.0, y, axis);
-    const std::string label = formatPlain(value, drafts.decimals);
-    text(window, -kTick - 0.005 - kCharacterWidth * static_cast<double>(label.size()), y + 0.012,
-         label, axis);
-  }
+  AxisPlacement placement;
+  placement.tick = kTick;
+  placement.labelGap = 0.005;
+  placement.labelRaise = 0.012;
+  placement.labelWidth = characterWidths;
+  placement.grid = std::pair{0.0, 1.0};
+  placement.gridColour = qbColor(7);
+  drawAxisValues(window, drafts, placement, axis);
   window.line(0.0, 0.0, 0.0, 1.0, axis);
-  window.line(1.0, 0.0, 1.0, 1.0, grid);
+  window.line(1.0, 0.0, 1.0, 1.0, placement.gridColour);
   text(window, -0.09, 1.05, "DRAFT T (m)", axis);
 }
 
 void drawScale(Window& window, const Scale& scale, const RoundAxis& axis, double y) {
   window.line(0.0, y, 1.0, y, scale.colour);
-  for (int k = 0; k <= axis.steps(); ++k) {
-    const double value = axis.low + k * axis.step;
-    const double x = axis.fraction(value);
-    window.line(x, y, x, y - kTick, scale.colour);
-    const std::string label = formatPlain(value, axis.decimals);
-    text(window, x - kCharacterWidth * static_cast<double>(label.size()) / 2.0, y - kTick - 0.004,
-         label, scale.colour);
-  }
+  AxisPlacement placement;
+  placement.vertical = false;
+  placement.at = y;
+  placement.tick = kTick;
+  placement.labelGap = 0.004;
+  placement.labelWidth = characterWidths;
+  drawAxisValues(window, axis, placement, scale.colour);
   text(window, kNameColumn, y + 0.016, scale.name, scale.colour);
 }
 
@@ -131,34 +133,15 @@ std::vector<Point> curvePoints(const Hydrostatics& table, const RoundAxis& axis,
   return points;
 }
 
-// Whether the segment from a to b passes through the rectangle [left, right] x
-// [bottom, top] (the part of the segment inside it, by Liang and Barsky).
-bool crosses(const Point& a, const Point& b, double left, double top, double right, double bottom) {
-  double enter = 0.0;
-  double leave = 1.0;
-  const double dx = b.first - a.first;
-  const double dy = b.second - a.second;
-  const std::pair<double, double> sides[] = {
-      {-dx, a.first - left}, {dx, right - a.first}, {-dy, a.second - bottom}, {dy, top - a.second}};
-  for (const auto& [p, q] : sides) {
-    if (p == 0.0) {
-      if (q < 0.0) return false;
-    } else if (p < 0.0) {
-      enter = std::max(enter, q / p);
-    } else {
-      leave = std::min(leave, q / p);
-    }
-  }
-  return enter <= leave;
-}
-
 // Puts each curve's label beside its curve, right or left of it, where it
 // falls on no label put before and no curve; it tries the places nearest the
 // height it is asked for first, so that the labels spread up the graph. When
 // there is no such place the label goes where it was asked for.
 class LabelPlacer {
  public:
-  explicit LabelPlacer(const std::vector<std::vector<Point>>& curves) : curves_(curves) {}
+  explicit LabelPlacer(const std::vector<std::vector<Point>>& curves) {
+    for (const std::vector<Point>& curve : curves) space_.keepOff(curve);
+  }
 
   void place(Window& window, const std::vector<Point>& points, const std::string& label,
              double wantedHeight, Colour colour) {
@@ -173,14 +156,12 @@ class LabelPlacer {
     });
     const Box chosen =
         firstFreeBox(places, order, width).value_or(boxAt(places[wanted], width, false));
-    boxes_.push_back(chosen);
+    space_.take(chosen);
     text(window, chosen.left, chosen.top, label, colour);
   }
 
  private:
-  struct Box {
-    double left, top, right, bottom;
-  };
+  using Box = TextBox;
   // kLabelPlaces places spread evenly along a curve (its points taken in
   // order), however many drafts it has: a thousand drafts must not make the
   // search a thousand times longer.
@@ -215,27 +196,15 @@ class LabelPlacer {
           Box box = boxAt(places[k], width, left);
           box.top += up;
           box.bottom += up;
-          if (box.left >= 0.0 && box.right <= 1.03 && box.bottom >= 0.0 && isFree(box)) return box;
+          if (box.left >= 0.0 && box.right <= 1.03 && box.bottom >= 0.0 && space_.isFree(box)) {
+            return box;
+          }
         }
       }
     }
     return std::nullopt;
   }
-  bool isFree(const Box& box) const {
-    const bool onALabel = std::any_of(boxes_.begin(), boxes_.end(), [&](const Box& other) {
-      return box.left < other.right && other.left < box.right && box.bottom < other.top &&
-             other.bottom < box.top;
-    });
-    if (onALabel) return false;
-    for (const std::vector<Point>& curve : curves_) {
-      for (std::size_t k = 0; k + 1 < curve.size(); ++k) {
-        if (crosses(curve[k], curve[k + 1], box.left, box.top, box.right, box.bottom)) return false;
-      }
-    }
-    return true;
-  }
-  const std::vector<std::vector<Point>>& curves_;
-  std::vector<Box> boxes_;
+  LabelSpace space_;
 };
 
 void drawCurve(Window& window, const std::vector<Point>& points, Colour colour) {

@@ -11,6 +11,7 @@ enum class ResultKind {
   EqualSpaced,         // the equally spaced buoyancy values
   StrengthReport,      // the longitudinal strength report (with a weights file)
   StrengthTable,       // its table for spreadsheets and scripts
+  SweepTable,          // the envelopes of the wave's crest swept along the ship
   HydrostaticsReport,  // the curves of form as a report
   HydrostaticsTable,   // the curves of form as a table
   BonjeanTable,        // the Bonjean curves as a table
@@ -22,20 +23,21 @@ struct ResultName {
 };
 
 /// Every result file, in the order they are written and listed.
-inline constexpr std::array<ResultName, 7> kResultNames = {{
+inline constexpr std::array<ResultName, 8> kResultNames = {{
     {ResultKind::Report, "Norvika.SON"},
     {ResultKind::EqualSpaced, "SEPHIYE.TXT"},
     {ResultKind::StrengthReport, "MUKAVEMET.SON"},
     {ResultKind::StrengthTable, "MUKAVEMET.TXT"},
+    {ResultKind::SweepTable, "TARAMA.TXT"},
     {ResultKind::HydrostaticsReport, "HIDROSTATIK.SON"},
     {ResultKind::HydrostaticsTable, "HIDROSTATIK.TXT"},
     {ResultKind::BonjeanTable, "BONJEAN.TXT"},
 }};
 
 /// The result files of a buoyancy run (norvika) and of a hydrostatics run.
-inline constexpr std::array<ResultKind, 4> kBuoyancyRunResults = {
+inline constexpr std::array<ResultKind, 5> kBuoyancyRunResults = {
     ResultKind::Report, ResultKind::EqualSpaced, ResultKind::StrengthReport,
-    ResultKind::StrengthTable};
+    ResultKind::StrengthTable, ResultKind::SweepTable};
 inline constexpr std::array<ResultKind, 3> kHydrostaticsRunResults = {
     ResultKind::HydrostaticsReport, ResultKind::HydrostaticsTable, ResultKind::BonjeanTable};
 

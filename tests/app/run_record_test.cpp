@@ -150,7 +150,8 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
 
 // A record is filed: it shows the values of its own run only, never what an
 // earlier run left on disc. A stopped run after a completed one in the same
-// directory has no report of its own; a strength run lists its four files.
+// directory has no report of its own; a strength run with a sweep lists its five files
+// and shows MUKAVEMET.SON after the report.
 TEST(RunRecordFile, ShowsOnlyItsOwnRun) {
   TemporaryDirectory temp;
   const fs::path run = copyExample(temp, "box-barge/case1-level");
@@ -187,16 +188,30 @@ TEST(RunRecordFile, ShowsOnlyItsOwnRun) {
 
   TemporaryDirectory other;
   const fs::path strength = copyExample(other, "dtmb5415/strength-trochoid-crest");
-  ASSERT_EQ(
-      runNorvika({"--batch", "--pdf", (other.path() / "c.pdf").string(), "-C", strength.string()})
-          .status,
-      0);
-  const std::string first = pdfPages(other.path() / "c.pdf").front();
-  for (const std::string name : {"Norvika.SON", "SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT"}) {
+  ASSERT_EQ(runNorvika({"--batch", "--sweep", "8", "--pdf", (other.path() / "c.pdf").string(), "-C",
+                        strength.string()})
+                .status,
+            0);
+  const std::vector<std::string> strengthPages = pdfPages(other.path() / "c.pdf");
+  const std::string& first = strengthPages.front();
+  for (const std::string name :
+       {"Norvika.SON", "SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT", "TARAMA.TXT"}) {
     const std::string bytes = std::to_string(fs::file_size(strength / name)) + " bytes";
     EXPECT_NE(first.find(bytes), std::string::npos) << name << "\n" << first;
   }
   EXPECT_NE(first.find("Weights file Norvika.AGR"), std::string::npos) << first;
+  // MUKAVEMET.SON's text follows the report, its sweep summary to the end.
+  std::string text;
+  for (const std::string& page : strengthPages) text += page;
+  const std::size_t report = text.find("HESAPLANAN DEPLASMAN");
+  const std::size_t strengthReport = text.find("BOYUNA MUKAVEMET HESABI - BASLAMA");
+  ASSERT_NE(report, std::string::npos);
+  ASSERT_NE(strengthReport, std::string::npos);
+  EXPECT_LT(report, strengthReport);
+  for (const char* line : {"EN BUYUK KESME KUVVETI (-)", "DALGA TEPESI TARAMASI: 8 TEPE YERI",
+                           "BOYUNA MUKAVEMET HESABI - BITIS"}) {
+    EXPECT_NE(text.find(line, strengthReport), std::string::npos) << line;
+  }
 }
 
 }  // namespace

@@ -250,5 +250,46 @@ TEST(WriteFailure, ReadOnlyRunDirectory) {
   EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport);
 }
 
+// The sweep's file stands with the run's others: a link in its place is
+// replaced, never followed; a FIFO fails the run before any file is put in
+// place, so the earlier report stays.
+TEST(WriteFailure, TheSweepsFileIsWrittenWithTheOthersOrNotAtAll) {
+  struct Case {
+    const char* what;
+    bool link;  // else a FIFO
+    int status;
+  };
+  for (const Case& c : {Case{"a link to a file outside", true, 0}, Case{"a FIFO", false, 4}}) {
+    SCOPED_TRACE(c.what);
+    TemporaryDirectory temporary;
+    const fs::path run = temporary.path() / "run";
+    fs::copy(fs::path(NORVIKA_SOURCE_DIR) / "examples/box-barge/case4-sine-crest", run);
+    writeBytes(run / "Norvika.AGR", "UNIFORM\r\n0, 100, 102.5, 102.5\r\n");
+    writeBytes(run / "Norvika.SON", kEarlierReport);
+    const fs::path outside = temporary.path() / "outside.txt";
+    writeBytes(outside, "NOT NORVIKA'S\n");
+    if (c.link) {
+      fs::create_symlink(outside, run / "TARAMA.TXT");
+    } else {
+      ASSERT_EQ(::mkfifo((run / "TARAMA.TXT").c_str(), 0600), 0);
+    }
+
+    const ProcessResult result = runNorvika({"--batch", "--sweep", "4", "-C", run.string()});
+
+    EXPECT_FALSE(result.killed);
+    EXPECT_EQ(result.status, c.status) << result.standardError;
+    EXPECT_EQ(fileBytes(outside), "NOT NORVIKA'S\n");
+    if (c.link) {
+      EXPECT_FALSE(fs::is_symlink(run / "TARAMA.TXT"));
+      EXPECT_EQ(fileBytes(run / "TARAMA.TXT").rfind("x_m SF_wave_max_t ", 0), 0u);
+    } else {
+      EXPECT_EQ(result.firstErrorLine(), writeFailure(run / "TARAMA.TXT", "not a regular file"));
+      EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport);
+      EXPECT_FALSE(fs::exists(run / "MUKAVEMET.SON"));
+    }
+    expectNoTemporaryFiles(run);
+  }
+}
+
 }  // namespace
 }  // namespace norvika::apptest

@@ -11,6 +11,7 @@
 // with {DIR} standing for the run directory. Optional files:
 //   generated   lines "FILE LINE COUNT TEXT": line LINE of FILE becomes TEXT
 //               repeated COUNT times (inputs too big to keep in the tree).
+//   arguments   options given after --batch, one a line (--sweep N).
 // No case is timed: a shared machine is too noisy for that. A run still going
 // after kHangGuardSeconds has hung, and is killed.
 
@@ -101,7 +102,14 @@ TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
     writeBytes(run / "Norvika.SON", kOldReport);
     writeBytes(run / "MUKAVEMET.SON", kOldReport);
 
-    const ProcessResult result = runNorvikaBatch(run);
+    std::vector<std::string> arguments = {"--batch"};
+    if (fs::exists(run / "arguments")) {
+      std::ifstream list(run / "arguments");
+      for (std::string argument; std::getline(list, argument);) arguments.push_back(argument);
+      fs::remove(run / "arguments");
+    }
+    arguments.insert(arguments.end(), {"-C", run.string()});
+    const ProcessResult result = runNorvika(arguments);
 
     ASSERT_FALSE(result.killed) << "still running after " << kHangGuardSeconds << " s";
     EXPECT_EQ(result.signal, 0) << result.standardError;
@@ -118,11 +126,13 @@ TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
       } else {
         EXPECT_FALSE(fs::exists(run / "MUKAVEMET.SON"));
       }
+      EXPECT_EQ(fs::exists(run / "TARAMA.TXT"), name.find("sweep") != std::string::npos);
     } else {
       EXPECT_EQ(fileBytes(run / "Norvika.SON"), kOldReport) << "the earlier report was touched";
       EXPECT_EQ(fileBytes(run / "MUKAVEMET.SON"), kOldReport)
           << "the earlier strength report was touched";
       EXPECT_FALSE(fs::exists(run / "SEPHIYE.TXT"));
+      EXPECT_FALSE(fs::exists(run / "TARAMA.TXT"));
     }
   }
 }

@@ -4,55 +4,15 @@
 
 #include <cmath>
 
-#include "../driver/run_files.h"
-#include "calculation/displacement_balance.h"
-#include "driver/hull_preparation.h"
-#include "model/task_file.h"
-#include "platform/recording_platform.h"
+#include "strength_runs.h"
 
 namespace norvika {
 namespace {
 
-using testing::boxHullText;
-using testing::RunDirectory;
-using testing::taskText;
+using testing::BoxRun;
+using testing::weightsOf;
 
 constexpr double kPi = 3.14159265358979;
-
-// The box barge of the examples (L 100, B 20, depth 10, 21 stations, rho
-// 1.025) run through its case up to the buoyancy of the even-keel search.
-struct BoxRun {
-  BoxRun(int c, const std::vector<std::string>& values, int stations = 21) : platform(dir.path()) {
-    dir.write("Norvika.TSK", taskText("HULL.DAT", 100, 20, 1.025, c, values, "0, 0, 0"));
-    dir.write("HULL.DAT", boxHullText(stations, 100, 10, 10));
-    task = readTaskFile(dir.path());
-    hull = readRunHull(task);
-    checkHullGeometry(platform, task, hull);
-    balance = balanceDisplacement(task, hull, [](const Balance&) {});
-    EXPECT_EQ(balance.outcome.stop, BalanceStop::None);
-  }
-  // The strength of the run against the weights.
-  Strength strength(const WeightDistribution& weights) const {
-    return computeStrength(task, hull, balance.immersion, balance.meanDraft, weights);
-  }
-  RunDirectory dir;
-  RecordingPlatform platform;
-  TaskParameters task;
-  HullModel hull;
-  Balance balance;
-};
-
-WeightDistribution weightsOf(std::vector<WeightBlock> blocks) {
-  WeightDistribution w;
-  w.blocks = std::move(blocks);
-  double moment = 0.0;
-  for (const WeightBlock& b : w.blocks) {
-    w.total += blockWeight(b);
-    moment += blockMoment(b);
-  }
-  w.centre = moment / w.total;
-  return w;
-}
 
 // Row of the table at x; fails the test when there is none.
 std::size_t rowAt(const LoadCurves& c, double x) {
@@ -116,7 +76,10 @@ TEST(Strength, MiddleLoadSagsTheBoxBargeAsItsClosedForm) {
   }
   EXPECT_NEAR(c.sagging.value, -14062.5, 1e-3 * 14062.5);
   EXPECT_NEAR(c.sagging.x, 50.0, 0.01);
-  EXPECT_NEAR(std::fabs(c.largestShear.value), 562.5, 1e-3 * 562.5);
+  EXPECT_NEAR(c.positiveShear.value, 562.5, 1e-3 * 562.5);
+  EXPECT_NEAR(c.positiveShear.x, 75.0, 0.01);
+  EXPECT_NEAR(c.negativeShear.value, -562.5, 1e-3 * 562.5);
+  EXPECT_NEAR(c.negativeShear.x, 25.0, 0.01);
   EXPECT_LE(c.hogging.value, 1e-6 * 10250.0 * 100.0);  // nothing hogs but rounding
   EXPECT_LE(std::fabs(c.endShear), 1e-5 * 10250.0);
   EXPECT_LE(std::fabs(c.endMoment), 1e-5 * 10250.0 * 100.0);
@@ -240,7 +203,7 @@ TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.length);
     const double B = 30.0, T = 10.0, Cb = 0.7;
-    const RuleWaveMoments rule = ruleWaveMoments(c.length, B, T, Cb * c.length * B * T);
+    const RuleWaveLoads rule = ruleWaveLoads(c.length, B, T, Cb * c.length * B * T);
     ASSERT_TRUE(rule.applies);
     EXPECT_NEAR(rule.coefficient, c.c, 1e-6);
     EXPECT_NEAR(rule.blockCoefficient, Cb, 1e-12);
@@ -250,10 +213,75 @@ TEST(Strength, RuleWaveMomentsInEachRangeOfLength) {
                 1e-6 * -rule.sagging);
   }
   // 150 m: hogging 190 * 8.912883 * 22500 * 30 * 0.7 * 1e-3 = 800 154.0 kN m.
-  EXPECT_NEAR(ruleWaveMoments(150.0, 30.0, 10.0, 0.7 * 45000.0).hogging, 800154.0, 0.5);
-  EXPECT_EQ(ruleWaveMoments(150.0, 30.0, 10.0, 0.3 * 45000.0).blockCoefficient, 0.6);
-  EXPECT_FALSE(ruleWaveMoments(89.0, 15.0, 5.0, 4000.0).applies);
-  EXPECT_FALSE(ruleWaveMoments(501.0, 60.0, 20.0, 4e5).applies);
+  EXPECT_NEAR(ruleWaveLoads(150.0, 30.0, 10.0, 0.7 * 45000.0).hogging, 800154.0, 0.5);
+  EXPECT_EQ(ruleWaveLoads(150.0, 30.0, 10.0, 0.3 * 45000.0).blockCoefficient, 0.6);
+  EXPECT_FALSE(ruleWaveLoads(89.0, 15.0, 5.0, 4000.0).applies);
+  EXPECT_FALSE(ruleWaveLoads(501.0, 60.0, 20.0, 4e5).applies);
+}
+
+// The distribution factors worked by hand at points of each stretch, for a
+// full ship (Cb 0.8: a = 190 0.8 / (110 1.5) = 152/165) and a fine one (Cb
+// 0.55, taken as 0.6: a = 114/143). F1 and F2 are written p + q a.
+TEST(Strength, RuleDistributionFactorsAtHandWorkedPoints) {
+  const struct {
+    double t, m, f1, f1a, f2, f2a;
+  } points[] = {
+      {-0.1, 0.0, 0.0, 0.0, 0.0, 0.0},         {0.0, 0.0, 0.0, 0.0, 0.0, 0.0},
+      {0.1, 0.25, 0.0, 0.46, 0.46, 0.0},       {0.25, 0.625, 0.0, 0.92, 0.92, 0.0},
+      {0.35, 0.875, 0.35, 0.46, 0.81, 0.0},    {0.5, 1.0, 0.7, 0.0, 0.7, 0.0},
+      {0.65, 1.0, 0.85, 0.0, 0.35, 0.5},       {0.8, 4.0 / 7.0, 1.0, 0.0, 0.0, 1.0},
+      {0.925, 3.0 / 14.0, 0.5, 0.0, 0.0, 0.5}, {1.0, 0.0, 0.0, 0.0, 0.0, 0.0},
+      {1.1, 0.0, 0.0, 0.0, 0.0, 0.0},
+  };
+  // L 150 m, B 30 m, T 10 m, C = 10.75 - 1.5^1.5 = 8.912883: Mw = 190 C L2 B Cb
+  // 1e-3, -110 C L2 B (Cb + 0.7) 1e-3, Fw = 30 C L B (Cb + 0.7) 1e-2.
+  const struct {
+    double cb, a, hogging, sagging, shear;
+  } ships[] = {{0.8, 152.0 / 165.0, 914461.76, -992672.31, 18048.587},
+               {0.55, 114.0 / 143.0, 685846.32, -860316.00, 15642.109}};
+  for (const auto& ship : ships) {
+    const RuleWaveLoads rule = ruleWaveLoads(150.0, 30.0, 10.0, ship.cb * 45000.0);
+    EXPECT_NEAR(rule.hoggingShare, ship.a, 1e-12) << ship.cb;
+    EXPECT_NEAR(rule.hogging, ship.hogging, 0.01) << ship.cb;
+    EXPECT_NEAR(rule.sagging, ship.sagging, 0.01) << ship.cb;
+    EXPECT_NEAR(rule.shear, ship.shear, 0.001) << ship.cb;
+    for (const auto& p : points) {
+      SCOPED_TRACE("Cb " + std::to_string(ship.cb) + ", x/L " + std::to_string(p.t));
+      const double f1 = p.f1 + p.f1a * ship.a, f2 = p.f2 + p.f2a * ship.a;
+      EXPECT_NEAR(waveMomentFactor(p.t), p.m, 1e-12);
+      EXPECT_NEAR(positiveShearFactor(p.t, ship.a), f1, 1e-12);
+      EXPECT_NEAR(negativeShearFactor(p.t, ship.a), f2, 1e-12);
+      const RuleWaveLoadsAt at = ruleWaveLoadsAt(rule, p.t * 150.0);
+      EXPECT_NEAR(at.hogging, p.m * ship.hogging, 0.01);
+      EXPECT_NEAR(at.sagging, p.m * ship.sagging, 0.01);
+      EXPECT_NEAR(at.positiveShear, f1 * ship.shear, 0.001);
+      EXPECT_NEAR(at.negativeShear, -f2 * ship.shear, 0.001);
+    }
+  }
+}
+
+// Computed wave loads against the rule's value of the same sign; a value
+// within the noise is none, and nothing is compared where the rule gives nothing.
+TEST(Strength, RuleRatioTakesTheRuleValueOfTheComputedSign) {
+  const struct {
+    double computed, positive, negative;
+    bool hasRatio;
+    double rule, ratio;
+  } cases[] = {
+      {500.0, 1000.0, -2000.0, true, 1000.0, 0.5},
+      {-500.0, 1000.0, -2000.0, true, -2000.0, 0.25},
+      {-0.5, 1000.0, -2000.0, true, 1000.0, 0.0},  // within the noise of 1: none
+      {500.0, 0.0, 0.0, false, 0.0, 0.0},          // beyond the rule's reach
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.computed);
+    const RuleRatio r = compareWithRule(c.computed, c.positive, c.negative, 1.0);
+    EXPECT_EQ(r.hasRatio, c.hasRatio);
+    if (c.hasRatio) {
+      EXPECT_EQ(r.rule, c.rule);
+      EXPECT_NEAR(r.ratio, c.ratio, 1e-15);
+    }
+  }
 }
 
 }  // namespace

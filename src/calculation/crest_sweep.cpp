@@ -1,0 +1,109 @@
+#include "calculation/crest_sweep.h"
+
+#include <optional>
+
+#include "calculation/sink_trim_balance.h"
+#include "calculation/waterline_profiles.h"
+
+namespace norvika {
+
+namespace {
+
+void startEnvelope(SweepEnvelope& e, std::size_t rows) {
+  e.largest.assign(rows, 0.0);
+  e.smallest.assign(rows, 0.0);
+  e.largestAt.assign(rows, -1);
+  e.smallestAt.assign(rows, -1);
+}
+
+void widenEnvelope(SweepEnvelope& e, std::size_t row, double value, int position) {
+  if (e.largestAt[row] < 0 || value > e.largest[row]) {
+    e.largest[row] = value;
+    e.largestAt[row] = position;
+  }
+  if (e.smallestAt[row] < 0 || value < e.smallest[row]) {
+    e.smallest[row] = value;
+    e.smallestAt[row] = position;
+  }
+}
+
+// Keeps a position's extreme when it is worse than the sweep's so far.
+void keepWorse(SweepWorst& worst, const Extreme& e, int position, bool larger) {
+  if (larger ? e.value > worst.extreme.value : e.value < worst.extreme.value) {
+    worst.extreme = e;
+    worst.position = position;
+  }
+}
+
+}  // namespace
+
+std::vector<double> sweepCrestPositions(double shipLength, double waveLength, int count) {
+  std::vector<double> crests;
+  const int aftmost = -((count - 1) / 2);
+  for (int j = aftmost; j < aftmost + count; ++j) {
+    crests.push_back(shipLength / 2.0 + j * waveLength / count);
+  }
+  return crests;
+}
+
+CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
+                      const WeightDistribution& weights, const Strength& strength, int count,
+                      double startDraft) {
+  CrestSweep sweep;
+  sweep.waveLength = task.shipLength * task.waveLengthRatio;
+  sweep.x = strength.stillCurves.x;
+  const std::size_t rows = sweep.x.size();
+  startEnvelope(sweep.shear, rows);
+  startEnvelope(sweep.moment, rows);
+  for (const double crest : sweepCrestPositions(task.shipLength, sweep.waveLength, count)) {
+    const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, task.caseNumber, crest);
+    StrengthCondition condition;
+    if (shape) {
+      condition = balanceSinkAndTrim(task, hull, *shape, weights, startDraft);
+    } else {
+      condition.outcome = {BalanceStop::WavePhase};
+    }
+    if (condition.outcome.stop != BalanceStop::None) {
+      sweep.outcome = condition.outcome;
+      sweep.failedCrest = crest;
+      return sweep;
+    }
+    // The rows depend on the hull, the weights and L only: the same as still water's.
+    const LoadCurves curves = computeLoadCurves(hull, condition.buoyancy, weights, task.shipLength);
+    const int index = static_cast<int>(sweep.positions.size());
+    SweepPosition& p = sweep.positions.emplace_back();
+    p.crest = crest;
+    p.iterations = condition.iterations;
+    p.meanDraft = condition.meanDraft;
+    p.trim = condition.trim;
+    for (std::size_t k = 0; k < rows; ++k) {
+      const double f = curves.shear[k] - strength.stillCurves.shear[k];
+      const double m = curves.moment[k] - strength.stillCurves.moment[k];
+      keepLarger(p.hogging, m, sweep.x[k]);
+      keepSmaller(p.sagging, m, sweep.x[k]);
+      keepLarger(p.positiveShear, f, sweep.x[k]);
+      keepSmaller(p.negativeShear, f, sweep.x[k]);
+      widenEnvelope(sweep.shear, k, f, index);
+      widenEnvelope(sweep.moment, k, m, index);
+    }
+    keepWorse(sweep.hogging, p.hogging, index, true);
+    keepWorse(sweep.sagging, p.sagging, index, false);
+    keepWorse(sweep.positiveShear, p.positiveShear, index, true);
+    keepWorse(sweep.negativeShear, p.negativeShear, index, false);
+  }
+  const double forceNoise = closureShearBound(weights.total) * kGravity;
+  const double momentNoise = closureMomentBound(weights.total, task.shipLength) * kGravity;
+  for (SweepWorst* worst : {&sweep.positiveShear, &sweep.negativeShear}) {
+    const RuleWaveLoadsAt at = ruleWaveLoadsAt(strength.rule, worst->extreme.x);
+    worst->rule = compareWithRule(worst->extreme.value * kGravity, at.positiveShear,
+                                  at.negativeShear, forceNoise);
+  }
+  for (SweepWorst* worst : {&sweep.hogging, &sweep.sagging}) {
+    const RuleWaveLoadsAt at = ruleWaveLoadsAt(strength.rule, worst->extreme.x);
+    worst->rule =
+        compareWithRule(worst->extreme.value * kGravity, at.hogging, at.sagging, momentNoise);
+  }
+  return sweep;
+}
+
+}  // namespace norvika

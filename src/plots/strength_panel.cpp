@@ -1,0 +1,164 @@
+#include "plots/strength_panel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "platform/colour.h"
+#include "plots/text_extent.h"
+#include "text/text_format.h"
+
+namespace norvika {
+
+namespace {
+
+constexpr double kTextPoints = 8.0;
+constexpr double kValuePoints = 7.0;
+constexpr double kTick = 0.008;        // share of the picture's width
+constexpr double kMarkRadius = 0.005;  // share of the picture's width
+
+// The candidate boxes for a mark's label around the mark at (x, y): beside
+// it right and left, above and below, then further up, down and along the
+// ship, the nearest first.
+std::vector<TextBox> labelPlaces(double x, double y, double width, double height) {
+  std::vector<std::pair<double, TextBox>> places;
+  for (int along = -4; along <= 4; ++along) {
+    for (int lift = 0; lift <= 12; ++lift) {
+      for (const int side : {1, -1}) {
+        const double up = side * (0.004 + lift * height * 0.5);
+        const double top = side > 0 ? y + up + height : y + up;
+        for (const bool right : {true, false}) {
+          const double left = (right ? x + 0.008 : x - 0.008 - width) + along * 0.04;
+          const double dx = right ? left - x : x - (left + width);
+          const double dy = top - height / 2.0 - y;
+          places.push_back(
+              {std::hypot(std::max(dx, 0.0), dy), {left, top, left + width, top - height}});
+        }
+      }
+    }
+  }
+  std::stable_sort(places.begin(), places.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  std::vector<TextBox> boxes;
+  for (const auto& place : places) boxes.push_back(place.second);
+  return boxes;
+}
+
+// The point of the box nearest to (x, y).
+PlotPoint nearestOf(const TextBox& box, double x, double y) {
+  return {std::clamp(x, box.left, box.right), std::clamp(y, box.bottom, box.top)};
+}
+
+bool inside(const TextBox& box, double left, double top, double right, double bottom) {
+  return box.left >= left && box.right <= right && box.top <= top && box.bottom >= bottom;
+}
+
+}  // namespace
+
+void placeText(Window& window, LabelSpace& space, double x, double y, const std::string& text,
+               double points, Colour colour) {
+  window.fontSize(points);
+  window.foreColor(colour);
+  window.setCurrent(x, y);
+  window.print(text);
+  space.take({x, y, x + textWidthShare(text, points), y - textHeightShare(points)});
+}
+
+RoundAxis panelAxis(const StrengthPanel& panel) {
+  double low = 0.0;
+  double high = 0.0;
+  for (const PanelCurve& c : panel.curves) {
+    for (const double v : c.values) {
+      low = std::min(low, v);
+      high = std::max(high, v);
+    }
+  }
+  return roundAxis(low, high, 5);
+}
+
+double widestAxisValue(const StrengthPanel& panel) {
+  double widest = 0.0;
+  for (int k = 0; k <= panel.axis.steps(); ++k) {
+    const double value = panel.axis.low + k * panel.axis.step;
+    widest =
+        std::max(widest, textWidthShare(formatPlain(value, panel.axis.decimals), kValuePoints));
+  }
+  return widest;
+}
+
+void drawStrengthPanel(Window& window, const StrengthPanel& panel, const std::vector<double>& x,
+                       const ShipAxis& ship, LabelSpace& space) {
+  const Colour black = qbColor(0);
+  const Colour grid = qbColor(7);
+  const double height = panel.top - panel.bottom;
+  const auto at = [&](double value) { return panel.bottom + panel.axis.fraction(value) * height; };
+
+  // The header above the frame, its note at the right where it fits.
+  const double headerHeight = textHeightShare(kTextPoints);
+  const double headerTop = panel.top + headerHeight + 0.002;
+  placeText(window, space, ship.left, headerTop, panel.header, kTextPoints, black);
+  const double noteWidth = textWidthShare(panel.note, kValuePoints);
+  if (!panel.note.empty() &&
+      ship.left + textWidthShare(panel.header, kTextPoints) + 0.02 < ship.right - noteWidth) {
+    placeText(window, space, ship.right - noteWidth, headerTop, panel.note, kValuePoints, black);
+  }
+
+  // Frame, grid, values, zero line.
+  window.line(ship.left, panel.bottom, ship.right, panel.bottom, grid);
+  window.line(ship.left, panel.top, ship.right, panel.top, grid);
+  window.line(ship.right, panel.bottom, ship.right, panel.top, grid);
+  AxisPlacement placement;
+  placement.at = ship.left;
+  placement.from = panel.bottom;
+  placement.to = panel.top;
+  placement.tick = kTick;
+  placement.labelGap = 0.004;
+  placement.labelRaise = textHeightShare(kValuePoints) / 2.0;
+  placement.labelWidth = [](const std::string& s) { return textWidthShare(s, kValuePoints); };
+  placement.grid = std::pair{ship.left, ship.right};
+  placement.gridColour = grid;
+  window.fontSize(kValuePoints);
+  for (const TextBox& box : drawAxisValues(window, panel.axis, placement, black)) {
+    space.take({box.left, box.top, box.right, box.top - textHeightShare(kValuePoints)});
+  }
+  window.line(ship.left, panel.bottom, ship.left, panel.top, black);
+  window.line(ship.left, at(0.0), ship.right, at(0.0), black);
+
+  // The curves, the first on top: drawn last.
+  std::vector<std::vector<PlotPoint>> drawn;
+  for (const PanelCurve& curve : panel.curves) {
+    std::vector<PlotPoint>& points = drawn.emplace_back();
+    for (std::size_t k = 0; k < x.size() && k < curve.values.size(); ++k) {
+      points.emplace_back(ship.at(x[k]), at(curve.values[k]));
+    }
+    space.keepOff(points);
+  }
+  for (std::size_t c = panel.curves.size(); c-- > 0;) {
+    drawStyledPolyline(window, drawn[c], *panel.curves[c].style, 1.0, 1.0);
+  }
+
+  // The marks, each label where it falls on no text and, if it can, on no curve.
+  const double labelHeight = textHeightShare(kTextPoints);
+  for (const PanelMark& mark : panel.marks) {
+    const double mx = ship.at(mark.extreme.x);
+    const double my = at(mark.extreme.value);
+    window.circle(mx, my, kMarkRadius, black);
+    const double width = textWidthShare(mark.text, kTextPoints);
+    const std::vector<TextBox> places = labelPlaces(mx, my, width, labelHeight);
+    std::optional<TextBox> chosen;
+    for (const bool curvesToo : {true, false}) {
+      for (const TextBox& box : places) {
+        if (chosen) break;
+        if (!inside(box, ship.left, panel.top, ship.right, panel.bottom)) continue;
+        if (curvesToo ? space.isFree(box) : space.clearOfTexts(box)) chosen = box;
+      }
+    }
+    const TextBox box = chosen.value_or(places.front());
+    placeText(window, space, box.left, box.top, mark.text, kTextPoints, black);
+    // A label put away from its mark is joined to it.
+    const auto [nx, ny] = nearestOf(box, mx, my);
+    if (std::hypot(nx - mx, ny - my) > labelHeight) window.line(mx, my, nx, ny, black);
+  }
+}
+
+}  // namespace norvika

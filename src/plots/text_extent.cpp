@@ -1,0 +1,53 @@
+#include "plots/text_extent.h"
+
+#include <cstring>
+
+namespace norvika {
+
+namespace {
+
+constexpr double kPixelsPerPoint = 96.0 / 72.0;
+// Ascent and descent of Arial and its metric twin Liberation Sans, with a little leading.
+constexpr double kLineHeight = 1.15;
+
+// Advance widths of Arial's letters, in ems.
+double advance(char c) {
+  if (c >= '0' && c <= '9') return 0.556;
+  if (c >= 'A' && c <= 'Z') {
+    if (std::strchr("I", c)) return 0.278;
+    if (std::strchr("J", c)) return 0.5;
+    if (std::strchr("L", c)) return 0.556;
+    if (std::strchr("FTZ", c)) return 0.611;
+    if (std::strchr("CDHNRU", c)) return 0.722;
+    if (std::strchr("GOQ", c)) return 0.778;
+    if (std::strchr("M", c)) return 0.833;
+    if (std::strchr("W", c)) return 0.944;
+    return 0.667;
+  }
+  if (c >= 'a' && c <= 'z') {
+    if (std::strchr("ijl", c)) return 0.222;
+    if (std::strchr("ft", c)) return 0.278;
+    if (std::strchr("r", c)) return 0.333;
+    if (std::strchr("ckvxyz", c)) return 0.5;
+    if (std::strchr("m", c)) return 0.833;
+    if (std::strchr("w", c)) return 0.722;
+    return 0.556;
+  }
+  if (std::strchr(" .,:;'/!|", c)) return 0.278;
+  if (std::strchr("()-", c)) return 0.333;
+  return 0.584;
+}
+
+}  // namespace
+
+double textWidthShare(const std::string& text, double points) {
+  double ems = 0.0;
+  for (const char c : text) ems += advance(c);
+  return ems * points * kPixelsPerPoint / kSmallestGraphWidth;
+}
+
+double textHeightShare(double points) {
+  return kLineHeight * points * kPixelsPerPoint / kSmallestGraphHeight;
+}
+
+}  // namespace norvika
