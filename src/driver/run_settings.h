@@ -5,11 +5,18 @@
 
 namespace norvika {
 
+/// Where a run's result files go.
+enum class ResultFiles {
+  OnDisc,     // put in place in the run directory, those of an earlier run removed
+  InOutcome,  // kept in the run's outcome only; nothing on disc is touched
+};
+
 /// What a front end tells the run besides its directory.
 struct RunSettings {
   /// The weights file named on the command line (absolute); without it the
   /// run directory's Norvika.AGR, if there is one.
   std::optional<std::filesystem::path> weightsFile;
+  ResultFiles resultFiles = ResultFiles::OnDisc;
 };
 
 }  // namespace norvika

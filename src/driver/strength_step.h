@@ -16,6 +16,11 @@ namespace norvika {
 std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
                                                  const RunSettings& settings);
 
+/// The weights of a run read or made before it; for cases 1-5 a total that
+/// differs from the required displacement by more than 0.5 % is rejected
+/// (InputError) naming both.
+WeightDistribution checkRunWeights(const TaskParameters& task, WeightDistribution weights);
+
 /// The strength step of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft, m): balance in sink and trim, shear force and bending
 /// moment, the rule comparison, the drawing on the Graph window with its
