@@ -183,9 +183,7 @@ HullModel hullFromValues(const HullValues& values) {
   };
   const int stationCount = static_cast<int>(values.stations.size());
   if (stationCount > kMaxStations) {
-    refuse("EN FAZLA " + std::to_string(kMaxStations) + " POSTA OKUNABILIR, " +
-               std::to_string(stationCount) + " POSTA VERILDI",
-           0);
+    refuse("EN FAZLA " + std::to_string(kMaxStations) + " POSTA OKUNABILIR", 0);
   }
   std::vector<CurveRecords> curves;
   std::vector<double> stationX;
@@ -200,9 +198,7 @@ HullModel hullFromValues(const HullValues& values) {
              0);
     }
     if (given.z.size() >= static_cast<std::size_t>(kMaxRecords)) {
-      refuse(name + ": EN FAZLA " + std::to_string(kMaxRecords - 1) + " NOKTA OKUNABILIR, " +
-                 std::to_string(given.z.size()) + " NOKTA VERILDI",
-             0);
+      refuse(name + ": EN FAZLA " + std::to_string(kMaxRecords - 1) + " NOKTA OKUNABILIR", 0);
     }
     for (std::size_t j = 0; j < given.z.size(); ++j) {
       const std::string record = recordName(curve, static_cast<int>(j) + 1);
@@ -213,7 +209,7 @@ HullModel hullFromValues(const HullValues& values) {
         if (const auto problem = numberProblem(record + field, number)) refuse(*problem, 0);
       }
       if (const auto problem =
-              codeProblem(record, given.code[j], formatFixed(given.code[j], 1, 6))) {
+              codeProblem(record, given.code[j], shortestNumberText(given.code[j]))) {
         refuse(*problem, 0);
       }
       if (given.code[j] == kEndOfCurve || given.code[j] == kEndOfStations) {

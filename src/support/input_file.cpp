@@ -197,18 +197,18 @@ std::string tooLargeText(const std::string& what, std::string_view shown) {
          quotedForMessage(shown) + " OKUNDU";
 }
 
-// A value as the shortest text that reads back to it ("nan", "inf", "2e+06").
-std::string shortestText(double value) {
+}  // namespace
+
+std::string shortestNumberText(double value) {
   std::array<char, 32> text{};
   const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
   return std::string(text.data(), result.ptr);
 }
 
-}  // namespace
-
 std::optional<std::string> numberProblem(const std::string& what, double value) {
-  if (std::isnan(value)) return notANumberText(what, shortestText(value));
-  if (!(std::fabs(value) <= kLargestInputNumber)) return tooLargeText(what, shortestText(value));
+  if (std::isnan(value)) return notANumberText(what, shortestNumberText(value));
+  if (!(std::fabs(value) <= kLargestInputNumber))
+    return tooLargeText(what, shortestNumberText(value));
   return std::nullopt;
 }
 

@@ -93,6 +93,10 @@ double InputFile::readField(const What& what) {
   return value;
 }
 
+/// A number as the shortest text that reads back to it ("2.5", "nan", "1e+07"):
+/// how messages show a number given as a value.
+std::string shortestNumberText(double value);
+
 /// Why a number given as a value (not read from a file) cannot stand for
 /// `what`, in the words a file's number gets: not a number (NaN), or larger
 /// than kLargestInputNumber (infinities too); none when it can.
