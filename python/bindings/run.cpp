@@ -45,6 +45,15 @@ const HullModel& hullOf(const Result& r) { return *r.outcome->hull; }
 
 py::tuple extremeOf(const Extreme& e) { return py::make_tuple(e.value, e.x); }
 
+// One value of every evaluated draft of the search, as an array.
+auto historyColumn(double BalanceStep::*value) {
+  return [value](const History& h) {
+    std::vector<double> column;
+    for (const BalanceStep& step : h.outcome->balance->history) column.push_back(step.*value);
+    return arrayOf(column);
+  };
+}
+
 // The weights of a run: none, a weights file's path, or rows of blocks.
 std::optional<WeightDistribution> weightsOf(const py::object& weights, double shipLength) {
   if (weights.is_none()) return std::nullopt;
@@ -207,30 +216,12 @@ void defineStrength(py::module_& module) {
 void defineResult(py::module_& module) {
   py::class_<History>(module, "BalanceHistory",
                       "Every draft the displacement balance evaluated, in order.")
-      .def_property_readonly(
-          "draft",
-          [](const History& h) {
-            std::vector<double> v;
-            for (const BalanceStep& s : h.outcome->balance->history) v.push_back(s.meanDraft);
-            return arrayOf(v);
-          },
-          "Mean draft, m (on a wave the wave's mean level).")
-      .def_property_readonly(
-          "step",
-          [](const History& h) {
-            std::vector<double> v;
-            for (const BalanceStep& s : h.outcome->balance->history) v.push_back(s.draftStep);
-            return arrayOf(v);
-          },
-          "The step the search stood at, m.")
-      .def_property_readonly(
-          "displacement",
-          [](const History& h) {
-            std::vector<double> v;
-            for (const BalanceStep& s : h.outcome->balance->history) v.push_back(s.displacement);
-            return arrayOf(v);
-          },
-          "Displacement at that draft, t.")
+      .def_property_readonly("draft", historyColumn(&BalanceStep::meanDraft),
+                             "Mean draft, m (on a wave the wave's mean level).")
+      .def_property_readonly("step", historyColumn(&BalanceStep::draftStep),
+                             "The step the search stood at, m.")
+      .def_property_readonly("displacement", historyColumn(&BalanceStep::displacement),
+                             "Displacement at that draft, t.")
       .def("__len__", [](const History& h) { return h.outcome->balance->history.size(); });
 
   py::class_<EqualSpacingResult>(module, "EqualSpacing",

@@ -27,21 +27,6 @@ namespace {
 
 const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
 
-std::vector<fs::path> examples() {
-  std::vector<fs::path> found;
-  for (const auto& hull : fs::directory_iterator(kSourceDir / "examples")) {
-    if (!hull.is_directory()) continue;
-    for (const auto& run : fs::directory_iterator(hull.path())) {
-      if (fs::exists(run.path() / "Norvika.TSK") &&
-          !fs::exists(run.path() / "norvika-hydrostatics.args")) {
-        found.push_back(run.path());
-      }
-    }
-  }
-  std::sort(found.begin(), found.end());
-  return found;
-}
-
 RunInputs inputsOf(const fs::path& directory) {
   RunInputs inputs{readTaskFile(directory), HullModel(), std::nullopt};
   inputs.hull =
@@ -79,7 +64,7 @@ std::vector<std::string> entriesOf(const fs::path& directory) {
 }
 
 TEST(RunFromInputs, IsTheRunOfTheFilesAndWritesNothing) {
-  const std::vector<fs::path> all = examples();
+  const std::vector<fs::path> all = testing::runExamples(kSourceDir);
   ASSERT_GE(all.size(), 19u);
   for (const fs::path& example : all) {
     SCOPED_TRACE(example.string());
