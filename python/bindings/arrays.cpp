@@ -20,6 +20,8 @@ std::string shapeText(const py::array& array) {
 // (strings, ragged rows) is refused naming `what`.
 py::array_t<double, py::array::c_style | py::array::forcecast> doublesOf(const py::handle& values,
                                                                          const std::string& what) {
+  // NumPy would take None for NaN, and the refusal would name a NaN never given.
+  if (values.is_none()) raiseInputError(what + ": numbers were expected, got None");
   try {
     return py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(values);
   } catch (const py::error_already_set&) {

@@ -127,10 +127,15 @@ CurveValues curveOf(const py::handle& points, const std::string& what) {
   return curve;
 }
 
-Hull hullOf(const py::sequence& stations, const py::handle& stern, const py::handle& bow) {
+Hull hullOf(const py::object& stations, const py::object& stern, const py::object& bow) {
   HullValues values;
   std::size_t i = 0;
-  for (const py::handle station : stations) {
+  if (py::isinstance<py::str>(stations) || !py::isinstance<py::iterable>(stations))
+    raiseInputError("stations: a sequence of pairs (x, points) was expected");
+  // Each item is held while it is read: a NumPy array's rows, a generator's
+  // items, are made as they are asked for and belong to no container.
+  for (const py::handle item : py::iter(stations)) {
+    const auto station = py::reinterpret_borrow<py::object>(item);
     // One more than a hull can hold is enough for the hull's own refusal.
     if (++i > static_cast<std::size_t>(kMaxStations) + 1) break;
     const std::string what = "stations[" + std::to_string(i - 1) + "]";
@@ -138,10 +143,12 @@ Hull hullOf(const py::sequence& stations, const py::handle& stern, const py::han
         py::len(station) != 2) {
       raiseInputError(what + ": a pair (x, points) was expected");
     }
-    const auto pair = py::reinterpret_borrow<py::sequence>(station);
-    const std::vector<double> x = numbersOf(pair[0], what + " x");
-    if (x.size() != 1) raiseInputError(what + ": the station's position x must be one number");
-    values.stations.push_back({x.front(), curveOf(pair[1], what + " points")});
+    const py::object x = station[py::int_(0)];
+    const py::object points = station[py::int_(1)];
+    const std::vector<double> position = numbersOf(x, what + " x");
+    if (position.size() != 1)
+      raiseInputError(what + ": the station's position x must be one number");
+    values.stations.push_back({position.front(), curveOf(points, what + " points")});
   }
   values.stern = curveOf(stern, "stern");
   values.bow = curveOf(bow, "bow");

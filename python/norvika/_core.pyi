@@ -3,7 +3,7 @@ buoyancy, longitudinal strength and hydrostatics of a ship. Units: m, m2, m3,
 t, t/m, t/m3, t m, kN m, degrees."""
 
 import os
-from typing import Any, Optional, Sequence, Tuple, Union
+from typing import Any, Iterable, Optional, Tuple, Union
 
 import numpy as np
 import numpy.typing as npt
@@ -109,7 +109,7 @@ class Hull:
 
     def __init__(
         self,
-        stations: Sequence[Tuple[float, ArrayLike]],
+        stations: Iterable[Tuple[float, ArrayLike]],
         stern: ArrayLike,
         bow: ArrayLike,
     ) -> None:

@@ -148,6 +148,11 @@ BOW = [(0.0, 100.0, 1), (10.0, 100.0, 1)]
     ([(0.0, SECTION), (100.0, SECTION)], np.zeros((3, 2)),
      "stern: an array of shape (n, 3) was expected, got shape (3, 2)"),
     ([(0.0, SECTION), (100.0, SECTION)], "abc", "stern: numbers were expected"),
+    ([(0.0, SECTION), (100.0, SECTION)], None, "stern: numbers were expected, got None"),
+    ([(None, SECTION), (100.0, SECTION)], STERN, "stations[0] x: numbers were expected, got None"),
+    (np.zeros((3, 2)), STERN, "stations[0] points: an array of shape (n, 3) was expected, "
+                              "got shape ()"),
+    (None, STERN, "stations: a sequence of pairs (x, points) was expected"),
     ([(0.0, SECTION), (100.0, [(0, 10), (10, 10, 1)])], STERN, "stations[1] points: numbers were expected"),
     ([(0.0, SECTION), 100.0], STERN, "stations[1]: a pair (x, points) was expected"),
     ([(0.0, SECTION), ([1.0, 2.0], SECTION)], STERN,
@@ -161,6 +166,23 @@ def test_a_hull_in_code_is_refused_as_its_file_would_be(stations, stern, message
         norvika.Hull(stations, stern, BOW)
     assert str(refused.value) == message
     assert (refused.value.file, refused.value.line) == (None, None)
+
+
+@pytest.mark.parametrize("given", [
+    lambda stations: stations,
+    lambda stations: (station for station in stations),
+    lambda stations: np.array(stations, dtype=object),
+    lambda stations: [(np.float32(x), np.asfortranarray(points)) for x, points in stations],
+])
+def test_a_hull_from_any_iterable_of_stations_is_the_list_s(given):
+    # Items made as they are asked for (a generator's, an object array's rows)
+    # must be held while they are read, not freed under the reader.
+    stations = [(x, np.array(SECTION)) for x in (0.0, 50.0, 100.0)]
+    hull = norvika.Hull(given(stations), STERN, BOW)
+    np.testing.assert_array_equal(hull.station_x, [0.0, 50.0, 100.0])
+    for (x, points), (expected_x, expected) in zip(hull.stations, stations):
+        assert x == expected_x
+        np.testing.assert_array_equal(points, expected)
 
 
 @pytest.mark.parametrize("weights,message", [
