@@ -111,3 +111,27 @@ def test_many_runs_on_threads_give_the_results_of_one_after_another():
         results = list(pool.map(lambda case: norvika.run(*case), work))
     for i, result in enumerate(results):
         assert result.files == expected[i % len(cases)], f"run {i}"
+
+
+def test_stops_and_refusals_on_threads_are_those_of_one_after_another(box_hull):
+    # Each ending raises in its own thread while the others compute: no
+    # message, title or file may leak from one run into another.
+    good = norvika.Task(**BOX, case=1, displacement=10250.0, initial_draft=4.0)
+    endings = [
+        lambda: norvika.run(good.replace(displacement=30000.0), box_hull),
+        lambda: norvika.run(good, box_hull, [(0, 100, math.nan, 1)]),
+        lambda: norvika.run(good, box_hull),
+    ]
+
+    def ending(i):
+        try:
+            return ("completed", endings[i % len(endings)]().files)
+        except (norvika.CalculationStop, norvika.InputError) as e:
+            return (type(e).__name__, str(e), getattr(e, "title", None))
+
+    expected = [ending(i) for i in range(len(endings))]
+    assert [e[0] for e in expected] == ["CalculationStop", "InputError", "completed"]
+    with ThreadPoolExecutor(max_workers=8) as pool:
+        results = list(pool.map(ending, range(90)))
+    for i, result in enumerate(results):
+        assert result == expected[i % len(endings)], f"run {i}"
