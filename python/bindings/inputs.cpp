@@ -299,7 +299,7 @@ Made by read_hull() from a hull file, or in code:
 
     Hull(stations, stern, bow)
 
-stations: a sequence of (x, points) from aft to forward, x the station's position (m
+stations: pairs (x, points) from aft to forward (a list, a generator, an array), x the station's position (m
 from AP), points rows of (z, half-breadth, code) from the keel up (m; code 0 marks a
 knuckle, any other whole number an ordinary point); stern and bow: rows of (z, x from
 AP, code). Checked as the file's records are (InputError with the program's message):
