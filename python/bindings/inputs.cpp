@@ -299,10 +299,10 @@ Made by read_hull() from a hull file, or in code:
 
     Hull(stations, stern, bow)
 
-stations: pairs (x, points) from aft to forward (a list, a generator, an array), x the station's position (m
-from AP), points rows of (z, half-breadth, code) from the keel up (m; code 0 marks a
-knuckle, any other whole number an ordinary point); stern and bow: rows of (z, x from
-AP, code). Checked as the file's records are (InputError with the program's message):
+stations: pairs (x, points) from aft to forward (a list, a generator, an array), x
+the station's position (m from AP), points rows of (z, half-breadth, code) from the
+keel up (m; code 0 marks a knuckle, any other whole number an ordinary point); stern
+and bow: rows of (z, x from AP, code). Checked as the file's records are (InputError with the program's message):
 at least 2 stations of 2 points, contours of 1 point, heights rising within each curve,
 stations rising, at most 100 stations of 249 points, numbers of at most 1000000 in
 size. A Hull never changes; many runs may share it at once.)");
