@@ -51,17 +51,22 @@ class DialogueRecord : public DialogueObserver {
 
 using Results = std::vector<std::pair<ResultKind, const ResultFile*>>;
 
-// Puts the files in place together and keeps them in the outcome.
-void publish(RunOutcome& outcome, const Results& results) {
-  std::vector<const ResultFile*> files;
-  for (const auto& [kind, file] : results) files.push_back(file);
-  publishResultFiles(files);
+// Puts the files in place together (unless the settings keep them off the
+// disc) and keeps them in the outcome.
+void publish(RunOutcome& outcome, const RunSettings& settings, const Results& results) {
+  if (settings.resultFiles == ResultFiles::OnDisc) {
+    std::vector<const ResultFile*> files;
+    for (const auto& [kind, file] : results) files.push_back(file);
+    publishResultFiles(files);
+  }
   for (const auto& [kind, file] : results)
     outcome.written.push_back({kind, file->path(), file->text()});
 }
 
 // Result files of an earlier run that would not belong beside this run's.
-void removeEarlier(RunOutcome& outcome, const std::vector<ResultKind>& kinds) {
+void removeEarlier(RunOutcome& outcome, const RunSettings& settings,
+                   const std::vector<ResultKind>& kinds) {
+  if (settings.resultFiles != ResultFiles::OnDisc) return;
   for (const ResultKind kind : kinds) {
     if (removeEarlierResult(outcome.task->directoryPrefix + resultName(kind))) {
       outcome.removed.emplace_back(resultName(kind));
@@ -89,13 +94,30 @@ void drawBuoyancy(Platform& platform, const TaskParameters& task, const HullMode
   }
 }
 
-// The run in the order users know: read, check, compute, present, ask, write.
-void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outcome) {
-  const TaskParameters& task = outcome.task.emplace(readTaskFile(platform.currentDirectory()));
-  // Read before anything is asked: a malformed weights file ends the run at once.
-  outcome.weights = readRunWeights(task, settings);
+// The run's inputs, read from the run directory or taken as given, and
+// checked against each other before anything is asked: a malformed weights
+// file ends the run at once.
+void takeInputs(Platform& platform, const RunSettings& settings, std::optional<RunInputs>& given,
+                RunOutcome& outcome) {
+  if (!given) {
+    const TaskParameters& task = outcome.task.emplace(readTaskFile(platform.currentDirectory()));
+    outcome.weights = readRunWeights(task, settings);
+    checkSweepRequest(settings, task, outcome.weights);
+    outcome.hull.emplace(readRunHull(task));
+    return;
+  }
+  const TaskParameters& task = outcome.task.emplace(std::move(given->task));
+  if (given->weights) outcome.weights = checkRunWeights(task, std::move(*given->weights));
   checkSweepRequest(settings, task, outcome.weights);
-  const HullModel& hull = outcome.hull.emplace(readRunHull(task));
+  outcome.hull.emplace(prepareRunHull(task, std::move(given->hull)));
+}
+
+// The run in the order users know: read, check, compute, present, ask, write.
+void driveRun(Platform& platform, const RunSettings& settings, std::optional<RunInputs>& given,
+              RunOutcome& outcome) {
+  takeInputs(platform, settings, given, outcome);
+  const TaskParameters& task = *outcome.task;
+  const HullModel& hull = *outcome.hull;
   checkHullGeometry(platform, task, hull);
 
   double meanDraft = 0.0;
@@ -137,9 +159,10 @@ void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outco
     // The report cut short is put in place without the files of an earlier
     // run, which would not belong beside it.
     if (end.reason() == ExitReason::GeometryRejected) {
-      publish(outcome, {{ResultKind::Report, &report}});
-      removeEarlier(outcome, {ResultKind::EqualSpaced, ResultKind::StrengthReport,
-                              ResultKind::StrengthTable, ResultKind::SweepTable});
+      publish(outcome, settings, {{ResultKind::Report, &report}});
+      removeEarlier(outcome, settings,
+                    {ResultKind::EqualSpaced, ResultKind::StrengthReport, ResultKind::StrengthTable,
+                     ResultKind::SweepTable});
     }
     throw;
   }
@@ -163,11 +186,11 @@ void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outco
       results.emplace_back(ResultKind::SweepTable,
                            &sweepTable.emplace(writeSweepTable(task, *sweep, strength.rule)));
     }
-    publish(outcome, results);
-    if (sweep == nullptr) removeEarlier(outcome, {ResultKind::SweepTable});
+    publish(outcome, settings, results);
+    if (sweep == nullptr) removeEarlier(outcome, settings, {ResultKind::SweepTable});
   } else {
-    publish(outcome, {{ResultKind::Report, &report}, {ResultKind::EqualSpaced, &values}});
-    removeEarlier(outcome,
+    publish(outcome, settings, {{ResultKind::Report, &report}, {ResultKind::EqualSpaced, &values}});
+    removeEarlier(outcome, settings,
                   {ResultKind::StrengthReport, ResultKind::StrengthTable, ResultKind::SweepTable});
   }
 
@@ -181,18 +204,19 @@ void driveRun(Platform& platform, const RunSettings& settings, RunOutcome& outco
   }
 }
 
-}  // namespace
-
-RunOutcome runCalculation(Platform& platform, const RunSettings& settings) {
+// Runs the case and keeps how it ended in the outcome.
+RunOutcome runCase(Platform& platform, const RunSettings& settings,
+                   std::optional<RunInputs> given) {
   RunOutcome outcome;
   outcome.directory = platform.currentDirectory();
   {
     const DialogueRecord dialogue(platform, outcome);
     try {
-      driveRun(platform, settings, outcome);
+      driveRun(platform, settings, given, outcome);
     } catch (const ProgramEnd& end) {
       outcome.reason = end.reason();
       outcome.message = end.message();
+      outcome.place = end.place();
     } catch (const std::filesystem::filesystem_error& e) {
       outcome.reason = ExitReason::WriteFailed;
       outcome.message = e.what();
@@ -206,6 +230,16 @@ RunOutcome runCalculation(Platform& platform, const RunSettings& settings) {
   }
   platform.finishAllFrames();
   return outcome;
+}
+
+}  // namespace
+
+RunOutcome runCalculation(Platform& platform, const RunSettings& settings) {
+  return runCase(platform, settings, std::nullopt);
+}
+
+RunOutcome runCalculation(Platform& platform, RunInputs inputs, const RunSettings& settings) {
+  return runCase(platform, settings, std::move(inputs));
 }
 
 }  // namespace norvika

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "driver/run_outcome.h"
 #include "driver/run_settings.h"
 #include "platform/platform.h"
@@ -15,5 +17,20 @@ namespace norvika {
 /// run also computes the longitudinal strength and writes MUKAVEMET.SON and
 /// MUKAVEMET.TXT.
 RunOutcome runCalculation(Platform& platform, const RunSettings& settings = {});
+
+/// The inputs of a run read or made before it: the task, its hull and the
+/// weights (none: no strength step).
+struct RunInputs {
+  TaskParameters task;
+  HullModel hull;
+  std::optional<WeightDistribution> weights;
+};
+
+/// runCalculation on the inputs given instead of the files of the run
+/// directory (the settings' weights file is not looked at). The inputs are
+/// checked against each other as the files' are (the equally spaced points
+/// against the stations, the weights against the displacement) before
+/// anything is asked.
+RunOutcome runCalculation(Platform& platform, RunInputs inputs, const RunSettings& settings = {});
 
 }  // namespace norvika

@@ -10,20 +10,27 @@
 namespace norvika {
 
 HullModel readRunHull(const TaskParameters& task) {
-  HullModel hull = readHullDataFile(findIgnoringCase(task.directoryPrefix, task.hullFileName),
-                                    task.hullFileName);
+  return prepareRunHull(task,
+                        readHullDataFile(findIgnoringCase(task.directoryPrefix, task.hullFileName),
+                                         task.hullFileName));
+}
+
+HullModel prepareRunHull(const TaskParameters& task, HullModel hull) {
   computeHullExtents(hull);
 
   // Checked here, before the user is asked anything: points that all fall
   // off the ship could never be corrected to the displacement.
   if (!equalRangeMeetsStations(task, hull)) {
-    throw ProgramEnd(
-        ExitReason::InputError,
-        "Norvika.TSK " + std::to_string(task.equalLine) + ". SATIR: ESIT ARALIKLI NOKTALAR (" +
-            formatFixed(task.equalStart, 1, 3) + " - " + formatFixed(task.equalEnd, 1, 3) +
-            " m) POSTALARIN DISINDA KALIYOR; POSTALAR " + formatFixed(hull.stationX(1), 1, 3) +
-            " - " + formatFixed(hull.stationX(hull.stationCount), 1, 3) +
-            " m ARASINDA. ARALIGI DUZELTIN");
+    const std::string problem =
+        "ESIT ARALIKLI NOKTALAR (" + formatFixed(task.equalStart, 1, 3) + " - " +
+        formatFixed(task.equalEnd, 1, 3) + " m) POSTALARIN DISINDA KALIYOR; POSTALAR " +
+        formatFixed(hull.stationX(1), 1, 3) + " - " +
+        formatFixed(hull.stationX(hull.stationCount), 1, 3) + " m ARASINDA. ARALIGI DUZELTIN";
+    if (task.file.empty()) throw ProgramEnd(ExitReason::InputError, problem);
+    throw ProgramEnd(ExitReason::InputError,
+                     task.file.filename().string() + " " + std::to_string(task.equalLine) +
+                         ". SATIR: " + problem,
+                     InputPlace{task.file.string(), task.equalLine});
   }
   return hull;
 }

@@ -18,34 +18,34 @@ namespace {
   throw ProgramEnd(ExitReason::InputError, message);
 }
 
-[[noreturn]] void refuseDraft(const HydrostaticsOutcome& outcome) {
+}  // namespace
+
+std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome) {
   const std::string draft = "DRAFT T = " + formatFixed(outcome.draft, 1, 3) + " m: ";
   switch (outcome.stop) {
     case HydrostaticsStop::DeckImmersed:
-      refuse(draft + std::to_string(outcome.station) +
+      return draft + std::to_string(outcome.station) +
              ". POSTADA SU HATTI GUVERTEYI ASIYOR (SU HATTI = " +
              formatFixed(outcome.waterline, 1, 3) +
-             " m, GUVERTE = " + formatFixed(outcome.deck, 1, 3) + " m)");
+             " m, GUVERTE = " + formatFixed(outcome.deck, 1, 3) + " m)";
     case HydrostaticsStop::NoVolume:
-      refuse(draft + "SU HATTININ ALTINDA HACIM YOK (SU HATTI OMURGANIN ALTINDA)");
+      return draft + "SU HATTININ ALTINDA HACIM YOK (SU HATTI OMURGANIN ALTINDA)";
     default:
-      refuse(draft + "SU HATTI ALANI YOK (SU HATTI HICBIR POSTADA GENISLIK KESMIYOR)");
+      return draft + "SU HATTI ALANI YOK (SU HATTI HICBIR POSTADA GENISLIK KESMIYOR)";
   }
 }
 
-std::vector<double> draftsOfRun(const HullModel& hull, const HydrostaticsInput& input,
-                                const HydrostaticsSettings& settings) {
-  if (settings.drafts) return *settings.drafts;
-  std::vector<double> drafts = defaultHydrostaticDrafts(hull, input.shipLength, input.trim);
+std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, double trim,
+                                      const std::optional<std::vector<double>>& given) {
+  if (given) return *given;
+  std::vector<double> drafts = defaultHydrostaticDrafts(hull, shipLength, trim);
   if (drafts.empty()) {
     refuse("VARSAYILAN DRAFTLAR ICIN YER YOK: EN ALCAK GUVERTE " +
-           formatFixed(hull.minTopHeight, 1, 3) + " m, TRIM " + formatFixed(input.trim, 1, 3) +
+           formatFixed(hull.minTopHeight, 1, 3) + " m, TRIM " + formatFixed(trim, 1, 3) +
            " m. DRAFTLARI --drafts ILE VERIN");
   }
   return drafts;
 }
-
-}  // namespace
 
 const char* hydrostaticsDrawingName(WindowId window) {
   if (window == WindowId::Graph) return "curves-of-form";
@@ -69,12 +69,12 @@ HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& 
   input.shipLength = task.shipLength;
   input.density = settings.density.value_or(task.waterDensity);
   input.trim = settings.trim;
-  input.drafts = draftsOfRun(*hull, input, settings);
+  input.drafts = hydrostaticDrafts(*hull, input.shipLength, input.trim, settings.drafts);
 
   HydrostaticsRun run;
   if (const HydrostaticsOutcome outcome = computeHydrostatics(*hull, input, run.table);
       outcome.stop != HydrostaticsStop::None) {
-    refuseDraft(outcome);
+    refuse(hydrostaticsRefusal(outcome));
   }
   run.bonjean = computeBonjeanCurves(*hull);
 

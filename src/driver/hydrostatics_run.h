@@ -29,6 +29,16 @@ struct HydrostaticsRun {
   std::vector<std::filesystem::path> resultFiles;  // in the order they are listed
 };
 
+/// Why the hydrostatics have no result at the draft `outcome` stopped at
+/// ("DRAFT T = 10.500 m: 1. POSTADA SU HATTI GUVERTEYI ASIYOR ...").
+std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome);
+
+/// The drafts of a hydrostatics run: those given, else the default ones for
+/// the hull (computeHullExtents done), ship length L (m) and trim (m); ends
+/// the run (InputError) when the hull leaves no room for the default ones.
+std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, double trim,
+                                      const std::optional<std::vector<double>>& given);
+
 /// The file name stem (and the caption) of the drawing a hydrostatics run
 /// makes on `window`: "curves-of-form" (FORM EGRILERI) on the Graph window,
 /// "bonjean-curves" (BONJEAN EGRILERI) on the ShipPosition window; empty for

@@ -69,12 +69,14 @@ struct RunOutcome {
   std::optional<CrestSweep> sweep;  // --sweep: the wave's crest moved along the ship
 
   // The files.
-  std::vector<WrittenFile> written;  // in place, in the order they were written
+  // In place (or kept here alone, as the settings say), in the order they were written.
+  std::vector<WrittenFile> written;
   std::vector<std::string> removed;  // result files of an earlier run taken away
 
   // The end.
   ExitReason reason = ExitReason::Completed;
-  std::string message;  // for the user; empty when a message box has said it
+  std::string message;              // for the user; empty when a message box has said it
+  std::optional<InputPlace> place;  // a rejected input: the file and line it names
 
   /// The buoyancy the run reached (the balance's or the heeled hull's); none before.
   const Immersion* immersion() const;

@@ -53,15 +53,19 @@ std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
   std::optional<std::filesystem::path> path = settings.weightsFile;
   if (!path) path = findWeightsFile(task.directoryPrefix);
   if (!path) return std::nullopt;
-  WeightDistribution weights = readWeightsFile(*path, path->filename().string(), task.shipLength);
+  return checkRunWeights(task, readWeightsFile(*path, path->filename().string(), task.shipLength));
+}
+
+WeightDistribution checkRunWeights(const TaskParameters& task, WeightDistribution weights) {
   if (caseProperties(task.caseNumber).searchesDisplacement) {
     const double required = task.requiredDisplacement;
     if (!(std::fabs(weights.total - required) <= 0.005 * required)) {
-      throw ProgramEnd(ExitReason::InputError,
-                       weights.fileName +
-                           ": TOPLAM AGIRLIK W = " + formatFixed(weights.total, 1, 1) +
-                           " ton ISTENEN DEPLASMANDAN (" + formatFixed(required, 1, 1) +
-                           " ton, Norvika.TSK) %0.5 'TEN FAZLA FARKLI");
+      throw ProgramEnd(
+          ExitReason::InputError,
+          weights.fileName + ": TOPLAM AGIRLIK W = " + formatFixed(weights.total, 1, 1) +
+              " ton ISTENEN DEPLASMANDAN (" + formatFixed(required, 1, 1) + " ton, " +
+              (task.file.empty() ? std::string("HESAP DEGERLERI") : task.file.filename().string()) +
+              ") %0.5 'TEN FAZLA FARKLI");
     }
   }
   return weights;

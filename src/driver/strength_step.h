@@ -21,6 +21,10 @@ std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
 /// cannot make: on a case without a wave, or without weights.
 void checkSweepRequest(const RunSettings& settings, const TaskParameters& task,
                        const std::optional<WeightDistribution>& weights);
+/// The weights of a run read or made before it; for cases 1-5 a total that
+/// differs from the required displacement by more than 0.5 % is rejected
+/// (InputError) naming both.
+WeightDistribution checkRunWeights(const TaskParameters& task, WeightDistribution weights);
 
 /// The strength step of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft, m): balance in sink and trim, shear force and bending

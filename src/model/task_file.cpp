@@ -1,11 +1,9 @@
 #include "model/task_file.h"
 
-#include <cmath>
 #include <string>
 
-#include "support/capacities.h"
+#include "model/task_values.h"
 #include "support/input_file.h"
-#include "text/text_format.h"
 
 namespace norvika {
 
@@ -69,61 +67,26 @@ void expectLineEnd(InputFile& file, const std::string& what) {
 void expectLabelAfterCaseValues(InputFile& file, int firstValueLine) {
   const std::string next = file.peekLine();
   if (file.restOfLine().empty() && holdsOnlyNumbers(next)) {
-    file.reject("HESAP DEGERLERINDEN SONRA ACIKLAMA SATIRI BEKLENIYORDU, " + std::to_string(file.line()) +
-                    ". SATIRDA SAYI " + quotedForMessage(trimmedName(next)) +
+    file.reject("HESAP DEGERLERINDEN SONRA ACIKLAMA SATIRI BEKLENIYORDU, " +
+                    std::to_string(file.line()) + ". SATIRDA SAYI " +
+                    quotedForMessage(trimmedName(next)) +
                     " OKUNDU (ONDALIK SAYILARDA VIRGUL DEGIL NOKTA KULLANILIR)",
                 firstValueLine);
   }
 }
 
-// Reads one value and checks it against a lower bound; the message names the
-// line the value stood on.
-double readAtLeast(InputFile& file, const std::string& what, double low, bool strict,
-                   const std::string& expectation) {
-  const double value = file.readValue(what);
-  if (strict ? !(value > low) : !(value >= low)) {
-    file.reject(what + " " + expectation + " OLMALI, " + formatFixed(value, 1, 3) + " OKUNDU",
-                file.lastLine());
-  }
-  return value;
+// Reads one value and checks it; the message names the line the value stood on.
+double readTaskValue(InputFile& file, const TaskValue& value) {
+  const double number = file.readValue(value.what);
+  if (const auto problem = valueProblem(value, number)) file.reject(*problem, file.lastLine());
+  return takenValue(value, number);
 }
 
 void readCaseValues(InputFile& file, TaskParameters& task) {
   const int firstValueLine = file.line();
-  switch (task.caseNumber) {
-    case kLevelWaterline:
-      task.requiredDisplacement = file.readValue("ISTENEN DEPLASMAN");
-      task.initialDraft = readAtLeast(file, "BASLANGIC DRAFTI", 0.0, false, "SIFIR VEYA POZITIF");
-      expectLineEnd(file, "BASLANGIC DRAFTI");
-      break;
-    case kTrochoidCrest:
-    case kTrochoidTrough:
-    case kSineCrest:
-    case kSineTrough:
-      task.requiredDisplacement = file.readValue("ISTENEN DEPLASMAN");
-      task.initialDraft = readAtLeast(file, "BASLANGIC DRAFTI", 0.0, false, "SIFIR VEYA POZITIF");
-      task.waveHeight = readAtLeast(file, "DALGA YUKSEKLIGI", 0.0, false, "SIFIR VEYA POZITIF");
-      task.waveLengthRatio = readAtLeast(file, "DALGA BOYU / GEMI BOYU", 0.0, true, "POZITIF");
-      expectLineEnd(file, "DALGA BOYU / GEMI BOYU");
-      break;
-    case kTrimmedWaterline:
-      task.forwardDraft = file.readValue("BAS DRAFT");
-      task.aftDraft = file.readValue("KIC DRAFT");
-      expectLineEnd(file, "KIC DRAFT");
-      break;
-    case kDamagedHeeled: {
-      task.forwardDraft = file.readValue("BAS DRAFT");
-      task.aftDraft = file.readValue("KIC DRAFT");
-      task.heelAngle = std::fabs(file.readValue("MEYIL ACISI"));
-      expectLineEnd(file, "MEYIL ACISI");
-      if (!(task.heelAngle < 90.0)) {
-        file.reject("MEYIL ACISI 90 DERECEDEN KUCUK OLMALI, " + formatFixed(task.heelAngle, 1, 3) +
-                        " OKUNDU",
-                    file.lastLine());
-      }
-      break;
-    }
-  }
+  const std::span<const TaskValue> values = caseValues(task.caseNumber);
+  for (const TaskValue& value : values) task.*value.field = readTaskValue(file, value);
+  expectLineEnd(file, values.back().what);
   expectLabelAfterCaseValues(file, firstValueLine);
 }
 
@@ -134,31 +97,31 @@ void readEqualSpacing(InputFile& file, TaskParameters& task) {
   task.equalStart = file.readValue("ESIT ARALIKLI ILK NOKTA");
   task.equalEnd = file.readValue("ESIT ARALIKLI SON NOKTA");
   expectLineEnd(file, "ESIT ARALIKLI SON NOKTA");
-  const int n = task.equalPointCount;
-  if (n < 0 || n == 1 || n > kMaxEqualPoints) {
-    file.reject("ESIT ARALIKLI NOKTA SAYISI 0 VEYA 2 ILE " + std::to_string(kMaxEqualPoints) +
-                    " ARASINDA OLMALI, " + std::to_string(n) + " OKUNDU",
-                countLine);
+  if (const auto problem = equalPointCountProblem(task.equalPointCount)) {
+    file.reject(*problem, countLine);
   }
-  if (n > 1 && !(task.equalEnd > task.equalStart)) {
-    file.reject("ESIT ARALIKLI SON NOKTA ILK NOKTADAN BUYUK OLMALI (" +
-                    formatFixed(task.equalStart, 1, 3) + " / " + formatFixed(task.equalEnd, 1, 3) +
-                    ")",
-                file.lastLine());
+  if (const auto problem =
+          equalRangeProblem(task.equalPointCount, task.equalStart, task.equalEnd)) {
+    file.reject(*problem, file.lastLine());
   }
 }
 
-}  // namespace
+// A value of the ship on a line of its own.
+void readShipValue(InputFile& file, TaskParameters& task, const TaskValue& value) {
+  task.*value.field = readTaskValue(file, value);
+  expectLineEnd(file, value.what);
+}
 
-TaskParameters readTaskFile(const std::filesystem::path& directory) {
+TaskParameters readTask(const std::filesystem::path& path, const std::string& displayName) {
   TaskParameters task;
+  task.file = path;
   // The directory is taken exactly as given: "DIR " is not "DIR".
-  task.directoryPrefix = std::filesystem::absolute(directory).lexically_normal().string();
+  task.directoryPrefix = path.parent_path().string();
   if (task.directoryPrefix.empty() || task.directoryPrefix.back() != '/') {
     task.directoryPrefix += '/';
   }
 
-  InputFile file(task.directoryPrefix + kTaskFileName, kTaskFileName);
+  InputFile file(path, displayName);
   skipLines(file, 12);
   const int nameLine = file.line();
   task.hullFileName = trimmedName(file.readLine("GEMI FORM DOSYASININ ADI"));
@@ -166,14 +129,11 @@ TaskParameters readTaskFile(const std::filesystem::path& directory) {
     file.reject("GEMI FORM DOSYASININ ADI BEKLENIYORDU, BOS SATIR OKUNDU", nameLine);
   }
   skipLines(file, 6);
-  task.shipLength = readAtLeast(file, "GEMI BOYU", 0.0, true, "POZITIF");
-  expectLineEnd(file, "GEMI BOYU");
+  readShipValue(file, task, kShipLengthValue);
   skipLines(file, 1);
-  task.stationDivisions = file.readValue("POSTA ARALIGI SAYISI");
-  expectLineEnd(file, "POSTA ARALIGI SAYISI");
+  readShipValue(file, task, kStationDivisionsValue);
   skipLines(file, 1);
-  task.waterDensity = readAtLeast(file, "SU YOGUNLUGU", 0.0, true, "POZITIF");
-  expectLineEnd(file, "SU YOGUNLUGU");
+  readShipValue(file, task, kWaterDensityValue);
   skipLines(file, 37);
   task.caseNumber = file.readWholeValue("HESAP NO", 1, 7);
   expectLineEnd(file, "HESAP NO");
@@ -181,6 +141,18 @@ TaskParameters readTaskFile(const std::filesystem::path& directory) {
   skipLines(file, 4);
   readEqualSpacing(file, task);
   return task;
+}
+
+}  // namespace
+
+TaskParameters readTaskFile(const std::filesystem::path& directory) {
+  return readTask(std::filesystem::absolute(directory).lexically_normal() / kTaskFileName,
+                  kTaskFileName);
+}
+
+TaskParameters readTaskFileAt(const std::filesystem::path& path) {
+  const std::filesystem::path file = std::filesystem::absolute(path).lexically_normal();
+  return readTask(file, file.filename().string());
 }
 
 }  // namespace norvika

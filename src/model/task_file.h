@@ -13,4 +13,8 @@ namespace norvika {
 /// a value is out of its range.
 TaskParameters readTaskFile(const std::filesystem::path& directory);
 
+/// readTaskFile on a task file of any name; messages name it by its file name,
+/// and the hull file it names is looked for in its directory.
+TaskParameters readTaskFileAt(const std::filesystem::path& path);
+
 }  // namespace norvika

@@ -37,6 +37,8 @@ struct TaskParameters {
   int equalLine = 0;  // line of the task file that holds the three values above
   /// Run directory followed by the path separator; every file is opened under it.
   std::string directoryPrefix;
+  /// The task file it was read from; empty for a task made in code.
+  std::filesystem::path file;
 };
 
 }  // namespace norvika

@@ -5,6 +5,7 @@
 #include "support/capacities.h"
 #include "support/file_names.h"
 #include "support/input_file.h"
+#include "support/run_end.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -38,6 +39,56 @@ std::optional<std::filesystem::path> findWeightsFile(const std::filesystem::path
 
 double minimumBlockLength(double shipLength) { return 1e-6 * std::max(shipLength, 1.0); }
 
+namespace {
+
+constexpr const char* kBlockFields[4] = {"X1", "X2", "W1", "W2"};
+
+std::string recordName(int k) { return std::to_string(k) + ". AGIRLIK KAYDI "; }
+
+std::string tooManyRecordsText() {
+  return "EN FAZLA " + std::to_string(kMaxWeightBlocks) + " AGIRLIK KAYDI OKUNABILIR";
+}
+
+// Totals the blocks into W and LCG; why they cannot be the ship's weights
+// when there is none or they weigh nothing.
+std::optional<std::string> totalWeights(WeightDistribution& weights) {
+  if (weights.blocks.empty()) return "EN AZ 1 AGIRLIK KAYDI (x1, x2, w1, w2) BEKLENIYORDU";
+  sumBlocks(weights);
+  if (!(weights.total > 0.0)) {
+    return "TOPLAM AGIRLIK SIFIR: EN AZ BIR KAYITTA SIFIRDAN BUYUK AGIRLIK BEKLENIYORDU";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> weightBlockProblem(int k, const WeightBlock& block, double shipLength) {
+  const std::string record = recordName(k);
+  if (!(block.x2 > block.x1)) {
+    return record + "X2 X1 'DEN BUYUK OLMALI (" + formatFixed(block.x1, 1, 3) + " / " +
+           formatFixed(block.x2, 1, 3) + ")";
+  }
+  // Overhangs carry weight, but a block a ship's length beyond a
+  // perpendicular is a mistyped position, and a strength table reaching
+  // out to it would be absurdly long.
+  if (block.x1 < -shipLength || block.x2 > 2.0 * shipLength) {
+    return record + "GEMININ DISINDA: X1 VE X2 " + formatFixed(-shipLength, 1, 3) + " ILE " +
+           formatFixed(2.0 * shipLength, 1, 3) + " m ARASINDA OLMALI (BIR GEMI BOYU ICINDE) (" +
+           formatFixed(block.x1, 1, 3) + " / " + formatFixed(block.x2, 1, 3) + ")";
+  }
+  // A block shorter than the strength grid can tell apart would weigh in
+  // W but load no interval.
+  if (block.x2 - block.x1 < minimumBlockLength(shipLength)) {
+    return record + "COK KISA: X2 - X1 EN AZ " + formatFixed(minimumBlockLength(shipLength), 1, 6) +
+           " m OLMALI (" + formatFixed(block.x1, 1, 6) + " / " + formatFixed(block.x2, 1, 6) + ")";
+  }
+  if (block.w1 < 0.0 || block.w2 < 0.0) {
+    return record + "AGIRLIK (t/m) NEGATIF OLAMAZ (" + formatFixed(block.w1, 1, 3) + " / " +
+           formatFixed(block.w2, 1, 3) + ")";
+  }
+  return std::nullopt;
+}
+
 WeightDistribution readWeightsFile(const std::filesystem::path& path,
                                    const std::string& displayName, double shipLength) {
   WeightDistribution weights;
@@ -46,13 +97,10 @@ WeightDistribution readWeightsFile(const std::filesystem::path& path,
   weights.title = file.readLine("BASLIK SATIRI");
   const int firstRecordLine = file.line();
 
-  const char* const names[4] = {"X1", "X2", "W1", "W2"};
   while (file.moreFields()) {
     const int k = static_cast<int>(weights.blocks.size()) + 1;
-    if (k > kMaxWeightBlocks) {
-      file.reject("EN FAZLA " + std::to_string(kMaxWeightBlocks) + " AGIRLIK KAYDI OKUNABILIR");
-    }
-    const std::string record = std::to_string(k) + ". AGIRLIK KAYDI ";
+    if (k > kMaxWeightBlocks) file.reject(tooManyRecordsText());
+    const std::string record = recordName(k);
     double v[4] = {};
     int recordLine = 0;
     for (int i = 0; i < 4; ++i) {
@@ -63,48 +111,39 @@ WeightDistribution readWeightsFile(const std::filesystem::path& path,
                         std::to_string(i) + " SAYI OKUNDU",
                     recordLine);
       }
-      v[i] = file.readField(record + names[i]);
+      v[i] = file.readField(record + kBlockFields[i]);
       if (i == 0) recordLine = file.lastLine();
     }
     const WeightBlock block{v[0], v[1], v[2], v[3]};
-    if (!(block.x2 > block.x1)) {
-      file.reject(record + "X2 X1 'DEN BUYUK OLMALI (" + formatFixed(block.x1, 1, 3) + " / " +
-                      formatFixed(block.x2, 1, 3) + ")",
-                  recordLine);
-    }
-    // Overhangs carry weight, but a block a ship's length beyond a
-    // perpendicular is a mistyped position, and a strength table reaching
-    // out to it would be absurdly long.
-    if (block.x1 < -shipLength || block.x2 > 2.0 * shipLength) {
-      file.reject(record + "GEMININ DISINDA: X1 VE X2 " + formatFixed(-shipLength, 1, 3) + " ILE " +
-                      formatFixed(2.0 * shipLength, 1, 3) +
-                      " m ARASINDA OLMALI (BIR GEMI BOYU ICINDE) (" + formatFixed(block.x1, 1, 3) +
-                      " / " + formatFixed(block.x2, 1, 3) + ")",
-                  recordLine);
-    }
-    // A block shorter than the strength grid can tell apart would weigh in
-    // W but load no interval.
-    if (block.x2 - block.x1 < minimumBlockLength(shipLength)) {
-      file.reject(record + "COK KISA: X2 - X1 EN AZ " +
-                      formatFixed(minimumBlockLength(shipLength), 1, 6) + " m OLMALI (" +
-                      formatFixed(block.x1, 1, 6) + " / " + formatFixed(block.x2, 1, 6) + ")",
-                  recordLine);
-    }
-    if (block.w1 < 0.0 || block.w2 < 0.0) {
-      file.reject(record + "AGIRLIK (t/m) NEGATIF OLAMAZ (" + formatFixed(block.w1, 1, 3) + " / " +
-                      formatFixed(block.w2, 1, 3) + ")",
-                  recordLine);
+    if (const auto problem = weightBlockProblem(k, block, shipLength)) {
+      file.reject(*problem, recordLine);
     }
     weights.blocks.push_back(block);
   }
-  if (weights.blocks.empty()) {
-    file.reject("EN AZ 1 AGIRLIK KAYDI (x1, x2, w1, w2) BEKLENIYORDU", firstRecordLine);
+  if (const auto problem = totalWeights(weights)) file.reject(*problem, firstRecordLine);
+  return weights;
+}
+
+WeightDistribution weightsFromValues(std::string title, const std::vector<WeightBlock>& blocks,
+                                     double shipLength) {
+  const auto refuse = [](const std::string& text) {
+    throw ProgramEnd(ExitReason::InputError, text);
+  };
+  WeightDistribution weights;
+  weights.title = std::move(title);
+  weights.fileName = kWeightsGivenName;
+  if (blocks.size() > static_cast<std::size_t>(kMaxWeightBlocks)) refuse(tooManyRecordsText());
+  for (const WeightBlock& block : blocks) {
+    const int k = static_cast<int>(weights.blocks.size()) + 1;
+    const double v[4] = {block.x1, block.x2, block.w1, block.w2};
+    for (int i = 0; i < 4; ++i) {
+      if (const auto problem = numberProblem(recordName(k) + kBlockFields[i], v[i]))
+        refuse(*problem);
+    }
+    if (const auto problem = weightBlockProblem(k, block, shipLength)) refuse(*problem);
+    weights.blocks.push_back(block);
   }
-  sumBlocks(weights);
-  if (!(weights.total > 0.0)) {
-    file.reject("TOPLAM AGIRLIK SIFIR: EN AZ BIR KAYITTA SIFIRDAN BUYUK AGIRLIK BEKLENIYORDU",
-                firstRecordLine);
-  }
+  if (const auto problem = totalWeights(weights)) refuse(*problem);
   return weights;
 }
 

@@ -1,6 +1,7 @@
 #include "support/input_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -97,7 +98,12 @@ std::string printableText(const std::string& text) {
 }
 
 InputFile::InputFile(const std::filesystem::path& path, const std::string& displayName)
-    : displayName_(printableText(displayName)) {
+    : displayName_(printableText(displayName)), path_(path.string()) {
+  // A file that cannot be read is named, at no line.
+  const auto refuse = [&](const std::string& text) {
+    throw ProgramEnd(ExitReason::InputError, displayName_ + text + printableText(path_),
+                     InputPlace{path_, 0});
+  };
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
   if (error || !std::filesystem::exists(status)) {
@@ -106,32 +112,25 @@ InputFile::InputFile(const std::filesystem::path& path, const std::string& displ
     if (entryExists(path)) {
       throw ProgramEnd(
           ExitReason::InputError,
-          displayName_ + " DOSYASI OKUNAMADI: " + printableText(path.string()) + " (" +
+          displayName_ + " DOSYASI OKUNAMADI: " + printableText(path_) + " (" +
               (error && error != std::errc::no_such_file_or_directory ? error.message()
                                                                       : "a link to nothing") +
-              ")");
+              ")",
+          InputPlace{path_, 0});
     }
-    throw ProgramEnd(ExitReason::InputError,
-                     displayName_ + " DOSYASI BULUNAMADI: " + printableText(path.string()));
+    refuse(" DOSYASI BULUNAMADI: ");
   }
   if (!std::filesystem::is_regular_file(status)) {
-    throw ProgramEnd(ExitReason::InputError, displayName_ +
-                                                 " BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): " +
-                                                 printableText(path.string()));
+    refuse(" BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): ");
   }
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kLargestFileSize) {
-    throw ProgramEnd(
-        ExitReason::InputError,
-        displayName_ + " DOSYASI COK BUYUK (EN FAZLA 64 MB): " + printableText(path.string()));
-  }
+  if (error || size > kLargestFileSize) refuse(" DOSYASI COK BUYUK (EN FAZLA 64 MB): ");
   std::ifstream in(path, std::ios::binary);
   // One read of the known size: a stream copy grows its buffer step by step,
   // which shows on a file of a few megabytes.
   content_.resize(static_cast<std::size_t>(size));
   if (!in || !in.read(content_.data(), static_cast<std::streamsize>(size))) {
-    throw ProgramEnd(ExitReason::InputError,
-                     displayName_ + " DOSYASI OKUNAMADI: " + printableText(path.string()));
+    refuse(" DOSYASI OKUNAMADI: ");
   }
 }
 
@@ -143,9 +142,10 @@ InputFile InputFile::ofText(std::string text, const std::string& displayName) {
 }
 
 void InputFile::reject(const std::string& text, int atLine) const {
-  throw ProgramEnd(
-      ExitReason::InputError,
-      displayName_ + " " + std::to_string(atLine > 0 ? atLine : line_) + ". SATIR: " + text);
+  const int line = atLine > 0 ? atLine : line_;
+  throw ProgramEnd(ExitReason::InputError,
+                   displayName_ + " " + std::to_string(line) + ". SATIR: " + text,
+                   InputPlace{path_.empty() ? displayName_ : path_, line});
 }
 
 bool InputFile::atLineEnd() const {
@@ -186,14 +186,45 @@ InputFile::NumberText InputFile::parseNumber(std::string_view field, double& val
   return NumberText::Plain;
 }
 
+namespace {
+
+std::string notANumberText(const std::string& what, std::string_view shown) {
+  return what + " ICIN SAYI BEKLENIYORDU, " + quotedForMessage(shown) + " OKUNDU";
+}
+
+std::string tooLargeText(const std::string& what, std::string_view shown) {
+  return what + " ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU, " +
+         quotedForMessage(shown) + " OKUNDU";
+}
+
+}  // namespace
+
+std::string shortestNumberText(double value) {
+  std::array<char, 32> text{};
+  const auto result = std::to_chars(text.data(), text.data() + text.size(), value);
+  return std::string(text.data(), result.ptr);
+}
+
+std::optional<std::string> numberProblem(const std::string& what, double value) {
+  if (std::isnan(value)) return notANumberText(what, shortestNumberText(value));
+  if (!(std::fabs(value) <= kLargestInputNumber))
+    return tooLargeText(what, shortestNumberText(value));
+  return std::nullopt;
+}
+
+std::optional<std::string> wholeNumberProblem(const std::string& what, double value, int low,
+                                              int high, std::string_view shown) {
+  if (value == std::trunc(value) && value >= low && value <= high) return std::nullopt;
+  return what + " ICIN " + std::to_string(low) + " ILE " + std::to_string(high) +
+         " ARASINDA BIR TAM SAYI BEKLENIYORDU, " + quotedForMessage(shown) + " OKUNDU";
+}
+
 void InputFile::rejectNumber(NumberText problem, const std::string& what, std::string_view field,
                              int fieldLine) const {
-  const std::string shown = quotedForMessage(trimmed(field));
-  if (problem == NumberText::NotANumber) {
-    reject(what + " ICIN SAYI BEKLENIYORDU, " + shown + " OKUNDU", fieldLine);
-  }
-  reject(what + " ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU, " + shown + " OKUNDU",
-         fieldLine);
+  const std::string_view shown = trimmed(field);
+  reject(
+      problem == NumberText::NotANumber ? notANumberText(what, shown) : tooLargeText(what, shown),
+      fieldLine);
 }
 
 double InputFile::readValue(const std::string& what) {
@@ -263,10 +294,8 @@ std::string InputFile::peekLine() const {
 
 int InputFile::readWholeValue(const std::string& what, int low, int high) {
   const double value = readValue(what);
-  if (value != std::trunc(value) || value < low || value > high) {
-    reject(what + " ICIN " + std::to_string(low) + " ILE " + std::to_string(high) +
-               " ARASINDA BIR TAM SAYI BEKLENIYORDU, " + quotedForMessage(lastText_) + " OKUNDU",
-           lastLine_);
+  if (const auto problem = wholeNumberProblem(what, value, low, high, lastText_)) {
+    reject(*problem, lastLine_);
   }
   return static_cast<int>(value);
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -54,7 +55,8 @@ class InputFile {
   int lastLine() const { return lastLine_; }
   const std::string& displayName() const { return displayName_; }
 
-  /// Ends the run with "<file> <line>. SATIR: <text>".
+  /// Ends the run with "<file> <line>. SATIR: <text>", the file and the line
+  /// also given as values (InputPlace).
   [[noreturn]] void reject(const std::string& text, int atLine = 0) const;
 
  private:
@@ -72,6 +74,7 @@ class InputFile {
 
   std::string content_;
   std::string displayName_;
+  std::string path_;  // as opened; empty for a text in memory
   std::size_t position_ = 0;
   int line_ = 1;
   int lastLine_ = 1;
@@ -89,6 +92,20 @@ double InputFile::readField(const What& what) {
   if (check != NumberText::Plain) rejectNumber(check, what(), field, fieldLine);
   return value;
 }
+
+/// A number as the shortest text that reads back to it ("2.5", "nan", "1e+07"):
+/// how messages show a number given as a value.
+std::string shortestNumberText(double value);
+
+/// Why a number given as a value (not read from a file) cannot stand for
+/// `what`, in the words a file's number gets: not a number (NaN), or larger
+/// than kLargestInputNumber (infinities too); none when it can.
+std::optional<std::string> numberProblem(const std::string& what, double value);
+
+/// Why `value` cannot stand for `what`, which must be a whole number within
+/// [low, high]; `shown` is the value as it was written. None when it can.
+std::optional<std::string> wholeNumberProblem(const std::string& what, double value, int low,
+                                              int high, std::string_view shown);
 
 /// A plain decimal number: optional sign, digits with an optional point, an
 /// optional exponent; no hexadecimal, "inf" or "nan", no blanks.

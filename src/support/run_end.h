@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <optional>
 #include <string>
 
 namespace norvika {
@@ -16,20 +17,32 @@ enum class ExitReason {
   StoppedByUser = 6,       // the user stopped the run; nothing of it written, earlier files kept
 };
 
+/// The input file a rejection names, as values for callers that do not read
+/// the message: the file as it was opened and the line (0 when the message
+/// names none, as for a missing file).
+struct InputPlace {
+  std::string file;
+  int line = 0;
+};
+
 /// Thrown to end a run from any depth (a rejected input, a stop, a "yes" at a
 /// check); only main and tests catch it.
 class ProgramEnd : public std::exception {
  public:
-  ProgramEnd(ExitReason reason, std::string message)
-      : reason_(reason), message_(std::move(message)) {}
+  ProgramEnd(ExitReason reason, std::string message, std::optional<InputPlace> place = {})
+      : reason_(reason), message_(std::move(message)), place_(std::move(place)) {}
   ExitReason reason() const { return reason_; }
   /// The text for the user; empty when a message box has already said it.
   const std::string& message() const { return message_; }
+  /// The file and line a rejected input names; none for values given in code
+  /// and for every other ending.
+  const std::optional<InputPlace>& place() const { return place_; }
   const char* what() const noexcept override { return message_.c_str(); }
 
  private:
   ExitReason reason_;
   std::string message_;
+  std::optional<InputPlace> place_;
 };
 
 }  // namespace norvika

@@ -72,17 +72,9 @@ RunRecord runExample(const fs::path& example) {
 
 std::vector<std::string> exampleNames() {
   std::vector<std::string> names;
-  for (const auto& hull : fs::directory_iterator(kSourceDir / "examples")) {
-    if (!hull.is_directory()) continue;
-    for (const auto& run : fs::directory_iterator(hull.path())) {
-      // The examples of norvika-hydrostatics have their own golden test.
-      if (fs::exists(run.path() / "Norvika.TSK") &&
-          !fs::exists(run.path() / "norvika-hydrostatics.args")) {
-        names.push_back(hull.path().filename().string() + "/" + run.path().filename().string());
-      }
-    }
+  for (const fs::path& run : testing::runExamples(kSourceDir)) {
+    names.push_back(run.parent_path().filename().string() + "/" + run.filename().string());
   }
-  std::sort(names.begin(), names.end());
   return names;
 }
 

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -43,6 +44,23 @@ class RunDirectory {
  private:
   std::filesystem::path path_;
 };
+
+/// The run directories of the shipped examples that norvika runs (those of
+/// norvika-hydrostatics have their own tests), sorted.
+inline std::vector<std::filesystem::path> runExamples(const std::filesystem::path& sourceDir) {
+  std::vector<std::filesystem::path> found;
+  for (const auto& hull : std::filesystem::directory_iterator(sourceDir / "examples")) {
+    if (!hull.is_directory()) continue;
+    for (const auto& run : std::filesystem::directory_iterator(hull.path())) {
+      if (std::filesystem::exists(run.path() / "Norvika.TSK") &&
+          !std::filesystem::exists(run.path() / "norvika-hydrostatics.args")) {
+        found.push_back(run.path());
+      }
+    }
+  }
+  std::sort(found.begin(), found.end());
+  return found;
+}
 
 /// The bytes of a file, or "<missing>" when there is none: what a golden
 /// record is compared with.

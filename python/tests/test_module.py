@@ -1,0 +1,127 @@
+"""The package as installed: imported twice, its stubs beside it matching
+what it holds, its hydrostatics of a box in closed form, and the example
+script of the README."""
+
+import ast
+import importlib.util
+import inspect
+import subprocess
+import sys
+from pathlib import Path
+
+import numpy as np
+import pytest
+
+import norvika
+from conftest import EXAMPLES, SOURCE
+
+
+def test_imported_twice_it_still_runs_and_raises_its_own_errors():
+    script = """
+import sys, norvika
+first = norvika.InputError
+for name in [n for n in sys.modules if n == "norvika" or n.startswith("norvika.")]:
+    del sys.modules[name]
+import norvika
+try:
+    norvika.Task(ship_length=-1, station_divisions=1, density=1, case=6, forward_draft=1, aft_draft=1)
+except norvika.InputError as e:
+    assert e.file is None and e.line is None, (e.file, e.line)
+    assert isinstance(e, first)
+task = norvika.read_task(sys.argv[1])
+print(norvika.run(task, norvika.read_hull(task.hull_path)).displacement)
+"""
+    out = subprocess.run([sys.executable, "-c", script, str(EXAMPLES / "box-barge" / "case1-level")],
+                         capture_output=True, text=True, timeout=120)
+    assert out.returncode == 0, out.stderr
+    assert float(out.stdout) == pytest.approx(10250.0, abs=0.1)
+
+
+def stub_tree():
+    stub = Path(norvika.__file__).with_name("_core.pyi")
+    assert Path(norvika.__file__).with_name("py.typed").exists()
+    return ast.parse(stub.read_text())
+
+
+def signature_names(doc):
+    """Parameter names of a pybind11 signature line 'name(a: T, *, b: U = x) -> R'."""
+    inside = doc.split("(", 1)[1].rsplit(") ->", 1)[0]
+    names, depth, current = [], 0, ""
+    for c in inside + ",":
+        depth += c in "[(" and 1 or (c in "])" and -1 or 0)
+        if c == "," and depth == 0:
+            name = current.split(":")[0].strip()
+            if name and name != "*":
+                names.append(name)
+            current = ""
+        else:
+            current += c
+    return names
+
+
+def test_the_stubs_name_what_the_module_holds():
+    tree = stub_tree()
+    stubbed = {node.name: node for node in tree.body
+               if isinstance(node, (ast.FunctionDef, ast.ClassDef))}
+    assert sorted(set(norvika.__all__) - {"__version__"}) == sorted(stubbed)
+    for name, node in stubbed.items():
+        if isinstance(node, ast.FunctionDef):
+            runtime = getattr(norvika, name).__doc__.splitlines()[0]
+            stub = [a.arg for a in node.args.args + node.args.kwonlyargs]
+            assert signature_names(runtime) == stub, name
+            continue
+        cls = getattr(norvika, name)
+        members = {m for m in vars(cls) if not m.startswith("_")}
+        in_stub = {n.name if isinstance(n, ast.FunctionDef) else n.target.id
+                   for n in node.body if isinstance(n, (ast.FunctionDef, ast.AnnAssign))}
+        assert members == in_stub - {"__init__", "__len__"}, name
+        if "__init__" in in_stub and cls.__init__.__doc__:
+            init = next(n for n in node.body
+                        if isinstance(n, ast.FunctionDef) and n.name == "__init__")
+            stub = [a.arg for a in init.args.args[1:] + init.args.kwonlyargs]
+            runtime = signature_names(cls.__init__.__doc__.splitlines()[0])
+            assert runtime[1:] == stub, name
+
+
+def test_every_public_function_tells_its_units():
+    for name in ["run", "hydrostatics", "bonjean", "read_task"]:
+        assert len(getattr(norvika, name).__doc__) > 100, name
+    for prop in ["displacement", "lcb", "buoyancy", "section_area", "waterline"]:
+        doc = getattr(norvika.Result, prop).__doc__
+        assert any(unit in doc for unit in [" t", " m", "m2", "t/m"]), prop
+
+
+def test_a_box_has_its_closed_form_hydrostatics(box_hull):
+    drafts = np.array([1.0, 2.5, 5.0, 10.0])
+    table = norvika.hydrostatics(box_hull, drafts, ship_length=100.0, density=1.025)
+    np.testing.assert_allclose(table.volume, 100 * 20 * drafts, rtol=1e-12)
+    np.testing.assert_allclose(table.kb, drafts / 2, rtol=1e-12)
+    np.testing.assert_allclose(table.bmt, 20.0**2 / (12 * drafts), rtol=1e-12)
+    np.testing.assert_allclose(table.cb, 1.0, rtol=1e-12)
+    np.testing.assert_allclose(table.wetted_surface, 100 * (20 + 2 * drafts), rtol=1e-12)
+    assert len(table) == 4 and len(norvika.hydrostatics(box_hull, ship_length=100, density=1)) == 20
+    with pytest.raises(norvika.InputError) as refused:
+        norvika.hydrostatics(box_hull, [5.0, 10.5], ship_length=100.0, density=1.025)
+    assert str(refused.value) == ("DRAFT T = 10.500 m: 1. POSTADA SU HATTI GUVERTEYI ASIYOR "
+                                  "(SU HATTI = 10.500 m, GUVERTE = 10.000 m)")
+    for drafts, message in [([5.0, 4.0], "the drafts must rise"), ([0.0], "must be positive"),
+                            ([[1.0, 2.0]], "a sequence of numbers was expected"),
+                            ([], "at least one draft"), (np.arange(1, 1002) * 0.001, "at most 1000")]:
+        with pytest.raises(norvika.InputError, match=message):
+            norvika.hydrostatics(box_hull, drafts, ship_length=100.0, density=1.025)
+    with pytest.raises(norvika.InputError, match="SU YOGUNLUGU POZITIF OLMALI"):
+        norvika.hydrostatics(box_hull, ship_length=100.0, density=0.0)
+
+
+def test_the_sweep_example_writes_its_table_and_picture(tmp_path):
+    pytest.importorskip("matplotlib")
+    pytest.importorskip("pandas")
+    spec = importlib.util.spec_from_file_location("sweep", SOURCE / "python/examples/sweep.py")
+    sweep = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(sweep)
+    table = sweep.sweep(np.array([8000.0, 8600.0, 9200.0]))
+    assert list(table["displacement_t"]) == pytest.approx([8000.0, 8600.0, 9200.0], abs=0.2)
+    assert table["lcb_m"].between(60.0, 80.0).all()
+    picture = tmp_path / "sweep.png"
+    sweep.plot(table, picture)
+    assert picture.read_bytes()[:8] == b"\x89PNG\r\n\x1a\n"

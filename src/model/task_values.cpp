@@ -1,0 +1,148 @@
+#include "model/task_values.h"
+
+#include <array>
+#include <cmath>
+
+#include "support/capacities.h"
+#include "support/input_file.h"
+#include "support/run_end.h"
+#include "text/text_format.h"
+
+namespace norvika {
+
+namespace {
+
+constexpr TaskValue kRequiredDisplacement{"ISTENEN DEPLASMAN",
+                                          &TaskParameters::requiredDisplacement,
+                                          &TaskValues::requiredDisplacement, ValueBound::Any};
+constexpr TaskValue kInitialDraft{"BASLANGIC DRAFTI", &TaskParameters::initialDraft,
+                                  &TaskValues::initialDraft, ValueBound::NotNegative};
+constexpr TaskValue kWaveHeight{"DALGA YUKSEKLIGI", &TaskParameters::waveHeight,
+                                &TaskValues::waveHeight, ValueBound::NotNegative};
+constexpr TaskValue kWaveLengthRatio{"DALGA BOYU / GEMI BOYU", &TaskParameters::waveLengthRatio,
+                                     &TaskValues::waveLengthRatio, ValueBound::Positive};
+constexpr TaskValue kForwardDraft{"BAS DRAFT", &TaskParameters::forwardDraft,
+                                  &TaskValues::forwardDraft, ValueBound::Any};
+constexpr TaskValue kAftDraft{"KIC DRAFT", &TaskParameters::aftDraft, &TaskValues::aftDraft,
+                              ValueBound::Any};
+constexpr TaskValue kHeelAngle{"MEYIL ACISI", &TaskParameters::heelAngle, &TaskValues::heelAngle,
+                               ValueBound::UnderRightAngle};
+
+constexpr std::array kLevelValues{kRequiredDisplacement, kInitialDraft};
+constexpr std::array kWaveValues{kRequiredDisplacement, kInitialDraft, kWaveHeight,
+                                 kWaveLengthRatio};
+constexpr std::array kTrimmedValues{kForwardDraft, kAftDraft};
+constexpr std::array kHeeledValues{kForwardDraft, kAftDraft, kHeelAngle};
+// Every value a case may take, for the check that none is given that the case does not take.
+constexpr std::array kEveryCaseValue{
+    kRequiredDisplacement, kInitialDraft, kWaveHeight, kWaveLengthRatio,
+    kForwardDraft,         kAftDraft,     kHeelAngle};
+
+[[noreturn]] void refuse(const std::string& text) {
+  throw ProgramEnd(ExitReason::InputError, text);
+}
+
+bool takes(std::span<const TaskValue> values, const TaskValue& value) {
+  for (const TaskValue& v : values) {
+    if (v.field == value.field) return true;
+  }
+  return false;
+}
+
+// A value given in code: there, a number and what it must be.
+double checkedValue(const TaskValues& values, const TaskValue& value) {
+  const std::optional<double>& given = values.*value.given;
+  if (!given) refuse(std::string(value.what) + " BEKLENIYORDU");
+  if (const auto problem = numberProblem(value.what, *given)) refuse(*problem);
+  if (const auto problem = valueProblem(value, *given)) refuse(*problem);
+  return takenValue(value, *given);
+}
+
+}  // namespace
+
+std::span<const TaskValue> caseValues(int caseNumber) {
+  switch (caseNumber) {
+    case kLevelWaterline:
+      return kLevelValues;
+    case kTrimmedWaterline:
+      return kTrimmedValues;
+    case kDamagedHeeled:
+      return kHeeledValues;
+    default:
+      return kWaveValues;
+  }
+}
+
+std::optional<std::string> valueProblem(const TaskValue& value, double number) {
+  const char* expectation = "";
+  switch (value.bound) {
+    case ValueBound::Any:
+      return std::nullopt;
+    case ValueBound::NotNegative:
+      if (number >= 0.0) return std::nullopt;
+      expectation = "SIFIR VEYA POZITIF";
+      break;
+    case ValueBound::Positive:
+      if (number > 0.0) return std::nullopt;
+      expectation = "POZITIF";
+      break;
+    case ValueBound::UnderRightAngle:
+      number = std::fabs(number);
+      if (number < 90.0) return std::nullopt;
+      expectation = "90 DERECEDEN KUCUK";
+      break;
+  }
+  return std::string(value.what) + " " + expectation + " OLMALI, " + formatFixed(number, 1, 3) +
+         " OKUNDU";
+}
+
+double takenValue(const TaskValue& value, double number) {
+  return value.bound == ValueBound::UnderRightAngle ? std::fabs(number) : number;
+}
+
+std::optional<std::string> equalPointCountProblem(int count) {
+  if (count == 0 || (count >= 2 && count <= kMaxEqualPoints)) return std::nullopt;
+  return "ESIT ARALIKLI NOKTA SAYISI 0 VEYA 2 ILE " + std::to_string(kMaxEqualPoints) +
+         " ARASINDA OLMALI, " + std::to_string(count) + " OKUNDU";
+}
+
+std::optional<std::string> equalRangeProblem(int count, double start, double end) {
+  if (count <= 1 || end > start) return std::nullopt;
+  return "ESIT ARALIKLI SON NOKTA ILK NOKTADAN BUYUK OLMALI (" + formatFixed(start, 1, 3) + " / " +
+         formatFixed(end, 1, 3) + ")";
+}
+
+TaskParameters taskFromValues(const TaskValues& values) {
+  TaskParameters task;
+  for (const TaskValue& value : {kShipLengthValue, kStationDivisionsValue, kWaterDensityValue}) {
+    task.*value.field = checkedValue(values, value);
+  }
+  if (const auto problem = wholeNumberProblem("HESAP NO", values.caseNumber, 1, 7,
+                                              std::to_string(values.caseNumber))) {
+    refuse(*problem);
+  }
+  task.caseNumber = values.caseNumber;
+  const std::span<const TaskValue> taken = caseValues(task.caseNumber);
+  for (const TaskValue& value : taken) task.*value.field = checkedValue(values, value);
+  for (const TaskValue& value : kEveryCaseValue) {
+    if ((values.*value.given).has_value() && !takes(taken, value)) {
+      refuse(std::string(value.what) + " HESAP " + std::to_string(task.caseNumber) +
+             " ICIN VERILMEZ (BU HESAP BU DEGERI KULLANMAZ)");
+    }
+  }
+  for (const auto& [what, number] : {std::pair{"ESIT ARALIKLI ILK NOKTA", values.equalStart},
+                                     std::pair{"ESIT ARALIKLI SON NOKTA", values.equalEnd}}) {
+    if (const auto problem = numberProblem(what, number)) refuse(*problem);
+  }
+  if (const auto problem = equalPointCountProblem(values.equalPointCount)) refuse(*problem);
+  if (const auto problem =
+          equalRangeProblem(values.equalPointCount, values.equalStart, values.equalEnd)) {
+    refuse(*problem);
+  }
+  task.equalPointCount = values.equalPointCount;
+  task.equalStart = values.equalStart;
+  task.equalEnd = values.equalEnd;
+  return task;
+}
+
+}  // namespace norvika

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "model/task_parameters.h"
+
+namespace norvika {
+
+/// The values of a task given in code instead of a task file: lengths in m,
+/// displacement in t, density in t/m3, heel in degrees. A value not given is
+/// absent; a case takes exactly the values its line of the file holds.
+struct TaskValues {
+  std::optional<double> shipLength;
+  std::optional<double> stationDivisions;
+  std::optional<double> waterDensity;
+  int caseNumber = 0;
+  std::optional<double> requiredDisplacement;
+  std::optional<double> initialDraft;
+  std::optional<double> waveHeight;
+  std::optional<double> waveLengthRatio;
+  std::optional<double> forwardDraft;
+  std::optional<double> aftDraft;
+  std::optional<double> heelAngle;
+  int equalPointCount = 0;
+  double equalStart = 0.0;
+  double equalEnd = 0.0;
+};
+
+/// What a value of the task must be.
+enum class ValueBound { Any, NotNegative, Positive, UnderRightAngle };
+
+/// A value of the task: how messages name it, where the task keeps it, where
+/// code gives it and what it must be.
+struct TaskValue {
+  const char* what;
+  double TaskParameters::*field;
+  std::optional<double> TaskValues::*given;
+  ValueBound bound;
+};
+
+inline constexpr TaskValue kShipLengthValue{"GEMI BOYU", &TaskParameters::shipLength,
+                                            &TaskValues::shipLength, ValueBound::Positive};
+inline constexpr TaskValue kStationDivisionsValue{"POSTA ARALIGI SAYISI",
+                                                  &TaskParameters::stationDivisions,
+                                                  &TaskValues::stationDivisions, ValueBound::Any};
+inline constexpr TaskValue kWaterDensityValue{"SU YOGUNLUGU", &TaskParameters::waterDensity,
+                                              &TaskValues::waterDensity, ValueBound::Positive};
+
+/// The values case 1-7 takes, in the order its line of the task file holds them.
+std::span<const TaskValue> caseValues(int caseNumber);
+
+/// Why `number` cannot stand for `value` (the message without file and line,
+/// "GEMI BOYU POZITIF OLMALI, -5.000 OKUNDU"); none when it can.
+std::optional<std::string> valueProblem(const TaskValue& value, double number);
+
+/// The number as the task keeps it: a heel angle as its size (the ship
+/// always heels towards the side the calculation calls sinking).
+double takenValue(const TaskValue& value, double number);
+
+/// Why the count of equally spaced points cannot be (0, or 2 to kMaxEqualPoints); none when it can.
+std::optional<std::string> equalPointCountProblem(int count);
+
+/// Why `count` equally spaced points cannot run from `start` to `end` (m from
+/// AP): the last must lie beyond the first; none when they can.
+std::optional<std::string> equalRangeProblem(int count, double start, double end);
+
+/// The task of `values`, checked as the task file's values are checked, with
+/// the same messages (without file and line); a value the case does not take,
+/// or one it takes left out, is rejected too. Ends the run (InputError, no
+/// place) at the first problem. No hull file name and no directory: the hull
+/// is given beside the task.
+TaskParameters taskFromValues(const TaskValues& values);
+
+}  // namespace norvika
