@@ -17,13 +17,24 @@ constexpr double kValuePoints = 7.0;
 constexpr double kTick = 0.008;        // share of the picture's width
 constexpr double kMarkRadius = 0.005;  // share of the picture's width
 
+// How far from its mark a label is looked for: steps of 0.04 of the picture's
+// width along the ship and of half a text height up and down.
+struct LabelReach {
+  int along;
+  int lift;
+};
+constexpr LabelReach kNearReach{4, 12};
+// Where the curves crowd at a mark (the ends of a sweep's envelopes), further.
+constexpr LabelReach kFarReach{12, 30};
+
 // The candidate boxes for a mark's label around the mark at (x, y): beside
 // it right and left, above and below, then further up, down and along the
 // ship, the nearest first.
-std::vector<TextBox> labelPlaces(double x, double y, double width, double height) {
+std::vector<TextBox> labelPlaces(double x, double y, double width, double height,
+                                 LabelReach reach) {
   std::vector<std::pair<double, TextBox>> places;
-  for (int along = -4; along <= 4; ++along) {
-    for (int lift = 0; lift <= 12; ++lift) {
+  for (int along = -reach.along; along <= reach.along; ++along) {
+    for (int lift = 0; lift <= reach.lift; ++lift) {
       for (const int side : {1, -1}) {
         const double up = side * (0.004 + lift * height * 0.5);
         const double top = side > 0 ? y + up + height : y + up;
@@ -44,9 +55,15 @@ std::vector<TextBox> labelPlaces(double x, double y, double width, double height
   return boxes;
 }
 
-// The point of the box nearest to (x, y).
-PlotPoint nearestOf(const TextBox& box, double x, double y) {
-  return {std::clamp(x, box.left, box.right), std::clamp(y, box.bottom, box.top)};
+// Where a line from (x, y) meets the label in `box`: its nearest point, but
+// from above or below within the box's left third. A label is laid out for the
+// smallest picture and keeps its point size on a larger one no faster than the
+// picture grows, so on a large picture it takes less of its box than there,
+// from its top-left corner, but never less than that third of its width.
+PlotPoint joinPointOf(const TextBox& box, double x, double y) {
+  const bool besideIt = y <= box.top && y >= box.bottom;
+  const double right = besideIt ? box.right : box.left + (box.right - box.left) / 3.0;
+  return {std::clamp(x, box.left, right), std::clamp(y, box.bottom, box.top)};
 }
 
 bool inside(const TextBox& box, double left, double top, double right, double bottom) {
@@ -144,19 +161,26 @@ void drawStrengthPanel(Window& window, const StrengthPanel& panel, const std::ve
     const double my = at(mark.extreme.value);
     window.circle(mx, my, kMarkRadius, black);
     const double width = textWidthShare(mark.text, kTextPoints);
-    const std::vector<TextBox> places = labelPlaces(mx, my, width, labelHeight);
-    std::optional<TextBox> chosen;
-    for (const bool curvesToo : {true, false}) {
+    const std::vector<TextBox> near = labelPlaces(mx, my, width, labelHeight, kNearReach);
+    const auto firstOf = [&](const std::vector<TextBox>& places, double top,
+                             bool curvesToo) -> std::optional<TextBox> {
       for (const TextBox& box : places) {
-        if (chosen) break;
-        if (!inside(box, ship.left, panel.top, ship.right, panel.bottom)) continue;
-        if (curvesToo ? space.isFree(box) : space.clearOfTexts(box)) chosen = box;
+        if (!inside(box, ship.left, top, ship.right, panel.bottom)) continue;
+        if (curvesToo ? space.isFree(box) : space.clearOfTexts(box)) return box;
       }
+      return std::nullopt;
+    };
+    // Near the mark off the curves; else, where the curves crowd (the ends of a sweep's
+    // envelopes), further off them, up into the header's row; else near it on no text.
+    std::optional<TextBox> chosen = firstOf(near, panel.top, true);
+    if (!chosen) {
+      chosen = firstOf(labelPlaces(mx, my, width, labelHeight, kFarReach), headerTop, true);
     }
-    const TextBox box = chosen.value_or(places.front());
+    if (!chosen) chosen = firstOf(near, panel.top, false);
+    const TextBox box = chosen.value_or(near.front());
     placeText(window, space, box.left, box.top, mark.text, kTextPoints, black);
     // A label put away from its mark is joined to it.
-    const auto [nx, ny] = nearestOf(box, mx, my);
+    const auto [nx, ny] = joinPointOf(box, mx, my);
     if (std::hypot(nx - mx, ny - my) > labelHeight) window.line(mx, my, nx, ny, black);
   }
 }
