@@ -3,8 +3,8 @@ what it holds, its hydrostatics of a box in closed form, and the example
 script of the README."""
 
 import ast
-import importlib.util
 import inspect
+import runpy
 import subprocess
 import sys
 from pathlib import Path
@@ -116,12 +116,10 @@ def test_a_box_has_its_closed_form_hydrostatics(box_hull):
 def test_the_sweep_example_writes_its_table_and_picture(tmp_path):
     pytest.importorskip("matplotlib")
     pytest.importorskip("pandas")
-    spec = importlib.util.spec_from_file_location("sweep", SOURCE / "python/examples/sweep.py")
-    sweep = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(sweep)
-    table = sweep.sweep(np.array([8000.0, 8600.0, 9200.0]))
+    example = runpy.run_path(str(SOURCE / "python/examples/sweep.py"), run_name="sweep")
+    table = example["sweep"](np.array([8000.0, 8600.0, 9200.0]))
     assert list(table["displacement_t"]) == pytest.approx([8000.0, 8600.0, 9200.0], abs=0.2)
     assert table["lcb_m"].between(60.0, 80.0).all()
     picture = tmp_path / "sweep.png"
-    sweep.plot(table, picture)
+    example["plot"](table, picture)
     assert picture.read_bytes()[:8] == b"\x89PNG\r\n\x1a\n"
