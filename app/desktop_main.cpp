@@ -194,7 +194,7 @@ int runDesktopProgram(const Options& options) {
     const auto write = [&](const fs::path& file) {
       return writeRunRecord(file, frameLog, outcome, told, options.pdfFrames, started) > 0;
     };
-    if (replaceWithRecord(pdf, write)) {
+    if (writeRecord(pdf, recordPlace(pdf), write)) {
       std::cout << "Run record: " << pdf.string() << "\n";
     } else {
       std::cerr << "norvika: cannot write the run record '" << pdf.string() << "'\n";

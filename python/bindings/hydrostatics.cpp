@@ -118,7 +118,7 @@ HydrostaticsResult hydrostatics(const Hull& hull, const py::object& given, doubl
     const py::gil_scoped_release release;
     outcome = computeHydrostatics(model, input, *table);
   }
-  if (outcome.stop != HydrostaticsStop::None) raiseInputError(hydrostaticsRefusal(outcome));
+  if (outcome.stop != HydrostaticsStop::None) raiseInputError(hydrostaticsRefusal(outcome, model));
   return HydrostaticsResult{std::move(table)};
 }
 

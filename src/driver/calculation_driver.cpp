@@ -9,6 +9,7 @@
 #include "driver/balance_status.h"
 #include "driver/heeled_block.h"
 #include "driver/hull_preparation.h"
+#include "driver/input_places.h"
 #include "driver/results_report.h"
 #include "driver/run_stops.h"
 #include "driver/strength_report.h"
@@ -101,7 +102,13 @@ void takeInputs(Platform& platform, const RunSettings& settings, std::optional<R
                 RunOutcome& outcome) {
   if (!given) {
     const TaskParameters& task = outcome.task.emplace(readTaskFile(platform.currentDirectory()));
-    outcome.weights = readRunWeights(task, settings);
+    const std::optional<std::filesystem::path> weightsFile = runWeightsFile(task, settings);
+    if (settings.resultFiles == ResultFiles::OnDisc) {
+      std::vector<RunInputFile> inputs = taskInputFiles(task);
+      if (weightsFile) inputs.push_back({*weightsFile, "AGIRLIK DOSYASI", std::nullopt});
+      refuseInputsAtResults(platform.currentDirectory(), inputs, kBuoyancyRunResults);
+    }
+    outcome.weights = readRunWeights(task, weightsFile);
     checkSweepRequest(settings, task, outcome.weights);
     outcome.hull.emplace(readRunHull(task));
     return;

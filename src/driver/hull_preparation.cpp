@@ -1,18 +1,16 @@
 #include "driver/hull_preparation.h"
 
 #include "calculation/equal_spacing.h"
+#include "driver/input_places.h"
 #include "model/hull_data_file.h"
 #include "plots/check_plots.h"
 #include "plots/station_preview.h"
-#include "support/file_names.h"
 #include "text/text_format.h"
 
 namespace norvika {
 
 HullModel readRunHull(const TaskParameters& task) {
-  return prepareRunHull(task,
-                        readHullDataFile(findIgnoringCase(task.directoryPrefix, task.hullFileName),
-                                         task.hullFileName));
+  return prepareRunHull(task, readHullDataFile(runHullFile(task), task.hullFileName));
 }
 
 HullModel prepareRunHull(const TaskParameters& task, HullModel hull) {

@@ -1,13 +1,14 @@
 #include "driver/hydrostatics_run.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "driver/hydrostatics_report.h"
+#include "driver/input_places.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "plots/bonjean_curves.h"
 #include "plots/curves_of_form.h"
-#include "support/file_names.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -20,16 +21,31 @@ namespace {
 
 }  // namespace
 
-std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome) {
+std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome, const HullModel& hull) {
   const std::string draft = "DRAFT T = " + formatFixed(outcome.draft, 1, 3) + " m: ";
   switch (outcome.stop) {
-    case HydrostaticsStop::DeckImmersed:
+    case HydrostaticsStop::DeckImmersed: {
+      // Enough decimals to show the waterline above the deck it is over.
+      int decimals = 3;
+      while (decimals < 9 && formatFixed(outcome.waterline, 1, decimals) ==
+                                 formatFixed(outcome.deck, 1, decimals)) {
+        ++decimals;
+      }
       return draft + std::to_string(outcome.station) +
              ". POSTADA SU HATTI GUVERTEYI ASIYOR (SU HATTI = " +
-             formatFixed(outcome.waterline, 1, 3) +
-             " m, GUVERTE = " + formatFixed(outcome.deck, 1, 3) + " m)";
-    case HydrostaticsStop::NoVolume:
-      return draft + "SU HATTININ ALTINDA HACIM YOK (SU HATTI OMURGANIN ALTINDA)";
+             formatFixed(outcome.waterline, 1, decimals) +
+             " m, GUVERTE = " + formatFixed(outcome.deck, 1, decimals) + " m)";
+    }
+    case HydrostaticsStop::NoVolume: {
+      double lowestKeel = hull.keelHeight(1);
+      for (int st = 2; st <= hull.stationCount; ++st) {
+        lowestKeel = std::min(lowestKeel, hull.keelHeight(st));
+      }
+      return draft + "SU HATTININ ALTINDA HACIM YOK (" +
+             (outcome.draft > lowestKeel ? "POSTALARIN SU HATTI ALTINDA GENISLIGI YOK"
+                                         : "SU HATTI OMURGANIN ALTINDA") +
+             ")";
+    }
     default:
       return draft + "SU HATTI ALANI YOK (SU HATTI HICBIR POSTADA GENISLIK KESMIYOR)";
   }
@@ -61,8 +77,9 @@ const char* hydrostaticsDrawingCaption(WindowId window) {
 
 HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& settings) {
   const TaskParameters task = readTaskFile(platform.currentDirectory());
-  const auto hull = std::make_unique<HullModel>(readHullDataFile(
-      findIgnoringCase(task.directoryPrefix, task.hullFileName), task.hullFileName));
+  refuseInputsAtResults(platform.currentDirectory(), taskInputFiles(task), kHydrostaticsRunResults);
+  const auto hull =
+      std::make_unique<HullModel>(readHullDataFile(runHullFile(task), task.hullFileName));
   computeHullExtents(*hull);
 
   HydrostaticsInput input;
@@ -74,7 +91,7 @@ HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& 
   HydrostaticsRun run;
   if (const HydrostaticsOutcome outcome = computeHydrostatics(*hull, input, run.table);
       outcome.stop != HydrostaticsStop::None) {
-    refuse(hydrostaticsRefusal(outcome));
+    refuse(hydrostaticsRefusal(outcome, *hull));
   }
   run.bonjean = computeBonjeanCurves(*hull);
 

@@ -30,8 +30,9 @@ struct HydrostaticsRun {
 };
 
 /// Why the hydrostatics have no result at the draft `outcome` stopped at
-/// ("DRAFT T = 10.500 m: 1. POSTADA SU HATTI GUVERTEYI ASIYOR ...").
-std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome);
+/// on `hull` (extents computed) ("DRAFT T = 10.500 m: 1. POSTADA SU HATTI
+/// GUVERTEYI ASIYOR ...").
+std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome, const HullModel& hull);
 
 /// The drafts of a hydrostatics run: those given, else the default ones for
 /// the hull (computeHullExtents done), ship length L (m) and trim (m); ends

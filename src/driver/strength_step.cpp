@@ -48,12 +48,16 @@ namespace {
 
 }  // namespace
 
+std::optional<std::filesystem::path> runWeightsFile(const TaskParameters& task,
+                                                    const RunSettings& settings) {
+  if (settings.weightsFile) return settings.weightsFile;
+  return findWeightsFile(task.directoryPrefix);
+}
+
 std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
-                                                 const RunSettings& settings) {
-  std::optional<std::filesystem::path> path = settings.weightsFile;
-  if (!path) path = findWeightsFile(task.directoryPrefix);
-  if (!path) return std::nullopt;
-  return checkRunWeights(task, readWeightsFile(*path, path->filename().string(), task.shipLength));
+                                                 const std::optional<std::filesystem::path>& file) {
+  if (!file) return std::nullopt;
+  return checkRunWeights(task, readWeightsFile(*file, file->filename().string(), task.shipLength));
 }
 
 WeightDistribution checkRunWeights(const TaskParameters& task, WeightDistribution weights) {

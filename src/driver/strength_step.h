@@ -10,12 +10,16 @@
 
 namespace norvika {
 
-/// The weights of the run: the file the settings name, else Norvika.AGR of
-/// the run directory; none when neither is there. For cases 1-5 a total that
-/// differs from the required displacement by more than 0.5 % is rejected
-/// (InputError) naming both.
+/// The weights file of the run: the one the settings name, else Norvika.AGR
+/// of the run directory; none when neither is there.
+std::optional<std::filesystem::path> runWeightsFile(const TaskParameters& task,
+                                                    const RunSettings& settings);
+
+/// The weights of the run read from `file` (none: no weights). For cases 1-5
+/// a total that differs from the required displacement by more than 0.5 % is
+/// rejected (InputError) naming both.
 std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
-                                                 const RunSettings& settings);
+                                                 const std::optional<std::filesystem::path>& file);
 
 /// Refuses (InputError) a sweep of the crest along the ship that the run
 /// cannot make: on a case without a wave, or without weights.

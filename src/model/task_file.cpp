@@ -124,6 +124,7 @@ TaskParameters readTask(const std::filesystem::path& path, const std::string& di
   InputFile file(path, displayName);
   skipLines(file, 12);
   const int nameLine = file.line();
+  task.hullLine = nameLine;
   task.hullFileName = trimmedName(file.readLine("GEMI FORM DOSYASININ ADI"));
   if (task.hullFileName.empty()) {
     file.reject("GEMI FORM DOSYASININ ADI BEKLENIYORDU, BOS SATIR OKUNDU", nameLine);
