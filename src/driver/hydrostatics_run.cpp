@@ -31,7 +31,8 @@ std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome, const HullMo
                                  formatFixed(outcome.deck, 1, decimals)) {
         ++decimals;
       }
-      return draft + std::to_string(outcome.station) +
+      return "DRAFT T = " + formatFixed(outcome.draft, 1, decimals) +
+             " m: " + std::to_string(outcome.station) +
              ". POSTADA SU HATTI GUVERTEYI ASIYOR (SU HATTI = " +
              formatFixed(outcome.waterline, 1, decimals) +
              " m, GUVERTE = " + formatFixed(outcome.deck, 1, decimals) + " m)";
