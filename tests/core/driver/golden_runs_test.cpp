@@ -1,10 +1,10 @@
 // Whole runs of every shipped example against committed golden records: the two
 // result files byte for byte, every question and message box, the text printed
-// on the windows and a fingerprint of every finished drawing. Any change in the
-// run's output shows up here, whatever moved in the code.
+// on the windows and the display list of every finished drawing (drawing_record.h).
+// Any change in the run's output shows up here, whatever moved in the code.
 //
-// NORVIKA_UPDATE_GOLDEN=1 rewrites the records (only after checking the change
-// is wanted).
+// NORVIKA_UPDATE_GOLDEN=1 rewrites the records; see tests/README.md for reading
+// the change before keeping it.
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "drawing_record.h"
 #include "driver/calculation_driver.h"
-#include "frame_fingerprints.h"
 #include "platform/recording_platform.h"
 #include "run_files.h"
 
@@ -39,8 +39,8 @@ RunRecord runExample(const fs::path& example) {
     fs::copy_file(entry.path(), run.path() / entry.path().filename());
   }
   RecordingPlatform platform(run.path());
-  testing::FrameFingerprints fingerprints;
-  platform.observeWindows(&fingerprints);
+  testing::DrawingRecord drawings;
+  platform.observeWindows(&drawings);
   RunRecord record;
   const RunOutcome outcome = runCalculation(platform);
   record.status = std::to_string(static_cast<int>(outcome.reason)) + ' ' + outcome.message + '\n';
@@ -53,8 +53,8 @@ RunRecord runExample(const fs::path& example) {
     dialogue << "M [" << m.title << "] " << m.style << ' ' << m.text << '\n';
   }
   record.dialogue = dialogue.str();
-  record.printed = fingerprints.printed();
-  record.frames = fingerprints.text();
+  record.printed = drawings.printed();
+  record.frames = drawings.text();
   record.report = run.read("Norvika.SON");
   record.values = run.exists("SEPHIYE.TXT") ? run.read("SEPHIYE.TXT") : "<missing>";
   // Only the examples with a weights file have the strength files.
@@ -102,7 +102,7 @@ TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
         fs::create_directories(golden);
         std::ofstream(golden / file, std::ios::binary) << *text;
       } else {
-        EXPECT_EQ(*text, testing::recordedText(golden / file))
+        EXPECT_EQ(testing::firstDifference(*text, testing::recordedText(golden / file)), "")
             << "golden " << (golden / file).string();
       }
     }
