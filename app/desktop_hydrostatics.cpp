@@ -8,6 +8,7 @@
 #include "cli/options.h"
 #include "cli/record_file.h"
 #include "render/picture_files.h"
+#include "render/record_texts.h"
 #include "render/run_record.h"
 
 namespace fs = std::filesystem;
@@ -24,25 +25,26 @@ QString metres(double value) { return QString::number(value, 'g', 10) + QStringL
 
 QStringList summaryLines(const HydrostaticsRun& run, const fs::path& directory,
                          const QDateTime& started) {
+  namespace t = texts::record;
   const Hydrostatics& table = run.table;
   QStringList lines;
-  lines << QStringLiteral("norvika-hydrostatics " NORVIKA_VERSION
-                          " - curves of form and Bonjean curves")
+  lines << QStringLiteral("norvika-hydrostatics " NORVIKA_VERSION " - ") +
+               QString::fromLatin1(t::kHydrostaticsTitle)
         << QString()
-        << valueLine("Started:", started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
-        << valueLine("Run directory:", toQString(directory)) << QString()
-        << valueLine("Ship length L:", metres(table.shipLength))
-        << valueLine("Water density:",
-                     QString::number(table.density, 'g', 10) + QStringLiteral(" t/m3"))
-        << valueLine("Trim Tf - Ta:", metres(table.trim))
-        << valueLine("Drafts at L/2:",
-                     QStringLiteral("%1, from %2 to %3")
-                         .arg(table.rows.size())
-                         .arg(metres(table.rows.front().draft), metres(table.rows.back().draft)))
-        << QString() << QStringLiteral("Result files in the run directory");
+        << valueLine(t::kStarted, started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
+        << valueLine(t::kDirectory, toQString(directory)) << QString()
+        << valueLine(t::kShipLength, metres(table.shipLength))
+        << valueLine(t::kDensity, QString::number(table.density, 'g', 10) + QStringLiteral(" ton/m3"))
+        << valueLine(t::kTrim, metres(table.trim))
+        << valueLine(t::kDrafts, QString::fromLatin1(t::kDraftRange)
+                                     .arg(table.rows.size())
+                                     .arg(metres(table.rows.front().draft),
+                                          metres(table.rows.back().draft)))
+        << QString() << QString::fromLatin1(t::kWrittenHydrostatics);
   for (const fs::path& file : run.resultFiles) {
     lines << valueLine(file.filename().string().c_str(),
-                       QStringLiteral("%1 bytes").arg(QFileInfo(toQString(file)).size()));
+                       QStringLiteral("%1 ").arg(QFileInfo(toQString(file)).size()) +
+                           QString::fromLatin1(t::kBytes));
   }
   return lines;
 }
@@ -57,8 +59,8 @@ QStringList reportLines(const std::string& report) {
 
 void HydrostaticsPictures::watch(Platform& platform) { platform.observeWindows(this); }
 
-void HydrostaticsPictures::frameFinished(const Window& window, const Frame& frame) {
-  if (*hydrostaticsDrawingName(window.id()) != '\0') frames_.push_back(frame);
+void HydrostaticsPictures::frameFinished(const Window& /*window*/, const Frame& frame) {
+  if (!frame.name.empty()) frames_.push_back(frame);
 }
 
 bool HydrostaticsPictures::write(const HydrostaticsOptions& options, const HydrostaticsRun& run,
@@ -82,7 +84,7 @@ bool HydrostaticsPictures::savePictures(const fs::path& plots, std::ostream& out
   std::vector<fs::path> failures;
   int saved = 0;
   for (const Frame& frame : frames_) {
-    if (saveFramePictures(frame, plots, hydrostaticsDrawingName(frame.window), failures)) ++saved;
+    if (saveFramePictures(frame, plots, frame.name, failures)) ++saved;
   }
   for (const fs::path& failed : failures) {
     err << kHydrostaticsProgram << ": cannot write the picture '" << failed.string() << "'\n";
@@ -97,7 +99,7 @@ bool HydrostaticsPictures::saveRecord(const fs::path& pdf, const HydrostaticsRun
   std::vector<RecordPage> pages;
   for (const Frame& frame : frames_) {
     pages.push_back(
-        RecordPage{QString::fromLatin1(hydrostaticsDrawingCaption(frame.window)), &frame});
+        RecordPage{QString::fromStdString(frame.caption), &frame});
   }
   const QStringList summary = summaryLines(run, directory, started_);
   const QStringList report = reportLines(run.report);

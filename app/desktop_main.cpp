@@ -146,7 +146,6 @@ int runDesktopProgram(const Options& options) {
                    "as pictures\n";
     }
   }
-  if (options.pdf) platform->observeDialogue(&frameLog);
 
   std::unique_ptr<PictureSaver> saver;
   if (options.plots) {
@@ -157,7 +156,7 @@ int runDesktopProgram(const Options& options) {
       std::cerr << "norvika: cannot create the pictures directory '" << plots.string() << "'\n";
       return static_cast<int>(ExitReason::WriteFailed);
     }
-    saver = std::make_unique<PictureSaver>(plots);
+    saver = std::make_unique<PictureSaver>(plots, options.plotsFrames == RecordFrames::All);
     platform->observeWindows(saver.get());
   }
   const QDateTime started = QDateTime::currentDateTime();
@@ -167,7 +166,7 @@ int runDesktopProgram(const Options& options) {
 
   const RunOutcome outcome = runCalculation(*platform, runSettings(options));
   if (guiPlatform != nullptr) guiPlatform->setStoppable(false);
-  const std::string told = tellHowTheRunEnded(outcome);
+  tellHowTheRunEnded(outcome);
   if (guiPlatform != nullptr) {
     if (!outcome.message.empty()) {
       guiPlatform->QtPlatform::messageBox(outcome.message, kCriticalBoxStyle, "Norvika");
@@ -192,7 +191,7 @@ int runDesktopProgram(const Options& options) {
   if (options.pdf) {
     const fs::path pdf = absolutePath(*options.pdf);
     const auto write = [&](const fs::path& file) {
-      return writeRunRecord(file, frameLog, outcome, told, options.pdfFrames, started) > 0;
+      return writeRunRecord(file, frameLog, outcome, options.pdfFrames, started) > 0;
     };
     if (writeRecord(pdf, recordPlace(pdf), write)) {
       std::cout << "Run record: " << pdf.string() << "\n";

@@ -27,7 +27,11 @@ const char* const kUsage =
     "  --console        questions on the terminal (the default without a display)\n"
     "  --batch          every question takes its default answer; nothing is read\n"
     "  -C DIR           run in DIR (default: the current directory)\n"
-    "  --plots DIR      save every drawing in DIR as PNG and SVG (NN-window.png/.svg)\n"
+    "  --plots DIR      save the finished drawings in DIR as PNG and SVG, numbered in the\n"
+    "                   order they were drawn and named by what they show (NN-NAME.png/.svg)\n"
+    "  --plots-frames all\n"
+    "                   save every frame of the run with --plots (station previews and\n"
+    "                   draft-search steps too); 'finished' (the default) keeps the drawings\n"
     "  --pdf FILE       write a PDF record of the run: its inputs, answers and result files,\n"
     "                   the report and the finished drawings, one per page\n"
     "  --pdf-frames all put every frame of the run in the PDF record (station previews and\n"
@@ -117,12 +121,13 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       options.pdf = fs::path(*value);
     } else if (name == "--answers") {
       options.answers = fs::path(*value);
-    } else if (name == "--pdf-frames") {
+    } else if (name == "--pdf-frames" || name == "--plots-frames") {
       if (*value != "all" && *value != "finished") {
-        error = "--pdf-frames takes 'all' or 'finished', not '" + *value + "'";
+        error = name + " takes 'all' or 'finished', not '" + *value + "'";
         return false;
       }
-      options.pdfFrames = *value == "all" ? RecordFrames::All : RecordFrames::Finished;
+      const RecordFrames frames = *value == "all" ? RecordFrames::All : RecordFrames::Finished;
+      (name == "--pdf-frames" ? options.pdfFrames : options.plotsFrames) = frames;
     } else if (name == "--weights") {
       options.weights = fs::path(*value);
     } else if (name == "--sweep") {
@@ -146,7 +151,9 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
     return true;
   };
   if (!readCommandLine(
-          args, {"-C", "--plots", "--pdf", "--answers", "--pdf-frames", "--weights", "--sweep"},
+          args,
+          {"-C", "--plots", "--plots-frames", "--pdf", "--answers", "--pdf-frames", "--weights",
+           "--sweep"},
           read, error)) {
     return std::nullopt;
   }

@@ -64,10 +64,11 @@ RunSettings runSettings(const Options& options) {
 
 std::string tellHowTheRunEnded(const RunOutcome& outcome) {
   std::string said;
+  const Translate asWritten = [](const char* text) { return std::string(text); };
   if (outcome.reason == ExitReason::GeometryRejected && outcome.message.empty()) {
-    said = answerEndingText(outcome, [](const char* text) { return std::string(text); });
+    said = answerEndingText(outcome, asWritten);
   }
-  if (outcome.reason == ExitReason::StoppedByUser) said = stopEndingText();
+  if (outcome.reason == ExitReason::StoppedByUser) said = stopEndingText(asWritten);
   if (!said.empty()) std::cerr << "norvika: " << said << "\n";
   return said;
 }

@@ -205,7 +205,7 @@ void QtPlatform::closingQuestion(const std::vector<std::filesystem::path>& writt
   openBox_ = nullptr;
   windowsKept_ = box.keepsWindows();
   stopIfAsked();
-  // The run record keeps the question as the run has always asked it.
+  // The run record keeps the question as the other front ends ask it.
   tellAnswered(kClosingTitle, closingPrompt(written), "");
 }
 

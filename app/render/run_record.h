@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -18,40 +17,34 @@
 namespace norvika {
 
 /// Keeps its own copy of every frame of a run as it finishes, numbered as PictureSaver numbers
-/// its files, with the question asked while it was up. Whether a frame was on screen while a
-/// question was asked tells a finished drawing (a check, a graph) from a step of the run (a
-/// station preview, a draft-search step).
-class FrameLog : public WindowObserver, public DialogueObserver {
+/// its files.
+class FrameLog : public WindowObserver {
  public:
   struct Entry {
     int number;  // from 1, as in the picture file names
     Frame frame;
-    /// The first question asked while this frame was on its window; empty when none was.
-    std::string question;
   };
   void windowDrawn(const Window& window) override;
   void frameFinished(const Window& window, const Frame& frame) override;
-  /// Call when an input box has been answered: the frames on screen were judged by it.
-  void questionAnswered(const std::string& title, const std::string& prompt,
-                        const std::string& answer) override;
   /// The finished frames, by number.
   std::vector<Entry> entries() const;
 
  private:
   FrameNumbering numbering_;
   std::vector<Entry> entries_;
-  std::array<bool, kWindowCount> drawn_{};
-  std::array<std::string, kWindowCount> askedAbout_;
 };
 
-/// Whether `entry` is a finished drawing: every frame of the drawing windows, and the frames
-/// of the report window that a question asked about and that hold more than text (the
-/// geometry checks; the report's text is printed in the record anyway).
+/// Whether `entry` is a finished drawing of the run (a check, a graph, the ship position, the
+/// heeled sections, the strength diagrams) rather than a step on the way (a station preview, a
+/// draft-search step), whose result the report text holds.
 bool isFinishedDrawing(const FrameLog::Entry& entry);
 
-/// One line saying how a run ended: "completed (status 0)", "calculation stopped (status 2):
-/// message". `told` is what the front end said of an ending by the user.
-std::string describeEnding(const RunOutcome& outcome, const std::string& told);
+/// A drawing's caption: its number, then what it shows ("05  POSTA KESITLERI (BODY PLAN)").
+QString frameCaption(const FrameLog::Entry& entry);
+
+/// One line saying how a run ended: "TAMAMLANDI (DURUM 0)", "HESAP DURDU (DURUM 2): message",
+/// an ending by an answer or by the user said in the record's words.
+std::string describeEnding(const RunOutcome& outcome);
 
 /// The report this run wrote, then the strength report when it wrote one, one entry per line
 /// without the line ends; none when it wrote no report.
@@ -60,8 +53,7 @@ std::optional<QStringList> reportLines(const RunOutcome& outcome);
 /// The first page of a record: program, date, run directory, the task file's values, the
 /// hull's extent and the weights as the run read them (or why it could not), the answers,
 /// how the run ended and the result files it wrote or removed.
-QStringList runSummaryLines(const RunOutcome& outcome, const std::string& told,
-                            const QDateTime& started);
+QStringList runSummaryLines(const RunOutcome& outcome, const QDateTime& started);
 
 /// A drawing page of the record.
 struct RecordPage {
@@ -79,10 +71,9 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
 
 /// Writes the record of a run: the summary page, the report this run wrote, and the frames
 /// `log` kept (the finished drawings, or all of them) in the order they were begun, captioned
-/// with their number, window and question. Returns the number of pages, 0 on failure.
+/// with their number and what they show. Returns the number of pages, 0 on failure.
 int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
-                   const RunOutcome& outcome, const std::string& told = {},
-                   RecordFrames frames = RecordFrames::Finished,
+                   const RunOutcome& outcome, RecordFrames frames = RecordFrames::Finished,
                    const QDateTime& started = QDateTime::currentDateTime());
 
 }  // namespace norvika

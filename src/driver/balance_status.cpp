@@ -1,6 +1,7 @@
 #include "driver/balance_status.h"
 
 #include "model/calculation_case.h"
+#include "plots/drawing_texts.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -21,6 +22,7 @@ void printBalanceStatus(Platform& platform, const TaskParameters& task, const Hu
   const double d = hull.maxHeight;
   const CaseProperties& properties = caseProperties(task.caseNumber);
   report.cls();
+  report.describe(texts::steps::kBalanceCaption, texts::steps::kBalanceName, FrameRole::Step);
   // The title stands over the draft search's lines only.
   if (withTitle) {
     printAt(report, -2.5 * b, 0.0,

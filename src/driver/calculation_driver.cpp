@@ -19,6 +19,7 @@
 #include "model/task_file.h"
 #include "platform/pause.h"
 #include "plots/distribution_graph.h"
+#include "plots/drawing_texts.h"
 #include "plots/ship_position.h"
 #include "plots/waterline_check.h"
 #include "support/result_file.h"
@@ -85,13 +86,16 @@ void drawBuoyancy(Platform& platform, const TaskParameters& task, const HullMode
     x(st) = hull.stationX(st);
     buoyancy(st) = task.waterDensity * immersion.stationArea(st);
   }
+  namespace t = texts::distribution;
   drawDistributionGraph(platform, x, buoyancy, hull.stationCount,
-                        distributionTitle(hull.stationCount));
+                        distributionTitle(hull.stationCount), task.shipLength,
+                        {t::kStationsCaption, t::kStationsName});
   drawShipPosition(platform, hull, task.shipLength, immersion.waterline.height,
                    caseProperties(task.caseNumber).hasWave);
   if (equalSpacing != nullptr) {
     drawDistributionGraph(platform, equalSpacing->x, equalSpacing->v, equalSpacing->count,
-                          distributionTitle(equalSpacing->count));
+                          distributionTitle(equalSpacing->count), task.shipLength,
+                          {t::kEqualCaption, t::kEqualName});
   }
 }
 

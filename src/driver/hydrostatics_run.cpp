@@ -5,6 +5,7 @@
 
 #include "driver/hydrostatics_report.h"
 #include "driver/input_places.h"
+#include "model/calculation_case.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "plots/bonjean_curves.h"
@@ -64,18 +65,6 @@ std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, 
   return drafts;
 }
 
-const char* hydrostaticsDrawingName(WindowId window) {
-  if (window == WindowId::Graph) return "curves-of-form";
-  if (window == WindowId::ShipPosition) return "bonjean-curves";
-  return "";
-}
-
-const char* hydrostaticsDrawingCaption(WindowId window) {
-  if (window == WindowId::Graph) return "FORM EGRILERI (HIDROSTATIK EGRILER)";
-  if (window == WindowId::ShipPosition) return "BONJEAN EGRILERI";
-  return "";
-}
-
 HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& settings) {
   const TaskParameters task = readTaskFile(platform.currentDirectory());
   refuseInputsAtResults(platform.currentDirectory(), taskInputFiles(task), kHydrostaticsRunResults);
@@ -105,8 +94,13 @@ HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& 
   run.resultFiles = {report.path(), table.path(), bonjean.path()};
 
   if (settings.draw) {
-    drawCurvesOfForm(platform, run.table);
-    drawBonjeanCurves(platform, *hull, run.bonjean);
+    // A task file that gives its drafts (cases 6 and 7) states the ship's design waterline.
+    std::optional<double> designDraft;
+    if (!caseProperties(task.caseNumber).searchesDisplacement) {
+      designDraft = (task.forwardDraft + task.aftDraft) / 2.0;
+    }
+    drawCurvesOfForm(platform, run.table, designDraft);
+    drawBonjeanCurves(platform, *hull, run.bonjean, task.shipLength);
     platform.finishAllFrames();
   }
   return run;

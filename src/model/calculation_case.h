@@ -29,8 +29,9 @@ struct CaseProperties {
   /// The report and the status lines show the required displacement: the
   /// level and trochoid cases, as they always have (the sine cases never did).
   bool showsRequiredDisplacement = false;
-  /// The status lines at the end of the calculation show the drafts: the
-  /// straight waterlines found or given (the heeled one never did).
+  /// The status lines at the end of the calculation show the drafts, which stay in sight at
+  /// the waterline question: the straight waterlines found or given, the wave's mean level
+  /// as both (as the search's lines show it); the heeled case never did.
   bool showsFinalDrafts = false;
 };
 
@@ -52,7 +53,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .trochoidal = true,
      .crestAmidships = true,
      .balancesInSinkAndTrim = true,
-     .showsRequiredDisplacement = true},
+     .showsRequiredDisplacement = true,
+     .showsFinalDrafts = true},
     {.number = kTrochoidTrough,
      .name = "TROKOID DALGA CUKURU",
      .englishName = "trochoidal wave, trough amidships",
@@ -61,7 +63,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .hasWave = true,
      .trochoidal = true,
      .balancesInSinkAndTrim = true,
-     .showsRequiredDisplacement = true},
+     .showsRequiredDisplacement = true,
+     .showsFinalDrafts = true},
     {.number = kSineCrest,
      .name = "SINUS DALGA TEPESI",
      .englishName = "sine wave, crest amidships",
@@ -69,14 +72,16 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .searchesDisplacement = true,
      .hasWave = true,
      .crestAmidships = true,
-     .balancesInSinkAndTrim = true},
+     .balancesInSinkAndTrim = true,
+     .showsFinalDrafts = true},
     {.number = kSineTrough,
      .name = "SINUS DALGA CUKURU",
      .englishName = "sine wave, trough amidships",
      .strengthCondition = "SINUS DALGA CUKURU",
      .searchesDisplacement = true,
      .hasWave = true,
-     .balancesInSinkAndTrim = true},
+     .balancesInSinkAndTrim = true,
+     .showsFinalDrafts = true},
     {.number = kTrimmedWaterline,
      .name = "TRIMLI SU HATTI",
      .englishName = "trimmed waterline",

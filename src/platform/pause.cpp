@@ -14,9 +14,13 @@ void pauseForEnter(Platform& platform) {
 }
 
 std::string closingPrompt(const std::vector<std::filesystem::path>& written) {
-  const std::string report = written.empty() ? std::string() : written.front().string();
-  return "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR  '" + report +
-         "'  DOSYASINA YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.";
+  std::string files;
+  for (const std::filesystem::path& file : written) {
+    files += (files.empty() ? "'" : ", '") + file.string() + "'";
+  }
+  return "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR  " + files + "  " +
+         (written.size() > 1 ? "DOSYALARINA" : "DOSYASINA") +
+         " YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.";
 }
 
 void stopWithMessage(Platform& platform, const std::string& text, const std::string& title) {

@@ -29,8 +29,8 @@ std::string ask(Platform& platform, const std::string& prompt, const std::string
 /// The title of the closing question of a completed run.
 inline constexpr const char* kClosingTitle = "PROGRAM SONU";
 
-/// The closing question of a completed run as the run has always asked it: of the result files
-/// `written` it names the first, the report, alone.
+/// The closing question of a completed run, naming every result file `written`, the report
+/// first.
 std::string closingPrompt(const std::vector<std::filesystem::path>& written);
 
 /// The pause after a graph: "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN".

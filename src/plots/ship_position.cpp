@@ -1,16 +1,20 @@
 #include "plots/ship_position.h"
 
 #include "platform/colour.h"
+#include "plots/annotation.h"
 #include "plots/curve_sampling.h"
+#include "plots/drawing_texts.h"
 #include "plots/picture_start.h"
+#include "plots/profile_readings.h"
+#include "plots/station_numbers.h"
 
 namespace norvika {
 
 namespace {
 
 // The legend in the margin above the deck, left to right from before the stern: a short line of
-// each colour and its name.
-void drawLegend(Window& window, double L, double D, bool onWave) {
+// each colour and its name. Returns where it ends (m from AP).
+double drawLegend(Window& window, double L, double D, bool onWave) {
   struct Entry {
     Colour colour;
     const char* name;
@@ -19,12 +23,30 @@ void drawLegend(Window& window, double L, double D, bool onWave) {
                            {qbColor(6), "POSTALAR"},
                            {qbColor(4), onWave ? "DALGA PROFILI" : "SU HATTI"}};
   window.fontSize(8);
+  // Each entry after the one before it, as wide as its name is on the smallest picture.
+  const TextMeasure measure = textMeasure(window);
   double x = -0.25 * L;
   for (const Entry& e : entries) {
     window.line(x, 1.152 * D, x + 0.06 * L, 1.152 * D, e.colour);
     window.setCurrent(x + 0.08 * L, 1.17 * D);
     window.print(e.name);
-    x += 0.3 * L;
+    x += 0.08 * L + measure.width(e.name, 8) + 0.06 * L;
+  }
+  return x;
+}
+
+// Added for reading: each station's number above the deck, where numbers crowd those of the
+// end stations, every fifth, the whole and the half stations first.
+void drawStationNumbers(Window& window, const HullModel& hull, double L, double D) {
+  startAnnotation(window);
+  const TextMeasure measure = textMeasure(window);
+  const double top = D + 0.01 * D + measure.height(kAnnotationPoints);
+  const int n = hull.stationCount;
+  for (int st = 1; st <= n; ++st) {
+    const double number = stationNumber(hull.stationX(st), L);
+    const std::string label = stationLabel(number);
+    window.setCurrent(hull.stationX(st) - measure.width(label, kAnnotationPoints) / 2.0, top);
+    window.drawText(label, stationLabelRank(st, n, number));
   }
 }
 
@@ -38,6 +60,8 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
 
   Window& window = platform.window(WindowId::ShipPosition);
   startPicture(window, 14, 1);
+  namespace t = texts::profile;
+  window.describe(onWave ? t::kPositionOnWaveCaption : t::kPositionCaption, t::kPositionName);
   window.scale(-0.3 * L, 1.25 * D, 1.3 * L, -0.25 * D);
 
   // Box from the first to the last station, base line to moulded height.
@@ -78,7 +102,10 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
   window.line(xn, deck(count), hull.pointY(bow, hull.pointCount(bow)),
               hull.pointZ(bow, hull.pointCount(bow)), profile);
 
-  drawLegend(window, L, D, onWave);
+  const double legendEnd = drawLegend(window, L, D, onWave);
+  drawStationNumbers(window, hull, L, D);
+  drawProfileReadings(window, hull, L, D, waterlineHeight, onWave, -0.1 * L, legendEnd, 1.24 * D,
+                      true);
 }
 
 }  // namespace norvika
