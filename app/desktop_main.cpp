@@ -28,13 +28,13 @@
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
 #include "desktop_hydrostatics.h"
-#include "driver/calculation_driver.h"
 #include "hydrostatics/hydrostatics_options.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
 #include "qt/translations.h"
 #include "render/picture_saver.h"
 #include "render/run_record.h"
+#include "run/calculation_driver.h"
 
 namespace fs = std::filesystem;
 using namespace norvika;

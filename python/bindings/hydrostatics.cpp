@@ -12,10 +12,10 @@
 #include "arrays.h"
 #include "calculation/bonjean.h"
 #include "calculation/hydrostatics.h"
-#include "driver/hydrostatics_run.h"
 #include "errors.h"
 #include "inputs.h"
 #include "model/task_values.h"
+#include "run/hydrostatics_run.h"
 #include "support/input_file.h"
 #include "text/text_format.h"
 

@@ -17,6 +17,8 @@ class ResultFile {
   explicit ResultFile(std::filesystem::path path) : path_(std::move(path)) {}
 
   void line(const std::string& text = {}) { text_ += text + "\r\n"; }
+  /// Lines already ended by CR LF.
+  void append(const std::string& lines) { text_ += lines; }
   void blank(int count) {
     for (int i = 0; i < count; ++i) line();
   }

@@ -8,9 +8,9 @@
 
 #include <cstdlib>
 
-#include "driver/calculation_driver.h"
 #include "offsets_test_models.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 #include "text/text_format.h"
 
 namespace norvika::offsets::testing {

@@ -1,4 +1,4 @@
-#include "driver/strength_step.h"
+#include "run/strength_step.h"
 
 #include <cmath>
 #include <string>

@@ -1,4 +1,4 @@
-#include "driver/calculation_driver.h"
+#include "run/calculation_driver.h"
 
 #include <cmath>
 #include <new>
@@ -6,21 +6,21 @@
 #include <utility>
 #include <vector>
 
-#include "driver/balance_status.h"
-#include "driver/heeled_block.h"
-#include "driver/hull_preparation.h"
-#include "driver/input_places.h"
-#include "driver/results_report.h"
-#include "driver/run_stops.h"
-#include "driver/strength_report.h"
-#include "driver/strength_step.h"
-#include "driver/sweep_report.h"
 #include "model/calculation_case.h"
 #include "model/task_file.h"
 #include "platform/pause.h"
 #include "plots/distribution_graph.h"
 #include "plots/ship_position.h"
 #include "plots/waterline_check.h"
+#include "reports/balance_status.h"
+#include "reports/results_report.h"
+#include "reports/strength_report.h"
+#include "reports/sweep_report.h"
+#include "run/heeled_block.h"
+#include "run/hull_preparation.h"
+#include "run/input_places.h"
+#include "run/run_stops.h"
+#include "run/strength_step.h"
 #include "support/result_file.h"
 
 namespace norvika {
@@ -53,7 +53,8 @@ class DialogueRecord : public DialogueObserver {
 using Results = std::vector<std::pair<ResultKind, const ResultFile*>>;
 
 // Puts the files in place together (unless the settings keep them off the
-// disc) and keeps them in the outcome.
+// disc) and keeps them in the outcome; the run's other result files, there
+// from an earlier run, are removed: they would not belong beside these.
 void publish(RunOutcome& outcome, const RunSettings& settings, const Results& results) {
   if (settings.resultFiles == ResultFiles::OnDisc) {
     std::vector<const ResultFile*> files;
@@ -62,14 +63,10 @@ void publish(RunOutcome& outcome, const RunSettings& settings, const Results& re
   }
   for (const auto& [kind, file] : results)
     outcome.written.push_back({kind, file->path(), file->text()});
-}
-
-// Result files of an earlier run that would not belong beside this run's.
-void removeEarlier(RunOutcome& outcome, const RunSettings& settings,
-                   const std::vector<ResultKind>& kinds) {
   if (settings.resultFiles != ResultFiles::OnDisc) return;
-  for (const ResultKind kind : kinds) {
-    if (removeEarlierResult(outcome.task->directoryPrefix + resultName(kind))) {
+  for (const ResultKind kind : resultsOf(Analysis::CaseRun)) {
+    if (outcome.file(kind) == nullptr &&
+        removeEarlierResult(outcome.task->directoryPrefix + resultName(kind))) {
       outcome.removed.emplace_back(resultName(kind));
     }
   }
@@ -106,7 +103,7 @@ void takeInputs(Platform& platform, const RunSettings& settings, std::optional<R
     if (settings.resultFiles == ResultFiles::OnDisc) {
       std::vector<RunInputFile> inputs = taskInputFiles(task);
       if (weightsFile) inputs.push_back({*weightsFile, "AGIRLIK DOSYASI", std::nullopt});
-      refuseInputsAtResults(platform.currentDirectory(), inputs, kBuoyancyRunResults);
+      refuseInputsAtResults(platform.currentDirectory(), inputs, resultsOf(Analysis::CaseRun));
     }
     outcome.weights = readRunWeights(task, weightsFile);
     checkSweepRequest(settings, task, outcome.weights);
@@ -160,18 +157,10 @@ void driveRun(Platform& platform, const RunSettings& settings, std::optional<Run
   const EqualSpacing* equalSpacing = outcome.equalSpacing ? &*outcome.equalSpacing : nullptr;
 
   ResultFile report = writeReportHead(task, hull, immersion);
-  try {
-    checkWaterlineIntersections(platform, hull, task.shipLength, immersion.waterline.height);
-  } catch (const ProgramEnd& end) {
-    // The report cut short is put in place without the files of an earlier
-    // run, which would not belong beside it.
-    if (end.reason() == ExitReason::GeometryRejected) {
-      publish(outcome, settings, {{ResultKind::Report, &report}});
-      removeEarlier(outcome, settings,
-                    {ResultKind::EqualSpaced, ResultKind::StrengthReport, ResultKind::StrengthTable,
-                     ResultKind::SweepTable});
-    }
-    throw;
+  if (!checkWaterlineIntersections(platform, hull, task.shipLength, immersion.waterline.height)) {
+    // The report cut short is put in place alone.
+    publish(outcome, settings, {{ResultKind::Report, &report}});
+    platform.endProgram(ExitReason::GeometryRejected);
   }
   drawBuoyancy(platform, task, hull, immersion, equalSpacing);
   writeReportRest(report, task, hull, immersion, *outcome.centre, equalSpacing, lastDraftStep);
@@ -194,21 +183,13 @@ void driveRun(Platform& platform, const RunSettings& settings, std::optional<Run
                            &sweepTable.emplace(writeSweepTable(task, *sweep, strength.rule)));
     }
     publish(outcome, settings, results);
-    if (sweep == nullptr) removeEarlier(outcome, settings, {ResultKind::SweepTable});
   } else {
     publish(outcome, settings, {{ResultKind::Report, &report}, {ResultKind::EqualSpaced, &values}});
-    removeEarlier(outcome, settings,
-                  {ResultKind::StrengthReport, ResultKind::StrengthTable, ResultKind::SweepTable});
   }
 
-  try {
-    std::vector<std::filesystem::path> written;
-    for (const WrittenFile& file : outcome.written) written.push_back(file.path);
-    platform.closingQuestion(written);
-  } catch (const ProgramEnd& end) {
-    // The results are in place: stopping at the closing question ends a complete run.
-    if (end.reason() != ExitReason::StoppedByUser) throw;
-  }
+  std::vector<std::filesystem::path> written;
+  for (const WrittenFile& file : outcome.written) written.push_back(file.path);
+  platform.closingQuestion(written);
 }
 
 // Runs the case and keeps how it ended in the outcome.
@@ -218,22 +199,8 @@ RunOutcome runCase(Platform& platform, const RunSettings& settings,
   outcome.directory = platform.currentDirectory();
   {
     const DialogueRecord dialogue(platform, outcome);
-    try {
-      driveRun(platform, settings, given, outcome);
-    } catch (const ProgramEnd& end) {
-      outcome.reason = end.reason();
-      outcome.message = end.message();
-      outcome.place = end.place();
-    } catch (const std::filesystem::filesystem_error& e) {
-      outcome.reason = ExitReason::WriteFailed;
-      outcome.message = e.what();
-    } catch (const std::bad_alloc&) {
-      outcome.reason = ExitReason::InternalFailure;
-      outcome.message = "internal failure: out of memory";
-    } catch (const std::exception& e) {
-      outcome.reason = ExitReason::InternalFailure;
-      outcome.message = std::string("internal failure: ") + e.what();
-    }
+    static_cast<AnalysisEnding&>(outcome) =
+        runToEnd([&] { driveRun(platform, settings, given, outcome); });
   }
   platform.finishAllFrames();
   return outcome;

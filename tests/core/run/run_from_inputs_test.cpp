@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "driver/calculation_driver.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "model/weights_file.h"
 #include "platform/quiet_platform.h"
+#include "run/calculation_driver.h"
 #include "run_files.h"
 #include "support/file_names.h"
 #include "support/input_file.h"

@@ -1,4 +1,4 @@
-#include "driver/results_report.h"
+#include "reports/results_report.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "driver/run_outcome.h"
+#include "run/run_outcome.h"
 
 namespace norvika {
 

@@ -1,10 +1,10 @@
-#include "driver/sweep_report.h"
+#include "reports/sweep_report.h"
 
 #include <cmath>
 #include <string>
 
 #include "calculation/strength.h"
-#include "driver/report_cells.h"
+#include "reports/report_cells.h"
 #include "support/result_names.h"
 #include "text/text_format.h"
 

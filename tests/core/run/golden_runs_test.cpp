@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "driver/calculation_driver.h"
 #include "frame_fingerprints.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 #include "run_files.h"
 
 namespace fs = std::filesystem;

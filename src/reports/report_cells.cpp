@@ -1,4 +1,4 @@
-#include "driver/report_cells.h"
+#include "reports/report_cells.h"
 
 #include "calculation/rule_values.h"
 #include "text/text_format.h"

@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "driver/run_outcome.h"
-#include "driver/run_settings.h"
 #include "platform/platform.h"
+#include "run/run_outcome.h"
+#include "run/run_settings.h"
 
 namespace norvika {
 

@@ -1,12 +1,12 @@
-#include "driver/strength_report.h"
+#include "reports/strength_report.h"
 
 #include <cmath>
 #include <string>
 
-#include "driver/report_cells.h"
-#include "driver/rule_report.h"
-#include "driver/sweep_report.h"
 #include "model/calculation_case.h"
+#include "reports/report_cells.h"
+#include "reports/rule_report.h"
+#include "reports/sweep_report.h"
 #include "support/result_names.h"
 #include "text/report_text.h"
 #include "text/text_format.h"

@@ -21,8 +21,8 @@ struct HydrostaticsSettings {
   bool draw = false;              // the curves of form and the Bonjean curves on their windows
 };
 
-/// What a completed hydrostatics run computed and wrote.
-struct HydrostaticsRun {
+/// What a hydrostatics run computed and wrote, and how it ended.
+struct HydrostaticsRun : AnalysisEnding {
   Hydrostatics table;
   BonjeanCurves bonjean;
   std::string report;                              // HIDROSTATIK.SON as written
@@ -54,7 +54,8 @@ const char* hydrostaticsDrawingCaption(WindowId window);
 /// the curves of form on the Graph window and the Bonjean curves on the
 /// ShipPosition window. A malformed input, a draft above a deck or without a
 /// waterplane ends the run (InputError) with its message and nothing written;
-/// a failed write ends it (WriteFailed) with the earlier files whole.
+/// a failed write ends it (WriteFailed) with the earlier files whole. Throws
+/// nothing a run can end by: the ending is the outcome's.
 HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& settings);
 
 }  // namespace norvika

@@ -1,10 +1,10 @@
-#include "driver/heeled_block.h"
+#include "run/heeled_block.h"
 
 #include <cmath>
 
-#include "driver/run_stops.h"
 #include "platform/pause.h"
 #include "plots/heel_plot.h"
+#include "run/run_stops.h"
 
 namespace norvika {
 

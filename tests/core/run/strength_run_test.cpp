@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "driver/calculation_driver.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 #include "run_files.h"
 
 namespace norvika {

@@ -3,10 +3,10 @@
 #include <optional>
 
 #include "calculation/strength.h"
-#include "driver/run_outcome.h"
-#include "driver/run_settings.h"
 #include "model/weights_file.h"
 #include "platform/platform.h"
+#include "run/run_outcome.h"
+#include "run/run_settings.h"
 
 namespace norvika {
 

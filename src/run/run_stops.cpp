@@ -1,4 +1,4 @@
-#include "driver/run_stops.h"
+#include "run/run_stops.h"
 
 #include <string>
 

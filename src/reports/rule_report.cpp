@@ -1,9 +1,9 @@
-#include "driver/rule_report.h"
+#include "reports/rule_report.h"
 
 #include <cmath>
 #include <string>
 
-#include "driver/report_cells.h"
+#include "reports/report_cells.h"
 #include "text/text_format.h"
 
 namespace norvika {

@@ -5,7 +5,6 @@
 
 #include "calculation/displacement_balance.h"
 #include "calculation/equal_spacing.h"
-#include "driver/run_outcome.h"
 #include "model/hull_model.h"
 #include "model/task_parameters.h"
 #include "support/result_file.h"

@@ -1,10 +1,10 @@
-#include "driver/hull_preparation.h"
+#include "run/hull_preparation.h"
 
 #include "calculation/equal_spacing.h"
-#include "driver/input_places.h"
 #include "model/hull_data_file.h"
 #include "plots/check_plots.h"
 #include "plots/station_preview.h"
+#include "run/input_places.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -34,8 +34,9 @@ HullModel prepareRunHull(const TaskParameters& task, HullModel hull) {
 }
 
 void checkHullGeometry(Platform& platform, const TaskParameters& task, const HullModel& hull) {
-  checkStationSections(platform, hull);
-  checkEndContours(platform, hull, task.shipLength);
+  if (!checkStationSections(platform, hull) || !checkEndContours(platform, hull, task.shipLength)) {
+    platform.endProgram(ExitReason::GeometryRejected);
+  }
   for (int i = 1; i <= hull.stationCount; ++i) {
     showStationPreview(platform, hull, i, task.shipLength, task.stationDivisions);
   }

@@ -1,14 +1,14 @@
-#include "driver/hydrostatics_run.h"
+#include "run/hydrostatics_run.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "driver/hydrostatics_report.h"
-#include "driver/input_places.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "plots/bonjean_curves.h"
 #include "plots/curves_of_form.h"
+#include "reports/hydrostatics_report.h"
+#include "run/input_places.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -76,9 +76,14 @@ const char* hydrostaticsDrawingCaption(WindowId window) {
   return "";
 }
 
-HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& settings) {
+namespace {
+
+// The run's steps, its results kept in `run` as they are reached.
+void runHydrostaticsSteps(Platform& platform, const HydrostaticsSettings& settings,
+                          HydrostaticsRun& run) {
   const TaskParameters task = readTaskFile(platform.currentDirectory());
-  refuseInputsAtResults(platform.currentDirectory(), taskInputFiles(task), kHydrostaticsRunResults);
+  refuseInputsAtResults(platform.currentDirectory(), taskInputFiles(task),
+                        resultsOf(Analysis::Hydrostatics));
   const auto hull =
       std::make_unique<HullModel>(readHullDataFile(runHullFile(task), task.hullFileName));
   computeHullExtents(*hull);
@@ -89,7 +94,6 @@ HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& 
   input.trim = settings.trim;
   input.drafts = hydrostaticDrafts(*hull, input.shipLength, input.trim, settings.drafts);
 
-  HydrostaticsRun run;
   if (const HydrostaticsOutcome outcome = computeHydrostatics(*hull, input, run.table);
       outcome.stop != HydrostaticsStop::None) {
     refuse(hydrostaticsRefusal(outcome, *hull));
@@ -109,6 +113,14 @@ HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& 
     drawBonjeanCurves(platform, *hull, run.bonjean);
     platform.finishAllFrames();
   }
+}
+
+}  // namespace
+
+HydrostaticsRun runHydrostatics(Platform& platform, const HydrostaticsSettings& settings) {
+  HydrostaticsRun run;
+  static_cast<AnalysisEnding&>(run) =
+      runToEnd([&] { runHydrostaticsSteps(platform, settings, run); });
   return run;
 }
 

@@ -1,4 +1,4 @@
-#include "driver/heeled_block.h"
+#include "run/heeled_block.h"
 
 #include <gtest/gtest.h>
 

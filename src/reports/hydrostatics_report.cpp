@@ -1,4 +1,4 @@
-#include "driver/hydrostatics_report.h"
+#include "reports/hydrostatics_report.h"
 
 #include <cmath>
 #include <initializer_list>

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "model/task_layout.h"
+
 namespace norvika::testing {
 
 /// A temporary run directory, removed with its contents at the end of a test.
@@ -72,25 +74,39 @@ inline std::string recordedText(const std::filesystem::path& path) {
   return s.str();
 }
 
-/// The task file's fixed layout: 12 label lines, the hull file name, 6 labels,
-/// length, label, divisions, label, density, 37 labels, the case, its values
-/// (`caseValues` as they stand, one line each), 4 labels, then `equalLine`.
+/// A task file in the program's own layout: the hull file name, length,
+/// divisions, density, the case, its values (`caseValues` as they stand, one
+/// line each), then `equalLine`; every line ended by `eol`.
 inline std::string taskText(const std::string& hullName, double length, double divisions,
                             double density, int caseNumber,
                             const std::vector<std::string>& caseValues,
                             const std::string& equalLine, const std::string& eol = "\n") {
-  std::ostringstream s;
-  for (int i = 1; i <= 12; ++i) s << "LABEL " << i << eol;
-  s << hullName << eol;
-  for (int i = 14; i <= 19; ++i) s << "LABEL " << i << eol;
-  s << length << eol << "LABEL 21" << eol << divisions << eol << "LABEL 23" << eol << density
-    << eol;
-  for (int i = 25; i <= 61; ++i) s << "LABEL " << i << eol;
-  s << caseNumber << eol;
-  for (const auto& v : caseValues) s << v << eol;
-  for (int i = 0; i < 4; ++i) s << "AFTER CASE " << i << eol;
-  s << equalLine << eol;
-  return s.str();
+  const auto shown = [](double v) {
+    std::ostringstream s;
+    s << v;
+    return s.str();
+  };
+  return taskFileText(
+      [&](TaskField field) -> std::vector<std::string> {
+        switch (field) {
+          case TaskField::HullFile:
+            return {hullName};
+          case TaskField::ShipLength:
+            return {shown(length)};
+          case TaskField::StationDivisions:
+            return {shown(divisions)};
+          case TaskField::WaterDensity:
+            return {shown(density)};
+          case TaskField::CaseNumber:
+            return {std::to_string(caseNumber)};
+          case TaskField::CaseValues:
+            return caseValues;
+          case TaskField::EqualSpacing:
+            return {equalLine};
+        }
+        return {};
+      },
+      eol);
 }
 
 /// A box barge: `stations` equally spaced stations from 0 to length, each a

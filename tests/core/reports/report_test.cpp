@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "../run/run_files.h"
 #include "calculation/equal_spacing.h"
-#include "driver/calculation_driver.h"
-#include "driver/run_stops.h"
 #include "platform/recording_platform.h"
-#include "run_files.h"
+#include "run/calculation_driver.h"
+#include "run/run_stops.h"
 
 namespace norvika {
 namespace {

@@ -38,17 +38,11 @@ struct WrittenFile {
   std::string text;
 };
 
-/// Where the ship's buoyancy acts.
-struct CentreOfBuoyancy {
-  double longitudinal = 0.0;  // LCB, m from AP
-  double transverse = 0.0;    // TCB, m from CL, rising side positive (heeled only)
-};
-
 /// Everything one run read, was told, reached and wrote, and how it ended;
 /// built as the run goes, so a stop or a rejection keeps what came before it.
 /// The reports, the terminal's summary, the desktop's closing box and the run
 /// record read it, never the files on disk.
-struct RunOutcome {
+struct RunOutcome : AnalysisEnding {
   std::filesystem::path directory;
 
   // The inputs as read.
@@ -72,11 +66,6 @@ struct RunOutcome {
   // In place (or kept here alone, as the settings say), in the order they were written.
   std::vector<WrittenFile> written;
   std::vector<std::string> removed;  // result files of an earlier run taken away
-
-  // The end.
-  ExitReason reason = ExitReason::Completed;
-  std::string message;              // for the user; empty when a message box has said it
-  std::optional<InputPlace> place;  // a rejected input: the file and line it names
 
   /// The buoyancy the run reached (the balance's or the heeled hull's); none before.
   const Immersion* immersion() const;

@@ -1,4 +1,4 @@
-#include "driver/balance_status.h"
+#include "reports/balance_status.h"
 
 #include "model/calculation_case.h"
 #include "text/text_format.h"

@@ -1,4 +1,4 @@
-#include "driver/input_places.h"
+#include "run/input_places.h"
 
 #include <string>
 
