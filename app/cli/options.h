@@ -30,8 +30,19 @@ struct Options {
   bool version = false;
 };
 
-/// The help text.
-extern const char* const kUsage;
+/// The help text, made from the option table.
+const std::string& usage();
+
+/// The run directory that `place`, named alone on a command line (as a file
+/// manager or the desktop's menu entry passes it), stands for: the directory
+/// itself, or the directory of its task file Norvika.TSK; none, with `error`
+/// set, for an empty name or another file.
+std::optional<std::filesystem::path> runPlaceOf(const std::string& place, std::string& error);
+
+/// Takes `directory` as the run directory, unless one was given already
+/// (`given`): then false with `error` set.
+bool takeRunDirectory(const std::filesystem::path& directory, std::filesystem::path& runDirectory,
+                      bool& given, std::string& error);
 
 /// Reads "--name VALUE" and "--name=VALUE", "-C DIR" and a run directory or its task file
 /// Norvika.TSK named alone; none and `error` set when the line is not understood.

@@ -18,6 +18,9 @@ enum class ExitReason {
   StoppedByUser = 6,       // the user stopped the run; nothing of it written, earlier files kept
 };
 
+/// What an exit status means, in the programs' help texts ("completed").
+const char* exitReasonText(ExitReason reason);
+
 /// The input file a rejection names, as values for callers that do not read
 /// the message: the file as it was opened and the line (0 when the message
 /// names none, as for a missing file).
