@@ -1,0 +1,54 @@
+#pragma once
+
+#include "calculation/stability_hull.h"
+
+namespace norvika {
+
+/// Free: the ship trims until its LCB stands at the LCG. Fixed: it keeps the
+/// trim it is given.
+enum class TrimMode { Free, Fixed };
+
+/// What the ship holds at every heel: its volume and either its LCG or its trim.
+struct FloatingTarget {
+  double volume = 0.0;  // m3
+  TrimMode trimMode = TrimMode::Free;
+  double lcg = 0.0;        // m from AP (free trim)
+  double trimSlope = 0.0;  // m per m, positive by the head (fixed trim)
+};
+
+/// Why there is no equilibrium at a heel.
+enum class EquilibriumStop {
+  None,
+  VolumeOutsideHull,  // the volume is not above zero and below the whole hull's
+  TrimOutOfReach,     // free trim: the LCB would reach the LCG only with the
+                      // ship trimmed beyond kMaxTrimSlope, one end diving
+  NoConvergence,      // the solvers ran out of iterations
+};
+
+/// Relative volume and LCB (on L) tolerances, the trim limit and the solvers'
+/// iteration limits.
+inline constexpr double kVolumeTolerance = 1e-10;
+inline constexpr double kLcbTolerance = 1e-9;
+inline constexpr double kMaxTrimSlope = 0.25;  // 1 in 4, a trim angle of 14 degrees
+inline constexpr int kNewtonIterations = 30;
+inline constexpr int kBracketIterations = 200;
+
+/// The ship floating at one heel: the waterplane found and what it immerses.
+struct Equilibrium {
+  EquilibriumStop stop = EquilibriumStop::None;
+  Waterplane plane;
+  Immersed immersed;
+  int evaluations = 0;  // waterplanes cut to find it
+};
+
+/// Floats the ship at `heel` (degrees) with the target's volume, by sinkage
+/// and, at free trim, trim: Newton steps on both from `start` (the last heel's
+/// waterplane; its heel is not read) while they shrink the misfit, else a
+/// bracketed search of the trim around a bracketed search of the sinkage.
+Equilibrium floatAtHeel(const StabilityHull& hull, const FloatingTarget& target, double heel,
+                        const Waterplane& start);
+
+/// The volume (m3) under the level waterline at `draft` (m above the base line).
+double volumeAtDraft(const StabilityHull& hull, double draft);
+
+}  // namespace norvika
