@@ -16,7 +16,7 @@ double deckEdgeAngleBetween(const StabilityHull& hull, const FloatingTarget& tar
     if (b - a <= 1e-6) break;
     double heel = (a * fb - b * fa) / (fb - fa);
     if (!(heel > a && heel < b)) heel = (a + b) / 2.0;
-    const Equilibrium e = floatAtHeel(hull, target, heel, clear.plane);
+    const Equilibrium e = floatAtHeel(hull, target, heel, startAfter({clear, under}, heel));
     if (e.stop != EquilibriumStop::None) break;
     const double depth = e.immersed.deckEdgeDepth;
     if (depth == 0.0) return heel;
@@ -79,7 +79,8 @@ std::vector<CrossCurve> computeCrossCurves(const StabilityHull& hull,
     }
     std::vector<Equilibrium> rising{curve.condition.upright};
     for (const double heel : input.heels) {
-      const Equilibrium e = floatAtHeel(hull, curve.condition.target, heel, rising.back().plane);
+      const Equilibrium e =
+          floatAtHeel(hull, curve.condition.target, heel, startAfter(rising, heel));
       if (e.stop != EquilibriumStop::None) {
         curve.stop = e.stop;
         curve.stopHeel = heel;

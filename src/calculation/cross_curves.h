@@ -10,9 +10,9 @@ namespace norvika {
 /// The ship upright at a displacement, and what it holds as it heels.
 struct FloatingCondition {
   EquilibriumStop stop = EquilibriumStop::None;  // no upright equilibrium: why
-  double displacement = 0.0;  // t
-  double lcg = 0.0;           // m from AP
-  FloatingTarget target;      // the volume, with the LCG (free trim) or the upright trim (fixed)
+  double displacement = 0.0;                     // t
+  double lcg = 0.0;                              // m from AP
+  FloatingTarget target;  // the volume, with the LCG (free trim) or the upright trim (fixed)
   Equilibrium upright;
 };
 
@@ -53,7 +53,8 @@ struct CrossCurvesInput {
 
 /// The cross curves: one per displacement, each heeled from upright through
 /// the heels, every equilibrium starting from the one before.
-std::vector<CrossCurve> computeCrossCurves(const StabilityHull& hull, const CrossCurvesInput& input);
+std::vector<CrossCurve> computeCrossCurves(const StabilityHull& hull,
+                                           const CrossCurvesInput& input);
 
 /// The heel at which the first deck edge reaches the water (degrees, to a
 /// millionth of a degree), from equilibria at rising heels, upright first:

@@ -12,7 +12,9 @@ namespace {
 
 int pieceCount(const GzCurve& curve) { return static_cast<int>(curve.heels.size()) - 1; }
 
-double nodeHeel(const GzCurve& curve, int k) { return curve.heels[static_cast<std::size_t>(k - 1)]; }
+double nodeHeel(const GzCurve& curve, int k) {
+  return curve.heels[static_cast<std::size_t>(k - 1)];
+}
 
 // The piece (1-based) holding heel: the last whose node is at or below it.
 int pieceOf(const GzCurve& curve, double heel) {

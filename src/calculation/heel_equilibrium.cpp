@@ -119,6 +119,13 @@ class Solver {
     return stopped(a, EquilibriumStop::NoConvergence);
   }
 
+  Equilibrium cutAt(const Waterplane& plane) {
+    Equilibrium e;
+    e.plane = plane;
+    e.immersed = cut(plane);
+    return e;
+  }
+
   int evaluations() const { return evaluations_; }
 
  private:
@@ -163,13 +170,27 @@ Equilibrium floatAtHeel(const StabilityHull& hull, const FloatingTarget& target,
     return outside;
   }
   Solver solver(hull, target, heel);
-  const double slope = target.trimMode == TrimMode::Fixed ? target.trimSlope : start.trimSlope;
-  Equilibrium e = solver.sink(std::fabs(slope) <= kMaxTrimSlope ? slope : 0.0, start.height);
-  if (e.stop == EquilibriumStop::None && target.trimMode == TrimMode::Free && !solver.newton(e)) {
-    e = solver.bracketTrim(e.plane);
+  Equilibrium e;
+  if (target.trimMode == TrimMode::Fixed) {
+    e = solver.sink(target.trimSlope, start.height);
+  } else {
+    const double slope = std::fabs(start.trimSlope) <= kMaxTrimSlope ? start.trimSlope : 0.0;
+    e = solver.cutAt({heel, start.height, slope});
+    if (!solver.newton(e)) e = solver.bracketTrim(e.plane);
   }
   e.evaluations = solver.evaluations();
   return e;
+}
+
+Waterplane startAfter(const std::vector<Equilibrium>& rising, double heel) {
+  const std::size_t n = rising.size();
+  if (n == 0) return {heel, 0.0, 0.0};
+  const Waterplane& last = rising[n - 1].plane;
+  if (n == 1 || last.heel == rising[n - 2].plane.heel) return {heel, last.height, last.trimSlope};
+  const Waterplane& before = rising[n - 2].plane;
+  const double share = (heel - last.heel) / (last.heel - before.heel);
+  return {heel, last.height + share * (last.height - before.height),
+          last.trimSlope + share * (last.trimSlope - before.trimSlope)};
 }
 
 double volumeAtDraft(const StabilityHull& hull, double draft) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "calculation/stability_hull.h"
 
 namespace norvika {
@@ -41,12 +43,18 @@ struct Equilibrium {
   int evaluations = 0;  // waterplanes cut to find it
 };
 
-/// Floats the ship at `heel` (degrees) with the target's volume, by sinkage
-/// and, at free trim, trim: Newton steps on both from `start` (the last heel's
-/// waterplane; its heel is not read) while they shrink the misfit, else a
-/// bracketed search of the trim around a bracketed search of the sinkage.
+/// Floats the ship at `heel` (degrees) with the target's volume, from the
+/// waterplane `start` (its heel is not read). Fixed trim: the sinkage by
+/// Newton steps kept inside a halving bracket. Free trim: Newton steps on
+/// sinkage and trim together while they shrink the misfit, else a bracketed
+/// search of the trim around the bracketed search of the sinkage.
 Equilibrium floatAtHeel(const StabilityHull& hull, const FloatingTarget& target, double heel,
                         const Waterplane& start);
+
+/// Where to start the search at `heel` (degrees) after the equilibria found so
+/// far (`rising`, the last nearest): their waterplane carried on in a straight
+/// line through the last two.
+Waterplane startAfter(const std::vector<Equilibrium>& rising, double heel);
 
 /// The volume (m3) under the level waterline at `draft` (m above the base line).
 double volumeAtDraft(const StabilityHull& hull, double draft);

@@ -30,11 +30,11 @@ std::vector<CriterionCheck> checkGeneralCriteria(const GzCurve& curve, double gm
   std::vector<CriterionCheck> checks;
   checks.push_back(areaCheck(curve, IntactCriterion::Area0To30, kRequiredArea30, 0.0, 30.0));
   checks.push_back(areaCheck(curve, IntactCriterion::Area0To40, kRequiredArea40, 0.0, upper));
-  checks.push_back(
-      areaCheck(curve, IntactCriterion::Area30To40, kRequiredArea30To40, 30.0, std::fmax(30.0, upper)));
+  checks.push_back(areaCheck(curve, IntactCriterion::Area30To40, kRequiredArea30To40, 30.0,
+                             std::fmax(30.0, upper)));
 
-  CriterionCheck lever{IntactCriterion::LeverAt30OrMore, kRequiredLever, 0.0, 0.0, 0.0, false,
-                       false};
+  CriterionCheck lever{
+      IntactCriterion::LeverAt30OrMore, kRequiredLever, 0.0, 0.0, 0.0, false, false};
   if (curve.lastHeel() >= kLeverFromHeel) {
     lever = atLeast(lever.criterion, kRequiredLever,
                     gzMaximum(curve, kLeverFromHeel, curve.lastHeel()).lever);

@@ -11,12 +11,12 @@ namespace norvika {
 /// part A: the general criteria of paragraph 2.2 and the severe wind and
 /// rolling criterion of 2.3.
 enum class IntactCriterion {
-  Area0To30,        // 2.2.1: area under GZ to 30 degrees
-  Area0To40,        // 2.2.1: to 40 degrees or the flooding angle if less
-  Area30To40,       // 2.2.1: from 30 to 40 degrees or the flooding angle if less
-  LeverAt30OrMore,  // 2.2.2: GZ at a heel of 30 degrees or more
-  AngleOfMaxLever,  // 2.2.3: the heel of the greatest GZ
-  InitialGm,        // 2.2.4: GM0
+  Area0To30,          // 2.2.1: area under GZ to 30 degrees
+  Area0To40,          // 2.2.1: to 40 degrees or the flooding angle if less
+  Area30To40,         // 2.2.1: from 30 to 40 degrees or the flooding angle if less
+  LeverAt30OrMore,    // 2.2.2: GZ at a heel of 30 degrees or more
+  AngleOfMaxLever,    // 2.2.3: the heel of the greatest GZ
+  InitialGm,          // 2.2.4: GM0
   WeatherSteadyHeel,  // 2.3.1.2: the heel under the steady wind
   WeatherAreas,       // 2.3.1.4: area b against area a
 };
@@ -37,11 +37,11 @@ struct CriterionCheck {
 };
 
 /// The Code's limits of paragraph 2.2.
-inline constexpr double kRequiredArea30 = 0.055;      // m rad, 2.2.1
-inline constexpr double kRequiredArea40 = 0.090;      // m rad, 2.2.1
-inline constexpr double kRequiredArea30To40 = 0.030;  // m rad, 2.2.1
-inline constexpr double kRequiredLever = 0.20;        // m, 2.2.2
-inline constexpr double kLeverFromHeel = 30.0;        // degrees, 2.2.2
+inline constexpr double kRequiredArea30 = 0.055;       // m rad, 2.2.1
+inline constexpr double kRequiredArea40 = 0.090;       // m rad, 2.2.1
+inline constexpr double kRequiredArea30To40 = 0.030;   // m rad, 2.2.1
+inline constexpr double kRequiredLever = 0.20;         // m, 2.2.2
+inline constexpr double kLeverFromHeel = 30.0;         // degrees, 2.2.2
 inline constexpr double kRequiredMaxLeverHeel = 25.0;  // degrees, 2.2.3
 inline constexpr double kRequiredGm0 = 0.15;           // m, 2.2.4
 

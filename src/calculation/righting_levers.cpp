@@ -15,8 +15,8 @@ constexpr double kSameHeel = 1e-9;
 // The grid's heels and the table's, rising, each once.
 std::vector<double> sampleHeels(const LoadingCondition& condition) {
   std::vector<double> heels;
-  const int steps = static_cast<int>(std::floor(condition.lastHeel / condition.step + 1e-9));
-  for (int k = 0; k <= steps; ++k) heels.push_back(k * condition.step);
+  const double steps = std::floor(condition.lastHeel / condition.step + 1e-9);
+  for (int k = 0; k <= steps && k < kMaxGzSamples; ++k) heels.push_back(k * condition.step);
   heels.push_back(condition.lastHeel);
   for (const double heel : condition.heels) {
     if (heel >= 0.0 && heel <= condition.lastHeel) heels.push_back(heel);
@@ -45,11 +45,12 @@ RightingLevers computeRightingLevers(const StabilityHull& hull, const HullModel&
   }
   const Waterplane& upright = result.condition.upright.plane;
   Hydrostatics hydrostatics;
-  result.outcome.hydrostatics = computeHydrostatics(
-      model,
-      {hull.shipLength, hull.density, upright.trimSlope * hull.shipLength, {upright.height}},
-      hydrostatics)
-                                    .stop;
+  result.outcome.hydrostatics =
+      computeHydrostatics(
+          model,
+          {hull.shipLength, hull.density, upright.trimSlope * hull.shipLength, {upright.height}},
+          hydrostatics)
+          .stop;
   if (result.outcome.hydrostatics != HydrostaticsStop::None) return result;
   result.upright = hydrostatics.rows.front();
   result.fluidKg = input.kg + input.freeSurfaceMoment / input.displacement;
@@ -57,7 +58,8 @@ RightingLevers computeRightingLevers(const StabilityHull& hull, const HullModel&
 
   std::vector<Equilibrium> rising{result.condition.upright};
   for (const double heel : sampleHeels(input)) {
-    const Equilibrium e = floatAtHeel(hull, result.condition.target, heel, rising.back().plane);
+    const Equilibrium e =
+        floatAtHeel(hull, result.condition.target, heel, startAfter(rising, heel));
     if (e.stop != EquilibriumStop::None) {
       result.outcome.stop = e.stop;
       result.outcome.heel = heel;

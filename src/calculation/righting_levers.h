@@ -15,12 +15,15 @@ struct LoadingCondition {
   double kg = 0.0;                 // m above the base line
   double freeSurfaceMoment = 0.0;  // t m, raising G by FSM / displacement
   TrimMode trimMode = TrimMode::Free;
-  std::optional<double> lcg;            // m from AP; none: the even-keel LCB
-  std::optional<double> floodingAngle;  // degrees
+  std::optional<double> lcg;                           // m from AP; none: the even-keel LCB
+  std::optional<double> floodingAngle;                 // degrees
   std::vector<double> heels = crossCurveHeels(false);  // the table's heels, degrees, 0..lastHeel
-  double step = 1.0;       // degrees between the curve's samples
-  double lastHeel = 180.0;  // degrees, where the curve ends
+  double step = 1.0;        // degrees between the curve's samples, at least 180 / kMaxGzSamples
+  double lastHeel = 180.0;  // degrees, where the curve ends, 180 at most
 };
+
+/// The most samples a curve takes (a step of a hundredth of a degree to 180).
+inline constexpr int kMaxGzSamples = 18000;
 
 /// One heel of the condition.
 struct GzPoint {
@@ -32,8 +35,8 @@ struct GzPoint {
 
 /// Why the condition has no curve, or a short one.
 struct RightingLeversOutcome {
-  EquilibriumStop stop = EquilibriumStop::None;  // the first equilibrium that failed
-  double heel = 0.0;                             // degrees, where
+  EquilibriumStop stop = EquilibriumStop::None;            // the first equilibrium that failed
+  double heel = 0.0;                                       // degrees, where
   HydrostaticsStop hydrostatics = HydrostaticsStop::None;  // the upright hydrostatics refused
 };
 
@@ -41,11 +44,11 @@ struct RightingLeversOutcome {
 /// them. Lengths in m, angles in degrees, areas in m rad.
 struct RightingLevers {
   RightingLeversOutcome outcome;
-  FloatingCondition condition;  // upright
-  HydrostaticRow upright;       // the curves of form at the upright waterline
-  double fluidKg = 0.0;         // KG + FSM / displacement
-  double gm0 = 0.0;             // KMt - fluid KG
-  std::vector<GzPoint> table;   // at the condition's heels reached
+  FloatingCondition condition;   // upright
+  HydrostaticRow upright;        // the curves of form at the upright waterline
+  double fluidKg = 0.0;          // KG + FSM / displacement
+  double gm0 = 0.0;              // KMt - fluid KG
+  std::vector<GzPoint> table;    // at the condition's heels reached
   std::vector<GzPoint> samples;  // every heel computed, rising
   GzCurve curve;                 // through the samples
   GzPeak maximum;                // the greatest lever and its heel

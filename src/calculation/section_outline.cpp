@@ -1,5 +1,6 @@
 #include "calculation/section_outline.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numerics/gauss_legendre.h"
@@ -17,16 +18,10 @@ Point edgePoint(const OutlineEdge& edge, double t) {
   return {cubicValue(edge.y, t), edge.z0 + edge.dz * t};
 }
 
-// The three integrals of an edge from t = a to t = b by the 10-point rule,
-// exact for them: y is a cubic and z a line in t, so y^2 is of degree six.
-struct EdgeTerms {
-  double area = 0.0;
-  double momentY = 0.0;
-  double momentZ = 0.0;
-};
-
-EdgeTerms edgeTerms(const OutlineEdge& edge, double a, double b) {
-  EdgeTerms sum;
+// The integrals of an edge from t = a to t = b by the 10-point rule, exact
+// for them: y is a cubic and z a line in t, so y^2 is of degree six.
+GreenTerms edgeTerms(const OutlineEdge& edge, double a, double b) {
+  GreenTerms sum;
   const double half = (b - a) / 2.0;
   auto add = [&](double weight, double t) {
     const double y = cubicValue(edge.y, t);
@@ -43,17 +38,41 @@ EdgeTerms edgeTerms(const OutlineEdge& edge, double a, double b) {
   return {sum.area * scale, sum.momentY * scale, sum.momentZ * scale};
 }
 
-OutlineEdge finished(OutlineEdge edge) {
+void addTerms(GreenTerms& sum, const GreenTerms& terms) {
+  sum.area += terms.area;
+  sum.momentY += terms.momentY;
+  sum.momentZ += terms.momentZ;
+}
+
+OutlineBox unite(const OutlineBox& a, const OutlineBox& b) {
+  return {std::fmin(a.yLeast, b.yLeast), std::fmax(a.yGreatest, b.yGreatest),
+          std::fmin(a.zLeast, b.zLeast), std::fmax(a.zGreatest, b.zGreatest)};
+}
+
+OutlineBox boxOf(const OutlineEdge& edge) {
   const CubicRange range = cubicRange(edge.y, 0.0, 1.0);
-  edge.yLeast = range.least;
-  edge.yGreatest = range.greatest;
-  edge.zLeast = std::fmin(edge.z0, edge.z0 + edge.dz);
-  edge.zGreatest = std::fmax(edge.z0, edge.z0 + edge.dz);
-  const EdgeTerms terms = edgeTerms(edge, 0.0, 1.0);
-  edge.areaTerm = terms.area;
-  edge.momentYTerm = terms.momentY;
-  edge.momentZTerm = terms.momentZ;
-  return edge;
+  return {range.least, range.greatest, std::fmin(edge.z0, edge.z0 + edge.dz),
+          std::fmax(edge.z0, edge.z0 + edge.dz)};
+}
+
+// Groups the edges into runs of about the square root of their number.
+void groupIntoRuns(SectionOutline& outline) {
+  const int n = static_cast<int>(outline.edges.size());
+  const int size = std::max(4, static_cast<int>(std::lround(std::sqrt(n))));
+  for (int first = 0; first < n; first += size) {
+    OutlineRun run;
+    run.first = first;
+    run.last = std::min(n, first + size) - 1;
+    OutlineBox box = outline.edgeBoxes[static_cast<std::size_t>(first)];
+    for (int k = first; k <= run.last; ++k) {
+      box = unite(box, outline.edgeBoxes[static_cast<std::size_t>(k)]);
+      addTerms(run.terms, outline.edges[static_cast<std::size_t>(k)].terms);
+    }
+    outline.box = first == 0 ? box : unite(outline.box, box);
+    addTerms(outline.whole, run.terms);
+    outline.runs.push_back(run);
+    outline.runBoxes.push_back(box);
+  }
 }
 
 OutlineEdge segment(Point from, Point to) {
@@ -90,8 +109,15 @@ OutlineEdge mirroredBack(const OutlineEdge& e) {
   return edge;
 }
 
+// Ends closer than this are one point (m): a fitted piece ends at its upper
+// node to rounding, so the outline gains an edge only where the fit leaves a
+// real step (a two-point piece's slope guard, a vertical piece beside a cubic).
+constexpr double kSamePoint = 1e-12;
+
 void joinTo(std::vector<OutlineEdge>& chain, Point& end, Point next) {
-  if (next.y != end.y || next.z != end.z) chain.push_back(segment(end, next));
+  if (std::fabs(next.y - end.y) > kSamePoint || std::fabs(next.z - end.z) > kSamePoint) {
+    chain.push_back(segment(end, next));
+  }
   end = next;
 }
 
@@ -120,11 +146,10 @@ SectionOutline outlineOfSection(const SectionCurve& curve) {
   if (start.y != 0.0) edges.push_back(segment({-start.y, start.z}, start));
 
   for (OutlineEdge& edge : edges) {
-    edge = finished(edge);
-    outline.area += edge.areaTerm;
-    outline.momentY += edge.momentYTerm;
-    outline.momentZ += edge.momentZTerm;
+    edge.terms = edgeTerms(edge, 0.0, 1.0);
+    outline.edgeBoxes.push_back(boxOf(edge));
   }
+  groupIntoRuns(outline);
   outline.deckEdgeY = deckEdge.y;
   outline.deckEdgeZ = deckEdge.z;
   return outline;
@@ -140,7 +165,9 @@ class CutWalk {
   explicit CutWalk(const InclinedWaterline& line)
       : s_(line.sinHeel), c_(line.cosHeel), h_(line.height) {}
 
-  void arc(const OutlineEdge& edge, double a, double b, bool wet) {
+  // The part of the outline from `edge` at t = a on, wet or dry, with its
+  // integrals when wet.
+  void arc(const OutlineEdge& edge, double a, bool wet, const GreenTerms& terms) {
     if (!started_) {
       started_ = true;
       firstWet_ = wet;
@@ -148,20 +175,15 @@ class CutWalk {
       cross(edgePoint(edge, a), wet);
     }
     wet_ = wet;
-    if (!wet) return;
-    if (a == 0.0 && b == 1.0) {
-      cut_.area += edge.areaTerm;
-      cut_.momentY += edge.momentYTerm;
-      cut_.momentZ += edge.momentZTerm;
-    } else {
-      const EdgeTerms terms = edgeTerms(edge, a, b);
-      cut_.area += terms.area;
-      cut_.momentY += terms.momentY;
-      cut_.momentZ += terms.momentZ;
-    }
+    if (wet) addTerms(cut_.terms, terms);
   }
 
-  SectionCut finish(const OutlineEdge& first) {
+  struct Result {
+    GreenTerms terms;
+    double waterlineBreadth = 0.0;
+  };
+
+  Result finish(const OutlineEdge& first) {
     if (started_ && wet_ != firstWet_) cross(edgePoint(first, 0.0), firstWet_);
     return cut_;
   }
@@ -173,10 +195,10 @@ class CutWalk {
     const double u = c_ * p.y + s_ * p.z;
     const double sign = wet ? 1.0 : -1.0;
     const double cs = c_ * s_;
-    cut_.area += sign * s_ * u * (c_ * u / 2.0 - h_ * s_);
-    cut_.momentY +=
-        sign * s_ / 2.0 * u * (c_ * c_ * u * u / 3.0 - cs * h_ * u + s_ * s_ * h_ * h_);
-    cut_.momentZ +=
+    GreenTerms& t = cut_.terms;
+    t.area += sign * s_ * u * (c_ * u / 2.0 - h_ * s_);
+    t.momentY += sign * s_ / 2.0 * u * (c_ * c_ * u * u / 3.0 - cs * h_ * u + s_ * s_ * h_ * h_);
+    t.momentZ +=
         sign * s_ * u * (cs * u * u / 3.0 + (c_ * c_ - s_ * s_) * h_ * u / 2.0 - cs * h_ * h_);
     cut_.waterlineBreadth -= sign * u;
   }
@@ -185,50 +207,87 @@ class CutWalk {
   bool started_ = false;
   bool firstWet_ = false;
   bool wet_ = false;
-  SectionCut cut_;
+  Result cut_;
 };
 
-// The least and greatest of n . p over the edge's box.
-HeightSpan boxHeights(const OutlineEdge& e, double s, double c) {
-  const double low = -s * (s >= 0.0 ? e.yGreatest : e.yLeast) + c * (c >= 0.0 ? e.zLeast : e.zGreatest);
-  const double high = -s * (s >= 0.0 ? e.yLeast : e.yGreatest) + c * (c >= 0.0 ? e.zGreatest : e.zLeast);
-  return {low, high};
+// The least and greatest of n . p over a box: the corners taken, for the
+// heel's quadrant, once per line.
+class BoxTest {
+ public:
+  explicit BoxTest(const InclinedWaterline& line)
+      : s_(line.sinHeel),
+        c_(line.cosHeel),
+        h_(line.height),
+        sPositive_(s_ >= 0.0),
+        cPositive_(c_ >= 0.0) {}
+
+  HeightSpan heights(const OutlineBox& b) const {
+    return {
+        -s_ * (sPositive_ ? b.yGreatest : b.yLeast) + c_ * (cPositive_ ? b.zLeast : b.zGreatest),
+        -s_ * (sPositive_ ? b.yLeast : b.yGreatest) + c_ * (cPositive_ ? b.zGreatest : b.zLeast)};
+  }
+
+  // Whether a box lies wholly under the waterline (1), wholly above it (-1),
+  // or the line may cross it (0).
+  int side(const OutlineBox& b) const {
+    const HeightSpan span = heights(b);
+    if (span.greatest < h_) return 1;
+    if (span.least > h_) return -1;
+    return 0;
+  }
+
+ private:
+  double s_, c_, h_;
+  bool sPositive_, cPositive_;
+};
+
+// One edge the waterline may cross: split where it does, each part wet or dry.
+void cutEdge(const OutlineEdge& edge, const InclinedWaterline& line, CutWalk& walk) {
+  const double s = line.sinHeel, c = line.cosHeel, h = line.height;
+  // Depth below the waterline along the edge: h - n . p(t).
+  const Cubic depth{h + s * edge.y[0] - c * edge.z0, s * edge.y[1] - c * edge.dz, s * edge.y[2],
+                    s * edge.y[3]};
+  const CubicCrossings crossings = cubicCrossings(depth, 0.0, 1.0);
+  double a = 0.0;
+  for (int i = 0; i <= crossings.count; ++i) {
+    const double b = i < crossings.count ? crossings.t[static_cast<std::size_t>(i)] : 1.0;
+    if (b > a) {
+      const bool wet = cubicValue(depth, (a + b) / 2.0) > 0.0;
+      walk.arc(edge, a, wet, wet ? edgeTerms(edge, a, b) : GreenTerms{});
+    }
+    a = b;
+  }
 }
 
 }  // namespace
 
 SectionCut cutSection(const SectionOutline& outline, const InclinedWaterline& line) {
   if (outline.edges.empty()) return {};
-  const double s = line.sinHeel, c = line.cosHeel, h = line.height;
   CutWalk walk(line);
-  for (const OutlineEdge& edge : outline.edges) {
-    const HeightSpan box = boxHeights(edge, s, c);
-    if (box.greatest < h || box.least > h) {
-      walk.arc(edge, 0.0, 1.0, box.greatest < h);
+  const BoxTest box(line);
+  for (std::size_t r = 0; r < outline.runs.size(); ++r) {
+    const OutlineRun& run = outline.runs[r];
+    const auto first = static_cast<std::size_t>(run.first);
+    if (const int side = box.side(outline.runBoxes[r]); side != 0) {
+      walk.arc(outline.edges[first], 0.0, side > 0, run.terms);
       continue;
     }
-    // Depth below the waterline along the edge: h - n . p(t).
-    const Cubic depth{h + s * edge.y[0] - c * edge.z0, s * edge.y[1] - c * edge.dz, s * edge.y[2],
-                      s * edge.y[3]};
-    const CubicCrossings crossings = cubicCrossings(depth, 0.0, 1.0);
-    double a = 0.0;
-    for (int i = 0; i <= crossings.count; ++i) {
-      const double b = i < crossings.count ? crossings.t[static_cast<std::size_t>(i)] : 1.0;
-      if (b > a) walk.arc(edge, a, b, cubicValue(depth, (a + b) / 2.0) > 0.0);
-      a = b;
+    for (auto k = first; k <= static_cast<std::size_t>(run.last); ++k) {
+      const OutlineEdge& edge = outline.edges[k];
+      if (const int side = box.side(outline.edgeBoxes[k]); side != 0) {
+        walk.arc(edge, 0.0, side > 0, edge.terms);
+      } else {
+        cutEdge(edge, line, walk);
+      }
     }
   }
-  return walk.finish(outline.edges.front());
+  const CutWalk::Result cut = walk.finish(outline.edges.front());
+  return {cut.terms.area, cut.terms.momentY, cut.terms.momentZ, cut.waterlineBreadth};
 }
 
 HeightSpan heightSpan(const SectionOutline& outline, const InclinedWaterline& line) {
-  HeightSpan span{INFINITY, -INFINITY};
-  for (const OutlineEdge& edge : outline.edges) {
-    const HeightSpan box = boxHeights(edge, line.sinHeel, line.cosHeel);
-    span.least = std::fmin(span.least, box.least);
-    span.greatest = std::fmax(span.greatest, box.greatest);
-  }
-  return span;
+  if (outline.edges.empty()) return {INFINITY, -INFINITY};
+  return BoxTest(line).heights(outline.box);
 }
 
 }  // namespace norvika

@@ -7,31 +7,53 @@
 
 namespace norvika {
 
+/// A box round part of an outline, m.
+struct OutlineBox {
+  double yLeast = 0.0, yGreatest = 0.0;
+  double zLeast = 0.0, zGreatest = 0.0;
+};
+
+/// The integrals along part of an outline whose sums round the closed outline
+/// give the area and its first moments (Green's theorem): y dz (m2), y^2/2 dz
+/// and y z dz (m3).
+struct GreenTerms {
+  double area = 0.0;
+  double momentY = 0.0;
+  double momentZ = 0.0;
+};
+
 /// One edge of a section's outline: y(t) a cubic and z(t) = z0 + dz t for t
-/// from 0 to 1 (m), with its box and its integrals along the whole edge.
+/// from 0 to 1 (m).
 struct OutlineEdge {
   Cubic y{};
   double z0 = 0.0;
   double dz = 0.0;
-  double yLeast = 0.0, yGreatest = 0.0;  // m, the edge's box
-  double zLeast = 0.0, zGreatest = 0.0;
-  // The integrals whose sums round the closed outline give the area and its
-  // first moments (Green's theorem): y dz, y^2/2 dz and y z dz.
-  double areaTerm = 0.0;     // m2
-  double momentYTerm = 0.0;  // m3
-  double momentZTerm = 0.0;  // m3
+  GreenTerms terms;  // along the whole edge
+};
+
+/// Consecutive edges first..last (about the square root of their number): a
+/// cut passes over a run wholly above or below its waterline at once, and
+/// looks into the edges of the few it crosses.
+struct OutlineRun {
+  int first = 0;
+  int last = 0;
+  GreenTerms terms;
 };
 
 /// A station's section as a closed outline, counter-clockwise looking forward
 /// (y to starboard, z up): up the starboard side of the fitted curve from the
 /// keel to the deck edge, across the deck, down the port side, across the
-/// bottom. Wherever a fitted piece ends a hair away from where the next one
-/// starts, a short edge joins them, so the outline closes exactly.
+/// bottom. Wherever a fitted piece ends short of where the next one starts
+/// (more than rounding), a short edge joins them, so the outline closes.
 struct SectionOutline {
   std::vector<OutlineEdge> edges;
-  double area = 0.0;     // m2, of the whole section up to the deck
-  double momentY = 0.0;  // m3
-  double momentZ = 0.0;  // m3, about the base line
+  std::vector<OutlineRun> runs;  // in order round the outline
+  // The boxes apart from the edges and runs, so that the many tests of a cut
+  // read them packed together.
+  std::vector<OutlineBox> edgeBoxes;
+  std::vector<OutlineBox> runBoxes;
+  OutlineBox box;
+  GreenTerms whole;        // the whole section up to the deck
   double deckEdgeY = 0.0;  // m, the starboard deck edge
   double deckEdgeZ = 0.0;  // m
 };
@@ -67,9 +89,9 @@ struct SectionCut {
 /// closed in closed form).
 SectionCut cutSection(const SectionOutline& outline, const InclinedWaterline& line);
 
-/// The least and greatest height n . p of the outline's points for the heel of
-/// `line` (m): below the least the section is dry, above the greatest wholly
-/// under water.
+/// Bounds on the height n . p of the outline's points for the heel of `line`
+/// (m): at or below the least the section is dry, at or above the greatest
+/// wholly under water.
 struct HeightSpan {
   double least = 0.0;
   double greatest = 0.0;

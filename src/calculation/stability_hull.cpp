@@ -9,10 +9,22 @@ namespace norvika {
 
 namespace {
 
-InclinedWaterline lineAt(const Waterplane& plane, double x, double midship) {
-  return {std::sin(plane.heel * kDegree), std::cos(plane.heel * kDegree),
-          plane.height + plane.trimSlope * (x - midship)};
-}
+// The waterplane's line in each station's plane, its heel's sine and cosine
+// worked once.
+struct PlaneLines {
+  explicit PlaneLines(const Waterplane& plane, double midship)
+      : plane_(plane),
+        midship_(midship),
+        sin_(std::sin(plane.heel * kDegree)),
+        cos_(std::cos(plane.heel * kDegree)) {}
+  InclinedWaterline at(double x) const {
+    return {sin_, cos_, plane_.height + plane_.trimSlope * (x - midship_)};
+  }
+
+ private:
+  Waterplane plane_;
+  double midship_, sin_, cos_;
+};
 
 // What each station gives, to be integrated along the ship.
 struct StationValues {
@@ -38,7 +50,7 @@ StabilityHull prepareStabilityHull(const HullModel& hull, double shipLength, dou
   for (int st = 1; st <= hull.stationCount; ++st) {
     prepared.stationX(st) = hull.stationX(st);
     prepared.outlines.push_back(outlineOfSection(curves[static_cast<std::size_t>(st - 1)]));
-    area(st) = prepared.outlines.back().area;
+    area(st) = prepared.outlines.back().whole.area;
   }
   prepared.enclosedVolume = integrateTabulated(hull.stationCount, prepared.stationX, area);
   return prepared;
@@ -48,13 +60,14 @@ Immersed immerse(const StabilityHull& hull, const Waterplane& plane) {
   const int n = hull.stationCount;
   const double midship = hull.shipLength / 2.0;
   const double side = plane.heel < 0.0 ? -1.0 : 1.0;
+  const PlaneLines lines(plane, midship);
   StationValues v;
   Immersed result;
   result.deckEdgeDepth = -INFINITY;
   for (int st = 1; st <= n; ++st) {
     const double x = hull.stationX(st);
     const SectionOutline& outline = hull.outlines[static_cast<std::size_t>(st - 1)];
-    const InclinedWaterline line = lineAt(plane, x, midship);
+    const InclinedWaterline line = lines.at(x);
     const SectionCut cut = cutSection(outline, line);
     v.area(st) = cut.area;
     v.areaX(st) = cut.area * x;
@@ -64,8 +77,8 @@ Immersed immerse(const StabilityHull& hull, const Waterplane& plane) {
     v.breadthLever(st) = cut.waterlineBreadth * (x - midship);
     v.breadthX(st) = cut.waterlineBreadth * x;
     v.breadthXLever(st) = cut.waterlineBreadth * x * (x - midship);
-    const double deckEdgeDepth = line.height + line.sinHeel * side * outline.deckEdgeY -
-                                 line.cosHeel * outline.deckEdgeZ;
+    const double deckEdgeDepth =
+        line.height + line.sinHeel * side * outline.deckEdgeY - line.cosHeel * outline.deckEdgeZ;
     if (deckEdgeDepth > result.deckEdgeDepth) {
       result.deckEdgeDepth = deckEdgeDepth;
       result.deckEdgeStation = st;
@@ -90,11 +103,12 @@ Immersed immerse(const StabilityHull& hull, const Waterplane& plane) {
 HeightBounds heightBounds(const StabilityHull& hull, const Waterplane& plane) {
   HeightBounds bounds{INFINITY, -INFINITY};
   const double midship = hull.shipLength / 2.0;
+  const PlaneLines lines(plane, midship);
   for (int st = 1; st <= hull.stationCount; ++st) {
     const SectionOutline& outline = hull.outlines[static_cast<std::size_t>(st - 1)];
     if (outline.edges.empty()) continue;
     const double x = hull.stationX(st);
-    const InclinedWaterline line = lineAt(plane, x, midship);
+    const InclinedWaterline line = lines.at(x);
     const HeightSpan span = heightSpan(outline, line);
     const double shift = plane.trimSlope * (x - midship);
     bounds.dry = std::fmin(bounds.dry, span.least - shift);

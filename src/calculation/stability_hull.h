@@ -45,10 +45,10 @@ struct Immersed {
   double deckEdgeDepth = 0.0;
   int deckEdgeStation = 0;  // where it stands
   // Derivatives, by the same integration along the ship as the volume:
-  double volumePerHeight = 0.0;      // dV/dheight, m2 (the waterplane's area)
-  double volumePerTrim = 0.0;        // dV/dtrimSlope, m3
-  double momentXPerHeight = 0.0;     // d(V lcb)/dheight, m3
-  double momentXPerTrim = 0.0;       // d(V lcb)/dtrimSlope, m4
+  double volumePerHeight = 0.0;   // dV/dheight, m2 (the waterplane's area)
+  double volumePerTrim = 0.0;     // dV/dtrimSlope, m3
+  double momentXPerHeight = 0.0;  // d(V lcb)/dheight, m3
+  double momentXPerTrim = 0.0;    // d(V lcb)/dtrimSlope, m4
 };
 
 /// Cuts every station by the waterplane and integrates along the ship by the

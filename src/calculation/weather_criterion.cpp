@@ -110,8 +110,8 @@ WeatherCriterion checkWeatherCriterion(const GzCurve& curve, const WeatherInput&
   w.gustLever = kWeatherGustFactor * w.steadyLever;
   const double steadyLimit =
       std::fmin(kWeatherMaxSteadyHeel, kWeatherDeckEdgeShare * ship.deckEdgeAngle);
-  w.steadyHeelCheck = {IntactCriterion::WeatherSteadyHeel, steadyLimit, 0.0, 0.0, 0.0, false,
-                       false};
+  w.steadyHeelCheck = {
+      IntactCriterion::WeatherSteadyHeel, steadyLimit, 0.0, 0.0, 0.0, false, false};
   w.areasCheck = {IntactCriterion::WeatherAreas, 0.0, 0.0, 0.0, 0.0, false, false};
   if (!(ship.gm > 0.0 && ship.meanDraft > 0.0)) return w;
   w.roll = rollAngle(wind, ship);
@@ -146,7 +146,12 @@ WeatherCriterion checkWeatherCriterion(const GzCurve& curve, const WeatherInput&
     w.areaB = gzArea(curve, *w.gustHeel, w.upperHeel) -
               w.gustLever * (w.upperHeel - *w.gustHeel) * kDegree;
   }
-  w.areasCheck = {IntactCriterion::WeatherAreas, w.areaA, w.areaB, windward, w.upperHeel, true,
+  w.areasCheck = {IntactCriterion::WeatherAreas,
+                  w.areaA,
+                  w.areaB,
+                  windward,
+                  w.upperHeel,
+                  true,
                   w.areaB >= w.areaA};
   return w;
 }

@@ -22,20 +22,20 @@ struct WeatherInput {
   double windArea = 0.0;   // A, m2: lateral projection above the waterline
   double windLever = 0.0;  // Z, m: from the centre of A to that of the underwater lateral area
   double windPressure = kWeatherWindPressure;  // P, Pa
-  double bilgeKeelArea = 0.0;  // Ak, m2: bilge keels, bar keel or both
+  double bilgeKeelArea = 0.0;                  // Ak, m2: bilge keels, bar keel or both
   bool sharpBilges = false;
 };
 
 /// The ship at the condition as the criterion reads it.
 struct WeatherParticulars {
-  double displacement = 0.0;      // t
-  double waterlineLength = 0.0;   // Lwl, m
-  double breadth = 0.0;           // B, m
-  double meanDraft = 0.0;         // d, m
-  double blockCoefficient = 0.0;  // Cb
-  double kg = 0.0;                // m, raised by the free surface
-  double gm = 0.0;                // m, corrected for the free surface
-  double deckEdgeAngle = 90.0;    // degrees
+  double displacement = 0.0;            // t
+  double waterlineLength = 0.0;         // Lwl, m
+  double breadth = 0.0;                 // B, m
+  double meanDraft = 0.0;               // d, m
+  double blockCoefficient = 0.0;        // Cb
+  double kg = 0.0;                      // m, raised by the free surface
+  double gm = 0.0;                      // m, corrected for the free surface
+  double deckEdgeAngle = 90.0;          // degrees
   std::optional<double> floodingAngle;  // degrees
 };
 
@@ -70,12 +70,12 @@ struct WeatherCriterion {
   double steadyLever = 0.0;  // lw1 = P A Z / (1000 g displacement)
   double gustLever = 0.0;    // lw2 = 1.5 lw1
   RollAngle roll;
-  std::optional<double> steadyHeel;   // theta0: the first heel where GZ reaches lw1
-  std::optional<double> gustHeel;     // where GZ first reaches lw2
+  std::optional<double> steadyHeel;      // theta0: the first heel where GZ reaches lw1
+  std::optional<double> gustHeel;        // where GZ first reaches lw2
   std::optional<double> secondGustHeel;  // thetac: where GZ falls back to lw2
-  double upperHeel = 0.0;             // theta2: the least of 50, the flooding angle, thetac
-  double areaA = 0.0;  // between lw2 and GZ from theta0 - theta1 to the gust heel
-  double areaB = 0.0;  // between GZ and lw2 from the gust heel to theta2
+  double upperHeel = 0.0;                // theta2: the least of 50, the flooding angle, thetac
+  double areaA = 0.0;                    // between lw2 and GZ from theta0 - theta1 to the gust heel
+  double areaB = 0.0;                    // between GZ and lw2 from the gust heel to theta2
   CriterionCheck steadyHeelCheck;  // theta0 at most the lesser of 16 and 0.8 of the deck-edge angle
   CriterionCheck areasCheck;       // area b (attained) at least area a (required)
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace norvika {
 
@@ -37,9 +38,12 @@ int turningPoints(const Cubic& a, double lo, double hi, std::array<double, 2>& a
 
 // The sign change of the cubic on [lo, hi], where it is monotone and its ends
 // differ in sign: Newton from the bracket's middle, a halving wherever a step
-// would leave the bracket. Ends when the bracket can shrink no further.
+// would leave the bracket. Ends when a step no longer moves the root beyond
+// rounding, or the bracket can shrink no further.
 double rootInBracket(const Cubic& a, double lo, double hi) {
   const bool risingSign = cubicValue(a, lo) < 0.0;
+  const double resolution = 4.0 * std::numeric_limits<double>::epsilon() *
+                            std::fmax(std::fmax(std::fabs(lo), std::fabs(hi)), hi - lo);
   double t = 0.5 * (lo + hi);
   for (int i = 0; i < 200; ++i) {
     const double f = cubicValue(a, t);
@@ -53,8 +57,13 @@ double rootInBracket(const Cubic& a, double lo, double hi) {
     if (!(mid > lo && mid < hi)) break;
     const double slope = cubicSlope(a, t);
     const double newton = slope != 0.0 ? t - f / slope : mid;
-    t = newton > lo && newton < hi ? newton : mid;
-    if (t == lo || t == hi) t = mid;
+    if (!(newton > lo && newton < hi)) {
+      t = mid;
+    } else if (std::fabs(newton - t) <= resolution) {
+      return newton;
+    } else {
+      t = newton;
+    }
   }
   return t;
 }

@@ -3,6 +3,8 @@
 // polygon of their own half-breadths, and upright against the moments of the
 // upright integration.
 
+#include "calculation/section_outline.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -12,7 +14,6 @@
 #include <vector>
 
 #include "calculation/section_integrals.h"
-#include "calculation/section_outline.h"
 #include "model/hull_data_file.h"
 #include "polygon_clip.h"
 
@@ -67,7 +68,7 @@ struct Line {
 void expectCutsMatch(const SectionCurve& curve, const Polygon& polygon, double tolerance,
                      const std::string& name) {
   const SectionOutline outline = outlineOfSection(curve);
-  const Line lines[] = {{0, 0.4},   {10, 0.3},  {35, 0.5},  {60, 0.2},  {60, 0.85}, {90, 0.55},
+  const Line lines[] = {{0, 0.4},   {10, 0.3},  {35, 0.5},  {60, 0.2},   {60, 0.85}, {90, 0.55},
                         {120, 0.6}, {170, 0.7}, {180, 0.3}, {-25, 0.45}, {-100, 0.5}};
   for (const Line& l : lines) {
     const double s = std::sin(cliptest::radians(l.heel)), c = std::cos(cliptest::radians(l.heel));
@@ -79,15 +80,17 @@ void expectCutsMatch(const SectionCurve& curve, const Polygon& polygon, double t
     const double height = least + l.share * (greatest - least);
     SCOPED_TRACE(name + " heel " + std::to_string(l.heel) + " share " + std::to_string(l.share));
     const SectionCut cut = cutSection(outline, {s, c, height});
-    const cliptest::Centroid wet = cliptest::centroidOf(cliptest::clipBelow(polygon, l.heel, height));
+    const cliptest::Centroid wet =
+        cliptest::centroidOf(cliptest::clipBelow(polygon, l.heel, height));
     const double size = std::fabs(cliptest::centroidOf(polygon).area);
     EXPECT_NEAR(cut.area, wet.area, tolerance * size);
     EXPECT_NEAR(cut.momentY, wet.area * wet.y, tolerance * size * 10.0);
     EXPECT_NEAR(cut.momentZ, wet.area * wet.z, tolerance * size * 10.0);
     const double dh = 1e-5;
-    const double rate = (cliptest::centroidOf(cliptest::clipBelow(polygon, l.heel, height + dh)).area -
-                         cliptest::centroidOf(cliptest::clipBelow(polygon, l.heel, height - dh)).area) /
-                        (2.0 * dh);
+    const double rate =
+        (cliptest::centroidOf(cliptest::clipBelow(polygon, l.heel, height + dh)).area -
+         cliptest::centroidOf(cliptest::clipBelow(polygon, l.heel, height - dh)).area) /
+        (2.0 * dh);
     EXPECT_NEAR(cut.waterlineBreadth, rate, 1e-4 + tolerance * 100.0);
   }
 }
@@ -121,7 +124,8 @@ TEST(SectionOutline, FittedStationsCutAsFinePolygonsClip) {
   for (const int st : {1, 3, 11, 22, 25}) {
     const SectionCurve& curve = curves[static_cast<std::size_t>(st - 1)];
     std::vector<double> heights;
-    for (int i = 0; i <= 4000; ++i) heights.push_back(curve.keel() + (curve.deck() - curve.keel()) * i / 4000.0);
+    for (int i = 0; i <= 4000; ++i)
+      heights.push_back(curve.keel() + (curve.deck() - curve.keel()) * i / 4000.0);
     expectCutsMatch(curve, polygonOf(curve, heights), 2e-6, "station " + std::to_string(st));
   }
 }
@@ -136,7 +140,8 @@ TEST(SectionOutline, UprightMomentsAreThoseOfTheUprightIntegration) {
     prepareStationSection(*hull, st, section);
     const SectionOutline outline = outlineOfSection(section.curve);
     for (const double share : {-0.1, 0.05, 0.3, 0.77, 1.0, 1.2}) {
-      const double zw = section.curve.keel() + share * (section.curve.deck() - section.curve.keel());
+      const double zw =
+          section.curve.keel() + share * (section.curve.deck() - section.curve.keel());
       const SectionCut cut = cutSection(outline, {0.0, 1.0, zw});
       SCOPED_TRACE("station " + std::to_string(st) + " waterline " + std::to_string(zw));
       EXPECT_NEAR(cut.momentZ, sectionMomentAboutBase(*hull, st, section, zw), 1e-9);

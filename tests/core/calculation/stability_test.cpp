@@ -53,7 +53,8 @@ TEST(Stability, BoxBargeIsWallSidedUntilItsDeckEdgeImmerses) {
     }
     // The dynamic stability to 20 degrees, GM (1 - cos) + BM/2 (sec + cos - 2).
     const double f = radians(20.0);
-    const double area = gm * (1.0 - std::cos(f)) + bm / 2.0 * (1.0 / std::cos(f) + std::cos(f) - 2.0);
+    const double area =
+        gm * (1.0 - std::cos(f)) + bm / 2.0 * (1.0 / std::cos(f) + std::cos(f) - 2.0);
     EXPECT_NEAR(gzArea(levers.curve, 0.0, 20.0), area, 1e-6 * area) << "KG " << kg;
   }
 }
@@ -119,7 +120,8 @@ TEST(Stability, FreeAndFixedTrimAgreeOnAForeAndAftSymmetricHull) {
     ASSERT_EQ(free[c].points.size(), 4u);
     ASSERT_EQ(fixed[c].points.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
-      SCOPED_TRACE("displacement " + std::to_string(c) + " heel " + std::to_string(free[c].points[i].heel));
+      SCOPED_TRACE("displacement " + std::to_string(c) + " heel " +
+                   std::to_string(free[c].points[i].heel));
       EXPECT_NEAR(free[c].points[i].kn, fixed[c].points[i].kn, 1e-4);
       EXPECT_NEAR(free[c].points[i].equilibrium.plane.trimSlope * 100.0, 0.0, 0.02);
     }
