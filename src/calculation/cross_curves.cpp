@@ -2,37 +2,27 @@
 
 #include <cmath>
 
+#include "numerics/false_position.h"
+
 namespace norvika {
 
 namespace {
 
-// Illinois false position on the deepest deck edge's depth against heel.
+// The depth of the deepest deck edge against heel, narrowed to a millionth of
+// a degree; the heel where the edge is at or under the water.
 double deckEdgeAngleBetween(const StabilityHull& hull, const FloatingTarget& target,
-                            Equilibrium clear, Equilibrium under) {
-  double fa = clear.immersed.deckEdgeDepth, fb = under.immersed.deckEdgeDepth;
-  int keptSide = 0;
-  for (int i = 0; i < kBracketIterations; ++i) {
-    const double a = clear.plane.heel, b = under.plane.heel;
-    if (b - a <= 1e-6) break;
-    double heel = (a * fb - b * fa) / (fb - fa);
-    if (!(heel > a && heel < b)) heel = (a + b) / 2.0;
-    const Equilibrium e = floatAtHeel(hull, target, heel, startAfter({clear, under}, heel));
-    if (e.stop != EquilibriumStop::None) break;
-    const double depth = e.immersed.deckEdgeDepth;
-    if (depth == 0.0) return heel;
-    if (depth < 0.0) {
-      clear = e;
-      fa = depth;
-      if (keptSide == 1) fb /= 2.0;
-      keptSide = 1;
-    } else {
-      under = e;
-      fb = depth;
-      if (keptSide == -1) fa /= 2.0;
-      keptSide = -1;
-    }
-  }
-  return under.plane.heel;
+                            const Equilibrium& clear, const Equilibrium& under) {
+  std::vector<Equilibrium> tried{clear, under};
+  const SignBracket bracket = narrowSignBracket(
+      {clear.plane.heel, clear.immersed.deckEdgeDepth, under.plane.heel,
+       under.immersed.deckEdgeDepth},
+      1e-6, kBracketIterations, [&](double heel) -> std::optional<double> {
+        const Equilibrium e = floatAtHeel(hull, target, heel, startAfter(tried, heel));
+        if (e.stop != EquilibriumStop::None) return std::nullopt;
+        tried.push_back(e);
+        return e.immersed.deckEdgeDepth;
+      });
+  return bracket.positive;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "calculation/heel_equilibrium.h"
 
 #include <cmath>
+#include <optional>
+
+#include "numerics/false_position.h"
 
 namespace norvika {
 
@@ -93,30 +96,30 @@ class Solver {
       }
     }
     if (!bracketed) return stopped(a, EquilibriumStop::TrimOutOfReach);
-    // The Illinois variant of the false position, halving the weight of an end
-    // kept twice.
-    int keptSide = 0;
-    for (int i = 0; i < kBracketIterations; ++i) {
-      const double sa = a.plane.trimSlope, sb = b.plane.trimSlope;
-      double slope = (sa * gb - sb * ga) / (gb - ga);
-      if (!(slope > std::fmin(sa, sb) && slope < std::fmax(sa, sb))) slope = (sa + sb) / 2.0;
-      Equilibrium m = sink(slope, (a.plane.height + b.plane.height) / 2.0);
-      if (m.stop != EquilibriumStop::None) return m;
-      const double gm = offset(m);
-      if (std::fabs(gm) <= lcbTolerance() || slope == sa || slope == sb) return m;
-      if ((gm < 0.0) == (ga < 0.0)) {
-        a = m;
-        ga = gm;
-        if (keptSide == 1) gb /= 2.0;
-        keptSide = 1;
-      } else {
-        b = m;
-        gb = gm;
-        if (keptSide == -1) ga /= 2.0;
-        keptSide = -1;
-      }
+    // The LCB's offset at a trim within the tolerance counts as zero, which
+    // ends the narrowing there.
+    Equilibrium last = b;
+    bool failed = false;
+    const SignBracket bracket =
+        narrowSignBracket(ga < 0.0 ? SignBracket{a.plane.trimSlope, ga, b.plane.trimSlope, gb}
+                                   : SignBracket{b.plane.trimSlope, gb, a.plane.trimSlope, ga},
+                          0.0, kBracketIterations, [&](double slope) -> std::optional<double> {
+                            last = sink(slope, last.plane.height);
+                            if (last.stop != EquilibriumStop::None) {
+                              failed = true;
+                              return std::nullopt;
+                            }
+                            const double g = offset(last);
+                            return std::fabs(g) <= lcbTolerance() ? 0.0 : g;
+                          });
+    if (failed) return last;
+    // A bracket that can shrink no further holds the root to the last bit.
+    const bool collapsed = (bracket.negative + bracket.positive) / 2.0 == bracket.negative ||
+                           (bracket.negative + bracket.positive) / 2.0 == bracket.positive;
+    if (bracket.valuePositive != 0.0 && !collapsed) {
+      return stopped(last, EquilibriumStop::NoConvergence);
     }
-    return stopped(a, EquilibriumStop::NoConvergence);
+    return last;
   }
 
   Equilibrium cutAt(const Waterplane& plane) {

@@ -8,27 +8,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "calculation/section_integrals.h"
-#include "model/hull_data_file.h"
+#include "dtmb5415_hull.h"
 #include "polygon_clip.h"
 
 namespace norvika {
 namespace {
 
 using cliptest::Polygon;
-
-std::unique_ptr<HullModel> dtmb5415() {
-  const auto file =
-      std::filesystem::path(NORVIKA_SOURCE_DIR) / "examples/dtmb5415/case6-trimmed/DTMB5415.DAT";
-  auto hull = std::make_unique<HullModel>(readHullDataFile(file, "DTMB5415.DAT"));
-  computeHullExtents(*hull);
-  return hull;
-}
+using stabilitytest::dtmb5415;
 
 // A section of straight pieces through (height, half-breadth) nodes.
 SectionCurve polygonalCurve(const std::vector<std::pair<double, double>>& nodes) {

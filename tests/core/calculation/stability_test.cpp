@@ -6,13 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "calculation/righting_levers.h"
+#include "dtmb5415_hull.h"
 #include "hydrostatic_hulls.h"
-#include "model/hull_data_file.h"
 #include "numerics/gauss_legendre.h"
 #include "polygon_clip.h"
 
@@ -128,13 +127,7 @@ TEST(Stability, FreeAndFixedTrimAgreeOnAForeAndAftSymmetricHull) {
   }
 }
 
-std::unique_ptr<HullModel> dtmb5415() {
-  const auto file =
-      std::filesystem::path(NORVIKA_SOURCE_DIR) / "examples/dtmb5415/case6-trimmed/DTMB5415.DAT";
-  auto hull = std::make_unique<HullModel>(readHullDataFile(file, "DTMB5415.DAT"));
-  computeHullExtents(*hull);
-  return hull;
-}
+using stabilitytest::dtmb5415;
 
 // The published GMt of the DTMB 5415 at its design draught with KG 7.555 m is
 // 1.95 m; heeled to port it rights itself as to starboard, at any heel.
