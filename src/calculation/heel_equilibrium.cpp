@@ -1,5 +1,6 @@
 #include "calculation/heel_equilibrium.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -186,14 +187,25 @@ Equilibrium floatAtHeel(const StabilityHull& hull, const FloatingTarget& target,
 }
 
 Waterplane startAfter(const std::vector<Equilibrium>& rising, double heel) {
-  const std::size_t n = rising.size();
-  if (n == 0) return {heel, 0.0, 0.0};
-  const Waterplane& last = rising[n - 1].plane;
-  if (n == 1 || last.heel == rising[n - 2].plane.heel) return {heel, last.height, last.trimSlope};
-  const Waterplane& before = rising[n - 2].plane;
-  const double share = (heel - last.heel) / (last.heel - before.heel);
-  return {heel, last.height + share * (last.height - before.height),
-          last.trimSlope + share * (last.trimSlope - before.trimSlope)};
+  // The last three waterplanes of distinct heels, the last first.
+  std::array<const Waterplane*, 3> known{};
+  std::size_t count = 0;
+  for (auto e = rising.rbegin(); e != rising.rend() && count < known.size(); ++e) {
+    bool distinct = true;
+    for (std::size_t i = 0; i < count; ++i) distinct = distinct && known[i]->heel != e->plane.heel;
+    if (distinct) known[count++] = &e->plane;
+  }
+  // Lagrange's polynomial through them at the new heel.
+  Waterplane start{heel, 0.0, 0.0};
+  for (std::size_t i = 0; i < count; ++i) {
+    double weight = 1.0;
+    for (std::size_t j = 0; j < count; ++j) {
+      if (j != i) weight *= (heel - known[j]->heel) / (known[i]->heel - known[j]->heel);
+    }
+    start.height += weight * known[i]->height;
+    start.trimSlope += weight * known[i]->trimSlope;
+  }
+  return start;
 }
 
 double volumeAtDraft(const StabilityHull& hull, double draft) {

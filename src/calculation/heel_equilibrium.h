@@ -52,8 +52,8 @@ Equilibrium floatAtHeel(const StabilityHull& hull, const FloatingTarget& target,
                         const Waterplane& start);
 
 /// Where to start the search at `heel` (degrees) after the equilibria found so
-/// far (`rising`, the last nearest): their waterplane carried on in a straight
-/// line through the last two.
+/// far (`rising`, the last nearest): their waterplane carried on along the
+/// parabola through the last three of distinct heels.
 Waterplane startAfter(const std::vector<Equilibrium>& rising, double heel);
 
 /// The volume (m3) under the level waterline at `draft` (m above the base line).

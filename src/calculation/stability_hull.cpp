@@ -26,17 +26,18 @@ struct PlaneLines {
   double midship_, sin_, cos_;
 };
 
-// What each station gives, to be integrated along the ship.
-struct StationValues {
-  Table<double> area{kMaxStations};
-  Table<double> areaX{kMaxStations};
-  Table<double> momentY{kMaxStations};
-  Table<double> momentZ{kMaxStations};
-  Table<double> breadth{kMaxStations};
-  Table<double> breadthLever{kMaxStations};   // breadth (x - L/2)
-  Table<double> breadthX{kMaxStations};       // breadth x
-  Table<double> breadthXLever{kMaxStations};  // breadth x (x - L/2)
-};
+// The run's rule along the ship is linear in the values, so it is a weighted
+// sum: the weights are the integrals of each station's unit value.
+std::vector<double> alongShipWeights(int n, const Table<double>& x) {
+  std::vector<double> weights;
+  Table<double> unit(n);
+  for (int st = 1; st <= n; ++st) {
+    unit(st) = 1.0;
+    weights.push_back(integrateTabulated(n, x, unit));
+    unit(st) = 0.0;
+  }
+  return weights;
+}
 
 }  // namespace
 
@@ -45,59 +46,50 @@ StabilityHull prepareStabilityHull(const HullModel& hull, double shipLength, dou
   prepared.shipLength = shipLength;
   prepared.density = density;
   prepared.stationCount = hull.stationCount;
-  Table<double> area(kMaxStations);
   const std::vector<SectionCurve> curves = layOutStations(hull);
-  for (int st = 1; st <= hull.stationCount; ++st) {
-    prepared.stationX(st) = hull.stationX(st);
-    prepared.outlines.push_back(outlineOfSection(curves[static_cast<std::size_t>(st - 1)]));
-    area(st) = prepared.outlines.back().whole.area;
+  for (int st = 1; st <= hull.stationCount; ++st) prepared.stationX(st) = hull.stationX(st);
+  prepared.weights = alongShipWeights(hull.stationCount, prepared.stationX);
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    prepared.outlines.push_back(outlineOfSection(curves[i]));
+    prepared.enclosedVolume += prepared.weights[i] * prepared.outlines.back().whole.area;
   }
-  prepared.enclosedVolume = integrateTabulated(hull.stationCount, prepared.stationX, area);
   return prepared;
 }
 
 Immersed immerse(const StabilityHull& hull, const Waterplane& plane) {
-  const int n = hull.stationCount;
   const double midship = hull.shipLength / 2.0;
   const double side = plane.heel < 0.0 ? -1.0 : 1.0;
   const PlaneLines lines(plane, midship);
-  StationValues v;
-  Immersed result;
-  result.deckEdgeDepth = -INFINITY;
-  for (int st = 1; st <= n; ++st) {
-    const double x = hull.stationX(st);
-    const SectionOutline& outline = hull.outlines[static_cast<std::size_t>(st - 1)];
+  Immersed r;
+  r.deckEdgeDepth = -INFINITY;
+  double momentX = 0.0, momentY = 0.0, momentZ = 0.0;
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    const auto i = static_cast<std::size_t>(st - 1);
+    const double x = hull.stationX(st), w = hull.weights[i];
+    const SectionOutline& outline = hull.outlines[i];
     const InclinedWaterline line = lines.at(x);
     const SectionCut cut = cutSection(outline, line);
-    v.area(st) = cut.area;
-    v.areaX(st) = cut.area * x;
-    v.momentY(st) = cut.momentY;
-    v.momentZ(st) = cut.momentZ;
-    v.breadth(st) = cut.waterlineBreadth;
-    v.breadthLever(st) = cut.waterlineBreadth * (x - midship);
-    v.breadthX(st) = cut.waterlineBreadth * x;
-    v.breadthXLever(st) = cut.waterlineBreadth * x * (x - midship);
+    r.volume += w * cut.area;
+    momentX += w * cut.area * x;
+    momentY += w * cut.momentY;
+    momentZ += w * cut.momentZ;
+    r.volumePerHeight += w * cut.waterlineBreadth;
+    r.volumePerTrim += w * cut.waterlineBreadth * (x - midship);
+    r.momentXPerHeight += w * cut.waterlineBreadth * x;
+    r.momentXPerTrim += w * cut.waterlineBreadth * x * (x - midship);
     const double deckEdgeDepth =
         line.height + line.sinHeel * side * outline.deckEdgeY - line.cosHeel * outline.deckEdgeZ;
-    if (deckEdgeDepth > result.deckEdgeDepth) {
-      result.deckEdgeDepth = deckEdgeDepth;
-      result.deckEdgeStation = st;
+    if (deckEdgeDepth > r.deckEdgeDepth) {
+      r.deckEdgeDepth = deckEdgeDepth;
+      r.deckEdgeStation = st;
     }
   }
-  auto alongShip = [&](const Table<double>& values) {
-    return integrateTabulated(n, hull.stationX, values);
-  };
-  result.volume = alongShip(v.area);
-  if (result.volume != 0.0) {
-    result.lcb = alongShip(v.areaX) / result.volume;
-    result.tcb = alongShip(v.momentY) / result.volume;
-    result.vcb = alongShip(v.momentZ) / result.volume;
+  if (r.volume != 0.0) {
+    r.lcb = momentX / r.volume;
+    r.tcb = momentY / r.volume;
+    r.vcb = momentZ / r.volume;
   }
-  result.volumePerHeight = alongShip(v.breadth);
-  result.volumePerTrim = alongShip(v.breadthLever);
-  result.momentXPerHeight = alongShip(v.breadthX);
-  result.momentXPerTrim = alongShip(v.breadthXLever);
-  return result;
+  return r;
 }
 
 HeightBounds heightBounds(const StabilityHull& hull, const Waterplane& plane) {

@@ -15,7 +15,10 @@ struct StabilityHull {
   int stationCount = 0;
   Table<double> stationX{kMaxStations};  // m from AP
   std::vector<SectionOutline> outlines;  // outlines[st - 1] is station st
-  double enclosedVolume = 0.0;           // m3, the whole hull up to its deck
+  /// The run's rule along the ship (integrateTabulated) as weights: the
+  /// integral of station values v is the sum of weights[st - 1] v(st), m.
+  std::vector<double> weights;
+  double enclosedVolume = 0.0;  // m3, the whole hull up to its deck
 };
 
 /// The stations of the hull fitted, laid out and closed by their decks.
@@ -52,7 +55,7 @@ struct Immersed {
 };
 
 /// Cuts every station by the waterplane and integrates along the ship by the
-/// run's rule (integrateTabulated). A volume of zero gives centres of zero.
+/// run's rule (its weights). A volume of zero gives centres of zero.
 Immersed immerse(const StabilityHull& hull, const Waterplane& plane);
 
 /// Bounds on the waterplane height at the heel and trim of `plane`: at or
