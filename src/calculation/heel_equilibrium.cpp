@@ -195,6 +195,11 @@ Waterplane startAfter(const std::vector<Equilibrium>& rising, double heel) {
     for (std::size_t i = 0; i < count; ++i) distinct = distinct && known[i]->heel != e->plane.heel;
     if (distinct) known[count++] = &e->plane;
   }
+  // Far beyond them a parabola says little: the last waterplane then.
+  if (count > 1 &&
+      std::fabs(heel - known[0]->heel) > 2.0 * std::fabs(known[0]->heel - known[1]->heel)) {
+    count = 1;
+  }
   // Lagrange's polynomial through them at the new heel.
   Waterplane start{heel, 0.0, 0.0};
   for (std::size_t i = 0; i < count; ++i) {
