@@ -105,7 +105,14 @@ int runDesktopProgram(const Options& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
   }
-  if (gui) installTranslations(*application, QLocale::system());
+  // The desktop's own words follow the run's language when one is asked for.
+  const LanguageScope language(options.language.value_or(Language::Turkish));
+  if (gui) {
+    installTranslations(*application, !options.language ? QLocale::system()
+                                      : *options.language == Language::English
+                                          ? QLocale(QLocale::English)
+                                          : QLocale(QLocale::Turkish));
+  }
   QGuiApplication::setApplicationName(QStringLiteral("Norvika"));
   QGuiApplication::setApplicationVersion(QStringLiteral(NORVIKA_VERSION));
   QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/norvika.svg")));

@@ -47,6 +47,9 @@ constexpr OptionSpec kOptions[] = {
      "length ({range}, the crest amidships among them), balance the ship\n"
      "at each and write the envelopes to TARAMA.TXT (wave cases 2-5, with\n"
      "a weights file)"},
+    {"--language", "tr|en", OptionValue::Text, nullptr,
+     "the language of the reports, messages and drawings: tr, the Turkish\n"
+     "texts of the legacy reports (the default), or en, English"},
     {"--help", "", OptionValue::None, nullptr, "show this help"},
     {"-h", "", OptionValue::None, nullptr, ""},
     {"--version", "", OptionValue::None, nullptr, "show the version"},
@@ -151,6 +154,9 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       options.weights = fs::path(given.text);
     } else if (name == "--sweep") {
       options.sweepPositions = static_cast<int>(given.number);
+    } else if (name == "--language") {
+      options.language = languageOption(given.text, error);
+      if (!options.language) return std::nullopt;
     }
   }
   for (const std::string& place : parsed->operands) {
@@ -217,6 +223,12 @@ std::string quotedPath(const fs::path& path) {
     if (byte < 32 || byte == 127) c = '?';
   }
   return "'" + shown + "'";
+}
+
+std::optional<Language> languageOption(const std::string& value, std::string& error) {
+  const std::optional<Language> language = languageNamed(value);
+  if (!language) error = "--language: expected 'tr' or 'en', got " + quotedForMessage(value);
+  return language;
 }
 
 std::string runDirectoryProblem(const fs::path& directory) {

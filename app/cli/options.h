@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "text/language.h"
+
 namespace norvika {
 
 enum class FrontEnd { Automatic, Gui, Console, Batch };
@@ -25,7 +27,8 @@ struct Options {
   std::optional<std::filesystem::path> answers;
   RecordFrames pdfFrames = RecordFrames::Finished;
   std::optional<std::filesystem::path> weights;
-  int sweepPositions = 0;  // --sweep N; 0 for no sweep
+  int sweepPositions = 0;            // --sweep N; 0 for no sweep
+  std::optional<Language> language;  // --language; none: Turkish
   bool help = false;
   bool version = false;
 };
@@ -64,6 +67,10 @@ std::string quotedPath(const std::filesystem::path& path);
 /// Why `directory` cannot be a run directory ("'DIR' does not exist", "'DIR'
 /// is not a directory"); empty when it can.
 std::string runDirectoryProblem(const std::filesystem::path& directory);
+
+/// The language a --language value names ("tr", "en"); none, with `error`
+/// set, for another.
+std::optional<Language> languageOption(const std::string& value, std::string& error);
 
 /// The path made absolute and normal, without a trailing separator.
 std::filesystem::path absolutePath(const std::filesystem::path& path);

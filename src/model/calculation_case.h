@@ -6,6 +6,7 @@
 
 #include "model/task_parameters.h"
 #include "model/task_values.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -15,8 +16,8 @@ struct CaseProperties {
   int number = 0;
   /// The values the case takes, in the order its line of the task file holds them.
   std::span<const TaskValue> values;
-  /// The waterline in the program's Turkish texts: "HESAP: <name> SEPHIYE ..."
-  const char* name = "";
+  /// The waterline in the reports and messages: "HESAP: <name> SEPHIYE ..."
+  Text name = Text::CaseLevelWaterline;
   /// The same for readers of the run record.
   const char* englishName = "";
   /// The condition the strength report names for this case's waterline.
@@ -41,7 +42,7 @@ struct CaseProperties {
 inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kLevelWaterline,
      .values = kLevelValues,
-     .name = "DUZ SU HATTI",
+     .name = Text::CaseLevelWaterline,
      .englishName = "level waterline",
      .strengthCondition = "SAKIN SU (DUZ SU HATTI)",
      .searchesDisplacement = true,
@@ -50,7 +51,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsFinalDrafts = true},
     {.number = kTrochoidCrest,
      .values = kWaveValues,
-     .name = "TROKOID DALGA TEPESI",
+     .name = Text::CaseTrochoidCrest,
      .englishName = "trochoidal wave, crest amidships",
      .strengthCondition = "TROKOID DALGA TEPESI",
      .searchesDisplacement = true,
@@ -61,7 +62,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsRequiredDisplacement = true},
     {.number = kTrochoidTrough,
      .values = kWaveValues,
-     .name = "TROKOID DALGA CUKURU",
+     .name = Text::CaseTrochoidTrough,
      .englishName = "trochoidal wave, trough amidships",
      .strengthCondition = "TROKOID DALGA CUKURU",
      .searchesDisplacement = true,
@@ -71,7 +72,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsRequiredDisplacement = true},
     {.number = kSineCrest,
      .values = kWaveValues,
-     .name = "SINUS DALGA TEPESI",
+     .name = Text::CaseSineCrest,
      .englishName = "sine wave, crest amidships",
      .strengthCondition = "SINUS DALGA TEPESI",
      .searchesDisplacement = true,
@@ -80,7 +81,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .balancesInSinkAndTrim = true},
     {.number = kSineTrough,
      .values = kWaveValues,
-     .name = "SINUS DALGA CUKURU",
+     .name = Text::CaseSineTrough,
      .englishName = "sine wave, trough amidships",
      .strengthCondition = "SINUS DALGA CUKURU",
      .searchesDisplacement = true,
@@ -88,13 +89,13 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .balancesInSinkAndTrim = true},
     {.number = kTrimmedWaterline,
      .values = kTrimmedValues,
-     .name = "TRIMLI SU HATTI",
+     .name = Text::CaseTrimmedWaterline,
      .englishName = "trimmed waterline",
      .strengthCondition = "TRIMLI SU HATTI (VERILEN DRAFTLAR)",
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
      .values = kHeeledValues,
-     .name = "YARALI DURUM",
+     .name = Text::CaseDamagedHeeled,
      .englishName = "damaged condition, heeled",
      .strengthCondition = "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)",
      .heeled = true},

@@ -1,6 +1,7 @@
 #include "reports/balance_status.h"
 
 #include "model/calculation_case.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -23,8 +24,9 @@ void printBalanceStatus(Platform& platform, const TaskParameters& task, const Hu
   report.cls();
   // The title stands over the draft search's lines only.
   if (withTitle) {
-    printAt(report, -2.5 * b, 0.0,
-            std::string("HESAP: ") + properties.name + " SEPHIYE DAGILIMI HESABI");
+    printAt(
+        report, -2.5 * b, 0.0,
+        std::string("HESAP: ") + std::string(text(properties.name)) + " SEPHIYE DAGILIMI HESABI");
   }
   if (withTitle || properties.showsRequiredDisplacement) {
     printAt(report, -2.5 * b, -0.15 * d,

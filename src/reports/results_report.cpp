@@ -4,6 +4,7 @@
 
 #include "model/calculation_case.h"
 #include "support/result_names.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -15,10 +16,10 @@ const std::string kBuoyancyRule(29, '=');
 
 std::string caseTitleLine(const TaskParameters& task) {
   const CaseProperties& properties = caseProperties(task.caseNumber);
-  std::string title = std::string("HESAP: ") + properties.name + " SEPHIYE DAGILIM HESABI";
+  std::string title = text(Text::ReportCaseTitle, {text(properties.name)});
   if (properties.hasWave) {
     const double waveLength = task.shipLength * task.waveLengthRatio;
-    title += "  H/Lamda = " + formatFixed(task.waveHeight / waveLength, 3, 2);
+    title += text(Text::ReportWaveSteepness, {formatFixed(task.waveHeight / waveLength, 3, 2)});
   }
   return title;
 }
@@ -27,24 +28,23 @@ void writeCaseValues(ResultFile& file, const TaskParameters& task) {
   const CaseProperties& properties = caseProperties(task.caseNumber);
   if (properties.hasWave) {
     const double waveLength = task.shipLength * task.waveLengthRatio;
-    file.line("       DALGA PARAMETRELERI:");
-    file.line("       DALGA YUKSEKLIGI  - H       = " + formatFixed(task.waveHeight, 3, 2) + " m.");
-    file.line("       DALGA BOYU        - Lamda   = " + formatFixed(waveLength, 3, 3) + " m.");
-    file.line("       DALGA PARAMETRESI - H/Lamda = " +
-              formatFixed(task.waveHeight / waveLength, 3, 3));
+    file.line(text(Text::ReportWaveParameters));
+    file.line(text(Text::ReportWaveHeight, {formatFixed(task.waveHeight, 3, 2)}));
+    file.line(text(Text::ReportWaveLength, {formatFixed(waveLength, 3, 3)}));
+    file.line(text(Text::ReportWaveParameter, {formatFixed(task.waveHeight / waveLength, 3, 3)}));
   }
   if (properties.heeled) {
-    file.line("       BAS DRAFT  - Tf       = " + formatFixed(task.forwardDraft, 3, 2) + " m.");
-    file.line("       KIC DRAFT  - Ta       = " + formatFixed(task.aftDraft, 3, 2) + " m.");
-    file.line("       MEYIL ACISI - Theta   = " + formatFixed(task.heelAngle, 3, 2) + " derece");
+    file.line(text(Text::ReportForwardDraft, {formatFixed(task.forwardDraft, 3, 2)}));
+    file.line(text(Text::ReportAftDraft, {formatFixed(task.aftDraft, 3, 2)}));
+    file.line(text(Text::ReportHeelAngle, {formatFixed(task.heelAngle, 3, 2)}));
   }
 }
 
 void writeSectionTable(ResultFile& file, const HullModel& hull, const Immersion& immersion) {
-  file.line(" SU HATTININ POSTALAR ILE KESIM NOKTALARI ");
+  file.line(text(Text::ReportSectionTableTitle));
   file.line();
-  file.line(" POSTA NO     POSTA YERI       KESIM NOKTASI      KESIT ALANI");
-  file.line("    NO         (AP'den)          (AP'den)             (m2)   ");
+  file.line(text(Text::ReportSectionTableHeading));
+  file.line(text(Text::ReportSectionTableUnits));
   file.line(kSectionRule);
   const std::string gap(10, ' ');
   for (int st = 1; st <= hull.stationCount; ++st) {
@@ -56,8 +56,8 @@ void writeSectionTable(ResultFile& file, const HullModel& hull, const Immersion&
 }
 
 void writeBuoyancyHeader(ResultFile& file) {
-  file.line("NO    KESIT NO    SEPH.DEGERI");
-  file.line("         (m)        (ton/m)  ");
+  file.line(text(Text::ReportBuoyancyHeading));
+  file.line(text(Text::ReportBuoyancyUnits));
   file.line(kBuoyancyRule);
 }
 
@@ -68,44 +68,41 @@ std::string buoyancyRow(int k, double x, double value) {
 void writeCentreOfBuoyancy(ResultFile& file, const TaskParameters& task,
                            const CentreOfBuoyancy& centre) {
   if (caseProperties(task.caseNumber).heeled) {
-    file.line("   LCB 'nin BOYUNA YERI = " + formatFixed(centre.longitudinal, 3, 3) +
-              " m. AP 'den");
-    file.line("   LCB 'nin ENINE  YERI = " + formatFixed(centre.transverse, 3, 3) + " m. CL 'den");
+    file.line(text(Text::ReportLcbAlong, {formatFixed(centre.longitudinal, 3, 3)}));
+    file.line(text(Text::ReportLcbAcross, {formatFixed(centre.transverse, 3, 3)}));
   } else {
-    file.line("          LCB 'nin YERI = " + formatFixed(centre.longitudinal, 3, 3) +
-              " m. AP 'den");
+    file.line(text(Text::ReportLcb, {formatFixed(centre.longitudinal, 3, 3)}));
   }
 }
 
 void writeEqualSpacedBlock(ResultFile& file, const EqualSpacing& eq) {
   const int n = eq.count;
   file.blank(2);
-  file.line(" ESIT ARALIKLI NOKTALARDA SEPHIYE DEGERLERI");
+  file.line(text(Text::ReportEqualSpacedTitle));
   file.blank(2);
   file.line(kBuoyancyRule);
   writeBuoyancyHeader(file);
   for (int k = 1; k <= n; ++k) file.line(buoyancyRow(k, eq.x(k), eq.v(k)));
   file.line(kBuoyancyRule);
   file.blank(2);
-  file.line(" " + padInteger(n, 3) + " POSTADAKI ..");
-  file.line(" ESIT ARALIKLI SEHHIYE HESAP BOYU       = " + formatFixed(eq.span, 3, 3) +
-            " m. OLARAK ALINMISTIR.");
-  file.line(" ESIT ARALIKLI SEHHIYE DEGERI           = " + formatFixed(eq.displacement, 6, 1) +
-            " ton. OLARAK HESAPLANMISTIR.");
-  file.line(" ESIT ARALIKLI SEPHIYE AGIRLIK MERKEZI  = " + formatFixed(eq.centre, 3, 3) +
-            " m. OLARAK HESAPLANMISTIR.");
+  file.line(text(Text::ReportEqualSpacedCount, {padInteger(n, 3)}));
+  file.line(text(Text::ReportEqualSpacedSpan, {formatFixed(eq.span, 3, 3)}));
+  file.line(text(Text::ReportEqualSpacedDisplacement, {formatFixed(eq.displacement, 6, 1)}));
+  file.line(text(Text::ReportEqualSpacedCentre, {formatFixed(eq.centre, 3, 3)}));
   file.blank(2);
 }
 
 }  // namespace
 
-std::string distributionTitle(int count) { return numberText(count) + " POSTADA SEPHIYE DAGILIMI"; }
+std::string distributionTitle(int count) {
+  return text(Text::ReportDistributionTitle, {numberText(count)});
+}
 
 ResultFile writeReportHead(const TaskParameters& task, const HullModel& hull,
                            const Immersion& immersion) {
   ResultFile file(task.directoryPrefix + resultName(ResultKind::Report));
   file.line();
-  file.line(" SEPHIYE HESABI - BASLAMA -----------------------------------------------");
+  file.line(text(Text::ReportStart));
   file.blank(3);
   file.line(caseTitleLine(task));
   writeCaseValues(file, task);
@@ -113,9 +110,10 @@ ResultFile writeReportHead(const TaskParameters& task, const HullModel& hull,
   writeSectionTable(file, hull, immersion);
   file.line();
   if (caseProperties(task.caseNumber).showsRequiredDisplacement) {
-    file.line(" ISTENEN DEPLASMAN    = " + formatFixed(task.requiredDisplacement, 7, 1) + " ton");
+    file.line(
+        text(Text::ReportRequiredDisplacement, {formatFixed(task.requiredDisplacement, 7, 1)}));
   }
-  file.line(" HESAPLANAN DEPLASMAN = " + formatFixed(immersion.displacement, 7, 1) + " ton");
+  file.line(text(Text::ReportComputedDisplacement, {formatFixed(immersion.displacement, 7, 1)}));
   return file;
 }
 
@@ -129,20 +127,20 @@ void writeReportRest(ResultFile& file, const TaskParameters& task, const HullMod
     file.line(buoyancyRow(st, hull.stationX(st), task.waterDensity * immersion.stationArea(st)));
   }
   file.line(kBuoyancyRule);
-  file.line(padInteger(hull.stationCount, 3) +
-            " POSTADAKI DEPLASMAN = " + formatFixed(immersion.displacement, 7, 1) + " ton");
+  file.line(text(Text::ReportStationsDisplacement,
+                 {padInteger(hull.stationCount, 3), formatFixed(immersion.displacement, 7, 1)}));
   writeCentreOfBuoyancy(file, task, centre);
   if (equalSpacing != nullptr) writeEqualSpacedBlock(file, *equalSpacing);
 
   file.blank(2);
-  file.line(" SEPHIYE HESABI - BITIS -------------------------------------------------");
+  file.line(text(Text::ReportEnd));
   file.blank(2);
   const CaseProperties& properties = caseProperties(task.caseNumber);
   if (properties.hasWave && properties.trochoidal && std::fabs(lastDraftStep) < 0.0001 &&
       immersion.displacement > task.requiredDisplacement) {
-    file.line("*******  HATA  ********");
-    file.line("HESAP DEPLASMANI ILE ISTENEN DEPLASMAN DEGERI BIRBIRINDEN FARKLI CIKTI.");
-    file.line("DALGA YUKSEKLIGI FAZLA GELMIS OLABILIR.");
+    file.line(text(Text::ReportWaveErrorTitle));
+    file.line(text(Text::ReportWaveErrorDifferent));
+    file.line(text(Text::ReportWaveErrorHeight));
   }
 }
 
