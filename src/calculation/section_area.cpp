@@ -1,5 +1,6 @@
 #include "calculation/section_area.h"
 
+#include <algorithm>
 #include <array>
 
 #include "numerics/gauss_legendre.h"
@@ -9,18 +10,17 @@ namespace norvika {
 SectionCurve layOutSection(const HullModel& hull, int st, const StationSpline& spline) {
   SectionCurve curve;
   const int n = spline.n;
-  curve.z.reserve(static_cast<std::size_t>(n));
-  curve.pieces.reserve(static_cast<std::size_t>(n));
-  for (int k = 1; k <= n; ++k) curve.z.push_back(spline.nodeZ(k));
+  curve.z.resize(static_cast<std::size_t>(n));
+  curve.pieces.resize(static_cast<std::size_t>(std::max(n - 1, 0)));
+  for (int k = 1; k <= n; ++k) curve.z[static_cast<std::size_t>(k - 1)] = spline.nodeZ(k);
   for (int k = 1; k < n; ++k) {
-    SectionCurve::Piece piece;
+    SectionCurve::Piece& piece = curve.pieces[static_cast<std::size_t>(k - 1)];
     piece.vertical = hull.pointY(st, k + 1) == hull.pointY(st, k);
     piece.halfBreadth = hull.pointY(st, k);
     piece.c1 = spline.coef(1, k);
     piece.c2 = spline.coef(2, k);
     piece.c3 = spline.coef(3, k);
     piece.c4 = spline.coef(4, k);
-    curve.pieces.push_back(piece);
   }
   curve.bottomHalfBreadth = hull.pointY(st, 1);
   curve.topHalfBreadth = hull.pointY(st, n);

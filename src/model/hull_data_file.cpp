@@ -25,6 +25,13 @@ struct CurveRecords {
   int headerLine = 0;  // where the curve's first record should stand
   std::vector<double> z, y, code;
   std::vector<int> line;
+
+  void reserve(std::size_t records) {
+    z.reserve(records);
+    y.reserve(records);
+    code.reserve(records);
+    line.reserve(records);
+  }
 };
 
 enum class CurveEnd { Station, LastStation };
@@ -140,6 +147,7 @@ HullModel readHullData(InputFile& file) {
   std::vector<CurveRecords> curves;  // the stations, then the stern and the bow contour
   std::vector<double> stationX;
   std::vector<int> stationLine;
+  curves.reserve(kMaxStations + 2);
 
   file.readLine("BASLIK SATIRI");
   for (int i = 1;; ++i) {
@@ -150,7 +158,9 @@ HullModel readHullData(InputFile& file) {
     }
     stationX.push_back(file.readField([i] { return std::to_string(i) + ". POSTANIN YERI"; }));
     stationLine.push_back(file.lastLine());
-    curves.emplace_back(std::to_string(i) + ". POSTA");
+    // Room for as many records as the station before had: most stations have much the same.
+    const std::size_t expected = curves.empty() ? 0 : curves.back().z.size();
+    curves.emplace_back(std::to_string(i) + ". POSTA").reserve(expected);
     if (readCurve(file, true, curves.back()) == CurveEnd::LastStation) break;
   }
   file.readLine("KIC BODOSLAMA BASLIK SATIRI");

@@ -20,11 +20,11 @@ std::string charsOf(double value, std::chars_format format, int precision) {
   return std::string(buffer, end);
 }
 
-// The first 15 significant digits of a positive value, correctly rounded (a
-// tie to the even digit), and the power of ten of the first: what to_chars
-// writes in scientific notation with 14 decimals.
+// The first 15 significant digits of a positive value as an integer, correctly
+// rounded (a tie to the even digit), and the power of ten of the first: what
+// to_chars writes in scientific notation with 14 decimals.
 struct SignificantDigits {
-  std::array<char, 15> digits{};
+  std::uint64_t digits = 0;
   int exponent = 0;
 };
 
@@ -38,7 +38,7 @@ constexpr auto kPowersOfTen = [] {
 // is m 2^q exactly, so m 10^k 2^q, its digits moved k places, is an integer
 // part and a remainder that decide the rounding without error. False for a
 // value outside that range.
-bool exactSignificantDigits(double magnitude, std::uint64_t& digits, int& exponent) {
+bool exactSignificantDigits(double magnitude, SignificantDigits& result) {
   __extension__ using Wide = unsigned __int128;
   const auto bits = std::bit_cast<std::uint64_t>(magnitude);
   const int biased = static_cast<int>(bits >> 52);
@@ -57,12 +57,12 @@ bool exactSignificantDigits(double magnitude, std::uint64_t& digits, int& expone
     if (whole >= kSixteenDigits) continue;
     const Wide rest = moved - (whole << shift);
     const Wide half = Wide{1} << (shift - 1);
-    digits = static_cast<std::uint64_t>(whole);
-    if (rest > half || (rest == half && digits % 2 == 1)) ++digits;
-    exponent = power;
-    if (digits == kSixteenDigits) {
-      digits /= 10;
-      ++exponent;
+    result.digits = static_cast<std::uint64_t>(whole);
+    if (rest > half || (rest == half && result.digits % 2 == 1)) ++result.digits;
+    result.exponent = power;
+    if (result.digits == kSixteenDigits) {
+      result.digits /= 10;
+      ++result.exponent;
     }
     return true;
   }
@@ -71,51 +71,36 @@ bool exactSignificantDigits(double magnitude, std::uint64_t& digits, int& expone
 
 SignificantDigits significantDigits(double magnitude) {
   SignificantDigits result;
-  std::uint64_t digits = 0;
-  if (exactSignificantDigits(magnitude, digits, result.exponent)) {
-    for (int i = 14; i >= 0; --i, digits /= 10) {
-      result.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + digits % 10);
-    }
-    return result;
-  }
+  if (exactSignificantDigits(magnitude, result)) return result;
   char text[32];
   const char* const end =
       std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14).ptr;
-  result.digits[0] = text[0];
-  std::copy(text + 2, text + 16, result.digits.begin() + 1);
+  for (const char* c = text; c < text + 16; ++c) {
+    if (*c != '.') result.digits = result.digits * 10 + static_cast<std::uint64_t>(*c - '0');
+  }
   const char* exponentText = text + 17;  // after "d.dddddddddddddde"
   if (*exponentText == '+') ++exponentText;
   std::from_chars(exponentText, end, result.exponent);
   return result;
 }
 
-// The value's digits as an integer count of 10^-d, rounded half away from zero
-// after the value has been taken to 15 significant digits, as the legacy
-// number formatting did; at least d + 1 digits, zeros in front.
-std::string scaledDigits(double magnitude, int d) {
-  const auto decimals = static_cast<std::size_t>(d);
-  if (magnitude == 0.0) return std::string(decimals + 1, '0');
+// The value as a count of 10^-d: its 15 significant digits rounded half away
+// from zero at the d-th decimal, as the legacy number formatting did. The
+// count's digits are those of `leading`, then `zeros` zeros.
+struct ScaledDigits {
+  std::uint64_t leading = 0;
+  std::size_t zeros = 0;
+};
+
+ScaledDigits scaledDigits(double magnitude, int d) {
+  if (magnitude == 0.0) return {};
   const SignificantDigits significant = significantDigits(magnitude);
   const int kept = significant.exponent + 1 + d;  // digits that stay after rounding
-  std::string digits;
-  if (kept >= 15) {
-    digits.assign(significant.digits.begin(), significant.digits.end());
-    digits.append(static_cast<std::size_t>(kept) - 15, '0');
-  } else if (kept >= 0) {
-    const auto keep = static_cast<std::size_t>(kept);
-    digits.assign(significant.digits.begin(), significant.digits.begin() + kept);
-    if (significant.digits[keep] >= '5') {
-      std::size_t i = keep;
-      while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
-      if (i == 0) {
-        digits.insert(digits.begin(), '1');
-      } else {
-        ++digits[i - 1];
-      }
-    }
-  }
-  if (digits.size() < decimals + 1) digits.insert(0, decimals + 1 - digits.size(), '0');
-  return digits;
+  if (kept >= 15) return {significant.digits, static_cast<std::size_t>(kept - 15)};
+  if (kept < 0) return {};
+  // The first digit dropped is 5 or more where the part dropped is half a unit or more.
+  const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(15 - kept)];
+  return {(significant.digits + unit / 2) / unit, 0};
 }
 
 std::string nonFiniteText(double value) {
@@ -126,22 +111,29 @@ std::string nonFiniteText(double value) {
 }  // namespace
 
 std::string formatFixed(double value, int w, int d) {
-  std::string text;
   if (!std::isfinite(value)) {
-    text = nonFiniteText(value);
-  } else {
-    const std::string digits = scaledDigits(std::fabs(value), d);
-    const std::size_t point = digits.size() - static_cast<std::size_t>(d);
-    const bool allZero = digits.find_first_not_of('0') == std::string::npos;
-    text.reserve(digits.size() + 2);
-    if (value < 0 && !allZero) text.push_back('-');
-    text.append(digits, 0, point);
-    if (d > 0) text.append(1, '.').append(digits, point);
+    // No point: padded as a number without decimals is.
+    return std::string(static_cast<std::size_t>(std::max(0, w + 1)), ' ') + nonFiniteText(value);
   }
-  const std::size_t point = text.find('.');
-  const int position = point == std::string::npos ? 0 : static_cast<int>(point) + 1;
-  const int blanks = w + 1 - position;
-  if (blanks > 0) text.insert(0, static_cast<std::size_t>(blanks), ' ');
+  const ScaledDigits scaled = scaledDigits(std::fabs(value), d);
+  char leading[24];
+  const auto count = static_cast<std::size_t>(
+      std::to_chars(leading, leading + sizeof leading, scaled.leading).ptr - leading);
+  const auto decimals = static_cast<std::size_t>(d);
+  const std::size_t shown = std::max(count + scaled.zeros, decimals + 1);  // zeros in front
+  const std::size_t whole = shown - decimals;  // digits before the point
+  const bool negative = value < 0 && scaled.leading != 0;
+  // The point stands in column w + 1; without decimals the number is padded as if it stood there.
+  const int position = d > 0 ? static_cast<int>(negative + whole) + 1 : 0;
+  const auto blanks = static_cast<std::size_t>(std::max(0, w + 1 - position));
+  std::string text(blanks + negative + shown + (d > 0 ? 1 : 0), ' ');
+  char* p = text.data() + blanks;
+  if (negative) *p++ = '-';
+  const std::size_t padding = shown - count - scaled.zeros;
+  for (std::size_t i = 0; i < shown; ++i) {
+    if (i == whole) *p++ = '.';
+    *p++ = i >= padding && i < padding + count ? leading[i - padding] : '0';
+  }
   return text;
 }
 

@@ -37,6 +37,9 @@ TEST(FormatFixed, ColumnsAndRounding) {
       {1234567.0, 3, 3, "1234567.000"},
       {0.5, 2, 2, " 0.50"},
       {1e-20, 3, 3, "  0.000"},
+      {7.5, 2, 0, "   8"},
+      {NAN, 3, 3, "    NaN"},
+      {-INFINITY, 2, 1, "   -Inf"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(formatFixed(c.value, c.w, c.d), c.expected) << c.value << " " << c.w << " " << c.d;
