@@ -40,27 +40,29 @@ std::vector<SectionCurve> layOutStations(const HullModel& hull) {
 
 namespace {
 
-// The 40 Gauss points of sectionArea, bottom to top: per sub-interval the
-// five below its middle, then the five above.
-using GaussHeights = std::array<double, 40>;
+// One of sectionArea's four equal sub-intervals: its middle and half width (m).
+struct SubInterval {
+  double mid = 0.0;
+  double half = 0.0;
+  double lowest() const { return mid - kGaussAbscissa[5] * half; }
+  double highest() const { return mid + kGaussAbscissa[5] * half; }
+};
 
-// Half-breadths at the heights, each as halfBreadthWalking gives it. Where
-// they rise and lie strictly between the lowest and the highest node, one
-// walk up finds each height's piece and the checks at the ends are left out:
-// the same pieces, so the same bits.
-void halfBreadthsAt(const SectionCurve& curve, const GaussHeights& t, bool rising,
-                    GaussHeights& y) {
-  const double* z = curve.z.data();
-  const std::size_t top = curve.z.size() - 1;
-  std::size_t k = 0;
-  if (rising && top > 0 && t.front() > z[0] && t.back() < z[top]) {
-    for (std::size_t i = 0; i < t.size(); ++i) {
-      while (t[i] >= z[k + 1]) ++k;
-      y[i] = pieceHalfBreadth(curve.pieces[k], t[i] - z[k]);
+// The rule's sum over the sub-intervals with the half-breadths halfBreadth(t)
+// gives: the pairs weighted and added pair by pair, sub-interval by
+// sub-interval. The points are taken bottom to top (the five below a middle
+// first), so that a walk up the section finds each one's piece.
+template <typename HalfBreadth>
+double gaussSum(const std::array<SubInterval, 4>& parts, HalfBreadth halfBreadth) {
+  double sum = 0.0;
+  for (const SubInterval& s : parts) {
+    std::array<double, 6> below;
+    for (std::size_t g = 5; g >= 1; --g) below[g] = halfBreadth(s.mid - kGaussAbscissa[g] * s.half);
+    for (std::size_t g = 1; g <= 5; ++g) {
+      sum += kGaussWeight[g] * (halfBreadth(s.mid + kGaussAbscissa[g] * s.half) + below[g]);
     }
-    return;
   }
-  for (std::size_t i = 0; i < t.size(); ++i) y[i] = halfBreadthWalking(curve, t[i], k);
+  return sum;
 }
 
 }  // namespace
@@ -68,37 +70,36 @@ void halfBreadthsAt(const SectionCurve& curve, const GaussHeights& t, bool risin
 double sectionArea(const SectionCurve& curve, double zw) {
   const double keel = curve.keel();
   if (zw <= keel) return 0.0;
-  // The half-breadths at the 40 Gauss points of the four sub-intervals first,
-  // bottom to top; then summed pair by pair, sub-interval by sub-interval, as
-  // the rule adds them.
   const double h = (zw - keel) / 4.0;
-  GaussHeights heights;
-  double half = 0.0;
-  // Within a sub-interval of half >= 0 the points rise, rounding being
-  // monotonic; then they rise throughout where each sub-interval's top point
-  // is not above the next one's bottom point. Only a waterline a few units
-  // of the last place above the keel can fail that.
-  bool rising = true;
+  std::array<SubInterval, 4> parts;
   for (std::size_t i = 0; i < 4; ++i) {
     const double a = keel + static_cast<int>(i) * h;
     const double b = i == 3 ? zw : a + h;
-    const double mid = (a + b) / 2.0;
-    half = (b - a) / 2.0;
-    for (std::size_t g = 1; g <= 5; ++g) {
-      heights[10 * i + 5 - g] = mid - kGaussAbscissa[g] * half;
-      heights[10 * i + 4 + g] = mid + kGaussAbscissa[g] * half;
-    }
-    rising = rising && half >= 0.0 && (i == 0 || heights[10 * i - 1] <= heights[10 * i]);
+    parts[i] = {(a + b) / 2.0, (b - a) / 2.0};
   }
-  GaussHeights breadths;
-  halfBreadthsAt(curve, heights, rising, breadths);
-  double sum = 0.0;
+  // Where the points rise and lie strictly between the lowest and the highest
+  // node, one walk up finds each point's piece and the checks at the ends are
+  // left out: the same pieces as halfBreadthWalking finds, so the same bits.
+  // Within a sub-interval of half >= 0 the points rise, rounding being
+  // monotonic; then they rise throughout where each sub-interval's highest
+  // point is not above the next one's lowest. Only a waterline a few units of
+  // the last place above the keel can fail that.
+  const double* z = curve.z.data();
+  const std::size_t top = curve.z.size() - 1;
+  bool inside = top > 0 && parts[0].lowest() > z[0] && parts[3].highest() < z[top];
   for (std::size_t i = 0; i < 4; ++i) {
-    for (std::size_t g = 1; g <= 5; ++g) {
-      sum += kGaussWeight[g] * (breadths[10 * i + 4 + g] + breadths[10 * i + 5 - g]);
-    }
+    inside =
+        inside && parts[i].half >= 0.0 && (i == 0 || parts[i - 1].highest() <= parts[i].lowest());
   }
-  return 2.0 * (half * sum);
+  std::size_t k = 0;
+  const double sum =
+      inside ? gaussSum(parts,
+                        [&](double t) {
+                          while (t >= z[k + 1]) ++k;
+                          return pieceHalfBreadth(curve.pieces[k], t - z[k]);
+                        })
+             : gaussSum(parts, [&](double t) { return halfBreadthWalking(curve, t, k); });
+  return 2.0 * (parts[3].half * sum);
 }
 
 }  // namespace norvika
