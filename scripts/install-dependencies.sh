@@ -21,36 +21,56 @@ tests=(libgtest-dev libgmock-dev libbenchmark-dev python3-pytest xvfb xauth open
        imagemagick poppler-utils qt6-translations-l10n lintian man-db shared-mime-info
        desktop-file-utils locales)
 
-purpose="building and running the programs"
-wanted=("${programs[@]}")
-extra=()
+with_python=false
 with_tests=false
+extra=()
 for argument in "$@"; do
   case "$argument" in
-    --python) purpose="building the programs and the Python module"; wanted+=("${python[@]}") ;;
+    --python) with_python=true ;;
     --tests) with_tests=true ;;
     *) extra+=("$argument") ;;
   esac
 done
-if $with_tests; then
-  purpose="building and testing everything"
-  wanted=("${programs[@]}" "${python[@]}" "${tests[@]}")
-fi
-wanted+=(${extra[@]+"${extra[@]}"})
 
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
-missing=()
-for p in "${wanted[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
+updated=false
+
+# Installs those of the packages that are missing, saying for what; apt's own options follow
+# the purpose.
+install_missing() {
+  local purpose=$1
+  shift
+  local options=()
+  while [ "${1:-}" != "--" ]; do options+=("$1"); shift; done
+  shift
+  local missing=()
+  for p in "$@"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
   echo "== Installing ${#missing[@]} Debian packages for ${purpose} (with what they depend on):"
   echo "   ${missing[*]}"
-  $sudo_cmd apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y --no-install-recommends \
+  if ! $updated; then
+    $sudo_cmd apt-get update
+    updated=true
+  fi
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y ${options[@]+"${options[@]}"} \
     "${missing[@]}"
-  echo "== Installed."
+}
+
+# What the programs need and nothing Debian merely recommends beside it (desktop themes,
+# icon themes, D-Bus): the programs build and run without it.
+install_missing "building and running the programs" --no-install-recommends -- "${programs[@]}"
+# The tests' packages come as the tests were made with them, with what Debian recommends.
+if $with_python || $with_tests; then
+  install_missing "the Python module" -- "${python[@]}"
+fi
+if $with_tests; then
+  install_missing "the tests" -- "${tests[@]}"
+fi
+if [ ${#extra[@]} -gt 0 ]; then
+  install_missing "this step" -- "${extra[@]}"
 fi
 
 if $with_tests; then
