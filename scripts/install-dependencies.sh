@@ -13,8 +13,11 @@
 #             Qt's translations and the decimal-comma locales tr_TR and de_DE
 set -euo pipefail
 
+# OpenCASCADE's visualization library names fontconfig among the libraries it links, which its
+# Debian package does not bring: libfontconfig-dev is listed for it.
 programs=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
-          fonts-liberation2 libocct-data-exchange-dev libocct-modeling-algorithms-dev libtbb-dev)
+          fonts-liberation2 libocct-data-exchange-dev libocct-modeling-algorithms-dev libtbb-dev
+          libfontconfig-dev)
 python=(python3-dev python3-venv python3-pip pybind11-dev python3-numpy python3-pandas
         python3-matplotlib)
 tests=(libgtest-dev libgmock-dev libbenchmark-dev python3-pytest xvfb xauth openbox xdotool
