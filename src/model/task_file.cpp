@@ -57,7 +57,7 @@ std::string decimalPointHint(const std::string& value, const std::string& rest) 
 void expectLineEnd(InputFile& file, const std::string& what) {
   const std::string rest = file.restOfLine();
   if (rest.empty()) return;
-  const std::string value = file.lastText();
+  const std::string value(file.lastText());
   file.reject(what + " ICIN BU SATIRDA DAHA FAZLA SAYI BEKLENMIYORDU, " +
                   quotedForMessage(value + rest) + " OKUNDU" + decimalPointHint(value, rest),
               file.lastLine());
