@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <memory>
 
 #include "calculation/displacement_balance.h"
 #include "calculation/section_integrals.h"
@@ -12,29 +11,30 @@ namespace norvika {
 
 namespace {
 
-// What the stations give at one waterline, each integrated along the ship.
-struct StationValues {
+// The run's section areas at one waterline, for the volume and LCB by the
+// run's own integration along the ship.
+struct RunAreas {
   Table<double> area{kMaxStations};         // m2
   Table<double> areaMomentX{kMaxStations};  // about AP, m3
-  Table<double> areaMomentZ{kMaxStations};  // about the base line, m3
-  Table<double> breadth{kMaxStations};      // of the waterplane, m
-  Table<double> breadthMomentX{kMaxStations};
-  Table<double> breadthInertiaX{kMaxStations};  // x^2 times the breadth
-  Table<double> breadthInertiaY{kMaxStations};  // the strip's own transverse inertia, m3
-  Table<double> girth{kMaxStations};            // m
 };
 
-double alongShip(const HullModel& hull, const Table<double>& values) {
-  return integrateTabulated(hull.stationCount, hull.stationX, values);
-}
+// What the stations' outlines give at one waterline, integrated along the ship
+// as they are sampled.
+struct AlongShip {
+  double volume = 0.0;         // m3
+  double momentZ = 0.0;        // about the base line, m4
+  double waterplane = 0.0;     // m2
+  double waterplaneX = 0.0;    // moment about AP, m3
+  double waterplaneXX = 0.0;   // inertia about AP, m4
+  double ownInertiaT = 0.0;    // the strips' own transverse inertia, m4
+  double wettedSurface = 0.0;  // m2
+};
 
 std::vector<StationSection> prepareSections(const HullModel& hull) {
   std::vector<StationSection> sections;
-  sections.reserve(static_cast<std::size_t>(hull.stationCount) + 1);
-  sections.emplace_back(0);
+  sections.resize(static_cast<std::size_t>(hull.stationCount) + 1);
   for (int st = 1; st <= hull.stationCount; ++st) {
-    sections.emplace_back(hull.pointCount(st));
-    prepareStationSection(hull, st, sections.back());
+    prepareStationSection(hull, st, sections[static_cast<std::size_t>(st)]);
   }
   return sections;
 }
@@ -62,27 +62,32 @@ struct WaterlineReach {
 
 HydrostaticsOutcome sampleStations(const HullModel& hull,
                                    const std::vector<StationSection>& sections,
-                                   const StraightWaterline& line, double draft, StationValues& v,
+                                   const Table<double>& weight, const StraightWaterline& line,
+                                   double draft, RunAreas& run, AlongShip& sums,
                                    WaterlineReach& reach) {
+  sums = AlongShip{};
   reach = WaterlineReach{};
   for (int st = 1; st <= hull.stationCount; ++st) {
     const StationSection& section = sections[static_cast<std::size_t>(st)];
-    const StationSpline& spline = section.spline;
     const double x = hull.stationX(st);
     const double zw = line.heightAt(x);
     const double deck = section.curve.deck();
     if (zw > deck) return {HydrostaticsStop::DeckImmersed, draft, st, zw, deck};
-    v.area(st) = sectionArea(section.curve, zw);
-    v.areaMomentX(st) = x * v.area(st);
-    v.areaMomentZ(st) = sectionMomentAboutBase(hull, st, section, zw);
-    const double y = waterlineHalfBreadth(section.curve, zw);
-    v.breadth(st) = 2.0 * y;
-    v.breadthMomentX(st) = x * v.breadth(st);
-    v.breadthInertiaX(st) = x * x * v.breadth(st);
-    v.breadthInertiaY(st) = 2.0 * y * y * y / 3.0;
-    v.girth(st) = sectionGirth(hull, st, section, zw);
+    run.area(st) = sectionArea(section.curve, zw);
+    run.areaMomentX(st) = x * run.area(st);
+    const SectionBelow below = sectionBelow(section, zw);
+    const double w = weight(st);
+    const double y = below.halfBreadth;
+    const double breadth = 2.0 * y;
+    sums.volume += w * below.area;
+    sums.momentZ += w * below.moment;
+    sums.waterplane += w * breadth;
+    sums.waterplaneX += w * (x * breadth);
+    sums.waterplaneXX += w * (x * x * breadth);
+    sums.ownInertiaT += w * (2.0 * y * y * y / 3.0);
+    sums.wettedSurface += w * below.girth;
     if (y > reach.largestHalfBreadth) reach.largestHalfBreadth = y;
-    if (zw > spline.nodeZ(1)) {
+    if (zw > section.curve.keel()) {
       if (reach.firstStation == 0) reach.firstStation = st;
       reach.lastStation = st;
     }
@@ -92,35 +97,40 @@ HydrostaticsOutcome sampleStations(const HullModel& hull,
 
 HydrostaticsOutcome evaluateDraft(const HullModel& hull,
                                   const std::vector<StationSection>& sections,
-                                  const HydrostaticsInput& input, double draft, StationValues& v,
-                                  HydrostaticRow& row) {
+                                  const Table<double>& weight, const HydrostaticsInput& input,
+                                  double draft, RunAreas& run, HydrostaticRow& row) {
   const double L = input.shipLength;
   const double rho = input.density;
   row = HydrostaticRow{};
   row.draft = draft;
   row.aftDraft = draft - input.trim / 2.0;
   row.forwardDraft = draft + input.trim / 2.0;
+  AlongShip sums;
   WaterlineReach reach;
   const StraightWaterline line = straightWaterline(row.aftDraft, row.forwardDraft, L);
-  if (const HydrostaticsOutcome deck = sampleStations(hull, sections, line, draft, v, reach);
+  if (const HydrostaticsOutcome deck =
+          sampleStations(hull, sections, weight, line, draft, run, sums, reach);
       deck.stop != HydrostaticsStop::None) {
     return deck;
   }
 
-  row.volume = alongShip(hull, v.area);
+  row.volume = integrateTabulated(hull.stationCount, hull.stationX, run.area);
   row.displacement = row.volume * rho;
-  if (!(row.volume > 0.0)) return {HydrostaticsStop::NoVolume, draft};
-  row.waterplaneArea = alongShip(hull, v.breadth);
+  if (!(row.volume > 0.0) || !(sums.volume > 0.0)) return {HydrostaticsStop::NoVolume, draft};
+  row.waterplaneArea = sums.waterplane;
   if (!(row.waterplaneArea > 0.0)) return {HydrostaticsStop::NoWaterplane, draft};
 
   // Divided by displacement / density, as the run divides, so that the LCB is
   // the run's to the last bit.
-  row.lcb = alongShip(hull, v.areaMomentX) / (row.displacement / rho);
-  row.kb = alongShip(hull, v.areaMomentZ) / row.volume;
-  row.lcf = alongShip(hull, v.breadthMomentX) / row.waterplaneArea;
-  const double inertiaL =
-      alongShip(hull, v.breadthInertiaX) - row.waterplaneArea * row.lcf * row.lcf;
-  const double inertiaT = alongShip(hull, v.breadthInertiaY);
+  row.lcb = integrateTabulated(hull.stationCount, hull.stationX, run.areaMomentX) /
+            (row.displacement / rho);
+  // The centre of the outlines' own volume: the run's areas differ from the
+  // outlines' where the run's rule misreads a section (a step), and a moment
+  // over another body's volume need not lie below the waterline.
+  row.kb = sums.momentZ / sums.volume;
+  row.lcf = sums.waterplaneX / row.waterplaneArea;
+  const double inertiaL = sums.waterplaneXX - row.waterplaneArea * row.lcf * row.lcf;
+  const double inertiaT = sums.ownInertiaT;
   row.tpc = rho * row.waterplaneArea / 100.0;
   row.bmt = inertiaT / row.volume;
   row.bml = inertiaL / row.volume;
@@ -132,13 +142,13 @@ HydrostaticsOutcome evaluateDraft(const HullModel& hull,
   if (reach.firstStation != 0) {
     row.waterlineLength = hull.stationX(reach.lastStation) - hull.stationX(reach.firstStation);
   }
-  row.midshipArea = midshipSectionArea(hull, v.area, L);
+  row.midshipArea = midshipSectionArea(hull, run.area, L);
   const double B = row.waterlineBreadth;
   row.blockCoefficient = row.volume / (L * B * draft);
   row.midshipCoefficient = row.midshipArea / (B * draft);
   row.prismaticCoefficient = row.midshipArea > 0.0 ? row.volume / (row.midshipArea * L) : 0.0;
   row.waterplaneCoefficient = row.waterplaneArea / (L * B);
-  row.wettedSurface = alongShip(hull, v.girth);
+  row.wettedSurface = sums.wettedSurface;
   return {};
 }
 
@@ -159,12 +169,13 @@ HydrostaticsOutcome computeHydrostatics(const HullModel& hull, const Hydrostatic
   result = Hydrostatics{input.shipLength, input.density, input.trim, {}};
   result.rows.reserve(input.drafts.size());
   const std::vector<StationSection> sections = prepareSections(hull);
-  // Heap, not stack: eight station tables.
-  const auto values = std::make_unique<StationValues>();
+  Table<double> weight(hull.stationCount);
+  tabulatedWeights(hull.stationCount, hull.stationX, weight);
+  RunAreas run;
   for (const double draft : input.drafts) {
     HydrostaticRow row;
     if (const HydrostaticsOutcome outcome =
-            evaluateDraft(hull, sections, input, draft, *values, row);
+            evaluateDraft(hull, sections, weight, input, draft, run, row);
         outcome.stop != HydrostaticsStop::None) {
       return outcome;
     }
