@@ -11,13 +11,6 @@ namespace norvika {
 
 namespace {
 
-// The run's section areas at one waterline, for the volume and LCB by the
-// run's own integration along the ship.
-struct RunAreas {
-  Table<double> area{kMaxStations};         // m2
-  Table<double> areaMomentX{kMaxStations};  // about AP, m3
-};
-
 // What the stations' outlines give at one waterline, integrated along the ship
 // as they are sampled.
 struct AlongShip {
@@ -30,13 +23,73 @@ struct AlongShip {
   double wettedSurface = 0.0;  // m2
 };
 
-std::vector<StationSection> prepareSections(const HullModel& hull) {
-  std::vector<StationSection> sections;
-  sections.resize(static_cast<std::size_t>(hull.stationCount) + 1);
-  for (int st = 1; st <= hull.stationCount; ++st) {
-    prepareStationSection(hull, st, sections[static_cast<std::size_t>(st)]);
+struct WaterlineReach {
+  double largestHalfBreadth = 0.0;
+  int firstStation = 0;  // the aftmost station whose keel is below the waterline
+  int lastStation = 0;   // the foremost one
+};
+
+// What one draft's waterline gives, gathered station by station.
+struct DraftTotals {
+  explicit DraftTotals(int stations) : area(stations), areaMomentX(stations) {}
+  // The run's section areas, for the volume and LCB by the run's own
+  // integration along the ship.
+  Table<double> area;         // m2
+  Table<double> areaMomentX;  // about AP, m3
+  AlongShip sums;
+  WaterlineReach reach;
+};
+
+// The waterline of each draft, the line case 6 draws for its Tf and Ta.
+std::vector<StraightWaterline> waterlinesOf(const HydrostaticsInput& input) {
+  std::vector<StraightWaterline> lines;
+  lines.reserve(input.drafts.size());
+  for (const double draft : input.drafts) {
+    lines.push_back(
+        straightWaterline(draft - input.trim / 2.0, draft + input.trim / 2.0, input.shipLength));
   }
-  return sections;
+  return lines;
+}
+
+// The first draft whose waterline stands above a station's deck edge, at the
+// aftmost such station; `usable` the number of drafts before it.
+HydrostaticsOutcome firstDeckUnderWater(const HullModel& hull, const HydrostaticsInput& input,
+                                        const std::vector<StraightWaterline>& lines,
+                                        std::size_t& usable) {
+  for (usable = 0; usable < lines.size(); ++usable) {
+    for (int st = 1; st <= hull.stationCount; ++st) {
+      const double zw = lines[usable].heightAt(hull.stationX(st));
+      const double deck = hull.pointZ(st, hull.pointCount(st));
+      if (zw > deck) return {HydrostaticsStop::DeckImmersed, input.drafts[usable], st, zw, deck};
+    }
+  }
+  return {};
+}
+
+// Adds station st, whose integration weight along the ship is w, at the
+// waterline height zw.
+void addStation(const HullModel& hull, int st, const StationSection& section, double w, double zw,
+                DraftTotals& totals) {
+  const double x = hull.stationX(st);
+  totals.area(st) = sectionArea(section.curve, zw);
+  totals.areaMomentX(st) = x * totals.area(st);
+  const SectionBelow below = sectionBelow(section, zw);
+  const double y = below.halfBreadth;
+  const double breadth = 2.0 * y;
+  AlongShip& sums = totals.sums;
+  sums.volume += w * below.area;
+  sums.momentZ += w * below.moment;
+  sums.waterplane += w * breadth;
+  sums.waterplaneX += w * (x * breadth);
+  sums.waterplaneXX += w * (x * x * breadth);
+  sums.ownInertiaT += w * (2.0 * y * y * y / 3.0);
+  sums.wettedSurface += w * below.girth;
+  WaterlineReach& reach = totals.reach;
+  if (y > reach.largestHalfBreadth) reach.largestHalfBreadth = y;
+  if (zw > section.curve.keel()) {
+    if (reach.firstStation == 0) reach.firstStation = st;
+    reach.lastStation = st;
+  }
 }
 
 // The section area at L/2: the station's own when one stands there, else the
@@ -54,67 +107,16 @@ double midshipSectionArea(const HullModel& hull, const Table<double>& area, doub
   return value;
 }
 
-struct WaterlineReach {
-  double largestHalfBreadth = 0.0;
-  int firstStation = 0;  // the aftmost station whose keel is below the waterline
-  int lastStation = 0;   // the foremost one
-};
-
-HydrostaticsOutcome sampleStations(const HullModel& hull,
-                                   const std::vector<StationSection>& sections,
-                                   const Table<double>& weight, const StraightWaterline& line,
-                                   double draft, RunAreas& run, AlongShip& sums,
-                                   WaterlineReach& reach) {
-  sums = AlongShip{};
-  reach = WaterlineReach{};
-  for (int st = 1; st <= hull.stationCount; ++st) {
-    const StationSection& section = sections[static_cast<std::size_t>(st)];
-    const double x = hull.stationX(st);
-    const double zw = line.heightAt(x);
-    const double deck = section.curve.deck();
-    if (zw > deck) return {HydrostaticsStop::DeckImmersed, draft, st, zw, deck};
-    run.area(st) = sectionArea(section.curve, zw);
-    run.areaMomentX(st) = x * run.area(st);
-    const SectionBelow below = sectionBelow(section, zw);
-    const double w = weight(st);
-    const double y = below.halfBreadth;
-    const double breadth = 2.0 * y;
-    sums.volume += w * below.area;
-    sums.momentZ += w * below.moment;
-    sums.waterplane += w * breadth;
-    sums.waterplaneX += w * (x * breadth);
-    sums.waterplaneXX += w * (x * x * breadth);
-    sums.ownInertiaT += w * (2.0 * y * y * y / 3.0);
-    sums.wettedSurface += w * below.girth;
-    if (y > reach.largestHalfBreadth) reach.largestHalfBreadth = y;
-    if (zw > section.curve.keel()) {
-      if (reach.firstStation == 0) reach.firstStation = st;
-      reach.lastStation = st;
-    }
-  }
-  return {};
-}
-
-HydrostaticsOutcome evaluateDraft(const HullModel& hull,
-                                  const std::vector<StationSection>& sections,
-                                  const Table<double>& weight, const HydrostaticsInput& input,
-                                  double draft, RunAreas& run, HydrostaticRow& row) {
+HydrostaticsOutcome finishRow(const HullModel& hull, const HydrostaticsInput& input, double draft,
+                              const DraftTotals& totals, HydrostaticRow& row) {
   const double L = input.shipLength;
   const double rho = input.density;
+  const AlongShip& sums = totals.sums;
   row = HydrostaticRow{};
   row.draft = draft;
   row.aftDraft = draft - input.trim / 2.0;
   row.forwardDraft = draft + input.trim / 2.0;
-  AlongShip sums;
-  WaterlineReach reach;
-  const StraightWaterline line = straightWaterline(row.aftDraft, row.forwardDraft, L);
-  if (const HydrostaticsOutcome deck =
-          sampleStations(hull, sections, weight, line, draft, run, sums, reach);
-      deck.stop != HydrostaticsStop::None) {
-    return deck;
-  }
-
-  row.volume = integrateTabulated(hull.stationCount, hull.stationX, run.area);
+  row.volume = integrateTabulated(hull.stationCount, hull.stationX, totals.area);
   row.displacement = row.volume * rho;
   if (!(row.volume > 0.0) || !(sums.volume > 0.0)) return {HydrostaticsStop::NoVolume, draft};
   row.waterplaneArea = sums.waterplane;
@@ -122,7 +124,7 @@ HydrostaticsOutcome evaluateDraft(const HullModel& hull,
 
   // Divided by displacement / density, as the run divides, so that the LCB is
   // the run's to the last bit.
-  row.lcb = integrateTabulated(hull.stationCount, hull.stationX, run.areaMomentX) /
+  row.lcb = integrateTabulated(hull.stationCount, hull.stationX, totals.areaMomentX) /
             (row.displacement / rho);
   // The centre of the outlines' own volume: the run's areas differ from the
   // outlines' where the run's rule misreads a section (a step), and a moment
@@ -130,19 +132,19 @@ HydrostaticsOutcome evaluateDraft(const HullModel& hull,
   row.kb = sums.momentZ / sums.volume;
   row.lcf = sums.waterplaneX / row.waterplaneArea;
   const double inertiaL = sums.waterplaneXX - row.waterplaneArea * row.lcf * row.lcf;
-  const double inertiaT = sums.ownInertiaT;
   row.tpc = rho * row.waterplaneArea / 100.0;
-  row.bmt = inertiaT / row.volume;
+  row.bmt = sums.ownInertiaT / row.volume;
   row.bml = inertiaL / row.volume;
   row.kmt = row.kb + row.bmt;
   row.kml = row.kb + row.bml;
   row.mct = row.displacement * row.bml / (100.0 * L);
 
+  const WaterlineReach& reach = totals.reach;
   row.waterlineBreadth = 2.0 * reach.largestHalfBreadth;
   if (reach.firstStation != 0) {
     row.waterlineLength = hull.stationX(reach.lastStation) - hull.stationX(reach.firstStation);
   }
-  row.midshipArea = midshipSectionArea(hull, run.area, L);
+  row.midshipArea = midshipSectionArea(hull, totals.area, L);
   const double B = row.waterlineBreadth;
   row.blockCoefficient = row.volume / (L * B * draft);
   row.midshipCoefficient = row.midshipArea / (B * draft);
@@ -167,21 +169,33 @@ bool clearsEveryDeck(const HullModel& hull, double shipLength, double trim, doub
 HydrostaticsOutcome computeHydrostatics(const HullModel& hull, const HydrostaticsInput& input,
                                         Hydrostatics& result) {
   result = Hydrostatics{input.shipLength, input.density, input.trim, {}};
-  result.rows.reserve(input.drafts.size());
-  const std::vector<StationSection> sections = prepareSections(hull);
+  const std::vector<StraightWaterline> lines = waterlinesOf(input);
+  std::size_t usable = 0;
+  const HydrostaticsOutcome deck = firstDeckUnderWater(hull, input, lines, usable);
+
+  // Station by station, each at every draft: one section in hand at a time.
   Table<double> weight(hull.stationCount);
   tabulatedWeights(hull.stationCount, hull.stationX, weight);
-  RunAreas run;
-  for (const double draft : input.drafts) {
+  std::vector<DraftTotals> totals(usable, DraftTotals(hull.stationCount));
+  StationSection section;
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    prepareStationSection(hull, st, section);
+    const double x = hull.stationX(st);
+    for (std::size_t d = 0; d < usable; ++d) {
+      addStation(hull, st, section, weight(st), lines[d].heightAt(x), totals[d]);
+    }
+  }
+
+  result.rows.reserve(usable);
+  for (std::size_t d = 0; d < usable; ++d) {
     HydrostaticRow row;
-    if (const HydrostaticsOutcome outcome =
-            evaluateDraft(hull, sections, weight, input, draft, run, row);
+    if (const HydrostaticsOutcome outcome = finishRow(hull, input, input.drafts[d], totals[d], row);
         outcome.stop != HydrostaticsStop::None) {
       return outcome;
     }
     result.rows.push_back(row);
   }
-  return {};
+  return deck;
 }
 
 std::vector<double> defaultHydrostaticDrafts(const HullModel& hull, double shipLength,
