@@ -4,7 +4,6 @@
 #include <pybind11/stl.h>
 
 #include <cmath>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,17 +14,17 @@
 #include "errors.h"
 #include "inputs.h"
 #include "model/task_values.h"
+#include "numbers.h"
 #include "run/hydrostatics_run.h"
 #include "support/input_file.h"
 #include "text/text_format.h"
+#include "values.h"
 
 namespace norvika::python {
 
 namespace {
 
-struct HydrostaticsResult {
-  std::shared_ptr<const Hydrostatics> table;
-};
+struct HydrostaticsValues : Values {};
 
 struct Column {
   const char* name;
@@ -67,8 +66,9 @@ py::array_t<double> columnOf(const Hydrostatics& table, double HydrostaticRow::*
   return arrayOf(v);
 }
 
-// A number of the call, checked as the task file's would be.
-double checkedNumber(const TaskValue& value, double number) {
+// A number of the call, named `name`, checked as the task file's would be.
+double checkedNumber(const TaskValue& value, const NumberArgument& given, const char* name) {
+  const double number = numberOf(given.value, name);
   if (const auto problem = numberProblem(value.what, number)) raiseInputError(*problem);
   if (const auto problem = valueProblem(value, number)) raiseInputError(*problem);
   return number;
@@ -99,30 +99,33 @@ std::vector<double> draftsOf(const py::handle& given) {
   return drafts;
 }
 
-HydrostaticsResult hydrostatics(const Hull& hull, const py::object& given, double shipLength,
-                                double density, double trim) {
+py::object hydrostatics(const Hull& hull, const py::object& given, const NumberArgument& shipLength,
+                        const NumberArgument& density, const NumberArgument& trim) {
   HydrostaticsInput input;
-  input.shipLength = checkedNumber(kShipLengthValue, shipLength);
-  input.density = checkedNumber(kWaterDensityValue, density);
-  if (const auto problem = numberProblem("TRIM", trim)) raiseInputError(*problem);
-  input.trim = trim;
+  input.shipLength = checkedNumber(kShipLengthValue, shipLength, "ship_length");
+  input.density = checkedNumber(kWaterDensityValue, density, "density");
+  input.trim = numberOf(trim.value, "trim");
+  if (const auto problem = numberProblem("TRIM", input.trim)) raiseInputError(*problem);
   std::optional<std::vector<double>> drafts;
   if (!given.is_none()) drafts = draftsOf(given);
   HullModel model = *hull.model;
   computeHullExtents(model);
-  input.drafts =
-      readingInput([&] { return hydrostaticDrafts(model, input.shipLength, input.trim, drafts); });
-  auto table = std::make_shared<Hydrostatics>();
+  input.drafts = readingInput(
+      [&] { return hydrostaticDrafts(model, input.shipLength, input.trim, drafts, "drafts="); });
+  Hydrostatics table;
   HydrostaticsOutcome outcome;
   {
     const py::gil_scoped_release release;
-    outcome = computeHydrostatics(model, input, *table);
+    outcome = computeHydrostatics(model, input, table);
   }
   if (outcome.stop != HydrostaticsStop::None) raiseInputError(hydrostaticsRefusal(outcome, model));
-  return HydrostaticsResult{std::move(table)};
+  py::dict columns;
+  for (const Column& column : kColumns) columns[column.name] = columnOf(table, column.value);
+  return py::cast(HydrostaticsValues{{columns}});
 }
 
-py::list bonjean(const Hull& hull, int steps) {
+py::list bonjean(const Hull& hull, const WholeNumberArgument& given) {
+  const int steps = wholeNumberOf(given.value, "steps");
   if (steps < 1 || steps > 1000) {
     raiseInputError("steps: 1 to 1000 steps were expected, got " + std::to_string(steps));
   }
@@ -149,27 +152,24 @@ py::list bonjean(const Hull& hull, int steps) {
 }  // namespace
 
 void defineHydrostatics(py::module_& module) {
-  py::class_<HydrostaticsResult> table(
+  std::vector<ValueField> columns;
+  for (const Column& column : kColumns) columns.push_back({column.name, column.doc});
+  defineValues<HydrostaticsValues>(
       module, "Hydrostatics",
       "The curves of form: one value per draft in each column, as norvika-hydrostatics's "
       "HIDROSTATIK.TXT gives them. Coefficients on L and on B, the largest breadth of the "
-      "waterplane.");
-  for (const Column& column : kColumns) {
-    table.def_property_readonly(
-        column.name,
-        [value = column.value](const HydrostaticsResult& h) { return columnOf(*h.table, value); },
-        column.doc);
-  }
-  table.def(
-      "to_dict",
-      [](const HydrostaticsResult& h) {
-        py::dict columns;
-        for (const Column& column : kColumns)
-          columns[column.name] = columnOf(*h.table, column.value);
-        return columns;
-      },
-      "The columns by name, in table order (for pandas.DataFrame).");
-  table.def("__len__", [](const HydrostaticsResult& h) { return h.table->rows.size(); });
+      "waterplane. Its arrays are read-only; a table compares (==), copies and pickles by value.",
+      columns)
+      .def(
+          "to_dict",
+          [](const HydrostaticsValues& h) {
+            py::dict columns;
+            for (const Column& column : kColumns) columns[column.name] = h.values[column.name];
+            return columns;
+          },
+          "The columns by name, in table order (for pandas.DataFrame), as a new dict of the "
+          "read-only arrays.")
+      .def("__len__", [](const HydrostaticsValues& h) { return py::len(h.values["draft"]); });
 
   module.def("hydrostatics", &hydrostatics, py::arg("hull"), py::arg("drafts") = py::none(),
              py::kw_only(), py::arg("ship_length"), py::arg("density"), py::arg("trim") = 0.0,

@@ -1,6 +1,7 @@
 """Shared helpers of the module's tests: the source tree's examples, golden
 records and broken inputs, and numbers compared to the digits printed."""
 
+import os
 import re
 import shutil
 from pathlib import Path
@@ -101,3 +102,13 @@ def box_hull():
     return norvika.Hull([(5.0 * i, section) for i in range(21)],
                         stern=[(0.0, 0.0, 1), (10.0, 0.0, 1)],
                         bow=[(0.0, 100.0, 1), (10.0, 100.0, 1)])
+
+
+@pytest.fixture(scope="session")
+def norvika_program():
+    """The norvika program of the build, to compare with: NORVIKA_PROGRAM, else
+    build/app/norvika (scripts/test.sh builds it before these tests)."""
+    program = Path(os.environ.get("NORVIKA_PROGRAM", SOURCE / "build" / "app" / "norvika"))
+    if not os.access(program, os.X_OK):
+        pytest.skip(f"the norvika program is not built ({program}); scripts/build.sh builds it")
+    return program
