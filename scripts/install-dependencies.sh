@@ -6,7 +6,7 @@ packages=(build-essential cmake libgtest-dev libgmock-dev libbenchmark-dev
           poppler-utils qt6-tools-dev qt6-l10n-tools qt6-translations-l10n openbox x11-utils xdotool imagemagick lintian man-db shared-mime-info
           libocct-data-exchange-dev libocct-modeling-algorithms-dev libtbb-dev
           python3-dev python3-venv python3-pip pybind11-dev python3-numpy python3-pytest
-          python3-matplotlib python3-pandas "$@")
+          python3-matplotlib python3-pandas python3-distributed "$@")
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
 missing=()

@@ -60,10 +60,20 @@ const Column kColumns[] = {
      "S, the stations' girths integrated along the ship, m2."},
 };
 
-py::array_t<double> columnOf(const Hydrostatics& table, double HydrostaticRow::*value) {
-  std::vector<double> v;
-  for (const HydrostaticRow& row : table.rows) v.push_back(row.*value);
-  return arrayOf(v);
+// The columns as the values of a Hydrostatics.
+const ValueFields<Hydrostatics>& columnFields() {
+  static const ValueFields<Hydrostatics> fields = [] {
+    ValueFields<Hydrostatics> columns;
+    for (const Column& column : kColumns) {
+      columns.push_back({column.name, column.doc, [value = column.value](const Hydrostatics& t) {
+                           std::vector<double> v;
+                           for (const HydrostaticRow& row : t.rows) v.push_back(row.*value);
+                           return py::object(arrayOf(v));
+                         }});
+    }
+    return columns;
+  }();
+  return fields;
 }
 
 // A number of the call, named `name`, checked as the task file's would be.
@@ -119,9 +129,7 @@ py::object hydrostatics(const Hull& hull, const py::object& given, const NumberA
     outcome = computeHydrostatics(model, input, table);
   }
   if (outcome.stop != HydrostaticsStop::None) raiseInputError(hydrostaticsRefusal(outcome, model));
-  py::dict columns;
-  for (const Column& column : kColumns) columns[column.name] = columnOf(table, column.value);
-  return py::cast(HydrostaticsValues{{columns}});
+  return valuesOf<HydrostaticsValues>(columnFields(), table);
 }
 
 py::list bonjean(const Hull& hull, const WholeNumberArgument& given) {
@@ -152,14 +160,12 @@ py::list bonjean(const Hull& hull, const WholeNumberArgument& given) {
 }  // namespace
 
 void defineHydrostatics(py::module_& module) {
-  std::vector<ValueField> columns;
-  for (const Column& column : kColumns) columns.push_back({column.name, column.doc});
   defineValues<HydrostaticsValues>(
       module, "Hydrostatics",
       "The curves of form: one value per draft in each column, as norvika-hydrostatics's "
       "HIDROSTATIK.TXT gives them. Coefficients on L and on B, the largest breadth of the "
       "waterplane. Its arrays are read-only; a table compares (==), copies and pickles by value.",
-      columns)
+      columnFields())
       .def(
           "to_dict",
           [](const HydrostaticsValues& h) {

@@ -5,21 +5,24 @@
 #include <optional>
 #include <string>
 
+#include "given_argument.h"
+
 namespace norvika::python {
 
 namespace py = pybind11;
 
-/// An argument taken as given and made a number by numberOf (shown as float
-/// in signatures).
-struct NumberArgument {
-  py::object value;
+struct ShownAsFloat {
+  static constexpr auto name = py::detail::const_name("float");
+};
+struct ShownAsInt {
+  static constexpr auto name = py::detail::const_name("int");
 };
 
-/// An argument taken as given and made a whole number by wholeNumberOf
-/// (shown as int in signatures).
-struct WholeNumberArgument {
-  py::object value;
-};
+/// An argument made a number by numberOf.
+using NumberArgument = GivenArgument<ShownAsFloat>;
+
+/// An argument made a whole number by wholeNumberOf.
+using WholeNumberArgument = GivenArgument<ShownAsInt>;
 
 /// A short description of a value for messages: its repr (cut at 40
 /// characters) and its type, "True (bool)".
@@ -68,25 +71,3 @@ std::optional<double> optionalNumberOf(const py::handle& value, const std::strin
 int wholeNumberOf(const py::handle& value, const std::string& what);
 
 }  // namespace norvika::python
-
-namespace pybind11::detail {
-
-template <>
-struct type_caster<norvika::python::NumberArgument> {
-  PYBIND11_TYPE_CASTER(norvika::python::NumberArgument, const_name("float"));
-  bool load(handle source, bool) {
-    value.value = reinterpret_borrow<object>(source);
-    return true;
-  }
-};
-
-template <>
-struct type_caster<norvika::python::WholeNumberArgument> {
-  PYBIND11_TYPE_CASTER(norvika::python::WholeNumberArgument, const_name("int"));
-  bool load(handle source, bool) {
-    value.value = reinterpret_borrow<object>(source);
-    return true;
-  }
-};
-
-}  // namespace pybind11::detail

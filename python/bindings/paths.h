@@ -5,15 +5,18 @@
 #include <filesystem>
 #include <string>
 
+#include "given_argument.h"
+
 namespace norvika::python {
 
 namespace py = pybind11;
 
-/// A path argument taken as given and made a path by pathOf (shown as
-/// str | os.PathLike in signatures).
-struct PathArgument {
-  py::object value;
+struct ShownAsPath {
+  static constexpr auto name = py::detail::const_name("Union[str, os.PathLike]");
 };
+
+/// A path argument made a path by pathOf.
+using PathArgument = GivenArgument<ShownAsPath>;
 
 /// The path a str, bytes or os.PathLike names. TypeError for anything else;
 /// InputError naming the argument `what` for an empty name (`expected` says
@@ -22,16 +25,3 @@ std::filesystem::path pathOf(const py::handle& value, const std::string& what,
                              const std::string& expected);
 
 }  // namespace norvika::python
-
-namespace pybind11::detail {
-
-template <>
-struct type_caster<norvika::python::PathArgument> {
-  PYBIND11_TYPE_CASTER(norvika::python::PathArgument, const_name("Union[str, os.PathLike]"));
-  bool load(handle source, bool) {
-    value.value = reinterpret_borrow<object>(source);
-    return true;
-  }
-};
-
-}  // namespace pybind11::detail

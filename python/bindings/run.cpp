@@ -89,11 +89,12 @@ py::object runQuietly(const std::filesystem::path& directory, std::optional<RunI
 }
 
 py::object run(const Task& task, const Hull& hull, const py::object& weights,
-               const py::object& sweep) {
+               const WholeNumberArgument& sweep) {
   RunInputs inputs{task.parameters, *hull.model, weightsOf(weights, task.parameters.shipLength)};
   RunSettings settings;
   settings.resultFiles = ResultFiles::InOutcome;
-  settings.sweepPositions = sweepPositionsOf(sweep, task.parameters, inputs.weights.has_value());
+  settings.sweepPositions =
+      sweepPositionsOf(sweep.value, task.parameters, inputs.weights.has_value());
   const std::filesystem::path directory = task.parameters.file.empty()
                                               ? std::filesystem::path(".")
                                               : task.parameters.file.parent_path();

@@ -2,6 +2,7 @@
 
 #include <pybind11/pybind11.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,11 +20,18 @@ struct Values {
   py::dict values;
 };
 
-/// A value's name in Python and its docstring (with its unit).
+/// A value of a class of values, described once: its name in Python, its
+/// docstring (with its unit) and how it is taken from what the calculation
+/// reached (`Source`).
+template <typename Source>
 struct ValueField {
   const char* name;
   const char* doc;
+  std::function<py::object(const Source&)> value;
 };
+
+template <typename Source>
+using ValueFields = std::vector<ValueField<Source>>;
 
 /// The value `name` of `values` as a property hands it out.
 py::object shownValue(const py::dict& values, const std::string& name);
@@ -36,15 +44,15 @@ bool sameValues(const py::dict& a, const py::dict& b);
 /// exactly `names`; their arrays made read-only again.
 py::dict restoredValues(const py::dict& values, const std::vector<std::string>& names);
 
-/// The class `name` of values of kind V (deriving from Values): a read-only
-/// property per field, ==, copy and pickle. No constructor: values come from
-/// the module's calculations only.
-template <typename V>
+/// The class `name` of values of kind V (deriving from Values) with `fields`:
+/// a read-only property per field, ==, copy and pickle. No constructor:
+/// values come from the module's calculations only.
+template <typename V, typename Source>
 py::class_<V> defineValues(py::module_& module, const char* name, const char* doc,
-                           const std::vector<ValueField>& fields) {
+                           const ValueFields<Source>& fields) {
   py::class_<V> kind(module, name, doc);
   std::vector<std::string> names;
-  for (const ValueField& field : fields) {
+  for (const ValueField<Source>& field : fields) {
     kind.def_property_readonly(
         field.name,
         [key = std::string(field.name)](const V& v) { return shownValue(v.values, key); },
@@ -59,6 +67,14 @@ py::class_<V> defineValues(py::module_& module, const char* name, const char* do
                         return V{{restoredValues(state, names)}};
                       }));
   return kind;
+}
+
+/// The values of kind V that `fields` take from `source`.
+template <typename V, typename Source>
+py::object valuesOf(const ValueFields<Source>& fields, const Source& source) {
+  py::dict values;
+  for (const ValueField<Source>& field : fields) values[field.name] = field.value(source);
+  return py::cast(V{{values}});
 }
 
 }  // namespace norvika::python

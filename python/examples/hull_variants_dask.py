@@ -32,13 +32,6 @@ EXAMPLE = Path(__file__).resolve().parents[2] / "examples" / "dtmb5415" / "stren
 G = 9.81  # m/s2: t m to kN m
 
 
-def read_weights(path):
-    """The weights file's blocks (x1, x2, w1, w2) as rows."""
-    lines = Path(path).read_text().splitlines()[1:]
-    numbers = np.array(" ".join(lines).replace(",", " ").split(), dtype=float)
-    return numbers.reshape(-1, 4)
-
-
 def widened(hull, factor):
     """The hull with every station's half-breadths times `factor`."""
     return norvika.Hull([(x, points * [1.0, factor, 1.0]) for x, points in hull.stations],
@@ -56,7 +49,8 @@ def variants(factors, client=None):
     on the Dask client's cluster, or one after another in this process without one."""
     task = norvika.read_task(EXAMPLE)
     hull = norvika.read_hull(task.hull_path)
-    weights = read_weights(EXAMPLE / "Norvika.AGR")
+    # The blocks (x1, x2, w1, w2) of the weights file, which the workers need not see.
+    weights = np.loadtxt(EXAMPLE / "Norvika.AGR", skiprows=1, delimiter=",", ndmin=2)
     if client is None:
         return [run_variant(task, hull, weights, f) for f in factors]
     # The shared inputs go to every worker once, not once per variant.

@@ -43,6 +43,19 @@ def hydrostatics_examples():
     return sorted(f"{d.parent.name}/{d.name}" for d in EXAMPLES.glob("*/hydrostatics"))
 
 
+def example_inputs(names):
+    """(task, hull, weights file or None) of each example named 'hull/case'."""
+    import norvika
+
+    inputs = []
+    for name in names:
+        task = norvika.read_task(EXAMPLES / name)
+        weights = EXAMPLES / name / "Norvika.AGR"
+        inputs.append((task, norvika.read_hull(task.hull_path),
+                       weights if weights.exists() else None))
+    return inputs
+
+
 def decimals(text):
     """Digits after the point of a printed number."""
     return len(text.split(".")[1]) if "." in text else 0
