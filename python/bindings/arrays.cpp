@@ -37,14 +37,16 @@ void checkElements(const py::array& objects, const std::string& what) {
   const auto* items = static_cast<PyObject* const*>(objects.data());
   for (py::ssize_t k = 0; k < objects.size(); ++k) {
     const py::handle item(items[k]);
-    const std::string element = what + indexText(objects, k);
-    if (item.is_none()) raiseInputError(element + ": a number was expected, got None");
+    if (item.is_none()) {
+      raiseInputError(what + indexText(objects, k) + ": a number was expected, got None");
+    }
     if (PySequence_Check(item.ptr()) && !PyUnicode_Check(item.ptr()) &&
         !PyBytes_Check(item.ptr()) && !PyByteArray_Check(item.ptr())) {
       raiseInputError(what + ": numbers were expected");
     }
-    if (const auto problem = check.problem(item))
-      throw py::type_error(element + ": a number was expected, " + *problem);
+    if (const auto problem = check.problem(item)) {
+      throw py::type_error(what + indexText(objects, k) + ": a number was expected, " + *problem);
+    }
   }
 }
 
@@ -81,7 +83,9 @@ Doubles doublesOf(const py::handle& values, const std::string& what) {
     throw py::type_error(what + ": numbers were expected, got an array of " +
                          py::str(array.dtype()).cast<std::string>());
   }
-  return Doubles::ensure(array);
+  Doubles doubles = Doubles::ensure(array);
+  if (!doubles) raiseInputError(what + ": numbers were expected");
+  return doubles;
 }
 
 }  // namespace

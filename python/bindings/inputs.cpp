@@ -101,15 +101,15 @@ Task replaced(const Task& task, const py::kwargs& changes) {
   return taskOf(values);
 }
 
-// Everything a task holds, the file it came from too: what it is pickled as
-// and compared by.
+// Everything a task holds, the file it came from too (names as bytes: a
+// directory's name need not be UTF-8): what it is pickled as and compared by.
 py::tuple stateOf(const Task& task) {
   const TaskParameters& t = task.parameters;
   return py::make_tuple(t.shipLength, t.stationDivisions, t.waterDensity, t.caseNumber,
                         t.requiredDisplacement, t.initialDraft, t.waveHeight, t.waveLengthRatio,
                         t.forwardDraft, t.aftDraft, t.heelAngle, t.equalPointCount, t.equalStart,
-                        t.equalEnd, t.equalLine, t.hullFileName, t.directoryPrefix,
-                        t.file.string());
+                        t.equalEnd, t.equalLine, py::bytes(t.hullFileName),
+                        py::bytes(t.directoryPrefix), py::bytes(t.file.string()));
 }
 
 // A pickled task, checked again as a task made in code is, with the names of
@@ -433,7 +433,7 @@ value (checked again as a hull made in code), so they go to other processes.)");
   hull.def(py::pickle(
       [](const Hull& h) {
         return py::make_tuple(stationsOf(*h.model), pointsOf(*h.model, h.model->sternCurve()),
-                              pointsOf(*h.model, h.model->bowCurve()), h.file);
+                              pointsOf(*h.model, h.model->bowCurve()), py::bytes(h.file));
       },
       [](const py::tuple& state) {
         if (state.size() != 4) throw py::value_error("a pickled state of a Hull was expected");
