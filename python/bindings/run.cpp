@@ -3,7 +3,6 @@
 #include <pybind11/stl.h>
 
 #include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <utility>

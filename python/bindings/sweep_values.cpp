@@ -2,6 +2,7 @@
 
 #include <pybind11/numpy.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "arrays.h"
@@ -59,9 +60,10 @@ const ValueFields<SweepSource>& sweepFields() {
        [](S s) { return positionColumn(s, [](P p) { return p.crest; }); }},
       {"iterations", "Newton steps of the balance (per position).",
        [](S s) -> py::object {
-         std::vector<long> steps;
+         std::vector<std::int64_t> steps;
          for (const SweepPosition& p : s.sweep.positions) steps.push_back(p.iterations);
-         return readOnly(py::array_t<long>(static_cast<py::ssize_t>(steps.size()), steps.data()));
+         return readOnly(
+             py::array_t<std::int64_t>(static_cast<py::ssize_t>(steps.size()), steps.data()));
        }},
       {"mean_draft", "The wave's mean level at L/2, m (per position).",
        [](S s) { return positionColumn(s, [](P p) { return p.meanDraft; }); }},
