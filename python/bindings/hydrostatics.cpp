@@ -17,6 +17,7 @@
 #include "numbers.h"
 #include "run/hydrostatics_run.h"
 #include "support/input_file.h"
+#include "support/value_bounds.h"
 #include "text/text_format.h"
 #include "values.h"
 
@@ -84,8 +85,17 @@ double checkedNumber(const TaskValue& value, const NumberArgument& given, const 
   return number;
 }
 
-// The drafts given: positive, rising, at most kMaxHydrostaticDrafts, as the
-// command line takes them.
+// A number of the call, named `name`, within the bounds of its option on the
+// command line and refused in the same words.
+double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, const char* name) {
+  const double number = numberOf(given.value, name);
+  if (const auto problem = boundsProblem(bounds, number))
+    raiseInputError(std::string(name) + ": " + *problem);
+  return number;
+}
+
+// The drafts given: each a draft of the command line's bounds, rising, at
+// most kMaxHydrostaticDrafts, refused in the command line's words.
 std::vector<double> draftsOf(const py::handle& given) {
   std::vector<double> drafts = numbersOf(given, "drafts");
   if (drafts.empty()) raiseInputError("drafts: at least one draft was expected");
@@ -94,16 +104,11 @@ std::vector<double> draftsOf(const py::handle& given) {
                     std::to_string(drafts.size()));
   }
   for (std::size_t i = 0; i < drafts.size(); ++i) {
-    if (const auto problem = numberProblem("DRAFT", drafts[i])) raiseInputError(*problem);
-    if (!(drafts[i] > 0.0)) {
-      raiseInputError(
-          "drafts: a draft is the waterline's height above the base line and must "
-          "be positive, got " +
-          formatFixed(drafts[i], 1, 6));
-    }
+    if (const auto problem = boundsProblem(kDraftBounds, drafts[i]))
+      raiseInputError("drafts: " + *problem);
     if (i > 0 && !(drafts[i] > drafts[i - 1])) {
-      raiseInputError("drafts: the drafts must rise, " + formatFixed(drafts[i], 1, 6) +
-                      " follows a draft of " + formatFixed(drafts[i - 1], 1, 6));
+      raiseInputError("drafts: the drafts must rise, " + shortestNumberText(drafts[i]) +
+                      " follows a draft of " + formatFixed(drafts[i - 1], 1, 3) + " m");
     }
   }
   return drafts;
@@ -113,9 +118,8 @@ py::object hydrostatics(const Hull& hull, const py::object& given, const NumberA
                         const NumberArgument& density, const NumberArgument& trim) {
   HydrostaticsInput input;
   input.shipLength = checkedNumber(kShipLengthValue, shipLength, "ship_length");
-  input.density = checkedNumber(kWaterDensityValue, density, "density");
-  input.trim = numberOf(trim.value, "trim");
-  if (const auto problem = numberProblem("TRIM", input.trim)) raiseInputError(*problem);
+  input.density = boundedNumber(kWaterDensityBounds, density, "density");
+  input.trim = boundedNumber(kTrimBounds, trim, "trim");
   std::optional<std::vector<double>> drafts;
   if (!given.is_none()) drafts = draftsOf(given);
   HullModel model = *hull.model;
@@ -181,10 +185,11 @@ void defineHydrostatics(py::module_& module) {
              py::kw_only(), py::arg("ship_length"), py::arg("density"), py::arg("trim") = 0.0,
              R"(The curves of form of the hull at each draft, as norvika-hydrostatics computes them.
 
-drafts: waterline heights above the base line at L/2 (m), positive and rising, at most
-1000; None: 20 drafts from a tenth of the hull's depth (its lowest deck edge) to it.
-ship_length: L (m), AP at x = 0 and FP at x = L; density: t/m3; trim: Tf - Ta (m), the
-waterline turned about L/2, positive by the head.
+drafts: waterline heights above the base line at L/2 (m), at least 0.001 m and rising,
+at most 1000; None: 20 drafts from a tenth of the hull's depth (its lowest deck edge) to
+it. ship_length: L (m), AP at x = 0 and FP at x = L; density: 0.5 to 2 t/m3; trim: Tf - Ta
+(m), the waterline turned about L/2, positive by the head. The bounds and their words are
+those of norvika-hydrostatics's options.
 
 Raises InputError when a draft puts a deck under water or leaves no volume or
 waterplane (the program's message).)");

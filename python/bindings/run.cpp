@@ -21,6 +21,7 @@
 #include "run/calculation_driver.h"
 #include "support/capacities.h"
 #include "support/input_file.h"
+#include "support/value_bounds.h"
 
 namespace norvika::python {
 
@@ -48,28 +49,30 @@ std::optional<WeightDistribution> weightsOf(const py::object& weights, double sh
 // words (TypeError for what is no whole number), and only on a wave with weights.
 int sweepPositionsOf(const py::object& sweep, const TaskParameters& task, bool weighted) {
   if (sweep.is_none()) return 0;
-  const std::string refusal =
-      "sweep takes the number of crest positions, a whole number from " +
-      std::to_string(kFewestSweepPositions) + " to " + std::to_string(kMostSweepPositions) +
-      ", not " +
-      quotedForMessage(py::str(sweep).attr("encode")("ascii", "replace").cast<std::string>());
-  int count = 0;
-  try {
-    count = wholeNumberOf(sweep, "sweep");
-  } catch (const py::type_error&) {
-    throw py::type_error(refusal);
-  } catch (const py::error_already_set& error) {
-    // One beyond a C int (InputError) is out of range too.
-    if (!error.matches(PyExc_ValueError)) throw;
-    raiseInputError(refusal);
+  // What was given as the command line would show it.
+  const auto text = [](const py::handle& value) {
+    return py::str(value).attr("encode")("ascii", "replace").cast<std::string>();
+  };
+  const py::object whole = NumberCheck().isBool(sweep) || !PyIndex_Check(sweep.ptr())
+                               ? py::object()
+                               : py::reinterpret_steal<py::object>(PyNumber_Index(sweep.ptr()));
+  if (!whole) {
+    if (PyErr_Occurred() != nullptr) {
+      const py::error_already_set error;
+      if (!mayBeRestated(error)) throw error;
+    }
+    throw py::type_error("sweep: expected " + expectedValue(kSweepPositionsBounds) + ", got " +
+                         quotedForMessage(text(sweep)));
   }
-  if (count < kFewestSweepPositions || count > kMostSweepPositions) raiseInputError(refusal);
+  double count = 0.0;
+  if (const auto problem = boundsProblem(kSweepPositionsBounds, text(whole), count))
+    raiseInputError("sweep: " + *problem);
   if (!caseProperties(task.caseNumber).hasWave) {
     raiseInputError("sweep: the crest sweep moves a wave (cases 2-5), the task's case is " +
                     std::to_string(task.caseNumber));
   }
   if (!weighted) raiseInputError("sweep: the crest sweep needs the weights (weights=...)");
-  return count;
+  return static_cast<int>(count);
 }
 
 // Runs on a platform that asks no one, the results kept in the outcome only,

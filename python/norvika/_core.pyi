@@ -497,7 +497,8 @@ def hydrostatics(
     density: float,
     trim: float = 0.0,
 ) -> Hydrostatics:
-    """The curves of form at the drafts (m at L/2); raises InputError."""
+    """The curves of form at the drafts (m at L/2, at least 0.001, rising); density
+    0.5-2 t/m3; raises InputError."""
 
 def bonjean(hull: Hull, steps: int = 20) -> list[dict[str, Any]]:
     """The Bonjean curves of every station."""

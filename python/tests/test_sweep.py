@@ -106,7 +106,7 @@ def test_a_sweep_is_refused_or_stopped_as_the_program_does(directory, given, sta
         with pytest.raises(norvika.CalculationStop) as stopped:
             run()
         assert f"{stopped.value.title}: {stopped.value}" == message
-    elif "--sweep takes" in message:
+    elif "--sweep: expected the number of crest positions" in message:
         # The number itself: the program's words, naming the keyword.
         with pytest.raises(TypeError if isinstance(given, str) else norvika.InputError) as refused:
             run()
@@ -127,5 +127,6 @@ def test_a_sweep_takes_whole_numbers_only(box_hull, given, error):
     if error is None:
         assert len(norvika.run(task, box_hull, weights, sweep=given).sweep.crest) == 8
     else:
-        with pytest.raises(error, match="sweep takes the number of crest positions"):
+        with pytest.raises(error, match=r"^sweep: expected the number of crest positions, a whole "
+                                        r"number from 2 to 1000, got '"):
             norvika.run(task, box_hull, weights, sweep=given)
