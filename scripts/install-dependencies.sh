@@ -15,12 +15,12 @@ set -euo pipefail
 
 # OpenCASCADE's visualization library names fontconfig among the libraries it links, which its
 # Debian package does not bring: libfontconfig-dev is listed for it.
-programs=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+programs=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-tools-dev qt6-l10n-tools libgl-dev
           fonts-liberation2 libocct-data-exchange-dev libocct-modeling-algorithms-dev libtbb-dev
           libfontconfig-dev)
 python=(python3-dev python3-venv python3-pip pybind11-dev python3-numpy python3-pandas
-        python3-matplotlib)
-tests=(libgtest-dev libgmock-dev libbenchmark-dev python3-pytest xvfb xauth openbox xdotool
+        python3-matplotlib python3-distributed)
+tests=(libgtest-dev libgmock-dev libbenchmark-dev python3-pytest xvfb xauth openbox x11-utils xdotool
        imagemagick poppler-utils qt6-translations-l10n lintian man-db shared-mime-info
        desktop-file-utils locales)
 

@@ -22,6 +22,11 @@ void defineErrors(py::module_& module);
 [[noreturn]] void raiseInputError(const std::string& message,
                                   const std::optional<InputPlace>& place = std::nullopt);
 
+/// Raises InputError for values given in code, `cause` (an exception of
+/// Python code) as its __cause__.
+[[noreturn]] void raiseInputErrorFrom(const std::string& message,
+                                      const py::error_already_set& cause);
+
 /// Raises what ended a run that did not complete: InputError for a rejected
 /// input, CalculationStop for a stop with its message box's text and title,
 /// RuntimeError ("internal failure: ...") for an internal failure.

@@ -53,13 +53,14 @@ std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome, const HullMo
 }
 
 std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, double trim,
-                                      const std::optional<std::vector<double>>& given) {
+                                      const std::optional<std::vector<double>>& given,
+                                      const std::string& draftsOption) {
   if (given) return *given;
   std::vector<double> drafts = defaultHydrostaticDrafts(hull, shipLength, trim);
   if (drafts.empty()) {
     refuse("VARSAYILAN DRAFTLAR ICIN YER YOK: EN ALCAK GUVERTE " +
            formatFixed(hull.minTopHeight, 1, 3) + " m, TRIM " + formatFixed(trim, 1, 3) +
-           " m. DRAFTLARI --drafts ILE VERIN");
+           " m. DRAFTLARI " + draftsOption + " ILE VERIN");
   }
   return drafts;
 }
@@ -92,7 +93,8 @@ void runHydrostaticsSteps(Platform& platform, const HydrostaticsSettings& settin
   input.shipLength = task.shipLength;
   input.density = settings.density.value_or(task.waterDensity);
   input.trim = settings.trim;
-  input.drafts = hydrostaticDrafts(*hull, input.shipLength, input.trim, settings.drafts);
+  input.drafts =
+      hydrostaticDrafts(*hull, input.shipLength, input.trim, settings.drafts, "--drafts");
 
   if (const HydrostaticsOutcome outcome = computeHydrostatics(*hull, input, run.table);
       outcome.stop != HydrostaticsStop::None) {

@@ -36,9 +36,12 @@ std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome, const HullMo
 
 /// The drafts of a hydrostatics run: those given, else the default ones for
 /// the hull (computeHullExtents done), ship length L (m) and trim (m); ends
-/// the run (InputError) when the hull leaves no room for the default ones.
+/// the run (InputError) when the hull leaves no room for the default ones,
+/// telling the user to give them with `draftsOption` (the front end's name
+/// for them: "--drafts", Python's "drafts=").
 std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, double trim,
-                                      const std::optional<std::vector<double>>& given);
+                                      const std::optional<std::vector<double>>& given,
+                                      const std::string& draftsOption);
 
 /// The file name stem (and the caption) of the drawing a hydrostatics run
 /// makes on `window`: "curves-of-form" (FORM EGRILERI) on the Graph window,

@@ -9,12 +9,15 @@ namespace norvika {
 namespace {
 
 // The shortest text that reads back as the number, without the locale; no
-// exponent for the bounds' round numbers.
+// exponent for the bounds' round numbers, nor three hundred digits for a
+// number given as 1e-300.
 std::string shortest(double value) {
   char buffer[400];
-  const auto [end, error] = std::to_chars(
-      buffer, buffer + sizeof buffer, value,
-      std::fabs(value) < 1e15 ? std::chars_format::fixed : std::chars_format::general);
+  const double size = std::fabs(value);
+  const bool plain = size == 0.0 || (size >= 1e-4 && size < 1e15);
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, value,
+                    plain ? std::chars_format::fixed : std::chars_format::general);
   return error == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
