@@ -13,9 +13,11 @@ namespace norvika::offsets {
 /// plane's other two axes in turn: for a transverse plane (x fixed) u = y and
 /// v = z, for a horizontal plane (z fixed) u = x and v = y. The cut of a
 /// closed, outward-facing mesh is made of loops that turn counter-clockwise
-/// in (u, v).
+/// in (u, v). An end on an edge of the mesh that only one triangle uses is
+/// open: the cut's outline is torn there (a seam, a crack, a hole).
 struct CutSegment {
   double u0 = 0.0, v0 = 0.0, u1 = 0.0, v1 = 0.0;
+  bool open0 = false, open1 = false;
 };
 
 /// The axis the cutting planes stand across.
@@ -37,11 +39,13 @@ inline Corner cornerOf(const Point3& p, CutAxis axis) {
 /// Calls take(plane index, segment) for every piece of the cut of the
 /// triangles (over the mesh's nodes) by the planes `axis = planes[i]` (planes
 /// ascending), in one pass over the triangles; the segments as sliceMesh
-/// gives them.
+/// gives them, their ends marked open where they lie on the mesh's
+/// `boundary` (an open edge, or a node at one where the plane meets a node;
+/// none when null).
 template <typename Take>
 void forEachCutSegment(const HullMesh& mesh, const std::vector<std::array<int, 3>>& triangles,
-                       CutAxis axis, const std::vector<double>& planes, double middle,
-                       Take&& take) {
+                       CutAxis axis, const std::vector<double>& planes, double middle, Take&& take,
+                       const MeshBoundary* boundary = nullptr) {
   using detail::Corner;
   for (const auto& t : triangles) {
     const std::array<Corner, 3> c = {
@@ -76,9 +80,22 @@ void forEachCutSegment(const HullMesh& mesh, const std::vector<std::array<int, 3
       CutSegment s{c[lone].u + tj * (c[j].u - c[lone].u), c[lone].v + tj * (c[j].v - c[lone].v),
                    c[lone].u + tk * (c[k].u - c[lone].u), c[lone].v + tk * (c[k].v - c[lone].v)};
       if (s.u0 == s.u1 && s.v0 == s.v1) continue;
+      if (boundary != nullptr && !boundary->edges.empty()) {
+        auto open = [&](std::size_t b, double along) {
+          if (along == 0.0 || along == 1.0) {
+            return static_cast<bool>(
+                boundary->nodes[static_cast<std::size_t>(along == 0.0 ? t[lone] : t[b])]);
+          }
+          return std::binary_search(boundary->edges.begin(), boundary->edges.end(),
+                                    edgeKey(t[lone], t[b]));
+        };
+        s.open0 = open(j, tj);
+        s.open1 = open(k, tk);
+      }
       if ((s.u1 - s.u0) * -nv + (s.v1 - s.v0) * nu < 0.0) {
         std::swap(s.u0, s.u1);
         std::swap(s.v0, s.v1);
+        std::swap(s.open0, s.open1);
       }
       take(static_cast<std::size_t>(first - planes.begin()), s);
     }
@@ -88,9 +105,11 @@ void forEachCutSegment(const HullMesh& mesh, const std::vector<std::array<int, 3
 /// The cut of the mesh by every plane `axis = planes[i]` (planes ascending),
 /// in one pass over the triangles. A node lying exactly in a plane counts as
 /// lying on the side of `middle`, so a plane through the end of the model
-/// still meets it (the end face itself is not part of a cut).
+/// still meets it (the end face itself is not part of a cut). Ends on the
+/// mesh's `boundary` (see forEachCutSegment) are marked open.
 std::vector<std::vector<CutSegment>> sliceMesh(const HullMesh& mesh, CutAxis axis,
-                                               const std::vector<double>& planes, double middle);
+                                               const std::vector<double>& planes, double middle,
+                                               const MeshBoundary* boundary = nullptr);
 
 /// Volume (m3) and its moment about x = 0 (m4) of the mesh below the
 /// waterplane z = waterline (m), by the divergence theorem over the facets
