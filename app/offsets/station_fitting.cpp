@@ -13,8 +13,11 @@ namespace {
 // Refining stops after this many passes: each one adds a record wherever the
 // curve strays, so a few passes reach the tolerance.
 constexpr int kPasses = 8;
-// Heights looked at in each interval between two records, its ends included.
+// Heights looked at in each interval between two records, its ends included,
+// and at most this many of the outline's own vertices there (a fine mesh's
+// cut has thousands; the corners among them are records already).
 constexpr int kLooks = 9;
+constexpr long kVertexLooks = 32;
 
 // The station curve Norvika fits to the records.
 SectionCurve stationCurve(const std::vector<OffsetPoint>& records) {
@@ -89,7 +92,10 @@ Stray strayBetween(const SectionCurve& curve, const SectionOutline::Run& r, doub
     const double miss = missAt(r, z, y, tolerance);
     if (miss > s.distance) s = {miss, z, false};
   }
-  for (auto at = std::upper_bound(r.z.begin(), r.z.end(), a); at != r.z.end() && *at < b; ++at) {
+  const auto first = std::upper_bound(r.z.begin(), r.z.end(), a);
+  const auto last = std::lower_bound(first, r.z.end(), b);
+  const long stride = std::max(1L, (last - first) / kVertexLooks);
+  for (auto at = first; at < last; at += std::min(stride, last - at)) {
     const double miss = missAt(r, *at, halfBreadthAt(curve, *at), tolerance);
     if (miss > s.distance) s = {miss, *at, false};
   }
