@@ -42,7 +42,8 @@ std::vector<CutSegment> seamJoins(const std::vector<ClosedCut::OpenEnd>& ends, d
   return joins;
 }
 
-// The half's value at height z within step k, from its foot, middle and head.
+// The line from (z0, y0) to (z1, y1) at height z; the outer end of it where
+// the two stand at one height.
 double chordAt(double z0, double y0, double z1, double y1, double z) {
   return z1 == z0 ? std::max(y0, y1) : y0 + (z - z0) / (z1 - z0) * (y1 - y0);
 }
@@ -121,6 +122,7 @@ int closeNarrowGaps(SectionProfile& p, double seam) {
     for (Half* half : {&p.port, &p.starboard}) {
       const double low = std::isfinite(half->head[a - 1]) ? half->head[a - 1] : half->at[a];
       const double high = std::isfinite(half->foot[b]) ? half->foot[b] : half->at[b];
+      if (!std::isfinite(low) || !std::isfinite(high)) continue;  // this half is not there
       auto across = [&](double z) { return chordAt(p.z[a], low, p.z[b], high, z); };
       for (std::size_t j = a; j < b; ++j) {
         half->foot[j] = across(p.z[j]);
@@ -132,21 +134,6 @@ int closeNarrowGaps(SectionProfile& p, double seam) {
     ++closed;
   }
   return closed;
-}
-
-// The half-breadth from both halves' values by the decision of the step.
-double combined(double port, double starboard, ModelSides sides, HalvesAt there) {
-  double h = 0.0;
-  if (sides == ModelSides::Port || (sides == ModelSides::Both && there == HalvesAt::PortOnly)) {
-    h = port;
-  } else if (sides == ModelSides::Starboard || there == HalvesAt::StarboardOnly) {
-    h = starboard;
-  } else {
-    h = !std::isfinite(port)        ? starboard
-        : !std::isfinite(starboard) ? port
-                                    : 0.5 * (port + starboard);
-  }
-  return std::isfinite(h) ? std::max(h, 0.0) : 0.0;
 }
 
 void addVertex(SectionOutline::Run& run, double z, double y, double tiny) {
@@ -313,10 +300,11 @@ SectionOutline sectionOutline(const ClosedCut& cut, ModelSides sides, double pre
     if (sides == ModelSides::Both) {
       there[k] = halvesAt(p.port.middle[k], p.starboard.middle[k], presence);
     }
-    widest = std::max(widest, combined(p.port.middle[k], p.starboard.middle[k], sides, there[k]));
+    widest =
+        std::max(widest, halfBreadthOf(p.port.middle[k], p.starboard.middle[k], sides, there[k]));
   }
   auto value = [&](const std::vector<double> Half::*values, std::size_t at, std::size_t step) {
-    return combined((p.port.*values)[at], (p.starboard.*values)[at], sides, there[step]);
+    return halfBreadthOf((p.port.*values)[at], (p.starboard.*values)[at], sides, there[step]);
   };
   for (std::size_t k = 0; k < steps; ++k) {
     if (!p.covered[k]) continue;

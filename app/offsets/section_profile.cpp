@@ -123,32 +123,18 @@ HalvesAt halvesAt(double port, double starboard, double presence) {
   return starboard - port <= presence ? HalvesAt::Both : HalvesAt::StarboardOnly;
 }
 
-double halfBreadthOf(double port, double starboard, ModelSides sides, double presence) {
+double halfBreadthOf(double port, double starboard, ModelSides sides, HalvesAt there) {
   double h = 0.0;
-  switch (sides) {
-    case ModelSides::Port:
-      h = port;
-      break;
-    case ModelSides::Starboard:
-      h = starboard;
-      break;
-    case ModelSides::Both:
-      switch (halvesAt(port, starboard, presence)) {
-        case HalvesAt::PortOnly:
-          h = port;
-          break;
-        case HalvesAt::StarboardOnly:
-          h = starboard;
-          break;
-        case HalvesAt::Both:
-          h = !std::isfinite(port)        ? starboard
-              : !std::isfinite(starboard) ? port
-                                          : 0.5 * (port + starboard);
-          break;
-      }
-      break;
+  if (sides == ModelSides::Port || (sides == ModelSides::Both && there == HalvesAt::PortOnly)) {
+    h = port;
+  } else if (sides == ModelSides::Starboard || there == HalvesAt::StarboardOnly) {
+    h = starboard;
+  } else {
+    h = !std::isfinite(port)        ? starboard
+        : !std::isfinite(starboard) ? port
+                                    : 0.5 * (port + starboard);
   }
-  return std::max(h, 0.0);
+  return std::isfinite(h) ? std::max(h, 0.0) : 0.0;
 }
 
 }  // namespace norvika::offsets

@@ -51,9 +51,9 @@ enum class HalvesAt { Both, PortOnly, StarboardOnly };
 HalvesAt halvesAt(double port, double starboard, double presence);
 
 /// The half-breadth (m, not below 0) of the two halves' outer hull `port`
-/// and `starboard` (m, -inf where a half has none): the one a half model
-/// holds; for a model of both halves their average where both are there
-/// (halvesAt), else the one that is.
-double halfBreadthOf(double port, double starboard, ModelSides sides, double presence);
+/// and `starboard` (m, -inf where a half has none) where `there` (halvesAt)
+/// are there: the one a half model holds; for a model of both halves their
+/// average where both are, else the one that is.
+double halfBreadthOf(double port, double starboard, ModelSides sides, HalvesAt there);
 
 }  // namespace norvika::offsets

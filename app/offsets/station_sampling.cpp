@@ -140,35 +140,23 @@ SectionOutline writtenOutline(const SectionOutline& outline, const SamplingRules
   return written;
 }
 
-std::vector<OffsetPoint> sampleStation(int station, double x, const SectionOutline& sampled,
-                                       const SamplingRules& rules) {
-  const std::string name = stationName(station, x);
-  if (sampled.empty() || !(sampled.top() > sampled.keel())) {
-    throw OffsetsError(name + ": the model has no hull there");
-  }
-  const double fullHeight = sampled.top() - sampled.keel();
-  const double tolerance = curveTolerance(sampled, rules.curve);
-  const bool extend = goesUpCentreLine(sampled.top(), rules.modelMiddle);
+namespace {
 
-  // The records that must be written, then heights spread over the hull
-  // that are not within the tolerance of another record; both found on the
-  // outline without its undulations under the tolerance.
-  const SectionOutline shape = simplifiedOutline(sampled, 0.5 * tolerance);
+// The records every station of this outline must have: the ends of its runs,
+// its corners and steps (fixedRecords, heights from its simplified `shape`)
+// and the draft; one record at a height.
+std::vector<OffsetPoint> requiredRecords(const SectionOutline& sampled, const SectionOutline& shape,
+                                         const SamplingRules& rules, double tolerance,
+                                         bool extend) {
   std::vector<OffsetPoint> records;
-  std::vector<double> z, y;
-  std::vector<bool> covered;
   for (std::size_t r = 0; r < sampled.runs.size(); ++r) {
-    const SectionOutline::Run& run = shape.runs[r];
+    const SectionOutline::Run& run = sampled.runs[r];
     const bool last = r + 1 == sampled.runs.size();
-    fixedRecords(sampled.runs[r], run, r == 0 ? 1 : 0, last && !extend ? 1 : 0,
-                 rules.knuckleDegrees, tolerance, records);
+    fixedRecords(run, shape.runs[r], r == 0 ? 1 : 0, last && !extend ? 1 : 0, rules.knuckleDegrees,
+                 tolerance, records);
     if (rules.draft && *rules.draft > run.z.front() && *rules.draft < run.z.back()) {
-      records.push_back({*rules.draft, outlineHalfBreadth(sampled, *rules.draft), 1});
+      records.push_back({*rules.draft, runHalfBreadth(run, *rules.draft), 1});
     }
-    if (!covered.empty()) covered.back() = false;
-    z.insert(z.end(), run.z.begin(), run.z.end());
-    y.insert(y.end(), run.y.begin(), run.y.end());
-    covered.insert(covered.end(), run.z.size(), true);
   }
   std::stable_sort(records.begin(), records.end(),
                    [](const OffsetPoint& a, const OffsetPoint& b) { return a.z < b.z; });
@@ -180,25 +168,41 @@ std::vector<OffsetPoint> sampleStation(int station, double x, const SectionOutli
     }
     unique.push_back(r);
   }
+  return unique;
+}
+
+// Adds `count` heights spread over the hull of the simplified `shape`, but
+// none within the tolerance of another record: points that crowd merge.
+void addSpreadRecords(std::vector<OffsetPoint>& records, const SectionOutline& sampled,
+                      const SectionOutline& shape, int count, double tolerance) {
+  std::vector<double> z, y;
+  std::vector<bool> covered;
+  for (const SectionOutline::Run& run : shape.runs) {
+    if (!covered.empty()) covered.back() = false;
+    z.insert(z.end(), run.z.begin(), run.z.end());
+    y.insert(y.end(), run.y.begin(), run.y.end());
+    covered.insert(covered.end(), run.z.size(), true);
+  }
   std::vector<OffsetPoint> spread;
-  for (const double at : spreadHeights(z, y, covered, rules.points)) {
+  for (const double at : spreadHeights(z, y, covered, count)) {
     const bool onHull = std::any_of(sampled.runs.begin(), sampled.runs.end(), [&](const auto& r) {
       return at > r.z.front() && at < r.z.back();
     });
-    if (!onHull || !farFrom(unique, at, tolerance)) continue;
+    if (!onHull || !farFrom(records, at, tolerance)) continue;
     if (!spread.empty() && at - spread.back().z < tolerance) continue;
     spread.push_back({at, outlineHalfBreadth(sampled, at), 1});
   }
-  records = std::move(unique);
   records.insert(records.end(), spread.begin(), spread.end());
   std::sort(records.begin(), records.end(),
             [](const OffsetPoint& a, const OffsetPoint& b) { return a.z < b.z; });
-  // Room is kept for the records of the gaps and of the centre line above.
-  const std::size_t closing = 2 * (sampled.runs.size() - 1) + (extend ? 2 : 0);
-  fitToOutline(records, sampled, tolerance,
-               static_cast<std::size_t>(kMaxRecords - 1) - std::min<std::size_t>(closing, 200));
+}
 
-  // Gaps of the ship: half-breadth 0 between two code-0 records just inside.
+// The records with those of the gaps of the ship (half-breadth 0 between
+// two code-0 records just inside each) and of the centre line above.
+std::vector<OffsetPoint> withGaps(const std::vector<OffsetPoint>& records,
+                                  const SectionOutline& sampled, const SamplingRules& rules,
+                                  bool extend) {
+  const double fullHeight = sampled.top() - sampled.keel();
   std::vector<OffsetPoint> result;
   for (std::size_t r = 0; r < sampled.runs.size(); ++r) {
     const SectionOutline::Run& run = sampled.runs[r];
@@ -218,6 +222,29 @@ std::vector<OffsetPoint> sampleStation(int station, double x, const SectionOutli
     result.push_back({top + inset, 0.0, 0});
     result.push_back({rules.modelTop, 0.0, 0});
   }
+  return result;
+}
+
+}  // namespace
+
+std::vector<OffsetPoint> sampleStation(int station, double x, const SectionOutline& sampled,
+                                       const SamplingRules& rules) {
+  const std::string name = stationName(station, x);
+  if (sampled.empty() || !(sampled.top() > sampled.keel())) {
+    throw OffsetsError(name + ": the model has no hull there");
+  }
+  const double tolerance = curveTolerance(sampled, rules.curve);
+  const bool extend = goesUpCentreLine(sampled.top(), rules.modelMiddle);
+  // Where the records go is found on the outline without its undulations
+  // under the tolerance; their half-breadths are the outline's own.
+  const SectionOutline shape = simplifiedOutline(sampled, 0.5 * tolerance);
+  std::vector<OffsetPoint> records = requiredRecords(sampled, shape, rules, tolerance, extend);
+  addSpreadRecords(records, sampled, shape, rules.points, tolerance);
+  // Room is kept for the records of the gaps and of the centre line above.
+  const std::size_t closing = 2 * (sampled.runs.size() - 1) + (extend ? 2 : 0);
+  fitToOutline(records, sampled, tolerance,
+               static_cast<std::size_t>(kMaxRecords - 1) - std::min<std::size_t>(closing, 200));
+  std::vector<OffsetPoint> result = withGaps(records, sampled, rules, extend);
   checkRecordCapacity(result.size(), name);
   return result;
 }

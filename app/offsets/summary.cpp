@@ -71,16 +71,21 @@ std::string whereApart(const ModelHydrostatics& model, const std::vector<Section
   for (std::size_t s = 1; s < apart.size(); ++s) {
     if (std::fabs(apart[s]) > std::fabs(apart[most])) most = s;
   }
-  const std::string stretch =
-      most == 0 ? "aft of station 1 (x =" + numberText(offsets.stationX.front()) + " m)"
-      : most == apart.size() - 1
-          ? "forward of station " + std::to_string(n) +
-                " (x =" + numberText(offsets.stationX.back()) + " m)"
-          : "between stations " + std::to_string(most) + " and " + std::to_string(most + 1) +
-                " (x =" + numberText(offsets.stationX[most - 1]) + " to" +
-                numberText(offsets.stationX[most]) + " m)";
-  return ", while the stations agree with the model's sections: most of it lies " + stretch +
-         ", where the hull changes faster than the stations follow";
+  const std::string agree =
+      ", while the stations agree with the model's sections: most of it lies ";
+  if (most == 0) {
+    return agree + "aft of station 1 (x =" + numberText(offsets.stationX.front()) +
+           " m), where the stations do not reach";
+  }
+  if (most == apart.size() - 1) {
+    return agree + "forward of station " + std::to_string(n) +
+           " (x =" + numberText(offsets.stationX.back()) + " m), where the stations do not reach";
+  }
+  return agree + "between stations " + std::to_string(most) + " and " + std::to_string(most + 1) +
+         " (x =" + numberText(offsets.stationX[most - 1]) + " to" +
+         numberText(offsets.stationX[most]) +
+         " m), where the hull changes faster than the "
+         "stations follow";
 }
 
 }  // namespace
@@ -128,30 +133,38 @@ Verdict judgeOffsets(const ModelHydrostatics& model,
               formatFixed(lcbShift, 1, 3) + " m, waterplane area " +
               formatFixed(100.0 * waterplaneShare, 1, 2) + " %, wetted surface " +
               formatFixed(100.0 * wettedShare, 1, 2) + " %";
-  auto add = [&v](const std::string& part) { v.text += (v.text.empty() ? "" : "; ") + part; };
+  // What differs, each followed by where, said once for a run of the same place.
+  std::vector<std::pair<std::string, std::string>> parts;
   if (volumeRatio > 1.0) {
-    add("the written offsets hold " + formatFixed(offsets.volume, 1, 1) + " m3 with LCB " +
-        formatFixed(offsets.lcb, 1, 3) + " m, the model " + formatFixed(model.volume, 1, 1) +
-        " m3 with LCB " + formatFixed(model.lcb, 1, 3) + " m (" +
-        formatFixed(100.0 * volumeShare, 1, 2) + " % in volume, " + formatFixed(lcbShift, 1, 3) +
-        " m in LCB; at most 1 % and " + formatFixed(kLcbLimit * length, 1, 3) +
-        " m, 0.5 % of the length, are accepted)" +
+    parts.emplace_back(
+        "the written offsets hold " + formatFixed(offsets.volume, 1, 1) + " m3 with LCB " +
+            formatFixed(offsets.lcb, 1, 3) + " m, the model " + formatFixed(model.volume, 1, 1) +
+            " m3 with LCB " + formatFixed(model.lcb, 1, 3) + " m (" +
+            formatFixed(100.0 * volumeShare, 1, 2) + " % in volume, " +
+            formatFixed(lcbShift, 1, 3) + " m in LCB; at most 1 % and " +
+            formatFixed(kLcbLimit * length, 1, 3) + " m, 0.5 % of the length, are accepted)",
         whereApart(model, modelStations, offsets, &SectionValues::area,
                    offsets.volume - model.volume, "area", "m2"));
   }
   if (waterplaneRatio > 1.0) {
-    add("the waterplane area " + formatFixed(offsets.waterplaneArea, 1, 1) +
-        " m2 against the model's " + formatFixed(model.waterplaneArea, 1, 1) + " m2 (" +
-        formatFixed(100.0 * waterplaneShare, 1, 2) + " %; at most 2 % is accepted)" +
-        whereApart(model, modelStations, offsets, &SectionValues::breadth,
-                   offsets.waterplaneArea - model.waterplaneArea, "breadth", "m"));
+    parts.emplace_back("the waterplane area " + formatFixed(offsets.waterplaneArea, 1, 1) +
+                           " m2 against the model's " + formatFixed(model.waterplaneArea, 1, 1) +
+                           " m2 (" + formatFixed(100.0 * waterplaneShare, 1, 2) +
+                           " %; at most 2 % is accepted)",
+                       whereApart(model, modelStations, offsets, &SectionValues::breadth,
+                                  offsets.waterplaneArea - model.waterplaneArea, "breadth", "m"));
   }
   if (wettedRatio > 1.0) {
-    add("the wetted surface (girths along the ship) " + formatFixed(offsets.wettedSurface, 1, 1) +
-        " m2 against the model's " + formatFixed(model.wettedSurface, 1, 1) + " m2 (" +
-        formatFixed(100.0 * wettedShare, 1, 2) + " %; at most 2 % is accepted)" +
-        whereApart(model, modelStations, offsets, &SectionValues::girth,
-                   offsets.wettedSurface - model.wettedSurface, "girth", "m"));
+    parts.emplace_back("the wetted surface (girths along the ship) " +
+                           formatFixed(offsets.wettedSurface, 1, 1) + " m2 against the model's " +
+                           formatFixed(model.wettedSurface, 1, 1) + " m2 (" +
+                           formatFixed(100.0 * wettedShare, 1, 2) + " %; at most 2 % is accepted)",
+                       whereApart(model, modelStations, offsets, &SectionValues::girth,
+                                  offsets.wettedSurface - model.wettedSurface, "girth", "m"));
+  }
+  for (std::size_t k = 0; k < parts.size(); ++k) {
+    v.text += (k > 0 ? "; " : "") + parts[k].first;
+    if (k + 1 == parts.size() || parts[k + 1].second != parts[k].second) v.text += parts[k].second;
   }
   return v;
 }
