@@ -75,23 +75,29 @@ void forEachCutSegment(const HullMesh& mesh, const std::vector<std::array<int, 3
       // The corner alone on its side; the cut crosses its two edges.
       const std::size_t lone = below[0] != below[1] ? (below[0] != below[2] ? 0 : 1) : 2;
       const std::size_t j = (lone + 1) % 3, k = (lone + 2) % 3;
-      const double tj = d[lone] / (d[lone] - d[j]);
-      const double tk = d[lone] / (d[lone] - d[k]);
-      CutSegment s{c[lone].u + tj * (c[j].u - c[lone].u), c[lone].v + tj * (c[j].v - c[lone].v),
-                   c[lone].u + tk * (c[k].u - c[lone].u), c[lone].v + tk * (c[k].v - c[lone].v)};
+      // Where the plane crosses the edge from corner a to corner b, taken
+      // from the edge's lower node, so that the two triangles sharing an
+      // edge give the very same point and their cuts meet there exactly.
+      struct Crossing {
+        double u, v;
+        bool open;  // on an open edge, or on a node at one
+      };
+      auto crossing = [&](std::size_t a, std::size_t b) {
+        if (t[a] > t[b]) std::swap(a, b);
+        const double f = d[a] / (d[a] - d[b]);
+        bool open = false;
+        if (boundary != nullptr && !boundary->edges.empty()) {
+          const std::size_t node = static_cast<std::size_t>(t[f == 0.0 ? a : b]);
+          open = f == 0.0 || f == 1.0
+                     ? static_cast<bool>(boundary->nodes[node])
+                     : std::binary_search(boundary->edges.begin(), boundary->edges.end(),
+                                          edgeKey(t[a], t[b]));
+        }
+        return Crossing{c[a].u + f * (c[b].u - c[a].u), c[a].v + f * (c[b].v - c[a].v), open};
+      };
+      const Crossing from = crossing(lone, j), to = crossing(lone, k);
+      CutSegment s{from.u, from.v, to.u, to.v, from.open, to.open};
       if (s.u0 == s.u1 && s.v0 == s.v1) continue;
-      if (boundary != nullptr && !boundary->edges.empty()) {
-        auto open = [&](std::size_t b, double along) {
-          if (along == 0.0 || along == 1.0) {
-            return static_cast<bool>(
-                boundary->nodes[static_cast<std::size_t>(along == 0.0 ? t[lone] : t[b])]);
-          }
-          return std::binary_search(boundary->edges.begin(), boundary->edges.end(),
-                                    edgeKey(t[lone], t[b]));
-        };
-        s.open0 = open(j, tj);
-        s.open1 = open(k, tk);
-      }
       if ((s.u1 - s.u0) * -nv + (s.v1 - s.v0) * nu < 0.0) {
         std::swap(s.u0, s.u1);
         std::swap(s.v0, s.v1);
