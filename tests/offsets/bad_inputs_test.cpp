@@ -169,7 +169,7 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
       {"draft above the model", with("box.stl", {"--draft", "11"}), 1,
        "--draft 11.000: the model's top stands 10.000 m above the base line"},
       {"task for a draft over a deck edge",
-       with("low-stern.stl", {"--draft", "8", "--task", "@/Norvika.TSK", "--force"}), 1,
+       with("low-stern.stl", {"--draft", "8", "--task", "@/Norvika.TSK"}), 1,
        "--draft 8.000: the waterline stands above the deck edge of station 1 (6.000 m above the "
        "base line); Norvika would stop on the task file with the deck immersed"},
       {"a mesh's deflection of 1e300 m", with("box.stl", {"--deflection", "1e300"}), 1,
