@@ -79,23 +79,16 @@ bool HydrostaticsPictures::savePictures(const fs::path& plots, std::ostream& out
         << "'\n";
     return false;
   }
-  bool written = true;
+  std::vector<fs::path> failures;
+  int saved = 0;
   for (const Frame& frame : frames_) {
-    const std::string stem = hydrostaticsDrawingName(frame.window);
-    const auto save = [&](const fs::path& file,
-                          bool (*saver)(const Frame&, const fs::path&, QSize)) {
-      if (replaceFile(
-              file, [&](const fs::path& temporary) { return saver(frame, temporary, QSize()); })) {
-        return;
-      }
-      err << kHydrostaticsProgram << ": cannot write the picture '" << file.string() << "'\n";
-      written = false;
-    };
-    save(plots / (stem + ".png"), saveFramePng);
-    save(plots / (stem + ".svg"), saveFrameSvg);
+    if (saveFramePictures(frame, plots, hydrostaticsDrawingName(frame.window), failures)) ++saved;
   }
-  out << "Pictures: " << plots.string() << " (" << frames_.size() << " drawings)\n";
-  return written;
+  for (const fs::path& failed : failures) {
+    err << kHydrostaticsProgram << ": cannot write the picture '" << failed.string() << "'\n";
+  }
+  out << "Pictures: " << plots.string() << " (" << saved << " drawings)\n";
+  return failures.empty();
 }
 
 bool HydrostaticsPictures::saveRecord(const fs::path& pdf, const HydrostaticsRun& run,
@@ -108,7 +101,7 @@ bool HydrostaticsPictures::saveRecord(const fs::path& pdf, const HydrostaticsRun
   }
   const QStringList summary = summaryLines(run, directory, started_);
   const QStringList report = reportLines(run.report);
-  const bool written = replaceWithRecord(pdf, [&](const fs::path& temporary) {
+  const bool written = writeRecord(pdf, recordPlace(pdf), [&](const fs::path& temporary) {
     return writeRunRecordPdf(temporary, summary, report, pages) > 0;
   });
   if (written) {

@@ -28,13 +28,13 @@
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
 #include "desktop_hydrostatics.h"
-#include "driver/calculation_driver.h"
 #include "hydrostatics/hydrostatics_options.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
 #include "qt/translations.h"
 #include "render/picture_saver.h"
 #include "render/run_record.h"
+#include "run/calculation_driver.h"
 
 namespace fs = std::filesystem;
 using namespace norvika;
@@ -194,7 +194,7 @@ int runDesktopProgram(const Options& options) {
     const auto write = [&](const fs::path& file) {
       return writeRunRecord(file, frameLog, outcome, told, options.pdfFrames, started) > 0;
     };
-    if (replaceWithRecord(pdf, write)) {
+    if (writeRecord(pdf, recordPlace(pdf), write)) {
       std::cout << "Run record: " << pdf.string() << "\n";
     } else {
       std::cerr << "norvika: cannot write the run record '" << pdf.string() << "'\n";

@@ -200,6 +200,23 @@ bool needsDesktop(const Options& options) {
   return chosenFrontEnd(options) == FrontEnd::Gui || options.plots || options.pdf;
 }
 
+std::string quotedPath(const fs::path& path) {
+  std::string shown = path.string();
+  for (char& c : shown) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || byte == 127) c = '?';
+  }
+  return "'" + shown + "'";
+}
+
+std::string runDirectoryProblem(const fs::path& directory) {
+  std::error_code ec;
+  const fs::path absolute = absolutePath(directory);
+  if (fs::is_directory(absolute, ec)) return "";
+  const std::string named = "run directory " + quotedPath(directory);
+  return fs::exists(absolute, ec) ? named + " is not a directory" : named + " does not exist";
+}
+
 fs::path absolutePath(const fs::path& p) {
   std::error_code ec;
   fs::path absolute = fs::absolute(p, ec);

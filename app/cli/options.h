@@ -47,6 +47,13 @@ FrontEnd chosenFrontEnd(const Options& options);
 /// Whether the run needs the desktop libraries: live windows, pictures or the PDF record.
 bool needsDesktop(const Options& options);
 
+/// The path in single quotes, each control character shown as '?'.
+std::string quotedPath(const std::filesystem::path& path);
+
+/// Why `directory` cannot be a run directory ("'DIR' does not exist", "'DIR'
+/// is not a directory"); empty when it can.
+std::string runDirectoryProblem(const std::filesystem::path& directory);
+
 /// The path made absolute and normal, without a trailing separator.
 std::filesystem::path absolutePath(const std::filesystem::path& path);
 

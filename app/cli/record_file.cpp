@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "support/atomic_file.h"
+#include "support/result_names.h"
 
 namespace norvika {
 
@@ -30,48 +30,30 @@ bool endsAsPdf(const std::filesystem::path& file) {
   return firstBytes(file, 5) == "%PDF-" && tail.find("%%EOF") != std::string::npos;
 }
 
+NamedOutput refused(const std::string& problem) {
+  return NamedOutput{OutputWay::Replace, problem, ExitReason::InputError};
+}
+
 }  // namespace
 
-int checkRecordTarget(const std::filesystem::path& file, const std::filesystem::path& directory,
-                      std::span<const ResultKind> results, std::string& problem) {
-  // Never in the place of one of the run's result files, whether an earlier
-  // run left one there or not.
-  std::error_code error;
-  const std::filesystem::path place =
-      std::filesystem::weakly_canonical(file.parent_path(), error) / file.filename();
-  const std::filesystem::path run = std::filesystem::weakly_canonical(directory, error);
-  for (const ResultKind result : results) {
-    if (place == run / resultName(result)) {
-      problem = "--pdf would replace '" + file.string() + "', a result file of the run";
-      return 1;
+NamedOutput recordPlace(const std::filesystem::path& file) {
+  for (const ResultName& result : kResultNames) {
+    if (file.filename() == result.name) {
+      return refused("--pdf would replace '" + file.string() + "', a result file of Norvika");
     }
   }
+  const NamedOutput place = namedOutputPlace(file);
+  if (place.refused() || place.way == OutputWay::WriteThrough) return place;
   struct stat status {};
-  if (::lstat(file.c_str(), &status) != 0 || S_ISLNK(status.st_mode)) return 0;
-  if (S_ISDIR(status.st_mode)) {
-    problem = "'" + file.string() + "' is a directory";
-    return 1;
+  if (::lstat(file.c_str(), &status) == 0 && firstBytes(file, 5) != "%PDF-") {
+    return refused("--pdf would replace '" + file.string() + "', which is not a PDF");
   }
-  if (!S_ISREG(status.st_mode)) {
-    problem = "cannot write the run record '" + file.string() + "': not a regular file";
-    return 4;
-  }
-  if (status.st_size > 0 && firstBytes(file, 5) != "%PDF-") {
-    problem = "--pdf would replace '" + file.string() + "', which is not a PDF";
-    return 1;
-  }
-  return 0;
+  return place;
 }
 
-bool replaceFile(const std::filesystem::path& file,
+bool writeRecord(const std::filesystem::path& file, const NamedOutput& place,
                  const std::function<bool(const std::filesystem::path&)>& write) {
-  AtomicFile atomic(file);
-  return atomic.made() && atomic.close() && write(atomic.temporaryPath()) && atomic.commit();
-}
-
-bool replaceWithRecord(const std::filesystem::path& file,
-                       const std::function<bool(const std::filesystem::path&)>& write) {
-  return replaceFile(file, [&](const std::filesystem::path& temporary) {
+  return writeNamedOutput(file, place.way, [&](const std::filesystem::path& temporary) {
     return write(temporary) && endsAsPdf(temporary);
   });
 }

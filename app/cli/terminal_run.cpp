@@ -10,7 +10,7 @@
 #include "console/console_platform.h"
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
-#include "driver/calculation_driver.h"
+#include "run/calculation_driver.h"
 #include "support/result_file.h"
 
 namespace fs = std::filesystem;
@@ -18,12 +18,19 @@ namespace fs = std::filesystem;
 namespace norvika {
 
 int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>>& answers) {
-  std::error_code ec;
-  if (!fs::is_directory(absolutePath(options.directory), ec)) {
-    std::cerr << "norvika: run directory '" << options.directory.string() << "' does not exist\n";
+  if (const std::string problem = runDirectoryProblem(options.directory); !problem.empty()) {
+    std::cerr << "norvika: " << problem << "\n";
     return static_cast<int>(ExitReason::InputError);
   }
   if (options.answers) {
+    if (const auto result =
+            resultPlaceOf(absolutePath(*options.answers), absolutePath(options.directory),
+                          resultsOf(Analysis::CaseRun))) {
+      std::cerr << "norvika: the answers file '" << options.answers->string()
+                << "' stands where the run's result file " << resultName(*result)
+                << " goes; the run would remove or replace it: give it another name\n";
+      return static_cast<int>(ExitReason::InputError);
+    }
     std::string error;
     answers = readAnswers(*options.answers, error);
     if (!answers) {
@@ -33,19 +40,17 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
   }
   if (options.plots) {
     const fs::path plots = absolutePath(*options.plots);
+    std::error_code ec;
     if (fs::exists(fs::symlink_status(plots, ec)) && !fs::is_directory(plots, ec)) {
       std::cerr << "norvika: --plots: '" << plots.string() << "' is not a directory\n";
       return static_cast<int>(ExitReason::InputError);
     }
   }
   if (options.pdf) {
-    std::string problem;
-    if (const int status =
-            checkRecordTarget(absolutePath(*options.pdf), absolutePath(options.directory),
-                          kBuoyancyRunResults, problem);
-        status != 0) {
-      std::cerr << "norvika: " << problem << "\n";
-      return status;
+    const NamedOutput place = recordPlace(absolutePath(*options.pdf));
+    if (place.refused()) {
+      std::cerr << "norvika: " << place.problem << "\n";
+      return static_cast<int>(place.refusal);
     }
   }
   return 0;
@@ -73,6 +78,10 @@ int reportEnding(const RunOutcome& outcome) {
   if (outcome.reason == ExitReason::Completed) {
     std::cout << "Results:\n";
     for (const WrittenFile& file : outcome.written) std::cout << "  " << file.path.string() << "\n";
+    if (!outcome.removed.empty()) std::cout << "Removed, as they belonged to an earlier run:\n";
+    for (const std::string& name : outcome.removed) {
+      std::cout << "  " << (outcome.directory / name).string() << "\n";
+    }
   }
   return static_cast<int>(outcome.reason);
 }

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "driver/run_outcome.h"
+#include "run/run_outcome.h"
 
 #ifndef QT_TRANSLATE_NOOP
 // Marks the sentences for the desktop front end's translation; the console uses them as they are.

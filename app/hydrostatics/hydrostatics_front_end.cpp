@@ -16,25 +16,13 @@ namespace {
 
 constexpr int kInputError = static_cast<int>(ExitReason::InputError);
 
-// A path in a message, quoted, its control characters shown as '?' so that a
-// name cannot drive the terminal.
-std::string quotedPath(const fs::path& path) {
-  std::string shown = path.string();
-  for (char& c : shown) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 32 || byte == 127) c = '?';
-  }
-  return "'" + shown + "'";
-}
-
 // What must hold before anything is read: the run directory is there, and the
 // pictures and the record can go where they are asked to.
 int checkBeforeRun(const HydrostaticsOptions& options, const HydrostaticsDrawings* drawings,
                    std::ostream& err) {
   const std::string program = std::string(kHydrostaticsProgram) + ": ";
-  std::error_code ec;
-  if (!fs::is_directory(absolutePath(options.directory), ec)) {
-    err << program << "run directory " << quotedPath(options.directory) << " does not exist\n";
+  if (const std::string problem = runDirectoryProblem(options.directory); !problem.empty()) {
+    err << program << problem << "\n";
     return kInputError;
   }
   if (needsDrawings(options) && drawings == nullptr) {
@@ -45,17 +33,17 @@ int checkBeforeRun(const HydrostaticsOptions& options, const HydrostaticsDrawing
   }
   if (options.plots) {
     const fs::path plots = absolutePath(*options.plots);
+    std::error_code ec;
     if (fs::exists(fs::symlink_status(plots, ec)) && !fs::is_directory(plots, ec)) {
       err << program << "--plots: " << quotedPath(plots) << " is not a directory\n";
       return kInputError;
     }
   }
   if (options.pdf) {
-    std::string problem;
-    if (const int status = checkRecordTarget(absolutePath(*options.pdf), absolutePath(options.directory),
-                                            kHydrostaticsRunResults, problem); status != 0) {
-      err << program << problem << "\n";
-      return status;
+    const NamedOutput place = recordPlace(absolutePath(*options.pdf));
+    if (place.refused()) {
+      err << program << place.problem << "\n";
+      return static_cast<int>(place.refusal);
     }
   }
   return 0;
@@ -84,12 +72,10 @@ int runHydrostaticsFrontEnd(const HydrostaticsOptions& options, HydrostaticsDraw
   platform.keepDrawings(draw);
   if (draw) drawings->watch(platform);
 
-  HydrostaticsRun run;
-  try {
-    run = runHydrostatics(platform, hydrostaticsSettings(options, draw));
-  } catch (const ProgramEnd& end) {
-    err << kHydrostaticsProgram << ": " << end.message() << "\n";
-    return static_cast<int>(end.reason());
+  const HydrostaticsRun run = runHydrostatics(platform, hydrostaticsSettings(options, draw));
+  if (run.reason != ExitReason::Completed) {
+    err << kHydrostaticsProgram << ": " << run.message << "\n";
+    return static_cast<int>(run.reason);
   }
   out << "Results:\n";
   for (const fs::path& file : run.resultFiles) out << "  " << file.string() << "\n";

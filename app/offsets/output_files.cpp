@@ -11,6 +11,7 @@
 #include "hull_mesh.h"
 #include "model/hull_data_file.h"
 #include "support/atomic_file.h"
+#include "support/named_output.h"
 #include "support/run_end.h"
 
 namespace norvika::offsets {
@@ -26,6 +27,9 @@ std::string directoryOf(const std::filesystem::path& output) {
 
 void checkOutputPath(const std::filesystem::path& output, const std::filesystem::path& model,
                      const std::string& what) {
+  const NamedOutput named = namedOutputPlace(output);
+  if (named.refused()) throw OffsetsError(named.problem + "; not a place for the " + what);
+  if (named.way == OutputWay::WriteThrough) return;
   const std::string name = output.string();
   const std::string directory = directoryOf(output);
   struct stat place {};
@@ -39,12 +43,6 @@ void checkOutputPath(const std::filesystem::path& output, const std::filesystem:
   }
   struct stat target {};
   if (::lstat(output.c_str(), &target) != 0) return;
-  if (S_ISLNK(target.st_mode)) return;
-  if (S_ISDIR(target.st_mode)) throw OffsetsError(name + ": a directory, not a " + what);
-  if (!S_ISREG(target.st_mode)) {
-    throw OffsetsError(name + ": not a regular file (a FIFO, device or socket); the " + what +
-                       " is written only as a regular file");
-  }
   struct stat input {};
   if (::stat(model.c_str(), &input) == 0 && input.st_dev == target.st_dev &&
       input.st_ino == target.st_ino) {
@@ -85,21 +83,30 @@ HullModel readBackHullFile(const std::string& text, const std::filesystem::path&
 void publishOffsetsFiles(const ResultFile& hull, const ResultFile* task) {
   std::vector<const ResultFile*> files{&hull};
   if (task != nullptr) files.push_back(task);
-  std::vector<std::unique_ptr<AtomicFile>> written;
   const auto fail = [&](const ResultFile& file, int error) {
     throw OffsetsError(file.path().string() + ": cannot write the " +
                            (&file == &hull ? "hull file" : "task file") + " (" +
                            std::strerror(error) + "); nothing written",
                        OffsetsStatus::WriteFailed);
   };
-  for (const ResultFile* file : files) {
-    written.push_back(std::make_unique<AtomicFile>(file->path()));
-    if (!written.back()->made() || !written.back()->write(file->text())) {
-      fail(*file, written.back()->error());
+  // Files renamed into place are made first and renamed last, so that a
+  // device written through in between (-o /dev/stdout) fails before any is.
+  std::vector<std::unique_ptr<AtomicFile>> written(files.size());
+  for (std::size_t k = 0; k < files.size(); ++k) {
+    if (namedOutputPlace(files[k]->path()).way == OutputWay::WriteThrough) continue;
+    written[k] = std::make_unique<AtomicFile>(files[k]->path());
+    if (!written[k]->made() || !written[k]->write(files[k]->text())) {
+      fail(*files[k], written[k]->error());
     }
   }
   for (std::size_t k = 0; k < files.size(); ++k) {
-    if (!written[k]->commit()) fail(*files[k], written[k]->error());
+    if (written[k]) continue;
+    if (!writeNamedOutput(files[k]->path(), OutputWay::WriteThrough, files[k]->text())) {
+      fail(*files[k], errno);
+    }
+  }
+  for (std::size_t k = 0; k < files.size(); ++k) {
+    if (written[k] && !written[k]->commit()) fail(*files[k], written[k]->error());
   }
 }
 

@@ -10,9 +10,10 @@ namespace norvika::offsets {
 
 /// Refuses, before any work, a file to write (`what`: "hull file", "task
 /// file") that cannot serve: its directory missing or not a directory, a
-/// directory, FIFO, device or socket in its place, or the model itself (the
-/// same file by device and inode, however named). A symbolic link in its
-/// place is fine: it will be replaced, never followed. Throws OffsetsError.
+/// directory, FIFO, block device or socket in its place, a link that does not
+/// lead to a character device (a link is never replaced; one to a device is
+/// written through), or the model itself (the same file by device and inode,
+/// however named). Throws OffsetsError.
 void checkOutputPath(const std::filesystem::path& output, const std::filesystem::path& model,
                      const std::string& what);
 
@@ -28,7 +29,8 @@ void checkTaskBesideHull(const std::filesystem::path& task, const std::filesyste
 HullModel readBackHullFile(const std::string& text, const std::filesystem::path& output);
 
 /// Puts the files in place together: each written to a new temporary file in
-/// its directory and renamed over its name. Throws OffsetsError (status 4,
+/// its directory and renamed over its name, or, a character device named for
+/// it, written through. Throws OffsetsError (status 4,
 /// the file named with the reason: a full disc, a file size limit, a
 /// read-only directory) with nothing left behind: no temporary file, the
 /// earlier files whole.

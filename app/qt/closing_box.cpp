@@ -25,8 +25,8 @@ ClosingBox::ClosingBox(const std::vector<std::filesystem::path>& written)
   setWindowTitle(QString::fromUtf8(kClosingTitle));
   label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+  // Both buttons take Return while they have the focus (Tab reaches the second).
   buttons->addButton(keep_, QDialogButtonBox::ActionRole);
-  keep_->setAutoDefault(false);
   QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
   ok->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

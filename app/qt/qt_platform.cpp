@@ -203,8 +203,8 @@ void QtPlatform::closingQuestion(const std::vector<std::filesystem::path>& writt
   openBox_ = &box;
   box.exec();
   openBox_ = nullptr;
-  windowsKept_ = box.keepsWindows();
-  stopIfAsked();
+  // A stop asked here ends a run that is complete: its files are in place.
+  windowsKept_ = box.keepsWindows() && !stopAsked_;
   // The run record keeps the question as the run has always asked it.
   tellAnswered(kClosingTitle, closingPrompt(written), "");
 }

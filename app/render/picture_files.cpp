@@ -11,6 +11,7 @@
 #include <QSvgGenerator>
 
 #include "render/frame_renderer.h"
+#include "support/named_output.h"
 
 namespace norvika {
 
@@ -79,9 +80,9 @@ void paintFramePage(QPainter& painter, QPdfWriter& writer, const Frame& frame,
   QRectF drawing = page.adjusted(0, metrics.height() + gap, 0, 0);
   if (!footer.isEmpty()) {
     drawing.setBottom(page.bottom() - metrics.height() - gap);
-    painter.drawText(QRectF(page.left(), page.bottom() - metrics.height(), page.width(),
-                            metrics.height()),
-                     Qt::AlignRight, footer);
+    painter.drawText(
+        QRectF(page.left(), page.bottom() - metrics.height(), page.width(), metrics.height()),
+        Qt::AlignRight, footer);
   }
   renderFrame(painter, frame, drawing);
   QPen border(QColor(160, 160, 160));
@@ -103,6 +104,23 @@ bool saveFramePdf(const Frame& frame, const std::filesystem::path& file, const Q
   if (!painter.begin(&writer)) return false;
   paintFramePage(painter, writer, frame, caption);
   return painter.end();
+}
+
+bool saveFramePictures(const Frame& frame, const std::filesystem::path& directory,
+                       const std::string& stem, std::vector<std::filesystem::path>& failures) {
+  using Saver = bool (*)(const Frame&, const std::filesystem::path&, QSize);
+  bool saved = true;
+  for (const auto& [extension, saver] : {std::pair<const char*, Saver>{".png", saveFramePng},
+                                         std::pair<const char*, Saver>{".svg", saveFrameSvg}}) {
+    const std::filesystem::path file = directory / (stem + extension);
+    if (!writeNamedOutput(file, OutputWay::Replace, [&](const std::filesystem::path& temporary) {
+          return saver(frame, temporary, QSize());
+        })) {
+      failures.push_back(file);
+      saved = false;
+    }
+  }
+  return saved;
 }
 
 bool saveFrame(const Frame& frame, const std::filesystem::path& file, const QString& caption) {

@@ -3,6 +3,8 @@
 #include <QSize>
 #include <QString>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "platform/window.h"
 
@@ -30,6 +32,13 @@ bool saveFramePdf(const Frame& frame, const std::filesystem::path& file, const Q
 /// Writes `frame` in the format its extension names (.png, .svg, .pdf, any case); false for
 /// another extension or when the file cannot be written.
 bool saveFrame(const Frame& frame, const std::filesystem::path& file, const QString& caption);
+
+/// Writes `frame` as `stem`.png and `stem`.svg in `directory`, each to a new
+/// file renamed into place (a link there is replaced, never followed); the
+/// files that could not be written are added to `failures`. Whether both were
+/// written.
+bool saveFramePictures(const Frame& frame, const std::filesystem::path& directory,
+                       const std::string& stem, std::vector<std::filesystem::path>& failures);
 
 /// Device pixels per inch of the PDF files written here.
 inline constexpr int kPdfResolution = 300;

@@ -34,12 +34,8 @@ PictureSaver::PictureSaver(std::filesystem::path directory) : directory_(std::mo
 void PictureSaver::windowDrawn(const Window& window) { numbering_.drawn(window); }
 
 void PictureSaver::frameFinished(const Window& window, const Frame& frame) {
-  ++count_;
   const std::string stem = pictureStem(numbering_.finished(window), window.id());
-  const std::filesystem::path png = directory_ / (stem + ".png");
-  const std::filesystem::path svg = directory_ / (stem + ".svg");
-  if (!saveFramePng(frame, png)) failures_.push_back(png);
-  if (!saveFrameSvg(frame, svg)) failures_.push_back(svg);
+  if (saveFramePictures(frame, directory_, stem, failures_)) ++count_;
 }
 
 }  // namespace norvika

@@ -38,7 +38,7 @@ class PictureSaver : public WindowObserver {
   void frameFinished(const Window& window, const Frame& frame) override;
 
   const std::filesystem::path& directory() const { return directory_; }
-  /// Number of frames saved (or attempted) so far.
+  /// Number of frames saved whole (PNG and SVG) so far.
   int pictureCount() const { return count_; }
   /// Files that could not be written, in order.
   const std::vector<std::filesystem::path>& failures() const { return failures_; }

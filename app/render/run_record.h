@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "driver/run_outcome.h"
 #include "platform/platform.h"
 #include "render/picture_saver.h"
+#include "run/run_outcome.h"
 
 namespace norvika {
 

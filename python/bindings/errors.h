@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "driver/run_outcome.h"
+#include "run/run_outcome.h"
 #include "support/run_end.h"
 
 namespace norvika::python {

@@ -12,10 +12,10 @@
 #include "arrays.h"
 #include "calculation/bonjean.h"
 #include "calculation/hydrostatics.h"
-#include "driver/hydrostatics_run.h"
 #include "errors.h"
 #include "inputs.h"
 #include "model/task_values.h"
+#include "run/hydrostatics_run.h"
 #include "support/input_file.h"
 #include "text/text_format.h"
 
@@ -118,7 +118,7 @@ HydrostaticsResult hydrostatics(const Hull& hull, const py::object& given, doubl
     const py::gil_scoped_release release;
     outcome = computeHydrostatics(model, input, *table);
   }
-  if (outcome.stop != HydrostaticsStop::None) raiseInputError(hydrostaticsRefusal(outcome));
+  if (outcome.stop != HydrostaticsStop::None) raiseInputError(hydrostaticsRefusal(outcome, model));
   return HydrostaticsResult{std::move(table)};
 }
 

@@ -11,12 +11,12 @@
 #include <vector>
 
 #include "arrays.h"
-#include "driver/calculation_driver.h"
 #include "errors.h"
 #include "inputs.h"
 #include "model/calculation_case.h"
 #include "model/weights_file.h"
 #include "platform/quiet_platform.h"
+#include "run/calculation_driver.h"
 #include "support/capacities.h"
 
 namespace norvika::python {

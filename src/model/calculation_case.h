@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 
 #include "model/task_parameters.h"
+#include "model/task_values.h"
 
 namespace norvika {
 
@@ -11,6 +13,8 @@ namespace norvika {
 /// the strength step and the run record learn it from.
 struct CaseProperties {
   int number = 0;
+  /// The values the case takes, in the order its line of the task file holds them.
+  std::span<const TaskValue> values;
   /// The waterline in the program's Turkish texts: "HESAP: <name> SEPHIYE ..."
   const char* name = "";
   /// The same for readers of the run record.
@@ -36,6 +40,7 @@ struct CaseProperties {
 
 inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kLevelWaterline,
+     .values = kLevelValues,
      .name = "DUZ SU HATTI",
      .englishName = "level waterline",
      .strengthCondition = "SAKIN SU (DUZ SU HATTI)",
@@ -44,6 +49,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsRequiredDisplacement = true,
      .showsFinalDrafts = true},
     {.number = kTrochoidCrest,
+     .values = kWaveValues,
      .name = "TROKOID DALGA TEPESI",
      .englishName = "trochoidal wave, crest amidships",
      .strengthCondition = "TROKOID DALGA TEPESI",
@@ -54,6 +60,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .balancesInSinkAndTrim = true,
      .showsRequiredDisplacement = true},
     {.number = kTrochoidTrough,
+     .values = kWaveValues,
      .name = "TROKOID DALGA CUKURU",
      .englishName = "trochoidal wave, trough amidships",
      .strengthCondition = "TROKOID DALGA CUKURU",
@@ -63,6 +70,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .balancesInSinkAndTrim = true,
      .showsRequiredDisplacement = true},
     {.number = kSineCrest,
+     .values = kWaveValues,
      .name = "SINUS DALGA TEPESI",
      .englishName = "sine wave, crest amidships",
      .strengthCondition = "SINUS DALGA TEPESI",
@@ -71,6 +79,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .crestAmidships = true,
      .balancesInSinkAndTrim = true},
     {.number = kSineTrough,
+     .values = kWaveValues,
      .name = "SINUS DALGA CUKURU",
      .englishName = "sine wave, trough amidships",
      .strengthCondition = "SINUS DALGA CUKURU",
@@ -78,16 +87,21 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .hasWave = true,
      .balancesInSinkAndTrim = true},
     {.number = kTrimmedWaterline,
+     .values = kTrimmedValues,
      .name = "TRIMLI SU HATTI",
      .englishName = "trimmed waterline",
      .strengthCondition = "TRIMLI SU HATTI (VERILEN DRAFTLAR)",
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
+     .values = kHeeledValues,
      .name = "YARALI DURUM",
      .englishName = "damaged condition, heeled",
      .strengthCondition = "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)",
      .heeled = true},
 }};
+
+/// The number of calculation cases: the task file's case numbers run from 1 to it.
+inline constexpr int kCaseCount = static_cast<int>(kCases.size());
 
 /// The properties of case 1-7 (the task file's reader admits no other).
 constexpr const CaseProperties& caseProperties(int caseNumber) {

@@ -20,6 +20,7 @@ enum CalculationCase : int {
 /// tonnes, density in t/m3, heel in degrees.
 struct TaskParameters {
   std::string hullFileName;
+  int hullLine = 0;  // line of the task file that names the hull file
   double shipLength = 0.0;
   double stationDivisions = 0.0;
   double waterDensity = 0.0;

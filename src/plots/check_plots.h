@@ -19,12 +19,12 @@ void drawFrameLines(Window& window, double B, double D, Colour colour);
 /// scaled to B = maxHalfBreadth and D = maxHeight (metres).
 void drawCheckFrame(Window& window, double B, double D);
 
-/// Body plan of all stations with their points; ends the run
-/// (GeometryRejected) when the user answers that a section is wrong.
-void checkStationSections(Platform& platform, const HullModel& hull);
+/// Body plan of all stations with their points and its question; false when
+/// the user answers that a section is wrong.
+bool checkStationSections(Platform& platform, const HullModel& hull);
 
-/// Stern, then bow contour, each with its question; ends the run
-/// (GeometryRejected) on a yes. shipLength in metres.
-void checkEndContours(Platform& platform, const HullModel& hull, double shipLength);
+/// Stern, then bow contour, each with its question; false at the first answer
+/// that a contour is wrong (the other is not asked then). shipLength in metres.
+bool checkEndContours(Platform& platform, const HullModel& hull, double shipLength);
 
 }  // namespace norvika

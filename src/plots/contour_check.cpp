@@ -34,7 +34,7 @@ void drawContour(Window& window, const StationSpline& spline, double shift, doub
 
 }  // namespace
 
-void checkEndContours(Platform& platform, const HullModel& hull, double shipLength) {
+bool checkEndContours(Platform& platform, const HullModel& hull, double shipLength) {
   Window& window = platform.window(WindowId::Report);
   const double B = drawableExtent(hull.maxHalfBreadth);
   const double h = B / 40;
@@ -57,8 +57,9 @@ void checkEndContours(Platform& platform, const HullModel& hull, double shipLeng
       drawContour(window, spline, pass.shift, h);
     }
     const std::string answer = ask(platform, pass.question, " ", "H", kGeometryQuestionAt);
-    if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+    if (answeredYes(answer)) return false;
   }
+  return true;
 }
 
 }  // namespace norvika

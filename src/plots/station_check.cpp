@@ -34,7 +34,7 @@ void drawStationSection(Window& window, const StationSpline& spline, double h) {
 
 }  // namespace
 
-void checkStationSections(Platform& platform, const HullModel& hull) {
+bool checkStationSections(Platform& platform, const HullModel& hull) {
   Window& window = platform.window(WindowId::Report);
   drawCheckFrame(window, hull.maxHalfBreadth, hull.maxHeight);
 
@@ -51,7 +51,7 @@ void checkStationSections(Platform& platform, const HullModel& hull) {
 
   const std::string answer =
       ask(platform, "POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "H", kGeometryQuestionAt);
-  if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+  return !answeredYes(answer);
 }
 
 }  // namespace norvika

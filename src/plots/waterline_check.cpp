@@ -45,7 +45,7 @@ void prepareOffsetsWindow(Window& window, double L, double D) {
   window.drawWidth(1);
 }
 
-void checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
+bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
                                  const Table<double>& waterlineHeight) {
   const double L = drawableExtent(shipLength);
   const int count = hull.stationCount;
@@ -103,7 +103,7 @@ void checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
   const std::string answer =
       ask(platform, "DALGA FORMU veya SU HATTINDA BİR YANLIŞLIK VAR MI E/H <H>",
           "Su Hattı Kesim Noktaları Kontrolu", "H", kWaterlineQuestionAt);
-  if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+  return !answeredYes(answer);
 }
 
 }  // namespace norvika

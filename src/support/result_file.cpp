@@ -55,4 +55,20 @@ bool removeEarlierResult(const std::filesystem::path& path) {
          (S_ISREG(status.st_mode) || S_ISLNK(status.st_mode)) && ::unlink(path.c_str()) == 0;
 }
 
+std::optional<ResultKind> resultPlaceOf(const std::filesystem::path& input,
+                                        const std::filesystem::path& directory,
+                                        std::span<const ResultKind> results) {
+  std::error_code error;
+  const std::filesystem::path run = std::filesystem::weakly_canonical(directory, error);
+  // The entry itself, a link not followed, and where it leads.
+  const std::filesystem::path entry =
+      std::filesystem::weakly_canonical(input.parent_path(), error) / input.filename();
+  const std::filesystem::path target = std::filesystem::weakly_canonical(input, error);
+  for (const ResultKind kind : results) {
+    const std::filesystem::path place = run / resultName(kind);
+    if (entry == place || target == place) return kind;
+  }
+  return std::nullopt;
+}
+
 }  // namespace norvika

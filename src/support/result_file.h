@@ -1,8 +1,12 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
+
+#include "support/result_names.h"
 
 namespace norvika {
 
@@ -13,6 +17,8 @@ class ResultFile {
   explicit ResultFile(std::filesystem::path path) : path_(std::move(path)) {}
 
   void line(const std::string& text = {}) { text_ += text + "\r\n"; }
+  /// Lines already ended by CR LF.
+  void append(const std::string& lines) { text_ += lines; }
   void blank(int count) {
     for (int i = 0; i < count; ++i) line();
   }
@@ -36,5 +42,13 @@ void publishResultFiles(const std::vector<const ResultFile*>& files);
 /// there (a link is removed, not followed); anything else is left alone.
 /// Returns whether something was removed.
 bool removeEarlierResult(const std::filesystem::path& path);
+
+/// The result file among `results` whose place in the run directory
+/// `directory` the input file `input` takes, by its own name there or through
+/// a link that leads there; none when it takes none. A run that went on would
+/// remove or replace the file it reads.
+std::optional<ResultKind> resultPlaceOf(const std::filesystem::path& input,
+                                        const std::filesystem::path& directory,
+                                        std::span<const ResultKind> results);
 
 }  // namespace norvika

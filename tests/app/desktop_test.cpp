@@ -90,13 +90,16 @@ Box* shownBox() {
 
 // The closing box names all four result files of a run with the strength step; while it is
 // open the graph shows the drawing the run cleared after its pause; Enter ends it, the second
-// button keeps the windows open until the user closes the report window.
+// button (clicked, or given Return once Tab has reached it) keeps the windows open until the
+// user closes the report window.
 TEST(ClosingBox, NamesEveryResultFileAndKeepsTheDrawings) {
   const std::filesystem::path run = "/home/user/gemiler/dtmb5415";
   const std::vector<std::filesystem::path> written = {run / "Norvika.SON", run / "SEPHIYE.TXT",
                                                       run / "MUKAVEMET.SON", run / "MUKAVEMET.TXT"};
-  for (const bool keep : {false, true}) {
-    SCOPED_TRACE(keep ? "windows kept" : "Enter");
+  enum class Answer { Enter, ClickKeep, ReturnOnKeep };
+  for (const Answer answer : {Answer::Enter, Answer::ClickKeep, Answer::ReturnOnKeep}) {
+    SCOPED_TRACE(static_cast<int>(answer));
+    const bool keep = answer != Answer::Enter;
     QtPlatform platform(".");
     Window& graph = platform.window(WindowId::Graph);
     graph.show();
@@ -120,12 +123,10 @@ TEST(ClosingBox, NamesEveryResultFileAndKeepsTheDrawings) {
                 "BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.");
       const QImage shown = platform.view(WindowId::Graph).grab().toImage();
       EXPECT_TRUE(testing::colourNear(shown, QPoint(200, 200), QColor(128, 0, 0)));
-      if (keep) {
-        box->keepButton()->click();
-      } else {
-        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(box, &enter);
-      }
+      QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+      if (answer == Answer::ClickKeep) box->keepButton()->click();
+      if (answer == Answer::ReturnOnKeep) QApplication::sendEvent(box->keepButton(), &enter);
+      if (answer == Answer::Enter) QApplication::sendEvent(box, &enter);
     });
     platform.closingQuestion(written);
     EXPECT_TRUE(seen);

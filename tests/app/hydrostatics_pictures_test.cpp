@@ -44,8 +44,8 @@ TEST(HydrostaticsPictures, PlotsAndRecordOfTheDtmbExample) {
   const fs::path plots = temp.path() / "plots";
   const fs::path pdf = temp.path() / "record.pdf";
 
-  const ProcessResult result = hydrostatics({"-C", run.string(), "--drafts", "2:10:1", "--plots",
-                                             plots.string(), "--pdf", pdf.string()});
+  const ProcessResult result = hydrostatics(
+      {"-C", run.string(), "--drafts", "2:10:1", "--plots", plots.string(), "--pdf", pdf.string()});
 
   ASSERT_EQ(result.status, 0) << result.standardError;
   for (const char* file : {"HIDROSTATIK.SON", "HIDROSTATIK.TXT", "BONJEAN.TXT"}) {
@@ -64,10 +64,9 @@ TEST(HydrostaticsPictures, PlotsAndRecordOfTheDtmbExample) {
   }
 
   const std::string text = pdfText(pdf);
-  for (const char* wanted :
-       {"norvika-hydrostatics " NORVIKA_VERSION, "Ship length L:", "142 m", "Drafts at L/2:",
-        "9, from 2 m to 10 m", "HIDROSTATIK HESAP - BASLAMA", "FORM EGRILERI (HIDROSTATIK EGRILER)",
-        "BONJEAN EGRILERI"}) {
+  for (const char* wanted : {"norvika-hydrostatics " NORVIKA_VERSION, "Ship length L:", "142 m",
+                             "Drafts at L/2:", "9, from 2 m to 10 m", "HIDROSTATIK HESAP - BASLAMA",
+                             "FORM EGRILERI (HIDROSTATIK EGRILER)", "BONJEAN EGRILERI"}) {
     EXPECT_NE(text.find(wanted), std::string::npos) << wanted;
   }
 }
@@ -76,22 +75,65 @@ TEST(HydrostaticsPictures, WhatCannotServeIsRefusedAndWhatCannotBeWrittenIsTold)
   struct Case {
     const char* what;
     std::vector<std::string> options;  // "@" stands for the run directory
+    const char* linkTo;                // when set, @/out.pdf is made a link to this
     int status;
     const char* message;  // the first line of standard error, "@" for the run directory
     bool resultsWritten;
   };
   const Case cases[] = {
-      {"--plots naming a file", {"--plots", "@/Norvika.TSK"}, 1,
-       "norvika-hydrostatics: --plots: '@/Norvika.TSK' is not a directory", false},
-      {"--pdf naming the task file", {"--pdf", "@/Norvika.TSK"}, 1,
-       "norvika-hydrostatics: --pdf would replace '@/Norvika.TSK', which is not a PDF", false},
-      {"--pdf naming a directory", {"--pdf", "@"}, 1, "norvika-hydrostatics: '@' is a directory",
+      {"--plots naming a file",
+       {"--plots", "@/Norvika.TSK"},
+       nullptr,
+       1,
+       "norvika-hydrostatics: --plots: '@/Norvika.TSK' is not a directory",
        false},
-      {"--pdf on a device", {"--pdf", "/dev/full"}, 4,
-       "norvika-hydrostatics: cannot write the run record '/dev/full': not a regular file", false},
-      {"a directory where a picture goes", {"--plots", "@/plots"}, 4,
-       "norvika-hydrostatics: cannot write the picture '@/plots/curves-of-form.png'", true},
-      {"a bad draft with --plots", {"--plots", "@/plots", "--drafts", "20"}, 1,
+      {"--pdf naming the task file",
+       {"--pdf", "@/Norvika.TSK"},
+       nullptr,
+       1,
+       "norvika-hydrostatics: --pdf would replace '@/Norvika.TSK', which is not a PDF",
+       false},
+      {"--pdf naming a directory",
+       {"--pdf", "@"},
+       nullptr,
+       1,
+       "norvika-hydrostatics: '@' is a directory",
+       false},
+      {"--pdf naming a result file of norvika",
+       {"--pdf", "@/SEPHIYE.TXT"},
+       nullptr,
+       1,
+       "norvika-hydrostatics: --pdf would replace '@/SEPHIYE.TXT', a result file of Norvika",
+       false},
+      {"--pdf on a device that takes nothing",
+       {"--pdf", "/dev/full"},
+       nullptr,
+       4,
+       "norvika-hydrostatics: cannot write the run record '/dev/full'",
+       true},
+      {"--pdf on a link to standard output",
+       {"--pdf", "@/out.pdf"},
+       "/proc/self/fd/1",
+       0,
+       "",
+       true},
+      {"--pdf on a link to a file",
+       {"--pdf", "@/out.pdf"},
+       "Norvika.TSK",
+       1,
+       "norvika-hydrostatics: '@/out.pdf' is a link; an output is never written through a link "
+       "or in its place (but to a device): name the file itself",
+       false},
+      {"a directory where a picture goes",
+       {"--plots", "@/plots"},
+       nullptr,
+       4,
+       "norvika-hydrostatics: cannot write the picture '@/plots/curves-of-form.png'",
+       true},
+      {"a bad draft with --plots",
+       {"--plots", "@/plots", "--drafts", "20"},
+       nullptr,
+       1,
        "norvika-hydrostatics: DRAFT T = 20.000 m: 1. POSTADA SU HATTI GUVERTEYI ASIYOR (SU HATTI = "
        "20.000 m, GUVERTE = 10.000 m)",
        false},
@@ -102,11 +144,13 @@ TEST(HydrostaticsPictures, WhatCannotServeIsRefusedAndWhatCannotBeWrittenIsTold)
     const fs::path run = copyExample(temp, "box-barge/hydrostatics");
     fs::create_directories(run / "plots" / "curves-of-form.png");
     const auto here = [&](std::string text) {
-      for (std::size_t at; (at = text.find('@')) != std::string::npos;) text.replace(at, 1, run.string());
+      for (std::size_t at; (at = text.find('@')) != std::string::npos;)
+        text.replace(at, 1, run.string());
       return text;
     };
     std::vector<std::string> arguments = {"-C", run.string()};
     for (const std::string& o : c.options) arguments.push_back(here(o));
+    if (c.linkTo != nullptr) fs::create_symlink(c.linkTo, run / "out.pdf");
 
     const ProcessResult result = hydrostatics(arguments);
 
@@ -114,6 +158,9 @@ TEST(HydrostaticsPictures, WhatCannotServeIsRefusedAndWhatCannotBeWrittenIsTold)
     EXPECT_EQ(result.firstErrorLine(), here(c.message));
     EXPECT_EQ(fs::exists(run / "HIDROSTATIK.SON"), c.resultsWritten);
     EXPECT_EQ(fileBytes(run / "Norvika.TSK").substr(0, 8), "NORVIKA ") << "the task file kept";
+    if (c.linkTo != nullptr) {
+      EXPECT_EQ(fs::read_symlink(run / "out.pdf"), c.linkTo);
+    }
   }
 }
 

@@ -181,24 +181,35 @@ TEST(WriteFailure, ARejectedWaterlineLeavesThePartialReportAlone) {
   expectNoTemporaryFiles(run);
 }
 
+// The record goes only where the user meant it: never in the place of a result file of any
+// program (there yet or not) or of a file that is not a PDF; a link named for it is never
+// replaced: one to a device (standard output, which the tests send to /dev/null) is written
+// through and stays a link, any other is refused.
 TEST(WriteFailure, RunRecordNeverReplacesTheRunsFilesAndFailsLoudly) {
   struct Case {
     const char* what;
-    const char* pdf;  // relative to the run directory
+    const char* pdf;     // relative to the run directory
+    const char* linkTo;  // when set, `pdf` is made a link to this
     int status;
   };
   const Case cases[] = {
-      {"the task file", "Norvika.TSK", 1},
-      {"the hull file", "KUTU.DAT", 1},
-      {"the report", "Norvika.SON", 1},
-      {"the run directory itself", ".", 1},
-      {"a device that takes nothing", "/dev/full", 4},
-      {"an earlier record", "record.pdf", 0},
-      // Result files this run would write that are not there yet.
-      {"the values, not there yet", "SEPHIYE.TXT", 1},
-      {"the strength report, not there yet", "MUKAVEMET.SON", 1},
-      {"the strength table, not there yet", "MUKAVEMET.TXT", 1},
-      {"the strength table by another way", "../run/./MUKAVEMET.TXT", 1},
+      {"the task file", "Norvika.TSK", nullptr, 1},
+      {"the hull file", "KUTU.DAT", nullptr, 1},
+      {"the report", "Norvika.SON", nullptr, 1},
+      {"the run directory itself", ".", nullptr, 1},
+      {"a device that takes nothing", "/dev/full", nullptr, 4},
+      {"an earlier record", "record.pdf", nullptr, 0},
+      {"an empty file that is not a PDF", "notes.txt", nullptr, 1},
+      // Result files this run would write that are not there yet, and another program's.
+      {"the values, not there yet", "SEPHIYE.TXT", nullptr, 1},
+      {"the strength report, not there yet", "MUKAVEMET.SON", nullptr, 1},
+      {"the strength table, not there yet", "MUKAVEMET.TXT", nullptr, 1},
+      {"the strength table by another way", "../run/./MUKAVEMET.TXT", nullptr, 1},
+      {"the hydrostatics report", "HIDROSTATIK.SON", nullptr, 1},
+      // Links named for the record.
+      {"a link to standard output", "out.pdf", "/proc/self/fd/1", 0},
+      {"a link to an earlier record", "out.pdf", "record.pdf", 1},
+      {"a link to nothing", "out.pdf", "nowhere/x.pdf", 1},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -206,22 +217,33 @@ TEST(WriteFailure, RunRecordNeverReplacesTheRunsFilesAndFailsLoudly) {
     const fs::path run = temporary.path() / "run";
     copyBoxBargeRun(run);
     writeBytes(run / "record.pdf", "%PDF-1.4 AN EARLIER RECORD");
+    writeBytes(run / "notes.txt", "");
     writeBytes(run / "Norvika.AGR", "AGIRLIKLAR\n0, 100, 102.5, 102.5\n");
     fs::remove(run / "SEPHIYE.TXT");
     const std::string task = fileBytes(run / "Norvika.TSK");
     const std::string hull = fileBytes(run / "KUTU.DAT");
     const fs::path pdf = run / c.pdf;
+    if (c.linkTo != nullptr) fs::create_symlink(c.linkTo, pdf);
 
     const ProcessResult result = runNorvika({"--batch", "--pdf", pdf.string(), "-C", run.string()});
 
     EXPECT_EQ(result.status, c.status) << result.standardError;
     EXPECT_EQ(fileBytes(run / "Norvika.TSK"), task);
     EXPECT_EQ(fileBytes(run / "KUTU.DAT"), hull);
-    if (c.status == 0) {
+    if (std::string(c.pdf) != "record.pdf") {
+      EXPECT_EQ(fileBytes(run / "record.pdf"), "%PDF-1.4 AN EARLIER RECORD");
+    }
+    EXPECT_EQ(fileBytes(run / "notes.txt"), "");
+    if (c.linkTo != nullptr) {
+      EXPECT_TRUE(fs::is_symlink(pdf));
+      EXPECT_EQ(fs::read_symlink(pdf), c.linkTo);
+      EXPECT_FALSE(fs::exists(run / "nowhere"));
+    } else if (c.status == 0) {
       const std::string record = fileBytes(pdf);
       EXPECT_EQ(record.rfind("%PDF-", 0), 0u);
       EXPECT_NE(record.find("%%EOF"), std::string::npos);
-    } else {
+    }
+    if (c.status == 1) {
       EXPECT_EQ(fileBytes(run / "Norvika.SON"), kEarlierReport) << "the run went ahead";
       for (const char* result : {"SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT"}) {
         EXPECT_FALSE(fs::exists(run / result)) << result;

@@ -28,9 +28,9 @@
 #include <regex>
 #include <stdexcept>
 
-#include "../core/driver/run_files.h"
-#include "driver/calculation_driver.h"
+#include "../core/run/run_files.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 
 namespace norvika::offsets::testing {
 

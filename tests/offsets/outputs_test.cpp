@@ -1,17 +1,16 @@
-// How the hull file is put in place: a link in its place is replaced, never
-// followed; a FIFO is refused before any work; a file size limit ends with
-// status 4, the earlier file whole and no temporary file left; offsets that
-// disagree with the model are written only with --force; --task writes a
-// task file Norvika runs straight away.
+// How the hull file is put in place: a link named for it is never replaced
+// (written through when it leads to a device); a FIFO is refused before any work; a file size limit
+// ends with status 4, the earlier file whole and no temporary file left; offsets that disagree with
+// the model are written only with --force; --task writes a task file Norvika runs straight away.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <cstdlib>
 
-#include "driver/calculation_driver.h"
 #include "offsets_test_models.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 #include "text/text_format.h"
 
 namespace norvika::offsets::testing {
@@ -27,44 +26,53 @@ std::size_t entriesIn(const std::filesystem::path& directory) {
   return n;
 }
 
-TEST(Outputs, ALinkInThePlaceIsReplacedNeverFollowed) {
+// A file named with -o is written only where the user meant it: a link named there is never
+// replaced; one that leads to a device (standard output sent to /dev/null) is written
+// through, any other is refused before any work, and a FIFO is refused too.
+TEST(Outputs, ALinkNamedForTheHullFileIsNeverReplaced) {
   struct Row {
     const char* name;
-    const char* target;  // what the link at OUT.DAT points to
+    const char* target;    // what the link at OUT.DAT points to; null: a FIFO stands there
+    const char* stdoutTo;  // where the program's standard output goes
+    int status;
   };
-  const Row rows[] = {{"link to the model", "box.stl"},
-                      {"link to another file", "other.txt"},
-                      {"dangling link", "nowhere/x"}};
+  const Row rows[] = {{"link to the model", "box.stl", "/dev/null", 1},
+                      {"link to another file", "other.txt", "/dev/null", 1},
+                      {"dangling link", "nowhere/x", "/dev/null", 1},
+                      {"link to standard output, a device", "/proc/self/fd/1", "/dev/null", 0},
+                      {"link to standard output, a file", "/proc/self/fd/1", "captured.txt", 1},
+                      {"a FIFO", nullptr, "/dev/null", 1}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
     ScratchDirectory dir;
     const std::string box = stlText(boxFacets(0, 100, -10, 10, 0, 10));
     dir.write("box.stl", box);
     dir.write("other.txt", "keep me");
-    std::filesystem::create_symlink(row.target, dir / "OUT.DAT");
-    const ToolRun run = runTool(cutBox(dir, "OUT.DAT"));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_FALSE(std::filesystem::is_symlink(dir / "OUT.DAT"));
-    EXPECT_EQ(readText(dir / "OUT.DAT").rfind("NORVIKA-OFFSETS box.stl", 0), 0u);
+    dir.write("captured.txt", "");
+    if (row.target != nullptr) {
+      std::filesystem::create_symlink(row.target, dir / "OUT.DAT");
+    } else {
+      ASSERT_EQ(::mkfifo((dir / "OUT.DAT").c_str(), 0644), 0);
+    }
+    const std::string stdoutTo =
+        row.stdoutTo[0] == '/' ? row.stdoutTo : (dir / row.stdoutTo).string();
+    const std::string command = "'" + std::string(NORVIKA_OFFSETS_PROGRAM) + "' '" +
+                                (dir / "box.stl").string() + "' -o '" + (dir / "OUT.DAT").string() +
+                                "' --ap 0 --fp 100 > '" + stdoutTo + "' 2> '" +
+                                (dir / "err.txt").string() + "'";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), row.status) << readText(dir / "err.txt");
+    if (row.target != nullptr) {
+      EXPECT_EQ(std::filesystem::read_symlink(dir / "OUT.DAT"), row.target);
+    } else {
+      EXPECT_TRUE(std::filesystem::is_fifo(dir / "OUT.DAT"));
+    }
     EXPECT_EQ(readText(dir / "box.stl"), box);
     EXPECT_EQ(readText(dir / "other.txt"), "keep me");
+    EXPECT_EQ(readText(dir / "captured.txt"), "");
     EXPECT_FALSE(std::filesystem::exists(dir / "nowhere"));
   }
-}
-
-TEST(Outputs, AFifoIsRefusedBeforeAnyWork) {
-  ScratchDirectory dir;
-  dir.write("box.stl", stlText(boxFacets(0, 100, -10, 10, 0, 10)));
-  ASSERT_EQ(::mkfifo((dir / "OUT.DAT").c_str(), 0644), 0);
-  // A missing model is not even looked at: the output is refused first.
-  std::vector<std::string> args = cutBox(dir, "OUT.DAT");
-  args[0] = (dir / "missing.stl").string();
-  const ToolRun run = runTool(args);
-  EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find("OUT.DAT: not a regular file (a FIFO, device or socket)"),
-            std::string::npos)
-      << run.err;
-  EXPECT_TRUE(std::filesystem::is_fifo(dir / "OUT.DAT"));
 }
 
 TEST(Outputs, AFileSizeLimitLeavesTheEarlierFileAndNoTemporary) {
