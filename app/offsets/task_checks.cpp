@@ -1,10 +1,9 @@
 #include "task_checks.h"
 
-#include "driver/run_settings.h"
-#include "driver/strength_step.h"
 #include "hull_mesh.h"
 #include "model/task_file.h"
-#include "model/weights_file.h"
+#include "run/run_settings.h"
+#include "run/strength_step.h"
 #include "support/run_end.h"
 
 namespace norvika::offsets {
@@ -25,11 +24,12 @@ std::string nextStepText(const std::filesystem::path& task) {
   const std::string run = "norvika -C " + directory.string();
   const std::string renamed =
       task.filename() == "Norvika.TSK" ? "" : "   (after renaming the task file Norvika.TSK)";
-  const std::optional<std::filesystem::path> weights = findWeightsFile(directory);
+  const TaskParameters read = readTaskFileAt(task);
+  const std::optional<std::filesystem::path> weights = runWeightsFile(read, RunSettings{});
   if (!weights) return "next: " + run + renamed;
   const std::string name = weights->filename().string();
   try {
-    readRunWeights(readTaskFileAt(task), RunSettings{});
+    readRunWeights(read, weights);
   } catch (const ProgramEnd& end) {
     return "next: " + run + renamed + " stops at once with the " + name +
            " there, which Norvika reads with the task: " + end.message() + "; move " + name +
