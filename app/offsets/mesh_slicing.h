@@ -117,19 +117,4 @@ std::vector<std::vector<CutSegment>> sliceMesh(const HullMesh& mesh, CutAxis axi
                                                const std::vector<double>& planes, double middle,
                                                const MeshBoundary* boundary = nullptr);
 
-/// Volume (m3) and its moment about x = 0 (m4) of the mesh below the
-/// waterplane z = waterline (m), by the divergence theorem over the facets
-/// clipped there: the waterplane itself adds nothing, so a mesh open only
-/// above the waterline or along a vertical centre plane gives the same as a
-/// closed one. Signed by the facets' turn: negative for an inward-facing mesh.
-struct VolumeBelow {
-  double volume = 0.0;
-  double moment = 0.0;
-};
-VolumeBelow meshVolumeBelow(const HullMesh& mesh, double waterline);
-
-/// Area (m2) enclosed by the loops of a transverse cut below v = waterline,
-/// signed as meshVolumeBelow.
-double cutAreaBelow(const std::vector<CutSegment>& cut, double waterline);
-
 }  // namespace norvika::offsets

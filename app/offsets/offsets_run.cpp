@@ -223,6 +223,49 @@ void checkDecks(const OffsetsOptions& o, const CutResult& cut, std::ostream& err
   }
 }
 
+// What one run cuts with.
+struct CutJob {
+  const OffsetsOptions& options;
+  const CutModel& model;
+  const SamplingRules& rules;
+  const std::vector<double>& stationX;  // m from AP
+  double length = 0.0;                  // m between the perpendiculars
+  std::string title;
+};
+
+// The remedies for offsets the check refused (tryRemedies): the cut sampled
+// anew, and a station between each two (by their count for equal stations,
+// else as --at positions) for advice.
+std::vector<Remedy> remediesFor(const CutJob& job, const CutResult& cut, const CheckBasis& basis,
+                                const Attempt& refused) {
+  auto resample = [&](const SamplingRules& tried) {
+    CutResult again = cut;
+    sampleStations(again, tried);
+    return attemptOffsets(again, basis);
+  };
+  auto recut = [&]() -> std::optional<Remedy> {
+    const std::vector<double>& x = job.stationX;
+    if (2 * x.size() - 1 > static_cast<std::size_t>(kMaxStations)) return std::nullopt;
+    std::vector<double> twice;
+    for (std::size_t k = 0; k < x.size(); ++k) {
+      if (k > 0) twice.push_back(0.5 * (x[k - 1] + x[k]));
+      twice.push_back(x[k]);
+    }
+    const CutResult more = cutHull(job.model, twice, job.rules, 0.5 * job.length, job.title);
+    CheckBasis moreBasis = basis;
+    moreBasis.modelStations = stationValues(more, job.model, job.rules, basis.draft);
+    std::string advice = "--stations " + std::to_string(twice.size());
+    if (!job.options.stationsAt.empty()) {
+      advice = "--at";
+      for (std::size_t k = 0; k < twice.size(); ++k) {
+        advice += (k > 0 ? "," : " ") + formatPlain(twice[k] + job.options.ap, 3);
+      }
+    }
+    return Remedy{advice, attemptOffsets(more, moreBasis)};
+  };
+  return tryRemedies(refused, job.rules, resample, recut);
+}
+
 int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   const std::optional<ModelFormat> format = modelFormatOf(o.model);
   if (!format) {
@@ -282,9 +325,14 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   rules.curve = model.tolerances.curve;
   const std::vector<double> stationX = stationPositions(o);
   const double length = o.fp - o.ap;
-  const std::string title = "NORVIKA-OFFSETS " + o.model.filename().string() + ", AP" +
-                            numberText(o.ap) + " M, FP" + numberText(o.fp) + " M";
-  CutResult cut = cutHull(model, stationX, rules, 0.5 * length, title);
+  const CutJob job{o,
+                   model,
+                   rules,
+                   stationX,
+                   length,
+                   "NORVIKA-OFFSETS " + o.model.filename().string() + ", AP" + numberText(o.ap) +
+                       " M, FP" + numberText(o.fp) + " M"};
+  const CutResult cut = cutHull(model, stationX, rules, 0.5 * length, job.title);
   for (const std::string& w : cut.warnings) err << "norvika-offsets: warning: " << w << "\n";
   checkDecks(o, cut, err);
 
@@ -300,35 +348,7 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   Attempt chosen = attemptOffsets(cut, basis);
   std::vector<Remedy> remedies;
   const bool checked = basis.model.volume > 0.0;
-  if (checked && !chosen.verdict.agrees) {
-    auto resample = [&](const SamplingRules& tried) {
-      CutResult again = cut;
-      sampleStations(again, tried);
-      return attemptOffsets(again, basis);
-    };
-    // A station between each two: by their count for equal stations, else
-    // as --at positions.
-    auto recut = [&]() -> std::optional<Remedy> {
-      if (2 * stationX.size() - 1 > static_cast<std::size_t>(kMaxStations)) return std::nullopt;
-      std::vector<double> twice;
-      for (std::size_t k = 0; k < stationX.size(); ++k) {
-        if (k > 0) twice.push_back(0.5 * (stationX[k - 1] + stationX[k]));
-        twice.push_back(stationX[k]);
-      }
-      const CutResult more = cutHull(model, twice, rules, 0.5 * length, title);
-      CheckBasis moreBasis = basis;
-      moreBasis.modelStations = stationValues(more, model, rules, basis.draft);
-      std::string advice = "--stations " + std::to_string(twice.size());
-      if (!o.stationsAt.empty()) {
-        advice = "--at";
-        for (std::size_t k = 0; k < twice.size(); ++k) {
-          advice += (k > 0 ? "," : " ") + formatPlain(twice[k] + o.ap, 3);
-        }
-      }
-      return Remedy{advice, attemptOffsets(more, moreBasis)};
-    };
-    remedies = tryRemedies(chosen, rules, resample, recut);
-  }
+  if (checked && !chosen.verdict.agrees) remedies = remediesFor(job, cut, basis, chosen);
   const Attempt refused = chosen;
   if (!remedies.empty() && remedies.front().written) chosen = remedies.front().attempt;
 
