@@ -51,8 +51,8 @@ std::vector<double> listOf(const std::string& option, const std::string& text) {
 std::string usageText() {
   return "usage: norvika-offsets MODEL -o HULLFILE --ap X --fp X [--stations N | --at x1,x2,...]\n"
          "                       [--points M] [--scale S] [--base Z] [--axes xyz] [--knuckle DEG]\n"
-         "                       [--draft T] [--deflection D] [--task FILE [--density RHO]]\n"
-         "                       [--force]\n"
+         "                       [--draft T] [--deflection D] [--tolerance E]\n"
+         "                       [--task FILE [--density RHO]] [--force]\n"
          "Cuts a hull model (STEP, IGES, STL or OBJ) into stations and writes Norvika's hull "
          "file.\n"
          "  -o FILE          the hull file to write\n"
@@ -66,18 +66,22 @@ std::string usageText() {
          "  --knuckle DEG    a sharper corner of a section is written with code 0 (default 30)\n"
          "  --draft T        waterline above the base line (m): a record at it, and the volume\n"
          "                   of the model and of the written offsets below it compared\n"
-         "  --deflection D   chord error of the surface triangulation (m, default 0.001)\n"
+         "  --deflection D   chord error of the facets (m, default 0.001): asked of the\n"
+         "                   triangulation of STEP and IGES, taken as a mesh's own\n"
+         "  --tolerance E    each written station curve keeps within E of the cut (m; default\n"
+         "                   half the seam tolerance, 1 cm or more, see the README)\n"
          "  --task FILE      also write a task file (Norvika.TSK, beside the hull file) for\n"
          "                   case 1 at the model's displacement at --draft\n"
          "  --density RHO    water density for --task (t/m3, default 1.025)\n"
          "  --force          write the hull file even when the written offsets disagree with\n"
-         "                   the model, or the ship is shorter than 1 m or longer than 500 m\n"
+         "                   the model, or the ship is shorter than 1 m or longer than 500 m;\n"
+         "                   replace a task file already there\n"
          "  --help           show this help\n"
          "  --version        show the version\n"
          "Exit status: 0 written; 1 a bad option, model or output, nothing written; 2 the\n"
          "written offsets would disagree with the model (volume over 1 %, LCB over 0.5 % of\n"
-         "the length), nothing written without --force; 4 the file could not be written;\n"
-         "5 out of memory.\n";
+         "the length, waterplane area or wetted surface over 2 %), nothing written without\n"
+         "--force; 4 the file could not be written; 5 out of memory.\n";
 }
 
 OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
@@ -129,11 +133,16 @@ OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
     } else if (a == "--deflection") {
       o.deflection = numberOf(a, value(), "a positive length in metres");
       if (!(o.deflection > 0.0)) throw OffsetsError(a + ": expected a positive length in metres");
+    } else if (a == "--tolerance") {
+      o.tolerance = numberOf(a, value(), "a length in metres");
+      if (!(*o.tolerance >= 1e-5 && *o.tolerance <= 1.0)) {
+        throw OffsetsError(a + ": expected a length from 0.00001 to 1 m");
+      }
     } else if (a == "--task") {
       o.task = value();
     } else if (a == "--density") {
       o.density = numberOf(a, value(), "a water density in t/m3");
-      if (!(o.density >= 0.5 && o.density <= 2.0)) {
+      if (!(*o.density >= 0.5 && *o.density <= 2.0)) {
         throw OffsetsError(a + ": expected a water density from 0.5 to 2 t/m3 (sea water 1.025)");
       }
     } else if (a == "--force") {
@@ -152,11 +161,11 @@ OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
   if (!(o.ap < o.fp)) {
     throw OffsetsError("--ap, --fp: the aft perpendicular must lie aft of the forward one");
   }
-  if (!o.task.empty()) {
-    if (!o.draft) {
-      throw OffsetsError(
-          "--task: needs --draft, the waterline whose displacement the task asks for");
-    }
+  if (!o.task.empty() && !o.draft) {
+    throw OffsetsError("--task: needs --draft, the waterline whose displacement the task asks for");
+  }
+  if (o.density && o.task.empty()) {
+    throw OffsetsError("--density: the water density of the task file; give --task with it");
   }
   if (!o.stationsAt.empty()) {
     if (haveStations) throw OffsetsError("--stations and --at: give one of them");

@@ -35,6 +35,10 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
   std::string miscounted = binary;
   miscounted.replace(80, 4, std::string("\x40\x42\x0f\x00", 4));  // 1 000 000
   dir.write("miscounted.stl", miscounted);
+  dir.write("padded.stl", binary + std::string(16, '\0'));
+  std::vector<Facet> lowStern = boxFacets(0, 50, -10, 10, 0, 6);
+  for (const Facet& f : boxFacets(50, 100, -10, 10, 0, 10)) lowStern.push_back(f);
+  dir.write("low-stern.stl", stlText(lowStern));
   std::vector<Facet> notANumber = boxFacets(0, 100, -10, 10, 0, 10);
   notANumber[3][1].z = std::nan("");
   dir.write("nan.stl", binaryStl(notANumber));
@@ -161,6 +165,19 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
        "--task: names the hull file"},
       {"density of mercury", with("box.stl", {"--density", "13.6"}), 1,
        "--density: expected a water density from 0.5 to 2 t/m3"},
+      {"density without a task file", with("box.stl", {"--density", "1.000"}), 1,
+       "--density: the water density of the task file; give --task with it"},
+      {"draft above the model", with("box.stl", {"--draft", "11"}), 1,
+       "--draft 11.000: the model's top stands 10.000 m above the base line"},
+      {"task for a draft over a deck edge",
+       with("low-stern.stl", {"--draft", "8", "--task", "@/Norvika.TSK"}), 1,
+       "--draft 8.000: the waterline stands above the deck edge of station 1 (6.000 m above the "
+       "base line); Norvika would stop on the task file with the deck immersed"},
+      {"a mesh's deflection of 1e300 m", with("box.stl", {"--deflection", "1e300"}), 1,
+       "--deflection: 1e+300 m is coarser than this model allows; the largest is 1.000000 m"},
+      {"binary STL padded after its last triangle", with("padded.stl", {}), 0,
+       "warning: @/padded.stl: 16 bytes after the last of 12 triangles (a binary STL of 684 "
+       "bytes) are left unread"},
       {"open mesh", with("open.stl", {}), 0,
        "warning: @/open.stl: the mesh is open, 3 edges belong to one triangle only"},
   };
