@@ -95,14 +95,15 @@ OffsetsValues offsetsValuesBelow(HullModel hull, double draft) {
   OffsetsValues result;
   Table<double> x(kMaxStations), area(kMaxStations), moment(kMaxStations), breadth(kMaxStations),
       girth(kMaxStations);
+  StationSection section;
   for (int st = 1; st <= hull.stationCount; ++st) {
-    StationSection section(hull.pointCount(st));
     prepareStationSection(hull, st, section);
+    const SectionBelow below = sectionBelow(section, draft);
     x(st) = hull.stationX(st);
     area(st) = sectionArea(section.curve, draft);
     moment(st) = x(st) * area(st);
-    breadth(st) = 2.0 * waterlineHalfBreadth(section.curve, draft);
-    girth(st) = sectionGirth(hull, st, section, draft);
+    breadth(st) = 2.0 * below.halfBreadth;
+    girth(st) = below.girth;
     result.stationX.push_back(x(st));
     result.stations.push_back({area(st), breadth(st), girth(st)});
   }
