@@ -1,7 +1,6 @@
 #include "cli/option_table.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "support/run_end.h"
 
@@ -16,16 +15,10 @@ const OptionSpec* specNamed(std::span<const OptionSpec> table, std::string_view 
   return nullptr;
 }
 
-std::string shortest(double value) {
-  char buffer[32];
-  const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, error == std::errc() ? end : buffer);
-}
-
 std::string helpText(const OptionSpec& spec) {
   std::string text(spec.help);
   if (const auto at = text.find("{range}"); at != std::string::npos && spec.bounds != nullptr) {
-    text.replace(at, 7, shortest(spec.bounds->lowest) + " to " + shortest(spec.bounds->highest));
+    text.replace(at, 7, rangeText(*spec.bounds));
   }
   return text;
 }

@@ -14,7 +14,7 @@ namespace {
 std::string shortest(double value) {
   char buffer[400];
   const double size = std::fabs(value);
-  const bool plain = size == 0.0 || (size >= 1e-4 && size < 1e15);
+  const bool plain = size == 0.0 || (size >= 1e-6 && size < 1e15);
   const auto [end, error] =
       std::to_chars(buffer, buffer + sizeof buffer, value,
                     plain ? std::chars_format::fixed : std::chars_format::general);
@@ -41,12 +41,16 @@ bool within(const ValueBounds& bounds, double value) {
 
 }  // namespace
 
+std::string rangeText(const ValueBounds& bounds) {
+  return shortest(bounds.lowest) + " to " + shortest(bounds.highest);
+}
+
 std::string expectedValue(const ValueBounds& bounds) {
   std::string text = std::string(bounds.what);
   if (bounds.whole) text += ", a whole number";
   const std::string unit = bounds.unit.empty() ? "" : " " + std::string(bounds.unit);
   if (bounds.lowest > -kUnbounded) {
-    text += " from " + shortest(bounds.lowest) + " to " + shortest(bounds.highest) + unit;
+    text += " from " + rangeText(bounds) + unit;
   } else {
     text += " in" + unit + " (at most " + shortest(kUnbounded) + " in size)";
   }

@@ -32,6 +32,26 @@ inline constexpr ValueBounds kTrimBounds{"the trim Tf - Ta", "metres", -1e6, 1e6
 inline constexpr ValueBounds kSweepPositionsBounds{
     "the number of crest positions", "", 2, 1000, true, ""};
 
+/// The cutter's stations and the heights of each, within what a hull file holds.
+inline constexpr ValueBounds kStationCountBounds{"a station count", "", 2, 100, true, ""};
+inline constexpr ValueBounds kPointCountBounds{"a point count", "", 2, 249, true, ""};
+/// A place along, across or up a model at ship scale, m.
+inline constexpr ValueBounds kPlaceBounds{"a position", "m", -1e6, 1e6, false, ""};
+/// Model units to metres: a model drawn in micrometres to one drawn in
+/// thousands of kilometres.
+inline constexpr ValueBounds kModelScaleBounds{
+    "a scale factor, model units to metres", "", 1e-6, 1e6, false, ""};
+/// A section's corner sharper than this, in degrees, is a knuckle.
+inline constexpr ValueBounds kKnuckleBounds{"an angle", "degrees", 0.01, 179.99, false, ""};
+/// The facets' chord error, m; the model's size bounds it further.
+inline constexpr ValueBounds kDeflectionBounds{
+    "a chord error of the facets", "m", 1e-9, 1e6, false, ""};
+/// How closely a written station curve keeps to the cut, m.
+inline constexpr ValueBounds kCurveToleranceBounds{"a curve tolerance", "m", 1e-5, 1.0, false, ""};
+
+/// "0.5 to 2": the range as the help texts give it.
+std::string rangeText(const ValueBounds& bounds);
+
 /// "a water density from 0.5 to 2 t/m3 (1.025 for sea water)".
 std::string expectedValue(const ValueBounds& bounds);
 
