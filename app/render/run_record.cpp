@@ -13,6 +13,7 @@
 #include "model/calculation_case.h"
 #include "model/hull_model.h"
 #include "render/picture_files.h"
+#include "render/qt_text.h"
 
 namespace norvika {
 
@@ -363,7 +364,7 @@ int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
     if (frames == RecordFrames::Finished && !isFinishedDrawing(entry)) continue;
     QString caption = QStringLiteral("%1  %2")
                           .arg(entry.number, 2, 10, QLatin1Char('0'))
-                          .arg(QString::fromUtf8(windowCaption(entry.frame.window)));
+                          .arg(qtString(windowCaption(entry.frame.window)));
     if (!entry.question.empty()) caption += QStringLiteral("  -  ") + oneLine(entry.question);
     drawings.push_back(RecordPage{caption, &entry.frame});
   }

@@ -1,5 +1,7 @@
 #include "platform/pause.h"
 
+#include "text/catalogue.h"
+
 namespace norvika {
 
 std::string ask(Platform& platform, const std::string& prompt, const std::string& title,
@@ -10,13 +12,13 @@ std::string ask(Platform& platform, const std::string& prompt, const std::string
 }
 
 void pauseForEnter(Platform& platform) {
-  ask(platform, "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "", kPauseAt);
+  ask(platform, std::string(text(Text::PauseQuestion)), std::string(text(Text::PauseTitle)), "",
+      kPauseAt);
 }
 
 std::string closingPrompt(const std::vector<std::filesystem::path>& written) {
   const std::string report = written.empty() ? std::string() : written.front().string();
-  return "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR  '" + report +
-         "'  DOSYASINA YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.";
+  return text(Text::ClosingPrompt, {report});
 }
 
 void stopWithMessage(Platform& platform, const std::string& text, const std::string& title) {

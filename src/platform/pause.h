@@ -27,7 +27,6 @@ std::string ask(Platform& platform, const std::string& prompt, const std::string
                 const std::string& defaultText, TwipPosition at);
 
 /// The title of the closing question of a completed run.
-inline constexpr const char* kClosingTitle = "PROGRAM SONU";
 
 /// The closing question of a completed run as the run has always asked it: of the result files
 /// `written` it names the first, the report, alone.

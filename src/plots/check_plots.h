@@ -7,7 +7,8 @@
 
 namespace norvika {
 
-/// True only for an answer of exactly "e" or "E" (yes).
+/// True only for an answer of exactly "e" or "E" (yes), or the run language's yes
+/// ("y" or "Y" in English).
 bool answeredYes(const std::string& answer);
 
 /// The border of the section pictures (the check plots, the heeled sections)

@@ -4,6 +4,7 @@
 #include "platform/pause.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -42,11 +43,11 @@ bool checkEndContours(Platform& platform, const HullModel& hull, double shipLeng
   struct Pass {
     int curve;
     double shift;  // m: AP drawn at the box's left side, FP on the centre line
-    const char* question;
+    Text question;
   };
   const Pass passes[] = {
-      {hull.sternCurve(), -B, "KIC BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>"},
-      {hull.bowCurve(), -shipLength, "BAS BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>"},
+      {hull.sternCurve(), -B, Text::QuestionSternContour},
+      {hull.bowCurve(), -shipLength, Text::QuestionBowContour},
   };
 
   StationSpline spline;
@@ -56,7 +57,8 @@ bool checkEndContours(Platform& platform, const HullModel& hull, double shipLeng
       fitCurveSpline(hull, pass.curve, spline);
       drawContour(window, spline, pass.shift, h);
     }
-    const std::string answer = ask(platform, pass.question, " ", "H", kGeometryQuestionAt);
+    const std::string answer = ask(platform, std::string(text(pass.question)), " ",
+                                   std::string(text(Text::AnswerNo)), kGeometryQuestionAt);
     if (answeredYes(answer)) return false;
   }
   return true;

@@ -3,6 +3,7 @@
 #include "platform/colour.h"
 #include "plots/curve_sampling.h"
 #include "plots/picture_start.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -13,17 +14,18 @@ namespace {
 void drawLegend(Window& window, double L, double D, bool onWave) {
   struct Entry {
     Colour colour;
-    const char* name;
+    std::string_view name;
   };
-  const Entry entries[] = {{qbColor(2), "GEMI PROFILI"},
-                           {qbColor(6), "POSTALAR"},
-                           {qbColor(4), onWave ? "DALGA PROFILI" : "SU HATTI"}};
+  const Entry entries[] = {
+      {qbColor(2), text(Text::LegendShipProfile)},
+      {qbColor(6), text(Text::LegendStations)},
+      {qbColor(4), text(onWave ? Text::LegendWaveProfile : Text::LegendWaterline)}};
   window.fontSize(8);
   double x = -0.25 * L;
   for (const Entry& e : entries) {
     window.line(x, 1.152 * D, x + 0.06 * L, 1.152 * D, e.colour);
     window.setCurrent(x + 0.08 * L, 1.17 * D);
-    window.print(e.name);
+    window.print(std::string(e.name));
     x += 0.3 * L;
   }
 }

@@ -5,6 +5,7 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/sampled_section.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -49,8 +50,8 @@ bool checkStationSections(Platform& platform, const HullModel& hull) {
     }
   }
 
-  const std::string answer =
-      ask(platform, "POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "H", kGeometryQuestionAt);
+  const std::string answer = ask(platform, std::string(text(Text::QuestionStations)), " ",
+                                 std::string(text(Text::AnswerNo)), kGeometryQuestionAt);
   return !answeredYes(answer);
 }
 

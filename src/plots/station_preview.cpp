@@ -9,6 +9,7 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/sampled_section.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -102,9 +103,9 @@ StationLevels showStationPreview(Platform& platform, const HullModel& hull, int 
   drawCheckFrame(window, B, D);
   const double x = hull.stationX(station);
   window.setCurrent(-2.5 * B, -0.15 * D);
-  window.print("POSTA NO : " + padInteger(station, 2) + " - (" +
-               formatFixed(stationDivisions * x / L, 3, 3) + "  /  " + formatFixed(x, 3, 3) +
-               " m)");
+  window.print(text(
+      Text::StationPreviewLine,
+      {padInteger(station, 2), formatFixed(stationDivisions * x / L, 3, 3), formatFixed(x, 3, 3)}));
   window.drawWidth(1);
   StationLevels levels;
   if (!window.keepsDrawing()) return levels;

@@ -9,6 +9,7 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/picture_start.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -100,9 +101,9 @@ bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
                 qbColor(12));
   }
 
-  const std::string answer =
-      ask(platform, "DALGA FORMU veya SU HATTINDA BİR YANLIŞLIK VAR MI E/H <H>",
-          "Su Hattı Kesim Noktaları Kontrolu", "H", kWaterlineQuestionAt);
+  const std::string answer = ask(platform, std::string(text(Text::QuestionWaterline)),
+                                 std::string(text(Text::QuestionWaterlineTitle)),
+                                 std::string(text(Text::AnswerNo)), kWaterlineQuestionAt);
   return !answeredYes(answer);
 }
 

@@ -24,22 +24,20 @@ void printBalanceStatus(Platform& platform, const TaskParameters& task, const Hu
   report.cls();
   // The title stands over the draft search's lines only.
   if (withTitle) {
-    printAt(
-        report, -2.5 * b, 0.0,
-        std::string("HESAP: ") + std::string(text(properties.name)) + " SEPHIYE DAGILIMI HESABI");
+    printAt(report, -2.5 * b, 0.0, text(Text::StatusCaseTitle, {text(properties.name)}));
   }
   if (withTitle || properties.showsRequiredDisplacement) {
     printAt(report, -2.5 * b, -0.15 * d,
-            "ISTENEN DEPLASMAN = " + formatFixed(task.requiredDisplacement, 7, 1) + " ton. ");
+            text(Text::StatusRequiredDisplacement, {formatFixed(task.requiredDisplacement, 7, 1)}));
   }
   printAt(report, -2.5 * b, -0.25 * d,
-          "HESAPLANAN DEPLASMAN = " + formatFixed(displacement, 7, 1) + " ton. ");
+          text(Text::StatusComputedDisplacement, {formatFixed(displacement, 7, 1)}));
   const bool draftsShown =
       withTitle ? properties.showsRequiredDisplacement : properties.showsFinalDrafts;
   if (draftsShown) {
     printAt(report, -2.5 * b, -0.35 * d,
-            "Bas draft = " + formatFixed(waterline.shownForwardDraft, 3, 2) + " m. " +
-                " /   Kic draft = " + formatFixed(waterline.shownAftDraft, 3, 2) + " m. ");
+            text(Text::StatusDrafts, {formatFixed(waterline.shownForwardDraft, 3, 2),
+                                      formatFixed(waterline.shownAftDraft, 3, 2)}));
   }
 }
 
@@ -57,9 +55,10 @@ void warnNegativeSectionAreas(Platform& platform, const HullModel& hull,
     const std::string area = number(stationArea(st));
     // Judged on the report's own figure, so a warning never names a "-0.000".
     if (area.front() != '-') continue;
-    printAt(report, -2.5 * b, -(0.5 + 0.1 * line++) * d,
-            "UYARI: " + std::to_string(st) + ". POSTADA (" + number(hull.stationX(st)) +
-                " m) KESIT ALANI NEGATIF: " + area + " m2");
+    printAt(
+        report, -2.5 * b, -(0.5 + 0.1 * line++) * d,
+        std::string(text(Text::WarningPrefix)) +
+            text(Text::WarningNegativeArea, {std::to_string(st), number(hull.stationX(st)), area}));
   }
 }
 

@@ -5,6 +5,7 @@
 #include "plots/check_plots.h"
 #include "plots/station_preview.h"
 #include "run/input_places.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -19,11 +20,10 @@ HullModel prepareRunHull(const TaskParameters& task, HullModel hull) {
   // Checked here, before the user is asked anything: points that all fall
   // off the ship could never be corrected to the displacement.
   if (!equalRangeMeetsStations(task, hull)) {
-    const std::string problem =
-        "ESIT ARALIKLI NOKTALAR (" + formatFixed(task.equalStart, 1, 3) + " - " +
-        formatFixed(task.equalEnd, 1, 3) + " m) POSTALARIN DISINDA KALIYOR; POSTALAR " +
-        formatFixed(hull.stationX(1), 1, 3) + " - " +
-        formatFixed(hull.stationX(hull.stationCount), 1, 3) + " m ARASINDA. ARALIGI DUZELTIN";
+    const std::string problem = text(
+        Text::EqualRangeOutside,
+        {formatFixed(task.equalStart, 1, 3), formatFixed(task.equalEnd, 1, 3),
+         formatFixed(hull.stationX(1), 1, 3), formatFixed(hull.stationX(hull.stationCount), 1, 3)});
     if (task.file.empty()) throw ProgramEnd(ExitReason::InputError, problem);
     throw ProgramEnd(ExitReason::InputError,
                      task.file.filename().string() + " " + std::to_string(task.equalLine) +

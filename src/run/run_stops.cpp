@@ -5,6 +5,7 @@
 #include "model/calculation_case.h"
 #include "platform/pause.h"
 #include "plots/ship_position.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -19,66 +20,50 @@ void stopForBalance(Platform& platform, const TaskParameters& task, const HullMo
         platform.window(WindowId::Report).cls();
         stopWithMessage(
             platform,
-            formatFixed(task.requiredDisplacement, 7, 1) +
-                " ton BASLANGIC DEPLASMANI FAZLA GELDI. DEPLASMAN DEGERINI YENIDEN GIRIN",
-            "UYARI MESAJI");
+            text(Text::StopTooHeavyForLevel, {formatFixed(task.requiredDisplacement, 7, 1)}),
+            std::string(text(Text::StopTitleWarningMessage)));
       }
       // Waves, and a trimmed waterline over the deck: show where the water stands.
       drawShipPosition(platform, hull, task.shipLength, balance.immersion.waterline.height,
                        caseProperties(task.caseNumber).hasWave);
       stopWithMessage(platform,
-                      padInteger(outcome.station, 2) +
-                          ". POSTADA DALGA GUVERTEYI ASTI. GUVERTE YUKSEKLIGI = " +
-                          formatFixed(outcome.deck, 3, 3) +
-                          " m dir. DALGA YUKSEKLIGI ISE = " + formatFixed(outcome.waterline, 2, 1) +
-                          " m oldu. DALGA YUKSEKLIGINI YENIDEN GIRIN - STOP ",
-                      "UYARI");
+                      text(Text::StopDeckImmersed,
+                           {padInteger(outcome.station, 2), formatFixed(outcome.deck, 3, 3),
+                            formatFixed(outcome.waterline, 2, 1)}),
+                      std::string(text(Text::StopTitleWarning)));
     case BalanceStop::WavePhase:
-      stopWithMessage(platform,
-                      "DALGA TEPESI/CUKURU SARTLARINDA DALGA YUKSEKLIGI = " +
-                          formatFixed(task.waveHeight, 3, 3) +
-                          " m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP",
-                      "DALGA YUKSEKLIGI GIRIS HATASI");
+      stopWithMessage(platform, text(Text::StopWavePhase, {formatFixed(task.waveHeight, 3, 3)}),
+                      std::string(text(Text::StopTitleWaveHeight)));
     case BalanceStop::StartsTooDeep:
-      stopWithMessage(platform,
-                      "Baslangic deplasmani fazla geldi. Bu deplasmanda hesap mumkun degil - STOP ",
-                      "Uyari mesaji");
+      stopWithMessage(platform, std::string(text(Text::StopStartsTooDeep)),
+                      std::string(text(Text::StopTitleWarningLower)));
     case BalanceStop::IterationLimit:
       stopWithMessage(platform,
-                      "DEPLASMAN DENGESI " + std::to_string(kBalanceIterationLimit) +
-                          " ADIMDA SONUCLANMADI. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
-                      "Uyari mesaji");
+                      text(Text::StopIterationLimit, {std::to_string(kBalanceIterationLimit)}),
+                      std::string(text(Text::StopTitleWarningLower)));
     case BalanceStop::NotCrossed:
     case BalanceStop::None:
       break;
   }
   stopWithMessage(platform,
-                  "DEPLASMAN DENGESI BULUNAMADI: HESAPLANAN DEPLASMAN = " +
-                      formatFixed(balance.immersion.displacement, 7, 1) +
-                      " ton, ISTENEN DEPLASMAN = " + formatFixed(task.requiredDisplacement, 7, 1) +
-                      " ton. GIRIS DEGERLERINI KONTROL EDIN - STOP ",
-                  "Uyari mesaji");
+                  text(Text::StopNoBalance, {formatFixed(balance.immersion.displacement, 7, 1),
+                                             formatFixed(task.requiredDisplacement, 7, 1)}),
+                  std::string(text(Text::StopTitleWarningLower)));
 }
 
 void stopForHeelAngle(Platform& platform, double heelAngle) {
-  stopWithMessage(platform,
-                  "MEYIL ACISI DEGERI = " + formatFixed(heelAngle, 3, 3) +
-                      " derece COL KUCUK GIRILDI.  MEYIL ACISINI YENIDEN GIRIN - STOP ",
-                  "UYARI");
+  stopWithMessage(platform, text(Text::StopHeelAngle, {formatFixed(heelAngle, 3, 3)}),
+                  std::string(text(Text::StopTitleWarning)));
 }
 
 void stopForZeroDisplacement(Platform& platform) {
-  stopWithMessage(platform,
-                  "SU HATTI HICBIR POSTAYI KESMIYOR, DEPLASMAN SIFIR CIKTI. DRAFT DEGERLERINI "
-                  "YENIDEN GIRIN - STOP ",
-                  "UYARI");
+  stopWithMessage(platform, std::string(text(Text::StopZeroDisplacement)),
+                  std::string(text(Text::StopTitleWarning)));
 }
 
 void stopForEqualSpacing(Platform& platform, double displacement) {
-  stopWithMessage(platform,
-                  "ESIT ARALIKLI SEPHIYE DEGERLERI " + formatFixed(displacement, 7, 1) +
-                      " ton DEPLASMANA ESITLENEMEDI - STOP ",
-                  "UYARI");
+  stopWithMessage(platform, text(Text::StopEqualSpacing, {formatFixed(displacement, 7, 1)}),
+                  std::string(text(Text::StopTitleWarning)));
 }
 
 }  // namespace norvika

@@ -50,7 +50,51 @@ enum class Text : int {
   CaseSineTrough,
   CaseTrimmedWaterline,
   CaseDamagedHeeled,
-  Count,  // the number of texts: not a text
+  // The run's questions, windows, status lines and stops.
+  PauseQuestion,
+  PauseTitle,
+  ClosingTitle,
+  ClosingPrompt,  // {0} the report's path
+  ClosingFilesHeading,
+  ClosingFinish,
+  AnswerYes,  // the answer that says yes to a question
+  AnswerNo,   // the answer that says no, each question's default
+  QuestionStations,
+  QuestionSternContour,
+  QuestionBowContour,
+  QuestionWaterline,
+  QuestionWaterlineTitle,
+  WindowReport,
+  WindowGraph,
+  WindowShipPosition,
+  WindowStability,
+  WindowOffsets,
+  StationPreviewLine,  // {0} station number, {1} station in divisions, {2} m from AP
+  LegendShipProfile,
+  LegendStations,
+  LegendWaveProfile,
+  LegendWaterline,
+  StatusCaseTitle,             // {0} case name
+  StatusRequiredDisplacement,  // {0} t
+  StatusComputedDisplacement,  // {0} t
+  StatusDrafts,                // {0} forward, {1} aft draft, m
+  WarningPrefix,               // starts every warning line of the report window
+  WarningNegativeArea,         // {0} station, {1} m from AP, {2} m2
+  StopTitleWarning,
+  StopTitleWarningMessage,
+  StopTitleWarningLower,
+  StopTitleWaveHeight,
+  StopTooHeavyForLevel,  // {0} t
+  StopDeckImmersed,      // {0} station, {1} deck m, {2} water m
+  StopWavePhase,         // {0} wave height m
+  StopStartsTooDeep,
+  StopIterationLimit,  // {0} steps
+  StopNoBalance,       // {0} computed, {1} required t
+  StopHeelAngle,       // {0} degrees
+  StopZeroDisplacement,
+  StopEqualSpacing,   // {0} t
+  EqualRangeOutside,  // {0} {1} the points' range, {2} {3} the stations', m
+  Count,              // the number of texts: not a text
 };
 
 /// The text `id` in the thread's language (currentLanguage()).
