@@ -13,12 +13,14 @@
 #include <vector>
 
 #include "../console/norvika_process.h"
+#include "../core/run/run_files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using norvika::apptest::fileBytes;
 using norvika::apptest::TemporaryDirectory;
+using norvika::testing::firstDifference;
 
 struct Results {
   int status = -1;
@@ -46,19 +48,6 @@ Results runIn(const fs::path& example, const std::string& locale, const std::str
   r.strength = fileBytes(run / "MUKAVEMET.SON");
   r.err = fileBytes(dir.path() / "err");
   return r;
-}
-
-// The first line where two texts differ, to keep a failure readable.
-std::string firstDifference(const std::string& a, const std::string& b) {
-  std::size_t start = 0;
-  while (start < a.size() && start < b.size()) {
-    const std::size_t endA = a.find('\n', start), endB = b.find('\n', start);
-    const std::string lineA = a.substr(start, endA - start), lineB = b.substr(start, endB - start);
-    if (lineA != lineB) return "'" + lineA + "' instead of '" + lineB + "'";
-    if (endA == std::string::npos) break;
-    start = endA + 1;
-  }
-  return a == b ? "" : "lengths " + std::to_string(a.size()) + " and " + std::to_string(b.size());
 }
 
 bool localeInstalled(const char* name) {

@@ -1,10 +1,10 @@
 // Every example of norvika-hydrostatics (an example directory holding
 // norvika-hydrostatics.args, its arguments one a line) run with its arguments
-// against committed golden records: the three result files byte for byte and a
-// fingerprint of both drawings.
+// against committed golden records: the three result files byte for byte and the
+// display lists of both drawings (drawing_record.h).
 //
-// NORVIKA_UPDATE_GOLDEN=1 rewrites the records (only after checking the change
-// is wanted).
+// NORVIKA_UPDATE_GOLDEN=1 rewrites the records; see tests/README.md for reading
+// the change before keeping it.
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "frame_fingerprints.h"
+#include "drawing_record.h"
 #include "hydrostatics/hydrostatics_front_end.h"
 #include "platform/recording_platform.h"
 #include "run_files.h"
@@ -64,10 +64,10 @@ void runExample(const std::string& name, ExampleRun& example) {
   const auto options = parseHydrostaticsOptions(argumentsOf(source), error);
   ASSERT_TRUE(options) << error;
   RecordingPlatform platform(example.directory.path());
-  testing::FrameFingerprints fingerprints;
-  platform.observeWindows(&fingerprints);
+  testing::DrawingRecord drawings;
+  platform.observeWindows(&drawings);
   example.run = runHydrostatics(platform, hydrostaticsSettings(*options, true));
-  example.frames = fingerprints.text();
+  example.frames = drawings.text();
 }
 
 TEST(HydrostaticsGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
@@ -89,7 +89,7 @@ TEST(HydrostaticsGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
         fs::create_directories(golden);
         std::ofstream(golden / file, std::ios::binary) << text;
       } else {
-        EXPECT_EQ(text, testing::recordedText(golden / file))
+        EXPECT_EQ(testing::firstDifference(text, testing::recordedText(golden / file)), "")
             << "golden " << (golden / file).string();
       }
     }

@@ -50,34 +50,5 @@ TEST(DistributionGraph, ScaleReferenceFollowsTheLargestMagnitude) {
   }
 }
 
-TEST(DistributionGraph, AxesBarsPolygonTitleAndPause) {
-  RecordingPlatform platform;
-  const Frame frame = drawGraph(platform, {0, 25, 50, 75, 100}, {0, 10, -2, 8, 0});
-
-  const auto axes = drawn(frame, PrimitiveKind::Line, qbColor(9));
-  ASSERT_EQ(axes.size(), 2u);
-  expectLine(axes[0], 0, 0, 105, 0);
-  EXPECT_EQ(axes[0].drawWidth, 2);
-  const auto red = drawn(frame, PrimitiveKind::Line, qbColor(4));
-  ASSERT_EQ(red.size(), 5u + 4u);
-  expectLine(red[2], 50, 0, 50, -2);   // bars first, downwards for a negative value
-  expectLine(red[6], 25, 10, 50, -2);  // then the polygon
-  EXPECT_EQ(red[2].drawWidth, 1);
-
-  const auto texts = drawn(frame, PrimitiveKind::Text, qbColor(1));
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_EQ(texts[0].text, "SEPHIYE DAGILIMI");
-  EXPECT_DOUBLE_EQ(texts[0].x1, -40);
-  EXPECT_DOUBLE_EQ(texts[0].y1, 13);
-  EXPECT_EQ(texts[0].fontName, "Times New Roman");
-  EXPECT_EQ(texts[0].fontSize, 8);
-  EXPECT_EQ(texts[1].text, "AP");
-  EXPECT_DOUBLE_EQ(texts[1].x1, 0);
-  EXPECT_EQ(texts[1].fontSize, 12);
-
-  EXPECT_EQ(platform.questions().size(), 1u);
-  EXPECT_TRUE(platform.window(WindowId::Graph).visible());
-}
-
 }  // namespace
 }  // namespace norvika

@@ -19,31 +19,6 @@ std::vector<Primitive> itemsOf(const Window& window, PrimitiveKind kind, Colour 
   return found;
 }
 
-TEST(HeelPlot, FrameIsDrawnInLightBlueOverTheScaledArea) {
-  Window window(WindowId::Stability);
-  prepareHeelWindow(window, 5.0, 8.0);
-  EXPECT_TRUE(window.visible());
-  const auto& items = window.currentFrame().items;
-  ASSERT_EQ(items.size(), 10u);
-  double left = 0, right = 0, bottom = 0, top = 0;
-  for (const Primitive& p : items) {
-    EXPECT_EQ(p.colour, qbColor(9));
-    EXPECT_EQ(p.drawWidth, 2);
-    EXPECT_EQ(p.scale.left, -15.0);
-    EXPECT_EQ(p.scale.top, 10.0);
-    EXPECT_EQ(p.scale.right, 10.0);
-    EXPECT_EQ(p.scale.bottom, -10.0);
-    left = std::min({left, p.x1, p.x2});
-    right = std::max({right, p.x1, p.x2});
-    bottom = std::min({bottom, p.y1, p.y2});
-    top = std::max({top, p.y1, p.y2});
-  }
-  EXPECT_DOUBLE_EQ(left, -13.75);
-  EXPECT_DOUBLE_EQ(right, 8.75);
-  EXPECT_DOUBLE_EQ(bottom, -9.6);
-  EXPECT_DOUBLE_EQ(top, 9.6);
-}
-
 // A box of half-breadth 5 m and depth 8 m drawn as station 3, heeled 10 deg.
 struct DrawnBox {
   explicit DrawnBox(double z0) {

@@ -81,9 +81,9 @@ TEST(CurvesOfForm, EachQuantityStandsWhereItsScaleAndTheDraftPutIt) {
   const Colour kb = rgbColour(44, 160, 44);
   EXPECT_TRUE(hasLineTo(frame, kb, 1.0, 1.0));
   EXPECT_TRUE(hasLineTo(frame, kb, 0.4, 0.4));
-  for (const char* text : {"FORM EGRILERI (HIDROSTATIK EGRILER)", "DRAFT T (m)", "KB (m)",
-                           "DEPLASMAN (ton)", "KATSAYILAR", "0", "5", "Cb", "Cwp", "DEPLASMAN",
-                           "MCT 1 cm (t.m/cm)"}) {
+  for (const char* text :
+       {"FORM EGRILERI (HIDROSTATIK EGRILER)", "DRAFT T (m)", "KB (m)", "DEPLASMAN (ton)",
+        "KATSAYILAR", "0", "5", "Cb", "Cwp", "DEPLASMAN", "MCT 1 cm (t.m/cm)"}) {
     EXPECT_TRUE(hasText(frame, text)) << text;
   }
   for (const Primitive& p : frame.items) {

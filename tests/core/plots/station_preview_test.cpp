@@ -57,42 +57,6 @@ TEST(StationPreview, LevelAreasMatchClosedFormSections) {
   }
 }
 
-TEST(StationPreview, PanelOfABoxStation) {
-  RecordingPlatform platform;
-  showStationPreview(platform, previewHull(), 2, 100, 10);  // V section at 12.5 m
-  showStationPreview(platform, previewHull(), 1, 100, 10);  // box at 0 m
-  const Window& window = platform.window(WindowId::Report);
-  ASSERT_EQ(platform.finishedFrames(WindowId::Report).size(), 1u);
-
-  const auto caption = drawn(platform.finishedFrames(WindowId::Report)[0], PrimitiveKind::Text, qbColor(1));
-  ASSERT_EQ(caption.size(), 1u);
-  EXPECT_EQ(caption[0].text, "POSTA NO :  2 - (  1.250  /   12.500 m)");
-  EXPECT_DOUBLE_EQ(caption[0].x1, -12.5);
-  EXPECT_DOUBLE_EQ(caption[0].y1, -0.15 * 12);
-
-  const Frame& frame = window.currentFrame();
-  // Keel on the base line: level 1 has no area, hence no waterline and no
-  // marker; every higher level has one waterline and three circles.
-  for (int k = 1; k <= 30; ++k) {
-    const int expected = k == 1 ? 0 : 1;
-    EXPECT_EQ(countDrawn(frame, PrimitiveKind::Line, levelColour(k)), expected) << k;
-    EXPECT_EQ(countDrawn(frame, PrimitiveKind::Circle, levelColour(k)), 3 * expected) << k;
-  }
-  const auto markers = drawn(frame, PrimitiveKind::Circle, levelColour(2));
-  const double R = 5.0 / 75;
-  EXPECT_DOUBLE_EQ(markers[0].radius, R / 2);
-  EXPECT_DOUBLE_EQ(markers[1].radius, R);
-  EXPECT_DOUBLE_EQ(markers[2].radius, R / 4);
-  EXPECT_NEAR(markers[0].y1, 10.0 / 29 / 2, 1e-9);  // centroid of the lowest slice
-
-  // Sampled every D/50 = 0.24 m up to 9.84 m, then closed to the top nodes.
-  EXPECT_EQ(countDrawn(frame, PrimitiveKind::Line, qbColor(9)), 10 + 1);
-  const auto curve = drawn(frame, PrimitiveKind::Line, qbColor(13));
-  ASSERT_EQ(curve.size(), 2u * 41 + 2);
-  expectLine(curve[curve.size() - 2], 5, 10, 5, 41 * 0.24);
-  expectLine(curve.back(), -5, 10, -5, 41 * 0.24);
-}
-
 TEST(StationPreview, PartBelowTheBaseLineJoinsLevelOneAfterItsMarker) {
   RecordingPlatform platform;
   const StationLevels levels = showStationPreview(platform, previewHull(), 4, 100, 10);

@@ -1,10 +1,10 @@
 // Whole runs of every shipped example against committed golden records: the two
 // result files byte for byte, every question and message box, the text printed
-// on the windows and a fingerprint of every finished drawing. Any change in the
-// run's output shows up here, whatever moved in the code.
+// on the windows and the display list of every finished drawing (drawing_record.h).
+// Any change in the run's output shows up here, whatever moved in the code.
 //
-// NORVIKA_UPDATE_GOLDEN=1 rewrites the records (only after checking the change
-// is wanted).
+// NORVIKA_UPDATE_GOLDEN=1 rewrites the records; see tests/README.md for reading
+// the change before keeping it.
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@
 #include <tuple>
 #include <vector>
 
-#include "frame_fingerprints.h"
+#include "drawing_record.h"
 #include "platform/recording_platform.h"
 #include "run/calculation_driver.h"
 #include "run_files.h"
@@ -44,8 +44,8 @@ RunRecord runExample(const fs::path& example) {
     fs::copy_file(entry.path(), run.path() / entry.path().filename());
   }
   RecordingPlatform platform(run.path());
-  testing::FrameFingerprints fingerprints;
-  platform.observeWindows(&fingerprints);
+  testing::DrawingRecord drawings;
+  platform.observeWindows(&drawings);
   RunRecord record;
   const RunOutcome outcome = runCalculation(platform);
   record.status = std::to_string(static_cast<int>(outcome.reason)) + ' ' + outcome.message + '\n';
@@ -58,8 +58,8 @@ RunRecord runExample(const fs::path& example) {
     dialogue << "M [" << m.title << "] " << m.style << ' ' << m.text << '\n';
   }
   record.dialogue = dialogue.str();
-  record.printed = fingerprints.printed();
-  record.frames = fingerprints.text();
+  record.printed = drawings.printed();
+  record.frames = drawings.text();
   record.report = run.read("Norvika.SON");
   record.values = run.exists("SEPHIYE.TXT") ? run.read("SEPHIYE.TXT") : "<missing>";
   // Only the examples with a weights file have the strength files.
@@ -107,7 +107,7 @@ TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
         fs::create_directories(golden);
         std::ofstream(golden / file, std::ios::binary) << *text;
       } else {
-        EXPECT_EQ(*text, testing::recordedText(golden / file))
+        EXPECT_EQ(testing::firstDifference(*text, testing::recordedText(golden / file)), "")
             << "golden " << (golden / file).string();
       }
     }

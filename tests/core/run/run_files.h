@@ -74,6 +74,28 @@ inline std::string recordedText(const std::filesystem::path& path) {
   return s.str();
 }
 
+/// Where `actual` first departs from the golden record `recorded`: its line number, the
+/// frame that line belongs to (for a drawing record) and both lines; empty when they are the
+/// same. A golden of thousands of lines is told by its first difference, not printed whole;
+/// `git diff` after NORVIKA_UPDATE_GOLDEN=1 shows all of it.
+inline std::string firstDifference(const std::string& actual, const std::string& recorded) {
+  if (actual == recorded) return {};
+  std::istringstream a(actual), r(recorded);
+  std::string lineA, lineR, frame;
+  for (int number = 1;; ++number) {
+    const bool moreA = static_cast<bool>(std::getline(a, lineA));
+    const bool moreR = static_cast<bool>(std::getline(r, lineR));
+    if (moreR && lineR.rfind("frame ", 0) == 0) frame = lineR;
+    if (moreA == moreR && (!moreA || lineA == lineR)) {
+      if (!moreA) return "differs only in its last line's end";
+      continue;
+    }
+    return "line " + std::to_string(number) + (frame.empty() ? "" : " (" + frame + ")") +
+           "\n  recorded: " + (moreR ? lineR : "<end>") +
+           "\n  now:      " + (moreA ? lineA : "<end>");
+  }
+}
+
 /// A task file in the program's own layout: the hull file name, length,
 /// divisions, density, the case, its values (`caseValues` as they stand, one
 /// line each), then `equalLine`; every line ended by `eol`.
