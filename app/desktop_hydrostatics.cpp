@@ -8,7 +8,6 @@
 #include "cli/options.h"
 #include "cli/record_file.h"
 #include "render/picture_files.h"
-#include "render/record_texts.h"
 #include "render/run_record.h"
 
 namespace fs = std::filesystem;
@@ -25,26 +24,25 @@ QString metres(double value) { return QString::number(value, 'g', 10) + QStringL
 
 QStringList summaryLines(const HydrostaticsRun& run, const fs::path& directory,
                          const QDateTime& started) {
-  namespace t = texts::record;
   const Hydrostatics& table = run.table;
   QStringList lines;
-  lines << QStringLiteral("norvika-hydrostatics " NORVIKA_VERSION " - ") +
-               QString::fromLatin1(t::kHydrostaticsTitle)
+  lines << QStringLiteral("norvika-hydrostatics " NORVIKA_VERSION
+                          " - curves of form and Bonjean curves")
         << QString()
-        << valueLine(t::kStarted, started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
-        << valueLine(t::kDirectory, toQString(directory)) << QString()
-        << valueLine(t::kShipLength, metres(table.shipLength))
-        << valueLine(t::kDensity, QString::number(table.density, 'g', 10) + QStringLiteral(" ton/m3"))
-        << valueLine(t::kTrim, metres(table.trim))
-        << valueLine(t::kDrafts, QString::fromLatin1(t::kDraftRange)
-                                     .arg(table.rows.size())
-                                     .arg(metres(table.rows.front().draft),
-                                          metres(table.rows.back().draft)))
-        << QString() << QString::fromLatin1(t::kWrittenHydrostatics);
+        << valueLine("Started:", started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
+        << valueLine("Run directory:", toQString(directory)) << QString()
+        << valueLine("Ship length L:", metres(table.shipLength))
+        << valueLine("Water density:",
+                     QString::number(table.density, 'g', 10) + QStringLiteral(" t/m3"))
+        << valueLine("Trim Tf - Ta:", metres(table.trim))
+        << valueLine("Drafts at L/2:",
+                     QStringLiteral("%1, from %2 to %3")
+                         .arg(table.rows.size())
+                         .arg(metres(table.rows.front().draft), metres(table.rows.back().draft)))
+        << QString() << QStringLiteral("Result files in the run directory");
   for (const fs::path& file : run.resultFiles) {
     lines << valueLine(file.filename().string().c_str(),
-                       QStringLiteral("%1 ").arg(QFileInfo(toQString(file)).size()) +
-                           QString::fromLatin1(t::kBytes));
+                       QStringLiteral("%1 bytes").arg(QFileInfo(toQString(file)).size()));
   }
   return lines;
 }
@@ -98,8 +96,7 @@ bool HydrostaticsPictures::saveRecord(const fs::path& pdf, const HydrostaticsRun
                                       std::ostream& err) const {
   std::vector<RecordPage> pages;
   for (const Frame& frame : frames_) {
-    pages.push_back(
-        RecordPage{QString::fromStdString(frame.caption), &frame});
+    pages.push_back(RecordPage{QString::fromStdString(frame.caption), &frame});
   }
   const QStringList summary = summaryLines(run, directory, started_);
   const QStringList report = reportLines(run.report);

@@ -28,13 +28,13 @@
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
 #include "desktop_hydrostatics.h"
-#include "driver/calculation_driver.h"
 #include "hydrostatics/hydrostatics_options.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
 #include "qt/translations.h"
 #include "render/picture_saver.h"
 #include "render/run_record.h"
+#include "run/calculation_driver.h"
 
 namespace fs = std::filesystem;
 using namespace norvika;
@@ -105,7 +105,14 @@ int runDesktopProgram(const Options& options) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
   }
-  if (gui) installTranslations(*application, QLocale::system());
+  // The desktop's own words follow the run's language when one is asked for.
+  const LanguageScope language(options.language.value_or(Language::Turkish));
+  if (gui) {
+    installTranslations(*application, !options.language ? QLocale::system()
+                                      : *options.language == Language::English
+                                          ? QLocale(QLocale::English)
+                                          : QLocale(QLocale::Turkish));
+  }
   QGuiApplication::setApplicationName(QStringLiteral("Norvika"));
   QGuiApplication::setApplicationVersion(QStringLiteral(NORVIKA_VERSION));
   QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/norvika.svg")));
@@ -166,7 +173,7 @@ int runDesktopProgram(const Options& options) {
 
   const RunOutcome outcome = runCalculation(*platform, runSettings(options));
   if (guiPlatform != nullptr) guiPlatform->setStoppable(false);
-  tellHowTheRunEnded(outcome);
+  const std::string told = tellHowTheRunEnded(outcome);
   if (guiPlatform != nullptr) {
     if (!outcome.message.empty()) {
       guiPlatform->QtPlatform::messageBox(outcome.message, kCriticalBoxStyle, "Norvika");
@@ -191,7 +198,7 @@ int runDesktopProgram(const Options& options) {
   if (options.pdf) {
     const fs::path pdf = absolutePath(*options.pdf);
     const auto write = [&](const fs::path& file) {
-      return writeRunRecord(file, frameLog, outcome, options.pdfFrames, started) > 0;
+      return writeRunRecord(file, frameLog, outcome, told, options.pdfFrames, started) > 0;
     };
     if (writeRecord(pdf, recordPlace(pdf), write)) {
       std::cout << "Run record: " << pdf.string() << "\n";

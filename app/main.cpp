@@ -33,7 +33,8 @@ int runDesktopProgram(char** argv) {
     return static_cast<int>(ExitReason::InputError);
   }
   ::execv(desktop->c_str(), argv);
-  std::cerr << "norvika: cannot start " << desktop->string() << ": " << std::strerror(errno) << "\n";
+  std::cerr << "norvika: cannot start " << desktop->string() << ": " << std::strerror(errno)
+            << "\n";
   return static_cast<int>(ExitReason::InternalFailure);
 }
 
@@ -44,5 +45,6 @@ int main(int argc, char** argv) {
   if (!options) return static_cast<int>(ExitReason::InputError);
   if (answeredHelpOrVersion(*options, "norvika")) return 0;
   if (needsDesktop(*options)) return runDesktopProgram(argv);
+  const LanguageScope language(options->language.value_or(Language::Turkish));
   return runGuarded([&] { return runInTerminal(*options); });
 }

@@ -1,7 +1,7 @@
 // Cost of the calculation: one evaluation of a waterline (every station fitted
 // and integrated), a whole trochoidal-wave search, the whole calculation of a
-// run with its equally spaced values, the strength step, and the curves of
-// form and Bonjean curves; no drawing.
+// run with its equally spaced values, the strength step, the curves of form
+// and Bonjean curves, and the cross curves of stability; no drawing.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +10,7 @@
 
 #include "calculation/bonjean.h"
 #include "calculation/crest_sweep.h"
+#include "calculation/cross_curves.h"
 #include "calculation/displacement_balance.h"
 #include "calculation/equal_spacing.h"
 #include "calculation/hydrostatics.h"
@@ -186,6 +187,27 @@ void BM_BonjeanCurves(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(computeBonjeanCurves(*hull).stations.back().moment);
 }
 BENCHMARK(BM_BonjeanCurves)->Unit(benchmark::kMillisecond);
+
+// KN of the 100-station hull at 10 displacements (level drafts of 2 to 11 m)
+// and 20 heels (0 to 95 degrees), free to trim: every station's outline cut
+// at each waterplane the equilibria try.
+void BM_CrossCurves(benchmark::State& state) {
+  const auto hull = std::make_unique<HullModel>();
+  buildHull(*hull, 100, 50);
+  const StabilityHull prepared = prepareStabilityHull(*hull, 150.0, 1.025);
+  CrossCurvesInput input;
+  for (int k = 2; k <= 11; ++k) input.displacements.push_back(1.025 * volumeAtDraft(prepared, k));
+  for (int k = 0; k < 20; ++k) input.heels.push_back(5.0 * k);
+  for (auto _ : state) {
+    const std::vector<CrossCurve> curves = computeCrossCurves(prepared, input);
+    if (curves.back().points.size() != input.heels.size()) {
+      state.SkipWithError("a heel had no equilibrium");
+      break;
+    }
+    benchmark::DoNotOptimize(curves.back().points.back().kn);
+  }
+}
+BENCHMARK(BM_CrossCurves)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace norvika

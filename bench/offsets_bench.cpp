@@ -17,7 +17,8 @@ using namespace norvika::offsets;
 HullMesh dtmbMesh() {
   const std::filesystem::path path =
       std::filesystem::path(NORVIKA_SOURCE_DIR) / "examples/dtmb5415/mesh/dtmb5415.stl";
-  return readHullModel(path, ModelFormat::Stl, ModelPlacement{});
+  std::vector<std::string> warnings;
+  return readHullModel(path, ModelFormat::Stl, ModelPlacement{}, warnings);
 }
 
 SamplingRules rulesFor(const HullMesh& mesh) {
@@ -57,11 +58,21 @@ HullMesh subdivided(const HullMesh& mesh) {
   return out;
 }
 
+CutModel cutModelOf(const HullMesh& mesh) {
+  CutModel model;
+  model.mesh = &mesh;
+  model.boundary = boundaryOf(mesh);
+  model.tolerances = cutTolerances(mesh, 0.001);
+  model.middleX = 71.0;
+  return model;
+}
+
 void cutIntoStations(benchmark::State& state, const HullMesh& mesh) {
   const SamplingRules rules = rulesFor(mesh);
   const std::vector<double> x = stations(41, 142.0);
+  const CutModel model = cutModelOf(mesh);
   for (auto _ : state) {
-    const CutResult cut = cutHull(mesh, x, rules, 71.0, "BENCH");
+    const CutResult cut = cutHull(model, x, rules, 71.0, "BENCH");
     benchmark::DoNotOptimize(cut.table.stations.data());
   }
   state.counters["triangles"] = static_cast<double>(mesh.triangles.size());
@@ -120,10 +131,12 @@ void BM_StepParabolicHull_21x30(benchmark::State& state) {
   ModelPlacement placement;
   placement.deflection = 0.001;
   for (auto _ : state) {
-    const HullMesh mesh = readHullModel(step, ModelFormat::Step, placement);
+    std::vector<std::string> warnings;
+    const HullMesh mesh = readHullModel(step, ModelFormat::Step, placement, warnings);
     SamplingRules rules = rulesFor(mesh);
     rules.draft = hull.T;
-    const CutResult cut = cutHull(mesh, stations(21, hull.L), rules, 0.5 * hull.L, "BENCH");
+    const CutResult cut =
+        cutHull(cutModelOf(mesh), stations(21, hull.L), rules, 0.5 * hull.L, "BENCH");
     benchmark::DoNotOptimize(cut.table.stations.data());
     state.counters["triangles"] = static_cast<double>(mesh.triangles.size());
   }

@@ -13,10 +13,10 @@
 #include <filesystem>
 #include <string>
 
-#include "driver/calculation_driver.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "platform/quiet_platform.h"
+#include "run/calculation_driver.h"
 #include "support/file_names.h"
 
 namespace {

@@ -9,82 +9,26 @@ import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
-LABELS_TOP = [
-    "NORVIKA - SEPHIYE DAGILIM HESABI GOREV DOSYASI",
-    "==============================================",
-    "Bu dosyadaki aciklama satirlari sayilarak atlanir; degerler",
-    "sabit satirlarda durur. Satir sayisini degistirmeyin.",
-    "",
-    "GEMI FORM DOSYASI: istasyonlar (posta yeri, sonra yukseklik,",
-    "yari genislik, kod kayitlari; 99 postayi, 9999 son postayi",
-    "bitirir), kic ve bas bodoslama egrileri.",
-    "",
-    "Birimler: m, ton, ton/m3, derece.",
-    "",
-    "GEMI FORM DOSYASININ ADI (13. satir):",
-]
-LABELS_MID = [
-    "",
-    "GEMI BOYU - L (m) (20. satir),",
-    "POSTA ARALIGI SAYISI (22. satir),",
-    "SU YOGUNLUGU (ton/m3) (24. satir)",
-    "",
-    "GEMI BOYU - L (m):",
-]
-LABELS_CASES = [
-    "",
-    "HESAP NO (62. satir) ve o hesabin degerleri (63. satirdan itibaren):",
-    "",
-    "  1  DUZ SU HATTI",
-    "       ISTENEN DEPLASMAN (ton)",
-    "       BASLANGIC DRAFTI (m)",
-    "  2  TROKOID DALGA TEPESI (tepe gemi ortasinda)",
-    "       ISTENEN DEPLASMAN (ton)",
-    "       BASLANGIC DRAFTI (m)",
-    "       DALGA YUKSEKLIGI - H (m)",
-    "       DALGA BOYU / GEMI BOYU",
-    "  3  TROKOID DALGA CUKURU (cukur gemi ortasinda)",
-    "       degerler 2 gibi",
-    "  4  SINUS DALGA TEPESI",
-    "       degerler 2 gibi",
-    "  5  SINUS DALGA CUKURU",
-    "       degerler 2 gibi",
-    "  6  TRIMLI SU HATTI",
-    "       BAS DRAFT - Tf (m)",
-    "       KIC DRAFT - Ta (m)",
-    "  7  YARALI DURUM (meyilli)",
-    "       BAS DRAFT - Tf (m)",
-    "       KIC DRAFT - Ta (m)",
-    "       MEYIL ACISI (derece)",
-    "",
-    "Hesap degerlerinden sonra 4 aciklama satiri gelir, ardindan",
-    "ESIT ARALIKLI NOKTA SAYISI (0 = yok), ILK NOKTA (m), SON NOKTA (m)",
-    "ayni satirda virgulle ayrilarak.",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "HESAP NO:",
-]
-LABELS_EQUAL = [
-    "",
-    "ESIT ARALIKLI NOKTALAR:",
-    "  NOKTA SAYISI, ILK NOKTA (m), SON NOKTA (m)",
-    "",
-]
+# The task file's layout, described once for the program and for this script:
+# label lines as they stand, and "{field}" where a value goes.
+TASK_LAYOUT = os.path.join(HERE, "..", "src", "model", "task_layout.txt")
 
 
 def task_file(hull, length, divisions, density, case, values, equal):
-    assert len(LABELS_TOP) == 12 and len(LABELS_MID) == 6 and len(LABELS_CASES) == 37
-    lines = list(LABELS_TOP) + [hull] + list(LABELS_MID)
-    lines += [fmt(length), "POSTA ARALIGI SAYISI:", fmt(divisions), "SU YOGUNLUGU (ton/m3):", fmt(density)]
-    lines += LABELS_CASES + [str(case)] + [fmt(v) for v in values] + LABELS_EQUAL
-    lines.append(", ".join(fmt(v) for v in equal))
-    assert lines[12] == hull and lines[19] == fmt(length) and lines[61] == str(case)
+    fields = {
+        "{hull file}": [hull],
+        "{ship length}": [fmt(length)],
+        "{station divisions}": [fmt(divisions)],
+        "{water density}": [fmt(density)],
+        "{case number}": [str(case)],
+        "{case values}": [fmt(v) for v in values],
+        "{equal spacing}": [", ".join(fmt(v) for v in equal)],
+    }
+    with open(TASK_LAYOUT, newline="") as f:
+        layout = f.read().split("\n")[:-1]
+    lines = []
+    for line in layout:
+        lines += fields[line] if line.startswith("{") else [line]
     return "\r\n".join(lines) + "\r\n"
 
 

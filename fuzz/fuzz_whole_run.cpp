@@ -12,9 +12,9 @@
 #include <string>
 #include <system_error>
 
-#include "driver/calculation_driver.h"
 #include "fuzz_support.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 
 using namespace norvika;
 

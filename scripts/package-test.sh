@@ -5,7 +5,7 @@
 # the menu entry's command given a task file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-dependencies.sh
+bash scripts/install-dependencies.sh --tests
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 rm -f build/norvika_*.deb

@@ -6,6 +6,7 @@
 # so a second run only compiles what changed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-dependencies.sh --tests
 venv=build/python-venv
 if [ ! -x "$venv/bin/python" ]; then
   /usr/bin/python3 -m venv --system-site-packages "$venv"

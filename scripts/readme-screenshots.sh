@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 if [ -z "${NORVIKA_SCREENSHOTS_INSIDE:-}" ]; then
+  bash scripts/install-dependencies.sh --tests
   bash scripts/build.sh > /dev/null
   NORVIKA_SCREENSHOTS_INSIDE=1 exec env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 LANGUAGE= \
     xvfb-run -a -s '-screen 0 1600x1000x24' bash "$0"

@@ -8,154 +8,165 @@
 #include <system_error>
 #include <vector>
 
-#include "calculation/crest_sweep.h"
-#include "cli/command_line.h"
+#include "cli/option_table.h"
 #include "support/input_file.h"
+#include "support/result_names.h"
 
 namespace fs = std::filesystem;
 
 namespace norvika {
 
-const char* const kUsage =
-    "Usage: norvika [OPTIONS] [DIR | DIR/Norvika.TSK]\n"
-    "Computes the buoyancy distribution of a ship from Norvika.TSK and its hull file and\n"
-    "writes Norvika.SON and SEPHIYE.TXT next to them.\n"
-    "\n"
-    "  DIR              the run directory, the one holding Norvika.TSK (as -C DIR); the task\n"
-    "                   file itself may be named instead\n"
-    "  --gui            windows and dialog boxes (the default when a display is available)\n"
-    "  --console        questions on the terminal (the default without a display)\n"
-    "  --batch          every question takes its default answer; nothing is read\n"
-    "  -C DIR           run in DIR (default: the current directory)\n"
-    "  --plots DIR      save the finished drawings in DIR as PNG and SVG, numbered in the\n"
-    "                   order they were drawn and named by what they show (NN-NAME.png/.svg)\n"
-    "  --plots-frames all\n"
-    "                   save every frame of the run with --plots (station previews and\n"
-    "                   draft-search steps too); 'finished' (the default) keeps the drawings\n"
-    "  --pdf FILE       write a PDF record of the run: its inputs, answers and result files,\n"
-    "                   the report and the finished drawings, one per page\n"
-    "  --pdf-frames all put every frame of the run in the PDF record (station previews and\n"
-    "                   draft-search steps too); 'finished' (the default) keeps the drawings\n"
-    "  --answers FILE   answer the questions from FILE, one line each (with --gui each box\n"
-    "                   is shown and answered after a short delay)\n"
-    "  --weights FILE   the weights file for the longitudinal strength (default: Norvika.AGR\n"
-    "                   in the run directory, if there is one); writes MUKAVEMET.SON and\n"
-    "                   MUKAVEMET.TXT as well\n"
-    "  --sweep N        move the wave's crest along the ship in N equal steps over one wave\n"
-    "                   length (2 to 1000, the crest amidships among them), balance the ship\n"
-    "                   at each and write the envelopes to TARAMA.TXT (wave cases 2-5, with\n"
-    "                   a weights file)\n"
-    "  --help           show this help\n"
-    "  --version        show the version\n"
-    "\n"
-    "Paths given to --plots, --pdf, --answers and --weights are taken relative to the directory "
-    "norvika\n"
-    "was started in.\n"
-    "\n"
-    "Exit status: 0 completed, 1 input file missing or malformed (or bad options),\n"
-    "2 calculation stopped, 3 geometry or waterline rejected, 4 a result file could not be\n"
-    "written, 5 internal failure (out of memory, an unexpected error), 6 stopped by the user\n"
-    "(closing the report window or Ctrl+Q; nothing of the run written, earlier files kept).\n";
-
 namespace {
 
-// A directory or task file named on the command line (as a file manager or the desktop's menu
-// entry passes it): the run directory, as -C gives it.
-bool takeRunPlace(Options& options, const std::string& place, std::string& error) {
-  if (options.directoryGiven) {
-    error = "give the run directory once (-C or a directory or task file, not both)";
-    return false;
-  }
-  if (place.empty()) {
-    error = "an empty name where the run directory or its task file was expected";
-    return false;
-  }
-  const fs::path path(place);
-  std::error_code ec;
-  options.directory = path;
-  if (fs::exists(path, ec) && !fs::is_directory(path, ec)) {
-    if (path.filename() != "Norvika.TSK") {
-      error = "'" + place + "' is neither a run directory nor a task file Norvika.TSK";
-      return false;
+// norvika's options, described once: the parser, --help and the manual page.
+constexpr OptionSpec kOptions[] = {
+    {"--gui", "", OptionValue::None, nullptr,
+     "windows and dialog boxes (the default when a display is available)"},
+    {"--console", "", OptionValue::None, nullptr,
+     "questions on the terminal (the default without a display)"},
+    {"--batch", "", OptionValue::None, nullptr,
+     "every question takes its default answer; nothing is read"},
+    {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
+    {"--plots", "DIR", OptionValue::Text, nullptr,
+     "save every drawing in DIR as PNG and SVG (NN-window.png/.svg)"},
+    {"--pdf", "FILE", OptionValue::Text, nullptr,
+     "write a PDF record of the run: its inputs, answers and result files,\n"
+     "the report and the finished drawings, one per page"},
+    {"--pdf-frames", "all", OptionValue::Text, nullptr,
+     "put every frame of the run in the PDF record (station previews and\n"
+     "draft-search steps too); 'finished' (the default) keeps the drawings"},
+    {"--answers", "FILE", OptionValue::Text, nullptr,
+     "answer the questions from FILE, one line each (with --gui each box\n"
+     "is shown and answered after a short delay)"},
+    {"--weights", "FILE", OptionValue::Text, nullptr,
+     "the weights file for the longitudinal strength (default: Norvika.AGR\n"
+     "in the run directory, if there is one); writes MUKAVEMET.SON and\n"
+     "MUKAVEMET.TXT as well"},
+    {"--sweep", "N", OptionValue::Number, &kSweepPositionsBounds,
+     "move the wave's crest along the ship in N equal steps over one wave\n"
+     "length ({range}, the crest amidships among them), balance the ship\n"
+     "at each and write the envelopes to TARAMA.TXT (wave cases 2-5, with\n"
+     "a weights file)"},
+    {"--language", "tr|en", OptionValue::Text, nullptr,
+     "the language of the reports, messages and drawings: tr, the Turkish\n"
+     "texts of the legacy reports (the default), or en, English"},
+    {"--help", "", OptionValue::None, nullptr, "show this help"},
+    {"-h", "", OptionValue::None, nullptr, ""},
+    {"--version", "", OptionValue::None, nullptr, "show the version"},
+};
+
+constexpr int kStatuses[] = {0, 1, 2, 3, 4, 5, 6};
+
+std::string usageText() {
+  std::string files;
+  for (const ResultName& result : kResultNames) {
+    if (result.analysis == Analysis::CaseRun) {
+      files += "  " + std::string(result.name) +
+               std::string(16 - std::string(result.name).size(), ' ') + result.holds + "\n";
     }
-    options.directory = path.has_parent_path() ? path.parent_path() : fs::path(".");
   }
-  options.directoryGiven = true;
-  return true;
+  return "Usage: norvika [OPTIONS] [DIR | DIR/Norvika.TSK]\n"
+         "Computes the buoyancy distribution of a ship from Norvika.TSK and its hull file and\n"
+         "writes its result files next to them.\n"
+         "\n"
+         "  DIR              the run directory, the one holding Norvika.TSK (as -C DIR); the task\n"
+         "                   file itself may be named instead\n" +
+         optionHelp(kOptions) +
+         "\n"
+         "Paths given to --plots, --pdf, --answers and --weights are taken relative to the\n"
+         "directory norvika was started in.\n"
+         "\n"
+         "Result files:\n" +
+         files + "\n" + exitStatusHelp(kStatuses);
 }
 
 }  // namespace
 
+const std::string& usage() {
+  static const std::string text = usageText();
+  return text;
+}
+
+std::optional<std::filesystem::path> runPlaceOf(const std::string& place, std::string& error) {
+  if (place.empty()) {
+    error = "an empty name where the run directory or its task file was expected";
+    return std::nullopt;
+  }
+  const fs::path path(place);
+  std::error_code ec;
+  if (!fs::exists(path, ec) || fs::is_directory(path, ec)) return path;
+  if (path.filename() != "Norvika.TSK") {
+    error = "'" + place + "' is neither a run directory nor a task file Norvika.TSK";
+    return std::nullopt;
+  }
+  return path.has_parent_path() ? path.parent_path() : fs::path(".");
+}
+
+bool takeRunDirectory(const std::filesystem::path& directory, std::filesystem::path& runDirectory,
+                      bool& given, std::string& error) {
+  if (given) {
+    error = "give the run directory once (-C or a directory or task file, not both)";
+    return false;
+  }
+  runDirectory = directory;
+  given = true;
+  return true;
+}
+
 std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
+  const std::optional<ParsedOptions> parsed =
+      parseOptionTable(kOptions, std::vector<std::string>(argv + 1, argv + argc), error);
+  if (!parsed) return std::nullopt;
   Options options;
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  auto setFrontEnd = [&](FrontEnd wanted, const std::string& name) {
-    if (options.frontEnd != FrontEnd::Automatic && options.frontEnd != wanted) {
-      error = "only one of --gui, --console and --batch may be given (" + name + ")";
-      return false;
-    }
-    options.frontEnd = wanted;
-    return true;
-  };
-  const OptionReader read = [&](const std::string& name, const std::optional<std::string>& value) {
-    if (name == "--help" || name == "-h") {
+  for (const ParsedOptions::Given& given : parsed->given) {
+    const std::string_view name = given.spec->name;
+    const FrontEnd frontEnd = name == "--gui"       ? FrontEnd::Gui
+                              : name == "--console" ? FrontEnd::Console
+                              : name == "--batch"   ? FrontEnd::Batch
+                                                    : FrontEnd::Automatic;
+    if (frontEnd != FrontEnd::Automatic) {
+      if (options.frontEnd != FrontEnd::Automatic) {
+        error = "only one of --gui, --console and --batch may be given (" + std::string(name) + ")";
+        return std::nullopt;
+      }
+      options.frontEnd = frontEnd;
+    } else if (name == "--help" || name == "-h") {
       options.help = true;
     } else if (name == "--version") {
       options.version = true;
-    } else if (name == "--gui") {
-      return setFrontEnd(FrontEnd::Gui, name);
-    } else if (name == "--console") {
-      return setFrontEnd(FrontEnd::Console, name);
-    } else if (name == "--batch") {
-      return setFrontEnd(FrontEnd::Batch, name);
     } else if (name == "-C") {
-      if (options.directoryGiven) {
-        error = "give the run directory once (-C or a directory or task file, not both)";
-        return false;
+      if (!takeRunDirectory(given.text, options.directory, options.directoryGiven, error)) {
+        return std::nullopt;
       }
-      options.directory = *value;
-      options.directoryGiven = true;
     } else if (name == "--plots") {
-      options.plots = fs::path(*value);
+      options.plots = fs::path(given.text);
     } else if (name == "--pdf") {
-      options.pdf = fs::path(*value);
+      options.pdf = fs::path(given.text);
     } else if (name == "--answers") {
-      options.answers = fs::path(*value);
+      options.answers = fs::path(given.text);
     } else if (name == "--pdf-frames" || name == "--plots-frames") {
-      if (*value != "all" && *value != "finished") {
-        error = name + " takes 'all' or 'finished', not '" + *value + "'";
-        return false;
+      if (given.text != "all" && given.text != "finished") {
+        error = std::string(name) + ": expected 'all' or 'finished', got " +
+                quotedForMessage(given.text);
+        return std::nullopt;
       }
-      const RecordFrames frames = *value == "all" ? RecordFrames::All : RecordFrames::Finished;
+      const RecordFrames frames = given.text == "all" ? RecordFrames::All : RecordFrames::Finished;
       (name == "--pdf-frames" ? options.pdfFrames : options.plotsFrames) = frames;
     } else if (name == "--weights") {
-      options.weights = fs::path(*value);
+      options.weights = fs::path(given.text);
     } else if (name == "--sweep") {
-      const std::string& text = *value;
-      int count = 0;
-      const auto [stop, problem] = std::from_chars(text.data(), text.data() + text.size(), count);
-      if (problem != std::errc() || stop != text.data() + text.size() ||
-          count < kFewestSweepPositions || count > kMostSweepPositions) {
-        error = "--sweep takes the number of crest positions, a whole number from " +
-                std::to_string(kFewestSweepPositions) + " to " +
-                std::to_string(kMostSweepPositions) + ", not " + quotedForMessage(text);
-        return false;
-      }
-      options.sweepPositions = count;
-    } else if (name.empty() || name.front() != '-') {
-      return takeRunPlace(options, name, error);
-    } else {
-      error = "unknown option '" + name + "'";
-      return false;
+      options.sweepPositions = static_cast<int>(given.number);
+    } else if (name == "--language") {
+      options.language = languageOption(given.text, error);
+      if (!options.language) return std::nullopt;
     }
-    return true;
-  };
-  if (!readCommandLine(
-          args,
-          {"-C", "--plots", "--plots-frames", "--pdf", "--answers", "--pdf-frames", "--weights",
-           "--sweep"},
-          read, error)) {
-    return std::nullopt;
+  }
+  for (const std::string& place : parsed->operands) {
+    const std::optional<fs::path> directory = runPlaceOf(place, error);
+    if (!directory ||
+        !takeRunDirectory(*directory, options.directory, options.directoryGiven, error)) {
+      return std::nullopt;
+    }
   }
   if (options.frontEnd == FrontEnd::Batch && options.answers) {
     error = "--answers cannot be used with --batch";
@@ -166,7 +177,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
 
 bool answeredHelpOrVersion(const Options& options, const char* program, const char* preface) {
   if (options.help) {
-    std::cout << preface << kUsage;
+    std::cout << preface << usage();
     return true;
   }
   if (options.version) {
@@ -179,7 +190,7 @@ bool answeredHelpOrVersion(const Options& options, const char* program, const ch
 std::optional<Options> parseOptionsOrSay(int argc, char** argv) {
   std::string error;
   std::optional<Options> options = parseOptions(argc, argv, error);
-  if (!options) std::cerr << "norvika: " << error << "\n\n" << kUsage;
+  if (!options) std::cerr << "norvika: " << error << "\n\n" << usage();
   return options;
 }
 
@@ -214,6 +225,12 @@ std::string quotedPath(const fs::path& path) {
     if (byte < 32 || byte == 127) c = '?';
   }
   return "'" + shown + "'";
+}
+
+std::optional<Language> languageOption(const std::string& value, std::string& error) {
+  const std::optional<Language> language = languageNamed(value);
+  if (!language) error = "--language: expected 'tr' or 'en', got " + quotedForMessage(value);
+  return language;
 }
 
 std::string runDirectoryProblem(const fs::path& directory) {

@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string>
 
+#include "text/language.h"
+
 namespace norvika {
 
 enum class FrontEnd { Automatic, Gui, Console, Batch };
@@ -26,13 +28,25 @@ struct Options {
   RecordFrames pdfFrames = RecordFrames::Finished;
   RecordFrames plotsFrames = RecordFrames::Finished;
   std::optional<std::filesystem::path> weights;
-  int sweepPositions = 0;  // --sweep N; 0 for no sweep
+  int sweepPositions = 0;            // --sweep N; 0 for no sweep
+  std::optional<Language> language;  // --language; none: Turkish
   bool help = false;
   bool version = false;
 };
 
-/// The help text.
-extern const char* const kUsage;
+/// The help text, made from the option table.
+const std::string& usage();
+
+/// The run directory that `place`, named alone on a command line (as a file
+/// manager or the desktop's menu entry passes it), stands for: the directory
+/// itself, or the directory of its task file Norvika.TSK; none, with `error`
+/// set, for an empty name or another file.
+std::optional<std::filesystem::path> runPlaceOf(const std::string& place, std::string& error);
+
+/// Takes `directory` as the run directory, unless one was given already
+/// (`given`): then false with `error` set.
+bool takeRunDirectory(const std::filesystem::path& directory, std::filesystem::path& runDirectory,
+                      bool& given, std::string& error);
 
 /// Reads "--name VALUE" and "--name=VALUE", "-C DIR" and a run directory or its task file
 /// Norvika.TSK named alone; none and `error` set when the line is not understood.
@@ -54,6 +68,10 @@ std::string quotedPath(const std::filesystem::path& path);
 /// Why `directory` cannot be a run directory ("'DIR' does not exist", "'DIR'
 /// is not a directory"); empty when it can.
 std::string runDirectoryProblem(const std::filesystem::path& directory);
+
+/// The language a --language value names ("tr", "en"); none, with `error`
+/// set, for another.
+std::optional<Language> languageOption(const std::string& value, std::string& error);
 
 /// The path made absolute and normal, without a trailing separator.
 std::filesystem::path absolutePath(const std::filesystem::path& path);

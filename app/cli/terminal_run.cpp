@@ -10,7 +10,7 @@
 #include "console/console_platform.h"
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
-#include "driver/calculation_driver.h"
+#include "run/calculation_driver.h"
 #include "support/result_file.h"
 
 namespace fs = std::filesystem;
@@ -23,8 +23,9 @@ int checkBeforeRun(const Options& options, std::optional<std::deque<std::string>
     return static_cast<int>(ExitReason::InputError);
   }
   if (options.answers) {
-    if (const auto result = resultPlaceOf(absolutePath(*options.answers),
-                                          absolutePath(options.directory), kBuoyancyRunResults)) {
+    if (const auto result =
+            resultPlaceOf(absolutePath(*options.answers), absolutePath(options.directory),
+                          resultsOf(Analysis::CaseRun))) {
       std::cerr << "norvika: the answers file '" << options.answers->string()
                 << "' stands where the run's result file " << resultName(*result)
                 << " goes; the run would remove or replace it: give it another name\n";
@@ -64,11 +65,10 @@ RunSettings runSettings(const Options& options) {
 
 std::string tellHowTheRunEnded(const RunOutcome& outcome) {
   std::string said;
-  const Translate asWritten = [](const char* text) { return std::string(text); };
   if (outcome.reason == ExitReason::GeometryRejected && outcome.message.empty()) {
-    said = answerEndingText(outcome, asWritten);
+    said = answerEndingText(outcome, [](const char* text) { return std::string(text); });
   }
-  if (outcome.reason == ExitReason::StoppedByUser) said = stopEndingText(asWritten);
+  if (outcome.reason == ExitReason::StoppedByUser) said = stopEndingText();
   if (!said.empty()) std::cerr << "norvika: " << said << "\n";
   return said;
 }

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "cli/options.h"
-#include "driver/run_outcome.h"
-#include "driver/run_settings.h"
+#include "run/run_outcome.h"
+#include "run/run_settings.h"
 
 namespace norvika {
 

@@ -13,12 +13,13 @@ ConsolePlatform::ConsolePlatform(std::filesystem::path directory, Mode mode, std
 
 std::string ConsolePlatform::inputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText, int, int) {
-  const std::string heading = title.find_first_not_of(' ') == std::string::npos ? "" : "[" + title + "] ";
+  const std::string heading =
+      title.find_first_not_of(' ') == std::string::npos ? "" : "[" + title + "] ";
   out_ << heading << prompt;
   if (!defaultText.empty()) out_ << " [" << defaultText << "]";
   out_ << ": ";
   if (mode_ == Mode::Batch) {
-    out_ << defaultText << '\n' << std::flush;
+    out_ << defaultText << '\n';
     return defaultText;
   }
   out_ << std::flush;
@@ -36,7 +37,10 @@ void ConsolePlatform::messageBox(const std::string& text, int, const std::string
 }
 
 void ConsolePlatform::textPrinted(const Window& window, const std::string& text) {
-  if (window.id() == WindowId::Report) out_ << text << '\n' << std::flush;
+  // Not flushed line by line: on a terminal each line shows at once anyway, into a file or a
+  // pipe hundreds of writes would cost more than the run's arithmetic. Standard error, tied to
+  // standard output, flushes it before each of its own lines, so the two keep their order.
+  if (window.id() == WindowId::Report) out_ << text << '\n';
 }
 
 }  // namespace norvika

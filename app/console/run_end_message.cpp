@@ -26,10 +26,9 @@ std::string answerEndingText(const RunOutcome& outcome, const Translate& transla
          removed + ".";
 }
 
-std::string stopEndingText(const Translate& translate) {
-  return translate(QT_TRANSLATE_NOOP("norvika",
-                                     "The run was stopped by the user. Nothing of it was written; "
-                                     "the result files of earlier runs are kept."));
+std::string stopEndingText() {
+  return "The run was stopped by the user. Nothing of it was written; the result files of earlier "
+         "runs are kept.";
 }
 
 }  // namespace norvika

@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "driver/run_outcome.h"
+#include "run/run_outcome.h"
 
 #ifndef QT_TRANSLATE_NOOP
 // Marks the sentences for the desktop front end's translation; the console uses them as they are.
@@ -18,7 +18,7 @@ using Translate = std::function<std::string(const char*)>;
 /// answer, and what was written or removed. Sentences pass through `translate`.
 std::string answerEndingText(const RunOutcome& outcome, const Translate& translate);
 
-/// What the user is told when they stopped the run; the sentence passes through `translate`.
-std::string stopEndingText(const Translate& translate);
+/// What standard error says when the user stopped the run.
+std::string stopEndingText();
 
 }  // namespace norvika

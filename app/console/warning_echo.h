@@ -4,16 +4,17 @@
 #include <string>
 
 #include "platform/window.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
-/// Repeats the run's warnings ("UYARI: ..." lines on the report window) on `err`, so that a
+/// Repeats the run's warnings (warning lines on the report window) on `err`, so that a
 /// log or a script sees them whatever the front end.
 class WarningEcho : public WindowObserver {
  public:
   explicit WarningEcho(std::ostream& err) : err_(err) {}
   void textPrinted(const Window& window, const std::string& text) override {
-    if (window.id() == WindowId::Report && text.rfind("UYARI: ", 0) == 0) {
+    if (window.id() == WindowId::Report && text.starts_with(norvika::text(Text::WarningPrefix))) {
       err_ << "norvika: " << text << std::endl;
     }
   }

@@ -1,10 +1,10 @@
 #include "hydrostatics/draft_list.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "calculation/hydrostatics.h"
 #include "support/input_file.h"
+#include "support/value_bounds.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -25,25 +25,30 @@ std::vector<std::string> split(const std::string& text, char separator) {
   }
 }
 
-// A draft is a height above the base line; the curves of form start above it.
-bool aboveBaseLine(double draft, const std::string& text, std::string& error) {
-  if (draft > 0.0) return true;
-  error = "a draft is the waterline's height above the base line and must be positive, got " +
-          quotedForMessage(text);
-  return false;
+// A draft, a height above the base line the reports can tell from zero; a
+// number of the list already.
+std::optional<double> draftOf(const std::string& text, std::string& error) {
+  double draft = 0.0;
+  if (const auto problem = boundsProblem(kDraftBounds, text, draft)) {
+    error = *problem;
+    return std::nullopt;
+  }
+  return draft;
 }
 
 std::optional<std::vector<double>> rangeOf(const std::vector<std::string>& parts,
                                            std::string& error) {
-  const std::optional<double> from = parseNumber(parts[0]);
-  const std::optional<double> to = parseNumber(parts[1]);
-  const std::optional<double> step = parseNumber(parts[2]);
-  if (!from || !to || !step) {
+  if (!parseDecimal(parts[0]) || !parseDecimal(parts[1]) || !parseDecimal(parts[2])) {
     error = std::string(kExpected) + ", got " +
             quotedForMessage(parts[0] + ":" + parts[1] + ":" + parts[2]);
     return std::nullopt;
   }
-  if (!(*step > 0.0)) {
+  const std::optional<double> from = draftOf(parts[0], error);
+  if (!from) return std::nullopt;
+  const std::optional<double> to = draftOf(parts[1], error);
+  if (!to) return std::nullopt;
+  const double step = *parseDecimal(parts[2]);
+  if (!(step > 0.0)) {
     error = "the step must be positive, got " + quotedForMessage(parts[2]);
     return std::nullopt;
   }
@@ -52,9 +57,8 @@ std::optional<std::vector<double>> rangeOf(const std::vector<std::string>& parts
             "; the drafts rise from FROM to TO";
     return std::nullopt;
   }
-  if (!aboveBaseLine(*from, parts[0], error)) return std::nullopt;
   // A step that lands on TO within a millionth of a step reaches it.
-  const double intervals = std::floor((*to - *from) / *step + 1e-6);
+  const double intervals = std::floor((*to - *from) / step + 1e-6);
   if (!(intervals < kMaxHydrostaticDrafts)) {
     error = "from " + quotedForMessage(parts[0]) + " to " + quotedForMessage(parts[1]) +
             " in steps of " + quotedForMessage(parts[2]) + " would be more than " +
@@ -63,8 +67,8 @@ std::optional<std::vector<double>> rangeOf(const std::vector<std::string>& parts
   }
   const int count = static_cast<int>(intervals) + 1;
   std::vector<double> drafts;
-  for (int k = 0; k < count; ++k) drafts.push_back(*from + k * *step);
-  if (std::fabs(drafts.back() - *to) <= 1e-6 * *step) drafts.back() = *to;
+  for (int k = 0; k < count; ++k) drafts.push_back(*from + k * step);
+  if (std::fabs(drafts.back() - *to) <= 1e-6 * step) drafts.back() = *to;
   return drafts;
 }
 
@@ -77,12 +81,12 @@ std::optional<std::vector<double>> listOf(const std::vector<std::string>& parts,
   }
   std::vector<double> drafts;
   for (const std::string& part : parts) {
-    const std::optional<double> draft = parseNumber(part);
-    if (!draft) {
+    if (!parseDecimal(part)) {
       error = std::string(kExpected) + ", got " + quotedForMessage(part) + " in the list";
       return std::nullopt;
     }
-    if (drafts.empty() && !aboveBaseLine(*draft, part, error)) return std::nullopt;
+    const std::optional<double> draft = draftOf(part, error);
+    if (!draft) return std::nullopt;
     if (!drafts.empty() && !(*draft > drafts.back())) {
       error = "the drafts must rise, " + quotedForMessage(part) + " follows a draft of " +
               formatFixed(drafts.back(), 1, 3) + " m";
@@ -94,19 +98,6 @@ std::optional<std::vector<double>> listOf(const std::vector<std::string>& parts,
 }
 
 }  // namespace
-
-std::optional<double> parseNumber(const std::string& text) {
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  if (begin != end && *begin == '+') ++begin;
-  double value = 0.0;
-  const auto [stop, problem] = std::from_chars(begin, end, value, std::chars_format::general);
-  if (begin == end || problem != std::errc() || stop != end ||
-      !(std::fabs(value) <= kLargestInputNumber)) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 std::optional<std::vector<double>> parseDraftList(const std::string& text, std::string& error) {
   const std::vector<std::string> range = split(text, ':');

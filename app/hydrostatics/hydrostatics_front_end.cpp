@@ -72,12 +72,10 @@ int runHydrostaticsFrontEnd(const HydrostaticsOptions& options, HydrostaticsDraw
   platform.keepDrawings(draw);
   if (draw) drawings->watch(platform);
 
-  HydrostaticsRun run;
-  try {
-    run = runHydrostatics(platform, hydrostaticsSettings(options, draw));
-  } catch (const ProgramEnd& end) {
-    err << kHydrostaticsProgram << ": " << end.message() << "\n";
-    return static_cast<int>(end.reason());
+  const HydrostaticsRun run = runHydrostatics(platform, hydrostaticsSettings(options, draw));
+  if (run.reason != ExitReason::Completed) {
+    err << kHydrostaticsProgram << ": " << run.message << "\n";
+    return static_cast<int>(run.reason);
   }
   out << "Results:\n";
   for (const fs::path& file : run.resultFiles) out << "  " << file.string() << "\n";

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <ostream>
 
-#include "driver/hydrostatics_run.h"
 #include "hydrostatics/hydrostatics_options.h"
 #include "platform/platform.h"
+#include "run/hydrostatics_run.h"
 
 namespace norvika {
 

@@ -27,8 +27,8 @@ struct HydrostaticsOptions {
   bool version = false;
 };
 
-/// The help text.
-extern const char* const kHydrostaticsUsage;
+/// The help text, made from the option table.
+const std::string& hydrostaticsUsage();
 
 /// Reads "--name VALUE" and "--name=VALUE" (and "-C DIR"); none and `error`
 /// set when the line is not understood or a value cannot serve.

@@ -22,10 +22,11 @@ struct OffsetsOptions {
   std::string axes = "xyz";
   double knuckleDegrees = 30.0;
   std::optional<double> draft;  // m above the base line
-  double deflection = 0.001;    // m, surface models
-  std::filesystem::path task;   // a task file for case 1 at the draft, if named
-  double density = 1.025;       // t/m3, for the task file
-  bool force = false;           // write even when the checks advise against it
+  double deflection = 0.001;    // m: chord error of the facets (STEP, IGES: asked of the mesher)
+  std::optional<double> tolerance;  // m, the written curves' (CutTolerances::curve) if given
+  std::filesystem::path task;       // a task file for case 1 at the draft, if named
+  std::optional<double> density;    // t/m3, for the task file (1.025 if not given)
+  bool force = false;               // write even when the checks advise against it
   bool help = false;
   bool version = false;
 };
@@ -36,9 +37,10 @@ std::string usageText();
 /// Reads the arguments after the program name. Throws OffsetsError naming the
 /// option and what it expects: a missing model, -o, --ap or --fp; AP not aft
 /// of FP; --points outside 2..249; fewer than 2 or more than 100 stations;
-/// positions that do not rise; a non-positive scale or deflection; a knuckle
-/// angle outside 0..180 degrees; --task without --draft; a density outside 0.5..2 t/m3; an unknown
-/// option.
+/// positions that do not rise; a non-positive scale or deflection; a curve
+/// tolerance outside 0.01 mm .. 1 m; a knuckle angle outside 0..180 degrees;
+/// --task without --draft; --density without --task or outside 0.5..2 t/m3;
+/// an unknown option.
 OffsetsOptions parseCommandLine(const std::vector<std::string>& args);
 
 }  // namespace norvika::offsets

@@ -2,6 +2,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <vector>
+
+#include "model/task_layout.h"
+#include "model/task_parameters.h"
 
 namespace norvika::offsets {
 
@@ -24,75 +28,6 @@ void appendCurve(ResultFile& file, const std::vector<OffsetPoint>& points) {
   }
 }
 
-// The task file's labels, as the shipped examples have them: lines 1-12,
-// 14-19, 21, 23, 25-61, and the four after the case values.
-const char* const kLabelsTop[] = {
-    "NORVIKA - SEPHIYE DAGILIM HESABI GOREV DOSYASI",
-    "==============================================",
-    "Bu dosyadaki aciklama satirlari sayilarak atlanir; degerler",
-    "sabit satirlarda durur. Satir sayisini degistirmeyin.",
-    "",
-    "GEMI FORM DOSYASI: istasyonlar (posta yeri, sonra yukseklik,",
-    "yari genislik, kod kayitlari; 99 postayi, 9999 son postayi",
-    "bitirir), kic ve bas bodoslama egrileri.",
-    "",
-    "Birimler: m, ton, ton/m3, derece.",
-    "",
-    "GEMI FORM DOSYASININ ADI (13. satir):",
-};
-const char* const kLabelsMiddle[] = {
-    "",
-    "GEMI BOYU - L (m) (20. satir),",
-    "POSTA ARALIGI SAYISI (22. satir),",
-    "SU YOGUNLUGU (ton/m3) (24. satir)",
-    "",
-    "GEMI BOYU - L (m):",
-};
-const char* const kLabelsCases[] = {
-    "",
-    "HESAP NO (62. satir) ve o hesabin degerleri (63. satirdan itibaren):",
-    "",
-    "  1  DUZ SU HATTI",
-    "       ISTENEN DEPLASMAN (ton)",
-    "       BASLANGIC DRAFTI (m)",
-    "  2  TROKOID DALGA TEPESI (tepe gemi ortasinda)",
-    "       ISTENEN DEPLASMAN (ton)",
-    "       BASLANGIC DRAFTI (m)",
-    "       DALGA YUKSEKLIGI - H (m)",
-    "       DALGA BOYU / GEMI BOYU",
-    "  3  TROKOID DALGA CUKURU (cukur gemi ortasinda)",
-    "       degerler 2 gibi",
-    "  4  SINUS DALGA TEPESI",
-    "       degerler 2 gibi",
-    "  5  SINUS DALGA CUKURU",
-    "       degerler 2 gibi",
-    "  6  TRIMLI SU HATTI",
-    "       BAS DRAFT - Tf (m)",
-    "       KIC DRAFT - Ta (m)",
-    "  7  YARALI DURUM (meyilli)",
-    "       BAS DRAFT - Tf (m)",
-    "       KIC DRAFT - Ta (m)",
-    "       MEYIL ACISI (derece)",
-    "",
-    "Hesap degerlerinden sonra 4 aciklama satiri gelir, ardindan",
-    "ESIT ARALIKLI NOKTA SAYISI (0 = yok), ILK NOKTA (m), SON NOKTA (m)",
-    "ayni satirda virgulle ayrilarak.",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "",
-    "HESAP NO:",
-};
-const char* const kLabelsEqual[] = {
-    "",
-    "ESIT ARALIKLI NOKTALAR:",
-    "  NOKTA SAYISI, ILK NOKTA (m), SON NOKTA (m)",
-    "",
-};
 // Equally spaced values every 1 % of the length.
 constexpr int kEqualPoints = 101;
 
@@ -125,20 +60,25 @@ ResultFile hullFile(const std::filesystem::path& path, const OffsetTable& table)
 
 ResultFile levelTaskFile(const std::filesystem::path& path, const LevelTask& task) {
   ResultFile file(path);
-  for (const char* label : kLabelsTop) file.line(label);
-  file.line(task.hullFileName);
-  for (const char* label : kLabelsMiddle) file.line(label);
-  file.line(value(task.length, 6));
-  file.line("POSTA ARALIGI SAYISI:");
-  file.line(std::to_string(task.stationDivisions));
-  file.line("SU YOGUNLUGU (ton/m3):");
-  file.line(value(task.density, 6));
-  for (const char* label : kLabelsCases) file.line(label);
-  file.line("1");
-  file.line(value(task.displacement, 1));
-  file.line(value(task.initialDraft, 6));
-  for (const char* label : kLabelsEqual) file.line(label);
-  file.line(std::to_string(kEqualPoints) + ", 0, " + value(task.length, 6));
+  file.append(taskFileText([&](TaskField field) -> std::vector<std::string> {
+    switch (field) {
+      case TaskField::HullFile:
+        return {task.hullFileName};
+      case TaskField::ShipLength:
+        return {value(task.length, 6)};
+      case TaskField::StationDivisions:
+        return {std::to_string(task.stationDivisions)};
+      case TaskField::WaterDensity:
+        return {value(task.density, 6)};
+      case TaskField::CaseNumber:
+        return {std::to_string(kLevelWaterline)};
+      case TaskField::CaseValues:
+        return {value(task.displacement, 1), value(task.initialDraft, 6)};
+      case TaskField::EqualSpacing:
+        return {std::to_string(kEqualPoints) + ", 0, " + value(task.length, 6)};
+    }
+    return {};
+  }));
   return file;
 }
 

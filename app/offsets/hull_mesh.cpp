@@ -77,7 +77,7 @@ void weldNodes(HullMesh& mesh) {
   mesh.triangles = std::move(triangles);
 }
 
-long countOpenEdges(const HullMesh& mesh) {
+MeshBoundary boundaryOf(const HullMesh& mesh) {
   // Each edge filed under its lower node (a counting sort by node, no
   // comparison sort of all edges): a node has a handful of edges, and an
   // upper node that stands once in its lower node's list belongs to one
@@ -101,13 +101,17 @@ long countOpenEdges(const HullMesh& mesh) {
       others[filled[static_cast<std::size_t>(lower(t, k))]++] = upper(t, k);
     }
   }
-  long open = 0;
+  MeshBoundary open;
   for (std::size_t i = 0; i < nodes; ++i) {
     const auto first = others.begin() + start[i], last = others.begin() + start[i + 1];
     std::sort(first, last);
     for (auto at = first; at != last;) {
       const auto next = std::find_if(at, last, [&](int n) { return n != *at; });
-      if (next - at == 1) ++open;
+      if (next - at == 1) {
+        if (open.nodes.empty()) open.nodes.assign(nodes, false);
+        open.edges.push_back(edgeKey(static_cast<int>(i), *at));
+        open.nodes[i] = open.nodes[static_cast<std::size_t>(*at)] = true;
+      }
       at = next;
     }
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -58,7 +59,20 @@ MeshBounds meshBounds(const HullMesh& mesh);
 /// collapse to a line or a point.
 void weldNodes(HullMesh& mesh);
 
-/// Edges that only one triangle uses: zero for a closed, watertight mesh.
-long countOpenEdges(const HullMesh& mesh);
+/// Where a mesh is open: the edges that only one triangle uses (none for a
+/// closed, watertight mesh), each as edgeKey of its nodes, ascending, and
+/// the nodes at their ends.
+struct MeshBoundary {
+  std::vector<std::uint64_t> edges;
+  std::vector<bool> nodes;  // by node index; empty for a closed mesh
+};
+MeshBoundary boundaryOf(const HullMesh& mesh);
+
+/// The key of the edge between nodes a and b, either way round.
+inline std::uint64_t edgeKey(int a, int b) {
+  const auto low = static_cast<std::uint64_t>(a < b ? a : b);
+  const auto high = static_cast<std::uint64_t>(a < b ? b : a);
+  return low << 32 | high;
+}
 
 }  // namespace norvika::offsets

@@ -162,10 +162,12 @@ HullMesh triangulateSurfaceModel(const std::filesystem::path& path, ModelFormat 
   return mesh;
 }
 
-// A binary STL is an 80-byte header, a count and 50 bytes a triangle: a file
-// of another size is cut short or its count is wrong (read as it stands,
-// the first gives an open mesh, the second runs out of memory).
-void checkBinaryStl(const std::filesystem::path& path, const std::string& name) {
+// A binary STL is an 80-byte header, a count and 50 bytes a triangle: a
+// shorter file is cut short or its count is wrong (read as it stands, the
+// first gives an open mesh, the second runs out of memory). Exporters pad
+// some files after the last triangle; those bytes are no triangle.
+void checkBinaryStl(const std::filesystem::path& path, const std::string& name,
+                    std::vector<std::string>& warnings) {
   std::ifstream in(path, std::ios::binary);
   std::string head(1024, '\0');
   in.read(head.data(), static_cast<std::streamsize>(head.size()));
@@ -183,6 +185,12 @@ void checkBinaryStl(const std::filesystem::path& path, const std::string& name) 
   std::uint32_t count = 0;
   for (int i = 3; i >= 0; --i) count = count << 8 | static_cast<unsigned char>(head[80 + i]);
   const std::uintmax_t expected = 84 + 50 * static_cast<std::uintmax_t>(count);
+  if (size > expected) {
+    warnings.push_back(name + ": " + std::to_string(size - expected) + " bytes after the last of " +
+                       std::to_string(count) + " triangles (a binary STL of " +
+                       std::to_string(expected) + " bytes) are left unread");
+    return;
+  }
   if (size != expected) {
     throw OffsetsError(name + ": a binary STL whose header gives " + std::to_string(count) +
                        " triangles (" + std::to_string(expected) + " bytes), but the file has " +
@@ -200,9 +208,10 @@ void checkFinite(const HullMesh& mesh, const std::string& name) {
 }
 
 HullMesh readMeshModel(const std::filesystem::path& path, ModelFormat format,
-                       const ModelPlacement& placement, const std::string& name) {
+                       const ModelPlacement& placement, const std::string& name,
+                       std::vector<std::string>& warnings) {
   silenceLibraryMessages();
-  if (format == ModelFormat::Stl) checkBinaryStl(path, name);
+  if (format == ModelFormat::Stl) checkBinaryStl(path, name, warnings);
   const Handle(Poly_Triangulation) triangulation =
       format == ModelFormat::Stl ? RWStl::ReadFile(path.c_str()) : RWObj::ReadFile(path.c_str());
   if (triangulation.IsNull()) {
@@ -276,17 +285,20 @@ void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlace
   const double length = ship.high.x - ship.low.x;
   const double breadth = ship.high.y - ship.low.y;
   const double height = ship.high.z - ship.low.z;
-  if (!placement.force && !(length >= kShortestShip && length <= kLargestShip &&
-                            breadth <= kLargestShip && height <= kLargestShip)) {
+  const bool shipSized = length >= kShortestShip && length <= kLargestShip &&
+                         breadth <= kLargestShip && height <= kLargestShip;
+  if (!placement.force && !shipSized) {
     throw OffsetsError(name + ": at --scale " + numberText(placement.scale).substr(1) +
                        " the model measures " + metresText(length) + " x " + metresText(breadth) +
                        " x " + metresText(height) +
                        " m (length, breadth, height); a ship from 1 m to 500 m was expected: "
                        "check --scale and --axes, or give --force");
   }
-  if (format != ModelFormat::Step && format != ModelFormat::Iges) return;
+  if (!shipSized && format != ModelFormat::Step && format != ModelFormat::Iges) return;
   // The triangle count grows as the deflection shrinks: below this floor a
-  // large hull takes minutes and gigabytes, and then the mesher fails.
+  // large hull takes minutes and gigabytes, and then the mesher fails; a
+  // mesh's deflection sets the cut's tolerances, which beyond the ceiling
+  // would swallow the hull's shape.
   const double largest = std::max({length, breadth, height});
   const double finest = kFinestDeflection * largest, coarsest = kCoarsestDeflection * largest;
   if (placement.deflection < finest) {
@@ -304,7 +316,7 @@ void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlace
 }
 
 HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
-                       const ModelPlacement& placement) {
+                       const ModelPlacement& placement, std::vector<std::string>& warnings) {
   const std::string name = path.string();
   {
     std::ifstream probe(path, std::ios::binary);
@@ -318,7 +330,7 @@ HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
   HullMesh mesh;
   try {
     mesh = format == ModelFormat::Stl || format == ModelFormat::Obj
-               ? readMeshModel(path, format, placement, name)
+               ? readMeshModel(path, format, placement, name, warnings)
                : triangulateSurfaceModel(path, format, placement, name);
   } catch (const Standard_Failure& failure) {
     throw OffsetsError(name + ": not a readable " + modelFormatName(format) + " file (" +

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "hull_mesh.h"
 
@@ -39,9 +40,10 @@ const char* modelFormatName(ModelFormat format);
 ModelAxes parseModelAxes(const std::string& text);
 
 /// Refuses a ship (`ship`, its extents at scale, m) shorter than 1 m, or
-/// longer, broader or higher than 500 m, unless forced; and for a STEP or
-/// IGES model a deflection under 2e-6 or over 1e-2 of the largest extent.
-/// Throws OffsetsError naming the model `name`.
+/// longer, broader or higher than 500 m, unless forced; and a deflection
+/// under 2e-6 or over 1e-2 of the largest extent (for a mesh only when its
+/// size passed unforced: it has no deflection of its own to go by). Throws
+/// OffsetsError naming the model `name`.
 void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlacement& placement,
                     const std::string& name);
 
@@ -50,11 +52,12 @@ void checkModelSize(const MeshBounds& ship, ModelFormat format, const ModelPlace
 /// returns its triangles in ship axes, metres, nodes welded. STEP and IGES
 /// coordinates are taken in metres through the unit the file declares; STL
 /// and OBJ carry no unit and are taken as metres. Throws OffsetsError naming
-/// the file when it cannot be read or holds no triangles: a binary STL whose
-/// size is not the one its triangle count gives, a point that is not a
-/// finite number. Before a STEP or IGES model is triangulated, its size
-/// (checkModelSize on its bounding box).
+/// the file when it cannot be read or holds no triangles: a binary STL
+/// shorter than its triangle count gives, a point that is not a finite
+/// number. Before a STEP or IGES model is triangulated, its size
+/// (checkModelSize on its bounding box). What was read all the same is
+/// added to `warnings` (bytes after a binary STL's last triangle).
 HullMesh readHullModel(const std::filesystem::path& path, ModelFormat format,
-                       const ModelPlacement& placement);
+                       const ModelPlacement& placement, std::vector<std::string>& warnings);
 
 }  // namespace norvika::offsets

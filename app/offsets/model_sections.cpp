@@ -3,22 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace norvika::offsets {
+#include "mesh_slicing.h"
+#include "station_fitting.h"
+#include "station_sampling.h"
 
-double sectionAreaBelow(const std::vector<CutSegment>& cut, ModelSides sides, double presence,
-                        double waterline) {
-  // The waterline is a height of the profile, so no step crosses it, and the
-  // half-breadth halfway up a step is its mean (the hull is straight between
-  // heights where a segment begins or ends).
-  const SectionProfile p = outerProfile(cut, waterline);
-  double area = 0.0;
-  for (std::size_t k = 0; k + 1 < p.z.size() && p.z[k] < waterline; ++k) {
-    if (!p.covered[k]) continue;
-    area += 2.0 * halfBreadthOf(p.portAbove[k], p.starboardAbove[k], sides, presence) *
-            (p.z[k + 1] - p.z[k]);
-  }
-  return area;
-}
+namespace norvika::offsets {
 
 namespace {
 
@@ -44,10 +33,64 @@ std::vector<double> partEnds(const HullMesh& mesh, double lowX, double highX, in
 
 }  // namespace
 
-ModelVolume modelVolumeBelow(const HullMesh& mesh, double lowX, double highX,
-                             const ModelParts& parts, ModelSides sides, double presence,
-                             double waterline) {
-  const std::vector<double> ends = partEnds(mesh, lowX, highX, parts.mostPlaces, parts.equalParts);
+std::vector<ClosedCut> closedCutsAt(const CutModel& model, const std::vector<double>& planes,
+                                    std::optional<double> alsoAt,
+                                    std::vector<std::size_t>* borrowed) {
+  const HullMesh& mesh = *model.mesh;
+  const double seam = model.tolerances.seam;
+  std::vector<std::vector<CutSegment>> cuts =
+      sliceMesh(mesh, CutAxis::Length, planes, model.middleX, &model.boundary);
+  // Planes in a crack: one more pass over the mesh for the planes beside them.
+  std::vector<std::size_t> empty;
+  std::vector<double> beside;
+  for (std::size_t i = 0; i < planes.size(); ++i) {
+    if (!cuts[i].empty()) continue;
+    empty.push_back(i);
+    beside.push_back(planes[i] - seam);
+    beside.push_back(planes[i] + seam);
+  }
+  if (!empty.empty()) {
+    std::vector<std::size_t> order(beside.size());
+    for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+    std::sort(order.begin(), order.end(), [&](auto a, auto b) { return beside[a] < beside[b]; });
+    std::vector<double> sorted;
+    for (const std::size_t k : order) sorted.push_back(beside[k]);
+    const auto besideCuts =
+        sliceMesh(mesh, CutAxis::Length, sorted, model.middleX, &model.boundary);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+      std::vector<CutSegment>& into = cuts[empty[order[k] / 2]];
+      into.insert(into.end(), besideCuts[k].begin(), besideCuts[k].end());
+    }
+    if (borrowed != nullptr) {
+      for (const std::size_t i : empty) {
+        if (!cuts[i].empty()) borrowed->push_back(i);
+      }
+    }
+  }
+  std::vector<ClosedCut> closed;
+  closed.reserve(planes.size());
+  for (const auto& cut : cuts) closed.push_back(closeSeams(cut, seam, kSeamShare, alsoAt));
+  return closed;
+}
+
+SectionValues sectionValues(const SectionOutline& outline, const SectionOutline& reduced,
+                            double waterline, bool upCentreLine) {
+  SectionValues v;
+  if (outline.empty()) return v;
+  v.area = outlineArea(outline, waterline);
+  v.breadth = 2.0 * outlineHalfBreadth(outline, waterline);
+  v.girth = outlineGirth(reduced, waterline);
+  const double top = reduced.top();
+  if (upCentreLine && waterline > top)
+    v.girth += 2.0 * (reduced.runs.back().y.back() + waterline - top);
+  return v;
+}
+
+ModelHydrostatics modelHydrostaticsBelow(const CutModel& model, double lowX, double highX,
+                                         const ModelParts& parts, const SectionRules& rules,
+                                         double waterline) {
+  const std::vector<double> ends =
+      partEnds(*model.mesh, lowX, highX, parts.mostPlaces, parts.equalParts);
   // Within a part no node begins or ends a facet's cut, so the area is a
   // quadratic in x there (less where the waterline meets a corner), which
   // the two Gauss points integrate exactly.
@@ -60,14 +103,25 @@ ModelVolume modelVolumeBelow(const HullMesh& mesh, double lowX, double highX,
     weights.push_back(0.5 * step);
     weights.push_back(0.5 * step);
   }
-  const auto cuts = sliceMesh(mesh, CutAxis::Length, planes, 0.5 * (ends.front() + ends.back()));
-  double volume = 0.0, moment = 0.0;
+  const std::vector<ClosedCut> cuts = closedCutsAt(model, planes, waterline);
+  ModelHydrostatics m;
+  double moment = 0.0;
   for (std::size_t i = 0; i < planes.size(); ++i) {
-    const double part = sectionAreaBelow(cuts[i], sides, presence, waterline) * weights[i];
-    volume += part;
-    moment += part * planes[i];
+    const SectionOutline outline = sectionOutline(cuts[i], rules.sides, rules.presence);
+    if (outline.empty()) continue;
+    const SectionOutline reduced =
+        reducedOutline(outline, curveTolerance(outline, model.tolerances.curve));
+    const SectionValues v = sectionValues(outline, reduced, waterline,
+                                          goesUpCentreLine(outline.top(), rules.modelMiddle));
+    m.cuts.push_back({planes[i], weights[i], v});
+    m.volume += v.area * weights[i];
+    moment += v.area * weights[i] * planes[i];
+    m.waterplaneArea += v.breadth * weights[i];
+    m.wettedSurface += v.girth * weights[i];
   }
-  return {volume, volume > 0.0 ? moment / volume : 0.0, static_cast<int>(planes.size())};
+  m.lcb = m.volume > 0.0 ? moment / m.volume : 0.0;
+  m.sections = static_cast<int>(planes.size());
+  return m;
 }
 
 }  // namespace norvika::offsets

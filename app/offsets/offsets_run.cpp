@@ -4,11 +4,14 @@
 #include <new>
 #include <tuple>
 
+#include "end_contours.h"
 #include "mesh_slicing.h"
 #include "model_reading.h"
-#include "model_sections.h"
+#include "offsets_check.h"
 #include "output_files.h"
 #include "summary.h"
+#include "support/capacities.h"
+#include "task_checks.h"
 #include "text/text_format.h"
 
 namespace norvika::offsets {
@@ -23,6 +26,8 @@ constexpr double kSideTolerance = 0.01;
 constexpr double kPresenceShare = 1e-3;
 // Without --draft the offsets are checked at this share of the depth amidships.
 constexpr double kCheckDraftShare = 0.6;
+// t/m3, the task file's water unless --density.
+constexpr double kSeaWater = 1.025;
 
 const char* sidesText(ModelSides sides) {
   switch (sides) {
@@ -41,6 +46,24 @@ std::string metres(double value) { return formatFixed(value, 1, 3); }
 std::string extentsText(const MeshBounds& b) {
   return "length " + metres(b.low.x) + " .. " + metres(b.high.x) + ", breadth " + metres(b.low.y) +
          " .. " + metres(b.high.y) + ", height " + metres(b.low.z) + " .. " + metres(b.high.z);
+}
+
+// What a station's outline tells the user: holes filled and where the two
+// halves were told apart.
+void noteOutline(int station, double x, const SectionOutline& o, double seam,
+                 std::vector<std::string>& warnings) {
+  const std::string name = "station " + std::to_string(station) + " at x =" + numberText(x) + " m";
+  for (const auto& [low, high] : o.oneSided) {
+    if (high - low <= seam) continue;
+    warnings.push_back(name + ": only one half of the hull has hull from z = " + metres(low) +
+                       " to " + metres(high) +
+                       " m (a hole in the other?); that half is written there");
+  }
+  for (const auto& [low, high] : o.bridged) {
+    warnings.push_back(name + ": a hole in the hull from z = " + metres(low) + " to " +
+                       metres(high) +
+                       " m, bridged by a straight line (no other half is whole there)");
+  }
 }
 
 }  // namespace
@@ -64,8 +87,21 @@ std::vector<double> stationPositions(const OffsetsOptions& o) {
   return x;
 }
 
-CutResult cutHull(const HullMesh& mesh, const std::vector<double>& stationX,
+void sampleStations(CutResult& cut, const SamplingRules& rules) {
+  cut.written.clear();
+  cut.tolerance.clear();
+  cut.table.stations.clear();
+  for (std::size_t k = 0; k < cut.outlines.size(); ++k) {
+    cut.written.push_back(writtenOutline(cut.outlines[k], rules));
+    cut.tolerance.push_back(curveTolerance(cut.written.back(), rules.curve));
+    cut.table.stations.push_back(
+        sampleStation(static_cast<int>(k + 1), cut.table.stationX[k], cut.written.back(), rules));
+  }
+}
+
+CutResult cutHull(const CutModel& model, const std::vector<double>& stationX,
                   const SamplingRules& rules, double midshipX, const std::string& title) {
+  const HullMesh& mesh = *model.mesh;
   const MeshBounds b = meshBounds(mesh);
   const double tolerance = 1e-9 * (b.high.x - b.low.x);
   for (std::size_t k = 0; k < stationX.size(); ++k) {
@@ -81,13 +117,10 @@ CutResult cutHull(const HullMesh& mesh, const std::vector<double>& stationX,
   CutResult result;
   result.table.title = title;
   result.table.stationX = stationX;
-  result.cuts = sliceMesh(mesh, CutAxis::Length, stationX, 0.5 * (b.low.x + b.high.x));
-  std::vector<SectionProfile> profiles;
+  std::vector<std::size_t> borrowed;
+  const std::vector<ClosedCut> cuts = closedCutsAt(model, stationX, std::nullopt, &borrowed);
   HalvesPresent present;
-  for (const auto& cut : result.cuts) {
-    profiles.push_back(outerProfile(cut));
-    noteHalvesPresent(profiles.back(), rules.presence, present);
-  }
+  for (const ClosedCut& cut : cuts) noteHalvesPresent(cut.profile, rules.presence, present);
   const std::optional<ModelSides> sides = modelSidesOf(present);
   if (!sides) {
     throw OffsetsError("the model has no breadth at the stations: its hull lies within " +
@@ -96,40 +129,34 @@ CutResult cutHull(const HullMesh& mesh, const std::vector<double>& stationX,
                        extentsText(b) + ")");
   }
   result.sides = *sides;
+  double mismatch = 0.0, mismatchX = 0.0, mismatchZ = 0.0;
   for (std::size_t k = 0; k < stationX.size(); ++k) {
-    SectionProfile& profile = profiles[k];
-    combineHalves(profile, result.sides, rules.presence);
-    result.table.stations.push_back(sampleStation(static_cast<int>(k + 1), stationX[k], profile,
-                                                  result.sides, rules, result.mismatch));
-    for (const auto& [low, high] : oneSidedStretches(profile, rules.presence)) {
-      result.warnings.push_back("station " + std::to_string(k + 1) +
-                                " at x =" + numberText(stationX[k]) +
-                                " m: only one half of the hull has hull "
-                                "from z = " +
-                                metres(low) + " to " + metres(high) +
-                                " m (a hole in the other?); that half is written there");
+    result.outlines.push_back(sectionOutline(cuts[k], result.sides, rules.presence));
+    const SectionOutline& o = result.outlines.back();
+    result.seamsClosed += o.seamsClosed;
+    noteOutline(static_cast<int>(k + 1), stationX[k], o, cuts[k].seam, result.warnings);
+    if (o.mismatch > mismatch) {
+      mismatch = o.mismatch;
+      mismatchX = stationX[k];
+      mismatchZ = o.mismatchZ;
     }
   }
+  for (const std::size_t k : borrowed) {
+    result.warnings.push_back(
+        "station " + std::to_string(k + 1) + " at x =" + numberText(stationX[k]) +
+        " m: the plane meets no hull (a crack across the model there?); the model's cuts " +
+        metres(model.tolerances.seam) + " m aft and forward of it are written together");
+  }
+  if (mismatch > kSideTolerance) {
+    result.warnings.push_back("the two halves of the hull differ by up to " +
+                              formatFixed(100.0 * mismatch, 1, 1) +
+                              " % (at x =" + numberText(std::round(mismatchX * 1000.0) / 1000.0) +
+                              " m, z =" + numberText(std::round(mismatchZ * 1000.0) / 1000.0) +
+                              " m); their average is written");
+  }
+  sampleStations(result, rules);
   result.table.sternContour = sampleEndContour(mesh, true, midshipX, rules);
   result.table.bowContour = sampleEndContour(mesh, false, midshipX, rules);
-  if (result.mismatch.fraction > kSideTolerance) {
-    result.warnings.push_back(
-        "the two halves of the hull differ by up to " +
-        formatFixed(100.0 * result.mismatch.fraction, 1, 1) +
-        " % (at x =" + numberText(std::round(result.mismatch.x * 1000.0) / 1000.0) +
-        " m, z =" + numberText(std::round(result.mismatch.z * 1000.0) / 1000.0) +
-        " m); their average is written");
-  }
-  if (rules.draft) {
-    for (std::size_t k = 0; k < stationX.size(); ++k) {
-      const auto& points = result.table.stations[k];
-      if (points.back().z < *rules.draft) {
-        result.warnings.push_back(
-            "station " + std::to_string(k + 1) +
-            " ends below the draft: Norvika will stop with the deck immersed");
-      }
-    }
-  }
   return result;
 }
 
@@ -163,6 +190,82 @@ void checkPerpendiculars(const OffsetsOptions& o, const MeshBounds& b) {
   }
 }
 
+// The model's own sections at the stations, at the waterline (m above base).
+std::vector<SectionValues> stationValues(const CutResult& cut, const CutModel& model,
+                                         const SamplingRules& rules, double waterline) {
+  std::vector<SectionValues> values;
+  for (const SectionOutline& outline : cut.outlines) {
+    const SectionOutline reduced =
+        reducedOutline(outline, curveTolerance(outline, model.tolerances.curve));
+    values.push_back(sectionValues(outline, reduced, waterline,
+                                   goesUpCentreLine(outline.top(), rules.modelMiddle)));
+  }
+  return values;
+}
+
+// Stations whose deck edge the draft stands above: Norvika stops there with
+// the deck immersed, so a task file for that draft is refused.
+void checkDecks(const OffsetsOptions& o, const CutResult& cut, std::ostream& err) {
+  if (!o.draft) return;
+  for (std::size_t k = 0; k < cut.table.stations.size(); ++k) {
+    const double deck = cut.table.stations[k].back().z;
+    if (!(deck < *o.draft)) continue;
+    if (!o.task.empty()) {
+      throw OffsetsError("--draft " + metres(*o.draft) +
+                         ": the waterline stands above the deck "
+                         "edge of station " +
+                         std::to_string(k + 1) + " (" + metres(deck) +
+                         " m above the base line); Norvika would stop on the task file with the "
+                         "deck immersed");
+    }
+    err << "norvika-offsets: warning: station " << k + 1
+        << " ends below the draft: Norvika will stop with the deck immersed\n";
+  }
+}
+
+// What one run cuts with.
+struct CutJob {
+  const OffsetsOptions& options;
+  const CutModel& model;
+  const SamplingRules& rules;
+  const std::vector<double>& stationX;  // m from AP
+  double length = 0.0;                  // m between the perpendiculars
+  std::string title;
+};
+
+// The remedies for offsets the check refused (tryRemedies): the cut sampled
+// anew, and a station between each two (by their count for equal stations,
+// else as --at positions) for advice.
+std::vector<Remedy> remediesFor(const CutJob& job, const CutResult& cut, const CheckBasis& basis,
+                                const Attempt& refused) {
+  auto resample = [&](const SamplingRules& tried) {
+    CutResult again = cut;
+    sampleStations(again, tried);
+    return attemptOffsets(again, basis);
+  };
+  auto recut = [&]() -> std::optional<Remedy> {
+    const std::vector<double>& x = job.stationX;
+    if (2 * x.size() - 1 > static_cast<std::size_t>(kMaxStations)) return std::nullopt;
+    std::vector<double> twice;
+    for (std::size_t k = 0; k < x.size(); ++k) {
+      if (k > 0) twice.push_back(0.5 * (x[k - 1] + x[k]));
+      twice.push_back(x[k]);
+    }
+    const CutResult more = cutHull(job.model, twice, job.rules, 0.5 * job.length, job.title);
+    CheckBasis moreBasis = basis;
+    moreBasis.modelStations = stationValues(more, job.model, job.rules, basis.draft);
+    std::string advice = "--stations " + std::to_string(twice.size());
+    if (!job.options.stationsAt.empty()) {
+      advice = "--at";
+      for (std::size_t k = 0; k < twice.size(); ++k) {
+        advice += (k > 0 ? "," : " ") + formatPlain(twice[k] + job.options.ap, 3);
+      }
+    }
+    return Remedy{advice, attemptOffsets(more, moreBasis)};
+  };
+  return tryRemedies(refused, job.rules, resample, recut);
+}
+
 int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   const std::optional<ModelFormat> format = modelFormatOf(o.model);
   if (!format) {
@@ -174,17 +277,22 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   if (!o.task.empty()) {
     checkOutputPath(o.task, o.model, "task file");
     checkTaskBesideHull(o.task, o.output);
+    if (!o.force) checkTaskNotThere(o.task);
   }
   ModelPlacement placement;
   placement.axes = parseModelAxes(o.axes);
   placement.scale = o.scale;
   placement.deflection = o.deflection;
   placement.force = o.force;
-  HullMesh mesh = readHullModel(o.model, *format, placement);
+  std::vector<std::string> readWarnings;
+  HullMesh mesh = readHullModel(o.model, *format, placement, readWarnings);
+  for (const std::string& w : readWarnings) err << "norvika-offsets: warning: " << w << "\n";
   const MeshBounds shipBounds = meshBounds(mesh);
   const bool surface = *format == ModelFormat::Step || *format == ModelFormat::Iges;
   if (!surface) checkModelSize(shipBounds, *format, placement, o.model.string());
-  const long openEdges = countOpenEdges(mesh);
+  CutModel model;
+  model.boundary = boundaryOf(mesh);
+  const long openEdges = static_cast<long>(model.boundary.edges.size());
   if (openEdges > 0) {
     err << "norvika-offsets: warning: " << o.model.string() << ": the mesh is open, " << openEdges
         << " edges belong to one triangle only\n";
@@ -202,18 +310,50 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   rules.modelTop = shipBounds.high.z - base;
   rules.modelMiddle = 0.5 * (shipBounds.low.z + shipBounds.high.z) - base;
   rules.presence = std::max(surface ? o.deflection : 0.0, kPresenceShare * breadth);
+  if (o.draft && *o.draft > rules.modelTop) {
+    throw OffsetsError("--draft " + metres(*o.draft) + ": the model's top stands " +
+                       metres(rules.modelTop) +
+                       " m above the base line; a waterline above the model is no draft of it");
+  }
+  model.mesh = &mesh;
+  model.tolerances = cutTolerances(mesh, o.deflection);
+  if (o.tolerance) {
+    model.tolerances.curve = *o.tolerance;
+    model.tolerances.seam = std::max(model.tolerances.seam, 2.0 * *o.tolerance);
+  }
+  model.middleX = 0.5 * (shipBounds.low.x + shipBounds.high.x) - o.ap;
+  rules.curve = model.tolerances.curve;
   const std::vector<double> stationX = stationPositions(o);
   const double length = o.fp - o.ap;
-  const CutResult cut = cutHull(mesh, stationX, rules, 0.5 * length,
-                                "NORVIKA-OFFSETS " + o.model.filename().string() + ", AP" +
-                                    numberText(o.ap) + " M, FP" + numberText(o.fp) + " M");
+  const CutJob job{o,
+                   model,
+                   rules,
+                   stationX,
+                   length,
+                   "NORVIKA-OFFSETS " + o.model.filename().string() + ", AP" + numberText(o.ap) +
+                       " M, FP" + numberText(o.fp) + " M"};
+  const CutResult cut = cutHull(model, stationX, rules, 0.5 * length, job.title);
   for (const std::string& w : cut.warnings) err << "norvika-offsets: warning: " << w << "\n";
+  checkDecks(o, cut, err);
 
+  CheckBasis basis;
+  basis.output = o.output;
+  basis.length = length;
+  basis.draft = o.draft ? *o.draft : checkDraft(cut, length);
+  SectionRules sectionRules{cut.sides, rules.presence, rules.modelMiddle};
+  basis.model = modelHydrostaticsBelow(model, shipBounds.low.x - o.ap, shipBounds.high.x - o.ap,
+                                       ModelParts{}, sectionRules, basis.draft);
+  basis.modelStations = stationValues(cut, model, rules, basis.draft);
   // The file is read back as Norvika will read it before it is put in place.
-  const ResultFile hull = hullFile(o.output, cut.table);
+  Attempt chosen = attemptOffsets(cut, basis);
+  std::vector<Remedy> remedies;
+  const bool checked = basis.model.volume > 0.0;
+  if (checked && !chosen.verdict.agrees) remedies = remediesFor(job, cut, basis, chosen);
+  const Attempt refused = chosen;
+  if (!remedies.empty() && remedies.front().written) chosen = remedies.front().attempt;
+
   SummaryData s;
-  s.draft = o.draft ? *o.draft : checkDraft(cut, length);
-  s.offsets = offsetsVolumeBelow(readBackHullFile(hull.text(), o.output), s.draft);
+  s.draft = basis.draft;
   s.draftGiven = o.draft.has_value();
   s.modelName = o.model.filename().string();
   s.formatName = modelFormatName(*format);
@@ -227,61 +367,55 @@ int run(const OffsetsOptions& o, std::ostream& out, std::ostream& err) {
   s.baseGiven = o.base.has_value();
   s.hullFile = o.output.filename().string();
   s.stationX = stationX;
-  for (const auto& station : cut.table.stations) {
+  for (const auto& station : chosen.table.stations) {
     s.stationPoints.push_back(static_cast<int>(station.size()));
   }
-  // A half model holds half the ship: its sections count twice, as the
-  // written half-breadths do.
-  for (const auto& c : cut.cuts) {
-    s.modelArea.push_back(sectionAreaBelow(c, cut.sides, rules.presence, s.draft));
-  }
-  const ModelVolume model =
-      modelVolumeBelow(mesh, shipBounds.low.x - o.ap, shipBounds.high.x - o.ap, ModelParts{},
-                       cut.sides, rules.presence, s.draft);
-  s.sections = model.sections;
-  s.modelVolume = model.volume;
-  s.modelLcb = model.lcb;
+  s.seamsClosed = cut.seamsClosed;
+  s.seam = model.tolerances.seam;
+  s.modelStations = basis.modelStations;
+  s.model = basis.model;
+  s.offsets = chosen.offsets;
+  s.curves = chosen.curves;
   printSummary(out, s);
 
-  if (!(model.volume > 0.0)) {
+  if (!checked) {
     if (!o.task.empty()) {
       throw OffsetsError("--draft: the model has no hull below z = " + metres(s.draft) +
                          " m above the base line; the task file needs a displacement");
     }
     err << "norvika-offsets: warning: the model has no hull below z = " << metres(s.draft)
         << " m above the base line: the written offsets are not checked\n";
-  } else if (const std::string apart = disagreement(model.volume, model.lcb, s.offsets, length);
-             !apart.empty()) {
+  } else if (chosen.verdict.agrees && !remedies.empty()) {
+    err << "norvika-offsets: warning: the offsets as asked for were refused ("
+        << refused.verdict.figures << "); written with " << remedies.front().advice
+        << ", which agree\n";
+  } else if (!chosen.verdict.agrees) {
     if (!o.force) {
-      throw OffsetsError(o.output.string() + ": not written: " + apart +
-                             "; more or other stations (--stations, --at), more --points, or "
-                             "--force to write it all the same",
-                         OffsetsStatus::Disagrees);
+      throw OffsetsError(
+          o.output.string() + ": not written: " + chosen.verdict.text + "; " + adviceText(remedies),
+          OffsetsStatus::Disagrees);
     }
-    err << "norvika-offsets: warning: written with --force: " << apart << "\n";
+    err << "norvika-offsets: warning: written with --force: " << chosen.verdict.text << "\n";
   }
 
+  const ResultFile hull = hullFile(o.output, chosen.table);
   std::optional<ResultFile> task;
+  const double density = o.density.value_or(kSeaWater);
   if (!o.task.empty()) {
     task = levelTaskFile(o.task, {.hullFileName = o.output.filename().string(),
                                   .length = length,
                                   .stationDivisions = static_cast<int>(stationX.size()) - 1,
-                                  .density = o.density,
-                                  .displacement = o.density * model.volume,
+                                  .density = density,
+                                  .displacement = density * basis.model.volume,
                                   .initialDraft = *o.draft});
   }
   publishOffsetsFiles(hull, task ? &*task : nullptr);
   if (task) {
-    const std::filesystem::path directory =
-        o.task.parent_path().empty() ? std::filesystem::path(".") : o.task.parent_path();
     out << "\ntask file " << o.task.filename().string() << ": case 1, "
-        << formatFixed(o.density * model.volume, 1, 1) << " t at density "
-        << formatFixed(o.density, 1, 3)
+        << formatFixed(density * basis.model.volume, 1, 1) << " t at density "
+        << formatFixed(density, 1, 3)
         << " t/m3 (the model's displacement at T = " << metres(*o.draft) << " m)\n";
-    out << "next: norvika -C " << directory.string()
-        << (o.task.filename() == "Norvika.TSK" ? ""
-                                               : "   (after renaming the task file Norvika.TSK)")
-        << "\n";
+    out << nextStepText(o.task) << "\n";
   }
   return static_cast<int>(OffsetsStatus::Done);
 }

@@ -7,22 +7,22 @@
 #include <QVBoxLayout>
 
 #include "platform/pause.h"
+#include "render/qt_text.h"
 
 namespace norvika {
 
 QString closingBoxText(const std::vector<std::filesystem::path>& written) {
-  QString text =
-      QStringLiteral("PROGRAM CALISMASI TAMAMLANDI. SONUCLAR ASAGIDAKI DOSYALARA YAZILDI:\n");
+  QString text = qtText(Text::ClosingFilesHeading) + QLatin1Char('\n');
   for (const std::filesystem::path& file : written) {
     text += QStringLiteral("    ") + QString::fromStdString(file.string()) + QLatin1Char('\n');
   }
-  return text + QStringLiteral("BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.");
+  return text + qtText(Text::ClosingFinish);
 }
 
 ClosingBox::ClosingBox(const std::vector<std::filesystem::path>& written)
     : label_(new QLabel(closingBoxText(written))),
       keep_(new QPushButton(QCoreApplication::translate("norvika", "&Keep the windows open"))) {
-  setWindowTitle(QString::fromUtf8(kClosingTitle));
+  setWindowTitle(qtText(Text::ClosingTitle));
   label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
   // Both buttons take Return while they have the focus (Tab reaches the second).

@@ -14,11 +14,12 @@
 #include "qt/dialogs.h"
 #include "render/frame_renderer.h"
 #include "render/picture_files.h"
+#include "render/qt_text.h"
 
 namespace norvika {
 
 FrameView::FrameView(const Window& window) : window_(window) {
-  setWindowTitle(QString::fromUtf8(windowCaption(window.id())));
+  setWindowTitle(qtString(windowCaption(window.id())));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(160, 120);
   lastFinished_.window = window.id();
@@ -67,7 +68,7 @@ void FrameView::contextMenuEvent(QContextMenuEvent* event) {
 void FrameView::savePicture() {
   // A copy: the run may go on drawing while the file dialog is open.
   const Frame frame = shownFrame();
-  const QString caption = QString::fromUtf8(windowCaption(window_.id()));
+  const QString caption = qtString(windowCaption(window_.id()));
   const QString png = QCoreApplication::translate("norvika", "PNG image (*.png)");
   const QString svg = QCoreApplication::translate("norvika", "SVG drawing (*.svg)");
   const QString pdf = QCoreApplication::translate("norvika", "PDF document (*.pdf)");

@@ -15,6 +15,7 @@
 #include "qt/closing_box.h"
 #include "qt/dialogs.h"
 #include "qt/screen_layout.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -203,10 +204,10 @@ void QtPlatform::closingQuestion(const std::vector<std::filesystem::path>& writt
   openBox_ = &box;
   box.exec();
   openBox_ = nullptr;
-  windowsKept_ = box.keepsWindows();
-  stopIfAsked();
+  // A stop asked here ends a run that is complete: its files are in place.
+  windowsKept_ = box.keepsWindows() && !stopAsked_;
   // The run record keeps the question as the other front ends ask it.
-  tellAnswered(kClosingTitle, closingPrompt(written), "");
+  tellAnswered(std::string(text(Text::ClosingTitle)), closingPrompt(written), "");
 }
 
 void QtPlatform::messageBox(const std::string& text, int style, const std::string& title) {

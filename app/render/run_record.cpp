@@ -9,13 +9,11 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <algorithm>
-#include <string_view>
 
 #include "model/calculation_case.h"
 #include "model/hull_model.h"
 #include "render/picture_files.h"
-#include "console/run_end_message.h"
-#include "render/record_texts.h"
+#include "render/qt_text.h"
 
 namespace norvika {
 
@@ -31,24 +29,23 @@ QPageLayout reportPageLayout() {
 }
 
 const char* reasonText(ExitReason reason) {
-  namespace t = texts::record;
   switch (reason) {
     case ExitReason::Completed:
-      return t::kCompleted;
+      return "completed";
     case ExitReason::InputError:
-      return t::kInputError;
+      return "an input file is missing or malformed";
     case ExitReason::CalculationStopped:
-      return t::kStopped;
+      return "the calculation stopped";
     case ExitReason::GeometryRejected:
-      return t::kRejected;
+      return "the geometry or the waterline was rejected";
     case ExitReason::WriteFailed:
-      return t::kWriteFailed;
+      return "a result file could not be written";
     case ExitReason::InternalFailure:
-      return t::kInternal;
+      return "internal failure";
     case ExitReason::StoppedByUser:
-      return t::kByUser;
+      return "stopped by the user";
   }
-  return "";
+  return "ended";
 }
 
 // Sizes the monospaced report font so that the widest line (at least a standard report
@@ -88,31 +85,17 @@ bool isFinishedDrawing(const FrameLog::Entry& entry) {
 }
 
 QString frameCaption(const FrameLog::Entry& entry) {
-  const std::string& shows = entry.frame.caption.empty()
-                                 ? std::string(windowCaption(entry.frame.window))
-                                 : entry.frame.caption;
-  return QStringLiteral("%1  %2")
-      .arg(entry.number, 2, 10, QLatin1Char('0'))
-      .arg(QString::fromUtf8(shows));
+  const QString shows = entry.frame.caption.empty() ? qtString(windowCaption(entry.frame.window))
+                                                    : QString::fromStdString(entry.frame.caption);
+  return QStringLiteral("%1  %2").arg(entry.number, 2, 10, QLatin1Char('0')).arg(shows);
 }
 
-std::string describeEnding(const RunOutcome& outcome) {
-  const Translate inRecord = [](const char* sentence) {
-    for (const auto& [english, turkish] : texts::record::kEndingSentences) {
-      if (std::string_view(english) == sentence) return std::string(turkish);
-    }
-    return std::string(sentence);
-  };
-  std::string message = outcome.message;
-  if (message.empty() && outcome.reason == ExitReason::GeometryRejected) {
-    message = answerEndingText(outcome, inRecord);
-  } else if (outcome.reason == ExitReason::StoppedByUser) {
-    message = stopEndingText(inRecord);
-  } else if (message.empty()) {
-    message = outcome.endingText();
-  }
-  std::string text = std::string(reasonText(outcome.reason)) + " (" + texts::record::kStatus +
-                     " " + std::to_string(static_cast<int>(outcome.reason)) + ")";
+std::string describeEnding(const RunOutcome& outcome, const std::string& told) {
+  const std::string message = !outcome.message.empty() ? outcome.message
+                              : !told.empty()          ? told
+                                                       : outcome.endingText();
+  std::string text = std::string(reasonText(outcome.reason)) + " (status " +
+                     std::to_string(static_cast<int>(outcome.reason)) + ")";
   if (!message.empty()) text += ": " + message;
   return text;
 }
@@ -148,42 +131,37 @@ QString field(const char* name, const QString& value) {
   return QStringLiteral("  %1 %2").arg(QString::fromLatin1(name), -26).arg(value);
 }
 
-QString fromAftBetween(double from, double to) {
-  return QString::fromLatin1(texts::record::kFromAftBetween).arg(number(from), number(to));
-}
-
 void appendTask(QStringList& lines, const TaskParameters& task) {
-  namespace t = texts::record;
   const CaseProperties& properties = caseProperties(task.caseNumber);
-  lines << field(t::kHullFileName, QString::fromStdString(task.hullFileName))
-        << field(t::kShipLength, number(task.shipLength) + " m")
-        << field(t::kDivisions, number(task.stationDivisions))
-        << field(t::kDensity, number(task.waterDensity) + " ton/m3")
-        << field(t::kCase,
-                 QStringLiteral("%1, %2").arg(task.caseNumber).arg(QString::fromLatin1(properties.name)));
+  lines << field("Hull file:", QString::fromStdString(task.hullFileName))
+        << field("Ship length L:", number(task.shipLength) + " m")
+        << field("Station divisions:", number(task.stationDivisions))
+        << field("Water density:", number(task.waterDensity) + " t/m3")
+        << field("Case:", QStringLiteral("%1, %2")
+                              .arg(task.caseNumber)
+                              .arg(QString::fromLatin1(properties.englishName)));
   if (properties.searchesDisplacement) {
-    lines << field(t::kRequired, number(task.requiredDisplacement) + " ton")
-          << field(t::kInitialDraft, number(task.initialDraft) + " m");
+    lines << field("  required displacement:", number(task.requiredDisplacement) + " t")
+          << field("  initial draft:", number(task.initialDraft) + " m");
   }
   if (properties.hasWave) {
-    lines << field(t::kWaveHeight, number(task.waveHeight) + " m")
-          << field(t::kWaveLength, number(task.waveLengthRatio));
+    lines << field("  wave height H:", number(task.waveHeight) + " m")
+          << field("  wave length / L:", number(task.waveLengthRatio));
   }
   if (!properties.searchesDisplacement) {
-    lines << field(t::kForwardDraft, number(task.forwardDraft) + " m")
-          << field(t::kAftDraft, number(task.aftDraft) + " m");
+    lines << field("  forward draft Tf:", number(task.forwardDraft) + " m")
+          << field("  aft draft Ta:", number(task.aftDraft) + " m");
   }
-  if (properties.heeled) {
-    lines << field(t::kHeel, number(task.heelAngle) + " " + QString::fromLatin1(t::kDegrees));
-  }
-  lines << field(t::kEqualPoints, task.equalPointCount == 0
-                                      ? QString::fromLatin1(t::kNone)
-                                      : QStringLiteral("%1, ").arg(task.equalPointCount) +
-                                            fromAftBetween(task.equalStart, task.equalEnd));
+  if (properties.heeled) lines << field("  heel angle:", number(task.heelAngle) + " degrees");
+  lines << field("Equally spaced points:",
+                 task.equalPointCount == 0
+                     ? QStringLiteral("none")
+                     : QStringLiteral("%1, from %2 to %3 m from AP")
+                           .arg(task.equalPointCount)
+                           .arg(number(task.equalStart), number(task.equalEnd)));
 }
 
 void appendHull(QStringList& lines, const HullModel& hull) {
-  namespace t = texts::record;
   double lowest = hull.pointZ(1, 1);
   for (int i = 1; i <= hull.stationCount; ++i) lowest = std::min(lowest, hull.keelHeight(i));
   double aftmost = hull.stationX(1);
@@ -194,76 +172,80 @@ void appendHull(QStringList& lines, const HullModel& hull) {
       foremost = std::max(foremost, hull.pointY(curve, j));
     }
   }
-  lines << field(t::kStations, QStringLiteral("%1, ").arg(hull.stationCount) +
-                                   fromAftBetween(hull.stationX(1), hull.stationX(hull.stationCount)))
-        << field(t::kContours, fromAftBetween(aftmost, foremost))
-        << field(t::kHalfBreadth, number(hull.maxHalfBreadth) + " m")
-        << field(t::kHeights, QStringLiteral("%1 - %2 m").arg(number(lowest), number(hull.maxHeight)));
+  lines << field("Stations:",
+                 QStringLiteral("%1, from %2 to %3 m from AP")
+                     .arg(hull.stationCount)
+                     .arg(number(hull.stationX(1)), number(hull.stationX(hull.stationCount))))
+        << field("Stern to bow contour:",
+                 QStringLiteral("%1 to %2 m from AP").arg(number(aftmost), number(foremost)))
+        << field("Largest half-breadth:", number(hull.maxHalfBreadth) + " m")
+        << field("Heights:",
+                 QStringLiteral("%1 to %2 m").arg(number(lowest), number(hull.maxHeight)));
 }
 
-QString oneLine(const std::string& text) { return QString::fromUtf8(text).simplified(); }
+QString oneLine(const std::string& text) {
+  QString line = QString::fromUtf8(text).simplified();
+  return line;
+}
 
 void appendWeights(QStringList& lines, const WeightDistribution& weights) {
-  namespace t = texts::record;
-  lines << field(t::kWeightsTitle, oneLine(weights.title))
-        << field(t::kWeightBlocks, QString::number(weights.blocks.size()))
-        << field(t::kTotalWeight, number(weights.total) + " ton")
-        << field(t::kLcg, number(weights.centre) + " " + QString::fromLatin1(t::kFromAft));
+  lines << field("Title:", oneLine(weights.title))
+        << field("Weight blocks:", QString::number(weights.blocks.size()))
+        << field("Total weight W:", number(weights.total) + " t")
+        << field("LCG:", number(weights.centre) + " m from AP");
 }
 
 // What could not be read ended the run with a message that names the file.
 QString unreadLine(const RunOutcome& outcome) {
-  return QString::fromLatin1(texts::record::kUnread) + oneLine(outcome.message);
+  return QStringLiteral("  could not be read: ") + oneLine(outcome.message);
 }
 
 }  // namespace
 
-QStringList runSummaryLines(const RunOutcome& outcome, const QDateTime& started) {
-  namespace t = texts::record;
+QStringList runSummaryLines(const RunOutcome& outcome, const std::string& told,
+                            const QDateTime& started) {
   QStringList lines;
-  lines << QStringLiteral("Norvika " NORVIKA_VERSION " - ") + QString::fromLatin1(t::kTitle)
-        << QString()
-        << field(t::kStarted, started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
-        << field(t::kDirectory, toQString(outcome.directory)) << QString()
-        << QString::fromLatin1(t::kTaskFile) + QStringLiteral(" Norvika.TSK");
+  lines << QStringLiteral("Norvika " NORVIKA_VERSION " - run record") << QString()
+        << field("Started:", started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
+        << field("Run directory:", toQString(outcome.directory)) << QString()
+        << QStringLiteral("Task file Norvika.TSK");
   if (!outcome.task) {
     lines << unreadLine(outcome);
   } else {
     appendTask(lines, *outcome.task);
     if (outcome.weights) {
       lines << QString()
-            << QString::fromLatin1(t::kWeightsFile) + QLatin1Char(' ') +
-                   QString::fromStdString(outcome.weights->fileName);
+            << QStringLiteral("Weights file ") + QString::fromStdString(outcome.weights->fileName);
       appendWeights(lines, *outcome.weights);
     }
     lines << QString()
-          << QString::fromLatin1(t::kHullFile) + QLatin1Char(' ') +
-                 QString::fromStdString(outcome.task->hullFileName);
+          << QStringLiteral("Hull file ") + QString::fromStdString(outcome.task->hullFileName);
     if (outcome.hull && outcome.hull->stationCount > 0) {
       appendHull(lines, *outcome.hull);
     } else if (outcome.reason == ExitReason::InputError) {
       lines << unreadLine(outcome);
     }
   }
-  lines << QString() << QString::fromLatin1(t::kAnswers);
-  if (outcome.answers.empty()) lines << QString::fromLatin1(t::kNoAnswer);
+  lines << QString() << QStringLiteral("Answers");
+  if (outcome.answers.empty()) lines << QStringLiteral("  no question was answered");
   int n = 0;
   for (const RunAnswer& a : outcome.answers) {
     lines << QStringLiteral("  %1. %2")
                  .arg(++n, 2)
                  .arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
-          << QStringLiteral("      %1 \"%2\"").arg(QString::fromLatin1(t::kAnswer), oneLine(a.answer));
+          << QStringLiteral("      answer: \"%1\"").arg(oneLine(a.answer));
   }
   lines << QString()
-        << QString::fromLatin1(t::kEnding) + QString::fromStdString(describeEnding(outcome))
-        << QString::fromLatin1(t::kWritten);
-  if (outcome.written.empty()) lines << QStringLiteral("  ") + QString::fromLatin1(t::kNone);
+        << QStringLiteral("End of the run: ") +
+               QString::fromStdString(describeEnding(outcome, told))
+        << QStringLiteral("Result files written by this run");
+  if (outcome.written.empty()) lines << QStringLiteral("  none");
   for (const WrittenFile& file : outcome.written) {
     lines << field(file.path.filename().string().c_str(),
-                   QStringLiteral("%1 ").arg(file.text.size()) + QString::fromLatin1(t::kBytes));
+                   QStringLiteral("%1 bytes").arg(file.text.size()));
   }
   for (const std::string& name : outcome.removed) {
-    lines << field(name.c_str(), QString::fromLatin1(t::kRemoved));
+    lines << field(name.c_str(), QStringLiteral("removed, as it belonged to an earlier run"));
   }
   return lines;
 }
@@ -320,8 +302,7 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
   const QStringList report = reportLines
                                  ? *reportLines
                                  : QStringList{QString::fromLatin1(resultName(ResultKind::Report)) +
-                                               QLatin1Char(' ') +
-                                               QString::fromLatin1(texts::record::kNotWritten)};
+                                               QStringLiteral(" was not written.")};
   const double pageWidth = writer.width();
   const double pageHeight = writer.height();
   const QFont font = reportFont(report, writer, pageWidth);
@@ -365,7 +346,7 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
 }
 
 int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
-                   const RunOutcome& outcome, RecordFrames frames,
+                   const RunOutcome& outcome, const std::string& told, RecordFrames frames,
                    const QDateTime& started) {
   const std::vector<FrameLog::Entry> entries = log.entries();
   std::vector<RecordPage> drawings;
@@ -373,11 +354,14 @@ int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
     if (frames == RecordFrames::Finished && !isFinishedDrawing(entry)) continue;
     drawings.push_back(RecordPage{frameCaption(entry), &entry.frame});
   }
-  QStringList summary = runSummaryLines(outcome, started);
+  QStringList summary = runSummaryLines(outcome, told, started);
   summary << QString()
-          << QString::fromLatin1(texts::record::kDrawings).arg(drawings.size()).arg(entries.size()) +
-                 (frames == RecordFrames::Finished ? QString::fromLatin1(texts::record::kFinishedOnly)
-                                                   : QString());
+          << QStringLiteral("Drawings: %1 of the run's %2 frames%3")
+                 .arg(drawings.size())
+                 .arg(entries.size())
+                 .arg(frames == RecordFrames::Finished
+                          ? QStringLiteral(", the finished ones (--pdf-frames all: every frame)")
+                          : QString());
   return writeRunRecordPdf(file, summary, reportLines(outcome), drawings);
 }
 

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <optional>
@@ -10,9 +11,9 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "driver/run_outcome.h"
 #include "platform/platform.h"
 #include "render/picture_saver.h"
+#include "run/run_outcome.h"
 
 namespace norvika {
 
@@ -34,17 +35,18 @@ class FrameLog : public WindowObserver {
   std::vector<Entry> entries_;
 };
 
-/// Whether `entry` is a finished drawing of the run (a check, a graph, the ship position, the
-/// heeled sections, the strength diagrams) rather than a step on the way (a station preview, a
-/// draft-search step), whose result the report text holds.
+/// Whether `entry` is a finished drawing (a check, a graph, the ship's position, the heeled
+/// sections), as its drawing says, not a step of the run (a station preview, a draft-search
+/// step).
 bool isFinishedDrawing(const FrameLog::Entry& entry);
 
-/// A drawing's caption: its number, then what it shows ("05  POSTA KESITLERI (BODY PLAN)").
+/// A drawing's caption: its number, then what it shows ("05  POSTA KESITLERI (BODY PLAN)"); a
+/// frame that does not say what it shows is captioned by its window.
 QString frameCaption(const FrameLog::Entry& entry);
 
-/// One line saying how a run ended: "TAMAMLANDI (DURUM 0)", "HESAP DURDU (DURUM 2): message",
-/// an ending by an answer or by the user said in the record's words.
-std::string describeEnding(const RunOutcome& outcome);
+/// One line saying how a run ended: "completed (status 0)", "calculation stopped (status 2):
+/// message". `told` is what the front end said of an ending by the user.
+std::string describeEnding(const RunOutcome& outcome, const std::string& told);
 
 /// The report this run wrote, then the strength report when it wrote one, one entry per line
 /// without the line ends; none when it wrote no report.
@@ -53,7 +55,8 @@ std::optional<QStringList> reportLines(const RunOutcome& outcome);
 /// The first page of a record: program, date, run directory, the task file's values, the
 /// hull's extent and the weights as the run read them (or why it could not), the answers,
 /// how the run ended and the result files it wrote or removed.
-QStringList runSummaryLines(const RunOutcome& outcome, const QDateTime& started);
+QStringList runSummaryLines(const RunOutcome& outcome, const std::string& told,
+                            const QDateTime& started);
 
 /// A drawing page of the record.
 struct RecordPage {
@@ -73,7 +76,8 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
 /// `log` kept (the finished drawings, or all of them) in the order they were begun, captioned
 /// with their number and what they show. Returns the number of pages, 0 on failure.
 int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
-                   const RunOutcome& outcome, RecordFrames frames = RecordFrames::Finished,
+                   const RunOutcome& outcome, const std::string& told = {},
+                   RecordFrames frames = RecordFrames::Finished,
                    const QDateTime& started = QDateTime::currentDateTime());
 
 }  // namespace norvika

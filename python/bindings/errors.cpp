@@ -48,6 +48,13 @@ void raiseInputError(const std::string& message, const std::optional<InputPlace>
   raise(type, error);
 }
 
+void raiseInputErrorFrom(const std::string& message, const py::error_already_set& cause) {
+  const py::object type = errorType("InputError");
+  const py::object error = type(message);
+  error.attr("__cause__") = cause.value();
+  raise(type, error);
+}
+
 void raiseRunEnd(const RunOutcome& outcome) {
   switch (outcome.reason) {
     case ExitReason::InputError:

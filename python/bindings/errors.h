@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "driver/run_outcome.h"
+#include "run/run_outcome.h"
 #include "support/run_end.h"
 
 namespace norvika::python {
@@ -21,6 +21,11 @@ void defineErrors(py::module_& module);
 /// place the message names (None where it names none).
 [[noreturn]] void raiseInputError(const std::string& message,
                                   const std::optional<InputPlace>& place = std::nullopt);
+
+/// Raises InputError for values given in code, `cause` (an exception of
+/// Python code) as its __cause__.
+[[noreturn]] void raiseInputErrorFrom(const std::string& message,
+                                      const py::error_already_set& cause);
 
 /// Raises what ended a run that did not complete: InputError for a rejected
 /// input, CalculationStop for a stop with its message box's text and title,

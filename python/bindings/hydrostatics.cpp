@@ -4,7 +4,6 @@
 #include <pybind11/stl.h>
 
 #include <cmath>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,20 +11,21 @@
 #include "arrays.h"
 #include "calculation/bonjean.h"
 #include "calculation/hydrostatics.h"
-#include "driver/hydrostatics_run.h"
 #include "errors.h"
 #include "inputs.h"
 #include "model/task_values.h"
+#include "numbers.h"
+#include "run/hydrostatics_run.h"
 #include "support/input_file.h"
+#include "support/value_bounds.h"
 #include "text/text_format.h"
+#include "values.h"
 
 namespace norvika::python {
 
 namespace {
 
-struct HydrostaticsResult {
-  std::shared_ptr<const Hydrostatics> table;
-};
+struct HydrostaticsValues : Values {};
 
 struct Column {
   const char* name;
@@ -61,21 +61,41 @@ const Column kColumns[] = {
      "S, the stations' girths integrated along the ship, m2."},
 };
 
-py::array_t<double> columnOf(const Hydrostatics& table, double HydrostaticRow::*value) {
-  std::vector<double> v;
-  for (const HydrostaticRow& row : table.rows) v.push_back(row.*value);
-  return arrayOf(v);
+// The columns as the values of a Hydrostatics.
+const ValueFields<Hydrostatics>& columnFields() {
+  static const ValueFields<Hydrostatics> fields = [] {
+    ValueFields<Hydrostatics> columns;
+    for (const Column& column : kColumns) {
+      columns.push_back({column.name, column.doc, [value = column.value](const Hydrostatics& t) {
+                           std::vector<double> v;
+                           for (const HydrostaticRow& row : t.rows) v.push_back(row.*value);
+                           return py::object(arrayOf(v));
+                         }});
+    }
+    return columns;
+  }();
+  return fields;
 }
 
-// A number of the call, checked as the task file's would be.
-double checkedNumber(const TaskValue& value, double number) {
+// A number of the call, named `name`, checked as the task file's would be.
+double checkedNumber(const TaskValue& value, const NumberArgument& given, const char* name) {
+  const double number = numberOf(given.value, name);
   if (const auto problem = numberProblem(value.what, number)) raiseInputError(*problem);
   if (const auto problem = valueProblem(value, number)) raiseInputError(*problem);
   return number;
 }
 
-// The drafts given: positive, rising, at most kMaxHydrostaticDrafts, as the
-// command line takes them.
+// A number of the call, named `name`, within the bounds of its option on the
+// command line and refused in the same words.
+double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, const char* name) {
+  const double number = numberOf(given.value, name);
+  if (const auto problem = boundsProblem(bounds, number))
+    raiseInputError(std::string(name) + ": " + *problem);
+  return number;
+}
+
+// The drafts given: each a draft of the command line's bounds, rising, at
+// most kMaxHydrostaticDrafts, refused in the command line's words.
 std::vector<double> draftsOf(const py::handle& given) {
   std::vector<double> drafts = numbersOf(given, "drafts");
   if (drafts.empty()) raiseInputError("drafts: at least one draft was expected");
@@ -84,45 +104,40 @@ std::vector<double> draftsOf(const py::handle& given) {
                     std::to_string(drafts.size()));
   }
   for (std::size_t i = 0; i < drafts.size(); ++i) {
-    if (const auto problem = numberProblem("DRAFT", drafts[i])) raiseInputError(*problem);
-    if (!(drafts[i] > 0.0)) {
-      raiseInputError(
-          "drafts: a draft is the waterline's height above the base line and must "
-          "be positive, got " +
-          formatFixed(drafts[i], 1, 6));
-    }
+    if (const auto problem = boundsProblem(kDraftBounds, drafts[i]))
+      raiseInputError("drafts: " + *problem);
     if (i > 0 && !(drafts[i] > drafts[i - 1])) {
-      raiseInputError("drafts: the drafts must rise, " + formatFixed(drafts[i], 1, 6) +
-                      " follows a draft of " + formatFixed(drafts[i - 1], 1, 6));
+      raiseInputError("drafts: the drafts must rise, " + shortestNumberText(drafts[i]) +
+                      " follows a draft of " + formatFixed(drafts[i - 1], 1, 3) + " m");
     }
   }
   return drafts;
 }
 
-HydrostaticsResult hydrostatics(const Hull& hull, const py::object& given, double shipLength,
-                                double density, double trim) {
+py::object hydrostatics(const Hull& hull, const py::object& given, const NumberArgument& shipLength,
+                        const NumberArgument& density, const NumberArgument& trim) {
   HydrostaticsInput input;
-  input.shipLength = checkedNumber(kShipLengthValue, shipLength);
-  input.density = checkedNumber(kWaterDensityValue, density);
-  if (const auto problem = numberProblem("TRIM", trim)) raiseInputError(*problem);
-  input.trim = trim;
+  input.shipLength = checkedNumber(kShipLengthValue, shipLength, "ship_length");
+  input.density = boundedNumber(kWaterDensityBounds, density, "density");
+  input.trim = boundedNumber(kTrimBounds, trim, "trim");
   std::optional<std::vector<double>> drafts;
   if (!given.is_none()) drafts = draftsOf(given);
   HullModel model = *hull.model;
   computeHullExtents(model);
-  input.drafts =
-      readingInput([&] { return hydrostaticDrafts(model, input.shipLength, input.trim, drafts); });
-  auto table = std::make_shared<Hydrostatics>();
+  input.drafts = readingInput(
+      [&] { return hydrostaticDrafts(model, input.shipLength, input.trim, drafts, "drafts="); });
+  Hydrostatics table;
   HydrostaticsOutcome outcome;
   {
     const py::gil_scoped_release release;
-    outcome = computeHydrostatics(model, input, *table);
+    outcome = computeHydrostatics(model, input, table);
   }
   if (outcome.stop != HydrostaticsStop::None) raiseInputError(hydrostaticsRefusal(outcome, model));
-  return HydrostaticsResult{std::move(table)};
+  return valuesOf<HydrostaticsValues>(columnFields(), table);
 }
 
-py::list bonjean(const Hull& hull, int steps) {
+py::list bonjean(const Hull& hull, const WholeNumberArgument& given) {
+  const int steps = wholeNumberOf(given.value, "steps");
   if (steps < 1 || steps > 1000) {
     raiseInputError("steps: 1 to 1000 steps were expected, got " + std::to_string(steps));
   }
@@ -149,36 +164,32 @@ py::list bonjean(const Hull& hull, int steps) {
 }  // namespace
 
 void defineHydrostatics(py::module_& module) {
-  py::class_<HydrostaticsResult> table(
+  defineValues<HydrostaticsValues>(
       module, "Hydrostatics",
       "The curves of form: one value per draft in each column, as norvika-hydrostatics's "
       "HIDROSTATIK.TXT gives them. Coefficients on L and on B, the largest breadth of the "
-      "waterplane.");
-  for (const Column& column : kColumns) {
-    table.def_property_readonly(
-        column.name,
-        [value = column.value](const HydrostaticsResult& h) { return columnOf(*h.table, value); },
-        column.doc);
-  }
-  table.def(
-      "to_dict",
-      [](const HydrostaticsResult& h) {
-        py::dict columns;
-        for (const Column& column : kColumns)
-          columns[column.name] = columnOf(*h.table, column.value);
-        return columns;
-      },
-      "The columns by name, in table order (for pandas.DataFrame).");
-  table.def("__len__", [](const HydrostaticsResult& h) { return h.table->rows.size(); });
+      "waterplane. Its arrays are read-only; a table compares (==), copies and pickles by value.",
+      columnFields())
+      .def(
+          "to_dict",
+          [](const HydrostaticsValues& h) {
+            py::dict columns;
+            for (const Column& column : kColumns) columns[column.name] = h.values[column.name];
+            return columns;
+          },
+          "The columns by name, in table order (for pandas.DataFrame), as a new dict of the "
+          "read-only arrays.")
+      .def("__len__", [](const HydrostaticsValues& h) { return py::len(h.values["draft"]); });
 
   module.def("hydrostatics", &hydrostatics, py::arg("hull"), py::arg("drafts") = py::none(),
              py::kw_only(), py::arg("ship_length"), py::arg("density"), py::arg("trim") = 0.0,
              R"(The curves of form of the hull at each draft, as norvika-hydrostatics computes them.
 
-drafts: waterline heights above the base line at L/2 (m), positive and rising, at most
-1000; None: 20 drafts from a tenth of the hull's depth (its lowest deck edge) to it.
-ship_length: L (m), AP at x = 0 and FP at x = L; density: t/m3; trim: Tf - Ta (m), the
-waterline turned about L/2, positive by the head.
+drafts: waterline heights above the base line at L/2 (m), at least 0.001 m and rising,
+at most 1000; None: 20 drafts from a tenth of the hull's depth (its lowest deck edge) to
+it. ship_length: L (m), AP at x = 0 and FP at x = L; density: 0.5 to 2 t/m3; trim: Tf - Ta
+(m), the waterline turned about L/2, positive by the head. The bounds and their words are
+those of norvika-hydrostatics's options.
 
 Raises InputError when a draft puts a deck under water or leaves no volume or
 waterplane (the program's message).)");

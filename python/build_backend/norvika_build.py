@@ -16,6 +16,7 @@ import base64
 import hashlib
 import io
 import os
+import re
 import subprocess
 import sys
 import sysconfig
@@ -30,9 +31,17 @@ ROOT = Path(__file__).resolve().parents[2]
 SDIST_ENTRIES = ["pyproject.toml", "CMakeLists.txt", "README.md", "src", "python"]
 
 
+def _version():
+    """The version the project's CMakeLists.txt gives, its one place."""
+    text = (ROOT / "CMakeLists.txt").read_text()
+    return re.search(r"project\(Norvika VERSION ([0-9.]+)", text).group(1)
+
+
 def _project():
     with open(ROOT / "pyproject.toml", "rb") as f:
-        return tomllib.load(f)["project"]
+        project = tomllib.load(f)["project"]
+    project["version"] = _version()
+    return project
 
 
 def _tag():

@@ -15,9 +15,14 @@ file written)::
 Inputs the executable rejects raise :class:`InputError` (with ``file`` and
 ``line``); a calculation that stops raises :class:`CalculationStop` with the
 program's message. Calculations release the interpreter's lock, so a thread
-pool runs many at once.
+pool runs many at once; tasks, hulls and results compare by value (==), copy
+and pickle, so a process pool (or Dask) runs them too. The arrays handed back
+are read-only.
 """
 
+import functools
+
+from . import _core
 from ._core import (
     BalanceHistory,
     CalculationStop,
@@ -29,15 +34,32 @@ from ._core import (
     RuleWaveLoads,
     Strength,
     StrengthCondition,
+    Sweep,
     Task,
     __version__,
-    bonjean,
-    hydrostatics,
-    read_hull,
-    read_task,
-    run,
-    run_directory,
 )
+
+
+def _by_name(function):
+    """The core's function under this package's name. Pickle sends a function
+    by its module and name, which the core's own functions do not carry; a
+    process pool sends the function it maps that way."""
+
+    @functools.wraps(function)
+    def call(*args, **kwargs):
+        return function(*args, **kwargs)
+
+    call.__module__ = __name__
+    call.__qualname__ = function.__name__
+    return call
+
+
+bonjean = _by_name(_core.bonjean)
+hydrostatics = _by_name(_core.hydrostatics)
+read_hull = _by_name(_core.read_hull)
+read_task = _by_name(_core.read_task)
+run = _by_name(_core.run)
+run_directory = _by_name(_core.run_directory)
 
 __all__ = [
     "BalanceHistory",
@@ -50,6 +72,7 @@ __all__ = [
     "RuleWaveLoads",
     "Strength",
     "StrengthCondition",
+    "Sweep",
     "Task",
     "__version__",
     "bonjean",

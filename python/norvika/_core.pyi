@@ -1,9 +1,10 @@
 """Norvika's calculation core: buoyancy distribution, displacement, centre of
 buoyancy, longitudinal strength and hydrostatics of a ship. Units: m, m2, m3,
-t, t/m, t/m3, t m, kN m, degrees."""
+t, t/m, t/m3, t m, kN m, degrees. Tasks, hulls and results compare by value,
+copy and pickle; the arrays handed back are read-only."""
 
 import os
-from typing import Any, Iterable, Optional, Tuple, Union
+from typing import Any, Iterable, Mapping, Optional, Tuple, Union
 
 import numpy as np
 import numpy.typing as npt
@@ -103,6 +104,9 @@ class Task:
         """Where the program finds the hull file; None when made in code."""
     def replace(self, **changes: Any) -> Task:
         """A new task with the values given changed (None: left out)."""
+    def __eq__(self, other: object) -> bool:
+        """Equal values, read from the same file or both made in code."""
+    def __hash__(self) -> int: ...
 
 class Hull:
     """A ship's hull: stations and end contours as the hull file holds them (m)."""
@@ -132,6 +136,9 @@ class Hull:
     @property
     def file(self) -> Optional[str]:
         """The hull file it was read from; None when made in code."""
+    def __eq__(self, other: object) -> bool:
+        """Equal records, read from the same file or both made in code."""
+    def __hash__(self) -> int: ...
 
 class BalanceHistory:
     """Every draft the displacement balance evaluated, in order."""
@@ -266,8 +273,103 @@ class Strength:
     @property
     def rule(self) -> Optional[RuleWaveLoads]: ...
 
+class Sweep:
+    """The wave's crest moved along the ship, the ship balanced at each position.
+    Wave-induced values; arrays per crest position (N) or per row of the strength table."""
+
+    @property
+    def wave_length(self) -> float:
+        """m."""
+    @property
+    def crest(self) -> FloatArray:
+        """Crest position, m from AP (per position)."""
+    @property
+    def iterations(self) -> npt.NDArray[np.int64]:
+        """Newton steps of the balance (per position)."""
+    @property
+    def mean_draft(self) -> FloatArray:
+        """m (per position)."""
+    @property
+    def trim(self) -> FloatArray:
+        """m (per position)."""
+    @property
+    def hogging(self) -> FloatArray:
+        """Largest BM, t m (per position)."""
+    @property
+    def hogging_x(self) -> FloatArray:
+        """m from AP (per position)."""
+    @property
+    def sagging(self) -> FloatArray:
+        """Smallest BM, t m (per position)."""
+    @property
+    def sagging_x(self) -> FloatArray:
+        """m from AP (per position)."""
+    @property
+    def positive_shear(self) -> FloatArray:
+        """Largest SF, t (per position)."""
+    @property
+    def positive_shear_x(self) -> FloatArray:
+        """m from AP (per position)."""
+    @property
+    def negative_shear(self) -> FloatArray:
+        """Smallest SF, t (per position)."""
+    @property
+    def negative_shear_x(self) -> FloatArray:
+        """m from AP (per position)."""
+    @property
+    def x(self) -> FloatArray:
+        """Row positions, m from AP."""
+    @property
+    def sf_max(self) -> FloatArray:
+        """t (per row)."""
+    @property
+    def sf_max_crest(self) -> FloatArray:
+        """m from AP (per row)."""
+    @property
+    def sf_min(self) -> FloatArray:
+        """t (per row)."""
+    @property
+    def sf_min_crest(self) -> FloatArray:
+        """m from AP (per row)."""
+    @property
+    def bm_max(self) -> FloatArray:
+        """t m (per row)."""
+    @property
+    def bm_max_crest(self) -> FloatArray:
+        """m from AP (per row)."""
+    @property
+    def bm_min(self) -> FloatArray:
+        """t m (per row)."""
+    @property
+    def bm_min_crest(self) -> FloatArray:
+        """m from AP (per row)."""
+    @property
+    def sf_rule_positive(self) -> FloatArray:
+        """kN (per row)."""
+    @property
+    def sf_rule_negative(self) -> FloatArray:
+        """kN (per row)."""
+    @property
+    def bm_rule_hogging(self) -> FloatArray:
+        """kN m (per row)."""
+    @property
+    def bm_rule_sagging(self) -> FloatArray:
+        """kN m (per row)."""
+    @property
+    def worst_hogging(self) -> Optional[Tuple[float, float, float]]:
+        """(t m, m from AP, crest m from AP)."""
+    @property
+    def worst_sagging(self) -> Optional[Tuple[float, float, float]]:
+        """(t m, m from AP, crest m from AP)."""
+    @property
+    def worst_positive_shear(self) -> Optional[Tuple[float, float, float]]:
+        """(t, m from AP, crest m from AP)."""
+    @property
+    def worst_negative_shear(self) -> Optional[Tuple[float, float, float]]:
+        """(t, m from AP, crest m from AP)."""
+
 class Result:
-    """What a completed run reached."""
+    """What a completed run reached; == compares values."""
 
     @property
     def case(self) -> int: ...
@@ -308,8 +410,11 @@ class Result:
     @property
     def strength(self) -> Optional[Strength]: ...
     @property
-    def files(self) -> dict[str, bytes]:
-        """The result files by name, as bytes; nothing is written."""
+    def sweep(self) -> Optional[Sweep]:
+        """The crest sweep (run(..., sweep=N)); None without one."""
+    @property
+    def files(self) -> Mapping[str, bytes]:
+        """The result files by name, as bytes (a read-only mapping); nothing is written."""
 
 class Hydrostatics:
     """The curves of form, one value per draft in each column."""
@@ -373,12 +478,16 @@ def run(
     task: Task,
     hull: Hull,
     weights: Union[None, PathLike, ArrayLike] = None,
+    *,
+    sweep: Optional[int] = None,
 ) -> Result:
     """Runs the case as the executable's batch mode does; raises InputError or
-    CalculationStop. weights: None, a weights file, or rows of (x1, x2, w1, w2)."""
+    CalculationStop. weights: None, a weights file, or rows of (x1, x2, w1, w2);
+    sweep: None or 2-1000 crest positions (wave cases with weights)."""
 
 def run_directory(directory: PathLike) -> Result:
-    """Runs a run directory's files in the executable's order; writes nothing."""
+    """Runs a run directory's files (or those of the task file Norvika.TSK named)
+    in the executable's order; writes nothing."""
 
 def hydrostatics(
     hull: Hull,
@@ -388,7 +497,8 @@ def hydrostatics(
     density: float,
     trim: float = 0.0,
 ) -> Hydrostatics:
-    """The curves of form at the drafts (m at L/2); raises InputError."""
+    """The curves of form at the drafts (m at L/2, at least 0.001, rising); density
+    0.5-2 t/m3; raises InputError."""
 
 def bonjean(hull: Hull, steps: int = 20) -> list[dict[str, Any]]:
     """The Bonjean curves of every station."""

@@ -1,6 +1,7 @@
 """Shared helpers of the module's tests: the source tree's examples, golden
 records and broken inputs, and numbers compared to the digits printed."""
 
+import os
 import re
 import shutil
 from pathlib import Path
@@ -40,6 +41,19 @@ def run_examples():
 
 def hydrostatics_examples():
     return sorted(f"{d.parent.name}/{d.name}" for d in EXAMPLES.glob("*/hydrostatics"))
+
+
+def example_inputs(names):
+    """(task, hull, weights file or None) of each example named 'hull/case'."""
+    import norvika
+
+    inputs = []
+    for name in names:
+        task = norvika.read_task(EXAMPLES / name)
+        weights = EXAMPLES / name / "Norvika.AGR"
+        inputs.append((task, norvika.read_hull(task.hull_path),
+                       weights if weights.exists() else None))
+    return inputs
 
 
 def decimals(text):
@@ -101,3 +115,13 @@ def box_hull():
     return norvika.Hull([(5.0 * i, section) for i in range(21)],
                         stern=[(0.0, 0.0, 1), (10.0, 0.0, 1)],
                         bow=[(0.0, 100.0, 1), (10.0, 100.0, 1)])
+
+
+@pytest.fixture(scope="session")
+def norvika_program():
+    """The norvika program of the build, to compare with: NORVIKA_PROGRAM, else
+    build/app/norvika (scripts/test.sh builds it before these tests)."""
+    program = Path(os.environ.get("NORVIKA_PROGRAM", SOURCE / "build" / "app" / "norvika"))
+    if not os.access(program, os.X_OK):
+        pytest.skip(f"the norvika program is not built ({program}); scripts/build.sh builds it")
+    return program

@@ -4,6 +4,7 @@ and line as values."""
 
 import math
 import re
+import shutil
 
 import numpy as np
 import pytest
@@ -150,7 +151,6 @@ BOW = [(0.0, 100.0, 1), (10.0, 100.0, 1)]
      "KIC BODOSLAMA 1. KAYIT KOD 99 VE 9999 EGRI SONU KODLARIDIR, NOKTA KODU OLAMAZ"),
     ([(0.0, SECTION), (100.0, SECTION)], np.zeros((3, 2)),
      "stern: an array of shape (n, 3) was expected, got shape (3, 2)"),
-    ([(0.0, SECTION), (100.0, SECTION)], "abc", "stern: numbers were expected"),
     ([(0.0, SECTION), (100.0, SECTION)], None, "stern: numbers were expected, got None"),
     ([(None, SECTION), (100.0, SECTION)], STERN, "stations[0] x: numbers were expected, got None"),
     (np.zeros((3, 2)), STERN, "stations[0] points: an array of shape (n, 3) was expected, "
@@ -211,3 +211,150 @@ def test_a_weights_file_is_refused_with_its_line(box_hull):
         norvika.run(norvika.read_task(BAD_INPUTS / "weights-negative-weight"), box_hull, path)
     assert refused.value.file == str(path)
     assert str(refused.value).startswith(f"Norvika.AGR {refused.value.line}. SATIR: ")
+
+
+def refusals_of_values_no_number():
+    box = [(0.0, SECTION), (100.0, SECTION)]
+    level = norvika.Task(**LEVEL)
+
+    def hull(points=SECTION, stern=STERN):
+        return lambda: norvika.Hull([(0.0, SECTION), (100.0, points)], stern, BOW)
+
+    def weights(rows):
+        return lambda: norvika.run(level, norvika.Hull(box, STERN, BOW), rows)
+
+    def task(**change):
+        return lambda: norvika.Task(**{**LEVEL, **change})
+
+    # None where a number belongs is a number left out (InputError, as a file's blank would be).
+    none = "a number was expected, got None"
+    yield "None in a point", hull([(0, 10, 1), (10, None, 1)]), norvika.InputError, \
+        f"stations[1] points[1][1]: {none}"
+    yield "None in a contour", hull(stern=[(0, 0, 1), (10, 0, None)]), norvika.InputError, \
+        f"stern[1][2]: {none}"
+    yield "None in weights", weights([(0, 100, None, 102.5)]), norvika.InputError, \
+        f"weights[0][2]: {none}"
+    # Values whose conversion would invent a number: TypeError naming them.
+    yield "bool in a point", hull([(0, 10, 1), (10, 10, True)]), TypeError, \
+        "stations[1] points[1][2]: a number was expected, got True (bool)"
+    yield "numpy bool in a point", hull([(0, 10, 1), (10, np.bool_(True), 1)]), TypeError, \
+        "stations[1] points[1][1]: a number was expected, got True (bool_)"
+    yield "bytes in a contour", hull(stern=[(0, 0, 1), (b"10", 0, 1)]), TypeError, \
+        "stern[1][0]: a number was expected, got b'10' (bytes)"
+    yield "text in a point", hull([(0, 10, 1), (10, "10", 1)]), TypeError, \
+        "stations[1] points[1][1]: a number was expected, got '10' (str)"
+    yield "text for a contour", hull(stern="abc"), TypeError, \
+        "stern: a number was expected, got 'abc' (str)"
+    yield "complex in weights", weights([(0, 100, 102.5 + 1j, 102.5)]), TypeError, \
+        "weights[0][2]: a number was expected, got (102.5+1j) (complex)"
+    yield "bool array of weights", weights(np.ones((1, 4), dtype=bool)), TypeError, \
+        "weights: numbers were expected, got an array of bool"
+    yield "bool drafts", lambda: norvika.hydrostatics(norvika.Hull(box, STERN, BOW), [True],
+                                                      ship_length=100, density=1), TypeError, \
+        "drafts[0]: a number was expected, got True (bool)"
+    yield "bool length", task(ship_length=True), TypeError, \
+        "ship_length: a number was expected, got True (bool)"
+    yield "bytes density", task(density=b"1.025"), TypeError, \
+        "density: a number was expected, got b'1.025' (bytes)"
+    yield "complex displacement", lambda: level.replace(displacement=1j), TypeError, \
+        "displacement: a number was expected, got 1j (complex)"
+    yield "bool density of hydrostatics", lambda: norvika.hydrostatics(
+        norvika.Hull(box, STERN, BOW), ship_length=100, density=True), TypeError, \
+        "density: a number was expected, got True (bool)"
+    yield "bool steps of Bonjean", lambda: norvika.bonjean(norvika.Hull(box, STERN, BOW), True), \
+        TypeError, "steps: a whole number was expected, got True (bool)"
+    # A case is a whole number, in a new task and in a changed one alike.
+    for name, make in [("Task", lambda **c: norvika.Task(**{**LEVEL, **c})),
+                       ("replace", level.replace)]:
+        yield f"{name} case 2.5", lambda make=make: make(case=2.5), TypeError, \
+            "case: a whole number was expected, got 2.5 (float)"
+        yield f"{name} case None", lambda make=make: make(case=None), TypeError, \
+            "case: a whole number was expected, got None (NoneType)"
+        yield f"{name} equal points '11'", lambda make=make: make(equal_points="11"), TypeError, \
+            "equal_points: a whole number was expected, got '11' (str)"
+
+
+@pytest.mark.parametrize("make,error,message",
+                         [pytest.param(*r[1:], id=r[0]) for r in refusals_of_values_no_number()])
+def test_a_value_that_is_no_number_is_refused_as_what_it_is(make, error, message):
+    with pytest.raises(error) as refused:
+        make()
+    assert type(refused.value) is error and str(refused.value) == message
+    if error is norvika.InputError:
+        assert (refused.value.file, refused.value.line) == (None, None)
+
+
+class Interrupting:
+    """A number whose conversion is interrupted, or fails."""
+
+    def __init__(self, exception):
+        self.exception = exception
+
+    def __float__(self):
+        raise self.exception
+
+
+@pytest.mark.parametrize("exception", [KeyboardInterrupt, SystemExit, GeneratorExit, ValueError])
+@pytest.mark.parametrize("where", ["point", "station x", "weights", "drafts", "task", "replace"])
+def test_an_interruption_while_a_number_is_read_goes_through(box_hull, where, exception):
+    value = Interrupting(exception("stop"))
+    level = norvika.Task(**LEVEL)
+    call = {
+        "point": lambda: norvika.Hull([(0.0, SECTION), (100.0, [(0, 10, 1), (10, value, 1)])],
+                                      STERN, BOW),
+        "station x": lambda: norvika.Hull([(0.0, SECTION), (value, SECTION)], STERN, BOW),
+        "weights": lambda: norvika.run(level, box_hull, [(0, 100, value, 102.5)]),
+        "drafts": lambda: norvika.hydrostatics(box_hull, [1.0, value], ship_length=100, density=1),
+        "task": lambda: norvika.Task(**{**LEVEL, "ship_length": value}),
+        "replace": lambda: level.replace(initial_draft=value),
+    }[where]
+    if issubclass(exception, Exception):
+        # A failing conversion is a refused value, the failure kept as its cause.
+        with pytest.raises(norvika.InputError, match=r"expected, converting .* ValueError: stop$") \
+                as refused:
+            call()
+        assert isinstance(refused.value.__cause__, exception)
+    else:
+        with pytest.raises(exception) as raised:
+            call()
+        assert type(raised.value) is exception and str(raised.value) == "stop"
+
+
+@pytest.mark.parametrize("call,message,file", [
+    pytest.param(lambda d: norvika.read_task(""),
+     "path: an empty name where a task file or a run directory was expected", None, id="empty task"),
+    pytest.param(lambda d: norvika.read_hull(b""),
+                 "path: an empty name where a hull file was expected", None, id="empty hull"),
+    pytest.param(lambda d: norvika.run_directory(""),
+                 "directory: an empty name where a run directory or its task file was expected",
+                 None, id="empty directory"),
+    pytest.param(lambda d: norvika.read_task("a" * 5000),
+                 f"{'a' * 5000} DOSYASI BULUNAMADI: {{cwd}}/{'a' * 5000}", "{cwd}/" + "a" * 5000,
+                 id="name too long"),
+    pytest.param(lambda d: norvika.read_task(d / ("a" * 300) / "Norvika.TSK"),
+                 f"Norvika.TSK DOSYASI BULUNAMADI: {{d}}/{'a' * 300}/Norvika.TSK",
+                 f"{{d}}/{'a' * 300}/Norvika.TSK", id="directory name too long"),
+    pytest.param(lambda d: norvika.read_task("Norvika\0.TSK"),
+                 "path: a name holding a NUL character names no file", None, id="NUL"),
+    pytest.param(lambda d: norvika.run_directory(d / "KUTU.DAT"),
+                 "'{d}/KUTU.DAT' is neither a run directory nor a task file Norvika.TSK",
+                 "{d}/KUTU.DAT", id="hull file as run directory"),
+])
+def test_a_path_that_names_no_input_is_refused_naming_it(call, message, file, tmp_path,
+                                                        monkeypatch):
+    shutil.copytree(EXAMPLES / "box-barge" / "case1-level", tmp_path / "run")
+    monkeypatch.chdir(tmp_path)
+    with pytest.raises(norvika.InputError) as refused:
+        call(tmp_path / "run")
+    places = {"cwd": str(tmp_path), "d": str(tmp_path / "run")}
+    assert str(refused.value) == message.format(**places)
+    assert refused.value.file == (file and file.format(**places)) and refused.value.line is None
+
+
+def test_a_run_directory_may_be_named_by_its_task_file(tmp_path, monkeypatch):
+    directory = EXAMPLES / "box-barge" / "case1-level"
+    expected = norvika.run_directory(directory)
+    assert norvika.run_directory(directory / "Norvika.TSK") == expected
+    monkeypatch.chdir(directory)
+    assert norvika.run_directory("Norvika.TSK") == expected
+    assert norvika.read_task("Norvika.TSK") == norvika.read_task(directory)

@@ -8,7 +8,7 @@ import numpy as np
 import pytest
 
 import norvika
-from conftest import BAD_INPUTS, EXAMPLES
+from conftest import BAD_INPUTS, EXAMPLES, example_inputs
 
 BOX = dict(ship_length=100.0, station_divisions=20, density=1.025)
 
@@ -109,12 +109,8 @@ def test_a_deck_under_water_stops_and_the_next_run_is_whole(box_hull):
 
 
 def test_many_runs_on_threads_give_the_results_of_one_after_another():
-    cases = []
-    for name in ["dtmb5415/strength-trochoid-crest", "dtmb5415/case7-heeled",
-                 "parabolic-hull/case3-trochoid-trough", "hard-chine/case4-sine-crest"]:
-        task = norvika.read_task(EXAMPLES / name)
-        weights = EXAMPLES / name / "Norvika.AGR"
-        cases.append((task, norvika.read_hull(task.hull_path), weights if weights.exists() else None))
+    cases = example_inputs(["dtmb5415/strength-trochoid-crest", "dtmb5415/case7-heeled",
+                            "parabolic-hull/case3-trochoid-trough", "hard-chine/case4-sine-crest"])
     expected = [norvika.run(*case).files for case in cases]
     work = [cases[i % len(cases)] for i in range(48)]
     with ThreadPoolExecutor(max_workers=8) as pool:

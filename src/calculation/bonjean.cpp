@@ -11,11 +11,9 @@ namespace {
 
 // The heights of a station's curves: equal steps from keel to deck and the
 // station's points; a step within a micrometre of a point gives way to it.
-std::vector<double> bonjeanHeights(const StationSpline& spline, int steps) {
-  const double keel = spline.nodeZ(1);
-  const double deck = spline.nodeZ(spline.n);
-  std::vector<double> points;
-  for (int k = 1; k <= spline.n; ++k) points.push_back(spline.nodeZ(k));
+std::vector<double> bonjeanHeights(const std::vector<double>& points, int steps) {
+  const double keel = points.front();
+  const double deck = points.back();
   std::vector<double> heights = points;
   for (int k = 1; k < steps; ++k) {
     const double z = keel + (deck - keel) * k / steps;
@@ -31,15 +29,16 @@ std::vector<double> bonjeanHeights(const StationSpline& spline, int steps) {
 BonjeanCurves computeBonjeanCurves(const HullModel& hull, int steps) {
   BonjeanCurves curves;
   for (int st = 1; st <= hull.stationCount; ++st) {
-    StationSection section(hull.pointCount(st));
+    StationSection section;
     prepareStationSection(hull, st, section);
     BonjeanStation station;
     station.station = st;
     station.x = hull.stationX(st);
-    station.z = bonjeanHeights(section.spline, steps);
+    station.z = bonjeanHeights(section.curve.z, steps);
     for (const double z : station.z) {
-      station.area.push_back(sectionArea(section.curve, z));
-      station.moment.push_back(sectionMomentAboutBase(hull, st, section, z));
+      const SectionBelow below = sectionBelow(section, z);
+      station.area.push_back(below.area);
+      station.moment.push_back(below.moment);
     }
     curves.stations.push_back(std::move(station));
   }

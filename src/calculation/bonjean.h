@@ -25,8 +25,9 @@ struct BonjeanCurves {
 };
 
 /// The Bonjean curves of every station, at `steps` equal steps from its keel
-/// to its deck edge and at each of its point heights; the areas are the run's
-/// own (computeSectionArea).
+/// to its deck edge and at each of its point heights; areas and moments are
+/// those of each station's outline (sectionBelow), so that the area never falls
+/// with height and each layer's centre lies within the layer.
 BonjeanCurves computeBonjeanCurves(const HullModel& hull, int steps = kBonjeanSteps);
 
 }  // namespace norvika

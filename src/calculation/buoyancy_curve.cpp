@@ -6,31 +6,58 @@
 
 namespace norvika {
 
-BuoyancySamples sampleBuoyancy(const HullModel& hull, const Table<double>& buoyancy) {
+namespace {
+
+// The j-th sample of the interval from station st (m above it).
+double sampleOffset(const Table<double>& x, int st, int j) {
+  const double h = x(st + 1) - x(st);
+  return h * j / kBuoyancySamples;
+}
+
+// Visits the samples from the first station to the last: visit(x (m from AP), b (t/m)).
+template <typename Visit>
+void visitSamples(const HullModel& hull, const Table<double>& buoyancy, Visit visit) {
   const int n = hull.stationCount;
-  BuoyancySamples samples;
-  Table<double> x(kMaxStations);
-  SplineCoefficients coef(kMaxStations);
+  const Table<double>& x = hull.stationX;
+  SplineCoefficients coef(n);
   // A station whose half-breadth spline swings below zero near the keel (a
   // stem nearly without breadth) can give a small negative area: buoyancy is
   // never negative.
-  for (int st = 1; st <= n; ++st) {
-    x(st) = hull.stationX(st);
-    coef(1, st) = std::max(0.0, buoyancy(st));
-  }
+  for (int st = 1; st <= n; ++st) coef(1, st) = std::max(0.0, buoyancy(st));
   fitCubicSpline(n, x, coef, kNotAKnot, kNotAKnot);
   for (int st = 1; st < n; ++st) {
-    const double h = x(st + 1) - x(st);
     for (int j = 0; j < kBuoyancySamples; ++j) {
-      const double d = h * j / kBuoyancySamples;
-      samples.x.push_back(x(st) + d);
+      const double d = sampleOffset(x, st, j);
       // Between a dry end station and a wet one the curve can swing below zero.
-      samples.b.push_back(j == 0 ? coef(1, st) : std::max(0.0, cubicPieceValue(coef, st, d)));
+      visit(x(st) + d, j == 0 ? coef(1, st) : std::max(0.0, cubicPieceValue(coef, st, d)));
     }
   }
-  samples.x.push_back(x(n));
-  samples.b.push_back(coef(1, n));
+  visit(x(n), coef(1, n));
+}
+
+}  // namespace
+
+BuoyancySamples sampleBuoyancy(const HullModel& hull, const Table<double>& buoyancy) {
+  BuoyancySamples samples;
+  const auto count =
+      static_cast<std::size_t>(std::max(hull.stationCount - 1, 0)) * kBuoyancySamples + 1;
+  samples.x.reserve(count);
+  samples.b.reserve(count);
+  visitSamples(hull, buoyancy, [&samples](double x, double b) {
+    samples.x.push_back(x);
+    samples.b.push_back(b);
+  });
   return samples;
+}
+
+std::vector<double> buoyancySamplePositions(const HullModel& hull) {
+  std::vector<double> positions;
+  const Table<double>& x = hull.stationX;
+  for (int st = 1; st < hull.stationCount; ++st) {
+    for (int j = 0; j < kBuoyancySamples; ++j) positions.push_back(x(st) + sampleOffset(x, st, j));
+  }
+  positions.push_back(x(hull.stationCount));
+  return positions;
 }
 
 double buoyancyAt(const BuoyancySamples& samples, double x, std::size_t& k) {
@@ -44,16 +71,21 @@ double buoyancyAt(const BuoyancySamples& samples, double x, std::size_t& k) {
 
 void integrateStationBuoyancy(const HullModel& hull, const Table<double>& buoyancy,
                               double& displacement, double& centre) {
-  const BuoyancySamples samples = sampleBuoyancy(hull, buoyancy);
   double force = 0.0;
   double moment = 0.0;
-  for (std::size_t k = 0; k + 1 < samples.x.size(); ++k) {
-    const double a = samples.x[k];
-    const double b = samples.x[k + 1];
-    const double h = b - a;
-    force += h * (samples.b[k] + samples.b[k + 1]) / 2.0;
-    moment += h / 6.0 * (samples.b[k] * (2.0 * a + b) + samples.b[k + 1] * (a + 2.0 * b));
-  }
+  bool first = true;
+  double a = 0.0;   // the sample before, m from AP
+  double ba = 0.0;  // and its buoyancy, t/m
+  visitSamples(hull, buoyancy, [&](double x, double b) {
+    if (!first) {
+      const double h = x - a;
+      force += h * (ba + b) / 2.0;
+      moment += h / 6.0 * (ba * (2.0 * a + x) + b * (a + 2.0 * x));
+    }
+    first = false;
+    a = x;
+    ba = b;
+  });
   displacement = force;
   centre = force != 0.0 ? moment / force : 0.0;
 }

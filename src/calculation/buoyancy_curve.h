@@ -23,6 +23,9 @@ struct BuoyancySamples {
 };
 BuoyancySamples sampleBuoyancy(const HullModel& hull, const Table<double>& buoyancy);
 
+/// Where sampleBuoyancy samples (m from AP): the same for any buoyancy.
+std::vector<double> buoyancySamplePositions(const HullModel& hull);
+
 /// Buoyancy per metre (t/m) at x (m from AP) from the samples, linear between
 /// them, none beyond the end stations. `k` is the sample interval to start
 /// the search from, moved forward: a walk along the ship costs one pass.

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "calculation/load_curves.h"
+#include "calculation/section_area.h"
 #include "calculation/sink_trim_balance.h"
 #include "calculation/waterline_profiles.h"
 
@@ -55,11 +57,14 @@ CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
   const std::size_t rows = sweep.x.size();
   startEnvelope(sweep.shear, rows);
   startEnvelope(sweep.moment, rows);
+  // What depends on the hull and the weights alone is worked out once for every position.
+  const std::vector<SectionCurve> sections = layOutStations(hull);
+  const LoadGrid grid = loadGrid(hull, weights, task.shipLength);
   for (const double crest : sweepCrestPositions(task.shipLength, sweep.waveLength, count)) {
     const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, task.caseNumber, crest);
     StrengthCondition condition;
     if (shape) {
-      condition = balanceSinkAndTrim(task, hull, *shape, weights, startDraft);
+      condition = balanceSinkAndTrim(task, hull, sections, *shape, weights, startDraft);
     } else {
       condition.outcome = {BalanceStop::WavePhase};
     }
@@ -69,7 +74,8 @@ CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
       return sweep;
     }
     // The rows depend on the hull, the weights and L only: the same as still water's.
-    const LoadCurves curves = computeLoadCurves(hull, condition.buoyancy, weights, task.shipLength);
+    const LoadCurves curves =
+        computeLoadCurves(grid, hull, condition.buoyancy, weights, task.shipLength);
     const int index = static_cast<int>(sweep.positions.size());
     SweepPosition& p = sweep.positions.emplace_back();
     p.crest = crest;

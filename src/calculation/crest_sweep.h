@@ -7,13 +7,14 @@
 #include "model/hull_model.h"
 #include "model/task_parameters.h"
 #include "model/weights_file.h"
+#include "support/value_bounds.h"
 
 namespace norvika {
 
 /// Crest positions a sweep takes: at least two (one is today's crest
 /// amidships), at most one every tenth of a per cent of the wave length.
-inline constexpr int kFewestSweepPositions = 2;
-inline constexpr int kMostSweepPositions = 1000;
+inline constexpr int kFewestSweepPositions = static_cast<int>(kSweepPositionsBounds.lowest);
+inline constexpr int kMostSweepPositions = static_cast<int>(kSweepPositionsBounds.highest);
 
 /// The ship balanced with the wave's crest at one place.
 struct SweepPosition {

@@ -13,9 +13,7 @@ namespace norvika {
 namespace {
 
 double integrateAlongShip(const HullModel& hull, const Table<double>& area) {
-  Table<double> x(kMaxStations);
-  for (int st = 1; st <= hull.stationCount; ++st) x(st) = hull.stationX(st);
-  return integrateTabulated(hull.stationCount, x, area);
+  return integrateTabulated(hull.stationCount, hull.stationX, area);
 }
 
 // Areas of every station below the waterline, then the displacement. The

@@ -67,6 +67,12 @@ Balance balanceDisplacement(const TaskParameters& task, const HullModel& hull,
 
 /// LCB (m from AP): the moment of the station areas (m2) about AP over the
 /// volume of the displacement (t) in water of density (t/m3). Needs a
+/// Where the ship's buoyancy acts.
+struct CentreOfBuoyancy {
+  double longitudinal = 0.0;  // LCB, m from AP
+  double transverse = 0.0;    // TCB, m from CL, rising side positive (heeled only)
+};
+
 /// displacement other than zero.
 double longitudinalCentre(const HullModel& hull, const Table<double>& stationArea,
                           double displacement, double density);

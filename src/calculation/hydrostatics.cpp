@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <limits>
-#include <memory>
 
 #include "calculation/displacement_balance.h"
 #include "calculation/section_integrals.h"
@@ -12,31 +11,85 @@ namespace norvika {
 
 namespace {
 
-// What the stations give at one waterline, each integrated along the ship.
-struct StationValues {
-  Table<double> area{kMaxStations};         // m2
-  Table<double> areaMomentX{kMaxStations};  // about AP, m3
-  Table<double> areaMomentZ{kMaxStations};  // about the base line, m3
-  Table<double> breadth{kMaxStations};      // of the waterplane, m
-  Table<double> breadthMomentX{kMaxStations};
-  Table<double> breadthInertiaX{kMaxStations};  // x^2 times the breadth
-  Table<double> breadthInertiaY{kMaxStations};  // the strip's own transverse inertia, m3
-  Table<double> girth{kMaxStations};            // m
+// What the stations' outlines give at one waterline, integrated along the ship
+// as they are sampled.
+struct AlongShip {
+  double volume = 0.0;         // m3
+  double momentZ = 0.0;        // about the base line, m4
+  double waterplane = 0.0;     // m2
+  double waterplaneX = 0.0;    // moment about AP, m3
+  double waterplaneXX = 0.0;   // inertia about AP, m4
+  double ownInertiaT = 0.0;    // the strips' own transverse inertia, m4
+  double wettedSurface = 0.0;  // m2
 };
 
-double alongShip(const HullModel& hull, const Table<double>& values) {
-  return integrateTabulated(hull.stationCount, hull.stationX, values);
+struct WaterlineReach {
+  double largestHalfBreadth = 0.0;
+  int firstStation = 0;  // the aftmost station whose keel is below the waterline
+  int lastStation = 0;   // the foremost one
+};
+
+// What one draft's waterline gives, gathered station by station.
+struct DraftTotals {
+  explicit DraftTotals(int stations) : area(stations), areaMomentX(stations) {}
+  // The run's section areas, for the volume and LCB by the run's own
+  // integration along the ship.
+  Table<double> area;         // m2
+  Table<double> areaMomentX;  // about AP, m3
+  AlongShip sums;
+  WaterlineReach reach;
+};
+
+// The waterline of each draft, the line case 6 draws for its Tf and Ta.
+std::vector<StraightWaterline> waterlinesOf(const HydrostaticsInput& input) {
+  std::vector<StraightWaterline> lines;
+  lines.reserve(input.drafts.size());
+  for (const double draft : input.drafts) {
+    lines.push_back(
+        straightWaterline(draft - input.trim / 2.0, draft + input.trim / 2.0, input.shipLength));
+  }
+  return lines;
 }
 
-std::vector<StationSection> prepareSections(const HullModel& hull) {
-  std::vector<StationSection> sections;
-  sections.reserve(static_cast<std::size_t>(hull.stationCount) + 1);
-  sections.emplace_back(0);
-  for (int st = 1; st <= hull.stationCount; ++st) {
-    sections.emplace_back(hull.pointCount(st));
-    prepareStationSection(hull, st, sections.back());
+// The first draft whose waterline stands above a station's deck edge, at the
+// aftmost such station; `usable` the number of drafts before it.
+HydrostaticsOutcome firstDeckUnderWater(const HullModel& hull, const HydrostaticsInput& input,
+                                        const std::vector<StraightWaterline>& lines,
+                                        std::size_t& usable) {
+  for (usable = 0; usable < lines.size(); ++usable) {
+    for (int st = 1; st <= hull.stationCount; ++st) {
+      const double zw = lines[usable].heightAt(hull.stationX(st));
+      const double deck = hull.pointZ(st, hull.pointCount(st));
+      if (zw > deck) return {HydrostaticsStop::DeckImmersed, input.drafts[usable], st, zw, deck};
+    }
   }
-  return sections;
+  return {};
+}
+
+// Adds station st, whose integration weight along the ship is w, at the
+// waterline height zw.
+void addStation(const HullModel& hull, int st, const StationSection& section, double w, double zw,
+                DraftTotals& totals) {
+  const double x = hull.stationX(st);
+  totals.area(st) = sectionArea(section.curve, zw);
+  totals.areaMomentX(st) = x * totals.area(st);
+  const SectionBelow below = sectionBelow(section, zw);
+  const double y = below.halfBreadth;
+  const double breadth = 2.0 * y;
+  AlongShip& sums = totals.sums;
+  sums.volume += w * below.area;
+  sums.momentZ += w * below.moment;
+  sums.waterplane += w * breadth;
+  sums.waterplaneX += w * (x * breadth);
+  sums.waterplaneXX += w * (x * x * breadth);
+  sums.ownInertiaT += w * (2.0 * y * y * y / 3.0);
+  sums.wettedSurface += w * below.girth;
+  WaterlineReach& reach = totals.reach;
+  if (y > reach.largestHalfBreadth) reach.largestHalfBreadth = y;
+  if (zw > section.curve.keel()) {
+    if (reach.firstStation == 0) reach.firstStation = st;
+    reach.lastStation = st;
+  }
 }
 
 // The section area at L/2: the station's own when one stands there, else the
@@ -54,91 +107,50 @@ double midshipSectionArea(const HullModel& hull, const Table<double>& area, doub
   return value;
 }
 
-struct WaterlineReach {
-  double largestHalfBreadth = 0.0;
-  int firstStation = 0;  // the aftmost station whose keel is below the waterline
-  int lastStation = 0;   // the foremost one
-};
-
-HydrostaticsOutcome sampleStations(const HullModel& hull,
-                                   const std::vector<StationSection>& sections,
-                                   const StraightWaterline& line, double draft, StationValues& v,
-                                   WaterlineReach& reach) {
-  reach = WaterlineReach{};
-  for (int st = 1; st <= hull.stationCount; ++st) {
-    const StationSection& section = sections[static_cast<std::size_t>(st)];
-    const StationSpline& spline = section.spline;
-    const double x = hull.stationX(st);
-    const double zw = line.heightAt(x);
-    const double deck = section.curve.deck();
-    if (zw > deck) return {HydrostaticsStop::DeckImmersed, draft, st, zw, deck};
-    v.area(st) = sectionArea(section.curve, zw);
-    v.areaMomentX(st) = x * v.area(st);
-    v.areaMomentZ(st) = sectionMomentAboutBase(hull, st, section, zw);
-    const double y = waterlineHalfBreadth(section.curve, zw);
-    v.breadth(st) = 2.0 * y;
-    v.breadthMomentX(st) = x * v.breadth(st);
-    v.breadthInertiaX(st) = x * x * v.breadth(st);
-    v.breadthInertiaY(st) = 2.0 * y * y * y / 3.0;
-    v.girth(st) = sectionGirth(hull, st, section, zw);
-    if (y > reach.largestHalfBreadth) reach.largestHalfBreadth = y;
-    if (zw > spline.nodeZ(1)) {
-      if (reach.firstStation == 0) reach.firstStation = st;
-      reach.lastStation = st;
-    }
-  }
-  return {};
-}
-
-HydrostaticsOutcome evaluateDraft(const HullModel& hull,
-                                  const std::vector<StationSection>& sections,
-                                  const HydrostaticsInput& input, double draft, StationValues& v,
-                                  HydrostaticRow& row) {
+HydrostaticsOutcome finishRow(const HullModel& hull, const HydrostaticsInput& input, double draft,
+                              const DraftTotals& totals, HydrostaticRow& row) {
   const double L = input.shipLength;
   const double rho = input.density;
+  const AlongShip& sums = totals.sums;
   row = HydrostaticRow{};
   row.draft = draft;
   row.aftDraft = draft - input.trim / 2.0;
   row.forwardDraft = draft + input.trim / 2.0;
-  WaterlineReach reach;
-  const StraightWaterline line = straightWaterline(row.aftDraft, row.forwardDraft, L);
-  if (const HydrostaticsOutcome deck = sampleStations(hull, sections, line, draft, v, reach);
-      deck.stop != HydrostaticsStop::None) {
-    return deck;
-  }
-
-  row.volume = alongShip(hull, v.area);
+  row.volume = integrateTabulated(hull.stationCount, hull.stationX, totals.area);
   row.displacement = row.volume * rho;
-  if (!(row.volume > 0.0)) return {HydrostaticsStop::NoVolume, draft};
-  row.waterplaneArea = alongShip(hull, v.breadth);
+  if (!(row.volume > 0.0) || !(sums.volume > 0.0)) return {HydrostaticsStop::NoVolume, draft};
+  row.waterplaneArea = sums.waterplane;
   if (!(row.waterplaneArea > 0.0)) return {HydrostaticsStop::NoWaterplane, draft};
 
   // Divided by displacement / density, as the run divides, so that the LCB is
   // the run's to the last bit.
-  row.lcb = alongShip(hull, v.areaMomentX) / (row.displacement / rho);
-  row.kb = alongShip(hull, v.areaMomentZ) / row.volume;
-  row.lcf = alongShip(hull, v.breadthMomentX) / row.waterplaneArea;
-  const double inertiaL =
-      alongShip(hull, v.breadthInertiaX) - row.waterplaneArea * row.lcf * row.lcf;
-  const double inertiaT = alongShip(hull, v.breadthInertiaY);
+  row.lcb = integrateTabulated(hull.stationCount, hull.stationX, totals.areaMomentX) /
+            (row.displacement / rho);
+  // The centre of the outlines' own volume: the run's areas differ from the
+  // outlines' where the run's rule misreads a section (a step), and a moment
+  // over another body's volume need not lie below the waterline.
+  row.kb = sums.momentZ / sums.volume;
+  row.lcf = sums.waterplaneX / row.waterplaneArea;
+  const double inertiaL = sums.waterplaneXX - row.waterplaneArea * row.lcf * row.lcf;
   row.tpc = rho * row.waterplaneArea / 100.0;
-  row.bmt = inertiaT / row.volume;
+  row.bmt = sums.ownInertiaT / row.volume;
   row.bml = inertiaL / row.volume;
   row.kmt = row.kb + row.bmt;
   row.kml = row.kb + row.bml;
   row.mct = row.displacement * row.bml / (100.0 * L);
 
+  const WaterlineReach& reach = totals.reach;
   row.waterlineBreadth = 2.0 * reach.largestHalfBreadth;
   if (reach.firstStation != 0) {
     row.waterlineLength = hull.stationX(reach.lastStation) - hull.stationX(reach.firstStation);
   }
-  row.midshipArea = midshipSectionArea(hull, v.area, L);
+  row.midshipArea = midshipSectionArea(hull, totals.area, L);
   const double B = row.waterlineBreadth;
   row.blockCoefficient = row.volume / (L * B * draft);
   row.midshipCoefficient = row.midshipArea / (B * draft);
   row.prismaticCoefficient = row.midshipArea > 0.0 ? row.volume / (row.midshipArea * L) : 0.0;
   row.waterplaneCoefficient = row.waterplaneArea / (L * B);
-  row.wettedSurface = alongShip(hull, v.girth);
+  row.wettedSurface = sums.wettedSurface;
   return {};
 }
 
@@ -157,20 +169,33 @@ bool clearsEveryDeck(const HullModel& hull, double shipLength, double trim, doub
 HydrostaticsOutcome computeHydrostatics(const HullModel& hull, const HydrostaticsInput& input,
                                         Hydrostatics& result) {
   result = Hydrostatics{input.shipLength, input.density, input.trim, {}};
-  result.rows.reserve(input.drafts.size());
-  const std::vector<StationSection> sections = prepareSections(hull);
-  // Heap, not stack: eight station tables.
-  const auto values = std::make_unique<StationValues>();
-  for (const double draft : input.drafts) {
+  const std::vector<StraightWaterline> lines = waterlinesOf(input);
+  std::size_t usable = 0;
+  const HydrostaticsOutcome deck = firstDeckUnderWater(hull, input, lines, usable);
+
+  // Station by station, each at every draft: one section in hand at a time.
+  Table<double> weight(hull.stationCount);
+  tabulatedWeights(hull.stationCount, hull.stationX, weight);
+  std::vector<DraftTotals> totals(usable, DraftTotals(hull.stationCount));
+  StationSection section;
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    prepareStationSection(hull, st, section);
+    const double x = hull.stationX(st);
+    for (std::size_t d = 0; d < usable; ++d) {
+      addStation(hull, st, section, weight(st), lines[d].heightAt(x), totals[d]);
+    }
+  }
+
+  result.rows.reserve(usable);
+  for (std::size_t d = 0; d < usable; ++d) {
     HydrostaticRow row;
-    if (const HydrostaticsOutcome outcome =
-            evaluateDraft(hull, sections, input, draft, *values, row);
+    if (const HydrostaticsOutcome outcome = finishRow(hull, input, input.drafts[d], totals[d], row);
         outcome.stop != HydrostaticsStop::None) {
       return outcome;
     }
     result.rows.push_back(row);
   }
-  return {};
+  return deck;
 }
 
 std::vector<double> defaultHydrostaticDrafts(const HullModel& hull, double shipLength,

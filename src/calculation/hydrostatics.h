@@ -74,12 +74,13 @@ struct HydrostaticsOutcome {
 };
 
 /// The hydrostatics at every draft of `input` (drafts positive and rising),
-/// on the hull's stations: section areas by the run's own integration
-/// (computeSectionArea) and the integration along the ship of the run
-/// (integrateTabulated), so that the displacement and LCB at an even-keel
-/// draft are those of a trimmed-waterline run at it, to the last bit. Stops at
-/// the first draft whose waterline is above a deck or leaves no volume or
-/// waterplane; `result` then holds the rows before it.
+/// on the hull's stations: the volume from the run's own section areas
+/// (sectionArea) and integration along the ship (integrateTabulated), so that
+/// the displacement and LCB are those of a trimmed-waterline run at the same
+/// waterline, to the last bit; KB, the waterplane and the wetted surface from
+/// each station's outline (sectionBelow). Stops at the first draft whose
+/// waterline is above a deck or leaves no volume or waterplane; `result` then
+/// holds the rows before it.
 HydrostaticsOutcome computeHydrostatics(const HullModel& hull, const HydrostaticsInput& input,
                                         Hydrostatics& result);
 

@@ -14,16 +14,10 @@ namespace {
 // of every weight block; with them every 0.01 L from the aft end, the rows of
 // the table. Between two neighbours w and b are both linear, so the load is
 // too, and SF and BM integrate exactly.
-struct LoadGrid {
-  std::vector<double> x;
-  std::vector<bool> row;
-};
-
-LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
-                   const WeightDistribution& weights, double shipLength, double step, double aftEnd,
-                   double forwardEnd) {
+void buildGrid(const HullModel& hull, const WeightDistribution& weights, double shipLength,
+               LoadGrid& grid) {
   std::vector<std::pair<double, bool>> points;
-  for (double x : samples.x) points.emplace_back(x, false);
+  for (double x : buoyancySamplePositions(hull)) points.emplace_back(x, false);
   for (int st = 1; st <= hull.stationCount; ++st) points.emplace_back(hull.stationX(st), true);
   for (const WeightBlock& block : weights.blocks) {
     points.emplace_back(block.x1, false);
@@ -34,9 +28,11 @@ LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
   // integration, so that SF and BM are the same to the last bit, but leaves
   // the row to the station.
   const double reach = kStationRowReach * shipLength;
+  const double aftEnd = grid.aftEnd;
+  const double forwardEnd = grid.forwardEnd;
   int station = 1;
   for (int k = 0;; ++k) {
-    const double x = aftEnd + k * step;
+    const double x = aftEnd + k * grid.rowSpacing;
     if (x > forwardEnd - tolerance) break;
     while (station < hull.stationCount && hull.stationX(station + 1) <= x) ++station;
     const bool byStation =
@@ -47,7 +43,6 @@ LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
   }
   points.emplace_back(forwardEnd, true);
   std::sort(points.begin(), points.end());
-  LoadGrid grid;
   for (const auto& [x, row] : points) {
     if (!grid.x.empty() && x - grid.x.back() <= tolerance) {
       if (row) grid.row.back() = true;
@@ -56,7 +51,6 @@ LoadGrid buildGrid(const HullModel& hull, const BuoyancySamples& samples,
     grid.x.push_back(x);
     grid.row.push_back(row);
   }
-  return grid;
 }
 
 // The weight blocks that cover the grid's intervals, taken in rising order:
@@ -104,19 +98,33 @@ double tableRowSpacing(double shipLength, double aftEnd, double forwardEnd) {
   return std::max(0.01 * shipLength, (forwardEnd - aftEnd) / kMaxTableSteps);
 }
 
+LoadGrid loadGrid(const HullModel& hull, const WeightDistribution& weights, double shipLength) {
+  LoadGrid grid;
+  grid.aftEnd = hull.stationX(1);
+  grid.forwardEnd = hull.stationX(hull.stationCount);
+  for (const WeightBlock& block : weights.blocks) {
+    grid.aftEnd = std::min(grid.aftEnd, block.x1);
+    grid.forwardEnd = std::max(grid.forwardEnd, block.x2);
+  }
+  grid.rowSpacing = tableRowSpacing(shipLength, grid.aftEnd, grid.forwardEnd);
+  buildGrid(hull, weights, shipLength, grid);
+  return grid;
+}
+
 LoadCurves computeLoadCurves(const HullModel& hull, const Table<double>& buoyancy,
                              const WeightDistribution& weights, double shipLength) {
+  return computeLoadCurves(loadGrid(hull, weights, shipLength), hull, buoyancy, weights,
+                           shipLength);
+}
+
+LoadCurves computeLoadCurves(const LoadGrid& grid, const HullModel& hull,
+                             const Table<double>& buoyancy, const WeightDistribution& weights,
+                             double shipLength) {
   LoadCurves curves;
-  curves.aftEnd = hull.stationX(1);
-  curves.forwardEnd = hull.stationX(hull.stationCount);
-  for (const WeightBlock& block : weights.blocks) {
-    curves.aftEnd = std::min(curves.aftEnd, block.x1);
-    curves.forwardEnd = std::max(curves.forwardEnd, block.x2);
-  }
-  curves.rowSpacing = tableRowSpacing(shipLength, curves.aftEnd, curves.forwardEnd);
+  curves.aftEnd = grid.aftEnd;
+  curves.forwardEnd = grid.forwardEnd;
+  curves.rowSpacing = grid.rowSpacing;
   const BuoyancySamples samples = sampleBuoyancy(hull, buoyancy);
-  const LoadGrid grid = buildGrid(hull, samples, weights, shipLength, curves.rowSpacing,
-                                  curves.aftEnd, curves.forwardEnd);
   const double tolerance = 1e-9 * std::max(shipLength, 1.0);
 
   CoveringBlocks covering(weights, tolerance);

@@ -56,10 +56,28 @@ struct LoadCurves {
   Extreme negativeShear;    // smallest SF (0 when it never falls below 0)
 };
 
+/// Where the load curves of the weights on a ship of length L (m) are
+/// integrated and tabulated: every point where the load changes its linear
+/// law (stations, buoyancy samples, block ends) and every row; the same for
+/// any buoyancy, so that a sweep over wave positions works it out once.
+struct LoadGrid {
+  std::vector<double> x;    // m from AP, rising
+  std::vector<bool> row;    // whether x is a row of the table
+  double rowSpacing = 0.0;  // m, see tableRowSpacing
+  double aftEnd = 0.0;      // m from AP: the aftmost station or weight
+  double forwardEnd = 0.0;  // m from AP: the foremost station or weight
+};
+LoadGrid loadGrid(const HullModel& hull, const WeightDistribution& weights, double shipLength);
+
 /// Load, shear force and bending moment of the weights against the buoyancy
 /// per metre at the stations (between them as sampleBuoyancy gives it), for a
 /// ship of length L (m).
 LoadCurves computeLoadCurves(const HullModel& hull, const Table<double>& buoyancy,
                              const WeightDistribution& weights, double shipLength);
+
+/// The same on the grid loadGrid(hull, weights, shipLength) gave.
+LoadCurves computeLoadCurves(const LoadGrid& grid, const HullModel& hull,
+                             const Table<double>& buoyancy, const WeightDistribution& weights,
+                             double shipLength);
 
 }  // namespace norvika

@@ -27,6 +27,12 @@ struct SectionCurve {
   double deck() const { return z.back(); }
 };
 
+/// Half-breadth (m) of a piece at d (m) above its lower node.
+inline double pieceHalfBreadth(const SectionCurve::Piece& p, double d) {
+  if (p.vertical) return p.halfBreadth;
+  return p.c1 + d * (p.c2 + d * (p.c3 + d * p.c4 / 3.0) / 2.0);
+}
+
 /// Half-breadth (m) of the section at height t (m): the node's own at the
 /// lowest and highest node, nothing outside the section, else the piece
 /// holding t. `k`, a piece index, is where the search starts and is left at
@@ -39,10 +45,7 @@ inline double halfBreadthWalking(const SectionCurve& curve, double t, std::size_
   if (top == 0 || !(z[0] <= t && t < z[top])) return 0.0;
   while (t < z[k]) --k;
   while (t >= z[k + 1]) ++k;
-  const SectionCurve::Piece& p = curve.pieces[k];
-  if (p.vertical) return p.halfBreadth;
-  const double d = t - z[k];
-  return p.c1 + d * (p.c2 + d * (p.c3 + d * p.c4 / 3.0) / 2.0);
+  return pieceHalfBreadth(curve.pieces[k], t - z[k]);
 }
 
 /// Half-breadth (m) of the section at height t (m), as halfBreadthWalking.

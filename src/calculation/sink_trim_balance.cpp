@@ -22,8 +22,9 @@ struct TrialState {
 // trim line through L/2. The stations are fitted and the wave shaped once.
 class SinkTrimEvaluator {
  public:
-  SinkTrimEvaluator(const TaskParameters& task, const HullModel& hull, const WaterlineShape& shape)
-      : task_(task), hull_(hull), shape_(shape), sections_(layOutStations(hull)) {}
+  SinkTrimEvaluator(const TaskParameters& task, const HullModel& hull,
+                    const std::vector<SectionCurve>& sections, const WaterlineShape& shape)
+      : task_(task), hull_(hull), shape_(shape), sections_(sections) {}
 
   BalanceOutcome evaluate(double meanDraft, double trim, TrialState& state,
                           Table<double>& buoyancy) const {
@@ -46,7 +47,7 @@ class SinkTrimEvaluator {
   const TaskParameters& task_;
   const HullModel& hull_;
   const WaterlineShape& shape_;
-  std::vector<SectionCurve> sections_;
+  const std::vector<SectionCurve>& sections_;
 };
 
 }  // namespace
@@ -60,10 +61,11 @@ StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel
     condition.outcome = {BalanceStop::WavePhase};
     return condition;
   }
-  return balanceSinkAndTrim(task, hull, *shape, weights, startDraft);
+  return balanceSinkAndTrim(task, hull, layOutStations(hull), *shape, weights, startDraft);
 }
 
 StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel& hull,
+                                     const std::vector<SectionCurve>& sections,
                                      const WaterlineShape& shape, const WeightDistribution& weights,
                                      double startDraft) {
   StrengthCondition condition;
@@ -71,7 +73,7 @@ StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel
   const double W = weights.total;
   const double L = task.shipLength;
   const double target = W * weights.centre;
-  const SinkTrimEvaluator evaluator(task, hull, shape);
+  const SinkTrimEvaluator evaluator(task, hull, sections, shape);
   Table<double> buoyancy(kMaxStations);
   TrialState state;
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "calculation/displacement_balance.h"
+#include "calculation/section_area.h"
 #include "calculation/waterline_profiles.h"
 #include "model/hull_model.h"
 #include "model/task_parameters.h"
@@ -41,8 +44,10 @@ StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel
                                      double startDraft);
 
 /// The same on the waterline `shape` (of a level waterline or a wave, the
-/// wave perhaps moved along the ship).
+/// wave perhaps moved along the ship), the hull's stations laid out
+/// (layOutStations) once for every balance of it.
 StrengthCondition balanceSinkAndTrim(const TaskParameters& task, const HullModel& hull,
+                                     const std::vector<SectionCurve>& sections,
                                      const WaterlineShape& shape, const WeightDistribution& weights,
                                      double startDraft);
 

@@ -2,8 +2,11 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 
 #include "model/task_parameters.h"
+#include "model/task_values.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -11,8 +14,10 @@ namespace norvika {
 /// the strength step and the run record learn it from.
 struct CaseProperties {
   int number = 0;
-  /// The waterline in the program's Turkish texts: "HESAP: <name> SEPHIYE ..."
-  const char* name = "";
+  /// The values the case takes, in the order its line of the task file holds them.
+  std::span<const TaskValue> values;
+  /// The waterline in the reports and messages: "HESAP: <name> SEPHIYE ..."
+  Text name = Text::CaseLevelWaterline;
   /// The same for readers of the run record.
   const char* englishName = "";
   /// The condition the strength report names for this case's waterline.
@@ -37,7 +42,8 @@ struct CaseProperties {
 
 inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kLevelWaterline,
-     .name = "DUZ SU HATTI",
+     .values = kLevelValues,
+     .name = Text::CaseLevelWaterline,
      .englishName = "level waterline",
      .strengthCondition = "SAKIN SU (DUZ SU HATTI)",
      .searchesDisplacement = true,
@@ -45,7 +51,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsRequiredDisplacement = true,
      .showsFinalDrafts = true},
     {.number = kTrochoidCrest,
-     .name = "TROKOID DALGA TEPESI",
+     .values = kWaveValues,
+     .name = Text::CaseTrochoidCrest,
      .englishName = "trochoidal wave, crest amidships",
      .strengthCondition = "TROKOID DALGA TEPESI",
      .searchesDisplacement = true,
@@ -56,7 +63,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsRequiredDisplacement = true,
      .showsFinalDrafts = true},
     {.number = kTrochoidTrough,
-     .name = "TROKOID DALGA CUKURU",
+     .values = kWaveValues,
+     .name = Text::CaseTrochoidTrough,
      .englishName = "trochoidal wave, trough amidships",
      .strengthCondition = "TROKOID DALGA CUKURU",
      .searchesDisplacement = true,
@@ -66,7 +74,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsRequiredDisplacement = true,
      .showsFinalDrafts = true},
     {.number = kSineCrest,
-     .name = "SINUS DALGA TEPESI",
+     .values = kWaveValues,
+     .name = Text::CaseSineCrest,
      .englishName = "sine wave, crest amidships",
      .strengthCondition = "SINUS DALGA TEPESI",
      .searchesDisplacement = true,
@@ -75,7 +84,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .balancesInSinkAndTrim = true,
      .showsFinalDrafts = true},
     {.number = kSineTrough,
-     .name = "SINUS DALGA CUKURU",
+     .values = kWaveValues,
+     .name = Text::CaseSineTrough,
      .englishName = "sine wave, trough amidships",
      .strengthCondition = "SINUS DALGA CUKURU",
      .searchesDisplacement = true,
@@ -83,16 +93,21 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .balancesInSinkAndTrim = true,
      .showsFinalDrafts = true},
     {.number = kTrimmedWaterline,
-     .name = "TRIMLI SU HATTI",
+     .values = kTrimmedValues,
+     .name = Text::CaseTrimmedWaterline,
      .englishName = "trimmed waterline",
      .strengthCondition = "TRIMLI SU HATTI (VERILEN DRAFTLAR)",
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
-     .name = "YARALI DURUM",
+     .values = kHeeledValues,
+     .name = Text::CaseDamagedHeeled,
      .englishName = "damaged condition, heeled",
      .strengthCondition = "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)",
      .heeled = true},
 }};
+
+/// The number of calculation cases: the task file's case numbers run from 1 to it.
+inline constexpr int kCaseCount = static_cast<int>(kCases.size());
 
 /// The properties of case 1-7 (the task file's reader admits no other).
 constexpr const CaseProperties& caseProperties(int caseNumber) {

@@ -25,6 +25,13 @@ struct CurveRecords {
   int headerLine = 0;  // where the curve's first record should stand
   std::vector<double> z, y, code;
   std::vector<int> line;
+
+  void reserve(std::size_t records) {
+    z.reserve(records);
+    y.reserve(records);
+    code.reserve(records);
+    line.reserve(records);
+  }
 };
 
 enum class CurveEnd { Station, LastStation };
@@ -36,9 +43,9 @@ std::string recordName(const CurveRecords& curve, int record) {
 
 // A code that is not whole is a mistyped 99 or 9999 far more often than a
 // meant point code; `shown` is the code as written.
-std::optional<std::string> codeProblem(const std::string& record, double code,
-                                       std::string_view shown) {
-  if (code == std::trunc(code)) return std::nullopt;
+bool isWholeCode(double code) { return code == std::trunc(code); }
+
+std::string codeProblemText(const std::string& record, std::string_view shown) {
   return record +
          "KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, 9999 SON POSTA), " +
          quotedForMessage(shown) + " OKUNDU";
@@ -60,9 +67,7 @@ CurveEnd readCurve(InputFile& file, bool stationList, CurveRecords& curve) {
         file.readField([&] { return point() + (stationList ? "YARI GENISLIK" : "BOYUNA YER"); });
     const double code = file.readField([&] { return point() + "KOD"; });
     // Read on, a mistyped terminator would be reported many lines later.
-    if (const auto problem = codeProblem(point(), code, file.lastText())) {
-      file.reject(*problem, file.lastLine());
-    }
+    if (!isWholeCode(code)) file.reject(codeProblemText(point(), file.lastText()), file.lastLine());
     if (stationList && code == kEndOfStations) return CurveEnd::LastStation;
     if (code == kEndOfCurve) return CurveEnd::Station;
     curve.z.push_back(z);
@@ -142,6 +147,7 @@ HullModel readHullData(InputFile& file) {
   std::vector<CurveRecords> curves;  // the stations, then the stern and the bow contour
   std::vector<double> stationX;
   std::vector<int> stationLine;
+  curves.reserve(kMaxStations + 2);
 
   file.readLine("BASLIK SATIRI");
   for (int i = 1;; ++i) {
@@ -152,7 +158,9 @@ HullModel readHullData(InputFile& file) {
     }
     stationX.push_back(file.readField([i] { return std::to_string(i) + ". POSTANIN YERI"; }));
     stationLine.push_back(file.lastLine());
-    curves.emplace_back(std::to_string(i) + ". POSTA");
+    // Room for as many records as the station before had: most stations have much the same.
+    const std::size_t expected = curves.empty() ? 0 : curves.back().z.size();
+    curves.emplace_back(std::to_string(i) + ". POSTA").reserve(expected);
     if (readCurve(file, true, curves.back()) == CurveEnd::LastStation) break;
   }
   file.readLine("KIC BODOSLAMA BASLIK SATIRI");
@@ -208,9 +216,8 @@ HullModel hullFromValues(const HullValues& values) {
             std::pair{"KOD", given.code[j]}}) {
         if (const auto problem = numberProblem(record + field, number)) refuse(*problem, 0);
       }
-      if (const auto problem =
-              codeProblem(record, given.code[j], shortestNumberText(given.code[j]))) {
-        refuse(*problem, 0);
+      if (!isWholeCode(given.code[j])) {
+        refuse(codeProblemText(record, shortestNumberText(given.code[j])), 0);
       }
       if (given.code[j] == kEndOfCurve || given.code[j] == kEndOfStations) {
         refuse(record + "KOD 99 VE 9999 EGRI SONU KODLARIDIR, NOKTA KODU OLAMAZ", 0);

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "model/calculation_case.h"
+#include "model/task_layout.h"
 #include "model/task_values.h"
 #include "support/input_file.h"
 
@@ -55,7 +57,7 @@ std::string decimalPointHint(const std::string& value, const std::string& rest) 
 void expectLineEnd(InputFile& file, const std::string& what) {
   const std::string rest = file.restOfLine();
   if (rest.empty()) return;
-  const std::string value = file.lastText();
+  const std::string value(file.lastText());
   file.reject(what + " ICIN BU SATIRDA DAHA FAZLA SAYI BEKLENMIYORDU, " +
                   quotedForMessage(value + rest) + " OKUNDU" + decimalPointHint(value, rest),
               file.lastLine());
@@ -112,6 +114,32 @@ void readShipValue(InputFile& file, TaskParameters& task, const TaskValue& value
   expectLineEnd(file, value.what);
 }
 
+// The field at the reader's line, into the task.
+void readField(InputFile& file, TaskField field, TaskParameters& task) {
+  switch (field) {
+    case TaskField::HullFile:
+      task.hullLine = file.line();
+      task.hullFileName = trimmedName(file.readLine("GEMI FORM DOSYASININ ADI"));
+      if (task.hullFileName.empty()) {
+        file.reject("GEMI FORM DOSYASININ ADI BEKLENIYORDU, BOS SATIR OKUNDU", task.hullLine);
+      }
+      return;
+    case TaskField::ShipLength:
+      return readShipValue(file, task, kShipLengthValue);
+    case TaskField::StationDivisions:
+      return readShipValue(file, task, kStationDivisionsValue);
+    case TaskField::WaterDensity:
+      return readShipValue(file, task, kWaterDensityValue);
+    case TaskField::CaseNumber:
+      task.caseNumber = file.readWholeValue("HESAP NO", 1, kCaseCount);
+      return expectLineEnd(file, "HESAP NO");
+    case TaskField::CaseValues:
+      return readCaseValues(file, task);
+    case TaskField::EqualSpacing:
+      return readEqualSpacing(file, task);
+  }
+}
+
 TaskParameters readTask(const std::filesystem::path& path, const std::string& displayName) {
   TaskParameters task;
   task.file = path;
@@ -122,25 +150,16 @@ TaskParameters readTask(const std::filesystem::path& path, const std::string& di
   }
 
   InputFile file(path, displayName);
-  skipLines(file, 12);
-  const int nameLine = file.line();
-  task.hullLine = nameLine;
-  task.hullFileName = trimmedName(file.readLine("GEMI FORM DOSYASININ ADI"));
-  if (task.hullFileName.empty()) {
-    file.reject("GEMI FORM DOSYASININ ADI BEKLENIYORDU, BOS SATIR OKUNDU", nameLine);
+  int labels = 0;  // labels since the last field
+  for (const TaskLayoutLine& line : taskLayout()) {
+    if (!line.isField) {
+      ++labels;
+      continue;
+    }
+    skipLines(file, labels);
+    labels = 0;
+    readField(file, line.field, task);
   }
-  skipLines(file, 6);
-  readShipValue(file, task, kShipLengthValue);
-  skipLines(file, 1);
-  readShipValue(file, task, kStationDivisionsValue);
-  skipLines(file, 1);
-  readShipValue(file, task, kWaterDensityValue);
-  skipLines(file, 37);
-  task.caseNumber = file.readWholeValue("HESAP NO", 1, 7);
-  expectLineEnd(file, "HESAP NO");
-  readCaseValues(file, task);
-  skipLines(file, 4);
-  readEqualSpacing(file, task);
   return task;
 }
 

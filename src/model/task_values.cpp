@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "model/calculation_case.h"
 #include "support/capacities.h"
 #include "support/input_file.h"
 #include "support/run_end.h"
@@ -11,32 +12,6 @@
 namespace norvika {
 
 namespace {
-
-constexpr TaskValue kRequiredDisplacement{"ISTENEN DEPLASMAN",
-                                          &TaskParameters::requiredDisplacement,
-                                          &TaskValues::requiredDisplacement, ValueBound::Any};
-constexpr TaskValue kInitialDraft{"BASLANGIC DRAFTI", &TaskParameters::initialDraft,
-                                  &TaskValues::initialDraft, ValueBound::NotNegative};
-constexpr TaskValue kWaveHeight{"DALGA YUKSEKLIGI", &TaskParameters::waveHeight,
-                                &TaskValues::waveHeight, ValueBound::NotNegative};
-constexpr TaskValue kWaveLengthRatio{"DALGA BOYU / GEMI BOYU", &TaskParameters::waveLengthRatio,
-                                     &TaskValues::waveLengthRatio, ValueBound::Positive};
-constexpr TaskValue kForwardDraft{"BAS DRAFT", &TaskParameters::forwardDraft,
-                                  &TaskValues::forwardDraft, ValueBound::Any};
-constexpr TaskValue kAftDraft{"KIC DRAFT", &TaskParameters::aftDraft, &TaskValues::aftDraft,
-                              ValueBound::Any};
-constexpr TaskValue kHeelAngle{"MEYIL ACISI", &TaskParameters::heelAngle, &TaskValues::heelAngle,
-                               ValueBound::UnderRightAngle};
-
-constexpr std::array kLevelValues{kRequiredDisplacement, kInitialDraft};
-constexpr std::array kWaveValues{kRequiredDisplacement, kInitialDraft, kWaveHeight,
-                                 kWaveLengthRatio};
-constexpr std::array kTrimmedValues{kForwardDraft, kAftDraft};
-constexpr std::array kHeeledValues{kForwardDraft, kAftDraft, kHeelAngle};
-// Every value a case may take, for the check that none is given that the case does not take.
-constexpr std::array kEveryCaseValue{
-    kRequiredDisplacement, kInitialDraft, kWaveHeight, kWaveLengthRatio,
-    kForwardDraft,         kAftDraft,     kHeelAngle};
 
 [[noreturn]] void refuse(const std::string& text) {
   throw ProgramEnd(ExitReason::InputError, text);
@@ -60,18 +35,7 @@ double checkedValue(const TaskValues& values, const TaskValue& value) {
 
 }  // namespace
 
-std::span<const TaskValue> caseValues(int caseNumber) {
-  switch (caseNumber) {
-    case kLevelWaterline:
-      return kLevelValues;
-    case kTrimmedWaterline:
-      return kTrimmedValues;
-    case kDamagedHeeled:
-      return kHeeledValues;
-    default:
-      return kWaveValues;
-  }
-}
+std::span<const TaskValue> caseValues(int caseNumber) { return caseProperties(caseNumber).values; }
 
 std::optional<std::string> valueProblem(const TaskValue& value, double number) {
   const char* expectation = "";
@@ -117,7 +81,7 @@ TaskParameters taskFromValues(const TaskValues& values) {
   for (const TaskValue& value : {kShipLengthValue, kStationDivisionsValue, kWaterDensityValue}) {
     task.*value.field = checkedValue(values, value);
   }
-  if (const auto problem = wholeNumberProblem("HESAP NO", values.caseNumber, 1, 7,
+  if (const auto problem = wholeNumberProblem("HESAP NO", values.caseNumber, 1, kCaseCount,
                                               std::to_string(values.caseNumber))) {
     refuse(*problem);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -47,6 +48,35 @@ inline constexpr TaskValue kStationDivisionsValue{"POSTA ARALIGI SAYISI",
                                                   &TaskValues::stationDivisions, ValueBound::Any};
 inline constexpr TaskValue kWaterDensityValue{"SU YOGUNLUGU", &TaskParameters::waterDensity,
                                               &TaskValues::waterDensity, ValueBound::Positive};
+
+/// The values of the cases.
+inline constexpr TaskValue kRequiredDisplacement{
+    "ISTENEN DEPLASMAN", &TaskParameters::requiredDisplacement, &TaskValues::requiredDisplacement,
+    ValueBound::Any};
+inline constexpr TaskValue kInitialDraft{"BASLANGIC DRAFTI", &TaskParameters::initialDraft,
+                                         &TaskValues::initialDraft, ValueBound::NotNegative};
+inline constexpr TaskValue kWaveHeight{"DALGA YUKSEKLIGI", &TaskParameters::waveHeight,
+                                       &TaskValues::waveHeight, ValueBound::NotNegative};
+inline constexpr TaskValue kWaveLengthRatio{"DALGA BOYU / GEMI BOYU",
+                                            &TaskParameters::waveLengthRatio,
+                                            &TaskValues::waveLengthRatio, ValueBound::Positive};
+inline constexpr TaskValue kForwardDraft{"BAS DRAFT", &TaskParameters::forwardDraft,
+                                         &TaskValues::forwardDraft, ValueBound::Any};
+inline constexpr TaskValue kAftDraft{"KIC DRAFT", &TaskParameters::aftDraft, &TaskValues::aftDraft,
+                                     ValueBound::Any};
+inline constexpr TaskValue kHeelAngle{"MEYIL ACISI", &TaskParameters::heelAngle,
+                                      &TaskValues::heelAngle, ValueBound::UnderRightAngle};
+
+/// The values each kind of case takes, in the order its line of the task file holds them.
+inline constexpr std::array kLevelValues{kRequiredDisplacement, kInitialDraft};
+inline constexpr std::array kWaveValues{kRequiredDisplacement, kInitialDraft, kWaveHeight,
+                                        kWaveLengthRatio};
+inline constexpr std::array kTrimmedValues{kForwardDraft, kAftDraft};
+inline constexpr std::array kHeeledValues{kForwardDraft, kAftDraft, kHeelAngle};
+// Every value a case may take, for the check that none is given that the case does not take.
+inline constexpr std::array kEveryCaseValue{
+    kRequiredDisplacement, kInitialDraft, kWaveHeight, kWaveLengthRatio,
+    kForwardDraft,         kAftDraft,     kHeelAngle};
 
 /// The values case 1-7 takes, in the order its line of the task file holds them.
 std::span<const TaskValue> caseValues(int caseNumber);

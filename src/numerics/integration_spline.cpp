@@ -11,9 +11,9 @@ double integrateTabulated(int n, const Table<double>& x, const Table<double>& y)
   double h1 = x(2) - x(1);
   double h2 = x(3) - x(2);
   double whole = h1 + h2;
-  double sum = h1 / 6.0 *
-               ((2.0 + h2 / whole) * y(1) + (2.0 + whole / h2) * y(2) -
-                (h1 * h1 / (whole * h2)) * y(3));
+  double sum =
+      h1 / 6.0 *
+      ((2.0 + h2 / whole) * y(1) + (2.0 + whole / h2) * y(2) - (h1 * h1 / (whole * h2)) * y(3));
   for (int i = 2; i <= n - 1; ++i) {
     h1 = x(i) - x(i - 1);
     h2 = x(i + 1) - x(i);
@@ -23,6 +23,30 @@ double integrateTabulated(int n, const Table<double>& x, const Table<double>& y)
                      (2.0 + h1 / whole) * y(i + 1));
   }
   return sum;
+}
+
+void tabulatedWeights(int n, const Table<double>& x, Table<double>& weight) {
+  for (int i = 1; i <= n; ++i) weight(i) = 0.0;
+  if (n <= 1) return;
+  if (n == 2) {
+    weight(1) = weight(2) = (x(2) - x(1)) / 2.0;
+    return;
+  }
+  // integrateTabulated's parabolas, their coefficients gathered per station.
+  double h1 = x(2) - x(1);
+  double h2 = x(3) - x(2);
+  double whole = h1 + h2;
+  weight(1) += h1 / 6.0 * (2.0 + h2 / whole);
+  weight(2) += h1 / 6.0 * (2.0 + whole / h2);
+  weight(3) -= h1 / 6.0 * (h1 * h1 / (whole * h2));
+  for (int i = 2; i <= n - 1; ++i) {
+    h1 = x(i) - x(i - 1);
+    h2 = x(i + 1) - x(i);
+    whole = h1 + h2;
+    weight(i - 1) -= h2 / 6.0 * (h2 * h2 / (whole * h1));
+    weight(i) += h2 / 6.0 * (2.0 + whole / h1);
+    weight(i + 1) += h2 / 6.0 * (2.0 + h1 / whole);
+  }
 }
 
 void fitCubicSpline(int n, const Table<double>& x, SplineCoefficients& coef, int startCondition,
@@ -65,7 +89,8 @@ void fitCubicSpline(int n, const Table<double>& x, SplineCoefficients& coef, int
 
   for (int m = 2; m <= n - 1; ++m) {
     const double g = -coef(3, m + 1) / coef(4, m - 1);
-    coef(2, m) = g * coef(2, m - 1) + 3.0 * (coef(3, m) * coef(4, m + 1) + coef(3, m + 1) * coef(4, m));
+    coef(2, m) =
+        g * coef(2, m - 1) + 3.0 * (coef(3, m) * coef(4, m + 1) + coef(3, m + 1) * coef(4, m));
     coef(4, m) = g * coef(3, m - 1) + 2.0 * (coef(3, m) + coef(3, m + 1));
   }
 

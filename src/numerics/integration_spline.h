@@ -25,6 +25,11 @@ inline constexpr int kEndSecond = 2;  // second derivative given in row 2 of the
 /// parabola through it and one neighbour. n = 2: trapezoid; n <= 1: 0.
 double integrateTabulated(int n, const Table<double>& x, const Table<double>& y);
 
+/// The weights of integrateTabulated over x(1..n), into weight(1..n): for
+/// every y the sum of weight(i) y(i) is integrateTabulated's integral, up to
+/// rounding. A sum per quantity instead of the rule's divisions each time.
+void tabulatedWeights(int n, const Table<double>& x, Table<double>& weight);
+
 /// Fits the cubic spline through (x(k), coef(1, k)), k = 1..n, filling rows 2..4.
 /// n = 2 gives the straight line, n = 1 a constant.
 void fitCubicSpline(int n, const Table<double>& x, SplineCoefficients& coef, int startCondition,

@@ -1,5 +1,7 @@
 #include "platform/pause.h"
 
+#include "text/catalogue.h"
+
 namespace norvika {
 
 std::string ask(Platform& platform, const std::string& prompt, const std::string& title,
@@ -10,7 +12,8 @@ std::string ask(Platform& platform, const std::string& prompt, const std::string
 }
 
 void pauseForEnter(Platform& platform) {
-  ask(platform, "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "", kPauseAt);
+  ask(platform, std::string(text(Text::PauseQuestion)), std::string(text(Text::PauseTitle)), "",
+      kPauseAt);
 }
 
 std::string closingPrompt(const std::vector<std::filesystem::path>& written) {
@@ -18,9 +21,7 @@ std::string closingPrompt(const std::vector<std::filesystem::path>& written) {
   for (const std::filesystem::path& file : written) {
     files += (files.empty() ? "'" : ", '") + file.string() + "'";
   }
-  return "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR  " + files + "  " +
-         (written.size() > 1 ? "DOSYALARINA" : "DOSYASINA") +
-         " YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.";
+  return text(written.size() > 1 ? Text::ClosingPromptFiles : Text::ClosingPrompt, {files});
 }
 
 void stopWithMessage(Platform& platform, const std::string& text, const std::string& title) {

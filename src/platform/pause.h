@@ -26,9 +26,6 @@ inline constexpr TwipPosition kClosingQuestionAt{9000, 8500};
 std::string ask(Platform& platform, const std::string& prompt, const std::string& title,
                 const std::string& defaultText, TwipPosition at);
 
-/// The title of the closing question of a completed run.
-inline constexpr const char* kClosingTitle = "PROGRAM SONU";
-
 /// The closing question of a completed run, naming every result file `written`, the report
 /// first.
 std::string closingPrompt(const std::vector<std::filesystem::path>& written);

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/pause.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -12,7 +13,7 @@ Platform::Platform(std::filesystem::path directory)
                Window(WindowId::Stability), Window(WindowId::Offsets)} {}
 
 void Platform::closingQuestion(const std::vector<std::filesystem::path>& written) {
-  ask(*this, closingPrompt(written), kClosingTitle, "", kClosingQuestionAt);
+  ask(*this, closingPrompt(written), std::string(text(Text::ClosingTitle)), "", kClosingQuestionAt);
 }
 
 void Platform::endProgram(ExitReason reason, const std::string& message) {

@@ -2,20 +2,22 @@
 
 #include <utility>
 
+#include "text/catalogue.h"
+
 namespace norvika {
 
-const char* windowCaption(WindowId id) {
+std::string_view windowCaption(WindowId id) {
   switch (id) {
     case WindowId::Report:
-      return "Sephiye Hesabı - Rapor";
+      return text(Text::WindowReport);
     case WindowId::Graph:
-      return "Grafik Çizim";
+      return text(Text::WindowGraph);
     case WindowId::ShipPosition:
-      return "Su Hattı - Gemi Konumu";
+      return text(Text::WindowShipPosition);
     case WindowId::Stability:
-      return "Yaralı Durum - Meyilli Kesitler";
+      return text(Text::WindowStability);
     case WindowId::Offsets:
-      return "Su Hattı Kesim Noktaları";
+      return text(Text::WindowOffsets);
   }
   return "";
 }

@@ -11,7 +11,7 @@ enum class WindowId { Report, Graph, ShipPosition, Stability, Offsets };
 inline constexpr int kWindowCount = 5;
 
 /// The caption of a window as the user sees it.
-const char* windowCaption(WindowId id);
+std::string_view windowCaption(WindowId id);
 /// A short lower-case name for file names ("report", "graph", ...).
 const char* windowSlug(WindowId id);
 /// Whether a window's drawings keep their true shape: the sections of the body plan and of

@@ -2,10 +2,19 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/picture_start.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
-bool answeredYes(const std::string& answer) { return answer == "e" || answer == "E"; }
+bool answeredYes(const std::string& answer) {
+  // The yes of the run's language, in either case; the Turkish "E" is always understood, so a
+  // file of answers serves a run in any language.
+  const auto isYes = [&](std::string_view yes) {
+    return answer.size() == 1 && yes.size() == 1 &&
+           (answer[0] == yes[0] || answer[0] == yes[0] - 'A' + 'a');
+  };
+  return isYes("E") || isYes(text(Text::AnswerYes));
+}
 
 void drawFrameLines(Window& window, double B, double D, Colour colour) {
   // Outer border.

@@ -7,7 +7,8 @@
 
 namespace norvika {
 
-/// True only for an answer of exactly "e" or "E" (yes).
+/// True only for an answer of exactly "e" or "E" (yes), or the run language's yes
+/// ("y" or "Y" in English).
 bool answeredYes(const std::string& answer);
 
 /// The border of the section pictures (the check plots, the heeled sections)
@@ -26,7 +27,7 @@ struct CheckAcross {
   double from = 0.0;  // the values across, m
   double to = 0.0;
   double shift = 0.0;
-  const char* unit = "";
+  std::string unit;
   const char* end = nullptr;
   double endAt = 0.0;  // where the perpendicular stands, m from AP
   /// The leftmost place drawn (m, as drawn): the heights stand left of it.
@@ -42,12 +43,12 @@ double lowestHullPoint(const HullModel& hull);
 void drawCheckScales(Window& window, const HullModel& hull, double B, double D,
                      const CheckAcross& across);
 
-/// Body plan of all stations with their points; ends the run
-/// (GeometryRejected) when the user answers that a section is wrong.
-void checkStationSections(Platform& platform, const HullModel& hull);
+/// Body plan of all stations with their points and its question; false when
+/// the user answers that a section is wrong.
+bool checkStationSections(Platform& platform, const HullModel& hull);
 
-/// Stern, then bow contour, each with its question; ends the run
-/// (GeometryRejected) on a yes. shipLength in metres.
-void checkEndContours(Platform& platform, const HullModel& hull, double shipLength);
+/// Stern, then bow contour, each with its question; false at the first answer
+/// that a contour is wrong (the other is not asked then). shipLength in metres.
+bool checkEndContours(Platform& platform, const HullModel& hull, double shipLength);
 
 }  // namespace norvika

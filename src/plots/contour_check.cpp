@@ -7,6 +7,7 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/drawing_texts.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -42,7 +43,7 @@ double drawContour(Window& window, const StationSpline& spline, double shift, do
 
 }  // namespace
 
-void checkEndContours(Platform& platform, const HullModel& hull, double shipLength) {
+bool checkEndContours(Platform& platform, const HullModel& hull, double shipLength) {
   Window& window = platform.window(WindowId::Report);
   const double B = drawableExtent(hull.maxHalfBreadth);
   const double h = B / 40;
@@ -51,36 +52,39 @@ void checkEndContours(Platform& platform, const HullModel& hull, double shipLeng
   struct Pass {
     int curve;
     double shift;  // m: AP drawn at the box's left side, FP on the centre line
-    const char* question;
-    const char* caption;
+    Text question;
+    Text caption;
     const char* name;
     const char* end;
     double endAt;  // m from AP
   };
   const Pass passes[] = {
-      {hull.sternCurve(), -B, "KIC BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>",
-       t::kSternCaption, t::kSternName, t::kAft, 0.0},
-      {hull.bowCurve(), -shipLength, "BAS BODOSLAMA GEOMETRISINDE YANLISLIK VAR MI E/H <H>",
-       t::kBowCaption, t::kBowName, t::kForward, shipLength},
+      {hull.sternCurve(), -B, Text::QuestionSternContour, Text::DrawingSternCaption, t::kSternName,
+       t::kAft, 0.0},
+      {hull.bowCurve(), -shipLength, Text::QuestionBowContour, Text::DrawingBowCaption, t::kBowName,
+       t::kForward, shipLength},
   };
 
   StationSpline spline;
   for (const Pass& pass : passes) {
     drawCheckFrame(window, hull.maxHalfBreadth, hull.maxHeight);
-    window.describe(pass.caption, pass.name);
+    window.describe(std::string(text(pass.caption)), pass.name);
     double leftmost = -B;
     if (hull.pointCount(pass.curve) >= 1) {
       fitCurveSpline(hull, pass.curve, spline);
       leftmost = drawContour(window, spline, pass.shift, h);
     }
     if (window.keepsDrawing()) {
-      drawCheckScales(window, hull, B, drawableExtent(hull.maxHeight),
-                      {-2.7 * B - pass.shift, 1.7 * B - pass.shift, pass.shift, t::kFromAft,
-                       pass.end, pass.endAt, leftmost});
+      drawCheckScales(
+          window, hull, B, drawableExtent(hull.maxHeight),
+          {-2.7 * B - pass.shift, 1.7 * B - pass.shift, pass.shift,
+           std::string(text(Text::DrawingAlongFromAft)), pass.end, pass.endAt, leftmost});
     }
-    const std::string answer = ask(platform, pass.question, " ", "H", kGeometryQuestionAt);
-    if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+    const std::string answer = ask(platform, std::string(text(pass.question)), " ",
+                                   std::string(text(Text::AnswerNo)), kGeometryQuestionAt);
+    if (answeredYes(answer)) return false;
   }
+  return true;
 }
 
 }  // namespace norvika

@@ -8,6 +8,7 @@
 #include "plots/annotation.h"
 #include "plots/drawing_texts.h"
 #include "plots/station_numbers.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -17,8 +18,8 @@ namespace {
 // The value scale in t/m left of the value axis, its grid behind the graph up to the end of
 // the base line, from the smallest value (or zero) to a little over the scale reference S,
 // within the picture.
-void drawValueScale(Window& window, const Table<double>& x, const Table<double>& v, int n,
-                    double L, double S) {
+void drawValueScale(Window& window, const Table<double>& x, const Table<double>& v, int n, double L,
+                    double S) {
   double lowest = 0.0;
   for (int i = 1; i <= n; ++i) lowest = std::min(lowest, v(i));
   lowest = std::max(lowest, -0.3 * S);
@@ -37,14 +38,14 @@ void drawStationRow(Window& window, const Table<double>& x, int n, double L, dou
   const TextMeasure measure = textMeasure(window);
   const double unit = measure.unitsAcross;
   const double top = -0.03 * S;
-  for (const auto& [at, number] : roundStations(shipLength, x(1) - 1e-9 * L, x(n) + 1e-9 * L,
-                                                measure.width("20", kAnnotationPoints),
-                                                4.0 * unit)) {
+  for (const auto& [at, number] :
+       roundStations(shipLength, x(1) - 1e-9 * L, x(n) + 1e-9 * L,
+                     measure.width("20", kAnnotationPoints), 4.0 * unit)) {
     const std::string label = stationLabel(number);
     window.line(at, 0.0, at, -0.02 * S, kAnnotationInk);
     annotate(window, at - measure.width(label, kAnnotationPoints) / 2.0, top, label);
   }
-  annotate(window, -0.45 * L, top, t::kStationRow);
+  annotate(window, -0.45 * L, top, std::string(text(Text::DrawingStation)));
   if (shipLength >= x(1) && shipLength <= 1.05 * x(n)) {
     annotate(window, shipLength, -0.2 * S, t::kForward, 8.0);
   }

@@ -1,75 +1,49 @@
 #pragma once
 
-// Every text the drawings write, one block a drawing, so that a catalogue of another language
-// can take them from one place. The legacy texts are as they always were.
+// The drawings' file names and the words that read alike in every language (units, AP, FP), one
+// block a drawing; the captions and words of the buoyancy run's drawings are in the catalogues
+// (text/catalogue.h). The strength and hydrostatics drawings speak Turkish still, as those
+// programs' reports do: their words are here, as they always were.
 
 namespace norvika::texts {
 
 /// The distribution graphs (buoyancy at the stations, equally spaced values).
 namespace distribution {
-inline constexpr const char* kStationsCaption = "POSTALARDA SEPHIYE DAGILIMI";
 inline constexpr const char* kStationsName = "buoyancy-at-stations";
-inline constexpr const char* kEqualCaption = "ESIT ARALIKLI NOKTALARDA SEPHIYE DAGILIMI";
 inline constexpr const char* kEqualName = "buoyancy-equally-spaced";
 inline constexpr const char* kAft = "AP";
 inline constexpr const char* kForward = "FP";
 inline constexpr const char* kUnit = "t/m";
-inline constexpr const char* kStationRow = "POSTA";
 }  // namespace distribution
 
 /// The steps of the run drawn on the report window.
 namespace steps {
-inline constexpr const char* kPreviewCaption = "POSTA ONIZLEME";
 inline constexpr const char* kPreviewName = "station";
-inline constexpr const char* kBalanceCaption = "DEPLASMAN DENGESI";
-inline constexpr const char* kBalanceName = "draft-search";
 }  // namespace steps
 
 /// The check plots: the body plan and the end contours.
 namespace checks {
-inline constexpr const char* kBodyPlanCaption = "POSTA KESITLERI (BODY PLAN)";
 inline constexpr const char* kBodyPlanName = "body-plan";
-inline constexpr const char* kSternCaption = "KIC BODOSLAMA";
 inline constexpr const char* kSternName = "stern-contour";
-inline constexpr const char* kBowCaption = "BAS BODOSLAMA";
 inline constexpr const char* kBowName = "bow-contour";
 inline constexpr const char* kHeight = "z (m)";
 inline constexpr const char* kHalfBreadth = "y (m)";
-inline constexpr const char* kFromAft = "x (m, AP 'den)";
 inline constexpr const char* kAft = "AP";
 inline constexpr const char* kForward = "FP";
 }  // namespace checks
 
 /// The waterline check and the ship's position in the water.
 namespace profile {
-inline constexpr const char* kCheckCaption = "SU HATTI KESIM NOKTALARI KONTROLU";
 inline constexpr const char* kCheckName = "waterline-check";
-inline constexpr const char* kPositionCaption = "GEMININ SUDAKI KONUMU";
-inline constexpr const char* kPositionOnWaveCaption = "GEMININ DALGADAKI KONUMU";
 inline constexpr const char* kPositionName = "ship-position";
 inline constexpr const char* kHeight = "z (m)";
-/// Before the waterline's heights at the end stations.
-inline constexpr const char* kWaterline = "SU HATTI YUKSEKLIGI";
-inline constexpr const char* kWave = "DALGA PROFILI YUKSEKLIGI";
-/// "POSTA 0: 4.812 m"
-inline constexpr const char* kStation = "POSTA";
 }  // namespace profile
 
 /// The heeled sections of the damaged condition.
 namespace heeled {
-inline constexpr const char* kCaption = "YARALI DURUM - MEYILLI KESITLER";
 inline constexpr const char* kName = "heeled-sections";
 inline constexpr const char* kHeight = "z (m)";
-inline constexpr const char* kHeel = "MEYIL ACISI";
-inline constexpr const char* kDegrees = "DERECE";
 inline constexpr const char* kDrafts = "Tf / Ta";
-inline constexpr const char* kDisplacement = "DEPLASMAN";
-inline constexpr const char* kCentre = "B: SEPHIYE MERKEZI";
-inline constexpr const char* kFromCentreLine = "CL 'den";
-inline constexpr const char* kRisingSide = "(+ KALKAN TARAF)";
-inline constexpr const char* kFromAft = "AP 'den";
-inline constexpr const char* kWaterline = "MEYILLI SU HATTI";
-inline constexpr const char* kSectionCentre = "KESIT ALAN MERKEZI";
 }  // namespace heeled
 
 /// The strength diagrams.

@@ -12,6 +12,7 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/drawing_texts.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -30,19 +31,21 @@ constexpr double kSample = 16.0;  // pixels of the smallest picture before a leg
 std::vector<std::string> readingLines(const HeelReadings& r) {
   namespace t = texts::heeled;
   const std::string m = " m";
-  return {std::string(t::kHeel) + " " + formatPlain(r.heelAngle, 3) + " " + t::kDegrees,
-          std::string(t::kDrafts) + " = " + formatPlain(r.forwardDraft, 3) + " / " +
-              formatPlain(r.aftDraft, 3) + m,
-          std::string(t::kDisplacement) + " = " + formatPlain(r.displacement, 1) + " ton",
-          "",
-          std::string(" ") + t::kCentre,
-          "TCB = " + formatPlain(r.tcb, 3) + m + " " + t::kFromCentreLine,
-          t::kRisingSide,
-          "KB = " + formatPlain(r.kb, 3) + m,
-          "LCB = " + formatPlain(r.lcb, 3) + m + " " + t::kFromAft,
-          "",
-          std::string(" ") + t::kWaterline,
-          std::string(" ") + t::kSectionCentre};
+  return {
+      std::string(text(Text::DrawingHeelAngle)) + " " + formatPlain(r.heelAngle, 3) + " " +
+          std::string(text(Text::DrawingDegrees)),
+      std::string(t::kDrafts) + " = " + formatPlain(r.forwardDraft, 3) + " / " +
+          formatPlain(r.aftDraft, 3) + m,
+      std::string(text(Text::DrawingDisplacement)) + " = " + formatPlain(r.displacement, 1) + " t",
+      "",
+      std::string(" ") + std::string(text(Text::DrawingCentreOfBuoyancy)),
+      "TCB = " + formatPlain(r.tcb, 3) + m + " " + std::string(text(Text::DrawingFromCentreLine)),
+      std::string(text(Text::DrawingRisingSide)),
+      "KB = " + formatPlain(r.kb, 3) + m,
+      "LCB = " + formatPlain(r.lcb, 3) + m + " " + std::string(text(Text::DrawingFromAft)),
+      "",
+      std::string(" ") + std::string(text(Text::DrawingHeeledWaterline)),
+      std::string(" ") + std::string(text(Text::DrawingSectionCentre))};
 }
 
 // Pixels of the smallest picture the readings take across, with the samples of the marks.
@@ -50,8 +53,8 @@ double readingsWidth() {
   const TextMeasure pixels = textMeasure(UserScale{0, 1, kSmallestGraphWidth, 0}, false);
   double widest = 0.0;
   // As wide as the values may come.
-  for (const std::string& line : readingLines({89.999, -100.0, -100.0, 9999999.9, -1000.0,
-                                               -100.0, -100.0})) {
+  for (const std::string& line :
+       readingLines({89.999, -100.0, -100.0, 9999999.9, -1000.0, -100.0, -100.0})) {
     widest = std::max(widest, pixels.width(line, kAnnotationPoints));
   }
   return widest + kSample;
@@ -85,7 +88,7 @@ void prepareHeelWindow(Window& window, const HullModel& hull) {
   const double d = drawableExtent(hull.maxHeight);
   const Colour frame = qbColor(kFrameColourIndex);
   window.show();
-  window.describe(texts::heeled::kCaption, texts::heeled::kName);
+  window.describe(std::string(text(Text::DrawingHeeledCaption)), texts::heeled::kName);
   window.fontName("Arial");
   window.fontSize(20);
   window.drawWidth(2);
@@ -187,8 +190,7 @@ void drawHeelReadings(Window& window, const HullModel& hull, const HeelReadings&
   // Inside the frame's left border, or left of it where the view was widened for them.
   const double border = -2.75 * p;
   const double view = window.currentScale().left;
-  const double left =
-      (view < -3.0 * p - 1e-9 * p ? view : border) + 6.0 * measure.unitsAcross;
+  const double left = (view < -3.0 * p - 1e-9 * p ? view : border) + 6.0 * measure.unitsAcross;
   const double sample = kSample * measure.unitsAcross;
   double top = 1.15 * d;
   int marks = 0;
@@ -204,7 +206,8 @@ void drawHeelReadings(Window& window, const HullModel& hull, const HeelReadings&
       if (marks == 0) drawCentreMark(window, x, mid, 2.0 * r0);
       if (marks == 1) window.line(left, mid, left + 0.8 * sample, mid, waterlineColour(1));
       if (marks == 2) {
-        for (const double r : {r0, r0 / 2.0, r0 / 4.0}) window.circle(x, mid, r, waterlineColour(1));
+        for (const double r : {r0, r0 / 2.0, r0 / 4.0})
+          window.circle(x, mid, r, waterlineColour(1));
       }
       ++marks;
       annotate(window, left + sample, top, text.substr(1));

@@ -7,6 +7,7 @@
 #include "plots/check_plots.h"
 #include "plots/drawing_texts.h"
 #include "plots/station_numbers.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -19,9 +20,10 @@ void drawProfileReadings(Window& window, const HullModel& hull, double L, double
   drawHeightScale(window, roundAxis(lowest, D, 5), scaleAt, lowest, D, t::kHeight);
 
   const int n = hull.stationCount;
-  std::vector<std::string> lines = {onWave ? t::kWave : t::kWaterline};
+  std::vector<std::string> lines = {onWave ? std::string(text(Text::DrawingWaveHeight))
+                                           : std::string(text(Text::DrawingWaterlineHeight))};
   for (const int st : {1, n}) {
-    lines.push_back(std::string(t::kStation) + " " +
+    lines.push_back(std::string(text(Text::DrawingStation)) + " " +
                     stationLabel(stationNumber(hull.stationX(st), L)) + ": " +
                     formatPlain(waterlineHeight(st), 3) + " m");
   }

@@ -7,6 +7,7 @@
 #include "plots/picture_start.h"
 #include "plots/profile_readings.h"
 #include "plots/station_numbers.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -17,11 +18,11 @@ namespace {
 double drawLegend(Window& window, double L, double D, bool onWave) {
   struct Entry {
     Colour colour;
-    const char* name;
+    Text name;
   };
-  const Entry entries[] = {{qbColor(2), "GEMI PROFILI"},
-                           {qbColor(6), "POSTALAR"},
-                           {qbColor(4), onWave ? "DALGA PROFILI" : "SU HATTI"}};
+  const Entry entries[] = {{qbColor(2), Text::LegendShipProfile},
+                           {qbColor(6), Text::LegendStations},
+                           {qbColor(4), onWave ? Text::LegendWaveProfile : Text::LegendWaterline}};
   window.fontSize(8);
   // Each entry after the one before it, as wide as its name is on the smallest picture.
   const TextMeasure measure = textMeasure(window);
@@ -29,8 +30,9 @@ double drawLegend(Window& window, double L, double D, bool onWave) {
   for (const Entry& e : entries) {
     window.line(x, 1.152 * D, x + 0.06 * L, 1.152 * D, e.colour);
     window.setCurrent(x + 0.08 * L, 1.17 * D);
-    window.print(e.name);
-    x += 0.08 * L + measure.width(e.name, 8) + 0.06 * L;
+    const std::string name(text(e.name));
+    window.print(name);
+    x += 0.08 * L + measure.width(name, 8) + 0.06 * L;
   }
   return x;
 }
@@ -61,7 +63,9 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
   Window& window = platform.window(WindowId::ShipPosition);
   startPicture(window, 14, 1);
   namespace t = texts::profile;
-  window.describe(onWave ? t::kPositionOnWaveCaption : t::kPositionCaption, t::kPositionName);
+  window.describe(onWave ? std::string(text(Text::DrawingPositionOnWaveCaption))
+                         : std::string(text(Text::DrawingPositionCaption)),
+                  t::kPositionName);
   window.scale(-0.3 * L, 1.25 * D, 1.3 * L, -0.25 * D);
 
   // Box from the first to the last station, base line to moulded height.

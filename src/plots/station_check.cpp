@@ -6,6 +6,7 @@
 #include "plots/curve_sampling.h"
 #include "plots/drawing_texts.h"
 #include "plots/sampled_section.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -35,10 +36,10 @@ void drawStationSection(Window& window, const StationSpline& spline, double h) {
 
 }  // namespace
 
-void checkStationSections(Platform& platform, const HullModel& hull) {
+bool checkStationSections(Platform& platform, const HullModel& hull) {
   Window& window = platform.window(WindowId::Report);
   drawCheckFrame(window, hull.maxHalfBreadth, hull.maxHeight);
-  window.describe(texts::checks::kBodyPlanCaption, texts::checks::kBodyPlanName);
+  window.describe(std::string(text(Text::DrawingBodyPlanCaption)), texts::checks::kBodyPlanName);
 
   // Only drawn: nothing of it is worth working out when no drawing is kept.
   if (window.keepsDrawing()) {
@@ -54,9 +55,9 @@ void checkStationSections(Platform& platform, const HullModel& hull) {
                     {-B, B, 0.0, texts::checks::kHalfBreadth, nullptr, 0.0, -B});
   }
 
-  const std::string answer =
-      ask(platform, "POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", " ", "H", kGeometryQuestionAt);
-  if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+  const std::string answer = ask(platform, std::string(text(Text::QuestionStations)), " ",
+                                 std::string(text(Text::AnswerNo)), kGeometryQuestionAt);
+  return !answeredYes(answer);
 }
 
 }  // namespace norvika

@@ -10,6 +10,7 @@
 #include "plots/curve_sampling.h"
 #include "plots/drawing_texts.h"
 #include "plots/sampled_section.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -101,15 +102,15 @@ StationLevels showStationPreview(Platform& platform, const HullModel& hull, int 
 
   Window& window = platform.window(WindowId::Report);
   drawCheckFrame(window, B, D);
-  window.describe(std::string(texts::steps::kPreviewCaption) + " " + std::to_string(station),
+  window.describe(std::string(text(Text::DrawingPreviewCaption)) + " " + std::to_string(station),
                   std::string(texts::steps::kPreviewName) + (station < 10 ? "-0" : "-") +
                       std::to_string(station),
                   FrameRole::Step);
   const double x = hull.stationX(station);
   window.setCurrent(-2.5 * B, -0.15 * D);
-  window.print("POSTA NO : " + padInteger(station, 2) + " - (" +
-               formatFixed(stationDivisions * x / L, 3, 3) + "  /  " + formatFixed(x, 3, 3) +
-               " m)");
+  window.print(text(
+      Text::StationPreviewLine,
+      {padInteger(station, 2), formatFixed(stationDivisions * x / L, 3, 3), formatFixed(x, 3, 3)}));
   window.drawWidth(1);
   StationLevels levels;
   if (!window.keepsDrawing()) return levels;

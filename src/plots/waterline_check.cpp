@@ -12,6 +12,7 @@
 #include "plots/picture_start.h"
 #include "plots/profile_readings.h"
 #include "plots/station_numbers.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -31,14 +32,15 @@ void prepareOffsetsWindow(Window& window, double L, double D) {
   window.drawWidth(1);
 }
 
-void checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
+bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
                                  const Table<double>& waterlineHeight) {
   const double L = drawableExtent(shipLength);
   const int count = hull.stationCount;
 
   Window& window = platform.window(WindowId::Offsets);
   prepareOffsetsWindow(window, L, hull.maxHeight);
-  window.describe(texts::profile::kCheckCaption, texts::profile::kCheckName);
+  window.describe(std::string(text(Text::DrawingWaterlineCheckCaption)),
+                  texts::profile::kCheckName);
 
   for (int i = 1; i <= count; ++i) {
     window.line(hull.stationX(i), hull.keelHeight(i), hull.stationX(i), hull.topHeight(i),
@@ -89,10 +91,10 @@ void checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
   const double D = drawableExtent(hull.maxHeight);
   drawProfileReadings(window, hull, L, D, waterlineHeight, false, -0.1 * L, 0.0, 1.2 * D, false);
 
-  const std::string answer =
-      ask(platform, "DALGA FORMU veya SU HATTINDA BİR YANLIŞLIK VAR MI E/H <H>",
-          "Su Hattı Kesim Noktaları Kontrolu", "H", kWaterlineQuestionAt);
-  if (answeredYes(answer)) platform.endProgram(ExitReason::GeometryRejected);
+  const std::string answer = ask(platform, std::string(text(Text::QuestionWaterline)),
+                                 std::string(text(Text::QuestionWaterlineTitle)),
+                                 std::string(text(Text::AnswerNo)), kWaterlineQuestionAt);
+  return !answeredYes(answer);
 }
 
 }  // namespace norvika

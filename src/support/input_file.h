@@ -46,8 +46,10 @@ class InputFile {
   std::string restOfLine() const;
   /// The line where the next read starts, without its line end (empty at the end).
   std::string peekLine() const;
-  /// The text of the last number read, as it stood.
-  const std::string& lastText() const { return lastText_; }
+  /// The text of the last number read, as it stood (valid while the file is).
+  std::string_view lastText() const {
+    return std::string_view(content_).substr(lastTextStart_, lastTextSize_);
+  }
 
   /// Line number (1-based) where the next read starts.
   int line() const { return line_; }
@@ -68,6 +70,11 @@ class InputFile {
   /// blanks after it and one comma or line end are consumed.
   std::string_view takeField();
   enum class NumberText { Plain, NotANumber, TooLarge };
+  /// takeField read as a number into value.
+  NumberText takeNumberField(double& value);
+  /// The field from the current position to `end`, with what follows it as takeField takes it.
+  std::string_view endField(std::size_t end);
+  void keepLastText(std::string_view text);
   NumberText parseNumber(std::string_view text, double& value) const;
   [[noreturn]] void rejectNumber(NumberText problem, const std::string& what, std::string_view text,
                                  int fieldLine) const;
@@ -78,7 +85,8 @@ class InputFile {
   std::size_t position_ = 0;
   int line_ = 1;
   int lastLine_ = 1;
-  std::string lastText_;
+  std::size_t lastTextStart_ = 0;  // where lastText() stands in content_
+  std::size_t lastTextSize_ = 0;
   bool lastEndedByComma_ = false;
 };
 
@@ -86,10 +94,9 @@ template <typename What>
 double InputFile::readField(const What& what) {
   if (!moreFields()) reject("DOSYA BITTI, " + what() + " BEKLENIYORDU");
   const int fieldLine = line_;
-  const std::string_view field = takeField();
   double value = 0.0;
-  const NumberText check = parseNumber(field, value);
-  if (check != NumberText::Plain) rejectNumber(check, what(), field, fieldLine);
+  const NumberText check = takeNumberField(value);
+  if (check != NumberText::Plain) rejectNumber(check, what(), lastText(), fieldLine);
   return value;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/result_names.h"
@@ -16,7 +17,9 @@ class ResultFile {
  public:
   explicit ResultFile(std::filesystem::path path) : path_(std::move(path)) {}
 
-  void line(const std::string& text = {}) { text_ += text + "\r\n"; }
+  void line(std::string_view text = {}) { text_.append(text).append("\r\n"); }
+  /// Lines already ended by CR LF.
+  void append(const std::string& lines) { text_ += lines; }
   void blank(int count) {
     for (int i = 0; i < count; ++i) line();
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <vector>
 
 namespace norvika {
 
@@ -17,33 +18,55 @@ enum class ResultKind {
   BonjeanTable,        // the Bonjean curves as a table
 };
 
+/// The analysis whose run writes a result file. A run owns its analysis's
+/// files in the run directory: those it does not write this time are removed,
+/// since they belong to an earlier run.
+enum class Analysis {
+  CaseRun,       // norvika: the case, its strength step and sweep
+  Hydrostatics,  // norvika-hydrostatics
+};
+
 struct ResultName {
   ResultKind kind;
   const char* name;
+  Analysis analysis;
+  const char* holds;  // what the file holds, for the help texts
 };
 
 /// Every result file, in the order they are written and listed.
-inline constexpr std::array<ResultName, 8> kResultNames = {{
-    {ResultKind::Report, "Norvika.SON"},
-    {ResultKind::EqualSpaced, "SEPHIYE.TXT"},
-    {ResultKind::StrengthReport, "MUKAVEMET.SON"},
-    {ResultKind::StrengthTable, "MUKAVEMET.TXT"},
-    {ResultKind::SweepTable, "TARAMA.TXT"},
-    {ResultKind::HydrostaticsReport, "HIDROSTATIK.SON"},
-    {ResultKind::HydrostaticsTable, "HIDROSTATIK.TXT"},
-    {ResultKind::BonjeanTable, "BONJEAN.TXT"},
-}};
+inline constexpr std::array kResultNames = {
+    ResultName{ResultKind::Report, "Norvika.SON", Analysis::CaseRun, "the report"},
+    ResultName{ResultKind::EqualSpaced, "SEPHIYE.TXT", Analysis::CaseRun,
+               "the equally spaced buoyancy values"},
+    ResultName{ResultKind::StrengthReport, "MUKAVEMET.SON", Analysis::CaseRun,
+               "the longitudinal strength report (with a weights file)"},
+    ResultName{ResultKind::StrengthTable, "MUKAVEMET.TXT", Analysis::CaseRun,
+               "its table along the ship"},
+    ResultName{ResultKind::SweepTable, "TARAMA.TXT", Analysis::CaseRun,
+               "the envelopes of the crest sweep (--sweep)"},
+    ResultName{ResultKind::HydrostaticsReport, "HIDROSTATIK.SON", Analysis::Hydrostatics,
+               "the curves of form as a report"},
+    ResultName{ResultKind::HydrostaticsTable, "HIDROSTATIK.TXT", Analysis::Hydrostatics,
+               "the curves of form as a table"},
+    ResultName{ResultKind::BonjeanTable, "BONJEAN.TXT", Analysis::Hydrostatics,
+               "the Bonjean curves as a table"},
+};
 
-/// The result files of a buoyancy run (norvika) and of a hydrostatics run.
-inline constexpr std::array<ResultKind, 5> kBuoyancyRunResults = {
-    ResultKind::Report, ResultKind::EqualSpaced, ResultKind::StrengthReport,
-    ResultKind::StrengthTable, ResultKind::SweepTable};
-inline constexpr std::array<ResultKind, 3> kHydrostaticsRunResults = {
-    ResultKind::HydrostaticsReport, ResultKind::HydrostaticsTable, ResultKind::BonjeanTable};
+/// The row of a result file.
+constexpr const ResultName& resultRow(ResultKind kind) {
+  return kResultNames[static_cast<std::size_t>(kind)];
+}
 
 /// The file name of a result file.
-constexpr const char* resultName(ResultKind kind) {
-  return kResultNames[static_cast<std::size_t>(kind)].name;
+constexpr const char* resultName(ResultKind kind) { return resultRow(kind).name; }
+
+/// The result files of an analysis, in the order they are listed.
+inline std::vector<ResultKind> resultsOf(Analysis analysis) {
+  std::vector<ResultKind> kinds;
+  for (const ResultName& row : kResultNames) {
+    if (row.analysis == analysis) kinds.push_back(row.kind);
+  }
+  return kinds;
 }
 
 }  // namespace norvika

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,6 +18,9 @@ enum class ExitReason {
   StoppedByUser = 6,       // the user stopped the run; nothing of it written, earlier files kept
 };
 
+/// What an exit status means, in the programs' help texts ("completed").
+const char* exitReasonText(ExitReason reason);
+
 /// The input file a rejection names, as values for callers that do not read
 /// the message: the file as it was opened and the line (0 when the message
 /// names none, as for a missing file).
@@ -26,7 +30,8 @@ struct InputPlace {
 };
 
 /// Thrown to end a run from any depth (a rejected input, a stop, a "yes" at a
-/// check); only main and tests catch it.
+/// check); only an analysis's entry catches it (runToEnd), turning it into the
+/// ending of the outcome it returns.
 class ProgramEnd : public std::exception {
  public:
   ProgramEnd(ExitReason reason, std::string message, std::optional<InputPlace> place = {})
@@ -44,5 +49,18 @@ class ProgramEnd : public std::exception {
   std::string message_;
   std::optional<InputPlace> place_;
 };
+
+/// How an analysis ended, kept in the outcome it returns: every analysis
+/// returns one and throws nothing a run can end by.
+struct AnalysisEnding {
+  ExitReason reason = ExitReason::Completed;
+  std::string message;              // for the user; empty when a message box has said it
+  std::optional<InputPlace> place;  // a rejected input: the file and line it names
+};
+
+/// Runs an analysis's steps and says how they ended: completed, or by the
+/// ProgramEnd they threw, a failed write (a file system error), running out of
+/// memory or an unexpected exception (InternalFailure, "internal failure: ...").
+AnalysisEnding runToEnd(const std::function<void()>& steps);
 
 }  // namespace norvika

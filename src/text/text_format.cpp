@@ -1,14 +1,18 @@
 #include "text/text_format.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace norvika {
 
 namespace {
 
-// Every conversion below goes through std::to_chars, which knows no locale: a
+// No conversion below asks the process locale (std::to_chars knows none): a
 // desktop with a decimal comma must not change a single byte of a report.
 std::string charsOf(double value, std::chars_format format, int precision) {
   char buffer[400];
@@ -16,40 +20,87 @@ std::string charsOf(double value, std::chars_format format, int precision) {
   return std::string(buffer, end);
 }
 
-// The value's digits as an integer count of 10^-d, rounded half away from zero
-// after the value has been taken to 15 significant digits, as the legacy
-// number formatting did.
-std::string scaledDigits(double magnitude, int d) {
-  if (magnitude == 0.0) return "0";
-  const std::string scientific = charsOf(magnitude, std::chars_format::scientific, 14);
-  std::string significant;
-  significant.push_back(scientific[0]);
-  significant.append(scientific, 2, 14);
+// The first 15 significant digits of a positive value as an integer, correctly
+// rounded (a tie to the even digit), and the power of ten of the first: what
+// to_chars writes in scientific notation with 14 decimals.
+struct SignificantDigits {
+  std::uint64_t digits = 0;
   int exponent = 0;
-  const std::size_t e = scientific.find('e');
-  const char* exponentText = scientific.data() + e + 1;
-  if (*exponentText == '+') ++exponentText;
-  std::from_chars(exponentText, scientific.data() + scientific.size(), exponent);
+};
 
-  const int kept = exponent + 1 + d;  // digits that stay after rounding
-  if (kept < 0) return "0";
-  if (kept >= static_cast<int>(significant.size())) {
-    return significant + std::string(static_cast<std::size_t>(kept) - significant.size(), '0');
-  }
-  std::string digits = significant.substr(0, static_cast<std::size_t>(kept));
-  if (significant[static_cast<std::size_t>(kept)] >= '5') {
-    int i = kept - 1;
-    while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-      digits[static_cast<std::size_t>(i)] = '0';
-      --i;
+constexpr auto kPowersOfTen = [] {
+  std::array<std::uint64_t, 20> powers{1};
+  for (std::size_t k = 1; k < powers.size(); ++k) powers[k] = powers[k - 1] * 10;
+  return powers;
+}();
+
+// A report's values (from 1e-5 up to 1e15) in integer arithmetic: the value
+// is m 2^q exactly, so m 10^k 2^q, its digits moved k places, is an integer
+// part and a remainder that decide the rounding without error. False for a
+// value outside that range.
+bool exactSignificantDigits(double magnitude, SignificantDigits& result) {
+  __extension__ using Wide = unsigned __int128;
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 52);
+  if (biased == 0) return false;  // zero or subnormal
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int q = biased - 1075;
+  // floor(log10(2^e)) for the binary exponent e: the decimal exponent or one less.
+  int power = ((q + 52) * 78913) >> 18;
+  constexpr std::uint64_t kSixteenDigits = 1000000000000000ull;
+  for (int attempt = 0; attempt < 2; ++attempt, ++power) {
+    const int k = 14 - power;
+    if (q >= 0 || k < 0 || k > 19) return false;
+    const Wide moved = static_cast<Wide>(m) * kPowersOfTen[static_cast<std::size_t>(k)];
+    const int shift = -q;
+    const Wide whole = moved >> shift;
+    if (whole >= kSixteenDigits) continue;
+    const Wide rest = moved - (whole << shift);
+    const Wide half = Wide{1} << (shift - 1);
+    result.digits = static_cast<std::uint64_t>(whole);
+    if (rest > half || (rest == half && result.digits % 2 == 1)) ++result.digits;
+    result.exponent = power;
+    if (result.digits == kSixteenDigits) {
+      result.digits /= 10;
+      ++result.exponent;
     }
-    if (i < 0) {
-      digits.insert(digits.begin(), '1');
-    } else {
-      ++digits[static_cast<std::size_t>(i)];
-    }
+    return true;
   }
-  return digits.empty() ? "0" : digits;
+  return false;
+}
+
+SignificantDigits significantDigits(double magnitude) {
+  SignificantDigits result;
+  if (exactSignificantDigits(magnitude, result)) return result;
+  char text[32];
+  const char* const end =
+      std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14).ptr;
+  for (const char* c = text; c < text + 16; ++c) {
+    if (*c != '.') result.digits = result.digits * 10 + static_cast<std::uint64_t>(*c - '0');
+  }
+  const char* exponentText = text + 17;  // after "d.dddddddddddddde"
+  if (*exponentText == '+') ++exponentText;
+  std::from_chars(exponentText, end, result.exponent);
+  return result;
+}
+
+// The value as a count of 10^-d: its 15 significant digits rounded half away
+// from zero at the d-th decimal, as the legacy number formatting did. The
+// count's digits are those of `leading`, then `zeros` zeros.
+struct ScaledDigits {
+  std::uint64_t leading = 0;
+  std::size_t zeros = 0;
+};
+
+ScaledDigits scaledDigits(double magnitude, int d) {
+  if (magnitude == 0.0) return {};
+  const SignificantDigits significant = significantDigits(magnitude);
+  const int kept = significant.exponent + 1 + d;  // digits that stay after rounding
+  if (kept >= 15) return {significant.digits, static_cast<std::size_t>(kept - 15)};
+  if (kept < 0) return {};
+  // The first digit dropped is 5 or more where the part dropped is half a unit or more.
+  const std::uint64_t unit = kPowersOfTen[static_cast<std::size_t>(15 - kept)];
+  return {(significant.digits + unit / 2) / unit, 0};
 }
 
 std::string nonFiniteText(double value) {
@@ -60,23 +111,29 @@ std::string nonFiniteText(double value) {
 }  // namespace
 
 std::string formatFixed(double value, int w, int d) {
-  std::string text;
   if (!std::isfinite(value)) {
-    text = nonFiniteText(value);
-  } else {
-    std::string digits = scaledDigits(std::fabs(value), d);
-    if (digits.size() < static_cast<std::size_t>(d) + 1) {
-      digits.insert(0, static_cast<std::size_t>(d) + 1 - digits.size(), '0');
-    }
-    const bool allZero = digits.find_first_not_of('0') == std::string::npos;
-    text = (value < 0 && !allZero) ? "-" : "";
-    text += digits.substr(0, digits.size() - static_cast<std::size_t>(d));
-    if (d > 0) text += "." + digits.substr(digits.size() - static_cast<std::size_t>(d));
+    // No point: padded as a number without decimals is.
+    return std::string(static_cast<std::size_t>(std::max(0, w + 1)), ' ') + nonFiniteText(value);
   }
-  const std::size_t point = text.find('.');
-  const int position = point == std::string::npos ? 0 : static_cast<int>(point) + 1;
-  const int blanks = w + 1 - position;
-  if (blanks > 0) text.insert(0, static_cast<std::size_t>(blanks), ' ');
+  const ScaledDigits scaled = scaledDigits(std::fabs(value), d);
+  char leading[24];
+  const auto count = static_cast<std::size_t>(
+      std::to_chars(leading, leading + sizeof leading, scaled.leading).ptr - leading);
+  const auto decimals = static_cast<std::size_t>(d);
+  const std::size_t shown = std::max(count + scaled.zeros, decimals + 1);  // zeros in front
+  const std::size_t whole = shown - decimals;  // digits before the point
+  const bool negative = value < 0 && scaled.leading != 0;
+  // The point stands in column w + 1; without decimals the number is padded as if it stood there.
+  const int position = d > 0 ? static_cast<int>(negative + whole) + 1 : 0;
+  const auto blanks = static_cast<std::size_t>(std::max(0, w + 1 - position));
+  std::string text(blanks + negative + shown + (d > 0 ? 1 : 0), ' ');
+  char* p = text.data() + blanks;
+  if (negative) *p++ = '-';
+  const std::size_t padding = shown - count - scaled.zeros;
+  for (std::size_t i = 0; i < shown; ++i) {
+    if (i == whole) *p++ = '.';
+    *p++ = i >= padding && i < padding + count ? leading[i - padding] : '0';
+  }
   return text;
 }
 
@@ -90,9 +147,13 @@ std::string padInteger(double value, int w) {
   if (!std::isfinite(value)) {
     text = nonFiniteText(value);
   } else {
-    double whole = std::trunc(value);
-    if (whole == 0.0) whole = 0.0;  // no "-0"
-    text = charsOf(whole, std::chars_format::fixed, 0);
+    const double whole = std::trunc(value);
+    // The whole numbers of a report's columns as integers; no "-0".
+    if (std::fabs(whole) < 1e18) {
+      text = std::to_string(static_cast<long long>(whole));
+    } else {
+      text = charsOf(whole, std::chars_format::fixed, 0);
+    }
   }
   if (static_cast<int>(text.size()) < w)
     text.insert(0, static_cast<std::size_t>(w) - text.size(), ' ');

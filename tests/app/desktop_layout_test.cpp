@@ -135,7 +135,7 @@ TEST(DesktopLayout, EveryFrameOnScreenUnderAWindowManager) {
   for (const char* size : {"1024x768", "1366x768", "1600x1000", "1920x1080", "2560x1440"}) {
     SCOPED_TRACE(size);
     const std::string command =
-        std::string("timeout 120 xvfb-run -a -s '-screen 0 ") + size +
+        std::string("timeout 120 xvfb-run -a -n 120 -s '-screen 0 ") + size +
         "x24' sh -c 'openbox > /dev/null 2>&1 & sleep 1; NORVIKA_LAYOUT_CHECK=" + size +
         " QT_QPA_PLATFORM=xcb \"$0\" --gtest_filter=DesktopLayout.Inner* "
         "--gtest_brief=1; status=$?; kill $!; exit $status' '" +

@@ -17,15 +17,15 @@
 #include <string>
 #include <vector>
 
-#include "../core/driver/drawing_record.h"
-#include "../core/driver/run_files.h"
-#include "driver/calculation_driver.h"
-#include "driver/hydrostatics_run.h"
+#include "../core/run/drawing_record.h"
+#include "../core/run/run_files.h"
 #include "hydrostatics/hydrostatics_front_end.h"
 #include "painted_drawing.h"
 #include "platform/recording_platform.h"
 #include "qt/screen_layout.h"
 #include "render/picture_files.h"
+#include "run/calculation_driver.h"
+#include "run/hydrostatics_run.h"
 
 namespace norvika {
 namespace {

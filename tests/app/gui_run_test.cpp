@@ -48,8 +48,8 @@ TEST(GuiRun, AnsweredRunOnXvfbWritesTheBatchReport) {
 
   const std::string binary = NORVIKA_BINARY;
   const std::string guiCommand =
-      "env -u QT_QPA_PLATFORM timeout 180 xvfb-run -a -s '-screen 0 1280x1024x24' '" + binary +
-      "' --gui --answers '" + answers.string() + "' -C '" + gui.string() + "' --pdf '" +
+      "env -u QT_QPA_PLATFORM timeout 180 xvfb-run -a -n 160 -s '-screen 0 1280x1024x24' '" +
+      binary + "' --gui --answers '" + answers.string() + "' -C '" + gui.string() + "' --pdf '" +
       (gui / "run.pdf").string() + "' > '" + (gui / "stdout.txt").string() + "' 2> '" +
       (gui / "stderr.txt").string() + "'";
   ASSERT_EQ(runShell(guiCommand), 0) << readFile(gui / "stderr.txt");
@@ -69,7 +69,8 @@ TEST(GuiRun, AnsweredRunOnXvfbWritesTheBatchReport) {
 // the message with its title on standard error, the report window's text on
 // standard output.
 TEST(GuiRun, StopMessageReachesStandardError) {
-  const fs::path run = copyExample(fs::path(NORVIKA_SOURCE_DIR) / "tests/inputs/bad/stop-trochoid-phase-diverges", "stop");
+  const fs::path run = copyExample(
+      fs::path(NORVIKA_SOURCE_DIR) / "tests/inputs/bad/stop-trochoid-phase-diverges", "stop");
   std::ofstream(run / "answers.txt") << "\n\n\n\n";
   const std::string command = "QT_QPA_PLATFORM=offscreen '" + std::string(NORVIKA_BINARY) +
                               "' --gui --answers '" + (run / "answers.txt").string() + "' -C '" +
@@ -77,9 +78,10 @@ TEST(GuiRun, StopMessageReachesStandardError) {
                               (run / "stderr.txt").string() + "'";
   EXPECT_EQ(runShell(command), 2);
   const std::string err = readFile(run / "stderr.txt");
-  EXPECT_EQ(err.substr(0, err.find('\n')),
-            "DALGA YUKSEKLIGI GIRIS HATASI: DALGA TEPESI/CUKURU SARTLARINDA DALGA YUKSEKLIGI =  60.000 "
-            "m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP");
+  EXPECT_EQ(
+      err.substr(0, err.find('\n')),
+      "DALGA YUKSEKLIGI GIRIS HATASI: DALGA TEPESI/CUKURU SARTLARINDA DALGA YUKSEKLIGI =  60.000 "
+      "m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP");
   EXPECT_NE(readFile(run / "stdout.txt").find("POSTA NO :  1 - "), std::string::npos);
   fs::remove_all(run);
 }

@@ -52,7 +52,8 @@ TEST(Keyboard, BackInTheOpenQuestionAfterEveryInterruption) {
       fs::copy(fs::path(NORVIKA_SOURCE_DIR) / "examples/box-barge/case1-level", run);
     }
     const std::string command =
-        "env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 LANGUAGE= timeout 900 xvfb-run -a -s '-screen 0 "
+        "env -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 LANGUAGE= timeout 900 xvfb-run -a -n 140 -s "
+        "'-screen 0 "
         "1366x768x24' sh -c 'openbox > /dev/null 2>&1 & sh \"$0\" \"$1\" \"$2\" \"$3\" "
         "> \"$3.out\" 2> \"$3.err\"; status=$?; kill $!; exit $status' '" +
         script.string() + "' '" + s.name + "' '" + NORVIKA_BINARY + "' '" + run.string() + "'";

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "../console/norvika_process.h"
-#include "../core/driver/run_files.h"
+#include "../core/run/run_files.h"
 
 namespace {
 

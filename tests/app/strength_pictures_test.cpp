@@ -14,11 +14,11 @@
 #include <filesystem>
 #include <string>
 
-#include "../core/driver/run_files.h"
-#include "driver/calculation_driver.h"
+#include "../core/run/run_files.h"
 #include "painted_drawing.h"
 #include "platform/recording_platform.h"
 #include "render/frame_renderer.h"
+#include "run/calculation_driver.h"
 
 namespace norvika {
 namespace {

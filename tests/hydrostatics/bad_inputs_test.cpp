@@ -68,12 +68,16 @@ TEST(HydrostaticsBadInput, EveryCaseOfTheCorpusEndsCleanly) {
     const fs::path run = temporary.path() / "run";
     fs::copy(source, run, fs::copy_options::recursive);
     fs::remove(run / "expected");
-    std::vector<std::string> arguments = {"-C", run.string()};
+    // The run directory is the copy, unless the case names its own.
+    std::vector<std::string> arguments;
     if (fs::exists(run / "arguments")) {
       for (const std::string& a : linesOf(run / "arguments")) {
         arguments.push_back(replacedAll(a, "{DIR}", run.string()));
       }
       fs::remove(run / "arguments");
+    }
+    if (std::find(arguments.begin(), arguments.end(), "-C") == arguments.end()) {
+      arguments.insert(arguments.begin(), {"-C", run.string()});
     }
     writeBytes(run / "HIDROSTATIK.SON", kOldReport);
 

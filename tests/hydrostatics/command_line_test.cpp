@@ -71,16 +71,24 @@ TEST(DraftList, EachBadValueGetsItsMessage) {
        "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got "
        "'1:1e400:1'"},
       {"1:1e7:1",
-       "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got "
-       "'1:1e7:1'"},
+       "expected a draft, the waterline's height above the base line from 0.001 to 1000000 m, got "
+       "'1e7'"},
       {"0x1:5:1",
        "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '0x1:5:1'"},
       {"1:1000:0.5", "from '1' to '1000' in steps of '0.5' would be more than 1000 drafts"},
       {"1:1e6:1e-300", "from '1' to '1e6' in steps of '1e-300' would be more than 1000 drafts"},
       {"0:5:1",
-       "a draft is the waterline's height above the base line and must be positive, got '0'"},
+       "expected a draft, the waterline's height above the base line from 0.001 to 1000000 m, got "
+       "'0'"},
       {"-1,2",
-       "a draft is the waterline's height above the base line and must be positive, got '-1'"},
+       "expected a draft, the waterline's height above the base line from 0.001 to 1000000 m, got "
+       "'-1'"},
+      {"0.0004,2",
+       "expected a draft, the waterline's height above the base line from 0.001 to 1000000 m, got "
+       "'0.0004'"},
+      {"1e-300:1:0.1",
+       "expected a draft, the waterline's height above the base line from 0.001 to 1000000 m, got "
+       "'1e-300'"},
       {"2,,3",
        "expected FROM:TO:STEP or T1,T2,... in metres (numbers of at most 1000000), got '' in the "
        "list"},
@@ -137,25 +145,31 @@ TEST(HydrostaticsOptions, ValuesAndTheirRefusals) {
       {{"--drafts"}, "--drafts needs a value"},
       {{"--drafts", ""}, "--drafts needs a non-empty value"},
       {{"--drafts=5:1:1"}, "--drafts: TO '1' is below FROM '5'; the drafts rise from FROM to TO"},
-      {{"--trim", "x"}, "--trim: expected the trim Tf - Ta in metres (at most 1000000), got 'x'"},
+      {{"--trim", "x"},
+       "--trim: expected the trim Tf - Ta in metres (at most 1000000 in size), got 'x'"},
       {{"--trim", "nan"},
-       "--trim: expected the trim Tf - Ta in metres (at most 1000000), got 'nan'"},
+       "--trim: expected the trim Tf - Ta in metres (at most 1000000 in size), got 'nan'"},
+      {{"--trim", "2e6"},
+       "--trim: expected the trim Tf - Ta in metres (at most 1000000 in size), got '2e6'"},
       {{"--density", "0"},
-       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got '0'"},
+       "--density: expected a water density from 0.5 to 2 t/m3 (1.025 for sea water), got '0'"},
       {{"--density", "-1.025"},
-       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got "
+       "--density: expected a water density from 0.5 to 2 t/m3 (1.025 for sea water), got "
        "'-1.025'"},
       {{"--density", "1025"},
-       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got "
+       "--density: expected a water density from 0.5 to 2 t/m3 (1.025 for sea water), got "
        "'1025'"},
-      {{"--trim", "2e6"},
-       "--trim: expected the trim Tf - Ta in metres (at most 1000000), got '2e6'"},
       {{"--density", "1,025"},
-       "--density: expected a water density from 0.001 to 100 t/m3 (1.025 for sea water), got "
+       "--density: expected a water density from 0.5 to 2 t/m3 (1.025 for sea water), got "
        "'1,025'"},
+      {{"--density", "1.0", "--density=1.025"}, "--density: given twice; give each option once"},
+      {{"--drafts", "1e-300"},
+       "--drafts: expected a draft, the waterline's height above the base line from 0.001 to "
+       "1000000 m, got '1e-300'"},
+      {{"-C", "a", "b"}, "give the run directory once (-C or a directory or task file, not both)"},
       {{"--help=yes"}, "--help takes no value"},
       {{"--batch"}, "unknown option '--batch' (see --help)"},
-      {{"stray"}, "unknown option 'stray' (see --help)"},
+      {{"-stray"}, "unknown option '-stray' (see --help)"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.args.front());

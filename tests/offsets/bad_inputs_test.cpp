@@ -35,6 +35,10 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
   std::string miscounted = binary;
   miscounted.replace(80, 4, std::string("\x40\x42\x0f\x00", 4));  // 1 000 000
   dir.write("miscounted.stl", miscounted);
+  dir.write("padded.stl", binary + std::string(16, '\0'));
+  std::vector<Facet> lowStern = boxFacets(0, 50, -10, 10, 0, 6);
+  for (const Facet& f : boxFacets(50, 100, -10, 10, 0, 10)) lowStern.push_back(f);
+  dir.write("low-stern.stl", stlText(lowStern));
   std::vector<Facet> notANumber = boxFacets(0, 100, -10, 10, 0, 10);
   notANumber[3][1].z = std::nan("");
   dir.write("nan.stl", binaryStl(notANumber));
@@ -72,21 +76,23 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
       {"no hull at a station", with("apart.stl", {"--at", "5,15,25"}), 1,
        "station 2 at x = 15 m: the model has no hull there"},
       {"one point", with("box.stl", {"--points", "1"}), 1,
-       "--points: expected a point count from 2 to 249, got '1'"},
+       "--points: expected a point count, a whole number from 2 to 249, got '1'"},
       {"250 points", with("box.stl", {"--points", "250"}), 1,
-       "--points: expected a point count from 2 to 249, got '250'"},
+       "--points: expected a point count, a whole number from 2 to 249, got '250'"},
       {"101 stations", with("box.stl", {"--stations", "101"}), 1,
-       "--stations: expected a station count from 2 to 100, got '101'"},
+       "--stations: expected a station count, a whole number from 2 to 100, got '101'"},
       {"101 positions", with("box.stl", {"--at", manyStations}), 1,
        "--at: 101 stations, a hull file holds at most 100"},
       {"positions not rising", with("box.stl", {"--at", "10,5"}), 1,
        "--at: station positions must rise"},
       {"bad number", with("box.stl", {"--scale", "1,5"}), 1,
-       "--scale: expected a positive scale factor, got '1,5'"},
+       "--scale: expected a scale factor, model units to metres from 0.000001 to 1000000, got "
+       "'1,5'"},
       {"bad axes", with("box.stl", {"--axes", "xxz"}), 1, "--axes: expected the model axes"},
       {"no output", {"@/box.stl", "--ap", "0", "--fp", "100"}, 1, "-o: expected the name"},
       {"no perpendiculars", {"@/box.stl", "-o", "@/OUT.DAT"}, 1, "--ap and --fp"},
-      {"unknown option", with("box.stl", {"--frames", "3"}), 1, "--frames: unknown option"},
+      {"unknown option", with("box.stl", {"--frames", "3"}), 1,
+       "unknown option '--frames' (see --help)"},
       {"stations closer than the file's micrometres",
        with("box.stl", {"--at", "0,70,70.0000001,100"}), 1,
        "@/OUT.DAT: Norvika would reject this hull file, so it is not written: OUT.DAT 66. SATIR: "
@@ -98,15 +104,12 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
       {"scale 1000 typed for 0.001", with("box.stl", {"--scale", "1000"}), 1,
        "@/box.stl: at --scale 1000 the model measures 100000.000 x 20000.000 x 10000.000 m "
        "(length, breadth, height); a ship from 1 m to 500 m was expected"},
-      {"scale 1e300, forced",
-       {"@/box.stl", "-o", "@/OUT.DAT", "--ap", "0", "--fp", "1e302", "--scale", "1e300",
-        "--force"},
-       1,
-       "Norvika would reject this hull file"},
-      {"scale 1e-8, forced",
-       {"@/box.stl", "-o", "@/OUT.DAT", "--ap", "0", "--fp", "1e-6", "--scale", "1e-8", "--force"},
-       1,
-       "Norvika would reject this hull file"},
+      {"scale 1e300", with("box.stl", {"--scale", "1e300", "--force"}), 1,
+       "--scale: expected a scale factor, model units to metres from 0.000001 to 1000000, got "
+       "'1e300'"},
+      {"an option given twice", with("box.stl", {"--points=20", "--points", "30"}), 1,
+       "--points: given twice; give each option once"},
+      {"a flag given a value", with("box.stl", {"--force=yes"}), 1, "--force takes no value"},
       {"a stray point at 1e30", with("stray.stl", {}), 1,
        "@/stray.stl: at --scale 1 the model measures 100.000 x 20.000 x 1e+30 m"},
       {"a stray point at 1e30, forced", with("stray.stl", {"--force"}), 1,
@@ -161,6 +164,20 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
        "--task: names the hull file"},
       {"density of mercury", with("box.stl", {"--density", "13.6"}), 1,
        "--density: expected a water density from 0.5 to 2 t/m3"},
+      {"density without a task file", with("box.stl", {"--density", "1.000"}), 1,
+       "--density: the water density of the task file; give --task with it"},
+      {"draft above the model", with("box.stl", {"--draft", "11"}), 1,
+       "--draft 11.000: the model's top stands 10.000 m above the base line"},
+      {"task for a draft over a deck edge",
+       with("low-stern.stl", {"--draft", "8", "--task", "@/Norvika.TSK"}), 1,
+       "--draft 8.000: the waterline stands above the deck edge of station 1 (6.000 m above the "
+       "base line); Norvika would stop on the task file with the deck immersed"},
+      {"a mesh's deflection of 1e300 m", with("box.stl", {"--deflection", "1e300"}), 1,
+       "--deflection: expected a chord error of the facets from 1e-09 to 1000000 m, got "
+       "'1e300'"},
+      {"binary STL padded after its last triangle", with("padded.stl", {}), 0,
+       "warning: @/padded.stl: 16 bytes after the last of 12 triangles (a binary STL of 684 "
+       "bytes) are left unread"},
       {"open mesh", with("open.stl", {}), 0,
        "warning: @/open.stl: the mesh is open, 3 edges belong to one triangle only"},
   };

@@ -28,9 +28,9 @@
 #include <regex>
 #include <stdexcept>
 
-#include "../core/driver/run_files.h"
-#include "driver/calculation_driver.h"
+#include "../core/run/run_files.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 
 namespace norvika::offsets::testing {
 
@@ -163,6 +163,129 @@ double facetedHalfBreadth(const ParabolicHull& h, int nz, double x, double z) {
   const double z0 = *(it - 1), z1 = *it;
   const double y0 = h.halfBreadth(x, z0), y1 = h.halfBreadth(x, z1);
   return y0 + (z - z0) / (z1 - z0) * (y1 - y0);
+}
+
+namespace {
+
+// The spans of the patches along one axis: 0..extent cut at the splits,
+// each side of a split half its gap short of it.
+std::vector<std::pair<double, double>> spansOf(double extent, const std::vector<Split>& splits) {
+  std::vector<std::pair<double, double>> spans;
+  double from = 0.0;
+  for (const Split& s : splits) {
+    spans.emplace_back(from, s.at - 0.5 * s.gap);
+    from = s.at + 0.5 * s.gap;
+  }
+  spans.emplace_back(from, extent);
+  return spans;
+}
+
+// A grid patch's facets, its corners p(i, j) for i, j in 0..n, turning so
+// that (i, j) -> (i, j + 1) -> (i + 1, j + 1) faces outward.
+template <typename Corner>
+void addPatch(int n, const Corner& p, std::vector<Facet>& facets) {
+  for (int i = 0; i < n; ++i) {
+    for (int j = 0; j < n; ++j) {
+      const Point3 a = p(i, j), b = p(i + 1, j), c = p(i + 1, j + 1), d = p(i, j + 1);
+      facets.push_back({a, d, c});
+      facets.push_back({a, c, b});
+    }
+  }
+}
+
+double along(const std::pair<double, double>& span, int i, int n) {
+  return i == n ? span.second : span.first + (span.second - span.first) * i / n;
+}
+
+}  // namespace
+
+std::vector<Facet> patchedFacets(const PatchedHull& hull) {
+  const int n = hull.steps;
+  const auto xs = spansOf(hull.L, hull.across), zs = spansOf(hull.D, hull.along);
+  const auto h = hull.halfBreadth;
+  std::vector<Facet> facets;
+  for (const auto& sx : xs) {
+    for (const auto& sz : zs) {
+      for (const double side : {1.0, -1.0}) {
+        addPatch(
+            n,
+            [&](int i, int j) {
+              const double x = along(sx, side > 0.0 ? i : j, n),
+                           z = along(sz, side > 0.0 ? j : i, n);
+              return Point3{x, side * h(x, z), z};
+            },
+            facets);
+      }
+    }
+    // The bottom faces down, the deck up: each from starboard to port.
+    for (const double z : {0.0, hull.D}) {
+      if (h(0.5 * (sx.first + sx.second), z) <= 0.0) continue;
+      const bool bottom = z == 0.0;
+      addPatch(
+          n,
+          [&](int i, int k) {
+            const double x = along(sx, bottom ? k : i, n), s = -1.0 + 2.0 * (bottom ? i : k) / n;
+            return Point3{x, s * h(x, z), z};
+          },
+          facets);
+    }
+  }
+  for (const double x : {0.0, hull.L}) {
+    for (const auto& sz : zs) {
+      if (h(x, 0.5 * (sz.first + sz.second)) <= 0.0) continue;
+      const bool aft = x == 0.0;
+      addPatch(
+          n,
+          [&](int k, int j) {
+            const double z = along(sz, aft ? j : k, n), s = -1.0 + 2.0 * (aft ? k : j) / n;
+            return Point3{x, s * h(x, z), z};
+          },
+          facets);
+    }
+  }
+  return facets;
+}
+
+std::vector<Facet> bargeFacets(const std::vector<std::array<double, 2>>& section, double L, int nx,
+                               std::size_t bottomPoints,
+                               const std::function<double(double, double)>& bottomNoise) {
+  auto point = [&](int i, std::size_t k, double side) {
+    const double x = L * i / nx;
+    const auto [y, z] = section[k];
+    const bool noisy = k < bottomPoints && i > 0 && i < nx;
+    return Point3{x, side * y, z + (noisy ? bottomNoise(x, side * y) : 0.0)};
+  };
+  std::vector<Facet> facets;
+  const std::size_t top = section.size() - 1;
+  for (int i = 0; i < nx; ++i) {
+    for (std::size_t k = 0; k < top; ++k) {
+      const Point3 a = point(i, k, 1), b = point(i + 1, k, 1), c = point(i + 1, k + 1, 1),
+                   d = point(i, k + 1, 1);
+      facets.push_back({a, c, d});
+      facets.push_back({a, b, c});
+      const Point3 sa = point(i, k, -1), sb = point(i + 1, k, -1), sc = point(i + 1, k + 1, -1),
+                   sd = point(i, k + 1, -1);
+      facets.push_back({sa, sd, sc});
+      facets.push_back({sa, sc, sb});
+    }
+    facets.push_back({point(i, top, 1), point(i + 1, top, -1), point(i + 1, top, 1)});
+    facets.push_back({point(i, top, 1), point(i, top, -1), point(i + 1, top, -1)});
+  }
+  // The ends: fans from the keel's point, aft facing aft and forward forward.
+  for (std::size_t k = 1; k < top; ++k) {
+    for (const double side : {1.0, -1.0}) {
+      const bool turn = side < 0.0;
+      const Point3 keel = point(0, 0, side), p = point(0, k, side), q = point(0, k + 1, side);
+      facets.push_back(turn ? Facet{keel, p, q} : Facet{keel, q, p});
+      const Point3 fk = point(nx, 0, side), fp = point(nx, k, side), fq = point(nx, k + 1, side);
+      facets.push_back(turn ? Facet{fk, fq, fp} : Facet{fk, fp, fq});
+    }
+  }
+  for (const int i : {0, nx}) {
+    const Point3 keel = point(i, 0, 1), port = point(i, top, 1), starboard = point(i, top, -1);
+    facets.push_back(i == 0 ? Facet{keel, starboard, port} : Facet{keel, port, starboard});
+  }
+  return facets;
 }
 
 void writeBoxStep(const std::filesystem::path& path, double L, double B, double D) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,6 +62,36 @@ std::vector<Facet> halfParabolicFacets(const ParabolicHull& hull, int nx, int nz
 /// The faceted parabolic hull's half-breadth at a grid station x (m): the
 /// exact surface at the grid heights, straight between them.
 double facetedHalfBreadth(const ParabolicHull& h, int nz, double x, double z);
+
+/// A split of a hull's patches at a length or height (m), the patches on
+/// either side `gap` (m) apart with nothing joining them: a seam, a crack.
+struct Split {
+  double at = 0.0;
+  double gap = 0.0;
+};
+
+/// A hull of both halves by its half-breadth h(x, z) over 0..L and 0..D,
+/// meshed as a CAD export leaves it: each side, the bottom, the deck and the
+/// ends in patches split at the lengths `across` (sides, bottom, deck) and
+/// the heights `along` (sides, ends), each patch a grid of `steps` by
+/// `steps` facets through exact surface points. A face where h is 0 (the
+/// keel or the ends of a parabolic hull) is left out.
+struct PatchedHull {
+  std::function<double(double, double)> halfBreadth;
+  double L = 100.0, D = 10.0;
+  int steps = 12;
+  std::vector<Split> across, along;
+};
+std::vector<Facet> patchedFacets(const PatchedHull& hull);
+
+/// A barge of length L whose port half-section, from the keel at the centre
+/// line to the deck edge, is the polyline `section` (y, z), m, both halves,
+/// closed by a flat deck and flat ends, nx facets along. The heights of the
+/// section's points from the first to `bottomPoints` are moved by
+/// `bottomNoise(x, y)` (m) at every facet column but the ends.
+std::vector<Facet> bargeFacets(const std::vector<std::array<double, 2>>& section, double L, int nx,
+                               std::size_t bottomPoints,
+                               const std::function<double(double, double)>& bottomNoise);
 
 /// STEP solids made with OpenCASCADE, written in metres.
 void writeBoxStep(const std::filesystem::path& path, double L, double B, double D);

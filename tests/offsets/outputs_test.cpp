@@ -8,9 +8,9 @@
 
 #include <cstdlib>
 
-#include "driver/calculation_driver.h"
 #include "offsets_test_models.h"
 #include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
 #include "text/text_format.h"
 
 namespace norvika::offsets::testing {
@@ -111,6 +111,12 @@ TEST(Outputs, OffsetsThatDisagreeWithTheModelAreWrittenOnlyWithForce) {
                              "length, are accepted)"),
             std::string::npos)
       << refused.err;
+  // Where the difference lies, and that none of the remedies tried helped.
+  EXPECT_NE(refused.err.find("most of it lies forward of station 3 (x = 50 m), where the stations "
+                             "do not reach; neither more points, a finer curve tolerance nor "
+                             "twice the stations brought them closer"),
+            std::string::npos)
+      << refused.err;
   EXPECT_NE(refused.out.find("difference -50.00 % in volume"), std::string::npos) << refused.out;
   EXPECT_EQ(readText(dir / "OUT.DAT"), "earlier hull file");
 
@@ -148,6 +154,40 @@ TEST(Outputs, TheTaskFileRunsNorvikaToTheDraft) {
   ASSERT_EQ(outcome.reason, ExitReason::Completed) << outcome.message;
   EXPECT_NEAR(outcome.balance->immersion.displacement, volume, 0.01 * volume);
   EXPECT_NEAR(outcome.balance->meanDraft, 6.0, 0.01);
+
+  // A task file there is a user's: replaced only with --force, and the next
+  // step says what Norvika will meet there, a weights file it reads too.
+  std::filesystem::remove(dir / "PARABOL.DAT");
+  dir.write("Norvika.TSK", "a loading case of my own\n");
+  dir.write("Norvika.AGR", "AGIRLIKLAR\n0, 100, 10, 10\n");
+  std::vector<std::string> again = {(dir / "hull.stl").string(),
+                                    "-o",
+                                    (dir / "PARABOL.DAT").string(),
+                                    "--ap",
+                                    "0",
+                                    "--fp",
+                                    "100",
+                                    "--draft",
+                                    "6",
+                                    "--task",
+                                    (dir / "Norvika.TSK").string()};
+  const ToolRun refused = runTool(again);
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_NE(refused.err.find("Norvika.TSK is there already; name another file, or give --force"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(readText(dir / "Norvika.TSK"), "a loading case of my own\n");
+  EXPECT_FALSE(std::filesystem::exists(dir / "PARABOL.DAT"));
+  again.push_back("--force");
+  const ToolRun forced = runTool(again);
+  ASSERT_EQ(forced.status, 0) << forced.err;
+  EXPECT_NE(forced.out.find("next: norvika -C " + dir.path().string() +
+                            " stops at once with the Norvika.AGR there, which Norvika reads with "
+                            "the task: Norvika.AGR: TOPLAM AGIRLIK W = 1000.0 ton ISTENEN "
+                            "DEPLASMANDAN"),
+            std::string::npos)
+      << forced.out;
+  EXPECT_EQ(runCalculation(platform).reason, ExitReason::InputError);
 }
 
 }  // namespace

@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-#include "../driver/run_files.h"
+#include "../run/run_files.h"
 #include "calculation/displacement_balance.h"
 #include "calculation/waterline_profiles.h"
-#include "driver/heeled_block.h"
-#include "driver/hull_preparation.h"
-#include "driver/run_stops.h"
 #include "model/task_file.h"
 #include "platform/recording_platform.h"
+#include "run/heeled_block.h"
+#include "run/hull_preparation.h"
+#include "run/run_stops.h"
 
 namespace norvika {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
-#include "driver/calculation_driver.h"
+#include "run/calculation_driver.h"
 #include "strength_runs.h"
 
 namespace norvika {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "../driver/run_files.h"
+#include "../run/run_files.h"
 #include "calculation/displacement_balance.h"
 #include "calculation/strength.h"
-#include "driver/hull_preparation.h"
 #include "model/task_file.h"
 #include "platform/recording_platform.h"
+#include "run/hull_preparation.h"
 
 namespace norvika::testing {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../driver/run_files.h"
+#include "../run/run_files.h"
 #include "platform/platform.h"
 
 namespace norvika {

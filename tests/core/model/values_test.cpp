@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "../driver/run_files.h"
+#include "../run/run_files.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "model/task_values.h"

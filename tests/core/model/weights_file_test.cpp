@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../driver/run_files.h"
+#include "../run/run_files.h"
 #include "support/run_end.h"
 
 namespace norvika {

@@ -14,6 +14,18 @@ Table<double> tableOf(const std::vector<double>& values) {
   return t;
 }
 
+// The weights' sum of the values, for tabulatedWeights' tests.
+double weightedSum(const std::vector<double>& x, const std::vector<double>& y) {
+  const int n = static_cast<int>(x.size());
+  Table<double> weight(n);
+  tabulatedWeights(n, tableOf(x), weight);
+  double sum = 0.0;
+  for (int i = 1; i <= n; ++i) sum += weight(i) * y[static_cast<std::size_t>(i - 1)];
+  return sum;
+}
+
+// The rule and its weights: exact for quadratics, and the weights give the
+// rule's own integral of any values.
 TEST(IntegrateTabulated, ExactForQuadraticsOnAnySpacing) {
   struct Case {
     std::vector<double> x;
@@ -27,16 +39,23 @@ TEST(IntegrateTabulated, ExactForQuadraticsOnAnySpacing) {
       {{1, 2, 3, 4, 5, 6, 7}, [](double x) { return 3 * x * x; }, 343.0 - 1.0},
   };
   for (const auto& c : cases) {
-    std::vector<double> y;
+    SCOPED_TRACE(c.x.size());
+    std::vector<double> y, wave;
     for (double x : c.x) y.push_back(c.f(x));
-    EXPECT_NEAR(integrateTabulated(static_cast<int>(c.x.size()), tableOf(c.x), tableOf(y)), c.exact,
+    for (double x : c.x) wave.push_back(std::cos(3.0 * x));
+    const int n = static_cast<int>(c.x.size());
+    EXPECT_NEAR(integrateTabulated(n, tableOf(c.x), tableOf(y)), c.exact,
                 1e-12 * std::fabs(c.exact) + 1e-12);
+    EXPECT_NEAR(weightedSum(c.x, y), c.exact, 1e-12 * std::fabs(c.exact) + 1e-12);
+    EXPECT_NEAR(weightedSum(c.x, wave), integrateTabulated(n, tableOf(c.x), tableOf(wave)), 1e-12);
   }
 }
 
 TEST(IntegrateTabulated, ShortTables) {
   EXPECT_DOUBLE_EQ(integrateTabulated(2, tableOf({1, 3}), tableOf({2, 4})), 6.0);
   EXPECT_EQ(integrateTabulated(1, tableOf({1}), tableOf({5})), 0.0);
+  EXPECT_DOUBLE_EQ(weightedSum({1, 3}, {2, 4}), 6.0);
+  EXPECT_EQ(weightedSum({1}, {5}), 0.0);
 }
 
 // A spline through the values of f at the nodes, fitted with not-a-knot ends.
@@ -118,7 +137,8 @@ TEST(EvaluateSpline, OutsideTheNodesLeavesTheResult) {
 TEST(EvaluateSpline, EqualNeighboursGiveAConstantPiece) {
   // The spline through these bulges between the two equal values; the
   // evaluation must hold the value instead.
-  const SplineCoefficients coef = fitted({0, 1, 2, 3}, [](double x) { return x == 0 ? 0.0 : (x == 3 ? 0.0 : 5.0); });
+  const SplineCoefficients coef =
+      fitted({0, 1, 2, 3}, [](double x) { return x == 0 ? 0.0 : (x == 3 ? 0.0 : 5.0); });
   const Table<double> nodes = tableOf({0, 1, 2, 3});
   double value = 0.0;
   evaluateSpline(4, 1.5, value, nodes, coef);

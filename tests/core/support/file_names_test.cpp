@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "../driver/run_files.h"
+#include "../run/run_files.h"
 #include "support/input_file.h"
 #include "support/run_end.h"
 #include "text/report_text.h"

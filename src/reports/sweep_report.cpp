@@ -1,0 +1,108 @@
+#include "reports/sweep_report.h"
+
+#include <cmath>
+#include <string>
+
+#include "calculation/strength.h"
+#include "reports/report_cells.h"
+#include "support/result_names.h"
+#include "text/text_format.h"
+
+namespace norvika {
+
+namespace {
+
+const std::string kRule(105, '=');
+
+// A wave-induced extreme and its place; "-" in both where it is within the
+// noise of the balance (the ship is not loaded that way at this position).
+std::string extremeCells(const Extreme& e, double noise, std::size_t width, int decimals) {
+  if (std::fabs(e.value) <= noise) return cell("-", width) + cell("-", 9);
+  return cell(formatFixed(e.value, 1, decimals), width) + cell(formatFixed(e.x, 1, 3), 9);
+}
+
+void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength, double weight) {
+  file.line(cell("TEPE", 10) + cell("TEPE", 8) + cell("Tm", 9) + cell("TRIM", 9) +
+            cell("KAMBURLASMA", 12) + cell("x", 9) + cell("SARKMA", 10) + cell("x", 9) +
+            cell("SF (+)", 8) + cell("x", 9) + cell("SF (-)", 8) + cell("x", 9));
+  file.line(cell("(m AP)", 10) + cell("x/L", 8) + cell("(m)", 9) + cell("(m)", 9) +
+            cell("(t.m)", 12) + cell("(m)", 9) + cell("(t.m)", 10) + cell("(m)", 9) +
+            cell("(t)", 8) + cell("(m)", 9) + cell("(t)", 8) + cell("(m)", 9));
+  file.line(kRule);
+  const double momentNoise = closureMomentBound(weight, shipLength);
+  const double forceNoise = closureShearBound(weight);
+  for (const SweepPosition& p : sweep.positions) {
+    file.line(
+        cell(formatFixed(p.crest, 1, 3), 10) + cell(formatFixed(p.crest / shipLength, 1, 3), 8) +
+        cell(formatFixed(p.meanDraft, 1, 3), 9) + cell(formatFixed(p.trim, 1, 3), 9) +
+        extremeCells(p.hogging, momentNoise, 12, 1) + extremeCells(p.sagging, momentNoise, 10, 1) +
+        extremeCells(p.positiveShear, forceNoise, 8, 1) +
+        extremeCells(p.negativeShear, forceNoise, 8, 1));
+  }
+  file.line(kRule);
+}
+
+// A worst value with its crest position and its ratio to the rule's value of
+// its sign at its place; "YOK" when no position loads the ship that way.
+void writeWorst(ResultFile& file, const char* label, const char* none, const SweepWorst& worst,
+                const CrestSweep& sweep, bool moment) {
+  if (worst.position < 0 || worst.rule.computed == 0.0) {
+    file.line(std::string(" ") + label + ": " + none + " YOK");
+    return;
+  }
+  const double value = worst.extreme.value;
+  file.line(std::string(" ") + label + "= " + (moment ? momentText(value) : forceText(value)) +
+            atText(worst.extreme.x));
+  const std::string unit = moment ? " kN.m" : " kN";
+  file.line("     TEPE x = " +
+            formatFixed(sweep.positions[static_cast<std::size_t>(worst.position)].crest, 4, 3) +
+            " m. AP 'den   KURAL = " + formatFixed(worst.rule.rule, 1, 1) + unit +
+            "   ORAN = " + (worst.rule.hasRatio ? formatFixed(worst.rule.ratio, 1, 3) : "-"));
+}
+
+}  // namespace
+
+void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLength,
+                       double weight) {
+  file.line(" DALGA TEPESI TARAMASI: " + std::to_string(sweep.positions.size()) +
+            " TEPE YERI, BIR DALGA BOYU (" + formatFixed(sweep.waveLength, 1, 3) +
+            " m.) BOYUNCA ESIT ADIMLARLA");
+  file.line(" (HER TEPE YERINDE BATMA VE TRIM DENGESI; MOMENT VE KESME KUVVETI DALGA ETKISIDIR:");
+  file.line("  DALGADAKI - SAKIN SUDAKI; GEMI BOYUNCA ZARF " +
+            std::string(resultName(ResultKind::SweepTable)) + " DOSYASINDA)");
+  file.line();
+  writePositions(file, sweep, shipLength, weight);
+  file.line();
+  writeWorst(file, "EN KOTU KAMBURLASMA MOMENTI  ", "KAMBURLASMA", sweep.hogging, sweep, true);
+  writeWorst(file, "EN KOTU SARKMA MOMENTI       ", "SARKMA", sweep.sagging, sweep, true);
+  writeWorst(file, "EN BUYUK KESME KUVVETI (+)   ", "POZITIF KESME KUVVETI", sweep.positiveShear,
+             sweep, false);
+  writeWorst(file, "EN BUYUK KESME KUVVETI (-)   ", "NEGATIF KESME KUVVETI", sweep.negativeShear,
+             sweep, false);
+}
+
+ResultFile writeSweepTable(const TaskParameters& task, const CrestSweep& sweep,
+                           const RuleWaveLoads& rule) {
+  ResultFile file(task.directoryPrefix + resultName(ResultKind::SweepTable));
+  file.line(
+      "x_m SF_wave_max_t SF_max_crest_m SF_wave_min_t SF_min_crest_m BM_wave_max_tm "
+      "BM_max_crest_m BM_wave_min_tm BM_min_crest_m SF_rule_pos_kN SF_rule_neg_kN "
+      "BM_rule_hog_kNm BM_rule_sag_kNm");
+  const auto crest = [&](int position) {
+    return formatFixed(sweep.positions[static_cast<std::size_t>(position)].crest, 1, 3);
+  };
+  for (std::size_t k = 0; k < sweep.x.size(); ++k) {
+    const RuleWaveLoadsAt at = ruleWaveLoadsAt(rule, sweep.x[k]);
+    file.line(formatFixed(sweep.x[k], 1, 4) + " " + formatFixed(sweep.shear.largest[k], 1, 4) +
+              " " + crest(sweep.shear.largestAt[k]) + " " +
+              formatFixed(sweep.shear.smallest[k], 1, 4) + " " + crest(sweep.shear.smallestAt[k]) +
+              " " + formatFixed(sweep.moment.largest[k], 1, 3) + " " +
+              crest(sweep.moment.largestAt[k]) + " " + formatFixed(sweep.moment.smallest[k], 1, 3) +
+              " " + crest(sweep.moment.smallestAt[k]) + " " + formatFixed(at.positiveShear, 1, 1) +
+              " " + formatFixed(at.negativeShear, 1, 1) + " " + formatFixed(at.hogging, 1, 1) +
+              " " + formatFixed(at.sagging, 1, 1));
+  }
+  return file;
+}
+
+}  // namespace norvika

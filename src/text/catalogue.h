@@ -1,0 +1,149 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace norvika {
+
+/// Every text the user sees, one id each; the catalogue of each language
+/// (text/catalogue_tr.cpp, text/catalogue_en.cpp) holds its words. A text's
+/// "{0}", "{1}", ... stand for the values filled in where it is written.
+enum class Text : int {
+  // The buoyancy report, Norvika.SON.
+  ReportStart,
+  ReportEnd,
+  ReportCaseTitle,      // {0} case name
+  ReportWaveSteepness,  // {0} H/lambda
+  ReportWaveParameters,
+  ReportWaveHeight,     // {0} m
+  ReportWaveLength,     // {0} m
+  ReportWaveParameter,  // {0} H/lambda
+  ReportForwardDraft,   // {0} m
+  ReportAftDraft,       // {0} m
+  ReportHeelAngle,      // {0} degrees
+  ReportSectionTableTitle,
+  ReportSectionTableHeading,
+  ReportSectionTableUnits,
+  ReportRequiredDisplacement,  // {0} t
+  ReportComputedDisplacement,  // {0} t
+  ReportDistributionTitle,     // {0} station count as plain text
+  ReportBuoyancyHeading,
+  ReportBuoyancyUnits,
+  ReportStationsDisplacement,  // {0} station count, {1} t
+  ReportLcbAlong,              // {0} m from AP (heeled case)
+  ReportLcbAcross,             // {0} m from CL (heeled case)
+  ReportLcb,                   // {0} m from AP
+  ReportEqualSpacedTitle,
+  ReportEqualSpacedCount,         // {0} count
+  ReportEqualSpacedSpan,          // {0} m
+  ReportEqualSpacedDisplacement,  // {0} t
+  ReportEqualSpacedCentre,        // {0} m
+  ReportWaveErrorTitle,
+  ReportWaveErrorDifferent,
+  ReportWaveErrorHeight,
+  // The calculation cases.
+  CaseLevelWaterline,
+  CaseTrochoidCrest,
+  CaseTrochoidTrough,
+  CaseSineCrest,
+  CaseSineTrough,
+  CaseTrimmedWaterline,
+  CaseDamagedHeeled,
+  // The run's questions, windows, status lines and stops.
+  PauseQuestion,
+  PauseTitle,
+  ClosingTitle,
+  ClosingPrompt,       // {0} the one result file, quoted
+  ClosingPromptFiles,  // {0} the result files, each quoted, separated by commas
+  ClosingFilesHeading,
+  ClosingFinish,
+  AnswerYes,  // the answer that says yes to a question
+  AnswerNo,   // the answer that says no, each question's default
+  QuestionStations,
+  QuestionSternContour,
+  QuestionBowContour,
+  QuestionWaterline,
+  QuestionWaterlineTitle,
+  WindowReport,
+  WindowGraph,
+  WindowShipPosition,
+  WindowStability,
+  WindowOffsets,
+  StationPreviewLine,  // {0} station number, {1} station in divisions, {2} m from AP
+  LegendShipProfile,
+  LegendStations,
+  LegendWaveProfile,
+  LegendWaterline,
+  StatusCaseTitle,             // {0} case name
+  StatusRequiredDisplacement,  // {0} t
+  StatusComputedDisplacement,  // {0} t
+  StatusDrafts,                // {0} forward, {1} aft draft, m
+  WarningPrefix,               // starts every warning line of the report window
+  WarningNegativeArea,         // {0} station, {1} m from AP, {2} m2
+  StopTitleWarning,
+  StopTitleWarningMessage,
+  StopTitleWarningLower,
+  StopTitleWaveHeight,
+  StopTooHeavyForLevel,  // {0} t
+  StopDeckImmersed,      // {0} station, {1} deck m, {2} water m
+  StopWavePhase,         // {0} wave height m
+  StopStartsTooDeep,
+  StopIterationLimit,  // {0} steps
+  StopNoBalance,       // {0} computed, {1} required t
+  StopHeelAngle,       // {0} degrees
+  StopZeroDisplacement,
+  StopEqualSpacing,   // {0} t
+  EqualRangeOutside,  // {0} {1} the points' range, {2} {3} the stations', m
+  // The drawings' captions and the words added to read them.
+  DrawingStationsCaption,
+  DrawingEqualCaption,
+  DrawingStation,
+  DrawingPreviewCaption,
+  DrawingBalanceCaption,
+  DrawingBodyPlanCaption,
+  DrawingSternCaption,
+  DrawingBowCaption,
+  DrawingAlongFromAft,
+  DrawingWaterlineCheckCaption,
+  DrawingPositionCaption,
+  DrawingPositionOnWaveCaption,
+  DrawingWaterlineHeight,
+  DrawingWaveHeight,
+  DrawingHeeledCaption,
+  DrawingHeelAngle,
+  DrawingDegrees,
+  DrawingDisplacement,
+  DrawingCentreOfBuoyancy,
+  DrawingFromCentreLine,
+  DrawingRisingSide,
+  DrawingFromAft,
+  DrawingHeeledWaterline,
+  DrawingSectionCentre,
+  Count,  // the number of texts: not a text
+};
+
+/// The text `id` in the thread's language (currentLanguage()).
+std::string_view text(Text id);
+
+/// The text `id` with its "{0}", "{1}", ... replaced by `values` in order.
+std::string text(Text id, std::initializer_list<std::string_view> values);
+
+/// A text of a language's catalogue.
+struct CatalogueEntry {
+  Text id;
+  std::string_view words;
+};
+
+/// Whether `entries` hold every text once, in the order of their ids: each
+/// catalogue checks itself with it when it is compiled.
+template <std::size_t N>
+constexpr bool completeCatalogue(const CatalogueEntry (&entries)[N]) {
+  if (N != static_cast<std::size_t>(Text::Count)) return false;
+  for (std::size_t k = 0; k < N; ++k) {
+    if (static_cast<std::size_t>(entries[k].id) != k) return false;
+  }
+  return true;
+}
+
+}  // namespace norvika

@@ -1,0 +1,181 @@
+// Whole runs of every shipped example against committed golden records: the two
+// result files byte for byte, every question and message box, the text printed
+// on the windows and the display list of every finished drawing (drawing_record.h).
+// Any change in the run's output shows up here, whatever moved in the code.
+//
+// NORVIKA_UPDATE_GOLDEN=1 rewrites the records; see tests/README.md for reading
+// the change before keeping it.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "drawing_record.h"
+#include "platform/recording_platform.h"
+#include "run/calculation_driver.h"
+#include "run_files.h"
+#include "text/catalogue.h"
+#include "text/language.h"
+
+namespace fs = std::filesystem;
+
+namespace norvika {
+namespace {
+
+const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
+const fs::path kGoldenDir = kSourceDir / "tests" / "golden";
+
+struct RunRecord {
+  std::string status, dialogue, printed, frames, report, values, strengthReport, strengthTable;
+};
+
+RunRecord runExample(const fs::path& example) {
+  testing::RunDirectory run;
+  for (const auto& entry : fs::directory_iterator(example)) {
+    fs::copy_file(entry.path(), run.path() / entry.path().filename());
+  }
+  RecordingPlatform platform(run.path());
+  testing::DrawingRecord drawings;
+  platform.observeWindows(&drawings);
+  RunRecord record;
+  const RunOutcome outcome = runCalculation(platform);
+  record.status = std::to_string(static_cast<int>(outcome.reason)) + ' ' + outcome.message + '\n';
+  std::ostringstream dialogue;
+  for (const auto& q : platform.questions()) {
+    dialogue << "Q [" << q.title << "] " << q.prompt << " <" << q.defaultText << "> @" << q.xTwips
+             << ',' << q.yTwips << '\n';
+  }
+  for (const auto& m : platform.messages()) {
+    dialogue << "M [" << m.title << "] " << m.style << ' ' << m.text << '\n';
+  }
+  record.dialogue = dialogue.str();
+  record.printed = drawings.printed();
+  record.frames = drawings.text();
+  record.report = run.read("Norvika.SON");
+  record.values = run.exists("SEPHIYE.TXT") ? run.read("SEPHIYE.TXT") : "<missing>";
+  // Only the examples with a weights file have the strength files.
+  if (run.exists("MUKAVEMET.SON")) record.strengthReport = run.read("MUKAVEMET.SON");
+  if (run.exists("MUKAVEMET.TXT")) record.strengthTable = run.read("MUKAVEMET.TXT");
+  // The temporary run directory differs from run to run; the record names it {DIR}.
+  for (std::string* text :
+       {&record.dialogue, &record.printed, &record.report, &record.strengthReport}) {
+    for (std::size_t at; (at = text->find(run.path().string())) != std::string::npos;) {
+      text->replace(at, run.path().string().size(), "{DIR}");
+    }
+  }
+  return record;
+}
+
+std::vector<std::string> exampleNames() {
+  std::vector<std::string> names;
+  for (const fs::path& run : testing::runExamples(kSourceDir)) {
+    names.push_back(run.parent_path().filename().string() + "/" + run.filename().string());
+  }
+  return names;
+}
+
+TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
+  const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
+  const std::vector<std::string> names = exampleNames();
+  ASSERT_GE(names.size(), 19u);
+  for (const std::string& name : names) {
+    SCOPED_TRACE(name);
+    const RunRecord record = runExample(kSourceDir / "examples" / name);
+    const fs::path golden = kGoldenDir / name;
+    const std::vector<std::pair<std::string, const std::string*>> parts = {
+        {"status", &record.status},
+        {"dialogue", &record.dialogue},
+        {"printed", &record.printed},
+        {"frames", &record.frames},
+        {"Norvika.SON", &record.report},
+        {"SEPHIYE.TXT", &record.values},
+        {"MUKAVEMET.SON", &record.strengthReport},
+        {"MUKAVEMET.TXT", &record.strengthTable}};
+    for (const auto& [file, text] : parts) {
+      const bool strengthFile = file.rfind("MUKAVEMET", 0) == 0;
+      if (strengthFile && text->empty() && !fs::exists(golden / file)) continue;
+      if (update) {
+        fs::create_directories(golden);
+        std::ofstream(golden / file, std::ios::binary) << *text;
+      } else {
+        EXPECT_EQ(testing::firstDifference(*text, testing::recordedText(golden / file)), "")
+            << "golden " << (golden / file).string();
+      }
+    }
+  }
+}
+
+// The words of every Turkish text that no English text holds: none of them may
+// stand in a run in English.
+std::set<std::string> turkishOnlyWords() {
+  const auto wordsOf = [](Language language) {
+    LanguageScope scope(language);
+    std::set<std::string> words;
+    const std::regex word("[A-Za-z\\x80-\\xff]{3,}");
+    for (int id = 0; id < static_cast<int>(Text::Count); ++id) {
+      const std::string words_(text(static_cast<Text>(id)));
+      for (std::sregex_iterator w(words_.begin(), words_.end(), word), end; w != end; ++w) {
+        words.insert(w->str());
+      }
+    }
+    return words;
+  };
+  std::set<std::string> turkish = wordsOf(Language::Turkish);
+  for (const std::string& english : wordsOf(Language::English)) turkish.erase(english);
+  return turkish;
+}
+
+std::vector<std::string> numbersIn(const std::string& text) {
+  static const std::regex number("-?[0-9]+(\\.[0-9]+)?");
+  std::vector<std::string> numbers;
+  for (std::sregex_iterator n(text.begin(), text.end(), number), end; n != end; ++n) {
+    numbers.push_back(n->str());
+  }
+  return numbers;
+}
+
+// Every example of the buoyancy run again in English: the same numbers in the
+// report, the equally spaced values, the questions and the windows' text, and
+// not one Turkish word anywhere, drawings included. (The strength examples'
+// own texts are Turkish still.)
+TEST(GoldenRuns, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
+  const std::set<std::string> turkish = turkishOnlyWords();
+  ASSERT_GT(turkish.size(), 50u);
+  for (const std::string& name : exampleNames()) {
+    if (fs::exists(kSourceDir / "examples" / name / "Norvika.AGR")) continue;
+    SCOPED_TRACE(name);
+    const RunRecord inTurkish = runExample(kSourceDir / "examples" / name);
+    LanguageScope english(Language::English);
+    const RunRecord inEnglish = runExample(kSourceDir / "examples" / name);
+    EXPECT_EQ(inEnglish.status.substr(0, 2), inTurkish.status.substr(0, 2));
+    for (const auto& [part, tr, en] :
+         {std::tuple{"Norvika.SON", &inTurkish.report, &inEnglish.report},
+          std::tuple{"SEPHIYE.TXT", &inTurkish.values, &inEnglish.values},
+          std::tuple{"dialogue", &inTurkish.dialogue, &inEnglish.dialogue},
+          std::tuple{"printed", &inTurkish.printed, &inEnglish.printed}}) {
+      EXPECT_EQ(numbersIn(*en), numbersIn(*tr)) << part;
+    }
+    const std::regex word("[A-Za-z\\x80-\\xff]{3,}");
+    // The result files keep their names in every language (SEPHIYE.TXT).
+    const std::regex fileName("[A-Za-z]+\\.(TXT|SON)");
+    for (const std::string* said : {&inEnglish.status, &inEnglish.report, &inEnglish.values,
+                                    &inEnglish.dialogue, &inEnglish.printed, &inEnglish.frames}) {
+      const std::string text = std::regex_replace(*said, fileName, "");
+      for (std::sregex_iterator w(text.begin(), text.end(), word), end; w != end; ++w) {
+        EXPECT_EQ(turkish.count(w->str()), 0u) << "Turkish word '" << w->str() << "' in:\n" << text;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace norvika
