@@ -38,7 +38,7 @@ void placeDrawingWindow(FrameView& view) {
 QtPlatform::QtPlatform(std::filesystem::path directory) : Platform(std::move(directory)) {
   for (int i = 0; i < kWindowCount; ++i) {
     const auto id = static_cast<WindowId>(i);
-    auto view = std::make_unique<FrameView>(window(id));
+    auto view = std::make_unique<FrameView>(window(id), currentDirectory());
     placeDrawingWindow(*view);
     auto* quit = new QShortcut(QKeySequence::Quit, view.get());
     QObject::connect(quit, &QShortcut::activated, view.get(), [this] { confirmStop(); });

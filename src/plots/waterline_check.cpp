@@ -33,7 +33,7 @@ void prepareOffsetsWindow(Window& window, double L, double D) {
 }
 
 bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
-                                 const Table<double>& waterlineHeight) {
+                                 const Table<double>& waterlineHeight, bool onWave) {
   const double L = drawableExtent(shipLength);
   const int count = hull.stationCount;
 
@@ -89,7 +89,7 @@ bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
                 qbColor(12));
   }
   const double D = drawableExtent(hull.maxHeight);
-  drawProfileReadings(window, hull, L, D, waterlineHeight, false, -0.1 * L, 0.0, 1.2 * D, false);
+  drawProfileReadings(window, hull, L, D, waterlineHeight, onWave, -0.1 * L, 0.0, 1.2 * D, false);
 
   const std::string answer = ask(platform, std::string(text(Text::QuestionWaterline)),
                                  std::string(text(Text::QuestionWaterlineTitle)),

@@ -162,7 +162,8 @@ void driveRun(Platform& platform, const RunSettings& settings, std::optional<Run
   const EqualSpacing* equalSpacing = outcome.equalSpacing ? &*outcome.equalSpacing : nullptr;
 
   ResultFile report = writeReportHead(task, hull, immersion);
-  if (!checkWaterlineIntersections(platform, hull, task.shipLength, immersion.waterline.height)) {
+  if (!checkWaterlineIntersections(platform, hull, task.shipLength, immersion.waterline.height,
+                                   caseProperties(task.caseNumber).hasWave)) {
     // The report cut short is put in place alone.
     publish(outcome, settings, {{ResultKind::Report, &report}});
     platform.endProgram(ExitReason::GeometryRejected);
