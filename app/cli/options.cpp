@@ -28,7 +28,11 @@ constexpr OptionSpec kOptions[] = {
      "every question takes its default answer; nothing is read"},
     {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
     {"--plots", "DIR", OptionValue::Text, nullptr,
-     "save every drawing in DIR as PNG and SVG (NN-window.png/.svg)"},
+     "save the finished drawings in DIR as PNG and SVG, numbered in the\n"
+     "order they were drawn and named by what they show (NN-NAME.png/.svg)"},
+    {"--plots-frames", "all", OptionValue::Text, nullptr,
+     "save every frame of the run with --plots (station previews and\n"
+     "draft-search steps too); 'finished' (the default) keeps the drawings"},
     {"--pdf", "FILE", OptionValue::Text, nullptr,
      "write a PDF record of the run: its inputs, answers and result files,\n"
      "the report and the finished drawings, one per page"},
