@@ -23,7 +23,7 @@ FrameView::FrameView(const Window& window, std::filesystem::path directory)
     : window_(window), directory_(std::move(directory)) {
   setWindowTitle(qtString(windowCaption(window.id())));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(160, 120);
+  setMinimumSize(window.id() == WindowId::Graph ? kLeastGraphSize : QSize(160, 120));
   lastFinished_.window = window.id();
 }
 

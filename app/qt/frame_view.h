@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -10,6 +11,10 @@
 class QScreen;
 
 namespace norvika {
+
+/// The least size of the Graph window's area (pixels): below it the strength diagram's legend,
+/// titles and labels would pile up.
+inline constexpr QSize kLeastGraphSize(500, 330);
 
 /// A top-level window showing the current frame of one drawing window, scaled to its size.
 /// Its context menu saves the frame as PNG, SVG or PDF, in the run directory `directory`

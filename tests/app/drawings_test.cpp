@@ -22,6 +22,7 @@
 #include "hydrostatics/hydrostatics_front_end.h"
 #include "painted_drawing.h"
 #include "platform/recording_platform.h"
+#include "qt/frame_view.h"
 #include "qt/screen_layout.h"
 #include "render/picture_files.h"
 #include "run/calculation_driver.h"
@@ -106,7 +107,7 @@ TEST(Drawings, LabelsStandClearAndValueScalesAreNumbered) {
     const QSize large = drawingWindowFrame(frame.window, QRect(0, 0, 1920, 1080))
                             .size()
                             .shrunkBy(decorationMargins());
-    for (const QSize size : {QSize(500, 330), large, pictureSizeFor(frame.window)}) {
+    for (const QSize size : {kLeastGraphSize, large, pictureSizeFor(frame.window)}) {
       const std::string name = drawing.example + " " + frame.name + " " +
                                std::to_string(size.width()) + "x" + std::to_string(size.height());
       SCOPED_TRACE(name);

@@ -17,6 +17,7 @@
 #include "../core/run/run_files.h"
 #include "painted_drawing.h"
 #include "platform/recording_platform.h"
+#include "qt/frame_view.h"
 #include "render/frame_renderer.h"
 #include "run/calculation_driver.h"
 
@@ -54,7 +55,7 @@ TEST(StrengthPictures, EveryTextInsideThePictureAndClearOfTheOthers) {
               {"strength-trochoid-crest", 0},
               {"strength-trochoid-crest", 40},
               {"strength-trochoid-trough", 7}};
-  const QSize sizes[] = {{500, 330}, {675, 339}, {952, 476}, {1440, 1080}, {1123, 794}};
+  const QSize sizes[] = {kLeastGraphSize, {675, 339}, {952, 476}, {1440, 1080}, {1123, 794}};
   const char* saveTo = std::getenv("NORVIKA_PICTURES_DIR");
   for (const auto& run : runs) {
     const Frame frame = strengthDrawing(run.example, run.sweep);
