@@ -480,12 +480,13 @@ def run(
     weights: Union[None, PathLike, ArrayLike] = None,
     *,
     sweep: Optional[int] = None,
+    language: str = "tr",
 ) -> Result:
     """Runs the case as the executable's batch mode does; raises InputError or
     CalculationStop. weights: None, a weights file, or rows of (x1, x2, w1, w2);
     sweep: None or 2-1000 crest positions (wave cases with weights)."""
 
-def run_directory(directory: PathLike) -> Result:
+def run_directory(directory: PathLike, *, language: str = "tr") -> Result:
     """Runs a run directory's files (or those of the task file Norvika.TSK named)
     in the executable's order; writes nothing."""
 
