@@ -2,54 +2,14 @@
 
 #include <csignal>
 #include <iostream>
-#include <system_error>
 
 #include "cli/options.h"
-#include "cli/record_file.h"
+#include "cli/run_places.h"
 #include "console/console_platform.h"
 
 namespace fs = std::filesystem;
 
 namespace norvika {
-
-namespace {
-
-constexpr int kInputError = static_cast<int>(ExitReason::InputError);
-
-// What must hold before anything is read: the run directory is there, and the
-// pictures and the record can go where they are asked to.
-int checkBeforeRun(const HydrostaticsOptions& options, const HydrostaticsDrawings* drawings,
-                   std::ostream& err) {
-  const std::string program = std::string(kHydrostaticsProgram) + ": ";
-  if (const std::string problem = runDirectoryProblem(options.directory); !problem.empty()) {
-    err << program << problem << "\n";
-    return kInputError;
-  }
-  if (needsDrawings(options) && drawings == nullptr) {
-    err << program
-        << "--plots and --pdf need the desktop program norvika-qt, which this build "
-           "does not have\n";
-    return kInputError;
-  }
-  if (options.plots) {
-    const fs::path plots = absolutePath(*options.plots);
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(plots, ec)) && !fs::is_directory(plots, ec)) {
-      err << program << "--plots: " << quotedPath(plots) << " is not a directory\n";
-      return kInputError;
-    }
-  }
-  if (options.pdf) {
-    const NamedOutput place = recordPlace(absolutePath(*options.pdf));
-    if (place.refused()) {
-      err << program << place.problem << "\n";
-      return static_cast<int>(place.refusal);
-    }
-  }
-  return 0;
-}
-
-}  // namespace
 
 HydrostaticsSettings hydrostaticsSettings(const HydrostaticsOptions& options, bool draw) {
   HydrostaticsSettings settings;
@@ -62,7 +22,11 @@ HydrostaticsSettings hydrostaticsSettings(const HydrostaticsOptions& options, bo
 
 int runHydrostaticsFrontEnd(const HydrostaticsOptions& options, HydrostaticsDrawings* drawings,
                             std::ostream& out, std::ostream& err) {
-  if (const int status = checkBeforeRun(options, drawings, err); status != 0) return status;
+  if (const int status = checkRunPlaces(kHydrostaticsProgram, options.directory, options.plots,
+                                        options.pdf, drawings != nullptr, err);
+      status != 0) {
+    return status;
+  }
   // A file size limit (ulimit -f) then fails the write, which is told and
   // leaves the earlier files whole, instead of killing the program mid-file.
   std::signal(SIGXFSZ, SIG_IGN);

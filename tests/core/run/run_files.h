@@ -48,14 +48,15 @@ class RunDirectory {
 };
 
 /// The run directories of the shipped examples that norvika runs (those of
-/// norvika-hydrostatics have their own tests), sorted.
+/// norvika-hydrostatics and norvika-stability have their own tests), sorted.
 inline std::vector<std::filesystem::path> runExamples(const std::filesystem::path& sourceDir) {
   std::vector<std::filesystem::path> found;
   for (const auto& hull : std::filesystem::directory_iterator(sourceDir / "examples")) {
     if (!hull.is_directory()) continue;
     for (const auto& run : std::filesystem::directory_iterator(hull.path())) {
       if (std::filesystem::exists(run.path() / "Norvika.TSK") &&
-          !std::filesystem::exists(run.path() / "norvika-hydrostatics.args")) {
+          !std::filesystem::exists(run.path() / "norvika-hydrostatics.args") &&
+          !std::filesystem::exists(run.path() / "norvika-stability.args")) {
         found.push_back(run.path());
       }
     }
