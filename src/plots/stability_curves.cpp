@@ -16,13 +16,16 @@ namespace norvika {
 
 namespace {
 
-// The graph holds the heels in [0, 1] of user width and the levers in [0, 1]
-// of user height; the window's scale leaves room around it for the values,
-// the names of the axes, the title and the labels right of the curves.
+// The graph holds the heels in [0, width] of user width and the levers in
+// [0, 1] of user height; the window's scale leaves room around it for the
+// values, the names of the axes, the title and the labels right of the curves.
 constexpr double kLeft = -0.10;
 constexpr double kTop = 1.22;
-constexpr double kRight = 1.17;
+constexpr double kRightMargin = 0.17;
 constexpr double kBottom = -0.12;
+// The Stability window keeps the true shape of what it draws: there the graph
+// is as wide as a picture of 4 by 3 leaves it.
+constexpr double kTrueShapeWidth = 4.0 / 3.0 * (kTop - kBottom) - kRightMargin + kLeft;
 constexpr double kTick = 0.012;
 // Width of a character of the 8-point labels, and the height of its line, in
 // user units of the picture.
@@ -34,18 +37,18 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 
 const Colour kBlack = qbColor(0);
 const Colour kGrid = qbColor(7);
-const Colour kCurveColours[] = {rgbColour(31, 119, 180), rgbColour(214, 39, 40),
-                                rgbColour(44, 160, 44),  rgbColour(148, 103, 189),
-                                rgbColour(255, 127, 14), rgbColour(140, 86, 75),
+const Colour kCurveColours[] = {rgbColour(31, 119, 180),  rgbColour(214, 39, 40),
+                                rgbColour(44, 160, 44),   rgbColour(148, 103, 189),
+                                rgbColour(255, 127, 14),  rgbColour(140, 86, 75),
                                 rgbColour(227, 119, 194), rgbColour(23, 190, 207)};
 
 // Where heels and levers stand in the graph.
 struct Graph {
   RoundAxis heels;
   RoundAxis levers;
-  PlotPoint at(double heel, double lever) const {
-    return {heels.fraction(heel), levers.fraction(lever)};
-  }
+  double width = 1.0;
+  double x(double heel) const { return width * heels.fraction(heel); }
+  PlotPoint at(double heel, double lever) const { return {x(heel), levers.fraction(lever)}; }
 };
 
 double characterWidths(const std::string& label) {
@@ -67,42 +70,42 @@ void polyline(Window& window, const std::vector<PlotPoint>& points, Colour colou
   window.drawWidth(1);
 }
 
-void dashed(Window& window, const std::vector<PlotPoint>& points, Colour colour) {
-  drawStyledPolyline(window, points, LineStyle{colour, 1, {6.0, 4.0}}, kRight - kLeft,
-                     kTop - kBottom);
+void dashed(Window& window, const Graph& graph, const std::vector<PlotPoint>& points,
+            Colour colour) {
+  drawStyledPolyline(window, points, LineStyle{colour, 1, {6.0, 4.0}},
+                     graph.width + kRightMargin - kLeft, kTop - kBottom);
 }
 
 // The window started, its scale set and the graph's frame, grid, values and
 // axis names drawn.
 Window& startGraph(Platform& platform, WindowId id, const Graph& graph, const std::string& title,
                    const std::string& subtitle, const std::string& leverName) {
+  const double w = graph.width;
   Window& window = platform.window(id);
   startPicture(window, 8, 1);
-  window.scale(kLeft, kTop, kRight, kBottom);
+  window.scale(kLeft, kTop, w + kRightMargin, kBottom);
   AxisPlacement up;
   up.tick = kTick;
   up.labelGap = 0.005;
   up.labelRaise = 0.012;
   up.labelWidth = characterWidths;
-  up.grid = std::pair{0.0, 1.0};
+  up.grid = std::pair{0.0, w};
   up.gridColour = kGrid;
   drawAxisValues(window, graph.levers, up, kBlack);
   AxisPlacement along = up;
   along.vertical = false;
   along.labelGap = 0.004;
+  along.to = w;
+  along.grid = std::pair{0.0, 1.0};
   drawAxisValues(window, graph.heels, along, kBlack);
-  for (const auto& [a, b] : {std::pair{PlotPoint{0, 0}, PlotPoint{1, 0}},
-                             std::pair{PlotPoint{1, 0}, PlotPoint{1, 1}},
-                             std::pair{PlotPoint{1, 1}, PlotPoint{0, 1}},
-                             std::pair{PlotPoint{0, 1}, PlotPoint{0, 0}}}) {
-    window.line(a.first, a.second, b.first, b.second, kBlack);
-  }
+  const std::vector<PlotPoint> frame = {{0, 0}, {w, 0}, {w, 1}, {0, 1}, {0, 0}};
+  polyline(window, frame, kBlack, 1);
   if (graph.levers.low < 0.0) {
     const double zero = graph.levers.fraction(0.0);
-    window.line(0.0, zero, 1.0, zero, kBlack);
+    window.line(0.0, zero, w, zero, kBlack);
   }
   text(window, 0.0, 1.04, leverName, kBlack);
-  text(window, 0.5 - characterWidths("MEYIL ACISI (derece)") / 2.0, -0.06, "MEYIL ACISI (derece)",
+  text(window, (w - characterWidths("MEYIL ACISI (derece)")) / 2.0, -0.06, "MEYIL ACISI (derece)",
        kBlack);
   window.fontSize(10);
   text(window, kLeft + 0.01, 1.20, title, qbColor(1));
@@ -111,9 +114,19 @@ Window& startGraph(Platform& platform, WindowId id, const Graph& graph, const st
   return window;
 }
 
+// Heels in steps of 10 degrees, or 20 over a wide range, so that the axis
+// ends on the heels drawn (a round axis would carry 180 on to 200).
+RoundAxis heelAxis(double first, double last) {
+  RoundAxis axis;
+  axis.step = last - first > 100.0 ? 20.0 : 10.0;
+  axis.low = std::floor(first / axis.step + 1e-9) * axis.step;
+  axis.high = std::max(axis.low + axis.step, std::ceil(last / axis.step - 1e-9) * axis.step);
+  return axis;
+}
+
 // Labels at the right ends of curves, moved apart up and down so that none
 // falls on another.
-void labelEnds(Window& window, std::vector<std::pair<double, std::string>> ends,
+void labelEnds(Window& window, const Graph& graph, std::vector<std::pair<double, std::string>> ends,
                const std::vector<Colour>& colours) {
   std::vector<std::size_t> order(ends.size());
   for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
@@ -122,7 +135,7 @@ void labelEnds(Window& window, std::vector<std::pair<double, std::string>> ends,
   double lowest = -1.0;
   for (const std::size_t k : order) {
     const double y = std::max(ends[k].first, lowest + kLabelHeight);
-    text(window, 1.01, y + kLabelHeight / 2.0, ends[k].second, colours[k]);
+    text(window, graph.width + 0.01, y + kLabelHeight / 2.0, ends[k].second, colours[k]);
     lowest = y;
   }
 }
@@ -140,7 +153,7 @@ void drawCrossCurves(Platform& platform, const std::vector<CrossCurve>& curves) 
       highest = std::max(highest, p.kn);
     }
   }
-  const Graph graph{roundAxis(0.0, lastHeel, 8), roundAxis(lowest, highest, 8)};
+  const Graph graph{heelAxis(0.0, lastHeel), roundAxis(lowest, highest, 8)};
   Window& window =
       startGraph(platform, WindowId::Graph, graph, "KN CAPRAZ EGRILERI",
                  "KN = yB cos(FI) + zB sin(FI), G TABAN HATTINDA; o GUVERTE KENARININ SUYA "
@@ -171,15 +184,16 @@ void drawCrossCurves(Platform& platform, const std::vector<CrossCurve>& curves) 
                       "D = " + formatPlain(curve.condition.displacement, 1) + " t");
     colours.push_back(colour);
   }
-  labelEnds(window, ends, colours);
+  labelEnds(window, graph, ends, colours);
 }
 
 namespace {
 
-// Vertical hatching from `base` to the curve between two heels.
+// Vertical hatching from `base` to the curve between two heels, a line every
+// `step` degrees from `from` + `offset`.
 void hatch(Window& window, const Graph& graph, const GzCurve& curve, double from, double to,
-           double base, Colour colour) {
-  for (double heel = from; heel <= to + 1e-9; heel += kHatchStep) {
+           double base, Colour colour, double step = kHatchStep, double offset = 0.0) {
+  for (double heel = from + offset; heel <= to + 1e-9; heel += step) {
     const PlotPoint a = graph.at(heel, base);
     const PlotPoint b = graph.at(heel, gzAt(curve, heel));
     window.line(a.first, a.second, b.first, b.second, colour);
@@ -189,8 +203,8 @@ void hatch(Window& window, const Graph& graph, const GzCurve& curve, double from
 // A vertical mark across the graph at `heel`, named at its top.
 void markHeel(Window& window, const Graph& graph, double heel, const std::string& name,
               Colour colour, double labelHeight) {
-  const double x = graph.heels.fraction(heel);
-  dashed(window, {{x, 0.0}, {x, 1.0}}, colour);
+  const double x = graph.x(heel);
+  dashed(window, graph, {{x, 0.0}, {x, 1.0}}, colour);
   text(window, x + 0.005, labelHeight, name, colour);
 }
 
@@ -218,14 +232,14 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
     highest = std::max(highest, gzAt(curve, heel));
   }
   if (weather) highest = std::max(highest, weather->gustLever);
-  const Graph graph{roundAxis(first, last, 9), roundAxis(lowest, highest, 8)};
+  const Graph graph{heelAxis(first, last), roundAxis(lowest, highest, 8), kTrueShapeWidth};
   const LoadingCondition& in = check.input;
-  Window& window = startGraph(platform, WindowId::Stability, graph, "GZ EGRISI",
-                              "D = " + formatPlain(in.displacement, 1) +
-                                  " t   KG = " + formatPlain(in.kg, 3) +
-                                  " m   FSM = " + formatPlain(in.freeSurfaceMoment, 1) +
-                                  " t.m   GM0 = " + formatPlain(levers.gm0, 3) + " m",
-                              "GZ (m)");
+  Window& window =
+      startGraph(platform, WindowId::Stability, graph, "GZ EGRISI",
+                 "D = " + formatPlain(in.displacement, 1) + " t   KG = " + formatPlain(in.kg, 3) +
+                     " m   FSM = " + formatPlain(in.freeSurfaceMoment, 1) +
+                     " t.m   GM0 = " + formatPlain(levers.gm0, 3) + " m",
+                 "GZ (m)");
 
   // The areas of the general criteria, then those of the wind criterion.
   const double upper = in.floodingAngle ? std::min(40.0, *in.floodingAngle) : 40.0;
@@ -245,21 +259,25 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   if (weather && weather->steadyHeel && weather->gustHeel) {
     const Colour areaA = rgbColour(255, 187, 120);
     const Colour areaB = rgbColour(197, 176, 213);
+    // Sparser and between the lines of the general criteria's areas, so that both show.
     hatch(window, graph, curve, first, *weather->gustHeel, weather->gustLever, areaA);
-    hatch(window, graph, curve, *weather->gustHeel, weather->upperHeel, weather->gustLever, areaB);
-    for (const auto& [lever, name] :
-         {std::pair{weather->steadyLever, std::string("lw1")},
-          std::pair{weather->gustLever, std::string("lw2")}}) {
+    hatch(window, graph, curve, *weather->gustHeel, weather->upperHeel, weather->gustLever, areaB,
+          2.0 * kHatchStep, kHatchStep / 2.0);
+    const Colour wind = rgbColour(255, 127, 14);
+    for (const double lever : {weather->steadyLever, weather->gustLever}) {
       const double y = graph.levers.fraction(lever);
-      window.line(0.0, y, 1.0, y, rgbColour(255, 127, 14));
-      text(window, 1.01, y + kLabelHeight / 2.0, name, rgbColour(255, 127, 14));
+      window.line(0.0, y, graph.width, y, wind);
     }
+    labelEnds(window, graph,
+              {{graph.levers.fraction(weather->steadyLever), "lw1"},
+               {graph.levers.fraction(weather->gustLever), "lw2"}},
+              {wind, wind});
     const PlotPoint a = graph.at((first + *weather->gustHeel) / 2.0, weather->gustLever);
     text(window, a.first, a.second - 0.01, "a", rgbColour(255, 127, 14));
     const PlotPoint b = graph.at((*weather->gustHeel + weather->upperHeel) / 2.0,
                                  (weather->gustLever + levers.maximum.lever) / 2.0);
     text(window, b.first, b.second, "b", rgbColour(148, 103, 189));
-    text(window, 0.55, 1.11,
+    text(window, 0.55 * graph.width, 1.11,
          "RUZGAR: a = " + formatPlain(weather->areaA, 4) +
              ", b = " + formatPlain(weather->areaB, 4) + " m.rad",
          rgbColour(255, 127, 14));
@@ -270,8 +288,8 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   const PlotPoint origin = graph.at(0.0, 0.0);
   const PlotPoint radian = graph.at(kDegreesPerRadian, levers.gm0);
   const PlotPoint foot = graph.at(kDegreesPerRadian, 0.0);
-  dashed(window, {origin, radian, foot}, gm);
-  text(window, radian.first + 0.005, radian.second + kLabelHeight,
+  dashed(window, graph, {origin, radian, foot}, gm);
+  text(window, radian.first + 0.008, (radian.second + foot.second) / 2.0 + kLabelHeight / 2.0,
        "GM0 = " + formatPlain(levers.gm0, 3) + " m", gm);
   text(window, foot.first + 0.005, foot.second + kLabelHeight, "1 rad", gm);
 
@@ -296,7 +314,7 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   if (levers.vanishingAngle && *levers.vanishingAngle <= last) {
     const PlotPoint end = graph.at(*levers.vanishingAngle, 0.0);
     window.circle(end.first, end.second, 0.008, qbColor(1));
-    text(window, end.first - 0.04, end.second + kLabelHeight + 0.01,
+    text(window, end.first + 0.012, end.second + kLabelHeight + 0.01,
          formatPlain(*levers.vanishingAngle, 1) + " derece", qbColor(1));
   }
 }
