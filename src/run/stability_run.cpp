@@ -90,6 +90,34 @@ ConditionCheck checkCondition(const StabilityHull& stability, const HullModel& h
   return check;
 }
 
+}  // namespace
+
+StabilityResults computeStability(const HullModel& hull, const StabilityHull& stability,
+                                  const StabilitySettings& settings) {
+  StabilityResults results;
+  results.heels = settings.heels.value_or(crossCurveHeels(settings.finerHeels));
+  std::optional<double> conditionDisplacement;
+  if (settings.condition) {
+    conditionDisplacement = displacementsOf(settings.condition->displacement, hull, stability)[0];
+  }
+  CrossCurvesInput input;
+  input.displacements = settings.crossCurves.values.empty()
+                            ? std::vector<double>{*conditionDisplacement}
+                            : displacementsOf(settings.crossCurves, hull, stability);
+  input.heels = results.heels;
+  input.trimMode = settings.trimMode;
+  input.lcg = settings.lcg;
+  results.crossCurves = computeCrossCurves(stability, input);
+  for (const CrossCurve& curve : results.crossCurves) refuseUnfloated(curve.condition);
+  if (settings.condition) {
+    results.condition =
+        checkCondition(stability, hull, settings, *conditionDisplacement, results.heels);
+  }
+  return results;
+}
+
+namespace {
+
 // The run's steps, its results kept in `run` as they are reached.
 void runStabilitySteps(Platform& platform, const StabilitySettings& settings, StabilityRun& run) {
   const TaskParameters task = readTaskFile(platform.currentDirectory());
@@ -99,25 +127,8 @@ void runStabilitySteps(Platform& platform, const StabilitySettings& settings, St
       std::make_unique<HullModel>(readHullDataFile(runHullFile(task), task.hullFileName));
   computeHullExtents(*hull);
   run.density = settings.density.value_or(task.waterDensity);
-  const StabilityHull stability = prepareStabilityHull(*hull, task.shipLength, run.density);
-  run.heels = settings.heels.value_or(crossCurveHeels(settings.finerHeels));
-
-  std::optional<double> conditionDisplacement;
-  if (settings.condition) {
-    conditionDisplacement = displacementsOf(settings.condition->displacement, *hull, stability)[0];
-  }
-  CrossCurvesInput input;
-  input.displacements = settings.crossCurves.values.empty()
-                            ? std::vector<double>{*conditionDisplacement}
-                            : displacementsOf(settings.crossCurves, *hull, stability);
-  input.heels = run.heels;
-  input.trimMode = settings.trimMode;
-  input.lcg = settings.lcg;
-  run.crossCurves = computeCrossCurves(stability, input);
-  for (const CrossCurve& curve : run.crossCurves) refuseUnfloated(curve.condition);
-  if (settings.condition) {
-    run.condition = checkCondition(stability, *hull, settings, *conditionDisplacement, run.heels);
-  }
+  static_cast<StabilityResults&>(run) =
+      computeStability(*hull, prepareStabilityHull(*hull, task.shipLength, run.density), settings);
 
   StabilityReportInputs inputs;
   inputs.density = run.density;

@@ -46,12 +46,25 @@ struct StabilitySettings {
   bool draw = false;              // the cross curves and the GZ curve on their windows
 };
 
-/// What a stability run computed and wrote, and how it ended.
-struct StabilityRun : AnalysisEnding {
-  double density = 0.0;       // t/m3
+/// The cross curves and the loading condition worked out.
+struct StabilityResults {
   std::vector<double> heels;  // degrees
   std::vector<CrossCurve> crossCurves;
   std::optional<ConditionCheck> condition;
+};
+
+/// The cross curves and the condition `settings` ask for on `hull`
+/// (computeHullExtents done, `stability` prepared from it): drafts floated
+/// upright on an even keel. Ends the run (InputError) on a draft over the
+/// lowest deck or under the keel, a displacement the hull cannot float upright,
+/// a KG above the deck or a condition that capsizes before the first heel
+/// past upright.
+StabilityResults computeStability(const HullModel& hull, const StabilityHull& stability,
+                                  const StabilitySettings& settings);
+
+/// What a stability run computed and wrote, and how it ended.
+struct StabilityRun : AnalysisEnding, StabilityResults {
+  double density = 0.0;                            // t/m3
   std::string report;                              // STABILITE.SON as written
   std::vector<std::filesystem::path> resultFiles;  // in the order they are listed
 };
