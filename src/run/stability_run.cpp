@@ -75,8 +75,9 @@ ConditionCheck checkCondition(const StabilityHull& stability, const HullModel& h
     refuse("DEPLASMAN " + formatPlain(displacement, 1) +
            " ton: DIK DURUMDAN ILK MEYIL ACISINA GZ EGRISI KURULAMADI");
   }
-  // The first heel of the table past upright: the condition must stand up to it.
-  double first = levers.curve.lastHeel();
+  // The first heel of the table past upright (of the curve, when the table
+  // has none): the condition must stand up to it.
+  double first = levers.curve.heels[1];
   for (const double heel : heels) {
     if (heel > 0.0) {
       first = heel;
