@@ -164,19 +164,10 @@ std::optional<StabilityOptions> parseStabilityOptions(const std::vector<std::str
   for (const ParsedOptions::Given& given : parsed->given) {
     const std::string_view name = given.spec->name;
     bool listed = true;
-    if (name == "--help" || name == "-h") {
-      options.help = true;
-    } else if (name == "--version") {
-      options.version = true;
-    } else if (name == "-C") {
-      if (!takeRunDirectory(given.text, options.directory, directoryGiven, error)) {
-        return std::nullopt;
-      }
-    } else if (name == "--plots") {
-      options.plots = std::filesystem::path(given.text);
-    } else if (name == "--pdf") {
-      options.pdf = std::filesystem::path(given.text);
-    } else if (name == "--displacements" || name == "--drafts") {
+    const OptionTaken taken = takeProgramOption(given, options, directoryGiven, error);
+    if (taken == OptionTaken::Refused) return std::nullopt;
+    if (taken == OptionTaken::Yes) continue;
+    if (name == "--displacements" || name == "--drafts") {
       settings.crossCurves.byDraft = name == "--drafts";
       listed = takeList(given, settings.crossCurves.byDraft ? kDraftList : kDisplacementList,
                         settings.crossCurves.values, error);
@@ -211,12 +202,7 @@ std::optional<StabilityOptions> parseStabilityOptions(const std::vector<std::str
   }
   if (parsed->has("--wind-area")) condition.wind = wind;
   if (parsed->has("--kg")) settings.condition = condition;
-  for (const std::string& place : parsed->operands) {
-    const std::optional<std::filesystem::path> directory = runPlaceOf(place, error);
-    if (!directory || !takeRunDirectory(*directory, options.directory, directoryGiven, error)) {
-      return std::nullopt;
-    }
-  }
+  if (!takeRunPlaces(parsed->operands, options, directoryGiven, error)) return std::nullopt;
   return options;
 }
 
@@ -225,18 +211,8 @@ std::optional<StabilityOptions> stabilityOptionsToRun(const std::vector<std::str
                                                       int& status) {
   std::string error;
   std::optional<StabilityOptions> options = parseStabilityOptions(args, error);
-  status = 0;
-  if (!options) {
-    err << kStabilityProgram << ": " << error << "\n";
-    status = 1;
-  } else if (options->help) {
-    out << stabilityUsage();
-    options.reset();
-  } else if (options->version) {
-    out << kStabilityProgram << " " NORVIKA_VERSION "\n";
-    options.reset();
-  }
-  return options;
+  return optionsToRun(kStabilityProgram, stabilityUsage(), std::move(options), error, out, err,
+                      status);
 }
 
 }  // namespace norvika

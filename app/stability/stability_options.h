@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/program_options.h"
 #include "run/stability_run.h"
 
 namespace norvika {
@@ -18,13 +19,8 @@ inline constexpr const char* kStabilityProgram = "norvika-stability";
 inline constexpr const char* kStabilityFlag = "--stability";
 
 /// The command line of norvika-stability.
-struct StabilityOptions {
-  std::filesystem::path directory = ".";
+struct StabilityOptions : ProgramOptions {
   StabilitySettings settings;  // all but `draw`
-  std::optional<std::filesystem::path> plots;
-  std::optional<std::filesystem::path> pdf;
-  bool help = false;
-  bool version = false;
 };
 
 /// The help text, made from the option table.

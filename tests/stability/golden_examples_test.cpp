@@ -25,30 +25,14 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
 
-std::vector<std::string> exampleNames() {
-  std::vector<std::string> names;
-  for (const auto& hull : fs::directory_iterator(kSourceDir / "examples")) {
-    if (!hull.is_directory()) continue;
-    for (const auto& run : fs::directory_iterator(hull.path())) {
-      if (fs::exists(run.path() / "norvika-stability.args")) {
-        names.push_back(hull.path().filename().string() + "/" + run.path().filename().string());
-      }
-    }
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 StabilityRun runExample(const std::string& name, const testing::RunDirectory& directory) {
   const fs::path source = kSourceDir / "examples" / name;
   for (const auto& entry : fs::directory_iterator(source)) {
     fs::copy_file(entry.path(), directory.path() / entry.path().filename());
   }
-  std::ifstream in(source / "norvika-stability.args");
-  std::vector<std::string> args;
-  for (std::string line; std::getline(in, line);) args.push_back(line);
   std::string error;
-  const auto options = parseStabilityOptions(args, error);
+  const auto options =
+      parseStabilityOptions(testing::fileLines(source / "norvika-stability.args"), error);
   EXPECT_TRUE(options) << error;
   QuietPlatform platform(directory.path());
   return runStability(platform, options ? options->settings : StabilitySettings{});
@@ -56,7 +40,8 @@ StabilityRun runExample(const std::string& name, const testing::RunDirectory& di
 
 TEST(StabilityGolden, EveryExampleGivesItsRecordedFiles) {
   const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
-  const std::vector<std::string> names = exampleNames();
+  const std::vector<std::string> names =
+      testing::examplesWith(kSourceDir, "norvika-stability.args");
   ASSERT_GE(names.size(), 2u);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
