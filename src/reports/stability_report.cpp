@@ -1,7 +1,6 @@
 #include "reports/stability_report.h"
 
 #include <algorithm>
-#include <cmath>
 #include <string>
 #include <utility>
 
