@@ -48,8 +48,7 @@ bool DrawingFiles::write(const std::optional<fs::path>& plots, const std::option
   return written;
 }
 
-bool DrawingFiles::savePictures(const fs::path& plots, std::ostream& out,
-                                std::ostream& err) const {
+bool DrawingFiles::savePictures(const fs::path& plots, std::ostream& out, std::ostream& err) const {
   std::error_code ec;
   fs::create_directories(plots, ec);
   if (!fs::is_directory(plots, ec)) {

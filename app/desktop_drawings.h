@@ -37,8 +37,7 @@ class DrawingFiles : private WindowObserver {
 
  private:
   void frameFinished(const Window& window, const Frame& frame) override;
-  bool savePictures(const std::filesystem::path& plots, std::ostream& out,
-                    std::ostream& err) const;
+  bool savePictures(const std::filesystem::path& plots, std::ostream& out, std::ostream& err) const;
   bool saveRecord(const std::filesystem::path& pdf, const QStringList& summary,
                   const std::string& report, std::ostream& out, std::ostream& err) const;
 

@@ -38,8 +38,8 @@ QStringList summaryLines(const HydrostaticsRun& run, const fs::path& directory,
 
 bool HydrostaticsPictures::write(const HydrostaticsOptions& options, const HydrostaticsRun& run,
                                  const fs::path& directory, std::ostream& out, std::ostream& err) {
-  return files_.write(options.plots, options.pdf,
-                      summaryLines(run, directory, files_.started()), run.report, out, err);
+  return files_.write(options.plots, options.pdf, summaryLines(run, directory, files_.started()),
+                      run.report, out, err);
 }
 
 }  // namespace norvika
