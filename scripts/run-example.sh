@@ -18,7 +18,8 @@ if [ -f "$run/norvika-hydrostatics.args" ]; then
     --plots "$run/plots" --pdf "$run/record.pdf"
 elif [ -f "$run/norvika-stability.args" ]; then
   mapfile -t arguments < "$run/norvika-stability.args"
-  build/app/norvika-stability -C "$run" ${arguments[@]+"${arguments[@]}"}
+  QT_QPA_PLATFORM=offscreen build/app/norvika-stability -C "$run" ${arguments[@]+"${arguments[@]}"} \
+    --plots "$run/plots" --pdf "$run/record.pdf"
 else
   QT_QPA_PLATFORM=offscreen build/app/norvika --batch -C "$run" --plots "$run/plots" --pdf "$run/run-record.pdf"
 fi
