@@ -1,7 +1,8 @@
 // norvika-qt: the run with the desktop libraries, for live windows (--gui),
 // pictures (--plots) and the PDF run record (--pdf). norvika starts it when
 // one of them is asked for; a run without them never loads Qt. Started with
-// --hydrostatics first, it does the same for norvika-hydrostatics.
+// --hydrostatics first, it does the same for norvika-hydrostatics, and with
+// --stability for norvika-stability.
 
 #include <QApplication>
 #include <QDateTime>
@@ -28,6 +29,7 @@
 #include "console/run_end_message.h"
 #include "console/warning_echo.h"
 #include "desktop_hydrostatics.h"
+#include "desktop_stability.h"
 #include "hydrostatics/hydrostatics_options.h"
 #include "qt/qt_platform.h"
 #include "qt/run_directory.h"
@@ -236,6 +238,23 @@ int runHydrostaticsWithPictures(const std::vector<std::string>& args) {
   return runHydrostaticsFrontEnd(*options, &pictures, std::cout, std::cerr);
 }
 
+// norvika-qt --stability ARGS: norvika-stability's run with the renderer, for
+// its pictures and its record.
+int runStabilityWithPictures(const std::vector<std::string>& args) {
+  int status = 0;
+  const std::optional<StabilityOptions> options =
+      stabilityOptionsToRun(args, std::cout, std::cerr, status);
+  if (!options) return status;
+  static int qtArgc = 1;
+  static char qtName[] = "norvika-stability";
+  static char* qtArgv[] = {qtName, nullptr};
+  qInstallMessageHandler(filterQtMessages);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  const QGuiApplication application(qtArgc, qtArgv);
+  StabilityPictures pictures;
+  return runStabilityFrontEnd(*options, &pictures, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -245,6 +264,11 @@ int main(int argc, char** argv) {
           return runHydrostaticsWithPictures(std::vector<std::string>(argv + 2, argv + argc));
         },
         kHydrostaticsProgram);
+  }
+  if (argc > 1 && std::string(argv[1]) == kStabilityFlag) {
+    return runGuarded(
+        [&] { return runStabilityWithPictures(std::vector<std::string>(argv + 2, argv + argc)); },
+        kStabilityProgram);
   }
   const std::optional<Options> options = parseOptionsOrSay(argc, argv);
   if (!options) return static_cast<int>(ExitReason::InputError);

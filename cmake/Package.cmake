@@ -46,7 +46,8 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides
 # The compiler's note of itself (.comment) serves no installed program; objcopy takes it out,
 # after the programs are installed (and stripped, when they are).
 set(NORVIKA_PROGRAMS ${CMAKE_INSTALL_BINDIR}/norvika ${CMAKE_INSTALL_BINDIR}/norvika-offsets
-                     ${CMAKE_INSTALL_BINDIR}/norvika-hydrostatics)
+                     ${CMAKE_INSTALL_BINDIR}/norvika-hydrostatics
+                     ${CMAKE_INSTALL_BINDIR}/norvika-stability)
 if(NORVIKA_WITH_QT)
   list(APPEND NORVIKA_PROGRAMS ${NORVIKA_HELPER_DIR}/norvika-qt)
 endif()

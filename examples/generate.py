@@ -209,6 +209,30 @@ def hydrostatics_examples(shared):
         write(os.path.join(HERE, folder, "hydrostatics"), "norvika-hydrostatics.args", args)
 
 
+# The stability examples: the hydrostatics examples' task and hull files, run by
+# norvika-stability with the arguments norvika-stability.args holds, one a line:
+# cross curves at three drafts and a loading condition at the design draft. The
+# DTMB 5415's KG is the published one; its windage area and lever are round
+# estimates for the example (the hull above the waterline with a deckhouse).
+STABILITY_ARGS = {
+    "box-barge": ["--drafts", "2.5,5,7.5", "--kg", "5", "--draft", "5", "--flooding-angle", "35",
+                  "--wind-area", "500", "--wind-lever", "6"],
+    "dtmb5415": ["--drafts", "5,6.15,7", "--kg", "7.555", "--draft", "6.15", "--wind-area", "1800",
+                 "--wind-lever", "9", "--bilge-keel-area", "40"],
+}
+
+
+def stability_examples():
+    for folder, hull_name in [("box-barge", "KUTU.DAT"), ("dtmb5415", "DTMB5415.DAT")]:
+        source = os.path.join(HERE, folder, "hydrostatics")
+        target = os.path.join(HERE, folder, "stability")
+        for name in (hull_name, "Norvika.TSK"):
+            with open(os.path.join(source, name), newline="") as f:
+                write(target, name, f.read())
+        args = "".join(a + "\n" for a in STABILITY_ARGS[folder])
+        write(target, "norvika-stability.args", args)
+
+
 if __name__ == "__main__":
     box_barge()
     parabolic_hull()
@@ -217,3 +241,4 @@ if __name__ == "__main__":
     dtmb5415(shared)
     dtmb5415_strength(shared)
     hydrostatics_examples(shared)
+    stability_examples()

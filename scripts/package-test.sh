@@ -42,13 +42,13 @@ dpkg -x "$deb" "$scratch/root"
 root="$scratch/root"
 doc="$root/usr/share/doc/norvika"
 for f in usr/bin/norvika usr/lib/norvika/norvika-qt usr/bin/norvika-offsets \
-         usr/bin/norvika-hydrostatics \
+         usr/bin/norvika-hydrostatics usr/bin/norvika-stability \
          usr/share/applications/norvika.desktop usr/share/mime/packages/norvika.xml \
          usr/share/icons/hicolor/scalable/apps/norvika.svg usr/share/doc/norvika/copyright \
          usr/share/doc/norvika/changelog.gz usr/share/doc/norvika/README.md.gz \
          usr/share/doc/norvika/docs/decisions.md.gz usr/share/doc/norvika/docs/glossary.md.gz \
          usr/share/man/man1/norvika.1.gz usr/share/man/man1/norvika-offsets.1.gz \
-         usr/share/man/man1/norvika-hydrostatics.1.gz \
+         usr/share/man/man1/norvika-hydrostatics.1.gz usr/share/man/man1/norvika-stability.1.gz \
          usr/share/doc/norvika/examples/box-barge/case1-level/Norvika.TSK; do
   [ -e "$root/$f" ] || fail "$f is not in the package"
 done

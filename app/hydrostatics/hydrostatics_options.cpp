@@ -64,19 +64,10 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
   bool directoryGiven = false;
   for (const ParsedOptions::Given& given : parsed->given) {
     const std::string_view name = given.spec->name;
-    if (name == "--help" || name == "-h") {
-      options.help = true;
-    } else if (name == "--version") {
-      options.version = true;
-    } else if (name == "-C") {
-      if (!takeRunDirectory(given.text, options.directory, directoryGiven, error)) {
-        return std::nullopt;
-      }
-    } else if (name == "--plots") {
-      options.plots = std::filesystem::path(given.text);
-    } else if (name == "--pdf") {
-      options.pdf = std::filesystem::path(given.text);
-    } else if (name == "--drafts") {
+    const OptionTaken taken = takeProgramOption(given, options, directoryGiven, error);
+    if (taken == OptionTaken::Refused) return std::nullopt;
+    if (taken == OptionTaken::Yes) continue;
+    if (name == "--drafts") {
       options.drafts = parseDraftList(given.text, error);
       if (!options.drafts) {
         error = "--drafts: " + error;
@@ -88,12 +79,7 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
       options.density = given.number;
     }
   }
-  for (const std::string& place : parsed->operands) {
-    const std::optional<std::filesystem::path> directory = runPlaceOf(place, error);
-    if (!directory || !takeRunDirectory(*directory, options.directory, directoryGiven, error)) {
-      return std::nullopt;
-    }
-  }
+  if (!takeRunPlaces(parsed->operands, options, directoryGiven, error)) return std::nullopt;
   return options;
 }
 
@@ -102,18 +88,8 @@ std::optional<HydrostaticsOptions> hydrostaticsOptionsToRun(const std::vector<st
                                                             int& status) {
   std::string error;
   std::optional<HydrostaticsOptions> options = parseHydrostaticsOptions(args, error);
-  status = 0;
-  if (!options) {
-    err << kHydrostaticsProgram << ": " << error << "\n";
-    status = 1;
-  } else if (options->help) {
-    out << hydrostaticsUsage();
-    options.reset();
-  } else if (options->version) {
-    out << kHydrostaticsProgram << " " NORVIKA_VERSION "\n";
-    options.reset();
-  }
-  return options;
+  return optionsToRun(kHydrostaticsProgram, hydrostaticsUsage(), std::move(options), error, out,
+                      err, status);
 }
 
 }  // namespace norvika

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/program_options.h"
+
 namespace norvika {
 
 /// The name norvika-hydrostatics says its messages under.
@@ -16,15 +18,10 @@ inline constexpr const char* kHydrostaticsProgram = "norvika-hydrostatics";
 inline constexpr const char* kHydrostaticsFlag = "--hydrostatics";
 
 /// The command line of norvika-hydrostatics.
-struct HydrostaticsOptions {
-  std::filesystem::path directory = ".";
+struct HydrostaticsOptions : ProgramOptions {
   std::optional<std::vector<double>> drafts;  // m above the base line at L/2, rising
   double trim = 0.0;                          // Tf - Ta, m
   std::optional<double> density;              // t/m3
-  std::optional<std::filesystem::path> plots;
-  std::optional<std::filesystem::path> pdf;
-  bool help = false;
-  bool version = false;
 };
 
 /// The help text, made from the option table.

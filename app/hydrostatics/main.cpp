@@ -3,10 +3,6 @@
 // and the PDF record it starts the desktop program norvika-qt in its place,
 // which runs the same front end with its renderer.
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -18,24 +14,6 @@
 
 using namespace norvika;
 
-namespace {
-
-// Starts `norvika-qt --hydrostatics ARGS` in its place; returns only when that
-// cannot be done.
-int runInDesktopProgram(const std::filesystem::path& desktop, int argc, char** argv) {
-  std::string program = desktop.string();
-  std::string flag = kHydrostaticsFlag;
-  std::vector<char*> arguments = {program.data(), flag.data()};
-  for (int i = 1; i < argc; ++i) arguments.push_back(argv[i]);
-  arguments.push_back(nullptr);
-  ::execv(program.c_str(), arguments.data());
-  std::cerr << kHydrostaticsProgram << ": cannot start " << program << ": " << std::strerror(errno)
-            << "\n";
-  return static_cast<int>(ExitReason::InternalFailure);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   int status = 0;
   const std::optional<HydrostaticsOptions> options = hydrostaticsOptionsToRun(
@@ -44,7 +22,7 @@ int main(int argc, char** argv) {
   // Without the desktop program the front end refuses the pictures itself.
   if (needsDrawings(*options)) {
     if (const std::optional<std::filesystem::path> desktop = desktopProgram()) {
-      return runInDesktopProgram(*desktop, argc, argv);
+      return runInDesktopProgram(*desktop, kHydrostaticsFlag, kHydrostaticsProgram, argc, argv);
     }
   }
   return runGuarded(

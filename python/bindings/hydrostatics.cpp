@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "arrays.h"
+#include "bounded_numbers.h"
 #include "calculation/bonjean.h"
 #include "calculation/hydrostatics.h"
 #include "errors.h"
@@ -77,41 +78,10 @@ const ValueFields<Hydrostatics>& columnFields() {
   return fields;
 }
 
-// A number of the call, named `name`, checked as the task file's would be.
-double checkedNumber(const TaskValue& value, const NumberArgument& given, const char* name) {
-  const double number = numberOf(given.value, name);
-  if (const auto problem = numberProblem(value.what, number)) raiseInputError(*problem);
-  if (const auto problem = valueProblem(value, number)) raiseInputError(*problem);
-  return number;
-}
-
-// A number of the call, named `name`, within the bounds of its option on the
-// command line and refused in the same words.
-double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, const char* name) {
-  const double number = numberOf(given.value, name);
-  if (const auto problem = boundsProblem(bounds, number))
-    raiseInputError(std::string(name) + ": " + *problem);
-  return number;
-}
-
 // The drafts given: each a draft of the command line's bounds, rising, at
 // most kMaxHydrostaticDrafts, refused in the command line's words.
 std::vector<double> draftsOf(const py::handle& given) {
-  std::vector<double> drafts = numbersOf(given, "drafts");
-  if (drafts.empty()) raiseInputError("drafts: at least one draft was expected");
-  if (drafts.size() > static_cast<std::size_t>(kMaxHydrostaticDrafts)) {
-    raiseInputError("drafts: at most " + std::to_string(kMaxHydrostaticDrafts) + " drafts, got " +
-                    std::to_string(drafts.size()));
-  }
-  for (std::size_t i = 0; i < drafts.size(); ++i) {
-    if (const auto problem = boundsProblem(kDraftBounds, drafts[i]))
-      raiseInputError("drafts: " + *problem);
-    if (i > 0 && !(drafts[i] > drafts[i - 1])) {
-      raiseInputError("drafts: the drafts must rise, " + shortestNumberText(drafts[i]) +
-                      " follows a draft of " + formatFixed(drafts[i - 1], 1, 3) + " m");
-    }
-  }
-  return drafts;
+  return risingNumbersOf(given, {"drafts", &kDraftBounds, kMaxHydrostaticDrafts, "draft", "m"});
 }
 
 py::object hydrostatics(const Hull& hull, const py::object& given, const NumberArgument& shipLength,

@@ -7,16 +7,18 @@
 #include "hydrostatics.h"
 #include "inputs.h"
 #include "run.h"
+#include "stability.h"
 
 namespace py = pybind11;
 
 PYBIND11_MODULE(_core, module) {
   module.doc() =
       "Norvika's calculation core: buoyancy distribution, displacement, centre of "
-      "buoyancy, longitudinal strength and hydrostatics of a ship.";
+      "buoyancy, longitudinal strength, hydrostatics and stability of a ship.";
   module.attr("__version__") = NORVIKA_VERSION;
   norvika::python::defineErrors(module);
   norvika::python::defineInputs(module);
   norvika::python::defineRun(module);
   norvika::python::defineHydrostatics(module);
+  norvika::python::defineStability(module);
 }

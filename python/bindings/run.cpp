@@ -22,6 +22,7 @@
 #include "support/capacities.h"
 #include "support/input_file.h"
 #include "support/value_bounds.h"
+#include "text/language.h"
 
 namespace norvika::python {
 
@@ -75,13 +76,28 @@ int sweepPositionsOf(const py::object& sweep, const TaskParameters& task, bool w
   return static_cast<int>(count);
 }
 
+// The language a run's texts are written in, as --language names it.
+Language languageOf(const py::object& language) {
+  if (!py::isinstance<py::str>(language)) {
+    throw py::type_error("language: expected 'tr' or 'en', got " +
+                         py::repr(language).cast<std::string>());
+  }
+  const std::string code = language.cast<std::string>();
+  const std::optional<Language> named = languageNamed(code);
+  if (!named)
+    throw py::value_error("language: expected 'tr' or 'en', got " + quotedForMessage(code));
+  return *named;
+}
+
 // Runs on a platform that asks no one, the results kept in the outcome only,
-// with the interpreter free for other threads meanwhile.
+// with the interpreter free for other threads meanwhile; its texts in
+// `language`, on this thread alone.
 py::object runQuietly(const std::filesystem::path& directory, std::optional<RunInputs> inputs,
-                      const RunSettings& settings) {
+                      const RunSettings& settings, Language language) {
   RunOutcome outcome;
   {
     const py::gil_scoped_release release;
+    const LanguageScope scope(language);
     QuietPlatform platform(directory);
     outcome = inputs ? runCalculation(platform, std::move(*inputs), settings)
                      : runCalculation(platform, settings);
@@ -91,7 +107,8 @@ py::object runQuietly(const std::filesystem::path& directory, std::optional<RunI
 }
 
 py::object run(const Task& task, const Hull& hull, const py::object& weights,
-               const WholeNumberArgument& sweep) {
+               const WholeNumberArgument& sweep, const py::object& language) {
+  const Language texts = languageOf(language);
   RunInputs inputs{task.parameters, *hull.model, weightsOf(weights, task.parameters.shipLength)};
   RunSettings settings;
   settings.resultFiles = ResultFiles::InOutcome;
@@ -100,7 +117,7 @@ py::object run(const Task& task, const Hull& hull, const py::object& weights,
   const std::filesystem::path directory = task.parameters.file.empty()
                                               ? std::filesystem::path(".")
                                               : task.parameters.file.parent_path();
-  return runQuietly(directory, std::move(inputs), settings);
+  return runQuietly(directory, std::move(inputs), settings, texts);
 }
 
 // The run directory a path names: the directory, or the one of the task file
@@ -120,10 +137,11 @@ std::filesystem::path runDirectoryOf(const PathArgument& given) {
   return path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
 }
 
-py::object runDirectory(const PathArgument& directory) {
+py::object runDirectory(const PathArgument& directory, const py::object& language) {
+  const Language texts = languageOf(language);
   RunSettings settings;
   settings.resultFiles = ResultFiles::InOutcome;
-  return runQuietly(runDirectoryOf(directory), std::nullopt, settings);
+  return runQuietly(runDirectoryOf(directory), std::nullopt, settings, texts);
 }
 
 }  // namespace
@@ -131,7 +149,7 @@ py::object runDirectory(const PathArgument& directory) {
 void defineRun(py::module_& module) {
   defineResults(module);
   module.def("run", &run, py::arg("task"), py::arg("hull"), py::arg("weights") = py::none(),
-             py::kw_only(), py::arg("sweep") = py::none(),
+             py::kw_only(), py::arg("sweep") = py::none(), py::arg("language") = "tr",
              R"(Runs the task's case on the hull, as the executable runs it in batch mode (every
 question its default answer), and returns its Result; writes no file.
 
@@ -144,14 +162,20 @@ sweep: None, or N (2 to 1000) crest positions, as `norvika --sweep N`: on a wave
 over one wave length and the ship balanced at each; Result.sweep holds the values
 per position and the envelopes along the ship, Result.files TARAMA.TXT.
 
+language: "tr" (the default, the legacy Turkish texts) or "en", as `norvika
+--language`: the texts of the result files and of the stop's message; the numbers
+are the same.
+
 Raises InputError for inputs the executable rejects, CalculationStop with the
 program's message when the calculation stops. The interpreter is free for other
 threads while it runs; tasks, hulls and results pickle, so process pools run it
 too.)");
-  module.def("run_directory", &runDirectory, py::arg("directory"),
+  module.def("run_directory", &runDirectory, py::arg("directory"), py::kw_only(),
+             py::arg("language") = "tr",
              R"(Runs a run directory's Norvika.TSK, its hull file and its Norvika.AGR (if any),
 read in the executable's order, and returns its Result; writes no file. `directory`
-names the run directory or its task file Norvika.TSK, as the executable takes it.)");
+names the run directory or its task file Norvika.TSK, as the executable takes it;
+language as for run().)");
 }
 
 }  // namespace norvika::python

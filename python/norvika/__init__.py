@@ -32,6 +32,7 @@ from ._core import (
     InputError,
     Result,
     RuleWaveLoads,
+    Stability,
     Strength,
     StrengthCondition,
     Sweep,
@@ -60,6 +61,7 @@ read_hull = _by_name(_core.read_hull)
 read_task = _by_name(_core.read_task)
 run = _by_name(_core.run)
 run_directory = _by_name(_core.run_directory)
+stability = _by_name(_core.stability)
 
 __all__ = [
     "BalanceHistory",
@@ -70,6 +72,7 @@ __all__ = [
     "InputError",
     "Result",
     "RuleWaveLoads",
+    "Stability",
     "Strength",
     "StrengthCondition",
     "Sweep",
@@ -81,4 +84,5 @@ __all__ = [
     "read_task",
     "run",
     "run_directory",
+    "stability",
 ]

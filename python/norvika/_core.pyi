@@ -468,6 +468,69 @@ class Hydrostatics:
     def to_dict(self) -> dict[str, FloatArray]: ...
     def __len__(self) -> int: ...
 
+class Stability:
+    """The cross curves and a loading condition's GZ curve and criteria; the
+    condition's values are None without one."""
+
+    @property
+    def heels(self) -> FloatArray: ...
+    @property
+    def displacements(self) -> FloatArray: ...
+    @property
+    def kn(self) -> FloatArray: ...
+    @property
+    def deck_edge_angles(self) -> FloatArray: ...
+    @property
+    def gm0(self) -> Optional[float]: ...
+    @property
+    def kmt(self) -> Optional[float]: ...
+    @property
+    def gz_heels(self) -> Optional[FloatArray]: ...
+    @property
+    def gz(self) -> Optional[FloatArray]: ...
+    @property
+    def max_gz(self) -> Optional[float]: ...
+    @property
+    def max_gz_heel(self) -> Optional[float]: ...
+    @property
+    def vanishing_angle(self) -> Optional[float]: ...
+    @property
+    def deck_edge_angle(self) -> Optional[float]: ...
+    @property
+    def area_30(self) -> Optional[float]: ...
+    @property
+    def area_40(self) -> Optional[float]: ...
+    @property
+    def area_to_flooding(self) -> Optional[float]: ...
+    @property
+    def criteria(self) -> Optional[Mapping[str, tuple[float, float, bool, bool]]]: ...
+    @property
+    def weather(self) -> Optional[Mapping[str, Optional[float]]]: ...
+
+def stability(
+    hull: Hull,
+    *,
+    ship_length: float,
+    density: float,
+    displacements: Optional[ArrayLike] = None,
+    drafts: Optional[ArrayLike] = None,
+    heels: Optional[ArrayLike] = None,
+    finer_heels: bool = False,
+    lcg: Optional[float] = None,
+    fixed_trim: bool = False,
+    kg: Optional[float] = None,
+    displacement: Optional[float] = None,
+    draft: Optional[float] = None,
+    fsm: Optional[float] = None,
+    flooding_angle: Optional[float] = None,
+    wind_area: Optional[float] = None,
+    wind_lever: Optional[float] = None,
+    bilge_keel_area: Optional[float] = None,
+    sharp_bilges: bool = False,
+) -> Stability:
+    """The cross curves (KN) and, with kg, a loading condition's GZ curve and the
+    2008 Intact Stability Code's criteria; raises InputError."""
+
 def read_task(path: PathLike) -> Task:
     """Reads a task file (or a run directory's Norvika.TSK); raises InputError."""
 
@@ -480,12 +543,13 @@ def run(
     weights: Union[None, PathLike, ArrayLike] = None,
     *,
     sweep: Optional[int] = None,
+    language: str = "tr",
 ) -> Result:
     """Runs the case as the executable's batch mode does; raises InputError or
     CalculationStop. weights: None, a weights file, or rows of (x1, x2, w1, w2);
     sweep: None or 2-1000 crest positions (wave cases with weights)."""
 
-def run_directory(directory: PathLike) -> Result:
+def run_directory(directory: PathLike, *, language: str = "tr") -> Result:
     """Runs a run directory's files (or those of the task file Norvika.TSK named)
     in the executable's order; writes nothing."""
 

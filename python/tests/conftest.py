@@ -31,11 +31,13 @@ def prepared_case(source, run):
 
 
 def run_examples():
-    """The examples norvika runs (not those of norvika-hydrostatics), as 'hull/case'."""
+    """The examples norvika runs (not those of norvika-hydrostatics or norvika-stability),
+    as 'hull/case'."""
     return sorted(
         f"{d.parent.name}/{d.name}"
         for d in EXAMPLES.glob("*/*")
         if (d / "Norvika.TSK").exists() and not (d / "norvika-hydrostatics.args").exists()
+        and not (d / "norvika-stability.args").exists()
     )
 
 

@@ -2,6 +2,7 @@
 message, runs after a failed run, and many runs on threads at once."""
 
 import math
+import re
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
@@ -141,3 +142,26 @@ def test_stops_and_refusals_on_threads_are_those_of_one_after_another(box_hull):
         results = list(pool.map(ending, range(90)))
     for i, result in enumerate(results):
         assert result == expected[i % len(endings)], f"run {i}"
+
+
+@pytest.mark.parametrize("language,refusal", [
+    ("de", ValueError), ("", ValueError), ("EN", ValueError), (1, TypeError), (None, TypeError)])
+def test_a_language_neither_tr_nor_en_is_refused(box_hull, language, refusal):
+    task = norvika.Task(**BOX, case=1, displacement=10250.0, initial_draft=4.0)
+    with pytest.raises(refusal, match="language: expected 'tr' or 'en'"):
+        norvika.run(task, box_hull, language=language)
+
+
+def test_a_run_in_english_has_the_numbers_of_the_turkish_one(box_hull):
+    task = norvika.Task(**BOX, case=1, displacement=10250.0, initial_draft=4.0)
+    turkish = norvika.run(task, box_hull)
+    english = norvika.run(task, box_hull, language="en")
+    numbers = lambda text: re.findall(rb"-?[0-9]+(?:\.[0-9]+)?", text)
+    for name, text in turkish.files.items():
+        assert numbers(english.files[name]) == numbers(text), name
+    assert b"DEPLASMAN" in turkish.files["Norvika.SON"]
+    assert b"DEPLASMAN" not in english.files["Norvika.SON"]
+    assert english.displacement == turkish.displacement
+    heavy = task.replace(displacement=30000.0)
+    with pytest.raises(norvika.CalculationStop, match="THE STARTING DISPLACEMENT IS TOO LARGE"):
+        norvika.run(heavy, box_hull, language="en")

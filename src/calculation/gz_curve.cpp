@@ -73,12 +73,19 @@ double gzArea(const GzCurve& curve, double from, double to) {
 std::optional<double> gzCrossing(const GzCurve& curve, double level, double from, double to,
                                  bool downwards) {
   auto wanted = [&](double before) { return downwards ? before > 0.0 : before < 0.0; };
+  // Whether the curve came to the piece's start from the side the crossing
+  // leaves: a piece may end a rounding error short of the level its neighbour
+  // starts on (a lever of zero at a sample), and the crossing is that node.
+  bool cameWanted = false;
   for (int k = pieceOf(curve, from); k <= pieceCount(curve); ++k) {
     const double node = nodeHeel(curve, k);
     if (node >= to) break;
     const double lo = std::fmax(from, node) - node;
     const double hi = std::fmin(to, nodeHeel(curve, k + 1)) - node;
     const Cubic p = pieceCubic(curve, k, level);
+    if (cameWanted && lo == 0.0 && !wanted(cubicValue(p, 0.0))) {
+      return node;
+    }
     const CubicCrossings crossings = cubicCrossings(p, lo, hi);
     double previous = lo;
     for (int i = 0; i < crossings.count; ++i) {
@@ -89,6 +96,7 @@ std::optional<double> gzCrossing(const GzCurve& curve, double level, double from
     if (cubicValue(p, hi) == 0.0 && hi > previous && wanted(cubicValue(p, (previous + hi) / 2.0))) {
       return node + hi;
     }
+    cameWanted = hi > previous && wanted(cubicValue(p, (previous + hi) / 2.0));
   }
   return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include "model/task_file.h"
 #include "plots/bonjean_curves.h"
 #include "plots/curves_of_form.h"
+#include "plots/drawing_texts.h"
 #include "reports/hydrostatics_report.h"
 #include "run/input_places.h"
 #include "text/text_format.h"
@@ -64,6 +65,19 @@ std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, 
            " m. DRAFTLARI " + draftsOption + " ILE VERIN");
   }
   return drafts;
+}
+
+// The names and captions the drawings give themselves.
+const char* hydrostaticsDrawingName(WindowId window) {
+  if (window == WindowId::Graph) return texts::hydrostatics::kCurvesName;
+  if (window == WindowId::ShipPosition) return texts::hydrostatics::kBonjeanName;
+  return "";
+}
+
+const char* hydrostaticsDrawingCaption(WindowId window) {
+  if (window == WindowId::Graph) return texts::hydrostatics::kCurvesCaption;
+  if (window == WindowId::ShipPosition) return texts::hydrostatics::kBonjeanCaption;
+  return "";
 }
 
 namespace {

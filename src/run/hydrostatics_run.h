@@ -43,6 +43,13 @@ std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, 
                                       const std::optional<std::vector<double>>& given,
                                       const std::string& draftsOption);
 
+/// The file name stem (and the caption) of the drawing a hydrostatics run
+/// makes on `window`: "curves-of-form" (FORM EGRILERI) on the Graph window,
+/// "bonjean-curves" (BONJEAN EGRILERI) on the ShipPosition window; empty for
+/// the others.
+const char* hydrostaticsDrawingName(WindowId window);
+const char* hydrostaticsDrawingCaption(WindowId window);
+
 /// The hydrostatics in the platform's run directory: reads Norvika.TSK (ship
 /// length, density, hull file) and the hull file with the run's readers,
 /// computes the curves of form and the Bonjean curves, puts HIDROSTATIK.SON,

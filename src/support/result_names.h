@@ -16,6 +16,9 @@ enum class ResultKind {
   HydrostaticsReport,  // the curves of form as a report
   HydrostaticsTable,   // the curves of form as a table
   BonjeanTable,        // the Bonjean curves as a table
+  StabilityReport,     // the cross curves, the GZ curve and the criteria as a report
+  CrossCurvesTable,    // the cross curves as a table
+  GzTable,             // the loading condition's GZ curve as a table
 };
 
 /// The analysis whose run writes a result file. A run owns its analysis's
@@ -24,6 +27,7 @@ enum class ResultKind {
 enum class Analysis {
   CaseRun,       // norvika: the case, its strength step and sweep
   Hydrostatics,  // norvika-hydrostatics
+  Stability,     // norvika-stability
 };
 
 struct ResultName {
@@ -50,6 +54,12 @@ inline constexpr std::array kResultNames = {
                "the curves of form as a table"},
     ResultName{ResultKind::BonjeanTable, "BONJEAN.TXT", Analysis::Hydrostatics,
                "the Bonjean curves as a table"},
+    ResultName{ResultKind::StabilityReport, "STABILITE.SON", Analysis::Stability,
+               "the cross curves, the GZ curve and the criteria as a report"},
+    ResultName{ResultKind::CrossCurvesTable, "KN.TXT", Analysis::Stability,
+               "the cross curves as a table"},
+    ResultName{ResultKind::GzTable, "GZ.TXT", Analysis::Stability,
+               "the loading condition's GZ curve as a table (--kg)"},
 };
 
 /// The row of a result file.

@@ -49,6 +49,29 @@ inline constexpr ValueBounds kDeflectionBounds{
 /// How closely a written station curve keeps to the cut, m.
 inline constexpr ValueBounds kCurveToleranceBounds{"a curve tolerance", "m", 1e-5, 1.0, false, ""};
 
+/// A displacement, t: positive; the hull decides how much it can hold.
+inline constexpr ValueBounds kDisplacementBounds{"a displacement", "t", 0.001, 1e6, false, ""};
+/// A heel angle, degrees, starboard side under: from upright to upside down.
+inline constexpr ValueBounds kHeelBounds{"a heel angle", "degrees", 0, 180, false, ""};
+/// The flooding angle, degrees: the first opening reaches the water past upright.
+inline constexpr ValueBounds kFloodingAngleBounds{
+    "a flooding angle", "degrees", 0.001, 180, false, ""};
+/// A position along the ship, m from AP (an LCG).
+inline constexpr ValueBounds kPositionBounds{
+    "a position along the ship from AP", "metres", -1e6, 1e6, false, ""};
+/// KG, m above the base line; the hull's deck bounds it in the run.
+inline constexpr ValueBounds kKgBounds{
+    "a height of the centre of gravity above the base line", "m", 0.001, 1e6, false, ""};
+/// A free-surface moment, t m: the tanks' moments of inertia times their densities.
+inline constexpr ValueBounds kFreeSurfaceMomentBounds{
+    "a free-surface moment", "t.m", 0, 1e6, false, ""};
+/// The lateral windage area above the waterline, m2.
+inline constexpr ValueBounds kWindAreaBounds{"a windage area", "m2", 0.001, 1e6, false, ""};
+/// The wind's lever: from the windage area's centre to the underwater lateral area's, m.
+inline constexpr ValueBounds kWindLeverBounds{"a wind heeling lever", "m", 0.001, 1e6, false, ""};
+/// The bilge keels' (and bar keel's) area, m2.
+inline constexpr ValueBounds kBilgeKeelAreaBounds{"a bilge keel area", "m2", 0, 1e6, false, ""};
+
 /// "0.5 to 2": the range as the help texts give it.
 std::string rangeText(const ValueBounds& bounds);
 

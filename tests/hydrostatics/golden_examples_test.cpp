@@ -28,27 +28,6 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
 
-std::vector<std::string> exampleNames() {
-  std::vector<std::string> names;
-  for (const auto& hull : fs::directory_iterator(kSourceDir / "examples")) {
-    if (!hull.is_directory()) continue;
-    for (const auto& run : fs::directory_iterator(hull.path())) {
-      if (fs::exists(run.path() / "norvika-hydrostatics.args")) {
-        names.push_back(hull.path().filename().string() + "/" + run.path().filename().string());
-      }
-    }
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::vector<std::string> argumentsOf(const fs::path& example) {
-  std::ifstream in(example / "norvika-hydrostatics.args");
-  std::vector<std::string> args;
-  for (std::string line; std::getline(in, line);) args.push_back(line);
-  return args;
-}
-
 struct ExampleRun {
   testing::RunDirectory directory;
   HydrostaticsRun run;
@@ -61,7 +40,8 @@ void runExample(const std::string& name, ExampleRun& example) {
     fs::copy_file(entry.path(), example.directory.path() / entry.path().filename());
   }
   std::string error;
-  const auto options = parseHydrostaticsOptions(argumentsOf(source), error);
+  const auto options =
+      parseHydrostaticsOptions(testing::fileLines(source / "norvika-hydrostatics.args"), error);
   ASSERT_TRUE(options) << error;
   RecordingPlatform platform(example.directory.path());
   testing::DrawingRecord drawings;
@@ -72,7 +52,8 @@ void runExample(const std::string& name, ExampleRun& example) {
 
 TEST(HydrostaticsGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
   const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
-  const std::vector<std::string> names = exampleNames();
+  const std::vector<std::string> names =
+      testing::examplesWith(kSourceDir, "norvika-hydrostatics.args");
   ASSERT_GE(names.size(), 3u);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);

@@ -58,6 +58,18 @@ TEST(Stability, BoxBargeIsWallSidedUntilItsDeckEdgeImmerses) {
   }
 }
 
+// Half full and with G at half its depth, the closed box is the same ship on
+// its side as upright: its lever vanishes at 90 degrees, a heel of the samples.
+TEST(Stability, HalfFullBoxLosesItsStabilityOnItsSide) {
+  const BoxBarge box;
+  LoadingCondition condition;
+  condition.displacement = box.displacement();
+  condition.kg = BoxBarge::D / 2.0;
+  const RightingLevers levers = computeRightingLevers(box.hull, *box.model, condition);
+  ASSERT_TRUE(levers.vanishingAngle.has_value());
+  EXPECT_NEAR(*levers.vanishingAngle, 90.0, 1e-6);
+}
+
 // Past the deck edge, or with the bilge out of the water, to upside down.
 TEST(Stability, BoxBargeBeyondTheDeckEdgeClipsAsItsRectangle) {
   const BoxBarge box;

@@ -48,20 +48,46 @@ class RunDirectory {
 };
 
 /// The run directories of the shipped examples that norvika runs (those of
-/// norvika-hydrostatics have their own tests), sorted.
+/// norvika-hydrostatics and norvika-stability have their own tests), sorted.
 inline std::vector<std::filesystem::path> runExamples(const std::filesystem::path& sourceDir) {
   std::vector<std::filesystem::path> found;
   for (const auto& hull : std::filesystem::directory_iterator(sourceDir / "examples")) {
     if (!hull.is_directory()) continue;
     for (const auto& run : std::filesystem::directory_iterator(hull.path())) {
       if (std::filesystem::exists(run.path() / "Norvika.TSK") &&
-          !std::filesystem::exists(run.path() / "norvika-hydrostatics.args")) {
+          !std::filesystem::exists(run.path() / "norvika-hydrostatics.args") &&
+          !std::filesystem::exists(run.path() / "norvika-stability.args")) {
         found.push_back(run.path());
       }
     }
   }
   std::sort(found.begin(), found.end());
   return found;
+}
+
+/// The shipped examples ("hull/run") whose run directory holds `argumentsFile`
+/// (norvika-hydrostatics.args, norvika-stability.args), sorted.
+inline std::vector<std::string> examplesWith(const std::filesystem::path& sourceDir,
+                                             const std::string& argumentsFile) {
+  std::vector<std::string> names;
+  for (const auto& hull : std::filesystem::directory_iterator(sourceDir / "examples")) {
+    if (!hull.is_directory()) continue;
+    for (const auto& run : std::filesystem::directory_iterator(hull.path())) {
+      if (std::filesystem::exists(run.path() / argumentsFile)) {
+        names.push_back(hull.path().filename().string() + "/" + run.path().filename().string());
+      }
+    }
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+/// The lines of a file: an example's arguments, one a line.
+inline std::vector<std::string> fileLines(const std::filesystem::path& path) {
+  std::ifstream in(path);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
 }
 
 /// The bytes of a file, or "<missing>" when there is none: what a golden
