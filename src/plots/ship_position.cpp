@@ -1,5 +1,7 @@
 #include "plots/ship_position.h"
 
+#include <algorithm>
+
 #include "platform/colour.h"
 #include "plots/annotation.h"
 #include "plots/curve_sampling.h"
@@ -14,7 +16,7 @@ namespace norvika {
 namespace {
 
 // The legend in the margin above the deck, left to right from before the stern: a short line of
-// each colour and its name. Returns where it ends (m from AP).
+// each colour and its name. Returns where it ends, a gap after the last name (m from AP).
 double drawLegend(Window& window, double L, double D, bool onWave) {
   struct Entry {
     Colour colour;
@@ -24,17 +26,20 @@ double drawLegend(Window& window, double L, double D, bool onWave) {
                            {qbColor(6), Text::LegendStations},
                            {qbColor(4), onWave ? Text::LegendWaveProfile : Text::LegendWaterline}};
   window.fontSize(8);
-  // Each entry after the one before it, as wide as its name is on the smallest picture.
+  // The entries 0.3 L apart, as they always were, further only where a name (as wide as it is
+  // on the smallest picture) needs more room.
   const TextMeasure measure = textMeasure(window);
   double x = -0.25 * L;
+  double end = x;
   for (const Entry& e : entries) {
     window.line(x, 1.152 * D, x + 0.06 * L, 1.152 * D, e.colour);
     window.setCurrent(x + 0.08 * L, 1.17 * D);
     const std::string name(text(e.name));
     window.print(name);
-    x += 0.08 * L + measure.width(name, 8) + 0.06 * L;
+    end = x + 0.08 * L + measure.width(name, 8);
+    x = std::max(x + 0.3 * L, end + 0.06 * L);
   }
-  return x;
+  return end + 0.06 * L;
 }
 
 // Added for reading: each station's number above the deck, where numbers crowd those of the
