@@ -59,13 +59,13 @@ std::vector<TextBox> drawHeightScale(Window& window, const RoundAxis& axis, doub
   const double unitWidth = measure.width(unit, kAnnotationPoints);
   const double unitTop = last + up * (height / 2.0 + height);
   annotate(window, leftOf(unitWidth), unitTop, unit);
-  boxes.push_back({leftOf(unitWidth), unitTop, leftOf(unitWidth) + unitWidth, unitTop - up * height});
+  boxes.push_back(
+      {leftOf(unitWidth), unitTop, leftOf(unitWidth) + unitWidth, unitTop - up * height});
   return boxes;
 }
 
-std::vector<TextBox> drawAlongScale(Window& window, double lowValue, double highValue,
-                                    double shift, double at, const std::string& unit,
-                                    double unitLeft) {
+std::vector<TextBox> drawAlongScale(Window& window, double lowValue, double highValue, double shift,
+                                    double at, const std::string& unit, double unitLeft) {
   startAnnotation(window);
   const TextMeasure measure = textMeasure(window);
   const double up = window.currentScale().top > window.currentScale().bottom ? 1.0 : -1.0;
@@ -109,9 +109,8 @@ std::vector<TextBox> drawAlongScale(Window& window, double lowValue, double high
   return boxes;
 }
 
-std::vector<std::pair<double, double>> roundStations(double shipLength, double aft,
-                                                     double forward, double labelWidth,
-                                                     double gap) {
+std::vector<std::pair<double, double>> roundStations(double shipLength, double aft, double forward,
+                                                     double labelWidth, double gap) {
   std::vector<std::pair<double, double>> places;
   if (!(shipLength > 0.0)) return places;
   for (const int every : {1, 2, 5, 10, 20}) {

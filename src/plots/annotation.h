@@ -41,16 +41,14 @@ std::vector<TextBox> drawHeightScale(Window& window, const RoundAxis& axis, doub
 /// `shift` (user units of `window`): ticks down from y = `at`, each value centred under its
 /// tick, as many values as stand clear of each other; `unit` written at x = `unitLeft` on the
 /// row of the values. Returns the boxes of the texts written.
-std::vector<TextBox> drawAlongScale(Window& window, double lowValue, double highValue,
-                                    double shift, double at, const std::string& unit,
-                                    double unitLeft);
+std::vector<TextBox> drawAlongScale(Window& window, double lowValue, double highValue, double shift,
+                                    double at, const std::string& unit, double unitLeft);
 
 /// The places along the ship (m from AP) of the round station numbers 0, 1, 2 ... 20
 /// (twentieths of `shipLength`, the numbering of the waterline check) within [aft, forward],
 /// every 1, 2, 5 or 10 so that labels `labelWidth` wide (user units of the places) stand
 /// `gap` apart; each with its number.
-std::vector<std::pair<double, double>> roundStations(double shipLength, double aft,
-                                                     double forward, double labelWidth,
-                                                     double gap);
+std::vector<std::pair<double, double>> roundStations(double shipLength, double aft, double forward,
+                                                     double labelWidth, double gap);
 
 }  // namespace norvika

@@ -37,8 +37,8 @@ double largestOf(const BonjeanCurves& curves, std::vector<double> BonjeanStation
 }
 
 // How far forward of the last station a curve reaches (m, none: 0).
-double reachPast(const BonjeanCurves& curves, double xf, std::vector<double> BonjeanStation::*values,
-                 double unit) {
+double reachPast(const BonjeanCurves& curves, double xf,
+                 std::vector<double> BonjeanStation::*values, double unit) {
   double past = 0.0;
   for (const BonjeanStation& s : curves.stations) {
     for (const double v : s.*values) past = std::max(past, s.x + v * unit - xf);
@@ -156,7 +156,8 @@ void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanC
   drawStationNumbers(window, hull, shipLength, keel - 0.02 * height, xa - 0.02 * width);
   window.fontSize(8);
   for (const auto& [x, name] : {std::pair{0.0, t::kAft}, std::pair{shipLength, t::kForward}}) {
-    if (xa <= x && x <= xf) text(window, x + 0.004 * width, keel - 0.075 * height, name, qbColor(9));
+    if (xa <= x && x <= xf)
+      text(window, x + 0.004 * width, keel - 0.075 * height, name, qbColor(9));
   }
   const double tick = 0.012 * height;
   window.fontSize(7);

@@ -69,14 +69,14 @@ const std::vector<Quantity>& quantities() {
        {{"Cb", &Row::blockCoefficient, solid(rgbColour(31, 119, 180))},
         {"Cp", &Row::prismaticCoefficient, LineStyle{rgbColour(255, 127, 14), 2, {6.0, 3.0}}},
         {"Cm", &Row::midshipCoefficient, LineStyle{rgbColour(44, 160, 44), 2, {2.0, 2.0}}},
-        {"Cwp", &Row::waterplaneCoefficient, LineStyle{rgbColour(214, 39, 40), 2, {8.0, 3.0, 2.0, 3.0}}}},
+        {"Cwp", &Row::waterplaneCoefficient,
+         LineStyle{rgbColour(214, 39, 40), 2, {8.0, 3.0, 2.0, 3.0}}}},
        true},
   };
   return list;
 }
 
-void write(Window& window, double x, double y, const std::string& s, double points,
-           Colour colour) {
+void write(Window& window, double x, double y, const std::string& s, double points, Colour colour) {
   window.fontSize(points);
   window.foreColor(colour);
   window.setCurrent(x, y);
@@ -90,7 +90,8 @@ struct Cell {
 
 // The smallest and the largest value a panel shows.
 std::pair<double, double> valueSpan(const Quantity& quantity, const Hydrostatics& table) {
-  double smallest = quantity.fromZeroToOne ? 0.0 : table.rows.front().*quantity.curves.front().value;
+  double smallest =
+      quantity.fromZeroToOne ? 0.0 : table.rows.front().*quantity.curves.front().value;
   double largest = quantity.fromZeroToOne ? 1.0 : smallest;
   for (const Curve& curve : quantity.curves) {
     for (const HydrostaticRow& row : table.rows) {
@@ -256,7 +257,8 @@ void drawCurvesOfForm(Platform& platform, const Hydrostatics& table,
     Cell cell;
     cell.left = left + column * (cellWidth + kColumnGap);
     cell.right = cell.left + cellWidth;
-    cell.top = gridTop - row * (cellHeight + 2.0 * line + kTick + 2.0 * kGap + kRowGap) - line - kGap;
+    cell.top =
+        gridTop - row * (cellHeight + 2.0 * line + kTick + 2.0 * kGap + kRowGap) - line - kGap;
     cell.bottom = cell.top - cellHeight;
     if (k == list.size()) {
       drawLegend(window, cell, list.back(), designDraft);

@@ -32,7 +32,8 @@ std::vector<PlotPoint> smoothCurve(const std::vector<double>& t, const std::vect
     }
   }
   // The end slopes are kept within three secants, as the pieces inside are.
-  for (const auto& [end, s] : {std::pair{std::size_t{0}, secant[0]}, std::pair{n - 1, secant[n - 2]}}) {
+  for (const auto& [end, s] :
+       {std::pair{std::size_t{0}, secant[0]}, std::pair{n - 1, secant[n - 2]}}) {
     if (slope[end] * s <= 0.0) slope[end] = 0.0;
     if (std::fabs(slope[end]) > 3.0 * std::fabs(s)) slope[end] = 3.0 * s;
   }
@@ -47,9 +48,9 @@ std::vector<PlotPoint> smoothCurve(const std::vector<double>& t, const std::vect
       const double h10 = s * (1.0 - s) * (1.0 - s);
       const double h01 = s * s * (3.0 - 2.0 * s);
       const double h11 = s * s * (s - 1.0);
-      const double value = i == samples ? v[k + 1]
-                                        : h00 * v[k] + h10 * h * slope[k] + h01 * v[k + 1] +
-                                              h11 * h * slope[k + 1];
+      const double value =
+          i == samples ? v[k + 1]
+                       : h00 * v[k] + h10 * h * slope[k] + h01 * v[k + 1] + h11 * h * slope[k + 1];
       points.emplace_back(i == samples ? t[k + 1] : t[k] + s * h, value);
     }
   }

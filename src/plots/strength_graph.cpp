@@ -82,8 +82,8 @@ std::vector<double> scaled(const std::vector<double>& values, double factor) {
 }
 
 std::string signedText(double value, int decimals, bool grouped) {
-  const std::string text = grouped ? groupedThousands(formatPlain(value, decimals))
-                                   : formatPlain(value, decimals);
+  const std::string text =
+      grouped ? groupedThousands(formatPlain(value, decimals)) : formatPlain(value, decimals);
   return value > 0.0 ? "+" + text : text;
 }
 

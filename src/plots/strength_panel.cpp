@@ -13,7 +13,8 @@ namespace norvika {
 namespace {
 
 constexpr double kTextPoints = 8.0;
-constexpr double kMarkPoints = 7.0;  // a mark's label: small enough to find room among crowded curves
+constexpr double kMarkPoints =
+    7.0;  // a mark's label: small enough to find room among crowded curves
 constexpr double kValuePoints = 7.0;
 constexpr double kTick = 0.008;        // share of the picture's width
 constexpr double kMarkRadius = 0.005;  // share of the picture's width
@@ -127,8 +128,8 @@ double widestAxisValue(const StrengthPanel& panel) {
   double widest = 0.0;
   for (int k = 0; k <= panel.axis.steps(); ++k) {
     const double value = panel.axis.low + k * panel.axis.step;
-    widest = std::max(widest, textWidthShare(axisText(panel, value, panel.axis.decimals),
-                                             kValuePoints));
+    widest =
+        std::max(widest, textWidthShare(axisText(panel, value, panel.axis.decimals), kValuePoints));
   }
   return widest;
 }

@@ -2,14 +2,14 @@
 // Wigley hull), against a trimmed-waterline run of the same hull bit for bit,
 // and the stops at a deck under water, no volume and no waterplane.
 
+#include "calculation/hydrostatics.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 #include <string>
 
-#include "calculation/displacement_balance.h"
-#include "calculation/hydrostatics.h"
 #include "calculation/displacement_balance.h"
 #include "hydrostatic_hulls.h"
 #include "model/hull_data_file.h"
@@ -228,7 +228,8 @@ TEST(Hydrostatics, StopsAtTheFirstDraftThatCannotServe) {
   const auto box = boxBarge(5, 40.0, 5.0, 10.0);
   Hydrostatics table;
   // Trimmed by the head, the waterline reaches the deck first at the bow.
-  HydrostaticsOutcome outcome = computeHydrostatics(*box, {40.0, kRho, 2.0, {5.0, 8.9, 9.3}}, table);
+  HydrostaticsOutcome outcome =
+      computeHydrostatics(*box, {40.0, kRho, 2.0, {5.0, 8.9, 9.3}}, table);
   EXPECT_EQ(outcome.stop, HydrostaticsStop::DeckImmersed);
   EXPECT_EQ(outcome.draft, 9.3);
   EXPECT_EQ(outcome.station, 5);

@@ -43,7 +43,9 @@ TEST(DistributionGraph, ScaleReferenceAndValueScaleFollowTheValues) {
       {"positive", {1, 3, 2}, 3, {"0.0", "0.5", "1.0", "1.5", "2.0", "2.5", "3.0"}},
       {"negative larger than positive", {1, -4, 2}, 4, {"-1", "0", "1", "2", "3", "4"}},
       // The first value, left out of the legacy scale's bottom, stands below the picture.
-      {"negative first value left out of the minimum", {-5, 1, 2}, 2,
+      {"negative first value left out of the minimum",
+       {-5, 1, 2},
+       2,
        {"-0.5", "0.0", "0.5", "1.0", "1.5", "2.0"}},
       {"all negative", {-1, -3, -2}, 3, {"0", "1", "2", "3"}},
       {"all zero", {0, 0, 0}, 1, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}},

@@ -108,9 +108,9 @@ TEST(CurvesOfForm, TheBoxBargesKbRunsStraightToTheCornerOfItsPanel) {
     return p.kind == PrimitiveKind::Line && p.colour == rgbColour(80, 80, 80);
   });
   EXPECT_GE(design, 11);  // dashes across each of the eleven panels and the legend's sample
-  for (const char* text : {"FORM EGRILERI (HIDROSTATIK EGRILER)", "DRAFT T (m)", "KB (m)",
-                           "DEPLASMAN (ton)", "KATSAYILAR", "Cb", "Cwp", "MCT 1 cm (t.m/cm)",
-                           "TASARIM DRAFTI", "T = 6.000 m"}) {
+  for (const char* text :
+       {"FORM EGRILERI (HIDROSTATIK EGRILER)", "DRAFT T (m)", "KB (m)", "DEPLASMAN (ton)",
+        "KATSAYILAR", "Cb", "Cwp", "MCT 1 cm (t.m/cm)", "TASARIM DRAFTI", "T = 6.000 m"}) {
     EXPECT_TRUE(hasText(frame, text)) << text;
   }
   for (const Primitive& p : frame.items) {
