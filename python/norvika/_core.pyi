@@ -367,6 +367,30 @@ class Sweep:
     @property
     def worst_negative_shear(self) -> Optional[Tuple[float, float, float]]:
         """(t, m from AP, crest m from AP)."""
+    @property
+    def sf_max_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def sf_min_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def bm_max_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def bm_min_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def largest_hogging_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
+    @property
+    def largest_sagging_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
+    @property
+    def largest_positive_shear_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
+    @property
+    def largest_negative_shear_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
 
 class Result:
     """What a completed run reached; == compares values."""

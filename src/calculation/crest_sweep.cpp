@@ -1,5 +1,6 @@
 #include "calculation/crest_sweep.h"
 
+#include <cmath>
 #include <optional>
 
 #include "calculation/load_curves.h"
@@ -37,7 +38,41 @@ void keepWorse(SweepWorst& worst, const Extreme& e, int position, bool larger) {
   }
 }
 
+// The rule's values of one kind at the rows x (m from AP).
+std::vector<double> ruleValuesAt(const RuleWaveLoads& rule, const std::vector<double>& x,
+                                 double RuleWaveLoadsAt::*kind) {
+  std::vector<double> values;
+  values.reserve(x.size());
+  for (const double at : x) values.push_back(ruleWaveLoadsAt(rule, at).*kind);
+  return values;
+}
+
 }  // namespace
+
+EnvelopeRatios envelopeRatios(const std::vector<double>& x, const std::vector<double>& values,
+                              const std::vector<int>& at, const std::vector<double>& ruleValues,
+                              double threshold, double noise) {
+  EnvelopeRatios r;
+  bool inExcess = false;
+  for (std::size_t k = 0; k < x.size(); ++k) {
+    RuleRatio& q = r.rows.emplace_back();
+    const bool loaded = std::fabs(values[k]) > noise && values[k] * threshold > 0.0;
+    q.computed = loaded ? values[k] * kGravity : 0.0;
+    q.rule = ruleValues[k];
+    q.hasRatio = threshold != 0.0 && std::fabs(q.rule) >= std::fabs(threshold);
+    if (q.hasRatio) q.ratio = q.computed / q.rule;
+    if (q.hasRatio && at[k] >= 0 && q.ratio > r.largest) {
+      r.largest = q.ratio;
+      r.x = x[k];
+      r.position = at[k];
+    }
+    const bool exceeds = q.hasRatio && q.ratio > 1.0;
+    if (exceeds && inExcess) r.excesses.back().to = x[k];
+    if (exceeds && !inExcess) r.excesses.push_back({x[k], x[k]});
+    inExcess = exceeds;
+  }
+  return r;
+}
 
 std::vector<double> sweepCrestPositions(double shipLength, double waveLength, int count) {
   std::vector<double> crests;
@@ -97,18 +132,36 @@ CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
     keepWorse(sweep.positiveShear, p.positiveShear, index, true);
     keepWorse(sweep.negativeShear, p.negativeShear, index, false);
   }
-  const double forceNoise = closureShearBound(weights.total) * kGravity;
-  const double momentNoise = closureMomentBound(weights.total, task.shipLength) * kGravity;
+  const double forceNoise = closureShearBound(weights.total);
+  const double momentNoise = closureMomentBound(weights.total, task.shipLength);
   for (SweepWorst* worst : {&sweep.positiveShear, &sweep.negativeShear}) {
     const RuleWaveLoadsAt at = ruleWaveLoadsAt(strength.rule, worst->extreme.x);
     worst->rule = compareWithRule(worst->extreme.value * kGravity, at.positiveShear,
-                                  at.negativeShear, forceNoise);
+                                  at.negativeShear, forceNoise * kGravity);
   }
   for (SweepWorst* worst : {&sweep.hogging, &sweep.sagging}) {
     const RuleWaveLoadsAt at = ruleWaveLoadsAt(strength.rule, worst->extreme.x);
-    worst->rule =
-        compareWithRule(worst->extreme.value * kGravity, at.hogging, at.sagging, momentNoise);
+    worst->rule = compareWithRule(worst->extreme.value * kGravity, at.hogging, at.sagging,
+                                  momentNoise * kGravity);
   }
+  const RuleWaveLoads& rule = strength.rule;
+  sweep.ruleApplies = rule.applies;
+  sweep.shearThreshold = kRatioThresholdShare * rule.shear;
+  sweep.hoggingThreshold = kRatioThresholdShare * rule.hogging;
+  sweep.saggingThreshold = kRatioThresholdShare * rule.sagging;
+  const auto& x = sweep.x;
+  sweep.positiveShear.ratios = envelopeRatios(
+      x, sweep.shear.largest, sweep.shear.largestAt,
+      ruleValuesAt(rule, x, &RuleWaveLoadsAt::positiveShear), sweep.shearThreshold, forceNoise);
+  sweep.negativeShear.ratios = envelopeRatios(
+      x, sweep.shear.smallest, sweep.shear.smallestAt,
+      ruleValuesAt(rule, x, &RuleWaveLoadsAt::negativeShear), -sweep.shearThreshold, forceNoise);
+  sweep.hogging.ratios = envelopeRatios(x, sweep.moment.largest, sweep.moment.largestAt,
+                                        ruleValuesAt(rule, x, &RuleWaveLoadsAt::hogging),
+                                        sweep.hoggingThreshold, momentNoise);
+  sweep.sagging.ratios = envelopeRatios(x, sweep.moment.smallest, sweep.moment.smallestAt,
+                                        ruleValuesAt(rule, x, &RuleWaveLoadsAt::sagging),
+                                        sweep.saggingThreshold, momentNoise);
   return sweep;
 }
 

@@ -39,13 +39,37 @@ struct SweepEnvelope {
   std::vector<int> smallestAt;
 };
 
+/// The rule's value below which (a share of Fw or Mw) a ratio to it means
+/// nothing: towards the ends, where its factors fall to zero.
+inline constexpr double kRatioThresholdShare = 0.1;
+
+/// A stretch of rows (m from AP) where an envelope exceeds the rule.
+struct RuleExcess {
+  double from = 0.0;
+  double to = 0.0;
+};
+
+/// One side of a wave-induced envelope (the largest or the smallest values)
+/// against the rule's value of that side at each row, taken where the rule's
+/// value reaches the threshold: its ratios, the largest with its place and
+/// the crest position that gave it (-1: none), and where it exceeds 1.
+struct EnvelopeRatios {
+  std::vector<RuleRatio> rows;  // kN or kN m
+  double largest = 0.0;
+  double x = 0.0;  // m from AP
+  int position = -1;
+  std::vector<RuleExcess> excesses;
+};
+
 /// A worst wave-induced value of the whole sweep: where it stands, the crest
 /// position that gave it (none: -1, when no position loads the ship that way)
-/// and its ratio to the rule there.
+/// and its ratio to the rule there; and the largest ratio of its envelope
+/// over every row and every crest position.
 struct SweepWorst {
   Extreme extreme;  // t or t m
   int position = -1;
   RuleRatio rule;  // kN or kN m
+  EnvelopeRatios ratios;
 };
 
 /// The wave's crest moved along the ship in equal steps over one wave length,
@@ -65,7 +89,20 @@ struct CrestSweep {
   SweepWorst sagging;
   SweepWorst positiveShear;
   SweepWorst negativeShear;
+  bool ruleApplies = false;       // else no ratios
+  double shearThreshold = 0.0;    // kN, the least |rule value| a shear ratio is taken at
+  double hoggingThreshold = 0.0;  // kN m
+  double saggingThreshold = 0.0;  // kN m, negative
 };
+
+/// The ratios of one side of an envelope `values` (t or t m at rows x, m
+/// from AP, the crest position of each in `at`) to the rule's values there
+/// of the same side (kN or kN m, `ruleValues`), taken where |rule| reaches
+/// |threshold|; values within `noise` (t or t m) of zero or of the other
+/// sign count as none (ratio 0).
+EnvelopeRatios envelopeRatios(const std::vector<double>& x, const std::vector<double>& values,
+                              const std::vector<int>& at, const std::vector<double>& ruleValues,
+                              double threshold, double noise);
 
 /// The `count` crest positions (m from AP) a step of waveLength / count
 /// apart, from aft to forward within half a wave length of L/2 (the crest

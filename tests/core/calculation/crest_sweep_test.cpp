@@ -4,7 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <sstream>
 
 #include "run/calculation_driver.h"
 #include "strength_runs.h"
@@ -146,6 +149,129 @@ TEST(CrestSweep, CrestAmidshipsIsTheCaseOwnRunBitForBit) {
                                      std::pair{amidships->negativeShear, s.waveNegativeShear}}) {
       EXPECT_EQ(sweep.value, own.value);
       EXPECT_EQ(sweep.x, own.x);
+    }
+  }
+}
+
+// The sweep of the DTMB strength example with `count` crest positions written
+// to a run directory: MUKAVEMET.SON and TARAMA.TXT.
+struct SweptExample {
+  explicit SweptExample(int count) {
+    const fs::path example =
+        fs::path(NORVIKA_SOURCE_DIR) / "examples/dtmb5415/strength-trochoid-crest";
+    for (const auto& entry : fs::directory_iterator(example)) {
+      fs::copy_file(entry.path(), run.path() / entry.path().filename());
+    }
+    RecordingPlatform platform(run.path());
+    RunSettings settings;
+    settings.sweepPositions = count;
+    reason = runCalculation(platform, settings).reason;
+  }
+  testing::RunDirectory run;
+  ExitReason reason{};
+};
+
+// The columns of TARAMA.TXT by name, "nan" read as NaN.
+std::vector<std::vector<double>> tableColumns(const std::string& text,
+                                              std::vector<std::string>& names) {
+  std::istringstream lines(text);
+  std::string line;
+  std::getline(lines, line);
+  std::istringstream header(line);
+  for (std::string name; header >> name;) names.push_back(name);
+  std::vector<std::vector<double>> columns(names.size());
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::size_t k = 0;
+    for (std::string field; fields >> field; ++k) {
+      columns.at(k).push_back(std::strtod(field.c_str(), nullptr));
+    }
+  }
+  return columns;
+}
+
+// The largest ratio of each side of each envelope, worked out from TARAMA.TXT's
+// values and the rule's there (where |rule| reaches a tenth of Fw or Mw),
+// equals MUKAVEMET.SON's and TARAMA.TXT's own ratio columns; the stretches
+// over 1 are those the report names.
+TEST(CrestSweep, LargestRatiosAreTheMaximaOverTheTableRows) {
+  for (const int count : {40, 7, 12}) {
+    SCOPED_TRACE(count);
+    const SweptExample swept(count);
+    ASSERT_EQ(swept.reason, ExitReason::Completed);
+    std::vector<std::string> names;
+    const auto columns = tableColumns(swept.run.read("TARAMA.TXT"), names);
+    const auto column = [&](const char* name) -> const std::vector<double>& {
+      return columns.at(
+          static_cast<std::size_t>(std::find(names.begin(), names.end(), name) - names.begin()));
+    };
+    const std::string report = swept.run.read("MUKAVEMET.SON");
+    std::size_t from = report.find("EN KOTU KAMBURLASMA MOMENTI");
+    ASSERT_NE(from, std::string::npos);
+    const struct {
+      const char *value, *crest, *rule, *peak, *ratio, *excess;
+    } sides[] = {
+        {"BM_wave_max_tm", "BM_max_crest_m", "BM_rule_hog_kNm", "BM_rule_hog_kNm", "BM_max_ratio",
+         "KAMBURLASMA MOMENTI"},
+        {"BM_wave_min_tm", "BM_min_crest_m", "BM_rule_sag_kNm", "BM_rule_sag_kNm", "BM_min_ratio",
+         "SARKMA MOMENTI"},
+        {"SF_wave_max_t", "SF_max_crest_m", "SF_rule_pos_kN", "SF_rule_pos_kN", "SF_max_ratio",
+         "KESME KUVVETI (+)"},
+        {"SF_wave_min_t", "SF_min_crest_m", "SF_rule_neg_kN", "SF_rule_pos_kN", "SF_min_ratio",
+         "KESME KUVVETI (-)"},
+    };
+    for (const auto& side : sides) {
+      SCOPED_TRACE(side.value);
+      const auto& x = column("x_m");
+      const auto& value = column(side.value);
+      const auto& rule = column(side.rule);
+      // Fw where F1 is 1, Mw where M is 1.
+      double peak = 0.0;
+      for (const double r : column(side.peak)) {
+        peak = std::max(peak, std::fabs(r));
+      }
+      std::vector<double> ratio(x.size(), std::nan(""));
+      std::size_t worst = 0;
+      std::string stretches;
+      for (std::size_t k = 0; k < x.size(); ++k) {
+        if (std::fabs(rule[k]) < 0.1 * peak - 0.05) continue;
+        ratio[k] = std::max(0.0, value[k] * 9.81 / rule[k]);
+        EXPECT_NEAR(column(side.ratio)[k], ratio[k], 2e-4) << "x = " << x[k];
+        if (ratio[k] > ratio[worst] || std::isnan(ratio[worst])) worst = k;
+      }
+      for (std::size_t k = 0; k < x.size(); ++k) {
+        const bool over = ratio[k] > 1.0, before = k > 0 && ratio[k - 1] > 1.0;
+        const bool after = k + 1 < x.size() && ratio[k + 1] > 1.0;
+        char place[32];
+        std::snprintf(place, sizeof place, "%8.3f", x[k]);
+        if (over && !before) stretches += std::string(side.excess) + " x = " + place + " - ";
+        if (over && !after) stretches += std::string(place) + " m. AP 'den (ORAN > 1)\n";
+      }
+      EXPECT_TRUE(std::isnan(column(side.ratio).front()) && std::isnan(column(side.ratio).back()));
+      // The report's line: "EN BUYUK ORAN = r   x = xx m. AP 'den   TEPE x = c m. AP 'den".
+      from = report.find("EN BUYUK ORAN = ", from);
+      ASSERT_NE(from, std::string::npos);
+      double reported = 0.0, at = 0.0, crest = 0.0;
+      ASSERT_EQ(std::sscanf(report.c_str() + from,
+                            "EN BUYUK ORAN = %lf   x = %lf m. AP 'den   TEPE x = %lf", &reported,
+                            &at, &crest),
+                3);
+      ++from;
+      EXPECT_NEAR(reported, ratio[worst], 6e-4);
+      const std::size_t row =
+          static_cast<std::size_t>(std::find(x.begin(), x.end(), at) - x.begin());
+      ASSERT_LT(row, x.size()) << at;
+      EXPECT_NEAR(ratio[row], ratio[worst], 1e-4);
+      EXPECT_EQ(crest, column(side.crest)[row]);
+      std::string named;
+      for (std::size_t line = 0; (line = report.find(side.excess, line)) != std::string::npos;) {
+        const std::size_t end = report.find('\r', line);
+        if (report.compare(end - 10, 10, "(ORAN > 1)") == 0) {
+          named += report.substr(line, end - line) + "\n";
+        }
+        line = end;
+      }
+      EXPECT_EQ(named, stretches);
     }
   }
 }

@@ -241,7 +241,7 @@ TEST(StrengthRun, SweepSummaryAndEnvelopeFileOfTheBoxBarge) {
   // values where M is 1 and F1 = F2 = 0.7.
   EXPECT_TRUE(holdsLine(table,
                         "50.0000 163.1085 75.000 -163.1085 25.000 10384.277 50.000 -10384.277 "
-                        "100.000 5656.0 -5656.0 301019.8 -296266.8"))
+                        "100.000 5656.0 -5656.0 301019.8 -296266.8 0.2829 0.2829 0.3384 0.3438"))
       << table;
   EXPECT_EQ(std::count(table.begin(), table.end(), '\n'), 1 + 101);
 }
