@@ -7,6 +7,7 @@
 #include "calculation/section_area.h"
 #include "calculation/sink_trim_balance.h"
 #include "calculation/waterline_profiles.h"
+#include "model/calculation_case.h"
 
 namespace norvika {
 
@@ -74,6 +75,10 @@ EnvelopeRatios envelopeRatios(const std::vector<double>& x, const std::vector<do
   return r;
 }
 
+int sweptWaveCase(int caseNumber) {
+  return caseProperties(caseNumber).trochoidal ? kTrochoidCrest : kSineCrest;
+}
+
 std::vector<double> sweepCrestPositions(double shipLength, double waveLength, int count) {
   std::vector<double> crests;
   const int aftmost = -((count - 1) / 2);
@@ -87,6 +92,8 @@ CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
                       const WeightDistribution& weights, const Strength& strength, int count,
                       double startDraft) {
   CrestSweep sweep;
+  sweep.caseNumber = task.caseNumber;
+  sweep.profileCase = sweptWaveCase(task.caseNumber);
   sweep.waveLength = task.shipLength * task.waveLengthRatio;
   sweep.x = strength.stillCurves.x;
   const std::size_t rows = sweep.x.size();
@@ -96,7 +103,8 @@ CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
   const std::vector<SectionCurve> sections = layOutStations(hull);
   const LoadGrid grid = loadGrid(hull, weights, task.shipLength);
   for (const double crest : sweepCrestPositions(task.shipLength, sweep.waveLength, count)) {
-    const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, task.caseNumber, crest);
+    const std::optional<WaterlineShape> shape =
+        shapeWaterline(task, hull, sweep.profileCase, crest);
     StrengthCondition condition;
     if (shape) {
       condition = balanceSinkAndTrim(task, hull, sections, *shape, weights, startDraft);

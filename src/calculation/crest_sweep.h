@@ -76,6 +76,8 @@ struct SweepWorst {
 /// the ship balanced in sink and trim at each step: what each position
 /// gives, the envelopes along the ship and the worst of all.
 struct CrestSweep {
+  int caseNumber = 0;   // the run's case
+  int profileCase = 0;  // the case whose wave profile is moved (sweptWaveCase)
   /// Why a position could not be balanced (its crest in failedCrest); None
   /// when every one was.
   BalanceOutcome outcome;
@@ -104,13 +106,20 @@ EnvelopeRatios envelopeRatios(const std::vector<double>& x, const std::vector<do
                               const std::vector<int>& at, const std::vector<double>& ruleValues,
                               double threshold, double noise);
 
+/// The case whose wave profile a sweep of case 2-5 moves: the crest case of
+/// its family (2 for the trochoids, 4 for the sines), the physical wave. The
+/// trough trochoid of case 3 is the crest's turned upside down (a sharp
+/// trough, flat crests), not a real trochoid moved by half a wave length.
+int sweptWaveCase(int caseNumber);
+
 /// The `count` crest positions (m from AP) a step of waveLength / count
 /// apart, from aft to forward within half a wave length of L/2 (the crest
 /// amidships, exactly L/2, among them; the aftmost half a wave length aft of
 /// it is the foremost's wave again and is left out).
 std::vector<double> sweepCrestPositions(double shipLength, double waveLength, int count);
 
-/// The sweep of the wave of case 2-5 over `count` crest positions, each
+/// The sweep of the wave of case 2-5 (its family's physical wave,
+/// sweptWaveCase) over `count` crest positions, each
 /// balanced from startDraft (m) as the case's own strength step is, its
 /// wave-induced curves taken against strength's still water; the ratios to
 /// strength's rule values.

@@ -1,9 +1,33 @@
 #include "calculation/strength.h"
 
+#include <optional>
+
 #include "calculation/buoyancy_curve.h"
 #include "model/calculation_case.h"
 
 namespace norvika {
+
+namespace {
+
+// The wave-induced sagging on the true trochoid with its trough amidships:
+// the crest case's profile with its crest half a wave length off L/2.
+void addTrueTrough(const TaskParameters& task, const HullModel& hull,
+                   const WeightDistribution& weights, double startDraft, Strength& result) {
+  const double crest = task.shipLength / 2.0 + task.shipLength * task.waveLengthRatio / 2.0;
+  const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, kTrochoidCrest, crest);
+  if (!shape) return;
+  const StrengthCondition trough =
+      balanceSinkAndTrim(task, hull, layOutStations(hull), *shape, weights, startDraft);
+  if (trough.outcome.stop != BalanceStop::None) return;
+  const LoadCurves curves = computeLoadCurves(hull, trough.buoyancy, weights, task.shipLength);
+  for (std::size_t k = 0; k < curves.x.size(); ++k) {
+    keepSmaller(result.trueTroughSagging, curves.moment[k] - result.stillCurves.moment[k],
+                curves.x[k]);
+  }
+  result.hasTrueTrough = true;
+}
+
+}  // namespace
 
 Strength computeStrength(const TaskParameters& task, const HullModel& hull,
                          const Immersion& immersion, double meanDraft,
@@ -60,6 +84,9 @@ Strength computeStrength(const TaskParameters& task, const HullModel& hull,
       keepSmaller(result.waveNegativeShear, f, x);
     }
     still = &result.stillWater;
+    if (properties.trochoidal && !properties.crestAmidships) {
+      addTrueTrough(task, hull, weights, meanDraft, result);
+    }
   }
   result.rule = ruleWaveLoads(task.shipLength, 2.0 * hull.maxHalfBreadth, still->meanDraft,
                               still->displacement / task.waterDensity);

@@ -31,6 +31,12 @@ struct Strength {
   Extreme waveSagging;
   Extreme wavePositiveShear;
   Extreme waveNegativeShear;
+  /// Case 3's wave is the crest trochoid turned upside down (a sharp trough);
+  /// the wave-induced sagging on the true trochoid with its trough amidships
+  /// (case 2's profile moved half a wave length) beside it, where that
+  /// balance is found.
+  bool hasTrueTrough = false;
+  Extreme trueTroughSagging;      // t m
   RuleWaveLoads rule;             // cases 1-5
   RuleComparison ruleComparison;  // cases 2-5 where the rule applies
 };

@@ -127,6 +127,23 @@ void writeTable(ResultFile& file, const Strength& result) {
   file.line(kRule + (wave ? std::string(26, '=') : ""));
 }
 
+// Case 3's wave beside the true trochoid with its trough amidships, in one line.
+void writeTrueTrough(ResultFile& file, const Strength& result) {
+  const std::string mirrored = " (BU CUKUR DALGASI TEPE TROKOIDININ TERSIDIR; GERCEK TROKOIDDE ";
+  if (!result.hasTrueTrough) {
+    file.line(mirrored + "DENGE BULUNAMADI)");
+    return;
+  }
+  const double sagging = result.trueTroughSagging.value;
+  if (!(sagging < 0.0)) {
+    file.line(mirrored + "SARKMA YOK)");
+    return;
+  }
+  const double difference = (result.waveSagging.value / sagging - 1.0) * 100.0;
+  file.line(mirrored + "SARKMA " + formatPlain(sagging, 1) + " t.m, FARK " +
+            (difference >= 0.0 ? "+" : "") + formatPlain(difference, 1) + " %)");
+}
+
 }  // namespace
 
 ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribution& weights,
@@ -176,6 +193,8 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
     writeMaxima(file, result.waveHogging, result.waveSagging, result.wavePositiveShear,
                 result.waveNegativeShear, closureMomentBound(weights.total, task.shipLength),
                 closureShearBound(weights.total));
+    const CaseProperties& properties = caseProperties(result.caseNumber);
+    if (properties.trochoidal && !properties.crestAmidships) writeTrueTrough(file, result);
   }
   file.blank(2);
   writeClosure(file, result.curves, weights, result.condition, task.shipLength);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculation/strength.h"
+#include "model/calculation_case.h"
 #include "reports/report_cells.h"
 #include "support/result_names.h"
 #include "text/text_format.h"
@@ -95,6 +96,11 @@ void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLen
   file.line(" (HER TEPE YERINDE BATMA VE TRIM DENGESI; MOMENT VE KESME KUVVETI DALGA ETKISIDIR:");
   file.line("  DALGADAKI - SAKIN SUDAKI; GEMI BOYUNCA ZARF " +
             std::string(resultName(ResultKind::SweepTable)) + " DOSYASINDA)");
+  if (caseProperties(sweep.caseNumber).trochoidal && sweep.profileCase != sweep.caseNumber) {
+    file.line(
+        " (TARAMA GERCEK TROKOIDI, TEPE DALGASININ PROFILINI KAYDIRIR: BU CUKUR HESABININ TERS");
+    file.line("  TROKOIDINI DEGIL; TEPE x = L/2 + DALGA BOYU/2 IKEN CUKUR ORTADADIR)");
+  }
   file.line();
   writePositions(file, sweep, shipLength, weight);
   file.line();
