@@ -85,15 +85,6 @@ double checkedNumber(const TaskValue& value, const NumberArgument& given, const 
   return number;
 }
 
-// A number of the call, named `name`, within the bounds of its option on the
-// command line and refused in the same words.
-double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, const char* name) {
-  const double number = numberOf(given.value, name);
-  if (const auto problem = boundsProblem(bounds, number))
-    raiseInputError(std::string(name) + ": " + *problem);
-  return number;
-}
-
 // The drafts given: each a draft of the command line's bounds, rising, at
 // most kMaxHydrostaticDrafts, refused in the command line's words.
 std::vector<double> draftsOf(const py::handle& given) {

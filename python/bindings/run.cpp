@@ -91,12 +91,16 @@ py::object runQuietly(const std::filesystem::path& directory, std::optional<RunI
 }
 
 py::object run(const Task& task, const Hull& hull, const py::object& weights,
-               const WholeNumberArgument& sweep) {
+               const WholeNumberArgument& sweep, const NumberArgument& ruleLength,
+               const NumberArgument& scantlingDraft) {
   RunInputs inputs{task.parameters, *hull.model, weightsOf(weights, task.parameters.shipLength)};
   RunSettings settings;
   settings.resultFiles = ResultFiles::InOutcome;
   settings.sweepPositions =
       sweepPositionsOf(sweep.value, task.parameters, inputs.weights.has_value());
+  settings.rule.length = optionalBoundedNumber(kRuleLengthBounds, ruleLength, "rule_length");
+  settings.rule.scantlingDraft =
+      optionalBoundedNumber(kDraftBounds, scantlingDraft, "scantling_draft");
   const std::filesystem::path directory = task.parameters.file.empty()
                                               ? std::filesystem::path(".")
                                               : task.parameters.file.parent_path();
@@ -131,7 +135,8 @@ py::object runDirectory(const PathArgument& directory) {
 void defineRun(py::module_& module) {
   defineResults(module);
   module.def("run", &run, py::arg("task"), py::arg("hull"), py::arg("weights") = py::none(),
-             py::kw_only(), py::arg("sweep") = py::none(),
+             py::kw_only(), py::arg("sweep") = py::none(), py::arg("rule_length") = py::none(),
+             py::arg("scantling_draft") = py::none(),
              R"(Runs the task's case on the hull, as the executable runs it in batch mode (every
 question its default answer), and returns its Result; writes no file.
 
@@ -143,6 +148,11 @@ sweep: None, or N (2 to 1000) crest positions, as `norvika --sweep N`: on a wave
 (cases 2-5) with weights, the wave's crest moved along the ship in N equal steps
 over one wave length and the ship balanced at each; Result.sweep holds the values
 per position and the envelopes along the ship, Result.files TARAMA.TXT.
+
+rule_length, scantling_draft: None, or the rule length L and the scantling draft
+(m) of the rule's wave loads, as `norvika --rule-length L --scantling-draft T`
+(with weights, cases 1-5); by default L is the length between perpendiculars
+within 0.96-0.97 of the waterline's length and T the still-water draft.
 
 Raises InputError for inputs the executable rejects, CalculationStop with the
 program's message when the calculation stops. The interpreter is free for other

@@ -196,6 +196,7 @@ class RuleWaveLoads:
 
     applies: bool
     length: float
+    aft_end: float
     breadth: float
     draft: float
     computed_block_coefficient: float
@@ -504,10 +505,13 @@ def run(
     weights: Union[None, PathLike, ArrayLike] = None,
     *,
     sweep: Optional[int] = None,
+    rule_length: Optional[float] = None,
+    scantling_draft: Optional[float] = None,
 ) -> Result:
     """Runs the case as the executable's batch mode does; raises InputError or
     CalculationStop. weights: None, a weights file, or rows of (x1, x2, w1, w2);
-    sweep: None or 2-1000 crest positions (wave cases with weights)."""
+    sweep: None or 2-1000 crest positions (wave cases with weights);
+    rule_length, scantling_draft: the rule's L and T in m (cases 1-5 with weights)."""
 
 def run_directory(directory: PathLike) -> Result:
     """Runs a run directory's files (or those of the task file Norvika.TSK named)

@@ -142,34 +142,33 @@ CrestSweep sweepCrest(const TaskParameters& task, const HullModel& hull,
   }
   const double forceNoise = closureShearBound(weights.total);
   const double momentNoise = closureMomentBound(weights.total, task.shipLength);
-  for (SweepWorst* worst : {&sweep.positiveShear, &sweep.negativeShear}) {
-    const RuleWaveLoadsAt at = ruleWaveLoadsAt(strength.rule, worst->extreme.x);
-    worst->rule = compareWithRule(worst->extreme.value * kGravity, at.positiveShear,
-                                  at.negativeShear, forceNoise * kGravity);
-  }
-  for (SweepWorst* worst : {&sweep.hogging, &sweep.sagging}) {
-    const RuleWaveLoadsAt at = ruleWaveLoadsAt(strength.rule, worst->extreme.x);
-    worst->rule = compareWithRule(worst->extreme.value * kGravity, at.hogging, at.sagging,
-                                  momentNoise * kGravity);
-  }
   const RuleWaveLoads& rule = strength.rule;
   sweep.ruleApplies = rule.applies;
-  sweep.shearThreshold = kRatioThresholdShare * rule.shear;
-  sweep.hoggingThreshold = kRatioThresholdShare * rule.hogging;
-  sweep.saggingThreshold = kRatioThresholdShare * rule.sagging;
+  sweep.thresholds = ratioThresholds(rule);
+  const RatioThresholds& t = sweep.thresholds;
+  for (SweepWorst* worst : {&sweep.positiveShear, &sweep.negativeShear}) {
+    const RuleWaveLoadsAt at = ruleWaveLoadsAt(rule, worst->extreme.x);
+    worst->rule = compareWithRule(worst->extreme.value * kGravity, at.positiveShear,
+                                  at.negativeShear, forceNoise * kGravity, t.shear, t.shear);
+  }
+  for (SweepWorst* worst : {&sweep.hogging, &sweep.sagging}) {
+    const RuleWaveLoadsAt at = ruleWaveLoadsAt(rule, worst->extreme.x);
+    worst->rule = compareWithRule(worst->extreme.value * kGravity, at.hogging, at.sagging,
+                                  momentNoise * kGravity, t.hogging, t.sagging);
+  }
   const auto& x = sweep.x;
-  sweep.positiveShear.ratios = envelopeRatios(
-      x, sweep.shear.largest, sweep.shear.largestAt,
-      ruleValuesAt(rule, x, &RuleWaveLoadsAt::positiveShear), sweep.shearThreshold, forceNoise);
-  sweep.negativeShear.ratios = envelopeRatios(
-      x, sweep.shear.smallest, sweep.shear.smallestAt,
-      ruleValuesAt(rule, x, &RuleWaveLoadsAt::negativeShear), -sweep.shearThreshold, forceNoise);
-  sweep.hogging.ratios = envelopeRatios(x, sweep.moment.largest, sweep.moment.largestAt,
-                                        ruleValuesAt(rule, x, &RuleWaveLoadsAt::hogging),
-                                        sweep.hoggingThreshold, momentNoise);
-  sweep.sagging.ratios = envelopeRatios(x, sweep.moment.smallest, sweep.moment.smallestAt,
-                                        ruleValuesAt(rule, x, &RuleWaveLoadsAt::sagging),
-                                        sweep.saggingThreshold, momentNoise);
+  sweep.positiveShear.ratios =
+      envelopeRatios(x, sweep.shear.largest, sweep.shear.largestAt,
+                     ruleValuesAt(rule, x, &RuleWaveLoadsAt::positiveShear), t.shear, forceNoise);
+  sweep.negativeShear.ratios =
+      envelopeRatios(x, sweep.shear.smallest, sweep.shear.smallestAt,
+                     ruleValuesAt(rule, x, &RuleWaveLoadsAt::negativeShear), -t.shear, forceNoise);
+  sweep.hogging.ratios =
+      envelopeRatios(x, sweep.moment.largest, sweep.moment.largestAt,
+                     ruleValuesAt(rule, x, &RuleWaveLoadsAt::hogging), t.hogging, momentNoise);
+  sweep.sagging.ratios =
+      envelopeRatios(x, sweep.moment.smallest, sweep.moment.smallestAt,
+                     ruleValuesAt(rule, x, &RuleWaveLoadsAt::sagging), t.sagging, momentNoise);
   return sweep;
 }
 

@@ -39,10 +39,6 @@ struct SweepEnvelope {
   std::vector<int> smallestAt;
 };
 
-/// The rule's value below which (a share of Fw or Mw) a ratio to it means
-/// nothing: towards the ends, where its factors fall to zero.
-inline constexpr double kRatioThresholdShare = 0.1;
-
 /// A stretch of rows (m from AP) where an envelope exceeds the rule.
 struct RuleExcess {
   double from = 0.0;
@@ -91,10 +87,8 @@ struct CrestSweep {
   SweepWorst sagging;
   SweepWorst positiveShear;
   SweepWorst negativeShear;
-  bool ruleApplies = false;       // else no ratios
-  double shearThreshold = 0.0;    // kN, the least |rule value| a shear ratio is taken at
-  double hoggingThreshold = 0.0;  // kN m
-  double saggingThreshold = 0.0;  // kN m, negative
+  bool ruleApplies = false;  // else no ratios
+  RatioThresholds thresholds;
 };
 
 /// The ratios of one side of an envelope `values` (t or t m at rows x, m

@@ -3,7 +3,9 @@
 #include <optional>
 
 #include "calculation/buoyancy_curve.h"
+#include "calculation/waterline_length.h"
 #include "model/calculation_case.h"
+#include "numerics/integration_spline.h"
 
 namespace norvika {
 
@@ -27,11 +29,43 @@ void addTrueTrough(const TaskParameters& task, const HullModel& hull,
   result.hasTrueTrough = true;
 }
 
+// The rule's wave loads for the still-water condition `still`: its draft or
+// the scantling draft given (a level waterline, its volume from the run's
+// section areas), the rule length given or taken from that waterline.
+RuleWaveLoads ruleForLoading(const TaskParameters& task, const HullModel& hull,
+                             const StrengthCondition& still, const RuleChoices& choices,
+                             RuleLengthSource& source) {
+  const double L = task.shipLength;
+  double draft = still.meanDraft;
+  double volume = still.displacement / task.waterDensity;
+  WaterlineEnds ends = waterlineEnds(hull, L, still.aftDraft, still.forwardDraft);
+  if (choices.scantlingDraft) {
+    draft = *choices.scantlingDraft;
+    ends = waterlineEnds(hull, L, draft, draft);
+    const std::vector<SectionCurve> sections = layOutStations(hull);
+    Table<double> area(kMaxStations);
+    for (int st = 1; st <= hull.stationCount; ++st) {
+      area(st) = sectionArea(sections[static_cast<std::size_t>(st - 1)], draft);
+    }
+    volume = integrateTabulated(hull.stationCount, hull.stationX, area);
+  }
+  source.perpendiculars = L;
+  source.waterline = ends.length();
+  source.waterlineForward = ends.forward;
+  source.lengthGiven = choices.length.has_value();
+  source.draftGiven = choices.scantlingDraft.has_value();
+  const double length = choices.length ? *choices.length : ruleLength(L, source.waterline);
+  RuleWaveLoads rule = ruleWaveLoads(length, 2.0 * hull.maxHalfBreadth, draft, volume);
+  // Without a waterline L keeps its place from AP.
+  rule.aftEnd = source.waterline > 0.0 ? ends.forward - length : 0.0;
+  return rule;
+}
+
 }  // namespace
 
 Strength computeStrength(const TaskParameters& task, const HullModel& hull,
                          const Immersion& immersion, double meanDraft,
-                         const WeightDistribution& weights) {
+                         const WeightDistribution& weights, const RuleChoices& choices) {
   const int c = task.caseNumber;
   const CaseProperties& properties = caseProperties(c);
   Strength result;
@@ -88,8 +122,7 @@ Strength computeStrength(const TaskParameters& task, const HullModel& hull,
       addTrueTrough(task, hull, weights, meanDraft, result);
     }
   }
-  result.rule = ruleWaveLoads(task.shipLength, 2.0 * hull.maxHalfBreadth, still->meanDraft,
-                              still->displacement / task.waterDensity);
+  result.rule = ruleForLoading(task, hull, *still, choices, result.ruleSource);
   if (result.hasStillWater && result.rule.applies) {
     result.ruleComparison = compareAlongShip(result.rule, result.curves.x, result.waveShear,
                                              result.waveMoment, closureShearBound(weights.total),

@@ -38,6 +38,7 @@ struct Strength {
   bool hasTrueTrough = false;
   Extreme trueTroughSagging;      // t m
   RuleWaveLoads rule;             // cases 1-5
+  RuleLengthSource ruleSource;    // where its L and T came from
   RuleComparison ruleComparison;  // cases 2-5 where the rule applies
 };
 
@@ -51,8 +52,10 @@ double closureMomentBound(double weight, double shipLength);
 /// The strength of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft (m) for cases 1-5): cases 1-5 balanced in sink and
 /// trim (2-5 also on still water), cases 6 and 7 on the run's own buoyancy.
+/// The rule's values take the given length and draft, else the rule length
+/// from the waterline (ruleLength) and the still-water condition's draft.
 Strength computeStrength(const TaskParameters& task, const HullModel& hull,
                          const Immersion& immersion, double meanDraft,
-                         const WeightDistribution& weights);
+                         const WeightDistribution& weights, const RuleChoices& choices = {});
 
 }  // namespace norvika

@@ -220,14 +220,16 @@ ResultFile writeStrengthTable(const TaskParameters& task, const Strength& result
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
   file.line(std::string("x_m w_t/m b_t/m q_t/m SF_t BM_tm") +
-            (wave ? " BM_still_tm BM_wave_tm" : ""));
+            (wave ? " BM_still_tm BM_wave_tm SF_still_t SF_wave_t" : ""));
   for (std::size_t k = 0; k < c.x.size(); ++k) {
     std::string row = formatFixed(c.x[k], 1, 4) + " " + formatFixed(c.weight[k], 1, 4) + " " +
                       formatFixed(c.buoyancy[k], 1, 4) + " " + formatFixed(c.load[k], 1, 4) + " " +
                       formatFixed(c.shear[k], 1, 4) + " " + formatFixed(c.moment[k], 1, 3);
     if (wave) {
       row += " " + formatFixed(result.stillCurves.moment[k], 1, 3) + " " +
-             formatFixed(result.waveMoment[k], 1, 3);
+             formatFixed(result.waveMoment[k], 1, 3) + " " +
+             formatFixed(result.stillCurves.shear[k], 1, 4) + " " +
+             formatFixed(result.waveShear[k], 1, 4);
     }
     file.line(row);
   }

@@ -123,13 +123,10 @@ void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLen
     if (sweep.ruleApplies) writeLargestRatio(file, w.worst, sweep);
   }
   if (!sweep.ruleApplies) return;
-  const std::string share = formatPlain(kRatioThresholdShare, 1);
   file.line(
       " (ORAN = DALGA ETKISI / AYNI ISARETLI KURAL DEGERI, BUTUN TEPE YERLERINDE VE SATIRLARDA;");
-  file.line("  KURALIN UCLARA DOGRU SIFIRA INDIGI YERLERDE ANLAMSIZ OLDUGUNDAN YALNIZ |KURAL| >= " +
-            share + " Fw = " + formatFixed(sweep.shearThreshold, 1, 1) + " kN,");
-  file.line("  " + share + " Mw = " + formatFixed(sweep.hoggingThreshold, 1, 1) + " / " +
-            formatFixed(sweep.saggingThreshold, 1, 1) + " kN.m OLAN YERLERDE ALINIR)");
+  file.line("  KURALIN UCLARA DOGRU SIFIRA INDIGI YERLERDE ANLAMSIZ OLDUGUNDAN YALNIZ");
+  file.line("  " + thresholdText(sweep.thresholds) + " OLAN YERLERDE ALINIR)");
   for (const auto& w : worsts) writeExcesses(file, w.excess, w.worst);
 }
 

@@ -32,6 +32,11 @@ inline constexpr ValueBounds kTrimBounds{"the trim Tf - Ta", "metres", -1e6, 1e6
 inline constexpr ValueBounds kSweepPositionsBounds{
     "the number of crest positions", "", 2, 1000, true, ""};
 
+/// The classification rule's length L, m: the rule applies from 90 to 500 m
+/// (outside, the report says so); 1 mm to 10 km keeps out a typing slip.
+inline constexpr ValueBounds kRuleLengthBounds{
+    "the rule length L", "m", 0.001, 1e4, false, "the rule applies from 90 to 500 m"};
+
 /// "a water density from 0.5 to 2 t/m3 (1.025 for sea water)".
 std::string expectedValue(const ValueBounds& bounds);
 
