@@ -59,6 +59,18 @@ const Column kColumns[] = {
     {"cwp", &HydrostaticRow::waterplaneCoefficient, "Cwp = Awp / (L B)."},
     {"wetted_surface", &HydrostaticRow::wettedSurface,
      "S, the stations' girths integrated along the ship, m2."},
+    {"cb_wl", &HydrostaticRow::waterlineBlockCoefficient, "volume / (Lwl B T)."},
+    {"cp_wl", &HydrostaticRow::waterlinePrismaticCoefficient, "volume / (Am Lwl)."},
+    {"cwp_wl", &HydrostaticRow::waterlineWaterplaneCoefficient, "Awp / (Lwl B)."},
+    {"lcb_from_midship", &HydrostaticRow::lcbFromMidship, "LCB, m from L/2, + forward."},
+    {"lcb_percent", &HydrostaticRow::lcbShare, "LCB from L/2 in % of L."},
+    {"lcf_from_midship", &HydrostaticRow::lcfFromMidship, "LCF, m from L/2, + forward."},
+    {"lcf_percent", &HydrostaticRow::lcfShare, "LCF from L/2 in % of L."},
+    {"largest_section_area", &HydrostaticRow::largestSectionArea,
+     "The largest station's section area, m2."},
+    {"largest_section_x", &HydrostaticRow::largestSectionX, "Its station, m from AP."},
+    {"fresh_water_displacement", &HydrostaticRow::freshWaterDisplacement,
+     "The volume's displacement in fresh water (1.000 t/m3), t."},
 };
 
 // The columns as the values of a Hydrostatics.

@@ -97,7 +97,9 @@ def test_hydrostatics_are_the_golden_table(name):
     names = ["draft", "forward_draft", "aft_draft", "volume", "displacement", "lcb", "kb",
              "waterplane_area", "lcf", "tpc", "bmt", "bml", "kmt", "kml", "mct",
              "waterline_length", "waterline_breadth", "midship_area", "cb", "cp", "cm", "cwp",
-             "wetted_surface"]
+             "wetted_surface", "cb_wl", "cp_wl", "cwp_wl", "lcb_from_midship", "lcb_percent",
+             "lcf_from_midship", "lcf_percent", "largest_section_area", "largest_section_x",
+             "fresh_water_displacement"]
     assert list(table.to_dict()) == names
     for column, printed in zip(names, golden.values()):
         assert_printed(getattr(table, column), printed, column)

@@ -62,6 +62,20 @@ const std::initializer_list<Column> kFormColumns = {
     {"Cp", "", 7, 4, &HydrostaticRow::prismaticCoefficient},
     {"Cm", "", 7, 4, &HydrostaticRow::midshipCoefficient},
     {"Cwp", "", 7, 4, &HydrostaticRow::waterplaneCoefficient},
+    {"Cb(wl)", "", 8, 4, &HydrostaticRow::waterlineBlockCoefficient},
+    {"Cp(wl)", "", 8, 4, &HydrostaticRow::waterlinePrismaticCoefficient},
+    {"Cwp(wl)", "", 8, 4, &HydrostaticRow::waterlineWaterplaneCoefficient},
+};
+
+const std::initializer_list<Column> kCentreColumns = {
+    kDraft,
+    {"LCB", "(m L/2)", 10, 3, &HydrostaticRow::lcbFromMidship},
+    {"LCB", "(% L)", 8, 2, &HydrostaticRow::lcbShare},
+    {"LCF", "(m L/2)", 10, 3, &HydrostaticRow::lcfFromMidship},
+    {"LCF", "(% L)", 8, 2, &HydrostaticRow::lcfShare},
+    {"Ax", "(m2)", 10, 2, &HydrostaticRow::largestSectionArea},
+    {"x Ax", "(m AP)", 9, 3, &HydrostaticRow::largestSectionX},
+    {"D TATLI SU", "(ton)", 12, 1, &HydrostaticRow::freshWaterDisplacement},
 };
 
 void writeTable(ResultFile& file, const std::string& title, std::initializer_list<Column> columns,
@@ -129,7 +143,12 @@ void writeNotes(ResultFile& file) {
            "   MCT 1 cm = DEPLASMAN x BMl / (100 L) YAKLASIMIYLA HESAPLANIR.",
            "   KATSAYILAR L VE EN BUYUK SU HATTI GENISLIGI Bwl UZERINDEN: Cb = HACIM/(L Bwl T),",
            "   Cp = HACIM/(Am L), Cm = Am/(Bwl T), Cwp = Awp/(L Bwl); Am L/2 'DEKI KESIT ALANI.",
-           "   Lwl: SU HATTININ ULASTIGI EN KIC VE EN BAS POSTALAR ARASI UZUNLUK.",
+           "   Cb(wl), Cp(wl), Cwp(wl): AYNI KATSAYILAR Lwl ILE.",
+           "   Lwl: SU HATTININ KIC VE BAS BODOSLAMAYI KESTIGI NOKTALAR ARASI UZUNLUK (KESMEDIGI",
+           "   UCTA SU HATTININ ULASTIGI EN UC POSTA).",
+           "   LCB VE LCF L/2 'DEN (+ BAS) VE L 'NIN YUZDESI OLARAK; Ax EN BUYUK POSTA KESIT "
+           "ALANI,",
+           "   x Ax POSTASI; D TATLI SU: HACIM x 1.000 ton/m3.",
            "   ISLAK YUZEY ALANI S: POSTALARIN SU ALTINDAKI CEVRE UZUNLUKLARI GEMI BOYUNCA",
            "   INTEGRE EDILIR; YUZEYIN BOYUNA EGIMI VE KIC AYNASI GIBI UC YUZLER HESABA",
            "   KATILMAZ.",
@@ -150,7 +169,10 @@ ResultFile writeHydrostaticsReport(const TaskParameters& task, const HullModel& 
   writeTable(file, "HACIM, DEPLASMAN, YUZME MERKEZI VE SU HATTI ALANI", kVolumeColumns, table);
   writeTable(file, "METASANTR YARICAPLARI, TRIM MOMENTI VE ISLAK YUZEY ALANI", kStabilityColumns,
              table);
-  writeTable(file, "SU HATTI VE FORM KATSAYILARI", kFormColumns, table);
+  writeTable(file, "SU HATTI VE FORM KATSAYILARI (Cb, Cp, Cwp L VE Bwl ILE; (wl): Lwl VE Bwl ILE)",
+             kFormColumns, table);
+  writeTable(file, "L/2 'DEN BOYUNA MERKEZLER (+ BAS), EN BUYUK KESIT VE TATLI SU DEPLASMANI",
+             kCentreColumns, table);
   writeNotes(file);
   file.blank(2);
   file.line(" HIDROSTATIK HESAP - BITIS -----------------------------------------------");
@@ -187,6 +209,16 @@ ResultFile writeHydrostaticsTable(const TaskParameters& task, const Hydrostatics
       {"Cm", 5, &HydrostaticRow::midshipCoefficient},
       {"Cwp", 5, &HydrostaticRow::waterplaneCoefficient},
       {"S_m2", 3, &HydrostaticRow::wettedSurface},
+      {"Cb_wl", 5, &HydrostaticRow::waterlineBlockCoefficient},
+      {"Cp_wl", 5, &HydrostaticRow::waterlinePrismaticCoefficient},
+      {"Cwp_wl", 5, &HydrostaticRow::waterlineWaterplaneCoefficient},
+      {"LCB_mid_m", 4, &HydrostaticRow::lcbFromMidship},
+      {"LCB_pct_L", 3, &HydrostaticRow::lcbShare},
+      {"LCF_mid_m", 4, &HydrostaticRow::lcfFromMidship},
+      {"LCF_pct_L", 3, &HydrostaticRow::lcfShare},
+      {"Ax_m2", 3, &HydrostaticRow::largestSectionArea},
+      {"x_Ax_m", 4, &HydrostaticRow::largestSectionX},
+      {"D_fresh_t", 3, &HydrostaticRow::freshWaterDisplacement},
   };
   ResultFile file(task.directoryPrefix + resultName(ResultKind::HydrostaticsTable));
   std::string header;
