@@ -21,6 +21,7 @@ struct HydrostaticsOptions {
   std::optional<std::vector<double>> drafts;  // m above the base line at L/2, rising
   double trim = 0.0;                          // Tf - Ta, m
   std::optional<double> density;              // t/m3
+  std::optional<double> kg;                   // m
   std::optional<std::filesystem::path> plots;
   std::optional<std::filesystem::path> pdf;
   bool help = false;

@@ -510,6 +510,10 @@ class Hydrostatics:
     def largest_section_x(self) -> FloatArray: ...
     @property
     def fresh_water_displacement(self) -> FloatArray: ...
+    @property
+    def gmt(self) -> FloatArray: ...
+    @property
+    def gml(self) -> FloatArray: ...
     def to_dict(self) -> dict[str, FloatArray]: ...
     def __len__(self) -> int: ...
 
@@ -544,9 +548,10 @@ def hydrostatics(
     ship_length: float,
     density: float,
     trim: float = 0.0,
+    kg: Optional[float] = None,
 ) -> Hydrostatics:
     """The curves of form at the drafts (m at L/2, at least 0.001, rising); density
-    0.5-2 t/m3; raises InputError."""
+    0.5-2 t/m3; kg: KG for GMt, GMl and MCT from GMl; raises InputError."""
 
 def bonjean(hull: Hull, steps: int = 20) -> list[dict[str, Any]]:
     """The Bonjean curves of every station."""

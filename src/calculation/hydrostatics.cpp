@@ -133,6 +133,11 @@ HydrostaticsOutcome finishRow(const HullModel& hull, const HydrostaticsInput& in
   row.kmt = row.kb + row.bmt;
   row.kml = row.kb + row.bml;
   row.mct = row.displacement * row.bml / (100.0 * L);
+  if (input.kg) {
+    row.gmt = row.kmt - *input.kg;
+    row.gml = row.kml - *input.kg;
+    row.mct = row.displacement * row.gml / (100.0 * L);
+  }
 
   row.waterlineBreadth = 2.0 * totals.reach.largestHalfBreadth;
   row.waterlineLength = waterlineEnds(hull, L, row.aftDraft, row.forwardDraft).length();
@@ -178,7 +183,7 @@ bool clearsEveryDeck(const HullModel& hull, double shipLength, double trim, doub
 
 HydrostaticsOutcome computeHydrostatics(const HullModel& hull, const HydrostaticsInput& input,
                                         Hydrostatics& result) {
-  result = Hydrostatics{input.shipLength, input.density, input.trim, {}};
+  result = Hydrostatics{input.shipLength, input.density, input.trim, input.kg, {}};
   const std::vector<StraightWaterline> lines = waterlinesOf(input);
   std::size_t usable = 0;
   const HydrostaticsOutcome deck = firstDeckUnderWater(hull, input, lines, usable);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "model/hull_model.h"
@@ -19,6 +20,8 @@ struct HydrostaticsInput {
   double density = 0.0;     // t/m3
   double trim = 0.0;        // m, positive by the head
   std::vector<double> drafts;
+  /// The centre of gravity's height, m: with it GMt, GMl and MCT from GMl.
+  std::optional<double> kg = {};
 };
 
 /// The hydrostatics of the hull at one draft. Lengths in m (x from AP, z above
@@ -38,11 +41,14 @@ struct HydrostaticRow {
   double bml = 0.0;  // longitudinal metacentric radius I_L / volume, I_L about the LCF
   double kmt = 0.0;
   double kml = 0.0;
-  double mct = 0.0;               // moment to change trim 1 cm, t.m/cm: displacement BMl / (100 L)
-  double waterlineLength = 0.0;   // where the waterline meets the stern and bow contours
-  double waterlineBreadth = 0.0;  // the largest breadth of the waterplane
-  double midshipArea = 0.0;       // section area at L/2
-  double blockCoefficient = 0.0;  // volume / (L B T)
+  double mct =
+      0.0;  // moment to change trim 1 cm, t.m/cm: displacement GMl / (100 L), GMl = BMl without KG
+  double gmt = 0.0;                    // KMt - KG, with KG given
+  double gml = 0.0;                    // KB + BMl - KG, with KG given
+  double waterlineLength = 0.0;        // where the waterline meets the stern and bow contours
+  double waterlineBreadth = 0.0;       // the largest breadth of the waterplane
+  double midshipArea = 0.0;            // section area at L/2
+  double blockCoefficient = 0.0;       // volume / (L B T)
   double prismaticCoefficient = 0.0;   // volume / (Am L)
   double midshipCoefficient = 0.0;     // Am / (B T)
   double waterplaneCoefficient = 0.0;  // Awp / (L B)
@@ -69,6 +75,7 @@ struct Hydrostatics {
   double shipLength = 0.0;
   double density = 0.0;
   double trim = 0.0;
+  std::optional<double> kg;  // m
   std::vector<HydrostaticRow> rows;
 };
 

@@ -2,7 +2,9 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/result_names.h"
 #include "text/report_text.h"
@@ -47,6 +49,19 @@ const std::initializer_list<Column> kStabilityColumns = {
     {"BMl", "(m)", 10, 2, &HydrostaticRow::bml},
     {"KMt", "(m)", 9, 3, &HydrostaticRow::kmt},
     {"KMl", "(m)", 10, 2, &HydrostaticRow::kml},
+    {"MCT 1 cm", "(t.m/cm)", 11, 2, &HydrostaticRow::mct},
+    {"S", "(m2)", 10, 1, &HydrostaticRow::wettedSurface},
+};
+
+// With KG given: the metacentric heights beside them, MCT from GMl.
+const std::initializer_list<Column> kStabilityColumnsWithKg = {
+    kDraft,
+    {"BMt", "(m)", 9, 3, &HydrostaticRow::bmt},
+    {"BMl", "(m)", 10, 2, &HydrostaticRow::bml},
+    {"KMt", "(m)", 9, 3, &HydrostaticRow::kmt},
+    {"KMl", "(m)", 10, 2, &HydrostaticRow::kml},
+    {"GMt", "(m)", 9, 3, &HydrostaticRow::gmt},
+    {"GMl", "(m)", 10, 2, &HydrostaticRow::gml},
     {"MCT 1 cm", "(t.m/cm)", 11, 2, &HydrostaticRow::mct},
     {"S", "(m2)", 10, 1, &HydrostaticRow::wettedSurface},
 };
@@ -118,6 +133,10 @@ void writeInputs(ResultFile& file, const TaskParameters& task, const HullModel& 
       " DRAFT SAYISI                  = " + padInteger(static_cast<double>(table.rows.size()), 8) +
       (sources.draftsFromCommandLine ? "   (--drafts)"
                                      : "   (GEMI DERINLIGININ 1/10 'UNDAN DERINLIGINE)"));
+  if (table.kg) {
+    file.line(" AGIRLIK MERKEZI       - KG    = " + formatFixed(*table.kg, 4, 3) +
+              " m. (--kg): GMt = KMt - KG, GMl = KB + BMl - KG");
+  }
   file.line(" DRAFT T TABAN HATTINDAN L/2 'DE OLCULUR; Tf FP 'DE, Ta AP 'DE.");
   file.blank(2);
 }
@@ -140,7 +159,7 @@ void writeNotes(ResultFile& file) {
            "   KENDI YONTEMIYLE, GEMI BOYUNCA INTEGRAL PARABOLLERLE.",
            "   BMt = IT / HACIM, BMl = IL / HACIM; IL SU HATTI ALANININ LCF 'DEN GECEN",
            "   ENINE EKSENE GORE ATALET MOMENTIDIR. KMt = KB + BMt, KMl = KB + BMl.",
-           "   MCT 1 cm = DEPLASMAN x BMl / (100 L) YAKLASIMIYLA HESAPLANIR.",
+           "   MCT 1 cm = DEPLASMAN x GMl / (100 L); KG VERILMEDIGINDE GMl YERINE BMl ALINIR.",
            "   KATSAYILAR L VE EN BUYUK SU HATTI GENISLIGI Bwl UZERINDEN: Cb = HACIM/(L Bwl T),",
            "   Cp = HACIM/(Am L), Cm = Am/(Bwl T), Cwp = Awp/(L Bwl); Am L/2 'DEKI KESIT ALANI.",
            "   Cb(wl), Cp(wl), Cwp(wl): AYNI KATSAYILAR Lwl ILE.",
@@ -167,8 +186,15 @@ ResultFile writeHydrostaticsReport(const TaskParameters& task, const HullModel& 
   file.blank(2);
   writeInputs(file, task, hull, sources, table);
   writeTable(file, "HACIM, DEPLASMAN, YUZME MERKEZI VE SU HATTI ALANI", kVolumeColumns, table);
-  writeTable(file, "METASANTR YARICAPLARI, TRIM MOMENTI VE ISLAK YUZEY ALANI", kStabilityColumns,
-             table);
+  if (table.kg) {
+    writeTable(file,
+               "METASANTR YARICAPLARI VE YUKSEKLIKLERI, TRIM MOMENTI (GMl ILE) VE ISLAK YUZEY",
+               kStabilityColumnsWithKg, table);
+  } else {
+    writeTable(file,
+               "METASANTR YARICAPLARI, TRIM MOMENTI (GMl YERINE BMl ILE) VE ISLAK YUZEY ALANI",
+               kStabilityColumns, table);
+  }
   writeTable(file, "SU HATTI VE FORM KATSAYILARI (Cb, Cp, Cwp L VE Bwl ILE; (wl): Lwl VE Bwl ILE)",
              kFormColumns, table);
   writeTable(file, "L/2 'DEN BOYUNA MERKEZLER (+ BAS), EN BUYUK KESIT VE TATLI SU DEPLASMANI",
@@ -221,12 +247,19 @@ ResultFile writeHydrostaticsTable(const TaskParameters& task, const Hydrostatics
       {"D_fresh_t", 3, &HydrostaticRow::freshWaterDisplacement},
   };
   ResultFile file(task.directoryPrefix + resultName(ResultKind::HydrostaticsTable));
+  // With KG given, the metacentric heights after the columns readers know.
+  static const TableColumn kKgColumns[] = {
+      {"GMt_m", 4, &HydrostaticRow::gmt},
+      {"GMl_m", 3, &HydrostaticRow::gml},
+  };
+  std::vector<TableColumn> columns(std::begin(kColumns), std::end(kColumns));
+  if (table.kg) columns.insert(columns.end(), std::begin(kKgColumns), std::end(kKgColumns));
   std::string header;
-  for (const TableColumn& c : kColumns) header += (header.empty() ? "" : " ") + std::string(c.name);
+  for (const TableColumn& c : columns) header += (header.empty() ? "" : " ") + std::string(c.name);
   file.line(header);
   for (const HydrostaticRow& row : table.rows) {
     std::string text;
-    for (const TableColumn& c : kColumns) {
+    for (const TableColumn& c : columns) {
       text += (text.empty() ? "" : " ") + formatPlain(row.*c.value, c.decimals);
     }
     file.line(text);

@@ -93,6 +93,7 @@ void runHydrostaticsSteps(Platform& platform, const HydrostaticsSettings& settin
   input.shipLength = task.shipLength;
   input.density = settings.density.value_or(task.waterDensity);
   input.trim = settings.trim;
+  input.kg = settings.kg;
   input.drafts =
       hydrostaticDrafts(*hull, input.shipLength, input.trim, settings.drafts, "--drafts");
 

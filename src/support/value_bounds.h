@@ -32,6 +32,10 @@ inline constexpr ValueBounds kTrimBounds{"the trim Tf - Ta", "metres", -1e6, 1e6
 inline constexpr ValueBounds kSweepPositionsBounds{
     "the number of crest positions", "", 2, 1000, true, ""};
 
+/// The height of the centre of gravity KG above the base line, m.
+inline constexpr ValueBounds kKgBounds{
+    "the centre of gravity's height KG above the base line", "m", 0.0, 1e6, false, ""};
+
 /// The classification rule's length L, m: the rule applies from 90 to 500 m
 /// (outside, the report says so); 1 mm to 10 km keeps out a typing slip.
 inline constexpr ValueBounds kRuleLengthBounds{

@@ -123,6 +123,24 @@ TEST(Hydrostatics, RakedBoxOnItsWaterlineLength) {
   EXPECT_NEAR(trimmed.lcbShare, 100.0 / (12.0 * 5.0), 1e-6);
 }
 
+// With KG given, GMt = KB + BMt - KG, GMl = KB + BMl - KG and MCT from GMl.
+TEST(Hydrostatics, MetacentricHeightsAndTrimMomentWithKg) {
+  const double L = 100.0, B = 20.0, KG = 6.0;
+  const auto hull = boxBarge(21, L, B / 2.0, 10.0);
+  Hydrostatics table;
+  HydrostaticsInput input{L, kRho, 0.0, {2.0, 5.0, 8.0}};
+  input.kg = KG;
+  ASSERT_EQ(computeHydrostatics(*hull, input, table).stop, HydrostaticsStop::None);
+  for (const HydrostaticRow& row : table.rows) {
+    const double T = row.draft;
+    SCOPED_TRACE("T = " + std::to_string(T));
+    const double gml = T / 2 + L * L / (12 * T) - KG;
+    EXPECT_NEAR(row.gmt, T / 2 + B * B / (12 * T) - KG, 1e-6);
+    EXPECT_NEAR(row.gml, gml, 1e-6 * gml);
+    EXPECT_NEAR(row.mct, kRho * L * B * T * gml / (100 * L), 1e-6 * row.mct);
+  }
+}
+
 // Trimmed by t about L/2, the waterline is z = T + t (x/L - 1/2): the volume
 // stays L B T, the centre moves forward by t L / (12 T) and rises to
 // (T^2 + t^2/12) / 2T; the waterplane and its inertia do not change.
