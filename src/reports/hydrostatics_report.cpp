@@ -141,6 +141,18 @@ void writeInputs(ResultFile& file, const TaskParameters& task, const HullModel& 
   file.blank(2);
 }
 
+// Stations whose outline zigzags (a mesh's seams): their girths, and the
+// wetted surface, come out too large.
+void writeSeamWarnings(ResultFile& file, const std::vector<SeamedStation>& seamed) {
+  for (const SeamedStation& s : seamed) {
+    file.line(" UYARI: " + std::to_string(s.station) + ". POSTANIN CEVRESI " +
+              formatPlain(s.girth, 3) + " m., DISBUKEY CEVRESININ (" +
+              formatPlain(s.convexGirth, 3) + " m.) " + formatPlain(s.girth / s.convexGirth, 2) +
+              " KATI: KESIT DIKISLI OLABILIR, ISLAK YUZEY FAZLA CIKAR");
+  }
+  if (!seamed.empty()) file.blank(2);
+}
+
 void writeNotes(ResultFile& file) {
   for (const char* line : {
            " KISALTMALAR:",
@@ -179,12 +191,14 @@ void writeNotes(ResultFile& file) {
 }  // namespace
 
 ResultFile writeHydrostaticsReport(const TaskParameters& task, const HullModel& hull,
-                                   const HydrostaticsSources& sources, const Hydrostatics& table) {
+                                   const HydrostaticsSources& sources, const Hydrostatics& table,
+                                   const std::vector<SeamedStation>& seamed) {
   ResultFile file(task.directoryPrefix + resultName(ResultKind::HydrostaticsReport));
   file.line();
   file.line(" HIDROSTATIK HESAP - BASLAMA ---------------------------------------------");
   file.blank(2);
   writeInputs(file, task, hull, sources, table);
+  writeSeamWarnings(file, seamed);
   writeTable(file, "HACIM, DEPLASMAN, YUZME MERKEZI VE SU HATTI ALANI", kVolumeColumns, table);
   if (table.kg) {
     writeTable(file,
