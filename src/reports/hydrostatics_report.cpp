@@ -54,17 +54,8 @@ const std::initializer_list<Column> kStabilityColumns = {
 };
 
 // With KG given: the metacentric heights beside them, MCT from GMl.
-const std::initializer_list<Column> kStabilityColumnsWithKg = {
-    kDraft,
-    {"BMt", "(m)", 9, 3, &HydrostaticRow::bmt},
-    {"BMl", "(m)", 10, 2, &HydrostaticRow::bml},
-    {"KMt", "(m)", 9, 3, &HydrostaticRow::kmt},
-    {"KMl", "(m)", 10, 2, &HydrostaticRow::kml},
-    {"GMt", "(m)", 9, 3, &HydrostaticRow::gmt},
-    {"GMl", "(m)", 10, 2, &HydrostaticRow::gml},
-    {"MCT 1 cm", "(t.m/cm)", 11, 2, &HydrostaticRow::mct},
-    {"S", "(m2)", 10, 1, &HydrostaticRow::wettedSurface},
-};
+const Column kGmt{"GMt", "(m)", 9, 3, &HydrostaticRow::gmt};
+const Column kGml{"GMl", "(m)", 10, 2, &HydrostaticRow::gml};
 
 const std::initializer_list<Column> kFormColumns = {
     kDraft,
@@ -93,7 +84,7 @@ const std::initializer_list<Column> kCentreColumns = {
     {"D TATLI SU", "(ton)", 12, 1, &HydrostaticRow::freshWaterDisplacement},
 };
 
-void writeTable(ResultFile& file, const std::string& title, std::initializer_list<Column> columns,
+void writeTable(ResultFile& file, const std::string& title, const std::vector<Column>& columns,
                 const Hydrostatics& table) {
   std::string names;
   std::string units;
@@ -201,9 +192,11 @@ ResultFile writeHydrostaticsReport(const TaskParameters& task, const HullModel& 
   writeSeamWarnings(file, seamed);
   writeTable(file, "HACIM, DEPLASMAN, YUZME MERKEZI VE SU HATTI ALANI", kVolumeColumns, table);
   if (table.kg) {
+    std::vector<Column> columns(kStabilityColumns);
+    columns.insert(columns.begin() + 5, {kGmt, kGml});
     writeTable(file,
                "METASANTR YARICAPLARI VE YUKSEKLIKLERI, TRIM MOMENTI (GMl ILE) VE ISLAK YUZEY",
-               kStabilityColumnsWithKg, table);
+               columns, table);
   } else {
     writeTable(file,
                "METASANTR YARICAPLARI, TRIM MOMENTI (GMl YERINE BMl ILE) VE ISLAK YUZEY ALANI",

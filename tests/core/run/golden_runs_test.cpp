@@ -80,6 +80,16 @@ std::vector<std::string> exampleNames() {
   return names;
 }
 
+// The text against its record, or the record rewritten from it.
+void checkRecorded(const fs::path& record, const std::string& text, bool update) {
+  if (update) {
+    fs::create_directories(record.parent_path());
+    std::ofstream(record, std::ios::binary) << text;
+  } else {
+    EXPECT_EQ(text, testing::recordedText(record)) << "golden " << record.string();
+  }
+}
+
 TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
   const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
   const std::vector<std::string> names = exampleNames();
@@ -100,13 +110,7 @@ TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
     for (const auto& [file, text] : parts) {
       const bool strengthFile = file.rfind("MUKAVEMET", 0) == 0;
       if (strengthFile && text->empty() && !fs::exists(golden / file)) continue;
-      if (update) {
-        fs::create_directories(golden);
-        std::ofstream(golden / file, std::ios::binary) << *text;
-      } else {
-        EXPECT_EQ(*text, testing::recordedText(golden / file))
-            << "golden " << (golden / file).string();
-      }
+      checkRecorded(golden / file, *text, update);
     }
   }
 }
@@ -126,13 +130,7 @@ TEST(GoldenRuns, SweepsGiveTheirRecordedOutput) {
          {std::pair{"status", &record.status}, std::pair{"frames", &record.frames},
           std::pair{"MUKAVEMET.SON", &record.strengthReport},
           std::pair{"TARAMA.TXT", &record.sweepTable}}) {
-      if (update) {
-        fs::create_directories(golden);
-        std::ofstream(golden / file, std::ios::binary) << *text;
-      } else {
-        EXPECT_EQ(*text, testing::recordedText(golden / file))
-            << "golden " << (golden / file).string();
-      }
+      checkRecorded(golden / file, *text, update);
     }
   }
 }
