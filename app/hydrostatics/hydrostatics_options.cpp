@@ -22,6 +22,9 @@ constexpr OptionSpec kOptions[] = {
      "trim Tf - Ta about L/2, positive by the head (default 0: even keel)"},
     {"--density", "RHO", OptionValue::Number, &kWaterDensityBounds,
      "water density in t/m3 ({range}) instead of the task file's"},
+    {"--kg", "METRES", OptionValue::Number, &kKgBounds,
+     "the centre of gravity's height above the base line: GMt = KMt - KG,\n"
+     "GMl = KB + BMl - KG and MCT 1 cm from GMl (default: MCT from BMl)"},
     {"--plots", "DIR", OptionValue::Text, nullptr,
      "save the curves of form and the Bonjean curves in DIR as PNG and SVG"},
     {"--pdf", "FILE", OptionValue::Text, nullptr,
@@ -77,6 +80,8 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
       options.trim = given.number;
     } else if (name == "--density") {
       options.density = given.number;
+    } else if (name == "--kg") {
+      options.kg = given.number;
     }
   }
   if (!takeRunPlaces(parsed->operands, options, directoryGiven, error)) return std::nullopt;
