@@ -84,17 +84,4 @@ int wholeNumberOf(const py::handle& value, const std::string& what) {
   return static_cast<int>(number);
 }
 
-double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, const char* name) {
-  const double number = numberOf(given.value, name);
-  if (const auto problem = boundsProblem(bounds, number))
-    raiseInputError(std::string(name) + ": " + *problem);
-  return number;
-}
-
-std::optional<double> optionalBoundedNumber(const ValueBounds& bounds, const NumberArgument& given,
-                                            const char* name) {
-  if (given.value.is_none()) return std::nullopt;
-  return boundedNumber(bounds, given, name);
-}
-
 }  // namespace norvika::python

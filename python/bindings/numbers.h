@@ -6,7 +6,6 @@
 #include <string>
 
 #include "given_argument.h"
-#include "support/value_bounds.h"
 
 namespace norvika::python {
 
@@ -65,14 +64,6 @@ double numberOf(const py::handle& value, const std::string& what);
 
 /// numberOf, with None for a value left out.
 std::optional<double> optionalNumberOf(const py::handle& value, const std::string& what);
-
-/// A number of the call, named `name`, within the bounds of its option on the
-/// command line and refused in the same words (InputError).
-double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, const char* name);
-
-/// boundedNumber, with None for a value left out.
-std::optional<double> optionalBoundedNumber(const ValueBounds& bounds, const NumberArgument& given,
-                                            const char* name);
 
 /// A whole number given as an argument named `what`: an int or an object
 /// with __index__ (NumPy's integers), not bool; TypeError for

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "arrays.h"
+#include "bounded_numbers.h"
 #include "calculation/crest_sweep.h"
 #include "errors.h"
 #include "inputs.h"
