@@ -19,7 +19,7 @@ namespace norvika {
 namespace {
 
 // norvika's options, described once: the parser, --help and the manual page.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"--gui", "", OptionValue::None, nullptr,
      "windows and dialog boxes (the default when a display is available)"},
     {"--console", "", OptionValue::None, nullptr,
@@ -127,7 +127,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
   if (!parsed) return std::nullopt;
   Options options;
   for (const ParsedOptions::Given& given : parsed->given) {
-    const std::string_view name = given.spec->name;
+    const std::string_view name = given.row->name;
     const FrontEnd frontEnd = name == "--gui"       ? FrontEnd::Gui
                               : name == "--console" ? FrontEnd::Console
                               : name == "--batch"   ? FrontEnd::Batch

@@ -12,7 +12,7 @@ namespace norvika {
 namespace {
 
 // norvika-hydrostatics's options, described once: the parser, --help and the manual page.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
     {"--drafts", "FROM:TO:STEP", OptionValue::Text, nullptr,
      "the drafts, or --drafts T1,T2,...: waterline heights above the base line\n"
@@ -66,7 +66,7 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
   HydrostaticsOptions options;
   bool directoryGiven = false;
   for (const ParsedOptions::Given& given : parsed->given) {
-    const std::string_view name = given.spec->name;
+    const std::string_view name = given.row->name;
     const OptionTaken taken = takeProgramOption(given, options, directoryGiven, error);
     if (taken == OptionTaken::Refused) return std::nullopt;
     if (taken == OptionTaken::Yes) continue;
