@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "reports/hull_lines.h"
 #include "support/result_names.h"
-#include "text/report_text.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -111,13 +111,7 @@ void writeTable(ResultFile& file, const std::string& title, const std::vector<Co
 
 void writeInputs(ResultFile& file, const TaskParameters& task, const HullModel& hull,
                  const HydrostaticsSources& sources, const Hydrostatics& table) {
-  file.line(" GEMI FORM DOSYASI: " + asciiReportText(task.hullFileName));
-  file.line(" POSTA SAYISI                  = " + padInteger(hull.stationCount, 8) + "   (" +
-            formatFixed(hull.stationX(1), 1, 3) + " - " +
-            formatFixed(hull.stationX(hull.stationCount), 1, 3) + " m. AP 'den)");
-  file.line(" GEMI BOYU             - L     = " + formatFixed(table.shipLength, 4, 3) + " m.");
-  file.line(" SU YOGUNLUGU          - Ro    = " + formatFixed(table.density, 4, 4) + " ton/m3 (" +
-            (sources.densityFromCommandLine ? "--density" : "Norvika.TSK") + ")");
+  writeHullLines(file, task, hull, table.shipLength, table.density, sources.densityFromCommandLine);
   file.line(" TRIM                  - Tf-Ta = " + formatFixed(table.trim, 4, 3) +
             " m. (L/2 ETRAFINDA)");
   file.line(
