@@ -187,7 +187,7 @@ def dtmb5415_strength(shared):
 # LCB as the curves of form there); norvika-hydrostatics.args holds the
 # arguments the example is run with, one a line.
 HYDROSTATICS_ARGS = {
-    "box-barge": [],
+    "box-barge": ["--kg", "6"],
     "parabolic-hull": ["--drafts", "0.5:9.5:0.5"],
     "dtmb5415": ["--drafts", "1,2,3,4,5,5.5,6,6.15,6.5,7,8,9,10"],
 }

@@ -57,7 +57,10 @@ head -n 1 "$doc/copyright" | grep -q '^Format: https://www.debian.org/doc/packag
   fail "the copyright file is not in the machine-readable format"
 # Every picture and document the README links is shipped where the link points.
 for link in $(zcat "$doc/README.md.gz" | grep -o '](docs/[^)]*)' | sed 's/^](//; s/)$//'); do
-  [ -e "$doc/$link" ] || fail "the README links $link, which is not shipped"
+  # A link to a section names the file before its '#'; documents are shipped compressed.
+  target=${link%%#*}
+  [ -e "$doc/$target" ] || [ -e "$doc/$target.gz" ] ||
+    fail "the README links $link, which is not shipped"
 done
 
 desktop="$root/usr/share/applications/norvika.desktop"

@@ -8,17 +8,17 @@ namespace norvika {
 
 namespace {
 
-const OptionSpec* specNamed(std::span<const OptionSpec> table, std::string_view name) {
-  for (const OptionSpec& spec : table) {
-    if (spec.name == name) return &spec;
+const OptionRow* rowNamed(std::span<const OptionRow> table, std::string_view name) {
+  for (const OptionRow& row : table) {
+    if (row.name == name) return &row;
   }
   return nullptr;
 }
 
-std::string helpText(const OptionSpec& spec) {
-  std::string text(spec.help);
-  if (const auto at = text.find("{range}"); at != std::string::npos && spec.bounds != nullptr) {
-    text.replace(at, 7, rangeText(*spec.bounds));
+std::string helpText(const OptionRow& row) {
+  std::string text(row.help);
+  if (const auto at = text.find("{range}"); at != std::string::npos && row.bounds != nullptr) {
+    text.replace(at, 7, rangeText(*row.bounds));
   }
   return text;
 }
@@ -27,12 +27,12 @@ std::string helpText(const OptionSpec& spec) {
 
 const ParsedOptions::Given* ParsedOptions::find(std::string_view name) const {
   for (const Given& g : given) {
-    if (g.spec->name == name) return &g;
+    if (g.row->name == name) return &g;
   }
   return nullptr;
 }
 
-std::optional<ParsedOptions> parseOptionTable(std::span<const OptionSpec> table,
+std::optional<ParsedOptions> parseOptionTable(std::span<const OptionRow> table,
                                               const std::vector<std::string>& args,
                                               std::string& error) {
   ParsedOptions parsed;
@@ -47,21 +47,21 @@ std::optional<ParsedOptions> parseOptionTable(std::span<const OptionSpec> table,
       parsed.operands.push_back(args[i]);
       continue;
     }
-    const OptionSpec* spec = specNamed(table, name);
-    if (spec == nullptr) {
+    const OptionRow* row = rowNamed(table, name);
+    if (row == nullptr) {
       error = "unknown option '" + name + "' (see --help)";
       return std::nullopt;
     }
-    if (parsed.has(spec->name)) {
+    if (parsed.has(row->name)) {
       error = name + ": given twice; give each option once";
       return std::nullopt;
     }
-    if (spec->value == OptionValue::None) {
+    if (row->value == OptionValue::None) {
       if (value) {
         error = name + " takes no value";
         return std::nullopt;
       }
-      parsed.given.push_back({spec, "", 0.0});
+      parsed.given.push_back({row, "", 0.0});
       continue;
     }
     if (!value) {
@@ -76,25 +76,25 @@ std::optional<ParsedOptions> parseOptionTable(std::span<const OptionSpec> table,
       return std::nullopt;
     }
     double number = 0.0;
-    if (spec->value == OptionValue::Number) {
-      if (const auto problem = boundsProblem(*spec->bounds, *value, number)) {
+    if (row->value == OptionValue::Number) {
+      if (const auto problem = boundsProblem(*row->bounds, *value, number)) {
         error = name + ": " + *problem;
         return std::nullopt;
       }
     }
-    parsed.given.push_back({spec, *value, number});
+    parsed.given.push_back({row, *value, number});
   }
   return parsed;
 }
 
-std::string optionHelp(std::span<const OptionSpec> table) {
+std::string optionHelp(std::span<const OptionRow> table) {
   constexpr std::size_t kHelpColumn = 19;
   std::string text;
-  for (const OptionSpec& spec : table) {
-    if (spec.help.empty()) continue;
-    std::string head = "  " + std::string(spec.name);
-    if (!spec.valueName.empty()) head += " " + std::string(spec.valueName);
-    const std::string help = helpText(spec);
+  for (const OptionRow& row : table) {
+    if (row.help.empty()) continue;
+    std::string head = "  " + std::string(row.name);
+    if (!row.valueName.empty()) head += " " + std::string(row.valueName);
+    const std::string help = helpText(row);
     std::size_t start = 0;
     bool first = true;
     for (;;) {

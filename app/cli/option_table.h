@@ -19,7 +19,7 @@ enum class OptionValue {
 
 /// One option of a program's command line, described once: the parser, the
 /// --help text and the manual page (made from --help) all come from it.
-struct OptionSpec {
+struct OptionRow {
   std::string_view name;       // "--density", "-C", "-o"
   std::string_view valueName;  // "RHO" in the help; empty for a flag
   OptionValue value = OptionValue::None;
@@ -33,7 +33,7 @@ struct OptionSpec {
 /// A command line read against a program's table.
 struct ParsedOptions {
   struct Given {
-    const OptionSpec* spec;
+    const OptionRow* row;
     std::string text;  // the value as given; empty for a flag
     double number = 0.0;
   };
@@ -50,13 +50,13 @@ struct ParsedOptions {
 /// density from 0.5 to 2 t/m3 (1.025 for sea water), got '1025'"), an unknown
 /// option, one given twice, a flag given a value, a missing or empty value and
 /// a number outside its bounds.
-std::optional<ParsedOptions> parseOptionTable(std::span<const OptionSpec> table,
+std::optional<ParsedOptions> parseOptionTable(std::span<const OptionRow> table,
                                               const std::vector<std::string>& args,
                                               std::string& error);
 
 /// The options' part of a help text: each option, its value's name and its
 /// help, aligned, one line each and more for a long help.
-std::string optionHelp(std::span<const OptionSpec> table);
+std::string optionHelp(std::span<const OptionRow> table);
 
 /// The exit statuses' part of a help text, "Exit status: 0 ..., 1 ...", from
 /// the one description of the run's endings, for the statuses `statuses`.

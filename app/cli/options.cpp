@@ -19,7 +19,7 @@ namespace norvika {
 namespace {
 
 // norvika's options, described once: the parser, --help and the manual page.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"--gui", "", OptionValue::None, nullptr,
      "windows and dialog boxes (the default when a display is available)"},
     {"--console", "", OptionValue::None, nullptr,
@@ -51,6 +51,14 @@ constexpr OptionSpec kOptions[] = {
      "length ({range}, the crest amidships among them), balance the ship\n"
      "at each and write the envelopes to TARAMA.TXT (wave cases 2-5, with\n"
      "a weights file)"},
+    {"--rule-length", "L", OptionValue::Number, &kRuleLengthBounds,
+     "the rule length L of the wave loads of IACS UR S11 in metres ({range});\n"
+     "default: the length between perpendiculars within 0.96-0.97 of the\n"
+     "waterline's length at the rule's draft"},
+    {"--scantling-draft", "T", OptionValue::Number, &kDraftBounds,
+     "the scantling draft of the rule's wave loads, m ({range}): the rule's\n"
+     "waterline length, block coefficient and T on a level waterline at it;\n"
+     "default: the loading's still-water draft"},
     {"--language", "tr|en", OptionValue::Text, nullptr,
      "the language of the reports, messages and drawings: tr, the Turkish\n"
      "texts of the legacy reports (the default), or en, English"},
@@ -123,7 +131,7 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
   if (!parsed) return std::nullopt;
   Options options;
   for (const ParsedOptions::Given& given : parsed->given) {
-    const std::string_view name = given.spec->name;
+    const std::string_view name = given.row->name;
     const FrontEnd frontEnd = name == "--gui"       ? FrontEnd::Gui
                               : name == "--console" ? FrontEnd::Console
                               : name == "--batch"   ? FrontEnd::Batch
@@ -160,6 +168,10 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       options.weights = fs::path(given.text);
     } else if (name == "--sweep") {
       options.sweepPositions = static_cast<int>(given.number);
+    } else if (name == "--rule-length") {
+      options.rule.length = given.number;
+    } else if (name == "--scantling-draft") {
+      options.rule.scantlingDraft = given.number;
     } else if (name == "--language") {
       options.language = languageOption(given.text, error);
       if (!options.language) return std::nullopt;

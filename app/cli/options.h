@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 
+#include "calculation/rule_values.h"
 #include "text/language.h"
 
 namespace norvika {
@@ -29,6 +30,7 @@ struct Options {
   RecordFrames plotsFrames = RecordFrames::Finished;
   std::optional<std::filesystem::path> weights;
   int sweepPositions = 0;            // --sweep N; 0 for no sweep
+  RuleChoices rule = {};             // --rule-length, --scantling-draft
   std::optional<Language> language;  // --language; none: Turkish
   bool help = false;
   bool version = false;

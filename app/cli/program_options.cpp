@@ -6,7 +6,7 @@ namespace norvika {
 
 OptionTaken takeProgramOption(const ParsedOptions::Given& given, ProgramOptions& options,
                               bool& directoryGiven, std::string& error) {
-  const std::string_view name = given.spec->name;
+  const std::string_view name = given.row->name;
   if (name == "--help" || name == "-h") {
     options.help = true;
   } else if (name == "--version") {

@@ -60,6 +60,7 @@ RunSettings runSettings(const Options& options) {
   RunSettings settings;
   if (options.weights) settings.weightsFile = absolutePath(*options.weights);
   settings.sweepPositions = options.sweepPositions;
+  settings.rule = options.rule;
   return settings;
 }
 

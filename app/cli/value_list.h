@@ -11,7 +11,7 @@ namespace norvika {
 
 /// What a list of rising values on a command line holds: each value's bounds,
 /// how many there may be, and the words its messages use.
-struct ValueListSpec {
+struct ValueListForm {
   const ValueBounds* bounds;
   int maxCount;
   std::string_view symbol;  // "T", in "T1,T2,..."
@@ -28,6 +28,6 @@ struct ValueListSpec {
 /// bounds, the step is not positive, TO is below FROM, the listed values do
 /// not rise, or there would be more than maxCount of them.
 std::optional<std::vector<double>> parseValueList(const std::string& text,
-                                                  const ValueListSpec& spec, std::string& error);
+                                                  const ValueListForm& form, std::string& error);
 
 }  // namespace norvika

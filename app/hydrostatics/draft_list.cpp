@@ -7,7 +7,7 @@
 namespace norvika {
 
 std::optional<std::vector<double>> parseDraftList(const std::string& text, std::string& error) {
-  static constexpr ValueListSpec kDrafts{
+  static constexpr ValueListForm kDrafts{
       &kDraftBounds, kMaxHydrostaticDrafts, "T", "metres", "drafts", "a draft", "m"};
   return parseValueList(text, kDrafts, error);
 }

@@ -9,6 +9,7 @@ HydrostaticsSettings hydrostaticsSettings(const HydrostaticsOptions& options, bo
   settings.drafts = options.drafts;
   settings.trim = options.trim;
   settings.density = options.density;
+  settings.kg = options.kg;
   settings.draw = draw;
   return settings;
 }

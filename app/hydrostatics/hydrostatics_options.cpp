@@ -12,7 +12,7 @@ namespace norvika {
 namespace {
 
 // norvika-hydrostatics's options, described once: the parser, --help and the manual page.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
     {"--drafts", "FROM:TO:STEP", OptionValue::Text, nullptr,
      "the drafts, or --drafts T1,T2,...: waterline heights above the base line\n"
@@ -22,6 +22,9 @@ constexpr OptionSpec kOptions[] = {
      "trim Tf - Ta about L/2, positive by the head (default 0: even keel)"},
     {"--density", "RHO", OptionValue::Number, &kWaterDensityBounds,
      "water density in t/m3 ({range}) instead of the task file's"},
+    {"--kg", "METRES", OptionValue::Number, &kKgBounds,
+     "the centre of gravity's height above the base line: GMt = KMt - KG,\n"
+     "GMl = KB + BMl - KG and MCT 1 cm from GMl (default: MCT from BMl)"},
     {"--plots", "DIR", OptionValue::Text, nullptr,
      "save the curves of form and the Bonjean curves in DIR as PNG and SVG"},
     {"--pdf", "FILE", OptionValue::Text, nullptr,
@@ -63,7 +66,7 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
   HydrostaticsOptions options;
   bool directoryGiven = false;
   for (const ParsedOptions::Given& given : parsed->given) {
-    const std::string_view name = given.spec->name;
+    const std::string_view name = given.row->name;
     const OptionTaken taken = takeProgramOption(given, options, directoryGiven, error);
     if (taken == OptionTaken::Refused) return std::nullopt;
     if (taken == OptionTaken::Yes) continue;
@@ -77,6 +80,8 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
       options.trim = given.number;
     } else if (name == "--density") {
       options.density = given.number;
+    } else if (name == "--kg") {
+      options.kg = given.number;
     }
   }
   if (!takeRunPlaces(parsed->operands, options, directoryGiven, error)) return std::nullopt;

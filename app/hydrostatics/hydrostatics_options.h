@@ -22,6 +22,7 @@ struct HydrostaticsOptions : ProgramOptions {
   std::optional<std::vector<double>> drafts;  // m above the base line at L/2, rising
   double trim = 0.0;                          // Tf - Ta, m
   std::optional<double> density;              // t/m3
+  std::optional<double> kg;                   // m
 };
 
 /// The help text, made from the option table.

@@ -9,7 +9,7 @@ namespace norvika::offsets {
 namespace {
 
 // norvika-offsets's options, described once: the parser and --help.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"-o", "FILE", OptionValue::Text, nullptr, "the hull file to write"},
     {"--ap", "X", OptionValue::Number, &kPlaceBounds,
      "aft perpendicular along the length axis (m)"},
@@ -126,7 +126,7 @@ OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
   if (!parsed) throw OffsetsError(error);
   OffsetsOptions o;
   for (const ParsedOptions::Given& given : parsed->given) {
-    const std::string_view name = given.spec->name;
+    const std::string_view name = given.row->name;
     if (name == "--help" || name == "-h") {
       o.help = true;
     } else if (name == "--version") {

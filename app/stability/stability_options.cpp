@@ -11,7 +11,7 @@ namespace norvika {
 namespace {
 
 // norvika-stability's options, described once: the parser, --help and the manual page.
-constexpr OptionSpec kOptions[] = {
+constexpr OptionRow kOptions[] = {
     {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
     {"--displacements", "FROM:TO:STEP", OptionValue::Text, nullptr,
      "the cross curves' displacements, or --displacements D1,D2,...: tonnes,\n"
@@ -61,16 +61,16 @@ constexpr OptionSpec kOptions[] = {
 
 constexpr int kStatuses[] = {0, 1, 4, 5};
 
-constexpr ValueListSpec kDisplacementList{&kDisplacementBounds,
+constexpr ValueListForm kDisplacementList{&kDisplacementBounds,
                                           kMaxCrossCurveDisplacements,
                                           "D",
                                           "tonnes",
                                           "displacements",
                                           "a displacement",
                                           "t"};
-constexpr ValueListSpec kDraftList{
+constexpr ValueListForm kDraftList{
     &kDraftBounds, kMaxCrossCurveDisplacements, "T", "metres", "drafts", "a draft", "m"};
-constexpr ValueListSpec kHeelList{
+constexpr ValueListForm kHeelList{
     &kHeelBounds, kMaxCrossCurveHeels, "A", "degrees", "heels", "a heel", "degrees"};
 
 std::string usageText() {
@@ -93,11 +93,11 @@ std::string usageText() {
 }
 
 // The values a list option gives, or none with `error` naming the option.
-bool takeList(const ParsedOptions::Given& given, const ValueListSpec& spec,
+bool takeList(const ParsedOptions::Given& given, const ValueListForm& row,
               std::vector<double>& values, std::string& error) {
-  const std::optional<std::vector<double>> list = parseValueList(given.text, spec, error);
+  const std::optional<std::vector<double>> list = parseValueList(given.text, row, error);
   if (!list) {
-    error = std::string(given.spec->name) + ": " + error;
+    error = std::string(given.row->name) + ": " + error;
     return false;
   }
   values = *list;
@@ -162,7 +162,7 @@ std::optional<StabilityOptions> parseStabilityOptions(const std::vector<std::str
   WeatherInput wind;
   bool directoryGiven = false;
   for (const ParsedOptions::Given& given : parsed->given) {
-    const std::string_view name = given.spec->name;
+    const std::string_view name = given.row->name;
     bool listed = true;
     const OptionTaken taken = takeProgramOption(given, options, directoryGiven, error);
     if (taken == OptionTaken::Refused) return std::nullopt;

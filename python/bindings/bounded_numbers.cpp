@@ -21,6 +21,12 @@ double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, con
   return number;
 }
 
+std::optional<double> optionalBoundedNumber(const ValueBounds& bounds, const NumberArgument& given,
+                                            const char* name) {
+  if (given.value.is_none()) return std::nullopt;
+  return boundedNumber(bounds, given, name);
+}
+
 std::vector<double> risingNumbersOf(const py::handle& given, const RisingList& list) {
   const std::string name = list.name;
   std::vector<double> values = numbersOf(given, name);

@@ -2,6 +2,7 @@
 
 #include <pybind11/pybind11.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ double checkedNumber(const TaskValue& value, const NumberArgument& given, const 
 /// A number of the call, named `name`, within the bounds of its option on the
 /// command line and refused in the same words ("density: expected ...").
 double boundedNumber(const ValueBounds& bounds, const NumberArgument& given, const char* name);
+
+/// boundedNumber, with None for a value left out.
+std::optional<double> optionalBoundedNumber(const ValueBounds& bounds, const NumberArgument& given,
+                                            const char* name);
 
 /// What a list of rising numbers of the call is: its keyword, its values'
 /// bounds, how many there may be and the words its refusals use.

@@ -60,6 +60,20 @@ const Column kColumns[] = {
     {"cwp", &HydrostaticRow::waterplaneCoefficient, "Cwp = Awp / (L B)."},
     {"wetted_surface", &HydrostaticRow::wettedSurface,
      "S, the stations' girths integrated along the ship, m2."},
+    {"cb_wl", &HydrostaticRow::waterlineBlockCoefficient, "volume / (Lwl B T)."},
+    {"cp_wl", &HydrostaticRow::waterlinePrismaticCoefficient, "volume / (Am Lwl)."},
+    {"cwp_wl", &HydrostaticRow::waterlineWaterplaneCoefficient, "Awp / (Lwl B)."},
+    {"lcb_from_midship", &HydrostaticRow::lcbFromMidship, "LCB, m from L/2, + forward."},
+    {"lcb_percent", &HydrostaticRow::lcbShare, "LCB from L/2 in % of L."},
+    {"lcf_from_midship", &HydrostaticRow::lcfFromMidship, "LCF, m from L/2, + forward."},
+    {"lcf_percent", &HydrostaticRow::lcfShare, "LCF from L/2 in % of L."},
+    {"largest_section_area", &HydrostaticRow::largestSectionArea,
+     "The largest station's section area, m2."},
+    {"largest_section_x", &HydrostaticRow::largestSectionX, "Its station, m from AP."},
+    {"fresh_water_displacement", &HydrostaticRow::freshWaterDisplacement,
+     "The volume's displacement in fresh water (1.000 t/m3), t."},
+    {"gmt", &HydrostaticRow::gmt, "GMt = KMt - KG with kg given (else 0), m."},
+    {"gml", &HydrostaticRow::gml, "GMl = KB + BMl - KG with kg given (else 0), m."},
 };
 
 // The columns as the values of a Hydrostatics.
@@ -85,8 +99,10 @@ std::vector<double> draftsOf(const py::handle& given) {
 }
 
 py::object hydrostatics(const Hull& hull, const py::object& given, const NumberArgument& shipLength,
-                        const NumberArgument& density, const NumberArgument& trim) {
+                        const NumberArgument& density, const NumberArgument& trim,
+                        const NumberArgument& kg) {
   HydrostaticsInput input;
+  input.kg = optionalBoundedNumber(kKgBounds, kg, "kg");
   input.shipLength = checkedNumber(kShipLengthValue, shipLength, "ship_length");
   input.density = boundedNumber(kWaterDensityBounds, density, "density");
   input.trim = boundedNumber(kTrimBounds, trim, "trim");
@@ -153,12 +169,14 @@ void defineHydrostatics(py::module_& module) {
 
   module.def("hydrostatics", &hydrostatics, py::arg("hull"), py::arg("drafts") = py::none(),
              py::kw_only(), py::arg("ship_length"), py::arg("density"), py::arg("trim") = 0.0,
+             py::arg("kg") = py::none(),
              R"(The curves of form of the hull at each draft, as norvika-hydrostatics computes them.
 
 drafts: waterline heights above the base line at L/2 (m), at least 0.001 m and rising,
 at most 1000; None: 20 drafts from a tenth of the hull's depth (its lowest deck edge) to
 it. ship_length: L (m), AP at x = 0 and FP at x = L; density: 0.5 to 2 t/m3; trim: Tf - Ta
-(m), the waterline turned about L/2, positive by the head. The bounds and their words are
+(m), the waterline turned about L/2, positive by the head; kg: None, or KG (m above the
+base line) for GMt, GMl and MCT 1 cm from GMl, as --kg. The bounds and their words are
 those of norvika-hydrostatics's options.
 
 Raises InputError when a draft puts a deck under water or leaves no volume or

@@ -84,9 +84,13 @@ const ValueFields<RuleWaveLoads>& ruleFields() {
   using R = const RuleWaveLoads&;
   static const ValueFields<RuleWaveLoads> fields = {
       {"applies", "Whether 90 m <= L <= 500 m.", [](R r) { return py::cast(r.applies); }},
-      {"length", "L, m.", [](R r) { return py::cast(r.length); }},
+      {"length", "L, m: as given, else Lpp within 0.96-0.97 Lwl.",
+       [](R r) { return py::cast(r.length); }},
+      {"aft_end", "Where L starts, m from AP (it ends at the waterline's forward end).",
+       [](R r) { return py::cast(r.aftEnd); }},
       {"breadth", "B, m.", [](R r) { return py::cast(r.breadth); }},
-      {"draft", "T, the still-water mean draft, m.", [](R r) { return py::cast(r.draft); }},
+      {"draft", "T, m: the scantling draft given, else the still-water mean draft.",
+       [](R r) { return py::cast(r.draft); }},
       {"computed_block_coefficient", "Cb = volume / (L B T), as computed.",
        [](R r) { return py::cast(r.computedBlockCoefficient); }},
       {"block_coefficient", "Cb the rule takes: the computed one, not below 0.6.",

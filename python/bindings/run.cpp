@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "arrays.h"
+#include "bounded_numbers.h"
 #include "calculation/crest_sweep.h"
 #include "errors.h"
 #include "inputs.h"
@@ -107,13 +108,17 @@ py::object runQuietly(const std::filesystem::path& directory, std::optional<RunI
 }
 
 py::object run(const Task& task, const Hull& hull, const py::object& weights,
-               const WholeNumberArgument& sweep, const py::object& language) {
+               const WholeNumberArgument& sweep, const NumberArgument& ruleLength,
+               const NumberArgument& scantlingDraft, const py::object& language) {
   const Language texts = languageOf(language);
   RunInputs inputs{task.parameters, *hull.model, weightsOf(weights, task.parameters.shipLength)};
   RunSettings settings;
   settings.resultFiles = ResultFiles::InOutcome;
   settings.sweepPositions =
       sweepPositionsOf(sweep.value, task.parameters, inputs.weights.has_value());
+  settings.rule.length = optionalBoundedNumber(kRuleLengthBounds, ruleLength, "rule_length");
+  settings.rule.scantlingDraft =
+      optionalBoundedNumber(kDraftBounds, scantlingDraft, "scantling_draft");
   const std::filesystem::path directory = task.parameters.file.empty()
                                               ? std::filesystem::path(".")
                                               : task.parameters.file.parent_path();
@@ -149,7 +154,8 @@ py::object runDirectory(const PathArgument& directory, const py::object& languag
 void defineRun(py::module_& module) {
   defineResults(module);
   module.def("run", &run, py::arg("task"), py::arg("hull"), py::arg("weights") = py::none(),
-             py::kw_only(), py::arg("sweep") = py::none(), py::arg("language") = "tr",
+             py::kw_only(), py::arg("sweep") = py::none(), py::arg("rule_length") = py::none(),
+             py::arg("scantling_draft") = py::none(), py::arg("language") = "tr",
              R"(Runs the task's case on the hull, as the executable runs it in batch mode (every
 question its default answer), and returns its Result; writes no file.
 
@@ -161,6 +167,11 @@ sweep: None, or N (2 to 1000) crest positions, as `norvika --sweep N`: on a wave
 (cases 2-5) with weights, the wave's crest moved along the ship in N equal steps
 over one wave length and the ship balanced at each; Result.sweep holds the values
 per position and the envelopes along the ship, Result.files TARAMA.TXT.
+
+rule_length, scantling_draft: None, or the rule length L and the scantling draft
+(m) of the rule's wave loads, as `norvika --rule-length L --scantling-draft T`
+(with weights, cases 1-5); by default L is the length between perpendiculars
+within 0.96-0.97 of the waterline's length and T the still-water draft.
 
 language: "tr" (the default, the legacy Turkish texts) or "en", as `norvika
 --language`: the texts of the result files and of the stop's message; the numbers

@@ -3,6 +3,7 @@
 #include <pybind11/numpy.h>
 
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "arrays.h"
@@ -50,6 +51,22 @@ py::object worstOf(S s, const SweepWorst& worst) {
   if (worst.position < 0) return py::none();
   return py::make_tuple(worst.extreme.value, worst.extreme.x,
                         s.sweep.positions[static_cast<std::size_t>(worst.position)].crest);
+}
+
+// The ratio of one side of an envelope to the rule at each row, NaN where the
+// rule gives no meaningful ratio.
+py::object ratioColumn(const EnvelopeRatios& ratios) {
+  std::vector<double> column;
+  for (const RuleRatio& r : ratios.rows)
+    column.push_back(r.hasRatio ? r.ratio : std::numeric_limits<double>::quiet_NaN());
+  return arrayOf(column);
+}
+
+// The largest ratio of a side of an envelope as (ratio, x, crest); None without one.
+py::object largestRatioOf(S s, const EnvelopeRatios& ratios) {
+  if (ratios.position < 0) return py::none();
+  return py::make_tuple(ratios.largest, ratios.x,
+                        s.sweep.positions[static_cast<std::size_t>(ratios.position)].crest);
 }
 
 const ValueFields<SweepSource>& sweepFields() {
@@ -127,6 +144,24 @@ const ValueFields<SweepSource>& sweepFields() {
        "(smallest wave-induced SF of the sweep, t; its place; the crest position); None when "
        "there is none.",
        [](S s) { return worstOf(s, s.sweep.negativeShear); }},
+      {"sf_max_ratio", "sf_max over the rule's positive SF, NaN where |rule| < 0.1 Fw (per row).",
+       [](S s) { return ratioColumn(s.sweep.positiveShear.ratios); }},
+      {"sf_min_ratio", "sf_min over the rule's negative SF, NaN where |rule| < 0.1 Fw (per row).",
+       [](S s) { return ratioColumn(s.sweep.negativeShear.ratios); }},
+      {"bm_max_ratio", "bm_max over the rule's hogging BM, NaN where it is < 0.1 Mw (per row).",
+       [](S s) { return ratioColumn(s.sweep.hogging.ratios); }},
+      {"bm_min_ratio", "bm_min over the rule's sagging BM, NaN where |rule| < 0.1 Mw (per row).",
+       [](S s) { return ratioColumn(s.sweep.sagging.ratios); }},
+      {"largest_hogging_ratio",
+       "(largest of bm_max_ratio; its place, m from AP; the crest position, m from AP); None "
+       "without one.",
+       [](S s) { return largestRatioOf(s, s.sweep.hogging.ratios); }},
+      {"largest_sagging_ratio", "(largest of bm_min_ratio; its place; the crest position).",
+       [](S s) { return largestRatioOf(s, s.sweep.sagging.ratios); }},
+      {"largest_positive_shear_ratio", "(largest of sf_max_ratio; its place; the crest position).",
+       [](S s) { return largestRatioOf(s, s.sweep.positiveShear.ratios); }},
+      {"largest_negative_shear_ratio", "(largest of sf_min_ratio; its place; the crest position).",
+       [](S s) { return largestRatioOf(s, s.sweep.negativeShear.ratios); }},
   };
   return fields;
 }

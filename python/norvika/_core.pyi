@@ -196,6 +196,7 @@ class RuleWaveLoads:
 
     applies: bool
     length: float
+    aft_end: float
     breadth: float
     draft: float
     computed_block_coefficient: float
@@ -367,6 +368,30 @@ class Sweep:
     @property
     def worst_negative_shear(self) -> Optional[Tuple[float, float, float]]:
         """(t, m from AP, crest m from AP)."""
+    @property
+    def sf_max_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def sf_min_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def bm_max_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def bm_min_ratio(self) -> FloatArray:
+        """Ratio to the rule, NaN where none (per row)."""
+    @property
+    def largest_hogging_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
+    @property
+    def largest_sagging_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
+    @property
+    def largest_positive_shear_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
+    @property
+    def largest_negative_shear_ratio(self) -> Optional[Tuple[float, float, float]]:
+        """(ratio, m from AP, crest m from AP)."""
 
 class Result:
     """What a completed run reached; == compares values."""
@@ -465,6 +490,30 @@ class Hydrostatics:
     def cwp(self) -> FloatArray: ...
     @property
     def wetted_surface(self) -> FloatArray: ...
+    @property
+    def cb_wl(self) -> FloatArray: ...
+    @property
+    def cp_wl(self) -> FloatArray: ...
+    @property
+    def cwp_wl(self) -> FloatArray: ...
+    @property
+    def lcb_from_midship(self) -> FloatArray: ...
+    @property
+    def lcb_percent(self) -> FloatArray: ...
+    @property
+    def lcf_from_midship(self) -> FloatArray: ...
+    @property
+    def lcf_percent(self) -> FloatArray: ...
+    @property
+    def largest_section_area(self) -> FloatArray: ...
+    @property
+    def largest_section_x(self) -> FloatArray: ...
+    @property
+    def fresh_water_displacement(self) -> FloatArray: ...
+    @property
+    def gmt(self) -> FloatArray: ...
+    @property
+    def gml(self) -> FloatArray: ...
     def to_dict(self) -> dict[str, FloatArray]: ...
     def __len__(self) -> int: ...
 
@@ -543,11 +592,14 @@ def run(
     weights: Union[None, PathLike, ArrayLike] = None,
     *,
     sweep: Optional[int] = None,
+    rule_length: Optional[float] = None,
+    scantling_draft: Optional[float] = None,
     language: str = "tr",
 ) -> Result:
     """Runs the case as the executable's batch mode does; raises InputError or
     CalculationStop. weights: None, a weights file, or rows of (x1, x2, w1, w2);
-    sweep: None or 2-1000 crest positions (wave cases with weights)."""
+    sweep: None or 2-1000 crest positions (wave cases with weights);
+    rule_length, scantling_draft: the rule's L and T in m (cases 1-5 with weights)."""
 
 def run_directory(directory: PathLike, *, language: str = "tr") -> Result:
     """Runs a run directory's files (or those of the task file Norvika.TSK named)
@@ -560,9 +612,10 @@ def hydrostatics(
     ship_length: float,
     density: float,
     trim: float = 0.0,
+    kg: Optional[float] = None,
 ) -> Hydrostatics:
     """The curves of form at the drafts (m at L/2, at least 0.001, rising); density
-    0.5-2 t/m3; raises InputError."""
+    0.5-2 t/m3; kg: KG for GMt, GMl and MCT from GMl; raises InputError."""
 
 def bonjean(hull: Hull, steps: int = 20) -> list[dict[str, Any]]:
     """The Bonjean curves of every station."""

@@ -83,21 +83,24 @@ def hydrostatics_arguments(name):
         drafts = np.round(np.arange(start, stop + step / 2, step), 9)
     elif drafts:
         drafts = [float(d) for d in drafts.split(",")]
-    return drafts, float(options.get("--trim", 0.0))
+    kg = options.get("--kg")
+    return drafts, float(options.get("--trim", 0.0)), kg and float(kg)
 
 
 @pytest.mark.parametrize("name", hydrostatics_examples())
 def test_hydrostatics_are_the_golden_table(name):
     task = norvika.read_task(EXAMPLES / name)
     hull = norvika.read_hull(task.hull_path)
-    drafts, trim = hydrostatics_arguments(name)
+    drafts, trim, kg = hydrostatics_arguments(name)
     table = norvika.hydrostatics(hull, drafts, ship_length=task.ship_length,
-                                 density=task.density, trim=trim)
+                                 density=task.density, trim=trim, kg=kg)
     golden = columns((GOLDEN / name / "HIDROSTATIK.TXT").read_bytes())
     names = ["draft", "forward_draft", "aft_draft", "volume", "displacement", "lcb", "kb",
              "waterplane_area", "lcf", "tpc", "bmt", "bml", "kmt", "kml", "mct",
              "waterline_length", "waterline_breadth", "midship_area", "cb", "cp", "cm", "cwp",
-             "wetted_surface"]
+             "wetted_surface", "cb_wl", "cp_wl", "cwp_wl", "lcb_from_midship", "lcb_percent",
+             "lcf_from_midship", "lcf_percent", "largest_section_area", "largest_section_x",
+             "fresh_water_displacement", "gmt", "gml"]
     assert list(table.to_dict()) == names
     for column, printed in zip(names, golden.values()):
         assert_printed(getattr(table, column), printed, column)

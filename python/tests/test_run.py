@@ -3,6 +3,8 @@ message, runs after a failed run, and many runs on threads at once."""
 
 import math
 import re
+import shutil
+import subprocess
 from concurrent.futures import ThreadPoolExecutor
 
 import numpy as np
@@ -77,6 +79,24 @@ def test_weights_given_as_rows_are_the_weights_file():
     assert s.positive_shear[0] > 0 > s.negative_shear[0]
     assert s.rule.block_coefficient == max(0.6, s.rule.computed_block_coefficient)
     assert abs(s.end_moment) <= 1e-5 * s.weight * task.ship_length
+
+
+def test_the_rule_length_and_scantling_draft_are_the_programs_options(tmp_path, norvika_program):
+    directory = EXAMPLES / "dtmb5415" / "strength-trochoid-crest"
+    task = norvika.read_task(directory)
+    hull = norvika.read_hull(task.hull_path)
+    given = norvika.run(task, hull, directory / "Norvika.AGR", rule_length=140.0,
+                        scantling_draft=6.5)
+    assert (given.strength.rule.length, given.strength.rule.draft) == (140.0, 6.5)
+    run = tmp_path / "run"
+    shutil.copytree(directory, run)
+    subprocess.run([norvika_program, "--batch", "--rule-length", "140", "--scantling-draft", "6.5",
+                    str(run)], check=True, capture_output=True, timeout=600)
+    assert given.files["MUKAVEMET.SON"] == (run / "MUKAVEMET.SON").read_bytes()
+    with pytest.raises(norvika.InputError, match="^rule_length: expected the rule length L"):
+        norvika.run(task, hull, directory / "Norvika.AGR", rule_length=0.0)
+    with pytest.raises(TypeError):
+        norvika.run(task, hull, directory / "Norvika.AGR", scantling_draft="6.5")
 
 
 def stops():

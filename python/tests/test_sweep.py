@@ -63,6 +63,24 @@ def test_the_envelopes_are_the_programs_tarama_txt(program_run, swept):
         assert not values.flags.writeable, column
 
 
+def test_the_ratios_are_the_programs_and_their_largest_is_the_reports(program_run, swept):
+    _, sweep = swept
+    table = columns((program_run / "TARAMA.TXT").read_bytes())
+    text = (program_run / "MUKAVEMET.SON").read_bytes().decode("ascii")
+    printed = re.findall(r"EN BUYUK ORAN = (\S+)\s+x =\s+(\S+) m. AP 'den\s+TEPE x =\s+(\S+)", text)
+    for i, (name, column) in enumerate([("hogging", "bm_max"), ("sagging", "bm_min"),
+                                        ("positive_shear", "sf_max"),
+                                        ("negative_shear", "sf_min")]):
+        ratios = getattr(sweep, column + "_ratio")
+        shown = table[{"sf_max": "SF_max_ratio", "sf_min": "SF_min_ratio",
+                       "bm_max": "BM_max_ratio", "bm_min": "BM_min_ratio"}[column]]
+        assert [t == "nan" for t in shown] == list(np.isnan(ratios)), column
+        assert_printed(ratios[~np.isnan(ratios)], [t for t in shown if t != "nan"], column)
+        largest = getattr(sweep, f"largest_{name}_ratio")
+        assert largest[0] == np.nanmax(ratios)
+        assert_printed(largest, printed[i], name)
+
+
 def test_each_position_and_the_worst_are_the_programs_summary(program_run, swept):
     task, sweep = swept
     rows, worst = sweep_table((program_run / "MUKAVEMET.SON").read_bytes())

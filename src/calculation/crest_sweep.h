@@ -39,19 +39,41 @@ struct SweepEnvelope {
   std::vector<int> smallestAt;
 };
 
+/// A stretch of rows (m from AP) where an envelope exceeds the rule.
+struct RuleExcess {
+  double from = 0.0;
+  double to = 0.0;
+};
+
+/// One side of a wave-induced envelope (the largest or the smallest values)
+/// against the rule's value of that side at each row, taken where the rule's
+/// value reaches the threshold: its ratios, the largest with its place and
+/// the crest position that gave it (-1: none), and where it exceeds 1.
+struct EnvelopeRatios {
+  std::vector<RuleRatio> rows;  // kN or kN m
+  double largest = 0.0;
+  double x = 0.0;  // m from AP
+  int position = -1;
+  std::vector<RuleExcess> excesses;
+};
+
 /// A worst wave-induced value of the whole sweep: where it stands, the crest
 /// position that gave it (none: -1, when no position loads the ship that way)
-/// and its ratio to the rule there.
+/// and its ratio to the rule there; and the largest ratio of its envelope
+/// over every row and every crest position.
 struct SweepWorst {
   Extreme extreme;  // t or t m
   int position = -1;
   RuleRatio rule;  // kN or kN m
+  EnvelopeRatios ratios;
 };
 
 /// The wave's crest moved along the ship in equal steps over one wave length,
 /// the ship balanced in sink and trim at each step: what each position
 /// gives, the envelopes along the ship and the worst of all.
 struct CrestSweep {
+  int caseNumber = 0;   // the run's case
+  int profileCase = 0;  // the case whose wave profile is moved (sweptWaveCase)
   /// Why a position could not be balanced (its crest in failedCrest); None
   /// when every one was.
   BalanceOutcome outcome;
@@ -65,7 +87,24 @@ struct CrestSweep {
   SweepWorst sagging;
   SweepWorst positiveShear;
   SweepWorst negativeShear;
+  bool ruleApplies = false;  // else no ratios
+  RatioThresholds thresholds;
 };
+
+/// The ratios of one side of an envelope `values` (t or t m at rows x, m
+/// from AP, the crest position of each in `at`) to the rule's values there
+/// of the same side (kN or kN m, `ruleValues`), taken where |rule| reaches
+/// |threshold|; values within `noise` (t or t m) of zero or of the other
+/// sign count as none (ratio 0).
+EnvelopeRatios envelopeRatios(const std::vector<double>& x, const std::vector<double>& values,
+                              const std::vector<int>& at, const std::vector<double>& ruleValues,
+                              double threshold, double noise);
+
+/// The case whose wave profile a sweep of case 2-5 moves: the crest case of
+/// its family (2 for the trochoids, 4 for the sines), the physical wave. The
+/// trough trochoid of case 3 is the crest's turned upside down (a sharp
+/// trough, flat crests), not a real trochoid moved by half a wave length.
+int sweptWaveCase(int caseNumber);
 
 /// The `count` crest positions (m from AP) a step of waveLength / count
 /// apart, from aft to forward within half a wave length of L/2 (the crest
@@ -73,7 +112,8 @@ struct CrestSweep {
 /// it is the foremost's wave again and is left out).
 std::vector<double> sweepCrestPositions(double shipLength, double waveLength, int count);
 
-/// The sweep of the wave of case 2-5 over `count` crest positions, each
+/// The sweep of the wave of case 2-5 (its family's physical wave,
+/// sweptWaveCase) over `count` crest positions, each
 /// balanced from startDraft (m) as the case's own strength step is, its
 /// wave-induced curves taken against strength's still water; the ratios to
 /// strength's rule values.

@@ -5,6 +5,7 @@
 
 #include "calculation/displacement_balance.h"
 #include "calculation/section_integrals.h"
+#include "calculation/waterline_length.h"
 #include "calculation/waterline_profiles.h"
 
 namespace norvika {
@@ -25,8 +26,6 @@ struct AlongShip {
 
 struct WaterlineReach {
   double largestHalfBreadth = 0.0;
-  int firstStation = 0;  // the aftmost station whose keel is below the waterline
-  int lastStation = 0;   // the foremost one
 };
 
 // What one draft's waterline gives, gathered station by station.
@@ -86,10 +85,6 @@ void addStation(const HullModel& hull, int st, const StationSection& section, do
   sums.wettedSurface += w * below.girth;
   WaterlineReach& reach = totals.reach;
   if (y > reach.largestHalfBreadth) reach.largestHalfBreadth = y;
-  if (zw > section.curve.keel()) {
-    if (reach.firstStation == 0) reach.firstStation = st;
-    reach.lastStation = st;
-  }
 }
 
 // The section area at L/2: the station's own when one stands there, else the
@@ -138,19 +133,39 @@ HydrostaticsOutcome finishRow(const HullModel& hull, const HydrostaticsInput& in
   row.kmt = row.kb + row.bmt;
   row.kml = row.kb + row.bml;
   row.mct = row.displacement * row.bml / (100.0 * L);
-
-  const WaterlineReach& reach = totals.reach;
-  row.waterlineBreadth = 2.0 * reach.largestHalfBreadth;
-  if (reach.firstStation != 0) {
-    row.waterlineLength = hull.stationX(reach.lastStation) - hull.stationX(reach.firstStation);
+  if (input.kg) {
+    row.gmt = row.kmt - *input.kg;
+    row.gml = row.kml - *input.kg;
+    row.mct = row.displacement * row.gml / (100.0 * L);
   }
+
+  row.waterlineBreadth = 2.0 * totals.reach.largestHalfBreadth;
+  row.waterlineLength = waterlineEnds(hull, L, row.aftDraft, row.forwardDraft).length();
   row.midshipArea = midshipSectionArea(hull, totals.area, L);
   const double B = row.waterlineBreadth;
   row.blockCoefficient = row.volume / (L * B * draft);
   row.midshipCoefficient = row.midshipArea / (B * draft);
   row.prismaticCoefficient = row.midshipArea > 0.0 ? row.volume / (row.midshipArea * L) : 0.0;
   row.waterplaneCoefficient = row.waterplaneArea / (L * B);
+  const double Lwl = row.waterlineLength;
+  if (Lwl > 0.0) {
+    row.waterlineBlockCoefficient = row.volume / (Lwl * B * draft);
+    row.waterlinePrismaticCoefficient =
+        row.midshipArea > 0.0 ? row.volume / (row.midshipArea * Lwl) : 0.0;
+    row.waterlineWaterplaneCoefficient = row.waterplaneArea / (Lwl * B);
+  }
   row.wettedSurface = sums.wettedSurface;
+  row.lcbFromMidship = row.lcb - L / 2.0;
+  row.lcfFromMidship = row.lcf - L / 2.0;
+  row.lcbShare = 100.0 * row.lcbFromMidship / L;
+  row.lcfShare = 100.0 * row.lcfFromMidship / L;
+  for (int st = 1; st <= hull.stationCount; ++st) {
+    if (totals.area(st) > row.largestSectionArea) {
+      row.largestSectionArea = totals.area(st);
+      row.largestSectionX = hull.stationX(st);
+    }
+  }
+  row.freshWaterDisplacement = row.volume * kFreshWaterDensity;
   return {};
 }
 
@@ -168,7 +183,7 @@ bool clearsEveryDeck(const HullModel& hull, double shipLength, double trim, doub
 
 HydrostaticsOutcome computeHydrostatics(const HullModel& hull, const HydrostaticsInput& input,
                                         Hydrostatics& result) {
-  result = Hydrostatics{input.shipLength, input.density, input.trim, {}};
+  result = Hydrostatics{input.shipLength, input.density, input.trim, input.kg, {}};
   const std::vector<StraightWaterline> lines = waterlinesOf(input);
   std::size_t usable = 0;
   const HydrostaticsOutcome deck = firstDeckUnderWater(hull, input, lines, usable);

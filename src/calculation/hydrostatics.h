@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "model/hull_model.h"
@@ -19,6 +20,8 @@ struct HydrostaticsInput {
   double density = 0.0;     // t/m3
   double trim = 0.0;        // m, positive by the head
   std::vector<double> drafts;
+  /// The centre of gravity's height, m: with it GMt, GMl and MCT from GMl.
+  std::optional<double> kg = {};
 };
 
 /// The hydrostatics of the hull at one draft. Lengths in m (x from AP, z above
@@ -38,22 +41,41 @@ struct HydrostaticRow {
   double bml = 0.0;  // longitudinal metacentric radius I_L / volume, I_L about the LCF
   double kmt = 0.0;
   double kml = 0.0;
-  double mct = 0.0;               // moment to change trim 1 cm, t.m/cm: displacement BMl / (100 L)
-  double waterlineLength = 0.0;   // between the end stations the waterline reaches
-  double waterlineBreadth = 0.0;  // the largest breadth of the waterplane
-  double midshipArea = 0.0;       // section area at L/2
-  double blockCoefficient = 0.0;  // volume / (L B T)
+  double mct =
+      0.0;  // moment to change trim 1 cm, t.m/cm: displacement GMl / (100 L), GMl = BMl without KG
+  double gmt = 0.0;                    // KMt - KG, with KG given
+  double gml = 0.0;                    // KB + BMl - KG, with KG given
+  double waterlineLength = 0.0;        // where the waterline meets the stern and bow contours
+  double waterlineBreadth = 0.0;       // the largest breadth of the waterplane
+  double midshipArea = 0.0;            // section area at L/2
+  double blockCoefficient = 0.0;       // volume / (L B T)
   double prismaticCoefficient = 0.0;   // volume / (Am L)
   double midshipCoefficient = 0.0;     // Am / (B T)
   double waterplaneCoefficient = 0.0;  // Awp / (L B)
   double wettedSurface = 0.0;          // girths of the stations integrated along the ship
+  // The same coefficients on the waterline's own length: volume / (Lwl B T),
+  // volume / (Am Lwl), Awp / (Lwl B); 0 without a waterline length.
+  double waterlineBlockCoefficient = 0.0;
+  double waterlinePrismaticCoefficient = 0.0;
+  double waterlineWaterplaneCoefficient = 0.0;
+  double lcbFromMidship = 0.0;          // m from L/2, + forward
+  double lcfFromMidship = 0.0;          // m from L/2, + forward
+  double lcbShare = 0.0;                // lcbFromMidship in % of L
+  double lcfShare = 0.0;                // lcfFromMidship in % of L
+  double largestSectionArea = 0.0;      // the largest station's section area below the waterline
+  double largestSectionX = 0.0;         // its station, m from AP
+  double freshWaterDisplacement = 0.0;  // t, the volume in fresh water (kFreshWaterDensity)
 };
+
+/// Fresh water, t/m3.
+inline constexpr double kFreshWaterDensity = 1.0;
 
 /// The curves of form: one row per draft, in the order of the drafts.
 struct Hydrostatics {
   double shipLength = 0.0;
   double density = 0.0;
   double trim = 0.0;
+  std::optional<double> kg;  // m
   std::vector<HydrostaticRow> rows;
 };
 

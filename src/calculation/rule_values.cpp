@@ -66,6 +66,15 @@ RuleWaveLoads ruleWaveLoads(double length, double breadth, double draft, double 
   return rule;
 }
 
+double ruleLength(double lpp, double lwl) {
+  if (!(lwl > 0.0)) return lpp;
+  return std::clamp(lpp, 0.96 * lwl, 0.97 * lwl);
+}
+
+double ruleLengthShare(const RuleWaveLoads& rule, double x) {
+  return (x - rule.aftEnd) / rule.length;
+}
+
 double waveMomentFactor(double xOverL) {
   static constexpr std::array<Knot, 4> knots = {{{0.0, 0.0}, {0.4, 1.0}, {0.65, 1.0}, {1.0, 0.0}}};
   return brokenLine(knots, xOverL);
@@ -82,7 +91,7 @@ double negativeShearFactor(double xOverL, double hoggingShare) {
 RuleWaveLoadsAt ruleWaveLoadsAt(const RuleWaveLoads& rule, double x) {
   RuleWaveLoadsAt at;
   if (!rule.applies) return at;
-  const double t = x / rule.length;
+  const double t = ruleLengthShare(rule, x);
   const double m = waveMomentFactor(t);
   at.hogging = m * rule.hogging;
   at.sagging = m * rule.sagging;

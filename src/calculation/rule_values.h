@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 namespace norvika {
 
 /// g used to turn tonnes into kilonewtons, m/s2.
@@ -9,8 +11,11 @@ inline constexpr double kGravity = 9.81;
 /// classification societies: the wave bending moments and wave shear forces
 /// where their distribution factors are 1.
 struct RuleWaveLoads {
-  bool applies = false;                   // 90 m <= L <= 500 m
-  double length = 0.0;                    // L, m
+  bool applies = false;  // 90 m <= L <= 500 m
+  double length = 0.0;   // L, m
+  /// Where L starts, m from AP: L ends at the waterline's forward end (the
+  /// fore side of the stem), so it starts L aft of that.
+  double aftEnd = 0.0;
   double breadth = 0.0;                   // B, m
   double draft = 0.0;                     // T, m
   double computedBlockCoefficient = 0.0;  // volume / (L B T)
@@ -23,6 +28,28 @@ struct RuleWaveLoads {
   /// which scales the shear factors on the side the hogging wave loads.
   double hoggingShare = 0.0;
 };
+
+/// What is given of the rule's length and draft; what is not is taken from
+/// the hull and the loading.
+struct RuleChoices {
+  std::optional<double> length;          // L, m
+  std::optional<double> scantlingDraft;  // m, level
+};
+
+/// Where the rule's length and draft came from, and the lengths it was taken from.
+struct RuleLengthSource {
+  double perpendiculars = 0.0;    // Lpp, m: the task's length
+  double waterline = 0.0;         // Lwl at the rule's draft, m (0: none found)
+  double waterlineForward = 0.0;  // the waterline's forward end, m from AP
+  bool lengthGiven = false;
+  bool draftGiven = false;
+};
+
+/// The rule length of a ship of length between perpendiculars lpp (m) with a
+/// waterline lwl (m) long: the distance to the rudder stock, which the hull
+/// file does not give, taken as lpp, not less than 0.96 lwl and not more than
+/// 0.97 lwl; lpp itself where no waterline length is known (lwl <= 0).
+double ruleLength(double lpp, double lwl);
 
 /// The rule's coefficient C for a length L (m); 0 outside 90-500 m.
 double ruleWaveCoefficient(double length);
@@ -50,6 +77,9 @@ struct RuleWaveLoadsAt {
   double positiveShear = 0.0;  // kN, >= 0
   double negativeShear = 0.0;  // kN, <= 0
 };
+
+/// x (m from AP) as a share of the rule length from its aft end.
+double ruleLengthShare(const RuleWaveLoads& rule, double x);
 
 /// The rule's wave loads at x (m from AP); all 0 where the rule does not apply.
 RuleWaveLoadsAt ruleWaveLoadsAt(const RuleWaveLoads& rule, double x);

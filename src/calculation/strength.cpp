@@ -1,13 +1,71 @@
 #include "calculation/strength.h"
 
+#include <optional>
+
 #include "calculation/buoyancy_curve.h"
+#include "calculation/waterline_length.h"
 #include "model/calculation_case.h"
+#include "numerics/integration_spline.h"
 
 namespace norvika {
 
+namespace {
+
+// The wave-induced sagging on the true trochoid with its trough amidships:
+// the crest case's profile with its crest half a wave length off L/2.
+void addTrueTrough(const TaskParameters& task, const HullModel& hull,
+                   const WeightDistribution& weights, double startDraft, Strength& result) {
+  const double crest = task.shipLength / 2.0 + task.shipLength * task.waveLengthRatio / 2.0;
+  const std::optional<WaterlineShape> shape = shapeWaterline(task, hull, kTrochoidCrest, crest);
+  if (!shape) return;
+  const StrengthCondition trough =
+      balanceSinkAndTrim(task, hull, layOutStations(hull), *shape, weights, startDraft);
+  if (trough.outcome.stop != BalanceStop::None) return;
+  const LoadCurves curves = computeLoadCurves(hull, trough.buoyancy, weights, task.shipLength);
+  for (std::size_t k = 0; k < curves.x.size(); ++k) {
+    keepSmaller(result.trueTroughSagging, curves.moment[k] - result.stillCurves.moment[k],
+                curves.x[k]);
+  }
+  result.hasTrueTrough = true;
+}
+
+// The rule's wave loads for the still-water condition `still`: its draft or
+// the scantling draft given (a level waterline, its volume from the run's
+// section areas), the rule length given or taken from that waterline.
+RuleWaveLoads ruleForLoading(const TaskParameters& task, const HullModel& hull,
+                             const StrengthCondition& still, const RuleChoices& choices,
+                             RuleLengthSource& source) {
+  const double L = task.shipLength;
+  double draft = still.meanDraft;
+  double volume = still.displacement / task.waterDensity;
+  WaterlineEnds ends = waterlineEnds(hull, L, still.aftDraft, still.forwardDraft);
+  if (choices.scantlingDraft) {
+    draft = *choices.scantlingDraft;
+    ends = waterlineEnds(hull, L, draft, draft);
+    const std::vector<SectionCurve> sections = layOutStations(hull);
+    Table<double> area(kMaxStations);
+    for (int st = 1; st <= hull.stationCount; ++st) {
+      area(st) = sectionArea(sections[static_cast<std::size_t>(st - 1)], draft);
+    }
+    volume = integrateTabulated(hull.stationCount, hull.stationX, area);
+  }
+  source.perpendiculars = L;
+  source.waterline = ends.length();
+  source.waterlineForward = ends.forward;
+  source.lengthGiven = choices.length.has_value();
+  source.draftGiven = choices.scantlingDraft.has_value();
+  const double length = choices.length ? *choices.length : ruleLength(L, source.waterline);
+  RuleWaveLoads rule = ruleWaveLoads(length, 2.0 * hull.maxHalfBreadth, draft, volume);
+  // Without a waterline L keeps its place from AP.
+  rule.aftEnd = source.waterline > 0.0 ? ends.forward - length : 0.0;
+  return rule;
+}
+
+}  // namespace
+
 Strength computeStrength(const TaskParameters& task, const HullModel& hull,
                          const Immersion& immersion, double meanDraft,
-                         const WeightDistribution& weights) {
+                         const WeightDistribution& weights, const RuleChoices& choices) {
   const int c = task.caseNumber;
   const CaseProperties& properties = caseProperties(c);
   Strength result;
@@ -60,9 +118,11 @@ Strength computeStrength(const TaskParameters& task, const HullModel& hull,
       keepSmaller(result.waveNegativeShear, f, x);
     }
     still = &result.stillWater;
+    if (properties.trochoidal && !properties.crestAmidships) {
+      addTrueTrough(task, hull, weights, meanDraft, result);
+    }
   }
-  result.rule = ruleWaveLoads(task.shipLength, 2.0 * hull.maxHalfBreadth, still->meanDraft,
-                              still->displacement / task.waterDensity);
+  result.rule = ruleForLoading(task, hull, *still, choices, result.ruleSource);
   if (result.hasStillWater && result.rule.applies) {
     result.ruleComparison = compareAlongShip(result.rule, result.curves.x, result.waveShear,
                                              result.waveMoment, closureShearBound(weights.total),

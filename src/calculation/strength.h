@@ -31,7 +31,14 @@ struct Strength {
   Extreme waveSagging;
   Extreme wavePositiveShear;
   Extreme waveNegativeShear;
+  /// Case 3's wave is the crest trochoid turned upside down (a sharp trough);
+  /// the wave-induced sagging on the true trochoid with its trough amidships
+  /// (case 2's profile moved half a wave length) beside it, where that
+  /// balance is found.
+  bool hasTrueTrough = false;
+  Extreme trueTroughSagging;      // t m
   RuleWaveLoads rule;             // cases 1-5
+  RuleLengthSource ruleSource;    // where its L and T came from
   RuleComparison ruleComparison;  // cases 2-5 where the rule applies
 };
 
@@ -45,8 +52,10 @@ double closureMomentBound(double weight, double shipLength);
 /// The strength of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft (m) for cases 1-5): cases 1-5 balanced in sink and
 /// trim (2-5 also on still water), cases 6 and 7 on the run's own buoyancy.
+/// The rule's values take the given length and draft, else the rule length
+/// from the waterline (ruleLength) and the still-water condition's draft.
 Strength computeStrength(const TaskParameters& task, const HullModel& hull,
                          const Immersion& immersion, double meanDraft,
-                         const WeightDistribution& weights);
+                         const WeightDistribution& weights, const RuleChoices& choices = {});
 
 }  // namespace norvika

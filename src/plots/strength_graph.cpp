@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/calculation_case.h"
@@ -32,9 +34,11 @@ const LineStyle kStillStyle{rgbColour(44, 160, 44), 1, {6.0, 4.0}};
 const LineStyle kWaveStyle{rgbColour(148, 103, 189), 1, {}};
 const LineStyle kRuleStyle{qbColor(0), 1, {9.0, 3.0, 2.0, 3.0}};
 const LineStyle kSweepStyle{rgbColour(255, 127, 14), 2, {2.0, 2.5}};
+// Under the envelope where it exceeds the rule: a wide light band.
+const LineStyle kExcessStyle{rgbColour(255, 152, 150), 7, {}};
 
 struct LegendEntry {
-  const LineStyle* style;
+  const LineStyle* style;  // none: a text of its own
   std::string text;
 };
 
@@ -103,6 +107,48 @@ std::string ratioNote(const Extreme& ratio) {
   if (!(ratio.value > 0.0)) return "";
   return texts::strength::kRatio + formatPlain(ratio.value, 3) +
          " (x = " + formatPlain(ratio.x, 2) + " m)";
+}
+
+std::string crestOf(const CrestSweep& sweep, int position) {
+  return formatPlain(sweep.positions[static_cast<std::size_t>(position)].crest, 2);
+}
+
+// The sweep's largest ratio of the two sides of an envelope with its place
+// and crest position, as a legend's text: too long for a panel's header row.
+std::optional<LegendEntry> sweepRatioEntry(const char* quantity, const CrestSweep& sweep,
+                                           const SweepWorst& positive, const SweepWorst& negative) {
+  const EnvelopeRatios& r =
+      positive.ratios.largest >= negative.ratios.largest ? positive.ratios : negative.ratios;
+  if (r.position < 0) return std::nullopt;
+  return LegendEntry{nullptr, std::string(quantity) + texts::strength::kSweepRatio +
+                                  formatPlain(r.largest, 3) + " (x = " + formatPlain(r.x, 2) +
+                                  texts::strength::kCrestAt + crestOf(sweep, r.position) + " m)"};
+}
+
+// A worst value of the sweep marked on its envelope with its crest position.
+void addSweepMark(StrengthPanel& panel, const CrestSweep& sweep, const SweepWorst& worst,
+                  double factor, const PanelUnit& unit) {
+  if (worst.position < 0 || worst.rule.computed == 0.0) return;
+  const Extreme shown{worst.extreme.value * factor * unit.factor, worst.extreme.x};
+  panel.marks.push_back({shown, signedText(shown.value, unit.decimals, unit.grouped) + " " +
+                                    unit.name + " (x = " + formatPlain(shown.x, 2) +
+                                    texts::strength::kCrestIs + crestOf(sweep, worst.position) +
+                                    " m)"});
+}
+
+// The stretches where a side of an envelope exceeds the rule, as bands under it.
+bool addExcesses(StrengthPanel& panel, const std::vector<double>& x,
+                 const std::vector<double>& values, const EnvelopeRatios& ratios, double factor) {
+  for (const RuleExcess& e : ratios.excesses) {
+    const auto first = static_cast<std::size_t>(std::find(x.begin(), x.end(), e.from) - x.begin());
+    const auto last = static_cast<std::size_t>(std::find(x.begin(), x.end(), e.to) - x.begin());
+    PanelCurve band{&kExcessStyle, {}, first};
+    // A single row is drawn as a short stroke of its own.
+    for (std::size_t k = first; k <= last; ++k) band.values.push_back(values[k] * factor);
+    if (band.values.size() == 1) band.values.push_back(band.values.front());
+    panel.curves.push_back(band);
+  }
+  return !ratios.excesses.empty();
 }
 
 // The rule's values along the ship at the rows, in kN or kN m.
@@ -199,14 +245,18 @@ double drawLegend(Window& window, const std::vector<LegendEntry>& entries, doubl
   double x = left;
   double y = top;
   for (const LegendEntry& e : entries) {
-    const double width = kSampleWidth + 0.008 + textWidthShare(e.text, kTextPoints);
+    // A text without a line (style none) takes no sample's room.
+    const double sample = e.style != nullptr ? kSampleWidth + 0.008 : 0.0;
+    const double width = sample + textWidthShare(e.text, kTextPoints);
     if (x > left && x + width > right) {
       x = left;
       y -= height;
     }
     const double mid = y - height / 2.0;
-    drawStyledPolyline(window, {{x, mid}, {x + kSampleWidth, mid}}, *e.style, 1.0, 1.0);
-    placeText(window, space, x + kSampleWidth + 0.008, y, e.text, kTextPoints, qbColor(0));
+    if (e.style != nullptr) {
+      drawStyledPolyline(window, {{x, mid}, {x + kSampleWidth, mid}}, *e.style, 1.0, 1.0);
+    }
+    placeText(window, space, x + sample, y, e.text, kTextPoints, qbColor(0));
     x += width + 0.025;
   }
   return y - height;
@@ -244,8 +294,11 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   }
   if (ruleDrawn) {
     addRuleCurves(shear, moment, result);
-    shear.note = ratioNote(result.ruleComparison.largestShearRatio);
-    moment.note = ratioNote(result.ruleComparison.largestMomentRatio);
+    // With a sweep the sweep's ratios stand in the legend: the case's own would read as its.
+    if (sweep == nullptr) {
+      shear.note = ratioNote(result.ruleComparison.largestShearRatio);
+      moment.note = ratioNote(result.ruleComparison.largestMomentRatio);
+    }
     legend.push_back({&kRuleStyle, t::kRule});
   }
   if (sweep != nullptr) {
@@ -256,6 +309,22 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
     }
     legend.push_back({&kSweepStyle, t::kSweepEnvelope + std::to_string(sweep->positions.size()) +
                                         t::kCrestPlaces});
+    if (ruleDrawn) {
+      bool exceeded = false;
+      for (const auto& [panel, envelope, side] :
+           {std::tuple{&shear, &sweep->shear.largest, &sweep->positiveShear},
+            std::tuple{&shear, &sweep->shear.smallest, &sweep->negativeShear},
+            std::tuple{&moment, &sweep->moment.largest, &sweep->hogging},
+            std::tuple{&moment, &sweep->moment.smallest, &sweep->sagging}}) {
+        exceeded = addExcesses(*panel, c.x, *envelope, side->ratios, units.factor) || exceeded;
+      }
+      if (exceeded) legend.push_back({&kExcessStyle, t::kRuleExceeded});
+      for (const auto& entry :
+           {sweepRatioEntry("SF", *sweep, sweep->positiveShear, sweep->negativeShear),
+            sweepRatioEntry("BM", *sweep, sweep->hogging, sweep->sagging)}) {
+        if (entry) legend.push_back(*entry);
+      }
+    }
   }
   const PanelUnit force = panelUnit(shear, units.force, units.forceDecimals);
   const PanelUnit torque = panelUnit(moment, units.moment, 0);
@@ -263,8 +332,20 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   rescale(moment, torque);
   shear.header = std::string(t::kShearHeader) + " (" + force.name + ")";
   moment.header = std::string(t::kMomentHeader) + " (" + torque.name + ")" + t::kHogging;
-  addMarks(shear, c.positiveShear, c.negativeShear, 1e-6 * weight, units.factor, force);
-  addMarks(moment, c.hogging, c.sagging, 1e-6 * weight * shipLength, units.factor, torque);
+  if (sweep != nullptr) {
+    // The sweep's worst values and ratios stand for the case's own: a class
+    // engineer reads the worst of every crest position, not that of one.
+    for (const auto& [panel, worst, unit] :
+         {std::tuple{&shear, &sweep->positiveShear, &force},
+          std::tuple{&shear, &sweep->negativeShear, &force},
+          std::tuple{&moment, &sweep->hogging, &torque},
+          std::tuple{&moment, &sweep->sagging, &torque}}) {
+      addSweepMark(*panel, *sweep, *worst, units.factor, *unit);
+    }
+  } else {
+    addMarks(shear, c.positiveShear, c.negativeShear, 1e-6 * weight, units.factor, force);
+    addMarks(moment, c.hogging, c.sagging, 1e-6 * weight * shipLength, units.factor, torque);
+  }
 
   std::vector<StrengthPanel*> panels = {&load, &shear, &moment};
   Window& window = platform.window(WindowId::Graph);

@@ -195,8 +195,8 @@ void drawStrengthPanel(Window& window, const StrengthPanel& panel, const std::ve
   std::vector<std::vector<PlotPoint>> drawn;
   for (const PanelCurve& curve : panel.curves) {
     std::vector<PlotPoint>& points = drawn.emplace_back();
-    for (std::size_t k = 0; k < x.size() && k < curve.values.size(); ++k) {
-      points.emplace_back(ship.at(x[k]), at(curve.values[k]));
+    for (std::size_t k = 0; curve.first + k < x.size() && k < curve.values.size(); ++k) {
+      points.emplace_back(ship.at(x[curve.first + k]), at(curve.values[k]));
     }
     space.keepOff(points);
   }

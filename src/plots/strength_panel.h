@@ -11,10 +11,12 @@
 
 namespace norvika {
 
-/// One curve of a panel: its values at the rows of the table, in the panel's unit.
+/// One curve of a panel: its values at the rows of the table from row
+/// `first` on, in the panel's unit.
 struct PanelCurve {
   const LineStyle* style = nullptr;
   std::vector<double> values;
+  std::size_t first = 0;
 };
 
 /// A largest or smallest value to mark on a panel, labelled with `text`.

@@ -2,10 +2,12 @@
 
 #include <cmath>
 #include <initializer_list>
+#include <iterator>
 #include <string>
+#include <vector>
 
+#include "reports/hull_lines.h"
 #include "support/result_names.h"
-#include "text/report_text.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -51,6 +53,10 @@ const std::initializer_list<Column> kStabilityColumns = {
     {"S", "(m2)", 10, 1, &HydrostaticRow::wettedSurface},
 };
 
+// With KG given: the metacentric heights beside them, MCT from GMl.
+const Column kGmt{"GMt", "(m)", 9, 3, &HydrostaticRow::gmt};
+const Column kGml{"GMl", "(m)", 10, 2, &HydrostaticRow::gml};
+
 const std::initializer_list<Column> kFormColumns = {
     kDraft,
     {"Tf", "(m)", 8, 3, &HydrostaticRow::forwardDraft},
@@ -62,9 +68,23 @@ const std::initializer_list<Column> kFormColumns = {
     {"Cp", "", 7, 4, &HydrostaticRow::prismaticCoefficient},
     {"Cm", "", 7, 4, &HydrostaticRow::midshipCoefficient},
     {"Cwp", "", 7, 4, &HydrostaticRow::waterplaneCoefficient},
+    {"Cb(wl)", "", 8, 4, &HydrostaticRow::waterlineBlockCoefficient},
+    {"Cp(wl)", "", 8, 4, &HydrostaticRow::waterlinePrismaticCoefficient},
+    {"Cwp(wl)", "", 8, 4, &HydrostaticRow::waterlineWaterplaneCoefficient},
 };
 
-void writeTable(ResultFile& file, const std::string& title, std::initializer_list<Column> columns,
+const std::initializer_list<Column> kCentreColumns = {
+    kDraft,
+    {"LCB", "(m L/2)", 10, 3, &HydrostaticRow::lcbFromMidship},
+    {"LCB", "(% L)", 8, 2, &HydrostaticRow::lcbShare},
+    {"LCF", "(m L/2)", 10, 3, &HydrostaticRow::lcfFromMidship},
+    {"LCF", "(% L)", 8, 2, &HydrostaticRow::lcfShare},
+    {"Ax", "(m2)", 10, 2, &HydrostaticRow::largestSectionArea},
+    {"x Ax", "(m AP)", 9, 3, &HydrostaticRow::largestSectionX},
+    {"D TATLI SU", "(ton)", 12, 1, &HydrostaticRow::freshWaterDisplacement},
+};
+
+void writeTable(ResultFile& file, const std::string& title, const std::vector<Column>& columns,
                 const Hydrostatics& table) {
   std::string names;
   std::string units;
@@ -91,21 +111,31 @@ void writeTable(ResultFile& file, const std::string& title, std::initializer_lis
 
 void writeInputs(ResultFile& file, const TaskParameters& task, const HullModel& hull,
                  const HydrostaticsSources& sources, const Hydrostatics& table) {
-  file.line(" GEMI FORM DOSYASI: " + asciiReportText(task.hullFileName));
-  file.line(" POSTA SAYISI                  = " + padInteger(hull.stationCount, 8) + "   (" +
-            formatFixed(hull.stationX(1), 1, 3) + " - " +
-            formatFixed(hull.stationX(hull.stationCount), 1, 3) + " m. AP 'den)");
-  file.line(" GEMI BOYU             - L     = " + formatFixed(table.shipLength, 4, 3) + " m.");
-  file.line(" SU YOGUNLUGU          - Ro    = " + formatFixed(table.density, 4, 4) + " ton/m3 (" +
-            (sources.densityFromCommandLine ? "--density" : "Norvika.TSK") + ")");
+  writeHullLines(file, task, hull, table.shipLength, table.density, sources.densityFromCommandLine);
   file.line(" TRIM                  - Tf-Ta = " + formatFixed(table.trim, 4, 3) +
             " m. (L/2 ETRAFINDA)");
   file.line(
       " DRAFT SAYISI                  = " + padInteger(static_cast<double>(table.rows.size()), 8) +
       (sources.draftsFromCommandLine ? "   (--drafts)"
                                      : "   (GEMI DERINLIGININ 1/10 'UNDAN DERINLIGINE)"));
+  if (table.kg) {
+    file.line(" AGIRLIK MERKEZI       - KG    = " + formatFixed(*table.kg, 4, 3) +
+              " m. (--kg): GMt = KMt - KG, GMl = KB + BMl - KG");
+  }
   file.line(" DRAFT T TABAN HATTINDAN L/2 'DE OLCULUR; Tf FP 'DE, Ta AP 'DE.");
   file.blank(2);
+}
+
+// Stations whose outline zigzags (a mesh's seams): their girths, and the
+// wetted surface, come out too large.
+void writeSeamWarnings(ResultFile& file, const std::vector<SeamedStation>& seamed) {
+  for (const SeamedStation& s : seamed) {
+    file.line(" UYARI: " + std::to_string(s.station) + ". POSTANIN CEVRESI " +
+              formatPlain(s.girth, 3) + " m., DISBUKEY CEVRESININ (" +
+              formatPlain(s.convexGirth, 3) + " m.) " + formatPlain(s.girth / s.convexGirth, 2) +
+              " KATI: KESIT DIKISLI OLABILIR, ISLAK YUZEY FAZLA CIKAR");
+  }
+  if (!seamed.empty()) file.blank(2);
 }
 
 void writeNotes(ResultFile& file) {
@@ -126,10 +156,15 @@ void writeNotes(ResultFile& file) {
            "   KENDI YONTEMIYLE, GEMI BOYUNCA INTEGRAL PARABOLLERLE.",
            "   BMt = IT / HACIM, BMl = IL / HACIM; IL SU HATTI ALANININ LCF 'DEN GECEN",
            "   ENINE EKSENE GORE ATALET MOMENTIDIR. KMt = KB + BMt, KMl = KB + BMl.",
-           "   MCT 1 cm = DEPLASMAN x BMl / (100 L) YAKLASIMIYLA HESAPLANIR.",
+           "   MCT 1 cm = DEPLASMAN x GMl / (100 L); KG VERILMEDIGINDE GMl YERINE BMl ALINIR.",
            "   KATSAYILAR L VE EN BUYUK SU HATTI GENISLIGI Bwl UZERINDEN: Cb = HACIM/(L Bwl T),",
            "   Cp = HACIM/(Am L), Cm = Am/(Bwl T), Cwp = Awp/(L Bwl); Am L/2 'DEKI KESIT ALANI.",
-           "   Lwl: SU HATTININ ULASTIGI EN KIC VE EN BAS POSTALAR ARASI UZUNLUK.",
+           "   Cb(wl), Cp(wl), Cwp(wl): AYNI KATSAYILAR Lwl ILE.",
+           "   Lwl: SU HATTININ KIC VE BAS BODOSLAMAYI KESTIGI NOKTALAR ARASI UZUNLUK (KESMEDIGI",
+           "   UCTA SU HATTININ ULASTIGI EN UC POSTA).",
+           "   LCB VE LCF L/2 'DEN (+ BAS) VE L 'NIN YUZDESI OLARAK; Ax EN BUYUK POSTA KESIT "
+           "ALANI,",
+           "   x Ax POSTASI; D TATLI SU: HACIM x 1.000 ton/m3.",
            "   ISLAK YUZEY ALANI S: POSTALARIN SU ALTINDAKI CEVRE UZUNLUKLARI GEMI BOYUNCA",
            "   INTEGRE EDILIR; YUZEYIN BOYUNA EGIMI VE KIC AYNASI GIBI UC YUZLER HESABA",
            "   KATILMAZ.",
@@ -141,16 +176,30 @@ void writeNotes(ResultFile& file) {
 }  // namespace
 
 ResultFile writeHydrostaticsReport(const TaskParameters& task, const HullModel& hull,
-                                   const HydrostaticsSources& sources, const Hydrostatics& table) {
+                                   const HydrostaticsSources& sources, const Hydrostatics& table,
+                                   const std::vector<SeamedStation>& seamed) {
   ResultFile file(task.directoryPrefix + resultName(ResultKind::HydrostaticsReport));
   file.line();
   file.line(" HIDROSTATIK HESAP - BASLAMA ---------------------------------------------");
   file.blank(2);
   writeInputs(file, task, hull, sources, table);
+  writeSeamWarnings(file, seamed);
   writeTable(file, "HACIM, DEPLASMAN, YUZME MERKEZI VE SU HATTI ALANI", kVolumeColumns, table);
-  writeTable(file, "METASANTR YARICAPLARI, TRIM MOMENTI VE ISLAK YUZEY ALANI", kStabilityColumns,
-             table);
-  writeTable(file, "SU HATTI VE FORM KATSAYILARI", kFormColumns, table);
+  if (table.kg) {
+    std::vector<Column> columns(kStabilityColumns);
+    columns.insert(columns.begin() + 5, {kGmt, kGml});
+    writeTable(file,
+               "METASANTR YARICAPLARI VE YUKSEKLIKLERI, TRIM MOMENTI (GMl ILE) VE ISLAK YUZEY",
+               columns, table);
+  } else {
+    writeTable(file,
+               "METASANTR YARICAPLARI, TRIM MOMENTI (GMl YERINE BMl ILE) VE ISLAK YUZEY ALANI",
+               kStabilityColumns, table);
+  }
+  writeTable(file, "SU HATTI VE FORM KATSAYILARI (Cb, Cp, Cwp L VE Bwl ILE; (wl): Lwl VE Bwl ILE)",
+             kFormColumns, table);
+  writeTable(file, "L/2 'DEN BOYUNA MERKEZLER (+ BAS), EN BUYUK KESIT VE TATLI SU DEPLASMANI",
+             kCentreColumns, table);
   writeNotes(file);
   file.blank(2);
   file.line(" HIDROSTATIK HESAP - BITIS -----------------------------------------------");
@@ -187,14 +236,31 @@ ResultFile writeHydrostaticsTable(const TaskParameters& task, const Hydrostatics
       {"Cm", 5, &HydrostaticRow::midshipCoefficient},
       {"Cwp", 5, &HydrostaticRow::waterplaneCoefficient},
       {"S_m2", 3, &HydrostaticRow::wettedSurface},
+      {"Cb_wl", 5, &HydrostaticRow::waterlineBlockCoefficient},
+      {"Cp_wl", 5, &HydrostaticRow::waterlinePrismaticCoefficient},
+      {"Cwp_wl", 5, &HydrostaticRow::waterlineWaterplaneCoefficient},
+      {"LCB_mid_m", 4, &HydrostaticRow::lcbFromMidship},
+      {"LCB_pct_L", 3, &HydrostaticRow::lcbShare},
+      {"LCF_mid_m", 4, &HydrostaticRow::lcfFromMidship},
+      {"LCF_pct_L", 3, &HydrostaticRow::lcfShare},
+      {"Ax_m2", 3, &HydrostaticRow::largestSectionArea},
+      {"x_Ax_m", 4, &HydrostaticRow::largestSectionX},
+      {"D_fresh_t", 3, &HydrostaticRow::freshWaterDisplacement},
   };
   ResultFile file(task.directoryPrefix + resultName(ResultKind::HydrostaticsTable));
+  // With KG given, the metacentric heights after the columns readers know.
+  static const TableColumn kKgColumns[] = {
+      {"GMt_m", 4, &HydrostaticRow::gmt},
+      {"GMl_m", 3, &HydrostaticRow::gml},
+  };
+  std::vector<TableColumn> columns(std::begin(kColumns), std::end(kColumns));
+  if (table.kg) columns.insert(columns.end(), std::begin(kKgColumns), std::end(kKgColumns));
   std::string header;
-  for (const TableColumn& c : kColumns) header += (header.empty() ? "" : " ") + std::string(c.name);
+  for (const TableColumn& c : columns) header += (header.empty() ? "" : " ") + std::string(c.name);
   file.line(header);
   for (const HydrostaticRow& row : table.rows) {
     std::string text;
-    for (const TableColumn& c : kColumns) {
+    for (const TableColumn& c : columns) {
       text += (text.empty() ? "" : " ") + formatPlain(row.*c.value, c.decimals);
     }
     file.line(text);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <vector>
+
 #include "calculation/bonjean.h"
+#include "calculation/girth_check.h"
 #include "calculation/hydrostatics.h"
 #include "model/task_parameters.h"
 #include "support/result_file.h"
@@ -18,7 +21,8 @@ struct HydrostaticsSources {
 /// and wetted surface; waterline and coefficients), then how the values are
 /// taken.
 ResultFile writeHydrostaticsReport(const TaskParameters& task, const HullModel& hull,
-                                   const HydrostaticsSources& sources, const Hydrostatics& table);
+                                   const HydrostaticsSources& sources, const Hydrostatics& table,
+                                   const std::vector<SeamedStation>& seamed = {});
 
 /// The lines of HIDROSTATIK.TXT: one header line, then one row of
 /// whitespace-separated columns per draft.

@@ -20,6 +20,12 @@ std::string momentText(double tonneMetres) {
 
 std::string atText(double x) { return "   x = " + formatFixed(x, 4, 3) + " m. AP 'den"; }
 
+std::string thresholdText(const RatioThresholds& t) {
+  const std::string share = formatPlain(kRatioThresholdShare, 1);
+  return "|KURAL| >= " + share + " Fw = " + formatFixed(t.shear, 1, 1) + " kN, " + share +
+         " Mw = " + formatFixed(t.hogging, 1, 1) + " / " + formatFixed(t.sagging, 1, 1) + " kN.m";
+}
+
 std::string ratioText(bool hasRatio, double ratio, std::size_t width) {
   return cell(hasRatio ? formatPlain(ratio, 3) : "-", width);
 }

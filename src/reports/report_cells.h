@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "calculation/rule_comparison.h"
+
 namespace norvika {
 
 /// The text right-aligned in `width` characters; a wider text is kept whole.
@@ -16,6 +18,10 @@ std::string momentText(double tonneMetres);
 
 /// Where a value stands: "   x =   36.300 m. AP 'den".
 std::string atText(double x);
+
+/// Where ratios to the rule are taken: "|KURAL| >= 0.1 Fw = 960.3 kN, 0.1 Mw =
+/// 38718.4 / -48567.8 kN.m".
+std::string thresholdText(const RatioThresholds& t);
 
 /// A ratio to a rule value, three decimals, or "-" where there is none.
 std::string ratioText(bool hasRatio, double ratio, std::size_t width);

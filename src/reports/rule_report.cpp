@@ -12,10 +12,27 @@ namespace {
 
 const std::string kRule(96, '=');
 
-void writeRuleValues(ResultFile& file, const RuleWaveLoads& rule) {
-  file.line("   L  = " + formatFixed(rule.length, 4, 3) +
-            " m.   B = " + formatFixed(rule.breadth, 3, 3) +
-            " m.   T (SAKIN SU) = " + formatFixed(rule.draft, 3, 3) + " m.");
+// L, B and T with where each came from.
+void writeRuleValues(ResultFile& file, const RuleWaveLoads& rule, const RuleLengthSource& source) {
+  std::string length = "   L  = " + formatFixed(rule.length, 4, 3) + " m. ";
+  if (source.lengthGiven) {
+    length += "(VERILEN KURAL BOYU)";
+  } else if (source.waterline > 0.0) {
+    length += "(Lpp = " + formatPlain(source.perpendiculars, 3) +
+              " m., 0.96 Lwl - 0.97 Lwl ARALIGINDA; DUMEN RODUNUN YERI BILINMIYOR)";
+  } else {
+    length += "(Lpp: SU HATTI BOYU BULUNAMADI)";
+  }
+  file.line(length);
+  if (source.waterline > 0.0) {
+    file.line("   Lwl = " + formatFixed(source.waterline, 3, 3) + " m. KURAL DRAFTINDA; L: x = " +
+              formatPlain(rule.aftEnd, 3) + " - " + formatPlain(source.waterlineForward, 3) +
+              " m. AP 'den (BAS UCU SU HATTININ BAS UCU)");
+  }
+  file.line("   B  = " + formatFixed(rule.breadth, 3, 3) +
+            " m.   T = " + formatFixed(rule.draft, 3, 3) +
+            (source.draftGiven ? " m. (VERILEN YAPI DRAFTI, DUZ SU HATTI)"
+                               : " m. (SAKIN SU DRAFTI; YAPI DRAFTI VERILMEDI)"));
   file.line("   Cb = " + formatFixed(rule.blockCoefficient, 1, 4) + " (HESAPLANAN " +
             formatFixed(rule.computedBlockCoefficient, 1, 4) +
             ", EN AZ 0.6)   C = " + formatFixed(rule.coefficient, 2, 4) + "   g = 9.81 m/s2");
@@ -66,7 +83,7 @@ void writeTable(ResultFile& file, const RuleComparison& c, const RuleWaveLoads& 
             std::string(7, ' ') + cell("(kN.m)", 13) + cell("(kN.m)", 13));
   file.line(kRule);
   for (std::size_t k = 0; k < c.x.size(); ++k) {
-    const double t = c.x[k] / rule.length;
+    const double t = ruleLengthShare(rule, c.x[k]);
     const RuleRatio& f = c.shear[k];
     const RuleRatio& m = c.moment[k];
     file.line(cell(formatFixed(c.x[k], 5, 3), 10) +
@@ -91,7 +108,7 @@ void writeRuleComparison(ResultFile& file, const Strength& result, double weight
               " m. KURAL 90 - 500 m. BOYLAR ICINDIR: BU GEMIYE UYGULANMAZ");
     return;
   }
-  writeRuleValues(file, rule);
+  writeRuleValues(file, rule, result.ruleSource);
   if (!result.hasStillWater) {
     file.line("   SAKIN SU HESABI: DALGA MOMENTI HESAPLANMADI (DALGA HESAPLARI 2-5)");
     return;
@@ -99,6 +116,8 @@ void writeRuleComparison(ResultFile& file, const Strength& result, double weight
   writeMidshipComparison(file, result, closureMomentBound(weight, shipLength));
   writeLargestRatio(file, "DALGA EGILME MOMENTI ", result.ruleComparison.largestMomentRatio);
   writeLargestRatio(file, "DALGA KESME KUVVETI  ", result.ruleComparison.largestShearRatio);
+  file.line("   (ORAN YALNIZ " + thresholdText(result.ruleComparison.thresholds) +
+            " OLAN YERLERDE ALINIR)");
   file.line();
   writeTable(file, result.ruleComparison, rule);
 }

@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
+#include "reports/hull_lines.h"
 #include "reports/report_cells.h"
 #include "support/result_names.h"
-#include "text/report_text.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -26,13 +26,7 @@ std::string angleText(const std::optional<double>& angle) {
 
 void writeInputs(ResultFile& file, const TaskParameters& task, const HullModel& hull,
                  const StabilityReportInputs& inputs) {
-  file.line(" GEMI FORM DOSYASI: " + asciiReportText(task.hullFileName));
-  file.line(" POSTA SAYISI                  = " + padInteger(hull.stationCount, 8) + "   (" +
-            formatFixed(hull.stationX(1), 1, 3) + " - " +
-            formatFixed(hull.stationX(hull.stationCount), 1, 3) + " m. AP 'den)");
-  file.line(" GEMI BOYU             - L     = " + formatFixed(task.shipLength, 4, 3) + " m.");
-  file.line(" SU YOGUNLUGU          - Ro    = " + formatFixed(inputs.density, 4, 4) + " ton/m3 (" +
-            (inputs.densityFromCommandLine ? "--density" : "Norvika.TSK") + ")");
+  writeHullLines(file, task, hull, task.shipLength, inputs.density, inputs.densityFromCommandLine);
   file.line(std::string(" TRIM                          = ") +
             (inputs.trimMode == TrimMode::Free ? "SERBEST (LCB = LCG OLANA KADAR)"
                                                : "SABIT (DIK DURUMDAKI TRIM TUTULUR)"));

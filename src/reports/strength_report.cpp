@@ -127,6 +127,23 @@ void writeTable(ResultFile& file, const Strength& result) {
   file.line(kRule + (wave ? std::string(26, '=') : ""));
 }
 
+// Case 3's wave beside the true trochoid with its trough amidships, in one line.
+void writeTrueTrough(ResultFile& file, const Strength& result) {
+  const std::string mirrored = " (BU CUKUR DALGASI TEPE TROKOIDININ TERSIDIR; GERCEK TROKOIDDE ";
+  if (!result.hasTrueTrough) {
+    file.line(mirrored + "DENGE BULUNAMADI)");
+    return;
+  }
+  const double sagging = result.trueTroughSagging.value;
+  if (!(sagging < 0.0)) {
+    file.line(mirrored + "SARKMA YOK)");
+    return;
+  }
+  const double difference = (result.waveSagging.value / sagging - 1.0) * 100.0;
+  file.line(mirrored + "SARKMA " + formatPlain(sagging, 1) + " t.m, FARK " +
+            (difference >= 0.0 ? "+" : "") + formatPlain(difference, 1) + " %)");
+}
+
 }  // namespace
 
 ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribution& weights,
@@ -176,6 +193,8 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
     writeMaxima(file, result.waveHogging, result.waveSagging, result.wavePositiveShear,
                 result.waveNegativeShear, closureMomentBound(weights.total, task.shipLength),
                 closureShearBound(weights.total));
+    const CaseProperties& properties = caseProperties(result.caseNumber);
+    if (properties.trochoidal && !properties.crestAmidships) writeTrueTrough(file, result);
   }
   file.blank(2);
   writeClosure(file, result.curves, weights, result.condition, task.shipLength);
@@ -201,14 +220,16 @@ ResultFile writeStrengthTable(const TaskParameters& task, const Strength& result
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
   file.line(std::string("x_m w_t/m b_t/m q_t/m SF_t BM_tm") +
-            (wave ? " BM_still_tm BM_wave_tm" : ""));
+            (wave ? " BM_still_tm BM_wave_tm SF_still_t SF_wave_t" : ""));
   for (std::size_t k = 0; k < c.x.size(); ++k) {
     std::string row = formatFixed(c.x[k], 1, 4) + " " + formatFixed(c.weight[k], 1, 4) + " " +
                       formatFixed(c.buoyancy[k], 1, 4) + " " + formatFixed(c.load[k], 1, 4) + " " +
                       formatFixed(c.shear[k], 1, 4) + " " + formatFixed(c.moment[k], 1, 3);
     if (wave) {
       row += " " + formatFixed(result.stillCurves.moment[k], 1, 3) + " " +
-             formatFixed(result.waveMoment[k], 1, 3);
+             formatFixed(result.waveMoment[k], 1, 3) + " " +
+             formatFixed(result.stillCurves.shear[k], 1, 4) + " " +
+             formatFixed(result.waveShear[k], 1, 4);
     }
     file.line(row);
   }

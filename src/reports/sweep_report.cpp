@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculation/strength.h"
+#include "model/calculation_case.h"
 #include "reports/report_cells.h"
 #include "support/result_names.h"
 #include "text/text_format.h"
@@ -42,6 +43,11 @@ void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength
   file.line(kRule);
 }
 
+// A crest position, m from AP.
+std::string crestText(const CrestSweep& sweep, int position) {
+  return formatFixed(sweep.positions[static_cast<std::size_t>(position)].crest, 4, 3);
+}
+
 // A worst value with its crest position and its ratio to the rule's value of
 // its sign at its place; "YOK" when no position loads the ship that way.
 void writeWorst(ResultFile& file, const char* label, const char* none, const SweepWorst& worst,
@@ -54,10 +60,30 @@ void writeWorst(ResultFile& file, const char* label, const char* none, const Swe
   file.line(std::string(" ") + label + "= " + (moment ? momentText(value) : forceText(value)) +
             atText(worst.extreme.x));
   const std::string unit = moment ? " kN.m" : " kN";
-  file.line("     TEPE x = " +
-            formatFixed(sweep.positions[static_cast<std::size_t>(worst.position)].crest, 4, 3) +
+  file.line("     TEPE x = " + crestText(sweep, worst.position) +
             " m. AP 'den   KURAL = " + formatFixed(worst.rule.rule, 1, 1) + unit +
             "   ORAN = " + (worst.rule.hasRatio ? formatFixed(worst.rule.ratio, 1, 3) : "-"));
+}
+
+// The largest ratio of a worst value's envelope over every row and crest position.
+void writeLargestRatio(ResultFile& file, const SweepWorst& worst, const CrestSweep& sweep) {
+  const EnvelopeRatios& r = worst.ratios;
+  if (worst.position < 0 || worst.rule.computed == 0.0) return;
+  if (r.position < 0) {
+    file.line("     EN BUYUK ORAN = -");
+    return;
+  }
+  file.line("     EN BUYUK ORAN = " + formatFixed(r.largest, 1, 3) + atText(r.x) +
+            "   TEPE x = " + crestText(sweep, r.position) + " m. AP 'den");
+}
+
+// Each stretch where an envelope exceeds the rule, on a line of its own.
+void writeExcesses(ResultFile& file, const char* label, const SweepWorst& worst) {
+  for (const RuleExcess& e : worst.ratios.excesses) {
+    file.line(std::string(" KURAL DEGERI ASILIYOR: ") + label +
+              " x = " + formatFixed(e.from, 4, 3) + " - " + formatFixed(e.to, 4, 3) +
+              " m. AP 'den (ORAN > 1)");
+  }
 }
 
 }  // namespace
@@ -70,15 +96,38 @@ void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLen
   file.line(" (HER TEPE YERINDE BATMA VE TRIM DENGESI; MOMENT VE KESME KUVVETI DALGA ETKISIDIR:");
   file.line("  DALGADAKI - SAKIN SUDAKI; GEMI BOYUNCA ZARF " +
             std::string(resultName(ResultKind::SweepTable)) + " DOSYASINDA)");
+  if (caseProperties(sweep.caseNumber).trochoidal && sweep.profileCase != sweep.caseNumber) {
+    file.line(
+        " (TARAMA GERCEK TROKOIDI, TEPE DALGASININ PROFILINI KAYDIRIR: BU CUKUR HESABININ TERS");
+    file.line("  TROKOIDINI DEGIL; TEPE x = L/2 + DALGA BOYU/2 IKEN CUKUR ORTADADIR)");
+  }
   file.line();
   writePositions(file, sweep, shipLength, weight);
   file.line();
-  writeWorst(file, "EN KOTU KAMBURLASMA MOMENTI  ", "KAMBURLASMA", sweep.hogging, sweep, true);
-  writeWorst(file, "EN KOTU SARKMA MOMENTI       ", "SARKMA", sweep.sagging, sweep, true);
-  writeWorst(file, "EN BUYUK KESME KUVVETI (+)   ", "POZITIF KESME KUVVETI", sweep.positiveShear,
-             sweep, false);
-  writeWorst(file, "EN BUYUK KESME KUVVETI (-)   ", "NEGATIF KESME KUVVETI", sweep.negativeShear,
-             sweep, false);
+  const struct {
+    const char* label;
+    const char* none;
+    const char* excess;
+    const SweepWorst& worst;
+    bool moment;
+  } worsts[] = {
+      {"EN KOTU KAMBURLASMA MOMENTI  ", "KAMBURLASMA", "KAMBURLASMA MOMENTI", sweep.hogging, true},
+      {"EN KOTU SARKMA MOMENTI       ", "SARKMA", "SARKMA MOMENTI", sweep.sagging, true},
+      {"EN BUYUK KESME KUVVETI (+)   ", "POZITIF KESME KUVVETI", "KESME KUVVETI (+)",
+       sweep.positiveShear, false},
+      {"EN BUYUK KESME KUVVETI (-)   ", "NEGATIF KESME KUVVETI", "KESME KUVVETI (-)",
+       sweep.negativeShear, false},
+  };
+  for (const auto& w : worsts) {
+    writeWorst(file, w.label, w.none, w.worst, sweep, w.moment);
+    if (sweep.ruleApplies) writeLargestRatio(file, w.worst, sweep);
+  }
+  if (!sweep.ruleApplies) return;
+  file.line(
+      " (ORAN = DALGA ETKISI / AYNI ISARETLI KURAL DEGERI, BUTUN TEPE YERLERINDE VE SATIRLARDA;");
+  file.line("  KURALIN UCLARA DOGRU SIFIRA INDIGI YERLERDE ANLAMSIZ OLDUGUNDAN YALNIZ");
+  file.line("  " + thresholdText(sweep.thresholds) + " OLAN YERLERDE ALINIR)");
+  for (const auto& w : worsts) writeExcesses(file, w.excess, w.worst);
 }
 
 ResultFile writeSweepTable(const TaskParameters& task, const CrestSweep& sweep,
@@ -87,9 +136,13 @@ ResultFile writeSweepTable(const TaskParameters& task, const CrestSweep& sweep,
   file.line(
       "x_m SF_wave_max_t SF_max_crest_m SF_wave_min_t SF_min_crest_m BM_wave_max_tm "
       "BM_max_crest_m BM_wave_min_tm BM_min_crest_m SF_rule_pos_kN SF_rule_neg_kN "
-      "BM_rule_hog_kNm BM_rule_sag_kNm");
+      "BM_rule_hog_kNm BM_rule_sag_kNm SF_max_ratio SF_min_ratio BM_max_ratio BM_min_ratio");
   const auto crest = [&](int position) {
     return formatFixed(sweep.positions[static_cast<std::size_t>(position)].crest, 1, 3);
+  };
+  // "nan" where the rule's value is below the threshold of a meaningful ratio.
+  const auto ratio = [](const EnvelopeRatios& r, std::size_t k) -> std::string {
+    return r.rows[k].hasRatio ? formatFixed(r.rows[k].ratio, 1, 4) : "nan";
   };
   for (std::size_t k = 0; k < sweep.x.size(); ++k) {
     const RuleWaveLoadsAt at = ruleWaveLoadsAt(rule, sweep.x[k]);
@@ -100,7 +153,9 @@ ResultFile writeSweepTable(const TaskParameters& task, const CrestSweep& sweep,
               crest(sweep.moment.largestAt[k]) + " " + formatFixed(sweep.moment.smallest[k], 1, 3) +
               " " + crest(sweep.moment.smallestAt[k]) + " " + formatFixed(at.positiveShear, 1, 1) +
               " " + formatFixed(at.negativeShear, 1, 1) + " " + formatFixed(at.hogging, 1, 1) +
-              " " + formatFixed(at.sagging, 1, 1));
+              " " + formatFixed(at.sagging, 1, 1) + " " + ratio(sweep.positiveShear.ratios, k) +
+              " " + ratio(sweep.negativeShear.ratios, k) + " " + ratio(sweep.hogging.ratios, k) +
+              " " + ratio(sweep.sagging.ratios, k));
   }
   return file;
 }

@@ -14,7 +14,8 @@ void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLen
 /// The lines of TARAMA.TXT: at each row of the table, the largest and smallest
 /// wave-induced SF and BM over the crest positions with the crest that gave
 /// each, and the rule's values there, as whitespace-separated columns under
-/// one header line.
+/// one header line, and the ratio of each envelope to the rule ("nan" where
+/// the rule gives no meaningful ratio).
 ResultFile writeSweepTable(const TaskParameters& task, const CrestSweep& sweep,
                            const RuleWaveLoads& rule);
 

@@ -111,13 +111,13 @@ void takeInputs(Platform& platform, const RunSettings& settings, std::optional<R
       refuseInputsAtResults(platform.currentDirectory(), inputs, resultsOf(Analysis::CaseRun));
     }
     outcome.weights = readRunWeights(task, weightsFile);
-    checkSweepRequest(settings, task, outcome.weights);
+    checkStrengthRequest(settings, task, outcome.weights);
     outcome.hull.emplace(readRunHull(task));
     return;
   }
   const TaskParameters& task = outcome.task.emplace(std::move(given->task));
   if (given->weights) outcome.weights = checkRunWeights(task, std::move(*given->weights));
-  checkSweepRequest(settings, task, outcome.weights);
+  checkStrengthRequest(settings, task, outcome.weights);
   outcome.hull.emplace(prepareRunHull(task, std::move(given->hull)));
 }
 
@@ -173,8 +173,8 @@ void driveRun(Platform& platform, const RunSettings& settings, std::optional<Run
   const ResultFile values = writeEqualSpacedFile(task, equalSpacing);
 
   if (outcome.weights) {
-    runStrengthStep(platform, task, hull, immersion, meanDraft, *outcome.weights,
-                    settings.sweepPositions, outcome);
+    runStrengthStep(platform, task, hull, immersion, meanDraft, *outcome.weights, settings,
+                    outcome);
     const Strength& strength = *outcome.strength;
     const CrestSweep* sweep = outcome.sweep ? &*outcome.sweep : nullptr;
     const ResultFile strengthReport = writeStrengthReport(task, *outcome.weights, strength, sweep);

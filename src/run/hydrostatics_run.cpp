@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "calculation/girth_check.h"
 #include "model/calculation_case.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
@@ -96,6 +97,7 @@ void runHydrostaticsSteps(Platform& platform, const HydrostaticsSettings& settin
   input.shipLength = task.shipLength;
   input.density = settings.density.value_or(task.waterDensity);
   input.trim = settings.trim;
+  input.kg = settings.kg;
   input.drafts =
       hydrostaticDrafts(*hull, input.shipLength, input.trim, settings.drafts, "--drafts");
 
@@ -106,7 +108,8 @@ void runHydrostaticsSteps(Platform& platform, const HydrostaticsSettings& settin
   run.bonjean = computeBonjeanCurves(*hull);
 
   const HydrostaticsSources sources{settings.density.has_value(), settings.drafts.has_value()};
-  const ResultFile report = writeHydrostaticsReport(task, *hull, sources, run.table);
+  const ResultFile report =
+      writeHydrostaticsReport(task, *hull, sources, run.table, seamedStations(*hull));
   const ResultFile table = writeHydrostaticsTable(task, run.table);
   const ResultFile bonjean = writeBonjeanTable(task, run.bonjean);
   publishResultFiles({&report, &table, &bonjean});

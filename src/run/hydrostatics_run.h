@@ -18,6 +18,7 @@ struct HydrostaticsSettings {
   std::optional<std::vector<double>> drafts;
   double trim = 0.0;              // Tf - Ta, m
   std::optional<double> density;  // t/m3, in place of the task file's
+  std::optional<double> kg;       // m: GMt, GMl and MCT from GMl
   bool draw = false;              // the curves of form and the Bonjean curves on their windows
 };
 

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "calculation/rule_values.h"
+
 namespace norvika {
 
 /// Where a run's result files go.
@@ -18,6 +20,8 @@ struct RunSettings {
   std::optional<std::filesystem::path> weightsFile;
   /// Crest positions of the sweep along the ship (wave cases with weights); 0 for none.
   int sweepPositions = 0;
+  /// The rule length and the scantling draft given for the rule's wave loads.
+  RuleChoices rule = {};
   ResultFiles resultFiles = ResultFiles::OnDisc;
 };
 

@@ -75,8 +75,22 @@ WeightDistribution checkRunWeights(const TaskParameters& task, WeightDistributio
   return weights;
 }
 
-void checkSweepRequest(const RunSettings& settings, const TaskParameters& task,
-                       const std::optional<WeightDistribution>& weights) {
+void checkStrengthRequest(const RunSettings& settings, const TaskParameters& task,
+                          const std::optional<WeightDistribution>& weights) {
+  if (settings.rule.length || settings.rule.scantlingDraft) {
+    if (!caseProperties(task.caseNumber).balancesInSinkAndTrim) {
+      throw ProgramEnd(ExitReason::InputError,
+                       "--rule-length, --scantling-draft: KURAL DEGERLERI YALNIZ HESAP 1-5 'TE "
+                       "HESAPLANIR, Norvika.TSK HESAP NO = " +
+                           std::to_string(task.caseNumber));
+    }
+    if (!weights) {
+      throw ProgramEnd(ExitReason::InputError,
+                       "--rule-length, --scantling-draft: KURAL DEGERLERI MUKAVEMET HESABINDADIR, "
+                       "AGIRLIK DOSYASI ISTER (Norvika.AGR VEYA --weights), BU CALISMADA AGIRLIK "
+                       "DOSYASI YOK");
+    }
+  }
   if (settings.sweepPositions == 0) return;
   if (!caseProperties(task.caseNumber).hasWave) {
     throw ProgramEnd(ExitReason::InputError,
@@ -93,9 +107,11 @@ void checkSweepRequest(const RunSettings& settings, const TaskParameters& task,
 
 void runStrengthStep(Platform& platform, const TaskParameters& task, const HullModel& hull,
                      const Immersion& immersion, double meanDraft,
-                     const WeightDistribution& weights, int sweepPositions, RunOutcome& outcome) {
-  const Strength& strength =
-      outcome.strength.emplace(computeStrength(task, hull, immersion, meanDraft, weights));
+                     const WeightDistribution& weights, const RunSettings& settings,
+                     RunOutcome& outcome) {
+  const int sweepPositions = settings.sweepPositions;
+  const Strength& strength = outcome.strength.emplace(
+      computeStrength(task, hull, immersion, meanDraft, weights, settings.rule));
   if (strength.outcome.stop != BalanceStop::None) {
     stopForStrengthBalance(platform, task, weights, strength.outcome);
   }

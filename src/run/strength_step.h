@@ -22,9 +22,11 @@ std::optional<WeightDistribution> readRunWeights(const TaskParameters& task,
                                                  const std::optional<std::filesystem::path>& file);
 
 /// Refuses (InputError) a sweep of the crest along the ship that the run
-/// cannot make: on a case without a wave, or without weights.
-void checkSweepRequest(const RunSettings& settings, const TaskParameters& task,
-                       const std::optional<WeightDistribution>& weights);
+/// cannot make (on a case without a wave, or without weights), and a rule
+/// length or scantling draft where no rule values are computed (cases 6 and
+/// 7, or without weights).
+void checkStrengthRequest(const RunSettings& settings, const TaskParameters& task,
+                          const std::optional<WeightDistribution>& weights);
 /// The weights of a run read or made before it; for cases 1-5 a total that
 /// differs from the required displacement by more than 0.5 % is rejected
 /// (InputError) naming both.
@@ -33,11 +35,13 @@ WeightDistribution checkRunWeights(const TaskParameters& task, WeightDistributio
 /// The strength step of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft, m): balance in sink and trim, shear force and bending
 /// moment, the rule comparison, the sweep of `sweepPositions` crest positions
-/// (none for 0), the drawing on the Graph window with its pause. The results
-/// go into the outcome as they are reached; a balance that cannot be found
-/// stops the run with its message.
+/// (none for 0) and the rule with the settings' length and draft, the
+/// drawing on the Graph window with its pause. The results go into the
+/// outcome as they are reached; a balance that cannot be found stops the run
+/// with its message.
 void runStrengthStep(Platform& platform, const TaskParameters& task, const HullModel& hull,
                      const Immersion& immersion, double meanDraft,
-                     const WeightDistribution& weights, int sweepPositions, RunOutcome& outcome);
+                     const WeightDistribution& weights, const RunSettings& settings,
+                     RunOutcome& outcome);
 
 }  // namespace norvika

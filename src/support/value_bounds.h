@@ -74,6 +74,10 @@ inline constexpr ValueBounds kBilgeKeelAreaBounds{"a bilge keel area", "m2", 0, 
 
 /// "0.5 to 2": the range as the help texts give it.
 std::string rangeText(const ValueBounds& bounds);
+/// The classification rule's length L, m: the rule applies from 90 to 500 m
+/// (outside, the report says so); 1 mm to 10 km keeps out a typing slip.
+inline constexpr ValueBounds kRuleLengthBounds{
+    "the rule length L", "m", 0.001, 1e4, false, "the rule applies from 90 to 500 m"};
 
 /// "a water density from 0.5 to 2 t/m3 (1.025 for sea water)".
 std::string expectedValue(const ValueBounds& bounds);

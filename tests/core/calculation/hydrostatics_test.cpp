@@ -83,6 +83,64 @@ TEST(Hydrostatics, BoxBargeOnAnEvenKeelMeetsItsClosedForms) {
   }
 }
 
+// The same box with its stem raked forward by 0.8 m and its stern aft by 0.3
+// m per metre of height (contours beyond the end stations, the volume still
+// between them): Lwl = L + 1.1 T, and the coefficients on it, the centres from
+// amidships, the largest section and the fresh-water displacement.
+TEST(Hydrostatics, RakedBoxOnItsWaterlineLength) {
+  const double L = 100.0, B = 20.0;
+  const auto hull = boxBarge(21, L, B / 2.0, 10.0);
+  for (const int curve : {hull->sternCurve(), hull->bowCurve()}) {
+    const double rake = curve == hull->bowCurve() ? 0.8 : -0.3;
+    hull->pointCount(curve) = 2;
+    for (const int k : {1, 2}) {
+      hull->pointZ(curve, k) = k == 1 ? 0.0 : 10.0;
+      hull->pointY(curve, k) =
+          (curve == hull->bowCurve() ? L : 0.0) + rake * hull->pointZ(curve, k);
+      hull->pointCode(curve, k) = 1.0;
+    }
+  }
+  const Hydrostatics table = computed(*hull, L, {2.0, 5.0, 8.0});
+  ASSERT_EQ(table.rows.size(), 3u);
+  for (const HydrostaticRow& row : table.rows) {
+    const double T = row.draft;
+    SCOPED_TRACE("T = " + std::to_string(T));
+    const double Lwl = L + 1.1 * T;
+    expectClosedForms(row,
+                      {{"Lwl", &HydrostaticRow::waterlineLength, Lwl},
+                       {"Cb(wl)", &HydrostaticRow::waterlineBlockCoefficient, L / Lwl},
+                       {"Cp(wl)", &HydrostaticRow::waterlinePrismaticCoefficient, L / Lwl},
+                       {"Cwp(wl)", &HydrostaticRow::waterlineWaterplaneCoefficient, L / Lwl},
+                       {"Ax", &HydrostaticRow::largestSectionArea, B * T},
+                       {"D fresh", &HydrostaticRow::freshWaterDisplacement, L * B * T}},
+                      1e-6);
+    EXPECT_NEAR(row.lcbFromMidship, 0.0, 1e-9);
+    EXPECT_NEAR(row.lcfShare, 0.0, 1e-9);
+  }
+  // Trimmed by the head, the centres from amidships are t L / (12 T) forward.
+  const HydrostaticRow trimmed = computed(*hull, L, {5.0}, 1.0).rows.at(0);
+  EXPECT_NEAR(trimmed.lcbFromMidship, L / (12.0 * 5.0), 1e-6);
+  EXPECT_NEAR(trimmed.lcbShare, 100.0 / (12.0 * 5.0), 1e-6);
+}
+
+// With KG given, GMt = KB + BMt - KG, GMl = KB + BMl - KG and MCT from GMl.
+TEST(Hydrostatics, MetacentricHeightsAndTrimMomentWithKg) {
+  const double L = 100.0, B = 20.0, KG = 6.0;
+  const auto hull = boxBarge(21, L, B / 2.0, 10.0);
+  Hydrostatics table;
+  HydrostaticsInput input{L, kRho, 0.0, {2.0, 5.0, 8.0}};
+  input.kg = KG;
+  ASSERT_EQ(computeHydrostatics(*hull, input, table).stop, HydrostaticsStop::None);
+  for (const HydrostaticRow& row : table.rows) {
+    const double T = row.draft;
+    SCOPED_TRACE("T = " + std::to_string(T));
+    const double gml = T / 2 + L * L / (12 * T) - KG;
+    EXPECT_NEAR(row.gmt, T / 2 + B * B / (12 * T) - KG, 1e-6);
+    EXPECT_NEAR(row.gml, gml, 1e-6 * gml);
+    EXPECT_NEAR(row.mct, kRho * L * B * T * gml / (100 * L), 1e-6 * row.mct);
+  }
+}
+
 // Trimmed by t about L/2, the waterline is z = T + t (x/L - 1/2): the volume
 // stays L B T, the centre moves forward by t L / (12 T) and rises to
 // (T^2 + t^2/12) / 2T; the waterplane and its inertia do not change.

@@ -29,8 +29,8 @@ struct BoxRun {
     EXPECT_EQ(balance.outcome.stop, BalanceStop::None);
   }
   // The strength of the run against the weights.
-  Strength strength(const WeightDistribution& weights) const {
-    return computeStrength(task, hull, balance.immersion, balance.meanDraft, weights);
+  Strength strength(const WeightDistribution& weights, const RuleChoices& choices = {}) const {
+    return computeStrength(task, hull, balance.immersion, balance.meanDraft, weights, choices);
   }
   RunDirectory dir;
   RecordingPlatform platform;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "strength_runs.h"
 
@@ -260,22 +262,61 @@ TEST(Strength, RuleDistributionFactorsAtHandWorkedPoints) {
   }
 }
 
+// The rule length of the 100 m box barge (B 20 m, uniform weight, 5 m draft):
+// its waterline is 100 m long at every draft, so L = 0.97 Lwl = 97 m from
+// 3 m forward of AP to the stem, unless given; T is the still-water draft
+// unless a scantling draft is given, Cb = volume at T / (L B T). Mw and Fw
+// from the formulas of UR S11.
+TEST(Strength, RuleLengthAndDraftFromTheWaterlineOrAsGiven) {
+  const struct {
+    std::optional<double> length, draft;
+    double L, T, aftEnd;
+  } cases[] = {
+      {std::nullopt, std::nullopt, 97.0, 5.0, 3.0},
+      {120.0, std::nullopt, 120.0, 5.0, -20.0},
+      {std::nullopt, 6.0, 97.0, 6.0, 3.0},
+      {120.0, 6.0, 120.0, 6.0, -20.0},
+  };
+  BoxRun box(1, {"10250", "4"});
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.L + c.T);
+    const Strength s = box.strength(weightsOf({{0, 100, 102.5, 102.5}}), {c.length, c.draft});
+    ASSERT_EQ(s.outcome.stop, BalanceStop::None);
+    const RuleWaveLoads& r = s.rule;
+    EXPECT_NEAR(s.ruleSource.waterline, 100.0, 1e-9);
+    EXPECT_NEAR(r.length, c.L, 1e-9);
+    EXPECT_NEAR(r.draft, c.T, 1e-6);
+    EXPECT_NEAR(r.aftEnd, c.aftEnd, 1e-9);
+    const double cb = std::max(100.0 / c.L, 0.6);
+    const double C = 10.75 - std::pow((300.0 - c.L) / 100.0, 1.5);
+    EXPECT_NEAR(r.computedBlockCoefficient, 100.0 / c.L, 1e-6);
+    EXPECT_NEAR(r.hogging, 190.0 * C * c.L * c.L * 20.0 * cb * 1e-3, 1e-6 * r.hogging);
+    EXPECT_NEAR(r.sagging, -110.0 * C * c.L * c.L * 20.0 * (cb + 0.7) * 1e-3, -1e-6 * r.sagging);
+    EXPECT_NEAR(r.shear, 30.0 * C * c.L * 20.0 * (cb + 0.7) * 1e-2, 1e-6 * r.shear);
+    EXPECT_EQ(s.ruleSource.lengthGiven, c.length.has_value());
+    EXPECT_EQ(s.ruleSource.draftGiven, c.draft.has_value());
+  }
+}
+
 // Computed wave loads against the rule's value of the same sign; a value
-// within the noise is none, and nothing is compared where the rule gives nothing.
+// within the noise is none, and nothing is compared where the rule's value is
+// below the threshold of its sign.
 TEST(Strength, RuleRatioTakesTheRuleValueOfTheComputedSign) {
   const struct {
     double computed, positive, negative;
     bool hasRatio;
     double rule, ratio;
   } cases[] = {
-      {500.0, 1000.0, -2000.0, true, 1000.0, 0.5},
-      {-500.0, 1000.0, -2000.0, true, -2000.0, 0.25},
-      {-0.5, 1000.0, -2000.0, true, 1000.0, 0.0},  // within the noise of 1: none
-      {500.0, 0.0, 0.0, false, 0.0, 0.0},          // beyond the rule's reach
+      {500.0, 1000.0, -2000.0, true, 1000.0, 0.5},  {-500.0, 1000.0, -2000.0, true, -2000.0, 0.25},
+      {-0.5, 1000.0, -2000.0, true, 1000.0, 0.0},    // within the noise of 1: none
+      {500.0, 0.0, 0.0, false, 0.0, 0.0},            // beyond the rule's reach
+      {500.0, 99.0, -2000.0, false, 99.0, 0.0},      // below the threshold of 100
+      {-500.0, 1000.0, -199.0, false, -199.0, 0.0},  // below the threshold of -200
+      {-500.0, 1000.0, -200.0, true, -200.0, 2.5},   // at it
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.computed);
-    const RuleRatio r = compareWithRule(c.computed, c.positive, c.negative, 1.0);
+    const RuleRatio r = compareWithRule(c.computed, c.positive, c.negative, 1.0, 100.0, -200.0);
     EXPECT_EQ(r.hasRatio, c.hasRatio);
     if (c.hasRatio) {
       EXPECT_EQ(r.rule, c.rule);

@@ -35,10 +35,11 @@ const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
 const fs::path kGoldenDir = kSourceDir / "tests" / "golden";
 
 struct RunRecord {
-  std::string status, dialogue, printed, frames, report, values, strengthReport, strengthTable;
+  std::string status, dialogue, printed, frames, report, values, strengthReport, strengthTable,
+      sweepTable;
 };
 
-RunRecord runExample(const fs::path& example) {
+RunRecord runExample(const fs::path& example, const RunSettings& settings = {}) {
   testing::RunDirectory run;
   for (const auto& entry : fs::directory_iterator(example)) {
     fs::copy_file(entry.path(), run.path() / entry.path().filename());
@@ -47,7 +48,7 @@ RunRecord runExample(const fs::path& example) {
   testing::DrawingRecord drawings;
   platform.observeWindows(&drawings);
   RunRecord record;
-  const RunOutcome outcome = runCalculation(platform);
+  const RunOutcome outcome = runCalculation(platform, settings);
   record.status = std::to_string(static_cast<int>(outcome.reason)) + ' ' + outcome.message + '\n';
   std::ostringstream dialogue;
   for (const auto& q : platform.questions()) {
@@ -65,6 +66,7 @@ RunRecord runExample(const fs::path& example) {
   // Only the examples with a weights file have the strength files.
   if (run.exists("MUKAVEMET.SON")) record.strengthReport = run.read("MUKAVEMET.SON");
   if (run.exists("MUKAVEMET.TXT")) record.strengthTable = run.read("MUKAVEMET.TXT");
+  if (run.exists("TARAMA.TXT")) record.sweepTable = run.read("TARAMA.TXT");
   // The temporary run directory differs from run to run; the record names it {DIR}.
   for (std::string* text :
        {&record.dialogue, &record.printed, &record.report, &record.strengthReport}) {
@@ -81,6 +83,17 @@ std::vector<std::string> exampleNames() {
     names.push_back(run.parent_path().filename().string() + "/" + run.filename().string());
   }
   return names;
+}
+
+// The text against its record, or the record rewritten from it.
+void checkRecorded(const fs::path& record, const std::string& text, bool update) {
+  if (update) {
+    fs::create_directories(record.parent_path());
+    std::ofstream(record, std::ios::binary) << text;
+  } else {
+    EXPECT_EQ(testing::firstDifference(text, testing::recordedText(record)), "")
+        << "golden " << record.string();
+  }
 }
 
 TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
@@ -103,13 +116,27 @@ TEST(GoldenRuns, EveryExampleGivesItsRecordedOutput) {
     for (const auto& [file, text] : parts) {
       const bool strengthFile = file.rfind("MUKAVEMET", 0) == 0;
       if (strengthFile && text->empty() && !fs::exists(golden / file)) continue;
-      if (update) {
-        fs::create_directories(golden);
-        std::ofstream(golden / file, std::ios::binary) << *text;
-      } else {
-        EXPECT_EQ(testing::firstDifference(*text, testing::recordedText(golden / file)), "")
-            << "golden " << (golden / file).string();
-      }
+      checkRecorded(golden / file, *text, update);
+    }
+  }
+}
+
+// The crest sweeps of the strength examples: the strength files, the sweep's
+// table and the drawing, recorded beside the example's own run.
+TEST(GoldenRuns, SweepsGiveTheirRecordedOutput) {
+  const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
+  for (const char* name :
+       {"dtmb5415/strength-trochoid-crest", "dtmb5415/strength-trochoid-trough"}) {
+    SCOPED_TRACE(name);
+    RunSettings settings;
+    settings.sweepPositions = 40;
+    const RunRecord record = runExample(kSourceDir / "examples" / name, settings);
+    const fs::path golden = kGoldenDir / name / "sweep-40";
+    for (const auto& [file, text] :
+         {std::pair{"status", &record.status}, std::pair{"frames", &record.frames},
+          std::pair{"MUKAVEMET.SON", &record.strengthReport},
+          std::pair{"TARAMA.TXT", &record.sweepTable}}) {
+      checkRecorded(golden / file, *text, update);
     }
   }
 }
