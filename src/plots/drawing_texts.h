@@ -68,8 +68,6 @@ inline constexpr const char* kRatio = "EN BUYUK ORAN DALGA / KURAL ";
 /// "SF: TARAMADA EN BUYUK ORAN 1.402 (x = 61.20 m, TEPE 70.00 m)"
 inline constexpr const char* kSweepRatio = ": TARAMADA EN BUYUK ORAN ";
 inline constexpr const char* kCrestAt = " m, TEPE ";
-/// "+31250 kN (x = 61.20 m, TEPE = 70.00 m)"
-inline constexpr const char* kCrestIs = " m, TEPE = ";
 inline constexpr const char* kRuleExceeded = "KURAL ASILIYOR (ORAN > 1)";
 inline constexpr const char* kStations = "POSTA";
 inline constexpr const char* kAlong = "x (m)";

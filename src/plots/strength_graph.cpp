@@ -91,15 +91,19 @@ std::string signedText(double value, int decimals, bool grouped) {
   return value > 0.0 ? "+" + text : text;
 }
 
-// The largest and the smallest value of a curve (in the base unit), marked when beyond the
-// report's noise (as the report lists them).
+// A value of a curve (in the base unit) marked where it stands.
+void addMark(StrengthPanel& panel, const Extreme& e, double factor, const PanelUnit& unit) {
+  const Extreme shown{e.value * factor * unit.factor, e.x};
+  panel.marks.push_back({shown, signedText(shown.value, unit.decimals, unit.grouped) + " " +
+                                    unit.name + " (x = " + formatPlain(e.x, 2) + " m)"});
+}
+
+// The largest and the smallest value of a curve, marked when beyond the report's noise (as the
+// report lists them).
 void addMarks(StrengthPanel& panel, const Extreme& largest, const Extreme& smallest, double noise,
               double factor, const PanelUnit& unit) {
   for (const Extreme* e : {&largest, &smallest}) {
-    if (!(std::fabs(e->value) > noise)) continue;
-    const Extreme shown{e->value * factor * unit.factor, e->x};
-    panel.marks.push_back({shown, signedText(shown.value, unit.decimals, unit.grouped) + " " +
-                                      unit.name + " (x = " + formatPlain(e->x, 2) + " m)"});
+    if (std::fabs(e->value) > noise) addMark(panel, *e, factor, unit);
   }
 }
 
@@ -123,17 +127,6 @@ std::optional<LegendEntry> sweepRatioEntry(const char* quantity, const CrestSwee
   return LegendEntry{nullptr, std::string(quantity) + texts::strength::kSweepRatio +
                                   formatPlain(r.largest, 3) + " (x = " + formatPlain(r.x, 2) +
                                   texts::strength::kCrestAt + crestOf(sweep, r.position) + " m)"};
-}
-
-// A worst value of the sweep marked on its envelope with its crest position.
-void addSweepMark(StrengthPanel& panel, const CrestSweep& sweep, const SweepWorst& worst,
-                  double factor, const PanelUnit& unit) {
-  if (worst.position < 0 || worst.rule.computed == 0.0) return;
-  const Extreme shown{worst.extreme.value * factor * unit.factor, worst.extreme.x};
-  panel.marks.push_back({shown, signedText(shown.value, unit.decimals, unit.grouped) + " " +
-                                    unit.name + " (x = " + formatPlain(shown.x, 2) +
-                                    texts::strength::kCrestIs + crestOf(sweep, worst.position) +
-                                    " m)"});
 }
 
 // The stretches where a side of an envelope exceeds the rule, as bands under it.
@@ -340,7 +333,12 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
           std::tuple{&shear, &sweep->negativeShear, &force},
           std::tuple{&moment, &sweep->hogging, &torque},
           std::tuple{&moment, &sweep->sagging, &torque}}) {
-      addSweepMark(*panel, *sweep, *worst, units.factor, *unit);
+      // A worst value of the sweep is marked on its envelope; its crest position stands in the
+      // sweep's table: beside the mark, the longer label finds no room clear of the envelopes
+      // on the least Graph window.
+      if (worst->position >= 0 && worst->rule.computed != 0.0) {
+        addMark(*panel, worst->extreme, units.factor, *unit);
+      }
     }
   } else {
     addMarks(shear, c.positiveShear, c.negativeShear, 1e-6 * weight, units.factor, force);
@@ -367,11 +365,13 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
       drawLegend(window, legend, 0.01, 0.99, 0.995 - textHeightShare(titlePoints), space);
 
   // The panels share what is left between the legend and the two rows of
-  // the ship's axis: the load a smaller part, SF and BM alike.
+  // the ship's axis: the load a smaller part, SF and BM alike; the smaller
+  // still under a sweep, whose envelopes and marks crowd SF and BM.
   const double header = textHeightShare(kTextPoints) + 0.006;
   const double rows = 2.0 * textHeightShare(kValuePoints) + 0.02;
   const double room = legendBottom - rows - 3.0 * header - 2.0 * 0.012;
-  const double shares[] = {0.26, 0.37, 0.37};
+  const double loadShare = sweep != nullptr ? 0.16 : 0.26;
+  const double shares[] = {loadShare, (1.0 - loadShare) / 2.0, (1.0 - loadShare) / 2.0};
   double top = legendBottom - header;
   for (std::size_t k = 0; k < panels.size(); ++k) {
     panels[k]->top = top;

@@ -214,41 +214,82 @@ void drawStrengthPanel(Window& window, const StrengthPanel& panel, const std::ve
     window.circle(mx, my, kMarkRadius, black);
     space.take({mx - kMarkRadius, my + markUp, mx + kMarkRadius, my - markUp});
   }
-  for (const PanelMark& mark : panel.marks) {
-    const double mx = ship.at(mark.extreme.x);
-    const double my = at(mark.extreme.value);
-    const double width = textWidthShare(mark.text, kMarkPoints);
-    const std::vector<TextBox> near = labelPlaces(mx, my, width, labelHeight, kNearReach);
-    const auto leaderOf = [&](const TextBox& box) { return joinPointOf(box, mx, my); };
-    const auto away = [&](const PlotPoint& join) {
-      return std::hypot(join.first - mx, join.second - my) > labelHeight;
-    };
-    const auto firstOf = [&](const std::vector<TextBox>& places, double top,
-                             bool linesToo) -> std::optional<TextBox> {
-      for (const TextBox& box : places) {
-        if (!inside(box, ship.left, top, ship.right, panel.bottom)) continue;
-        if (!(linesToo ? space.isFree(box) : space.clearOfTexts(box))) continue;
-        // The leader starts in the mark's own room, which is no text it crosses.
-        const PlotPoint join = leaderOf(box);
-        if (away(join) && !space.segmentClear({mx, my}, join, {mx, my})) continue;
-        return box;
-      }
-      return std::nullopt;
-    };
-    // Near the mark off the lines; else, where the curves crowd (the ends of a sweep's
-    // envelopes), further off them, up into the header's row; else near it on no text.
-    std::optional<TextBox> chosen = firstOf(near, panel.top, true);
-    if (!chosen) {
-      chosen = firstOf(labelPlaces(mx, my, width, labelHeight, kFarReach), headerTop, true);
+  struct Label {
+    const PanelMark* mark;
+    double mx, my, width;
+  };
+  const auto leaderOf = [](const Label& l, const TextBox& box) {
+    return joinPointOf(box, l.mx, l.my);
+  };
+  const auto away = [&](const Label& l, const PlotPoint& join) {
+    return std::hypot(join.first - l.mx, join.second - l.my) > labelHeight;
+  };
+  const auto firstOf = [&](const LabelSpace& room, const Label& l,
+                           const std::vector<TextBox>& places, double top,
+                           bool linesToo) -> std::optional<TextBox> {
+    for (const TextBox& box : places) {
+      if (!inside(box, ship.left, top, ship.right, panel.bottom)) continue;
+      if (!(linesToo ? room.isFree(box) : room.clearOfTexts(box))) continue;
+      // The leader starts in the mark's own room, which is no text it crosses.
+      const PlotPoint join = leaderOf(l, box);
+      if (away(l, join) && !room.segmentClear({l.mx, l.my}, join, {l.mx, l.my})) continue;
+      return box;
     }
-    if (!chosen) chosen = firstOf(near, panel.top, false);
-    const TextBox box = chosen.value_or(near.front());
-    placeText(window, space, box.left, box.top, mark.text, kMarkPoints, black);
+    return std::nullopt;
+  };
+  // Near the mark off the lines; else, where the curves crowd (the ends of a sweep's
+  // envelopes), further off them, up into the header's row; else near it on no text, which
+  // counts as crowded.
+  const auto placeOf = [&](const LabelSpace& room, const Label& l, bool& crowded) {
+    const std::vector<TextBox> near = labelPlaces(l.mx, l.my, l.width, labelHeight, kNearReach);
+    std::optional<TextBox> chosen = firstOf(room, l, near, panel.top, true);
+    if (!chosen) {
+      chosen = firstOf(room, l, labelPlaces(l.mx, l.my, l.width, labelHeight, kFarReach),
+                       headerTop, true);
+    }
+    crowded = !chosen;
+    if (!chosen) chosen = firstOf(room, l, near, panel.top, false);
+    return chosen.value_or(near.front());
+  };
+  const auto takePlace = [&](LabelSpace& room, const Label& l, const TextBox& box) {
+    room.take(box);
+    const PlotPoint join = leaderOf(l, box);
+    if (away(l, join)) room.keepOff({{l.mx, l.my}, join});
+  };
+  std::vector<Label> labels;
+  for (const PanelMark& mark : panel.marks) {
+    labels.push_back({&mark, ship.at(mark.extreme.x), at(mark.extreme.value),
+                      textWidthShare(mark.text, kMarkPoints)});
+  }
+  // One label can take the only place another has: the labels are placed in the order that
+  // leaves the fewest on a line (of the few marks a panel has, every order is tried).
+  std::vector<std::size_t> order(labels.size());
+  for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+  std::vector<std::size_t> best = order;
+  int fewest = -1;
+  do {
+    LabelSpace trial = space;
+    int crowdedCount = 0;
+    for (const std::size_t k : order) {
+      bool crowded = false;
+      takePlace(trial, labels[k], placeOf(trial, labels[k], crowded));
+      crowdedCount += crowded ? 1 : 0;
+    }
+    if (fewest < 0 || crowdedCount < fewest) {
+      fewest = crowdedCount;
+      best = order;
+    }
+  } while (fewest > 0 && std::next_permutation(order.begin(), order.end()));
+  for (const std::size_t k : best) {
+    const Label& l = labels[k];
+    bool crowded = false;
+    const TextBox box = placeOf(space, l, crowded);
+    placeText(window, space, box.left, box.top, l.mark->text, kMarkPoints, black);
     // A label put away from its mark is joined to it; other labels keep off the leader.
-    const PlotPoint join = leaderOf(box);
-    if (away(join)) {
-      window.line(mx, my, join.first, join.second, black);
-      space.keepOff({{mx, my}, join});
+    const PlotPoint join = leaderOf(l, box);
+    if (away(l, join)) {
+      window.line(l.mx, l.my, join.first, join.second, black);
+      space.keepOff({{l.mx, l.my}, join});
     }
   }
 }
