@@ -155,7 +155,6 @@ int runDesktopProgram(const Options& options) {
                    "as pictures\n";
     }
   }
-  if (options.pdf) platform->observeDialogue(&frameLog);
 
   std::unique_ptr<PictureSaver> saver;
   if (options.plots) {
@@ -166,7 +165,7 @@ int runDesktopProgram(const Options& options) {
       std::cerr << "norvika: cannot create the pictures directory '" << plots.string() << "'\n";
       return static_cast<int>(ExitReason::WriteFailed);
     }
-    saver = std::make_unique<PictureSaver>(plots);
+    saver = std::make_unique<PictureSaver>(plots, options.plotsFrames == RecordFrames::All);
     platform->observeWindows(saver.get());
   }
   const QDateTime started = QDateTime::currentDateTime();

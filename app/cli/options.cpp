@@ -28,7 +28,11 @@ constexpr OptionRow kOptions[] = {
      "every question takes its default answer; nothing is read"},
     {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
     {"--plots", "DIR", OptionValue::Text, nullptr,
-     "save every drawing in DIR as PNG and SVG (NN-window.png/.svg)"},
+     "save the finished drawings in DIR as PNG and SVG, numbered in the\n"
+     "order they were drawn and named by what they show (NN-NAME.png/.svg)"},
+    {"--plots-frames", "all", OptionValue::Text, nullptr,
+     "save every frame of the run with --plots (station previews and\n"
+     "draft-search steps too); 'finished' (the default) keeps the drawings"},
     {"--pdf", "FILE", OptionValue::Text, nullptr,
      "write a PDF record of the run: its inputs, answers and result files,\n"
      "the report and the finished drawings, one per page"},
@@ -152,12 +156,14 @@ std::optional<Options> parseOptions(int argc, char** argv, std::string& error) {
       options.pdf = fs::path(given.text);
     } else if (name == "--answers") {
       options.answers = fs::path(given.text);
-    } else if (name == "--pdf-frames") {
+    } else if (name == "--pdf-frames" || name == "--plots-frames") {
       if (given.text != "all" && given.text != "finished") {
-        error = "--pdf-frames: expected 'all' or 'finished', got " + quotedForMessage(given.text);
+        error = std::string(name) + ": expected 'all' or 'finished', got " +
+                quotedForMessage(given.text);
         return std::nullopt;
       }
-      options.pdfFrames = given.text == "all" ? RecordFrames::All : RecordFrames::Finished;
+      const RecordFrames frames = given.text == "all" ? RecordFrames::All : RecordFrames::Finished;
+      (name == "--pdf-frames" ? options.pdfFrames : options.plotsFrames) = frames;
     } else if (name == "--weights") {
       options.weights = fs::path(given.text);
     } else if (name == "--sweep") {

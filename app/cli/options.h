@@ -14,8 +14,8 @@ namespace norvika {
 
 enum class FrontEnd { Automatic, Gui, Console, Batch };
 
-/// Which frames the run record shows: the finished drawings of the run (the checks, graphs,
-/// ship position, heeled sections) or every frame as it was drawn.
+/// Which frames the run record shows or --plots saves: the finished drawings of the run (the
+/// checks, graphs, ship position, heeled sections) or every frame as it was drawn.
 enum class RecordFrames { Finished, All };
 
 /// The command line of norvika.
@@ -27,6 +27,7 @@ struct Options {
   std::optional<std::filesystem::path> pdf;
   std::optional<std::filesystem::path> answers;
   RecordFrames pdfFrames = RecordFrames::Finished;
+  RecordFrames plotsFrames = RecordFrames::Finished;
   std::optional<std::filesystem::path> weights;
   int sweepPositions = 0;            // --sweep N; 0 for no sweep
   RuleChoices rule = {};             // --rule-length, --scantling-draft

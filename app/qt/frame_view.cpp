@@ -14,14 +14,16 @@
 #include "qt/dialogs.h"
 #include "render/frame_renderer.h"
 #include "render/picture_files.h"
+#include "render/picture_saver.h"
 #include "render/qt_text.h"
 
 namespace norvika {
 
-FrameView::FrameView(const Window& window) : window_(window) {
+FrameView::FrameView(const Window& window, std::filesystem::path directory)
+    : window_(window), directory_(std::move(directory)) {
   setWindowTitle(qtString(windowCaption(window.id())));
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setMinimumSize(160, 120);
+  setMinimumSize(window.id() == WindowId::Graph ? kLeastGraphSize : QSize(160, 120));
   lastFinished_.window = window.id();
 }
 
@@ -79,7 +81,9 @@ void FrameView::savePicture() {
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.selectFile(QString::fromUtf8(windowSlug(window_.id())) + ".png");
+  // In the run directory, named by what the drawing shows, as --plots names it.
+  dialog.setDirectory(toQString(directory_));
+  dialog.selectFile(QString::fromStdString(pictureName(frame)) + ".png");
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   QString name = dialog.selectedFiles().constFirst();
   const QString filter = dialog.selectedNameFilter();

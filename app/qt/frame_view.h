@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 #include <QWidget>
+#include <filesystem>
 #include <functional>
 
 #include "platform/window.h"
@@ -10,11 +12,16 @@ class QScreen;
 
 namespace norvika {
 
+/// The least size of the Graph window's area (pixels): below it the strength diagram's legend,
+/// titles and labels would pile up.
+inline constexpr QSize kLeastGraphSize(500, 330);
+
 /// A top-level window showing the current frame of one drawing window, scaled to its size.
-/// Its context menu saves the frame as PNG, SVG or PDF.
+/// Its context menu saves the frame as PNG, SVG or PDF, in the run directory `directory`
+/// unless the user goes elsewhere.
 class FrameView : public QWidget {
  public:
-  explicit FrameView(const Window& window);
+  FrameView(const Window& window, std::filesystem::path directory);
 
   const Window& window() const { return window_; }
   /// Asked before the window closes; it stays open when `guard` says no.
@@ -41,6 +48,7 @@ class FrameView : public QWidget {
   void savePicture();
 
   const Window& window_;
+  std::filesystem::path directory_;  // where Save picture opens
   std::function<bool()> closeGuard_;
   std::function<void()> activated_;
   Frame lastFinished_;

@@ -38,7 +38,7 @@ void placeDrawingWindow(FrameView& view) {
 QtPlatform::QtPlatform(std::filesystem::path directory) : Platform(std::move(directory)) {
   for (int i = 0; i < kWindowCount; ++i) {
     const auto id = static_cast<WindowId>(i);
-    auto view = std::make_unique<FrameView>(window(id));
+    auto view = std::make_unique<FrameView>(window(id), currentDirectory());
     placeDrawingWindow(*view);
     auto* quit = new QShortcut(QKeySequence::Quit, view.get());
     QObject::connect(quit, &QShortcut::activated, view.get(), [this] { confirmStop(); });
@@ -206,7 +206,7 @@ void QtPlatform::closingQuestion(const std::vector<std::filesystem::path>& writt
   openBox_ = nullptr;
   // A stop asked here ends a run that is complete: its files are in place.
   windowsKept_ = box.keepsWindows() && !stopAsked_;
-  // The run record keeps the question as the run has always asked it.
+  // The run record keeps the question as the other front ends ask it.
   tellAnswered(std::string(text(Text::ClosingTitle)), closingPrompt(written), "");
 }
 

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <vector>
 
+#include "plots/label_space.h"
+#include "plots/text_extent.h"
 #include "render/label_thinning.h"
 
 namespace norvika {
@@ -45,43 +47,60 @@ class ScaleMaps {
   bool haveMap_ = false;
 };
 
-// Text grows with a large picture but never shrinks below its point size, so that captions
-// stay readable in a small window. Sized in points on the device's own resolution, so a frame
-// keeps its proportions on a screen, in an image, in SVG and in PDF alike.
-QFont textFont(const Primitive& p, double factor, double deviceDpi) {
-  const double pixels =
-      (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * std::max(1.0, factor);
+// Text `growth` times its point size (never less than one: captions stay readable in a small
+// window), sized in points on the device's own resolution, so a frame keeps its proportions on
+// a screen, in an image, in SVG and in PDF alike.
+QFont textFont(const Primitive& p, double growth, double deviceDpi) {
+  const double pixels = (p.fontSize > 0.0 ? p.fontSize : 8.0) * kNominalDpi / 72.0 * growth;
   QFont font(fontFamilyFor(p.fontName));
   font.setPointSizeF(pixels * 72.0 / deviceDpi);
   font.setStyleStrategy(QFont::PreferAntialias);
   return font;
 }
 
-// Which texts of `frame` are left out: labels that give way where they crowd.
+// Whether a line of `frame` passes through `place` (a pixel in from its edges: a line along
+// the edge, as a station's own line along its number, only touches it).
+bool crossedByALine(const Frame& frame, ScaleMaps& maps, const QRectF& place) {
+  const QRectF inner = place.adjusted(1.0, 1.0, -1.0, -1.0);
+  const TextBox box{inner.left(), inner.bottom(), inner.right(), inner.top()};
+  for (const Primitive& p : frame.items) {
+    if (p.kind != PrimitiveKind::Line) continue;
+    const std::optional<QTransform>& map = maps(p.scale);
+    if (!map) continue;
+    const QPointF a = map->map(QPointF(p.x1, p.y1));
+    const QPointF b = map->map(QPointF(p.x2, p.y2));
+    if (crosses({a.x(), a.y()}, {b.x(), b.y()}, box)) return true;
+  }
+  return false;
+}
+
+// Which texts of `frame` are left out: labels that give way where a line would cross them
+// or where they crowd.
 std::vector<bool> crowdedLabels(const Frame& frame, const QRectF& target, QPaintDevice* device,
-                                double factor, double deviceDpi) {
+                                double growth, double deviceDpi) {
   std::vector<QRectF> places(frame.items.size());
   std::vector<int> ranks(frame.items.size(), 0);
+  std::vector<bool> crossed(frame.items.size(), false);
   ScaleMaps maps(target, keepsTrueShape(frame.window));
+  ScaleMaps lineMaps(target, keepsTrueShape(frame.window));
   for (std::size_t i = 0; i < frame.items.size(); ++i) {
     const Primitive& p = frame.items[i];
     if (p.kind != PrimitiveKind::Text || p.labelRank <= 0) continue;
     const std::optional<QTransform>& map = maps(p.scale);
     if (!map || !finite(p.x1) || !finite(p.y1)) continue;
-    const QFontMetricsF metrics(textFont(p, factor, deviceDpi), device);
+    const QFontMetricsF metrics(textFont(p, growth, deviceDpi), device);
     places[i] =
         QRectF(map->map(QPointF(p.x1, p.y1)),
                QSizeF(metrics.horizontalAdvance(QString::fromUtf8(p.text)), metrics.height()));
-    ranks[i] = p.labelRank;
+    crossed[i] = crossedByALine(frame, lineMaps, places[i]);
+    if (!crossed[i]) ranks[i] = p.labelRank;
   }
-  return labelsLeftOut(places, ranks);
+  std::vector<bool> leftOut = labelsLeftOut(places, ranks);
+  for (std::size_t i = 0; i < leftOut.size(); ++i) leftOut[i] = leftOut[i] || crossed[i];
+  return leftOut;
 }
 
 }  // namespace
-
-bool keepsTrueShape(WindowId window) {
-  return window == WindowId::Report || window == WindowId::Stability;
-}
 
 std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target,
                                        bool trueShape) {
@@ -98,6 +117,14 @@ std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& tar
   const double midX = 0.5 * (scale.left + scale.right);
   const double midY = 0.5 * (scale.top + scale.bottom);
   return QTransform(sx, 0.0, 0.0, sy, centre.x() - sx * midX, centre.y() - sy * midY);
+}
+
+double textGrowth(WindowId window, const QRectF& target) {
+  if (window == WindowId::Graph) {
+    return std::max(1.0, std::min(target.width() / kSmallestGraphWidth,
+                                  target.height() / kSmallestGraphHeight));
+  }
+  return std::max(1.0, deviceScaleFactor(target));
 }
 
 double deviceScaleFactor(const QRectF& target) {
@@ -128,7 +155,7 @@ std::vector<QRectF> paintedTextRects(const Frame& frame, const QRectF& target,
     const std::optional<QTransform> map =
         userToDevice(p.scale, target, keepsTrueShape(frame.window));
     if (!map) continue;
-    const QFont font = textFont(p, deviceScaleFactor(target), device.logicalDpiY());
+    const QFont font = textFont(p, textGrowth(frame.window, target), device.logicalDpiY());
     const QFontMetricsF metrics(font, &device);
     const QPointF at = map->map(QPointF(p.x1, p.y1));
     rects.emplace_back(at.x(), at.y(), metrics.horizontalAdvance(QString::fromUtf8(p.text)),
@@ -146,9 +173,10 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
   painter.setBrush(Qt::NoBrush);
 
   const double factor = deviceScaleFactor(target);
+  const double growth = textGrowth(frame.window, target);
   const double deviceDpi = painter.device() != nullptr ? painter.device()->logicalDpiY() : 96.0;
   const std::vector<bool> leftOut =
-      crowdedLabels(frame, target, painter.device(), factor, deviceDpi);
+      crowdedLabels(frame, target, painter.device(), growth, deviceDpi);
 
   ScaleMaps maps(target, keepsTrueShape(frame.window));
   for (std::size_t i = 0; i < frame.items.size(); ++i) {
@@ -178,7 +206,7 @@ void renderFrame(QPainter& painter, const Frame& frame, const QRectF& target) {
         break;
       }
       case PrimitiveKind::Text: {
-        const QFont font = textFont(p, factor, deviceDpi);
+        const QFont font = textFont(p, growth, deviceDpi);
         painter.setFont(font);
         painter.setPen(colour);
         const QFontMetricsF metrics(font, painter.device());

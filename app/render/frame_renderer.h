@@ -29,11 +29,6 @@ inline constexpr QSizeF kNominalPictureSize{960.0, 720.0};
 std::optional<QTransform> userToDevice(const UserScale& scale, const QRectF& target,
                                        bool trueShape = true);
 
-/// Whether a window's drawings keep their true shape: the sections of the body plan and of
-/// the heeled ship do; the graphs and the ship's profile fill their window, the profile's
-/// heights exaggerated as profiles usually are.
-bool keepsTrueShape(WindowId window);
-
 /// How many device units one nominal pixel takes in `target`.
 double deviceScaleFactor(const QRectF& target);
 
@@ -41,9 +36,11 @@ double deviceScaleFactor(const QRectF& target);
 /// become their metric-compatible Liberation families).
 QString fontFamilyFor(const std::string& fontName);
 
-/// The font a text primitive is painted in on `target` of a device of `deviceDpi` dots per
-/// inch: its point size on a picture up to the nominal size, growing with a larger one.
-QFont textFont(const Primitive& text, const QRectF& target, double deviceDpi);
+/// How much larger than its point size text is painted on `target`: the graphs (the Graph
+/// window's drawings, laid out for the smallest picture) grow with the picture from that size
+/// on, so that they keep their proportions at every size; the other drawings' text keeps its
+/// point size up to the nominal picture size and grows from there no faster than the picture.
+double textGrowth(WindowId window, const QRectF& target);
 
 /// Where each text of `frame` is painted in `target` of `device` (device units, the line's
 /// full height), in the frame's order; a text left out is not listed.

@@ -20,13 +20,18 @@ int FrameNumbering::finished(const Window& window) {
   return number;
 }
 
-std::string pictureStem(int number, WindowId id) {
-  char prefix[16];
-  std::snprintf(prefix, sizeof prefix, "%02d-", number);
-  return prefix + std::string(windowSlug(id));
+std::string pictureName(const Frame& frame) {
+  return frame.name.empty() ? std::string(windowSlug(frame.window)) : frame.name;
 }
 
-PictureSaver::PictureSaver(std::filesystem::path directory) : directory_(std::move(directory)) {
+std::string pictureStem(int number, const Frame& frame) {
+  char prefix[16];
+  std::snprintf(prefix, sizeof prefix, "%02d-", number);
+  return prefix + pictureName(frame);
+}
+
+PictureSaver::PictureSaver(std::filesystem::path directory, bool everyFrame)
+    : directory_(std::move(directory)), everyFrame_(everyFrame) {
   std::error_code ignored;
   std::filesystem::create_directories(directory_, ignored);
 }
@@ -34,8 +39,9 @@ PictureSaver::PictureSaver(std::filesystem::path directory) : directory_(std::mo
 void PictureSaver::windowDrawn(const Window& window) { numbering_.drawn(window); }
 
 void PictureSaver::frameFinished(const Window& window, const Frame& frame) {
-  const std::string stem = pictureStem(numbering_.finished(window), window.id());
-  if (saveFramePictures(frame, directory_, stem, failures_)) ++count_;
+  const int number = numbering_.finished(window);
+  if (!everyFrame_ && frame.role == FrameRole::Step) return;
+  if (saveFramePictures(frame, directory_, pictureStem(number, frame), failures_)) ++count_;
 }
 
 }  // namespace norvika

@@ -23,16 +23,22 @@ class FrameNumbering {
   int pending_[kWindowCount] = {};
 };
 
-/// The file name stem of the n-th picture of a run (from 1) drawn on `id`: "07-graph".
-std::string pictureStem(int number, WindowId id);
+/// The name a frame's picture is saved under: what it shows ("body-plan"), or its window's
+/// name when it says nothing ("graph").
+std::string pictureName(const Frame& frame);
 
-/// Writes every finished frame of every window it observes into one directory as PNG and SVG,
-/// numbered in the order the frames were begun: 01-report.png, 01-report.svg, 02-graph.png...
-/// Files it cannot write are remembered, not thrown, so a run is never cut short by a picture.
+/// The file name stem of the n-th frame of a run (from 1): "07-buoyancy-at-stations".
+std::string pictureStem(int number, const Frame& frame);
+
+/// Writes the finished drawings of the windows it observes (or every frame) into one directory
+/// as PNG and SVG, numbered in the order the frames were begun, as the run record numbers
+/// them, and named by what they show: 05-body-plan.png, 05-body-plan.svg, ... Files it cannot
+/// write are remembered, not thrown, so a run is never cut short by a picture.
 class PictureSaver : public WindowObserver {
  public:
-  /// Pictures go to `directory`, which is created when missing.
-  explicit PictureSaver(std::filesystem::path directory);
+  /// Pictures go to `directory`, which is created when missing; with `everyFrame`, the steps
+  /// of the run (station previews, draft-search steps) too.
+  explicit PictureSaver(std::filesystem::path directory, bool everyFrame = false);
 
   void windowDrawn(const Window& window) override;
   void frameFinished(const Window& window, const Frame& frame) override;
@@ -45,6 +51,7 @@ class PictureSaver : public WindowObserver {
 
  private:
   std::filesystem::path directory_;
+  bool everyFrame_;
   FrameNumbering numbering_;
   int count_ = 0;
   std::vector<std::filesystem::path> failures_;

@@ -66,24 +66,11 @@ QFont reportFont(const QStringList& lines, const QPdfWriter& writer, double page
 
 }  // namespace
 
-void FrameLog::windowDrawn(const Window& window) {
-  numbering_.drawn(window);
-  drawn_[static_cast<std::size_t>(window.id())] = true;
-}
+void FrameLog::windowDrawn(const Window& window) { numbering_.drawn(window); }
 
 void FrameLog::frameFinished(const Window& window, const Frame& frame) {
-  const auto w = static_cast<std::size_t>(window.id());
   // A copy: the window keeps only its current frame.
-  entries_.push_back(Entry{numbering_.finished(window), frame, std::move(askedAbout_[w])});
-  askedAbout_[w].clear();
-  drawn_[w] = false;
-}
-
-void FrameLog::questionAnswered(const std::string& title, const std::string& prompt,
-                                const std::string& /*answer*/) {
-  for (std::size_t w = 0; w < askedAbout_.size(); ++w) {
-    if (drawn_[w] && askedAbout_[w].empty()) askedAbout_[w] = prompt.empty() ? title : prompt;
-  }
+  entries_.push_back(Entry{numbering_.finished(window), frame});
 }
 
 std::vector<FrameLog::Entry> FrameLog::entries() const {
@@ -94,10 +81,13 @@ std::vector<FrameLog::Entry> FrameLog::entries() const {
 }
 
 bool isFinishedDrawing(const FrameLog::Entry& entry) {
-  if (entry.frame.window != WindowId::Report) return true;
-  if (entry.question.empty()) return false;
-  return std::any_of(entry.frame.items.begin(), entry.frame.items.end(),
-                     [](const Primitive& p) { return p.kind != PrimitiveKind::Text; });
+  return entry.frame.role == FrameRole::Drawing;
+}
+
+QString frameCaption(const FrameLog::Entry& entry) {
+  const QString shows = entry.frame.caption.empty() ? qtString(windowCaption(entry.frame.window))
+                                                    : QString::fromStdString(entry.frame.caption);
+  return QStringLiteral("%1  %2").arg(entry.number, 2, 10, QLatin1Char('0')).arg(shows);
 }
 
 std::string describeEnding(const RunOutcome& outcome, const std::string& told) {
@@ -362,11 +352,7 @@ int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
   std::vector<RecordPage> drawings;
   for (const FrameLog::Entry& entry : entries) {
     if (frames == RecordFrames::Finished && !isFinishedDrawing(entry)) continue;
-    QString caption = QStringLiteral("%1  %2")
-                          .arg(entry.number, 2, 10, QLatin1Char('0'))
-                          .arg(qtString(windowCaption(entry.frame.window)));
-    if (!entry.question.empty()) caption += QStringLiteral("  -  ") + oneLine(entry.question);
-    drawings.push_back(RecordPage{caption, &entry.frame});
+    drawings.push_back(RecordPage{frameCaption(entry), &entry.frame});
   }
   QStringList summary = runSummaryLines(outcome, told, started);
   summary << QString()

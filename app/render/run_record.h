@@ -18,36 +18,31 @@
 namespace norvika {
 
 /// Keeps its own copy of every frame of a run as it finishes, numbered as PictureSaver numbers
-/// its files, with the question asked while it was up. Whether a frame was on screen while a
-/// question was asked tells a finished drawing (a check, a graph) from a step of the run (a
-/// station preview, a draft-search step).
-class FrameLog : public WindowObserver, public DialogueObserver {
+/// its files.
+class FrameLog : public WindowObserver {
  public:
   struct Entry {
     int number;  // from 1, as in the picture file names
     Frame frame;
-    /// The first question asked while this frame was on its window; empty when none was.
-    std::string question;
   };
   void windowDrawn(const Window& window) override;
   void frameFinished(const Window& window, const Frame& frame) override;
-  /// Call when an input box has been answered: the frames on screen were judged by it.
-  void questionAnswered(const std::string& title, const std::string& prompt,
-                        const std::string& answer) override;
   /// The finished frames, by number.
   std::vector<Entry> entries() const;
 
  private:
   FrameNumbering numbering_;
   std::vector<Entry> entries_;
-  std::array<bool, kWindowCount> drawn_{};
-  std::array<std::string, kWindowCount> askedAbout_;
 };
 
-/// Whether `entry` is a finished drawing: every frame of the drawing windows, and the frames
-/// of the report window that a question asked about and that hold more than text (the
-/// geometry checks; the report's text is printed in the record anyway).
+/// Whether `entry` is a finished drawing (a check, a graph, the ship's position, the heeled
+/// sections), as its drawing says, not a step of the run (a station preview, a draft-search
+/// step).
 bool isFinishedDrawing(const FrameLog::Entry& entry);
+
+/// A drawing's caption: its number, then what it shows ("05  POSTA KESITLERI (BODY PLAN)"); a
+/// frame that does not say what it shows is captioned by its window.
+QString frameCaption(const FrameLog::Entry& entry);
 
 /// One line saying how a run ended: "completed (status 0)", "calculation stopped (status 2):
 /// message". `told` is what the front end said of an ending by the user.
@@ -79,7 +74,7 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
 
 /// Writes the record of a run: the summary page, the report this run wrote, and the frames
 /// `log` kept (the finished drawings, or all of them) in the order they were begun, captioned
-/// with their number, window and question. Returns the number of pages, 0 on failure.
+/// with their number and what they show. Returns the number of pages, 0 on failure.
 int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
                    const RunOutcome& outcome, const std::string& told = {},
                    RecordFrames frames = RecordFrames::Finished,

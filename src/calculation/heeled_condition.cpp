@@ -35,6 +35,7 @@ HeeledHull computeHeeledHull(const TaskParameters& task, const HullModel& hull,
                       task.waterDensity, kHeelStep, kWaterlines, ship);
   heeled.lcb = ship.heelLCB(kHeelStep, kWaterlines);
   heeled.tcb = ship.heelTCB(kHeelStep, kWaterlines);
+  heeled.kb = ship.heelKB(kHeelStep, kWaterlines);
   for (int st = 1; st <= hull.stationCount; ++st) {
     heeled.immersion.stationArea(st) = areas(st, kWaterlines);
   }

@@ -16,6 +16,7 @@ struct HeeledHull {
   Immersion immersion;
   double lcb = 0.0;  // m from AP
   double tcb = 0.0;  // m from CL, rising side positive
+  double kb = 0.0;   // m above the base line
 };
 
 /// Called with each station's cut as it is made, with the station's fitted curve.

@@ -34,8 +34,9 @@ struct CaseProperties {
   /// The report and the status lines show the required displacement: the
   /// level and trochoid cases, as they always have (the sine cases never did).
   bool showsRequiredDisplacement = false;
-  /// The status lines at the end of the calculation show the drafts: the
-  /// straight waterlines found or given (the heeled one never did).
+  /// The status lines at the end of the calculation show the drafts, which stay in sight at
+  /// the waterline question: the straight waterlines found or given, the wave's mean level
+  /// as both (as the search's lines show it); the heeled case never did.
   bool showsFinalDrafts = false;
 };
 
@@ -59,7 +60,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .trochoidal = true,
      .crestAmidships = true,
      .balancesInSinkAndTrim = true,
-     .showsRequiredDisplacement = true},
+     .showsRequiredDisplacement = true,
+     .showsFinalDrafts = true},
     {.number = kTrochoidTrough,
      .values = kWaveValues,
      .name = Text::CaseTrochoidTrough,
@@ -69,7 +71,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .hasWave = true,
      .trochoidal = true,
      .balancesInSinkAndTrim = true,
-     .showsRequiredDisplacement = true},
+     .showsRequiredDisplacement = true,
+     .showsFinalDrafts = true},
     {.number = kSineCrest,
      .values = kWaveValues,
      .name = Text::CaseSineCrest,
@@ -78,7 +81,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .searchesDisplacement = true,
      .hasWave = true,
      .crestAmidships = true,
-     .balancesInSinkAndTrim = true},
+     .balancesInSinkAndTrim = true,
+     .showsFinalDrafts = true},
     {.number = kSineTrough,
      .values = kWaveValues,
      .name = Text::CaseSineTrough,
@@ -86,7 +90,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .strengthCondition = "SINUS DALGA CUKURU",
      .searchesDisplacement = true,
      .hasWave = true,
-     .balancesInSinkAndTrim = true},
+     .balancesInSinkAndTrim = true,
+     .showsFinalDrafts = true},
     {.number = kTrimmedWaterline,
      .values = kTrimmedValues,
      .name = Text::CaseTrimmedWaterline,

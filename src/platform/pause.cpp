@@ -17,8 +17,11 @@ void pauseForEnter(Platform& platform) {
 }
 
 std::string closingPrompt(const std::vector<std::filesystem::path>& written) {
-  const std::string report = written.empty() ? std::string() : written.front().string();
-  return text(Text::ClosingPrompt, {report});
+  std::string files;
+  for (const std::filesystem::path& file : written) {
+    files += (files.empty() ? "'" : ", '") + file.string() + "'";
+  }
+  return text(written.size() > 1 ? Text::ClosingPromptFiles : Text::ClosingPrompt, {files});
 }
 
 void stopWithMessage(Platform& platform, const std::string& text, const std::string& title) {

@@ -26,10 +26,8 @@ inline constexpr TwipPosition kClosingQuestionAt{9000, 8500};
 std::string ask(Platform& platform, const std::string& prompt, const std::string& title,
                 const std::string& defaultText, TwipPosition at);
 
-/// The title of the closing question of a completed run.
-
-/// The closing question of a completed run as the run has always asked it: of the result files
-/// `written` it names the first, the report, alone.
+/// The closing question of a completed run, naming every result file `written`, the report
+/// first.
 std::string closingPrompt(const std::vector<std::filesystem::path>& written);
 
 /// The pause after a graph: "DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN".

@@ -40,8 +40,8 @@ class Platform {
   /// critical icon, No as default).
   virtual void messageBox(const std::string& text, int style, const std::string& title) = 0;
   /// The closing question of a completed run, asked once its result files are in place;
-  /// `written` holds their full names, the report first. By default the box the run has
-  /// always shown (closingPrompt), which names the report alone; a front end may name them all.
+  /// `written` holds their full names, the report first. By default an input box
+  /// (closingPrompt); a front end may show a box of its own.
   virtual void closingQuestion(const std::vector<std::filesystem::path>& written);
   /// Ends the run by throwing ProgramEnd, after finishing every window's frame.
   [[noreturn]] void endProgram(ExitReason reason, const std::string& message = {});

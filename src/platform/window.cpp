@@ -38,6 +38,8 @@ const char* windowSlug(WindowId id) {
   return "";
 }
 
+bool keepsTrueShape(WindowId id) { return id == WindowId::Report || id == WindowId::Stability; }
+
 void Window::show() {
   visible_ = true;
   notify([this](WindowObserver& o) { o.windowShown(*this); });
@@ -45,14 +47,22 @@ void Window::show() {
 
 void Window::cls() {
   finishFrame();
-  frame_ = Frame{id_, {}};
+  frame_ = Frame{};
+  frame_.window = id_;
   notify([this](WindowObserver& o) { o.windowDrawn(*this); });
 }
 
 void Window::finishFrame() {
   if (frame_.items.empty()) return;
   notify([this](WindowObserver& o) { o.frameFinished(*this, frame_); });
-  frame_ = Frame{id_, {}};
+  frame_ = Frame{};
+  frame_.window = id_;
+}
+
+void Window::describe(std::string caption, std::string name, FrameRole role) {
+  frame_.caption = std::move(caption);
+  frame_.name = std::move(name);
+  frame_.role = role;
 }
 
 void Window::scale(double left, double top, double right, double bottom) {
@@ -98,10 +108,12 @@ void Window::circle(double x, double y, double radius, Colour colour) {
 void Window::print(const std::string& text) { printLabel(text, 0); }
 
 void Window::printLabel(const std::string& text, int rank) {
-  if (!keepDrawing_) {
-    notify([this, &text](WindowObserver& o) { o.textPrinted(*this, text); });
-    return;
-  }
+  drawText(text, rank);
+  notify([this, &text](WindowObserver& o) { o.textPrinted(*this, text); });
+}
+
+void Window::drawText(const std::string& text, int rank) {
+  if (!keepDrawing_) return;
   Primitive p = styled(PrimitiveKind::Text);
   p.x1 = currentX_;
   p.y1 = currentY_;
@@ -109,7 +121,6 @@ void Window::printLabel(const std::string& text, int rank) {
   p.colour = foreColor_;
   p.labelRank = rank;
   add(std::move(p));
-  notify([this, &text](WindowObserver& o) { o.textPrinted(*this, text); });
 }
 
 }  // namespace norvika

@@ -14,6 +14,10 @@ inline constexpr int kWindowCount = 5;
 std::string_view windowCaption(WindowId id);
 /// A short lower-case name for file names ("report", "graph", ...).
 const char* windowSlug(WindowId id);
+/// Whether a window's drawings keep their true shape: the sections of the body plan and of
+/// the heeled ship do; the graphs and the ship's profile fill their window, the profile's
+/// heights exaggerated as profiles usually are.
+bool keepsTrueShape(WindowId id);
 
 /// User coordinates of a window: the upper-left corner (left, top) and the
 /// lower-right corner (right, bottom). y grows upward when top > bottom.
@@ -44,10 +48,19 @@ struct Primitive {
   int labelRank = 0;
 };
 
+/// Whether a frame is a drawing of the run (a check, a graph) or a step on the way to one
+/// (a station preview, a step of the draft search), whose result the report holds.
+enum class FrameRole { Drawing, Step };
+
 /// What was drawn on a window between two clears.
 struct Frame {
   WindowId window = WindowId::Report;
   std::vector<Primitive> items;
+  /// What the frame shows, as its caption says it ("POSTA KESITLERI"); empty when untold.
+  std::string caption;
+  /// The same as a file name stem ("body-plan"); empty when untold.
+  std::string name;
+  FrameRole role = FrameRole::Drawing;
 };
 
 class Window;
@@ -94,6 +107,10 @@ class Window {
   /// Prints a label that gives way to labels of lower `rank` (1 and up) where they would
   /// overprint each other in a picture (see Primitive::labelRank).
   void printLabel(const std::string& text, int rank);
+  /// Writes a text that belongs to the drawing (a scale's value, the name of a line) at
+  /// (currentX, currentY), a label of `rank` as printLabel's: kept as lines are, never passed
+  /// on as printed text, which is the run's lines (echoed, written to the terminal).
+  void drawText(const std::string& text, int rank = 0);
 
   void setCurrent(double x, double y) {
     currentX_ = x;
@@ -111,6 +128,8 @@ class Window {
   const Frame& currentFrame() const { return frame_; }
   /// Ends the current frame if it holds anything (used at the end of a run).
   void finishFrame();
+  /// Says what the current frame shows: its caption, its name for file names and its role.
+  void describe(std::string caption, std::string name, FrameRole role = FrameRole::Drawing);
 
  private:
   template <typename Event>

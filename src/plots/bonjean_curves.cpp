@@ -6,15 +6,20 @@
 #include <vector>
 
 #include "platform/colour.h"
+#include "plots/annotation.h"
+#include "plots/drawing_texts.h"
 #include "plots/round_axis.h"
+#include "plots/station_numbers.h"
 #include "text/text_format.h"
 
 namespace norvika {
 
 namespace {
 
-// The largest area, and the largest moment, spans this many mean station
-// spacings forward of its station line.
+// The largest area, and the largest moment, spans this many station spacings forward of its
+// station line: of the closest stations where they crowd (half stations at the ends, so that
+// a curve there does not run far across its neighbours and past FP), but not under half the
+// mean spacing.
 constexpr double kCurveSpacings = 2.5;
 
 void text(Window& window, double x, double y, const std::string& s, Colour colour) {
@@ -29,6 +34,16 @@ double largestOf(const BonjeanCurves& curves, std::vector<double> BonjeanStation
     for (const double v : s.*values) largest = std::max(largest, std::fabs(v));
   }
   return largest > 0.0 ? largest : 1.0;
+}
+
+// How far forward of the last station a curve reaches (m, none: 0).
+double reachPast(const BonjeanCurves& curves, double xf,
+                 std::vector<double> BonjeanStation::*values, double unit) {
+  double past = 0.0;
+  for (const BonjeanStation& s : curves.stations) {
+    for (const double v : s.*values) past = std::max(past, s.x + v * unit - xf);
+  }
+  return past;
 }
 
 void drawCurveFamily(Window& window, const BonjeanCurves& curves,
@@ -53,31 +68,38 @@ void drawScaleBar(Window& window, double x, double y, double largest, double uni
        formatPlain(axis.high, axis.decimals) + " " + unitName, colour);
 }
 
-// Heights above the base line up the left, at round steps from the lowest
-// keel to the highest deck.
-void drawHeightAxis(Window& window, double x, double keel, double deck, double tick) {
-  const Colour colour = qbColor(0);
-  const RoundAxis axis = roundAxis(keel, deck, 5);
-  window.line(x, keel, x, deck, colour);
-  for (int k = 0; k <= axis.steps(); ++k) {
-    const double z = axis.low + k * axis.step;
-    if (z < keel - 1e-9 * axis.step || z > deck + 1e-9 * axis.step) continue;
-    window.line(x - tick, z, x, z, colour);
-    const std::string label = formatPlain(z, axis.decimals);
-    text(window, x - tick * (2.0 + 1.3 * static_cast<double>(label.size())),
-         z + 0.02 * (deck - keel), label, colour);
+// Each station's number (twentieths of the ship's length, as the waterline check numbers
+// them) under the lowest keel; where they crowd the picture keeps the end stations', every
+// fifth, the whole and the half ones first.
+void drawStationNumbers(Window& window, const HullModel& hull, double shipLength, double y,
+                        double nameEnd) {
+  startAnnotation(window);
+  const TextMeasure measure = textMeasure(window);
+  const std::string name = texts::hydrostatics::kStations;
+  annotate(window, nameEnd - measure.width(name, kAnnotationPoints), y, name);
+  const int n = hull.stationCount;
+  for (int st = 1; st <= n; ++st) {
+    const double number = stationNumber(hull.stationX(st), shipLength);
+    const std::string label = stationLabel(number);
+    window.setCurrent(hull.stationX(st) - measure.width(label, kAnnotationPoints) / 2.0, y);
+    window.drawText(label, stationLabelRank(st, n, number));
   }
-  text(window, x - 8.0 * tick, deck + 0.06 * (deck - keel), "z (m)", colour);
 }
 
 }  // namespace
 
-void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanCurves& curves) {
+void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanCurves& curves,
+                       double shipLength) {
+  namespace t = texts::hydrostatics;
   const int n = hull.stationCount;
   if (n < 2 || curves.stations.empty()) return;
   const double xa = hull.stationX(1);
   const double xf = hull.stationX(n);
-  const double spacing = (xf - xa) / (n - 1);
+  double spacing = xf - xa;
+  for (int st = 2; st <= n; ++st) {
+    spacing = std::min(spacing, hull.stationX(st) - hull.stationX(st - 1));
+  }
+  spacing = std::max(spacing, 0.5 * (xf - xa) / (n - 1));
   double keel = hull.keelHeight(1);
   double deck = hull.topHeight(1);
   for (int st = 1; st <= n; ++st) {
@@ -87,22 +109,32 @@ void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanC
   keel = std::min(keel, 0.0);
   const double height = deck - keel > 0.0 ? deck - keel : 1.0;
   const double reach = kCurveSpacings * spacing;
-  const double right = xf + reach;
+  const double largestArea = largestOf(curves, &BonjeanStation::area);
+  const double largestMoment = largestOf(curves, &BonjeanStation::moment);
+  const double areaUnit = reach / largestArea;
+  const double momentUnit = reach / largestMoment;
+  const double past = std::max(reachPast(curves, xf, &BonjeanStation::area, areaUnit),
+                               reachPast(curves, xf, &BonjeanStation::moment, momentUnit));
+  const double right = xf + std::max(past, 0.05 * (xf - xa));
   const double width = right - xa;
 
   Window& window = platform.window(WindowId::ShipPosition);
   window.show();
   window.cls();
+  window.describe(t::kBonjeanCaption, t::kBonjeanName);
   window.fontName("Arial");
   window.fontSize(8);
   window.drawWidth(1);
-  window.scale(xa - 0.06 * width, deck + 0.22 * height, right + 0.03 * width, keel - 0.22 * height);
-  drawHeightAxis(window, xa - 0.015 * width, keel, deck, 0.005 * width);
+  window.scale(xa - 0.1 * width, deck + 0.22 * height, right + 0.03 * width, keel - 0.22 * height);
+  // The heights up the left with the waterlines across, behind the curves.
+  const double gridTo = right;
+  drawHeightScale(window, roundAxis(keel, deck, 5), xa - 0.015 * width, keel, deck, t::kHeight,
+                  &gridTo);
 
   // The profile: base line, keel and deck lines, station lines and numbers.
+  window.fontSize(8);
   const Colour profile = qbColor(8);
   window.line(xa, 0.0, xf, 0.0, qbColor(9));
-  const int every = n > 40 ? 2 : 1;
   for (int st = 1; st <= n; ++st) {
     const double x = hull.stationX(st);
     window.line(x, hull.keelHeight(st), x, hull.topHeight(st), qbColor(7));
@@ -111,36 +143,40 @@ void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanC
       window.line(x0, hull.keelHeight(st - 1), x, hull.keelHeight(st), profile);
       window.line(x0, hull.topHeight(st - 1), x, hull.topHeight(st), profile);
     }
-    if ((st - 1) % every == 0 || st == n) {
-      text(window, x - 0.004 * width, keel - 0.02 * height, std::to_string(st), profile);
-    }
   }
 
   const Colour areaColour = qbColor(1);
   const Colour momentColour = qbColor(12);
-  const double largestArea = largestOf(curves, &BonjeanStation::area);
-  const double largestMoment = largestOf(curves, &BonjeanStation::moment);
-  const double areaUnit = reach / largestArea;
-  const double momentUnit = reach / largestMoment;
   window.drawWidth(2);
   drawCurveFamily(window, curves, &BonjeanStation::moment, momentUnit, momentColour);
   drawCurveFamily(window, curves, &BonjeanStation::area, areaUnit, areaColour);
   window.drawWidth(1);
 
-  const double tick = 0.012 * height;
-  drawScaleBar(window, xa, keel - 0.11 * height, largestArea, areaUnit, "m2 KESIT ALANI",
-               areaColour, tick, 0.01 * width);
-  drawScaleBar(window, xa + 0.45 * width, keel - 0.11 * height, largestMoment, momentUnit,
-               "m3 TABAN HATTINA GORE MOMENT", momentColour, tick, 0.01 * width);
-  if (xa <= 0.0 && 0.0 <= xf) text(window, 0.0, -0.05 * height, "AP", qbColor(9));
-
-  window.fontSize(10);
-  text(window, xa, deck + 0.2 * height,
-       "BONJEAN EGRILERI: POSTA KESIT ALANLARI (MAVI) VE TABAN HATTINA GORE MOMENTLERI (KIRMIZI)",
-       qbColor(1));
+  // Under the keel: the station numbers, the perpendiculars' names, the scale bars.
+  drawStationNumbers(window, hull, shipLength, keel - 0.02 * height, xa - 0.02 * width);
   window.fontSize(8);
-  text(window, xa, deck + 0.11 * height, "YUKSEKLIK (m) TABAN HATTINDAN; POSTA NUMARALARI ALTTA",
-       qbColor(1));
+  for (const auto& [x, name] : {std::pair{0.0, t::kAft}, std::pair{shipLength, t::kForward}}) {
+    if (xa <= x && x <= xf)
+      text(window, x + 0.004 * width, keel - 0.075 * height, name, qbColor(9));
+  }
+  const double tick = 0.012 * height;
+  window.fontSize(7);
+  drawScaleBar(window, xa, keel - 0.16 * height, largestArea, areaUnit, t::kArea, areaColour, tick,
+               0.01 * width);
+  drawScaleBar(window, xa + 0.4 * width, keel - 0.16 * height, largestMoment, momentUnit,
+               t::kMoment, momentColour, tick, 0.01 * width);
+
+  // The title and what the colours and numbers are, a line each, over the deck.
+  const TextMeasure measure = textMeasure(window);
+  double top = deck + 0.21 * height;
+  window.fontSize(10);
+  text(window, xa, top, t::kBonjeanCaption, qbColor(1));
+  top -= measure.height(10);
+  window.fontSize(7);
+  for (const char* line : {t::kBonjeanCurves, t::kBonjeanNote}) {
+    text(window, xa, top, line, qbColor(1));
+    top -= measure.height(7);
+  }
 }
 
 }  // namespace norvika

@@ -1,265 +1,271 @@
 #include "plots/curves_of_form.h"
 
 #include <algorithm>
-#include <optional>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "platform/colour.h"
-#include "plots/label_space.h"
+#include "plots/dashed_line.h"
+#include "plots/drawing_texts.h"
 #include "plots/round_axis.h"
+#include "plots/smooth_curve.h"
+#include "plots/text_extent.h"
 #include "text/text_format.h"
 
 namespace norvika {
 
 namespace {
 
-// The graph holds the drafts in [0, 1] of user height and [0, 1] of user
-// width; the scales of the quantities stand below it, one every kScaleGap.
-constexpr double kFirstScale = -0.10;
-constexpr double kScaleGap = 0.078;
-constexpr double kTick = 0.012;
-constexpr double kNameColumn = -0.31;
-// Width of a character of the 8-point labels in user units of the picture,
-// to centre a tick's label under it.
-constexpr double kCharacterWidth = 0.0095;
-// ... and the height of its line.
-constexpr double kLabelHeight = 0.034;
-// Places along a curve where its label may stand.
-constexpr int kLabelPlaces = 61;
+// The picture is laid out in shares of the smallest one, y up, for a panel a quantity: four
+// columns of three rows, the last place holding the legend of the coefficients.
+constexpr double kTitlePoints = 10.0;
+constexpr double kTextPoints = 7.0;
+constexpr int kColumns = 4;
+constexpr int kRows = 3;
+constexpr double kColumnGap = 0.06;  // room for the values at two panels' edges
+constexpr double kRowGap = 0.015;
+constexpr double kTick = 0.01;
+constexpr double kGap = 0.004;
+constexpr double kSample = 0.045;  // a legend's line sample
+// Samples of the smooth curve between two computed drafts.
+constexpr int kSamplesPerDraft = 12;
 
-using Point = PlotPoint;  // (scale fraction, draft fraction)
+const Colour kInk = qbColor(0);
+const Colour kFrame = rgbColour(190, 190, 190);
+const Colour kGrid = rgbColour(228, 228, 228);
+const LineStyle kDesignStyle{rgbColour(80, 80, 80), 1, {5.0, 3.0}};
 
 struct Curve {
   const char* label;
   double HydrostaticRow::*value;
+  LineStyle style;
 };
 
-struct Scale {
+struct Quantity {
   const char* name;
-  Colour colour;
   std::vector<Curve> curves;
   bool fromZeroToOne;  // the coefficients: their scale holds 0 and 1
 };
 
-const std::vector<Scale>& scales() {
-  static const std::vector<Scale> list = {
-      {"DEPLASMAN (ton)",
-       rgbColour(31, 119, 180),
-       {{"DEPLASMAN", &HydrostaticRow::displacement}},
-       false},
-      {"KB (m)", rgbColour(44, 160, 44), {{"KB", &HydrostaticRow::kb}}, false},
-      {"LCB (m, AP 'den)", rgbColour(214, 39, 40), {{"LCB", &HydrostaticRow::lcb}}, false},
-      {"LCF (m, AP 'den)", rgbColour(148, 103, 189), {{"LCF", &HydrostaticRow::lcf}}, false},
-      {"SU HATTI ALANI Awp (m2)",
-       rgbColour(140, 86, 75),
-       {{"Awp", &HydrostaticRow::waterplaneArea}},
-       false},
-      {"TPC (ton/cm)", rgbColour(23, 190, 207), {{"TPC", &HydrostaticRow::tpc}}, false},
-      {"MCT 1 cm (t.m/cm)", rgbColour(255, 127, 14), {{"MCT 1 cm", &HydrostaticRow::mct}}, false},
-      {"KMt (m)", rgbColour(227, 119, 194), {{"KMt", &HydrostaticRow::kmt}}, false},
-      {"KMl (m)", rgbColour(127, 127, 127), {{"KMl", &HydrostaticRow::kml}}, false},
-      {"ISLAK YUZEY ALANI S (m2)",
-       rgbColour(188, 189, 34),
-       {{"S", &HydrostaticRow::wettedSurface}},
-       false},
-      {"KATSAYILAR",
-       rgbColour(0, 0, 0),
-       {{"Cb", &HydrostaticRow::blockCoefficient},
-        {"Cp", &HydrostaticRow::prismaticCoefficient},
-        {"Cm", &HydrostaticRow::midshipCoefficient},
-        {"Cwp", &HydrostaticRow::waterplaneCoefficient}},
+LineStyle solid(Colour colour) { return LineStyle{colour, 2, {}}; }
+
+const std::vector<Quantity>& quantities() {
+  namespace t = texts::hydrostatics;
+  using Row = HydrostaticRow;
+  static const std::vector<Quantity> list = {
+      {t::kDisplacement, {{"", &Row::displacement, solid(rgbColour(31, 119, 180))}}, false},
+      {t::kKb, {{"", &Row::kb, solid(rgbColour(44, 160, 44))}}, false},
+      {t::kLcb, {{"", &Row::lcb, solid(rgbColour(214, 39, 40))}}, false},
+      {t::kLcf, {{"", &Row::lcf, solid(rgbColour(148, 103, 189))}}, false},
+      {t::kWaterplane, {{"", &Row::waterplaneArea, solid(rgbColour(140, 86, 75))}}, false},
+      {t::kTpc, {{"", &Row::tpc, solid(rgbColour(20, 140, 160))}}, false},
+      {t::kMct, {{"", &Row::mct, solid(rgbColour(255, 127, 14))}}, false},
+      {t::kKmt, {{"", &Row::kmt, solid(rgbColour(227, 119, 194))}}, false},
+      {t::kKml, {{"", &Row::kml, solid(rgbColour(110, 110, 110))}}, false},
+      {t::kWetted, {{"", &Row::wettedSurface, solid(rgbColour(128, 128, 0))}}, false},
+      // Four curves on one scale, told apart by colour and pattern.
+      {t::kCoefficients,
+       {{"Cb", &Row::blockCoefficient, solid(rgbColour(31, 119, 180))},
+        {"Cp", &Row::prismaticCoefficient, LineStyle{rgbColour(255, 127, 14), 2, {6.0, 3.0}}},
+        {"Cm", &Row::midshipCoefficient, LineStyle{rgbColour(44, 160, 44), 2, {2.0, 2.0}}},
+        {"Cwp", &Row::waterplaneCoefficient,
+         LineStyle{rgbColour(214, 39, 40), 2, {8.0, 3.0, 2.0, 3.0}}}},
        true},
   };
   return list;
 }
 
-void text(Window& window, double x, double y, const std::string& s, Colour colour) {
+void write(Window& window, double x, double y, const std::string& s, double points, Colour colour) {
+  window.fontSize(points);
   window.foreColor(colour);
   window.setCurrent(x, y);
-  window.print(s);
+  window.drawText(s);
 }
 
-RoundAxis axisOf(const Scale& scale, const Hydrostatics& table) {
-  double smallest = scale.fromZeroToOne ? 0.0 : table.rows.front().*scale.curves.front().value;
-  double largest = scale.fromZeroToOne ? 1.0 : smallest;
-  for (const Curve& curve : scale.curves) {
+// The plotting area of a panel, shares of the picture.
+struct Cell {
+  double left, right, top, bottom;
+};
+
+// The smallest and the largest value a panel shows.
+std::pair<double, double> valueSpan(const Quantity& quantity, const Hydrostatics& table) {
+  double smallest =
+      quantity.fromZeroToOne ? 0.0 : table.rows.front().*quantity.curves.front().value;
+  double largest = quantity.fromZeroToOne ? 1.0 : smallest;
+  for (const Curve& curve : quantity.curves) {
     for (const HydrostaticRow& row : table.rows) {
       smallest = std::min(smallest, row.*curve.value);
       largest = std::max(largest, row.*curve.value);
     }
   }
-  return roundAxis(smallest, largest, 5);
-}
-
-double characterWidths(const std::string& label) {
-  return kCharacterWidth * static_cast<double>(label.size());
-}
-
-void drawDraftAxis(Window& window, const RoundAxis& drafts) {
-  const Colour axis = qbColor(0);
-  AxisPlacement placement;
-  placement.tick = kTick;
-  placement.labelGap = 0.005;
-  placement.labelRaise = 0.012;
-  placement.labelWidth = characterWidths;
-  placement.grid = std::pair{0.0, 1.0};
-  placement.gridColour = qbColor(7);
-  drawAxisValues(window, drafts, placement, axis);
-  window.line(0.0, 0.0, 0.0, 1.0, axis);
-  window.line(1.0, 0.0, 1.0, 1.0, placement.gridColour);
-  text(window, -0.09, 1.05, "DRAFT T (m)", axis);
-}
-
-void drawScale(Window& window, const Scale& scale, const RoundAxis& axis, double y) {
-  window.line(0.0, y, 1.0, y, scale.colour);
-  AxisPlacement placement;
-  placement.vertical = false;
-  placement.at = y;
-  placement.tick = kTick;
-  placement.labelGap = 0.004;
-  placement.labelWidth = characterWidths;
-  drawAxisValues(window, axis, placement, scale.colour);
-  text(window, kNameColumn, y + 0.016, scale.name, scale.colour);
-}
-
-// Where a curve stands at each draft, in the graph's units.
-std::vector<Point> curvePoints(const Hydrostatics& table, const RoundAxis& axis,
-                               const RoundAxis& drafts, const Curve& curve) {
-  std::vector<Point> points;
-  for (const HydrostaticRow& row : table.rows) {
-    points.emplace_back(axis.fraction(row.*curve.value), drafts.fraction(row.draft));
+  // A quantity that hardly changes (the LCB of a box) gets a span of 2 % of its size, so that
+  // its scale shows a few round values rather than its last digits.
+  const double least = 0.02 * std::max(std::fabs(smallest), std::fabs(largest));
+  if (largest - smallest < least) {
+    const double middle = (smallest + largest) / 2.0;
+    smallest = middle - least / 2.0;
+    largest = middle + least / 2.0;
   }
-  return points;
+  return {smallest, largest};
 }
 
-// Puts each curve's label beside its curve, right or left of it, where it
-// falls on no label put before and no curve; it tries the places nearest the
-// height it is asked for first, so that the labels spread up the graph. When
-// there is no such place the label goes where it was asked for.
-class LabelPlacer {
- public:
-  explicit LabelPlacer(const std::vector<std::vector<Point>>& curves) {
-    for (const std::vector<Point>& curve : curves) space_.keepOff(curve);
-  }
-
-  void place(Window& window, const std::vector<Point>& points, const std::string& label,
-             double wantedHeight, Colour colour) {
-    const double width = kCharacterWidth * static_cast<double>(label.size());
-    const std::vector<Point> places = placesAlong(points);
-    const auto wanted =
-        static_cast<std::size_t>(wantedHeight * static_cast<double>(places.size() - 1) + 0.5);
-    std::vector<std::size_t> order(places.size());
-    for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-      return distance(a, wanted) < distance(b, wanted);
-    });
-    const Box chosen =
-        firstFreeBox(places, order, width).value_or(boxAt(places[wanted], width, false));
-    space_.take(chosen);
-    text(window, chosen.left, chosen.top, label, colour);
-  }
-
- private:
-  using Box = TextBox;
-  // kLabelPlaces places spread evenly along a curve (its points taken in
-  // order), however many drafts it has: a thousand drafts must not make the
-  // search a thousand times longer.
-  static std::vector<Point> placesAlong(const std::vector<Point>& points) {
-    if (points.size() == 1) return points;
-    std::vector<Point> places;
-    const double last = static_cast<double>(points.size() - 1);
-    for (int k = 0; k < kLabelPlaces; ++k) {
-      const double at = last * k / (kLabelPlaces - 1);
-      const auto piece = std::min(static_cast<std::size_t>(at), points.size() - 2);
-      const double t = at - static_cast<double>(piece);
-      const Point& a = points[piece];
-      const Point& b = points[piece + 1];
-      places.emplace_back(a.first + t * (b.first - a.first), a.second + t * (b.second - a.second));
+// The round axis of a panel's values with as many steps (at most five) as their labels leave
+// room for across the panel's `width`.
+RoundAxis valueAxis(const Quantity& quantity, const Hydrostatics& table, double width) {
+  const auto [smallest, largest] = valueSpan(quantity, table);
+  RoundAxis axis;
+  for (int wanted = 5; wanted >= 1; --wanted) {
+    axis = roundAxis(smallest, largest, wanted);
+    double widest = 0.0;
+    for (int k = 0; k <= axis.steps(); ++k) {
+      widest = std::max(widest, textWidthShare(formatPlain(axis.low + k * axis.step, axis.decimals),
+                                               kTextPoints));
     }
-    return places;
+    if (width / axis.steps() >= widest + 0.012) break;
   }
-  static std::size_t distance(std::size_t a, std::size_t b) { return a > b ? a - b : b - a; }
-  static Box boxAt(const Point& point, double width, bool left) {
-    const double x = left ? point.first - 0.008 - width : point.first + 0.008;
-    return Box{x, point.second + kLabelHeight / 2.0, x + width, point.second - kLabelHeight / 2.0};
-  }
-  // A curve of one draft is a single point: its label may also stand a few
-  // lines above or below it, where the labels of the other points are not.
-  std::optional<Box> firstFreeBox(const std::vector<Point>& places,
-                                  const std::vector<std::size_t>& order, double width) const {
-    const int lines = places.size() == 1 ? 6 : 0;
-    for (const std::size_t k : order) {
-      for (int shift = 0; shift <= 2 * lines; ++shift) {
-        const double up = kLabelHeight * (shift % 2 == 1 ? (shift + 1) / 2 : -shift / 2);
-        for (const bool left : {false, true}) {
-          Box box = boxAt(places[k], width, left);
-          box.top += up;
-          box.bottom += up;
-          if (box.left >= 0.0 && box.right <= 1.03 && box.bottom >= 0.0 && space_.isFree(box)) {
-            return box;
-          }
-        }
-      }
-    }
-    return std::nullopt;
-  }
-  LabelSpace space_;
-};
+  return axis;
+}
 
-void drawCurve(Window& window, const std::vector<Point>& points, Colour colour) {
-  window.drawWidth(2);
-  for (std::size_t k = 0; k + 1 < points.size(); ++k) {
-    window.line(points[k].first, points[k].second, points[k + 1].first, points[k + 1].second,
-                colour);
+void drawPanel(Window& window, const Cell& cell, const Quantity& quantity,
+               const Hydrostatics& table, const RoundAxis& drafts,
+               const std::optional<double>& designDraft, bool draftLabels) {
+  const double width = cell.right - cell.left;
+  const double height = cell.top - cell.bottom;
+  const RoundAxis values = valueAxis(quantity, table, width);
+  const auto x = [&](double v) { return cell.left + values.fraction(v) * width; };
+  const auto y = [&](double t) { return cell.bottom + drafts.fraction(t) * height; };
+  const double line = textHeightShare(kTextPoints);
+
+  write(window, cell.left, cell.top + kGap + line, quantity.name, kTextPoints, kInk);
+  // The grids first, the frame over them.
+  for (int k = 1; k < drafts.steps(); ++k) {
+    const double at = y(drafts.low + k * drafts.step);
+    window.line(cell.left, at, cell.right, at, kGrid);
   }
-  window.drawWidth(1);
-  if (points.size() == 1) window.circle(points[0].first, points[0].second, 0.004, colour);
+  for (int k = 0; k <= values.steps(); ++k) {
+    const double v = values.low + k * values.step;
+    if (k > 0 && k < values.steps()) window.line(x(v), cell.bottom, x(v), cell.top, kGrid);
+    window.line(x(v), cell.bottom, x(v), cell.bottom - kTick, kInk);
+    const std::string label = formatPlain(v, values.decimals);
+    write(window, x(v) - textWidthShare(label, kTextPoints) / 2.0, cell.bottom - kTick - kGap,
+          label, kTextPoints, kInk);
+  }
+  for (int k = 0; k <= drafts.steps(); ++k) {
+    const double t = drafts.low + k * drafts.step;
+    if (!draftLabels) continue;
+    window.line(cell.left - kTick, y(t), cell.left, y(t), kInk);
+    const std::string label = formatPlain(t, drafts.decimals);
+    write(window, cell.left - kTick - kGap - textWidthShare(label, kTextPoints), y(t) + line / 2.0,
+          label, kTextPoints, kInk);
+  }
+  window.line(cell.left, cell.bottom, cell.right, cell.bottom, kFrame);
+  window.line(cell.right, cell.bottom, cell.right, cell.top, kFrame);
+  window.line(cell.right, cell.top, cell.left, cell.top, kFrame);
+  window.line(cell.left, cell.top, cell.left, cell.bottom, kFrame);
+
+  if (designDraft && *designDraft >= drafts.low && *designDraft <= drafts.high) {
+    drawStyledPolyline(window, {{cell.left, y(*designDraft)}, {cell.right, y(*designDraft)}},
+                       kDesignStyle, 1.0, 1.0);
+  }
+  std::vector<double> t;
+  for (const HydrostaticRow& row : table.rows) t.push_back(row.draft);
+  for (const Curve& curve : quantity.curves) {
+    std::vector<double> v;
+    for (const HydrostaticRow& row : table.rows) v.push_back(row.*curve.value);
+    std::vector<PlotPoint> points;
+    for (const auto& [draft, value] : smoothCurve(t, v, kSamplesPerDraft)) {
+      points.emplace_back(x(value), y(draft));
+    }
+    if (points.size() == 1) {
+      window.drawWidth(2);
+      window.circle(points[0].first, points[0].second, 0.004, curve.style.colour);
+      window.drawWidth(1);
+    } else {
+      drawStyledPolyline(window, points, curve.style, 1.0, 1.0);
+    }
+  }
+}
+
+// The legend of the coefficients' curves and of the design draft's line, in the place of a
+// panel and its header.
+void drawLegend(Window& window, const Cell& cell, const Quantity& coefficients,
+                const std::optional<double>& designDraft) {
+  const double line = textHeightShare(kTextPoints) * 1.15;
+  double top = cell.top + kGap + textHeightShare(kTextPoints);
+  // No scale's values stand at its left: it may start in the gap before it.
+  const double left = cell.left - kColumnGap / 2.0;
+  const double textLeft = left + kSample + 0.008;
+  const auto entry = [&](const LineStyle* style, const std::string& text) {
+    const double mid = top - textHeightShare(kTextPoints) / 2.0;
+    if (style != nullptr) {
+      drawStyledPolyline(window, {{left, mid}, {left + kSample, mid}}, *style, 1.0, 1.0);
+    }
+    write(window, textLeft, top, text, kTextPoints, kInk);
+    top -= line;
+  };
+  for (const Curve& curve : coefficients.curves) entry(&curve.style, curve.label);
+  if (designDraft) {
+    top -= line / 2.0;
+    entry(&kDesignStyle, texts::hydrostatics::kDesignDraft);
+    entry(nullptr, "T = " + formatPlain(*designDraft, 3) + " m");
+  }
 }
 
 }  // namespace
 
-void drawCurvesOfForm(Platform& platform, const Hydrostatics& table) {
+void drawCurvesOfForm(Platform& platform, const Hydrostatics& table,
+                      std::optional<double> designDraft) {
   if (table.rows.empty()) return;
-  const std::vector<Scale>& list = scales();
-  const double bottom = kFirstScale - kScaleGap * static_cast<double>(list.size() - 1) - 0.09;
+  namespace t = texts::hydrostatics;
   Window& window = platform.window(WindowId::Graph);
   window.show();
   window.cls();
+  window.describe(t::kCurvesCaption, t::kCurvesName);
   window.fontName("Arial");
-  window.fontSize(8);
   window.drawWidth(1);
-  window.scale(kNameColumn - 0.01, 1.16, 1.04, bottom);
+  window.scale(0.0, 1.0, 1.0, 0.0);
 
-  const RoundAxis drafts = roundAxis(0.0, table.rows.back().draft, 8);
-  drawDraftAxis(window, drafts);
-  // The labels go on last, clear of every curve where there is room.
-  std::vector<std::vector<Point>> curves;
-  std::vector<std::pair<const char*, Colour>> labels;
-  for (std::size_t i = 0; i < list.size(); ++i) {
-    const Scale& scale = list[i];
-    const RoundAxis axis = axisOf(scale, table);
-    drawScale(window, scale, axis, kFirstScale - kScaleGap * static_cast<double>(i));
-    for (const Curve& curve : scale.curves) {
-      curves.push_back(curvePoints(table, axis, drafts, curve));
-      labels.emplace_back(curve.label, scale.colour);
-      drawCurve(window, curves.back(), scale.colour);
+  const double line = textHeightShare(kTextPoints);
+  const double title = textHeightShare(kTitlePoints);
+  write(window, 0.01, 0.995, t::kCurvesCaption, kTitlePoints, qbColor(1));
+  write(window, 0.01, 0.995 - title,
+        "L = " + formatPlain(table.shipLength, 3) + " m   Ro = " + formatPlain(table.density, 4) +
+            " ton/m3   TRIM Tf - Ta = " + formatPlain(table.trim, 3) + " m   " + t::kDraftNote,
+        kTextPoints, qbColor(1));
+
+  double top = table.rows.back().draft;
+  if (designDraft) top = std::max(top, *designDraft);
+  const double left = 0.01 + textWidthShare("00.0", kTextPoints) + kTick + kGap;
+  const double right = 0.975;  // the last values stand half their width past their panels
+  // Under the title, the line of the input values and the row of the drafts' name.
+  const double gridTop = 0.995 - title - 2.0 * line - 0.012;
+  const double cellWidth = (right - left - (kColumns - 1) * kColumnGap) / kColumns;
+  const double cellHeight =
+      (gridTop - 0.01 - kRows * (2.0 * line + kTick + 2.0 * kGap) - (kRows - 1) * kRowGap) / kRows;
+  // As many steps of the drafts as their labels leave room for.
+  RoundAxis drafts = roundAxis(0.0, top, 5);
+  for (int wanted = 4; wanted > 1 && cellHeight / drafts.steps() < 1.4 * line; --wanted) {
+    drafts = roundAxis(0.0, top, wanted);
+  }
+  write(window, 0.01, gridTop + line + 0.004, t::kDraft, kTextPoints, kInk);
+
+  const std::vector<Quantity>& list = quantities();
+  for (std::size_t k = 0; k <= list.size(); ++k) {
+    const int column = static_cast<int>(k) % kColumns;
+    const int row = static_cast<int>(k) / kColumns;
+    Cell cell;
+    cell.left = left + column * (cellWidth + kColumnGap);
+    cell.right = cell.left + cellWidth;
+    cell.top =
+        gridTop - row * (cellHeight + 2.0 * line + kTick + 2.0 * kGap + kRowGap) - line - kGap;
+    cell.bottom = cell.top - cellHeight;
+    if (k == list.size()) {
+      drawLegend(window, cell, list.back(), designDraft);
+    } else {
+      drawPanel(window, cell, list[k], table, drafts, designDraft, column == 0);
     }
   }
-  LabelPlacer placer(curves);
-  for (std::size_t k = 0; k < curves.size(); ++k) {
-    const double wanted =
-        0.15 + 0.8 * static_cast<double>(k) / static_cast<double>(curves.size() - 1);
-    placer.place(window, curves[k], labels[k].first, wanted, labels[k].second);
-  }
-  window.fontSize(10);
-  text(window, kNameColumn, 1.14, "FORM EGRILERI (HIDROSTATIK EGRILER)", qbColor(1));
-  window.fontSize(8);
-  text(window, kNameColumn, 1.10,
-       "L = " + formatPlain(table.shipLength, 3) + " m   Ro = " + formatPlain(table.density, 4) +
-           " ton/m3   TRIM Tf - Ta = " + formatPlain(table.trim, 3) +
-           " m   DRAFTLAR TABAN HATTINDAN, L/2 'DE",
-       qbColor(1));
 }
 
 }  // namespace norvika

@@ -44,3 +44,15 @@ bool LabelSpace::isFree(const TextBox& box) const {
 }
 
 }  // namespace norvika
+
+namespace norvika {
+
+bool LabelSpace::segmentClear(const PlotPoint& a, const PlotPoint& b, const PlotPoint& from) const {
+  return std::none_of(boxes_.begin(), boxes_.end(), [&](const TextBox& box) {
+    const bool holdsFrom = from.first >= box.left && from.first <= box.right &&
+                           from.second <= box.top && from.second >= box.bottom;
+    return !holdsFrom && crosses(a, b, box);
+  });
+}
+
+}  // namespace norvika

@@ -29,6 +29,9 @@ class LabelSpace {
   bool clearOfTexts(const TextBox& box) const;
   /// Whether the box falls on no text and no curve.
   bool isFree(const TextBox& box) const;
+  /// Whether the segment from a to b crosses no text but the one holding `from` (a mark's
+  /// own room, where a leader starts).
+  bool segmentClear(const PlotPoint& a, const PlotPoint& b, const PlotPoint& from) const;
   const std::vector<TextBox>& taken() const { return boxes_; }
 
  private:

@@ -45,7 +45,8 @@ std::vector<TextBox> drawAxisValues(Window& window, const RoundAxis& axis,
   for (int k = 0; k <= axis.steps(); ++k) {
     const double value = axis.low + k * axis.step;
     const double along = p.from + (p.to - p.from) * axis.fraction(value);
-    const std::string label = formatPlain(value, axis.decimals);
+    const std::string label =
+        p.labelText ? p.labelText(value, axis.decimals) : formatPlain(value, axis.decimals);
     const double width = p.labelWidth(label);
     double left = 0.0;
     double top = 0.0;

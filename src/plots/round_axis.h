@@ -42,6 +42,8 @@ struct AxisPlacement {
   double labelGap = 0.0;
   double labelRaise = 0.0;  // vertical: how far a value's top stands above its tick
   std::function<double(const std::string&)> labelWidth;
+  /// How a value is written; empty: with the axis's decimals.
+  std::function<std::string(double value, int decimals)> labelText;
   /// A grid line across at each tick, from and to these places, drawn first.
   std::optional<std::pair<double, double>> grid;
   Colour gridColour = 0;

@@ -1,8 +1,14 @@
 #include "plots/ship_position.h"
 
+#include <algorithm>
+
 #include "platform/colour.h"
+#include "plots/annotation.h"
 #include "plots/curve_sampling.h"
+#include "plots/drawing_texts.h"
 #include "plots/picture_start.h"
+#include "plots/profile_readings.h"
+#include "plots/station_numbers.h"
 #include "text/catalogue.h"
 
 namespace norvika {
@@ -10,23 +16,44 @@ namespace norvika {
 namespace {
 
 // The legend in the margin above the deck, left to right from before the stern: a short line of
-// each colour and its name.
-void drawLegend(Window& window, double L, double D, bool onWave) {
+// each colour and its name. Returns where it ends, a gap after the last name (m from AP).
+double drawLegend(Window& window, double L, double D, bool onWave) {
   struct Entry {
     Colour colour;
-    std::string_view name;
+    Text name;
   };
-  const Entry entries[] = {
-      {qbColor(2), text(Text::LegendShipProfile)},
-      {qbColor(6), text(Text::LegendStations)},
-      {qbColor(4), text(onWave ? Text::LegendWaveProfile : Text::LegendWaterline)}};
+  const Entry entries[] = {{qbColor(2), Text::LegendShipProfile},
+                           {qbColor(6), Text::LegendStations},
+                           {qbColor(4), onWave ? Text::LegendWaveProfile : Text::LegendWaterline}};
   window.fontSize(8);
+  // The entries 0.3 L apart, as they always were, further only where a name (as wide as it is
+  // on the smallest picture) needs more room.
+  const TextMeasure measure = textMeasure(window);
   double x = -0.25 * L;
+  double end = x;
   for (const Entry& e : entries) {
     window.line(x, 1.152 * D, x + 0.06 * L, 1.152 * D, e.colour);
     window.setCurrent(x + 0.08 * L, 1.17 * D);
-    window.print(std::string(e.name));
-    x += 0.3 * L;
+    const std::string name(text(e.name));
+    window.print(name);
+    end = x + 0.08 * L + measure.width(name, 8);
+    x = std::max(x + 0.3 * L, end + 0.06 * L);
+  }
+  return end + 0.06 * L;
+}
+
+// Added for reading: each station's number above the deck, where numbers crowd those of the
+// end stations, every fifth, the whole and the half stations first.
+void drawStationNumbers(Window& window, const HullModel& hull, double L, double D) {
+  startAnnotation(window);
+  const TextMeasure measure = textMeasure(window);
+  const double top = D + 0.01 * D + measure.height(kAnnotationPoints);
+  const int n = hull.stationCount;
+  for (int st = 1; st <= n; ++st) {
+    const double number = stationNumber(hull.stationX(st), L);
+    const std::string label = stationLabel(number);
+    window.setCurrent(hull.stationX(st) - measure.width(label, kAnnotationPoints) / 2.0, top);
+    window.drawText(label, stationLabelRank(st, n, number));
   }
 }
 
@@ -40,6 +67,10 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
 
   Window& window = platform.window(WindowId::ShipPosition);
   startPicture(window, 14, 1);
+  namespace t = texts::profile;
+  window.describe(onWave ? std::string(text(Text::DrawingPositionOnWaveCaption))
+                         : std::string(text(Text::DrawingPositionCaption)),
+                  t::kPositionName);
   window.scale(-0.3 * L, 1.25 * D, 1.3 * L, -0.25 * D);
 
   // Box from the first to the last station, base line to moulded height.
@@ -80,7 +111,10 @@ void drawShipPosition(Platform& platform, const HullModel& hull, double shipLeng
   window.line(xn, deck(count), hull.pointY(bow, hull.pointCount(bow)),
               hull.pointZ(bow, hull.pointCount(bow)), profile);
 
-  drawLegend(window, L, D, onWave);
+  const double legendEnd = drawLegend(window, L, D, onWave);
+  drawStationNumbers(window, hull, L, D);
+  drawProfileReadings(window, hull, L, D, waterlineHeight, onWave, -0.1 * L, legendEnd, 1.24 * D,
+                      true);
 }
 
 }  // namespace norvika

@@ -4,6 +4,7 @@
 #include "platform/pause.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "plots/drawing_texts.h"
 #include "plots/sampled_section.h"
 #include "text/catalogue.h"
 
@@ -38,6 +39,7 @@ void drawStationSection(Window& window, const StationSpline& spline, double h) {
 bool checkStationSections(Platform& platform, const HullModel& hull) {
   Window& window = platform.window(WindowId::Report);
   drawCheckFrame(window, hull.maxHalfBreadth, hull.maxHeight);
+  window.describe(std::string(text(Text::DrawingBodyPlanCaption)), texts::checks::kBodyPlanName);
 
   // Only drawn: nothing of it is worth working out when no drawing is kept.
   if (window.keepsDrawing()) {
@@ -48,6 +50,9 @@ bool checkStationSections(Platform& platform, const HullModel& hull) {
       fitCurveSpline(hull, i, spline);
       drawStationSection(window, spline, h);
     }
+    const double B = drawableExtent(hull.maxHalfBreadth);
+    drawCheckScales(window, hull, B, drawableExtent(hull.maxHeight),
+                    {-B, B, 0.0, texts::checks::kHalfBreadth, nullptr, 0.0, -B});
   }
 
   const std::string answer = ask(platform, std::string(text(Text::QuestionStations)), " ",

@@ -8,6 +8,7 @@
 #include "platform/colour.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "plots/drawing_texts.h"
 #include "plots/sampled_section.h"
 #include "text/catalogue.h"
 #include "text/text_format.h"
@@ -101,6 +102,10 @@ StationLevels showStationPreview(Platform& platform, const HullModel& hull, int 
 
   Window& window = platform.window(WindowId::Report);
   drawCheckFrame(window, B, D);
+  window.describe(std::string(text(Text::DrawingPreviewCaption)) + " " + std::to_string(station),
+                  std::string(texts::steps::kPreviewName) + (station < 10 ? "-0" : "-") +
+                      std::to_string(station),
+                  FrameRole::Step);
   const double x = hull.stationX(station);
   window.setCurrent(-2.5 * B, -0.15 * D);
   window.print(text(

@@ -10,6 +10,8 @@
 #include "model/calculation_case.h"
 #include "platform/colour.h"
 #include "platform/pause.h"
+#include "plots/drawing_texts.h"
+#include "plots/station_numbers.h"
 #include "plots/strength_panel.h"
 #include "plots/text_extent.h"
 #include "text/text_format.h"
@@ -23,7 +25,8 @@ constexpr double kTextPoints = 8.0;
 constexpr double kValuePoints = 7.0;
 constexpr double kSampleWidth = 0.045;  // of a legend's line sample, share of the width
 
-const LineStyle kWeightStyle{qbColor(4), 1, {}};
+// The weight in teal, far from the red of the case's SF and BM.
+const LineStyle kWeightStyle{rgbColour(0, 150, 150), 1, {}};
 const LineStyle kBuoyancyStyle{qbColor(1), 1, {}};
 const LineStyle kLoadStyle{qbColor(8), 1, {}};
 const LineStyle kCaseStyle{rgbColour(214, 39, 40), 2, {}};
@@ -39,14 +42,41 @@ struct LegendEntry {
   std::string text;
 };
 
-// Values a force or moment panel shows: in kN and kN m where the rule is
-// drawn beside them, else in t and t m.
+// The units a force or moment panel starts from: kN and kN m where the rule is drawn beside
+// them, else t and t m.
 struct Units {
   double factor;
   const char* force;
   const char* moment;
   int forceDecimals;
 };
+
+// The unit a panel writes its values in: its base unit while they stay within five digits;
+// beyond, kN as MN, and t with the thousands set apart.
+struct PanelUnit {
+  std::string name;
+  double factor = 1.0;  // times a value in the base unit
+  int decimals = 0;     // of a marked value
+  bool grouped = false;
+};
+
+PanelUnit panelUnit(const StrengthPanel& panel, const std::string& base, int decimals) {
+  double largest = 0.0;
+  for (const PanelCurve& curve : panel.curves) {
+    for (const double v : curve.values) largest = std::max(largest, std::fabs(v));
+  }
+  if (largest < 1e5) return {base, 1.0, decimals, false};
+  if (base.rfind("kN", 0) == 0) return {"MN" + base.substr(2), 1e-3, 1, false};
+  return {base, 1.0, 0, true};
+}
+
+void rescale(StrengthPanel& panel, const PanelUnit& unit) {
+  panel.grouped = unit.grouped;
+  if (unit.factor == 1.0) return;
+  for (PanelCurve& curve : panel.curves) {
+    for (double& v : curve.values) v *= unit.factor;
+  }
+}
 
 std::vector<double> scaled(const std::vector<double>& values, double factor) {
   std::vector<double> out;
@@ -55,26 +85,31 @@ std::vector<double> scaled(const std::vector<double>& values, double factor) {
   return out;
 }
 
-std::string signedText(double value, int decimals) {
-  const std::string text = formatPlain(value, decimals);
+std::string signedText(double value, int decimals, bool grouped) {
+  const std::string text =
+      grouped ? groupedThousands(formatPlain(value, decimals)) : formatPlain(value, decimals);
   return value > 0.0 ? "+" + text : text;
 }
 
-// The largest and the smallest value of a curve, marked when beyond the
-// report's noise (as the report lists them).
+// A value of a curve (in the base unit) marked where it stands.
+void addMark(StrengthPanel& panel, const Extreme& e, double factor, const PanelUnit& unit) {
+  const Extreme shown{e.value * factor * unit.factor, e.x};
+  panel.marks.push_back({shown, signedText(shown.value, unit.decimals, unit.grouped) + " " +
+                                    unit.name + " (x = " + formatPlain(e.x, 2) + " m)"});
+}
+
+// The largest and the smallest value of a curve, marked when beyond the report's noise (as the
+// report lists them).
 void addMarks(StrengthPanel& panel, const Extreme& largest, const Extreme& smallest, double noise,
-              double factor, const char* unit, int decimals) {
+              double factor, const PanelUnit& unit) {
   for (const Extreme* e : {&largest, &smallest}) {
-    if (!(std::fabs(e->value) > noise)) continue;
-    const Extreme shown{e->value * factor, e->x};
-    panel.marks.push_back({shown, signedText(shown.value, decimals) + " " + unit +
-                                      " (x = " + formatPlain(e->x, 2) + " m)"});
+    if (std::fabs(e->value) > noise) addMark(panel, *e, factor, unit);
   }
 }
 
 std::string ratioNote(const Extreme& ratio) {
   if (!(ratio.value > 0.0)) return "";
-  return "EN BUYUK ORAN DALGA / KURAL " + formatPlain(ratio.value, 3) +
+  return texts::strength::kRatio + formatPlain(ratio.value, 3) +
          " (x = " + formatPlain(ratio.x, 2) + " m)";
 }
 
@@ -89,19 +124,9 @@ std::optional<LegendEntry> sweepRatioEntry(const char* quantity, const CrestSwee
   const EnvelopeRatios& r =
       positive.ratios.largest >= negative.ratios.largest ? positive.ratios : negative.ratios;
   if (r.position < 0) return std::nullopt;
-  return LegendEntry{nullptr, std::string(quantity) + ": TARAMADA EN BUYUK ORAN " +
+  return LegendEntry{nullptr, std::string(quantity) + texts::strength::kSweepRatio +
                                   formatPlain(r.largest, 3) + " (x = " + formatPlain(r.x, 2) +
-                                  " m, TEPE " + crestOf(sweep, r.position) + " m)"};
-}
-
-// A worst value of the sweep marked on its envelope with its crest position.
-void addSweepMark(StrengthPanel& panel, const CrestSweep& sweep, const SweepWorst& worst,
-                  double factor, const char* unit, int decimals) {
-  if (worst.position < 0 || worst.rule.computed == 0.0) return;
-  const Extreme shown{worst.extreme.value * factor, worst.extreme.x};
-  panel.marks.push_back({shown, signedText(shown.value, decimals) + " " + unit +
-                                    " (x = " + formatPlain(shown.x, 2) +
-                                    " m, TEPE = " + crestOf(sweep, worst.position) + " m)"});
+                                  texts::strength::kCrestAt + crestOf(sweep, r.position) + " m)"};
 }
 
 // The stretches where a side of an envelope exceeds the rule, as bands under it.
@@ -161,8 +186,9 @@ void drawShipAxis(Window& window, const ShipAxis& ship, double y, double shipLen
     const double w = textWidthShare(text, kValuePoints);
     return TextBox{ship.at(x) - w / 2.0, y, ship.at(x) + w / 2.0, y - height};
   };
-  placeText(window, space, 0.01, y, "x (m)", kValuePoints, black);
-  for (const auto& [x, name] : {std::pair{0.0, "AP"}, std::pair{shipLength, "FP"}}) {
+  namespace t = texts::strength;
+  placeText(window, space, 0.01, y, t::kAlong, kValuePoints, black);
+  for (const auto& [x, name] : {std::pair{0.0, t::kAft}, std::pair{shipLength, t::kForward}}) {
     if (x >= ship.aft && x <= ship.forward) {
       placeText(window, space, boxOf(x, name).left, y, name, kValuePoints, black);
     }
@@ -185,38 +211,23 @@ void drawShipAxis(Window& window, const ShipAxis& ship, double y, double shipLen
   }
 }
 
-// Station ticks under the lowest panel and their numbers, every 1, 2, 5,
-// 10 ... stations so that they stand clear of each other, and the last.
-void drawStations(Window& window, const HullModel& hull, const ShipAxis& ship, double bottom,
-                  double y, LabelSpace& space) {
+// Station ticks under the lowest panel and their numbers (twentieths of the ship's length, the
+// numbering of the waterline check); where numbers crowd, the picture keeps the end
+// stations', every fifth, the whole and the half ones first.
+void drawStations(Window& window, const HullModel& hull, const ShipAxis& ship, double shipLength,
+                  double bottom, double y, LabelSpace& space) {
   const Colour black = qbColor(0);
   const int n = hull.stationCount;
+  placeText(window, space, 0.01, y, texts::strength::kStations, kValuePoints, black);
+  window.fontSize(kValuePoints);
+  window.foreColor(black);
   for (int st = 1; st <= n; ++st) {
     const double u = ship.at(hull.stationX(st));
     window.line(u, bottom, u, bottom - 0.012, black);
-  }
-  placeText(window, space, 0.01, y, "POSTA", kValuePoints, black);
-  const double height = textHeightShare(kValuePoints);
-  const auto boxOf = [&](int st) {
-    const std::string text = std::to_string(st);
-    const double w = textWidthShare(text, kValuePoints);
-    const double u = ship.at(hull.stationX(st));
-    return TextBox{u - w / 2.0, y, u + w / 2.0, y - height};
-  };
-  for (const int every : {1, 2, 5, 10, 20, 50, 100}) {
-    std::vector<int> shown;
-    for (int st = 1; st <= n; st += every) shown.push_back(st);
-    bool fits = true;
-    for (std::size_t k = 1; k < shown.size() && fits; ++k) {
-      fits = boxOf(shown[k]).left >= boxOf(shown[k - 1]).right + 0.006;
-    }
-    if (!fits) continue;
-    if (shown.back() != n && boxOf(n).left >= boxOf(shown.back()).right + 0.006) shown.push_back(n);
-    for (const int st : shown) {
-      const TextBox box = boxOf(st);
-      placeText(window, space, box.left, y, std::to_string(st), kValuePoints, black);
-    }
-    return;
+    const double number = stationNumber(hull.stationX(st), shipLength);
+    const std::string label = stationLabel(number);
+    window.setCurrent(u - textWidthShare(label, kValuePoints) / 2.0, y);
+    window.drawText(label, stationLabelRank(st, n, number));
   }
 }
 
@@ -254,30 +265,25 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   const Units units = ruleDrawn ? Units{kGravity, "kN", "kN.m", 0} : Units{1.0, "t", "t.m", 1};
   const std::string condition = caseProperties(result.condition.profileCase).strengthCondition;
 
-  StrengthPanel load{"AGIRLIK w, SEPHIYE b, YUK q = w - b (t/m)", "", {}, {}, {}, 0.0, 0.0};
+  namespace t = texts::strength;
+  StrengthPanel load;
+  load.header = t::kLoadHeader;
   load.curves = {{&kWeightStyle, c.weight}, {&kBuoyancyStyle, c.buoyancy}, {&kLoadStyle, c.load}};
-  StrengthPanel shear{
-      "KESME KUVVETI SF (" + std::string(units.force) + ")", "", {}, {}, {}, 0.0, 0.0};
-  StrengthPanel moment{"EGILME MOMENTI BM (" + std::string(units.moment) + "), + KAMBURLASMA",
-                       "",
-                       {},
-                       {},
-                       {},
-                       0.0,
-                       0.0};
+  StrengthPanel shear;
+  StrengthPanel moment;
   shear.curves.push_back({&kCaseStyle, scaled(c.shear, units.factor)});
   moment.curves.push_back({&kCaseStyle, scaled(c.moment, units.factor)});
-  std::vector<LegendEntry> legend = {{&kWeightStyle, "AGIRLIK w"},
-                                     {&kBuoyancyStyle, "SEPHIYE b"},
-                                     {&kLoadStyle, "YUK q"},
+  std::vector<LegendEntry> legend = {{&kWeightStyle, t::kWeight},
+                                     {&kBuoyancyStyle, t::kBuoyancy},
+                                     {&kLoadStyle, t::kLoad},
                                      {&kCaseStyle, condition}};
   if (result.hasStillWater) {
     shear.curves.push_back({&kStillStyle, scaled(result.stillCurves.shear, units.factor)});
     moment.curves.push_back({&kStillStyle, scaled(result.stillCurves.moment, units.factor)});
     shear.curves.push_back({&kWaveStyle, scaled(result.waveShear, units.factor)});
     moment.curves.push_back({&kWaveStyle, scaled(result.waveMoment, units.factor)});
-    legend.push_back({&kStillStyle, "SAKIN SU"});
-    legend.push_back({&kWaveStyle, "DALGA ETKISI"});
+    legend.push_back({&kStillStyle, t::kStillWater});
+    legend.push_back({&kWaveStyle, t::kWaveInduced});
   }
   if (ruleDrawn) {
     addRuleCurves(shear, moment, result);
@@ -286,7 +292,7 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
       shear.note = ratioNote(result.ruleComparison.largestShearRatio);
       moment.note = ratioNote(result.ruleComparison.largestMomentRatio);
     }
-    legend.push_back({&kRuleStyle, "KURAL (IACS UR S11)"});
+    legend.push_back({&kRuleStyle, t::kRule});
   }
   if (sweep != nullptr) {
     for (const auto& [panel, envelope] :
@@ -294,16 +300,8 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
       panel->curves.push_back({&kSweepStyle, scaled(envelope->largest, units.factor)});
       panel->curves.push_back({&kSweepStyle, scaled(envelope->smallest, units.factor)});
     }
-    legend.push_back(
-        {&kSweepStyle, "TARAMA ZARFI (" + std::to_string(sweep->positions.size()) + " TEPE YERI)"});
-    // The sweep's worst values and ratios stand for the case's own: a class
-    // engineer reads the worst of every crest position, not that of one.
-    addSweepMark(shear, *sweep, sweep->positiveShear, units.factor, units.force,
-                 units.forceDecimals);
-    addSweepMark(shear, *sweep, sweep->negativeShear, units.factor, units.force,
-                 units.forceDecimals);
-    addSweepMark(moment, *sweep, sweep->hogging, units.factor, units.moment, 0);
-    addSweepMark(moment, *sweep, sweep->sagging, units.factor, units.moment, 0);
+    legend.push_back({&kSweepStyle, t::kSweepEnvelope + std::to_string(sweep->positions.size()) +
+                                        t::kCrestPlaces});
     if (ruleDrawn) {
       bool exceeded = false;
       for (const auto& [panel, envelope, side] :
@@ -313,22 +311,74 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
             std::tuple{&moment, &sweep->moment.smallest, &sweep->sagging}}) {
         exceeded = addExcesses(*panel, c.x, *envelope, side->ratios, units.factor) || exceeded;
       }
-      if (exceeded) legend.push_back({&kExcessStyle, "KURAL ASILIYOR (ORAN > 1)"});
+      if (exceeded) legend.push_back({&kExcessStyle, t::kRuleExceeded});
       for (const auto& entry :
            {sweepRatioEntry("SF", *sweep, sweep->positiveShear, sweep->negativeShear),
             sweepRatioEntry("BM", *sweep, sweep->hogging, sweep->sagging)}) {
         if (entry) legend.push_back(*entry);
       }
     }
+  }
+  const PanelUnit force = panelUnit(shear, units.force, units.forceDecimals);
+  const PanelUnit torque = panelUnit(moment, units.moment, 0);
+  rescale(shear, force);
+  rescale(moment, torque);
+  shear.header = std::string(t::kShearHeader) + " (" + force.name + ")";
+  moment.header = std::string(t::kMomentHeader) + " (" + torque.name + ")" + t::kHogging;
+  if (sweep != nullptr) {
+    // The sweep's worst values and ratios stand for the case's own: a class
+    // engineer reads the worst of every crest position, not that of one.
+    for (const auto& [panel, worst, unit] :
+         {std::tuple{&shear, &sweep->positiveShear, &force},
+          std::tuple{&shear, &sweep->negativeShear, &force},
+          std::tuple{&moment, &sweep->hogging, &torque},
+          std::tuple{&moment, &sweep->sagging, &torque}}) {
+      // A worst value of the sweep is marked on its envelope; its crest position stands in the
+      // sweep's table: beside the mark, the longer label finds no room clear of the envelopes
+      // on the least Graph window.
+      if (worst->position >= 0 && worst->rule.computed != 0.0) {
+        addMark(*panel, worst->extreme, units.factor, *unit);
+      }
+    }
   } else {
-    addMarks(shear, c.positiveShear, c.negativeShear, 1e-6 * weight, units.factor, units.force,
-             units.forceDecimals);
-    addMarks(moment, c.hogging, c.sagging, 1e-6 * weight * shipLength, units.factor, units.moment,
-             0);
+    addMarks(shear, c.positiveShear, c.negativeShear, 1e-6 * weight, units.factor, force);
+    addMarks(moment, c.hogging, c.sagging, 1e-6 * weight * shipLength, units.factor, torque);
   }
 
   std::vector<StrengthPanel*> panels = {&load, &shear, &moment};
-  double margin = textWidthShare("POSTA", kValuePoints) + 0.02;
+  Window& window = platform.window(WindowId::Graph);
+  window.show();
+  window.cls();
+  window.describe(std::string(t::kCaption) + " - " + condition, t::kName);
+  window.fontName("Arial");
+  window.drawWidth(1);
+  window.scale(0.0, 1.0, 1.0, 0.0);
+  LabelSpace space;
+
+  std::string title = std::string(t::kCaption) + " - " + condition;
+  if (sweep != nullptr) title += t::kSweepTitle;
+  // A long title (a sweep's) is set smaller rather than past the picture's edge.
+  const double titlePoints =
+      std::min(kTitlePoints, kTitlePoints * 0.95 / textWidthShare(title, kTitlePoints));
+  placeText(window, space, 0.01, 0.995, title, titlePoints, qbColor(1));
+  const double legendBottom =
+      drawLegend(window, legend, 0.01, 0.99, 0.995 - textHeightShare(titlePoints), space);
+
+  // The panels share what is left between the legend and the two rows of
+  // the ship's axis: the load a smaller part, SF and BM alike; the smaller
+  // still under a sweep, whose envelopes and marks crowd SF and BM.
+  const double header = textHeightShare(kTextPoints) + 0.006;
+  const double rows = 2.0 * textHeightShare(kValuePoints) + 0.02;
+  const double room = legendBottom - rows - 3.0 * header - 2.0 * 0.012;
+  const double loadShare = sweep != nullptr ? 0.16 : 0.26;
+  const double shares[] = {loadShare, (1.0 - loadShare) / 2.0, (1.0 - loadShare) / 2.0};
+  double top = legendBottom - header;
+  for (std::size_t k = 0; k < panels.size(); ++k) {
+    panels[k]->top = top;
+    panels[k]->bottom = top - shares[k] * room;
+    top = panels[k]->bottom - 0.012 - header;
+  }
+  double margin = textWidthShare(t::kStations, kValuePoints) + 0.02;
   for (StrengthPanel* panel : panels) {
     panel->axis = panelAxis(*panel);
     margin = std::max(margin, widestAxisValue(*panel) + 0.008 + 0.004 + 0.01);
@@ -336,42 +386,11 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   ShipAxis ship{c.aftEnd, c.forwardEnd, margin, 0.975};
   if (!(ship.forward > ship.aft)) ship.forward = ship.aft + 1.0;
 
-  Window& window = platform.window(WindowId::Graph);
-  window.show();
-  window.cls();
-  window.fontName("Arial");
-  window.drawWidth(1);
-  window.scale(0.0, 1.0, 1.0, 0.0);
-  LabelSpace space;
-
-  std::string title = "BOYUNA MUKAVEMET - " + condition;
-  if (sweep != nullptr) title += ", DALGA TEPESI TARAMASI";
-  placeText(window, space, 0.01, 0.995, title, kTitlePoints, qbColor(1));
-  const double legendBottom =
-      drawLegend(window, legend, 0.01, 0.99, 0.995 - textHeightShare(kTitlePoints), space);
-
-  // The panels share what is left between the legend and the two rows of
-  // the ship's axis: the load a smaller part, SF and BM alike.
-  const double header = textHeightShare(kTextPoints) + 0.006;
-  const double rows = 2.0 * textHeightShare(kValuePoints) + 0.02;
-  const double room = legendBottom - rows - 3.0 * header - 2.0 * 0.012;
-  const double shares[] = {0.26, 0.37, 0.37};
-  double top = legendBottom - header;
-  for (std::size_t k = 0; k < panels.size(); ++k) {
-    panels[k]->top = top;
-    panels[k]->bottom = top - shares[k] * room;
-    top = panels[k]->bottom - 0.012 - header;
+  for (StrengthPanel* panel : panels) {
+    drawStrengthPanel(window, *panel, c.x, ship, {0.0, shipLength}, space);
   }
-
-  // AP and FP through every panel.
-  for (const double x : {0.0, shipLength}) {
-    if (x < ship.aft || x > ship.forward) continue;
-    drawStyledPolyline(window, {{ship.at(x), moment.bottom}, {ship.at(x), load.top}},
-                       LineStyle{qbColor(8), 1, {3.0, 3.0}}, 1.0, 1.0);
-  }
-  for (StrengthPanel* panel : panels) drawStrengthPanel(window, *panel, c.x, ship, space);
   const double stationRow = moment.bottom - 0.014;
-  drawStations(window, hull, ship, moment.bottom, stationRow, space);
+  drawStations(window, hull, ship, shipLength, moment.bottom, stationRow, space);
   drawShipAxis(window, ship, stationRow - textHeightShare(kValuePoints) - 0.004, shipLength, space);
 
   pauseForEnter(platform);

@@ -34,9 +34,14 @@ struct StrengthPanel {
   std::vector<PanelCurve> curves;
   std::vector<PanelMark> marks;
   RoundAxis axis;
-  double top = 0.0;     // of the plotting area
-  double bottom = 0.0;  // of the plotting area
+  double top = 0.0;      // of the plotting area
+  double bottom = 0.0;   // of the plotting area
+  bool grouped = false;  // the values' thousands set apart by a blank
 };
+
+/// A number as formatPlain writes it with a blank between each three digits of its whole part
+/// ("-327002.5" as "-327 002.5").
+std::string groupedThousands(const std::string& number);
 
 /// Where the ship's places (m from AP) stand across the picture: the rows run
 /// from `aft` to `forward` between the shares `left` and `right`.
@@ -48,18 +53,22 @@ struct ShipAxis {
   double at(double x) const { return left + (x - aft) / (forward - aft) * (right - left); }
 };
 
-/// The value axis of round steps holding every value of the panel's curves and zero.
+/// The value axis of round steps holding every value of the panel's curves and zero, with as
+/// many steps (up to five) as leave room for a label of the marks between two grid lines of
+/// the panel as laid out (top and bottom set).
 RoundAxis panelAxis(const StrengthPanel& panel);
 
 /// Width (share of the picture) of the widest value on the panel's axis.
 double widestAxisValue(const StrengthPanel& panel);
 
 /// Draws the panel at the rows x (m from AP): header, frame, value axis with
-/// its grid, zero line, curves, then the marks with labels put where they fall
-/// on no text and, where there is room, on no curve. The texts drawn are taken
-/// in `space`.
+/// its grid, zero line, the perpendiculars at `perpendiculars` (m from AP) where
+/// they stand on the axis, curves, then the marks with labels put where they fall
+/// on no text and, where there is room, on no line. The texts drawn are taken
+/// in `space`, the lines kept off.
 void drawStrengthPanel(Window& window, const StrengthPanel& panel, const std::vector<double>& x,
-                       const ShipAxis& ship, LabelSpace& space);
+                       const ShipAxis& ship, const std::vector<double>& perpendiculars,
+                       LabelSpace& space);
 
 /// Writes `text` with its top-left corner at (x, y) in `colour` and takes its room in `space`.
 void placeText(Window& window, LabelSpace& space, double x, double y, const std::string& text,

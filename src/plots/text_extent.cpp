@@ -1,5 +1,7 @@
 #include "plots/text_extent.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace norvika {
@@ -38,16 +40,40 @@ double advance(char c) {
   return 0.584;
 }
 
+double textPixels(const std::string& text, double points) {
+  double ems = 0.0;
+  for (const char c : text) ems += advance(c);
+  return ems * points * kPixelsPerPoint;
+}
+
+double linePixels(double points) { return kLineHeight * points * kPixelsPerPoint; }
+
 }  // namespace
 
 double textWidthShare(const std::string& text, double points) {
-  double ems = 0.0;
-  for (const char c : text) ems += advance(c);
-  return ems * points * kPixelsPerPoint / kSmallestGraphWidth;
+  return textPixels(text, points) / kSmallestGraphWidth;
 }
 
-double textHeightShare(double points) {
-  return kLineHeight * points * kPixelsPerPoint / kSmallestGraphHeight;
+double textHeightShare(double points) { return linePixels(points) / kSmallestGraphHeight; }
+
+double TextMeasure::width(const std::string& text, double points) const {
+  return textPixels(text, points) * unitsAcross;
+}
+
+double TextMeasure::height(double points) const { return linePixels(points) * unitsUp; }
+
+TextMeasure textMeasure(const UserScale& scale, bool trueShape) {
+  TextMeasure measure;
+  measure.unitsAcross = std::fabs(scale.right - scale.left) / kSmallestGraphWidth;
+  measure.unitsUp = std::fabs(scale.top - scale.bottom) / kSmallestGraphHeight;
+  if (trueShape) {
+    measure.unitsAcross = measure.unitsUp = std::max(measure.unitsAcross, measure.unitsUp);
+  }
+  return measure;
+}
+
+TextMeasure textMeasure(const Window& window) {
+  return textMeasure(window.currentScale(), keepsTrueShape(window.id()));
 }
 
 }  // namespace norvika

@@ -8,28 +8,14 @@
 #include "platform/pause.h"
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
+#include "plots/drawing_texts.h"
 #include "plots/picture_start.h"
+#include "plots/profile_readings.h"
+#include "plots/station_numbers.h"
 #include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
-
-namespace {
-
-// Where the station numbers crowd (half stations at the ends) a picture keeps those of the end
-// stations, then every fifth station, the whole and the half stations, before the others.
-int stationLabelRank(int station, int count, double number) {
-  const auto isMultipleOf = [number](double step) {
-    return std::fabs(number / step - std::round(number / step)) < 1e-6;
-  };
-  if (station == 1 || station == count) return 1;
-  if (isMultipleOf(5)) return 2;
-  if (isMultipleOf(1)) return 3;
-  if (isMultipleOf(0.5)) return 4;
-  return 5;
-}
-
-}  // namespace
 
 void prepareOffsetsWindow(Window& window, double L, double D) {
   L = drawableExtent(L);
@@ -47,12 +33,14 @@ void prepareOffsetsWindow(Window& window, double L, double D) {
 }
 
 bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, double shipLength,
-                                 const Table<double>& waterlineHeight) {
+                                 const Table<double>& waterlineHeight, bool onWave) {
   const double L = drawableExtent(shipLength);
   const int count = hull.stationCount;
 
   Window& window = platform.window(WindowId::Offsets);
   prepareOffsetsWindow(window, L, hull.maxHeight);
+  window.describe(std::string(text(Text::DrawingWaterlineCheckCaption)),
+                  texts::profile::kCheckName);
 
   for (int i = 1; i <= count; ++i) {
     window.line(hull.stationX(i), hull.keelHeight(i), hull.stationX(i), hull.topHeight(i),
@@ -91,7 +79,7 @@ bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
 
   // Station numbers in twentieths of the ship length; every station keeps its line.
   for (int i = 1; i <= count; ++i) {
-    const double number = 20 * hull.stationX(i) / L;
+    const double number = stationNumber(hull.stationX(i), L);
     window.setCurrent(hull.stationX(i), 0);
     window.printLabel(formatFixed(number, 2, 2), stationLabelRank(i, count, number));
   }
@@ -100,6 +88,8 @@ bool checkWaterlineIntersections(Platform& platform, const HullModel& hull, doub
     window.line(hull.stationX(i), waterlineHeight(i), hull.stationX(i + 1), waterlineHeight(i + 1),
                 qbColor(12));
   }
+  const double D = drawableExtent(hull.maxHeight);
+  drawProfileReadings(window, hull, L, D, waterlineHeight, onWave, -0.1 * L, 0.0, 1.2 * D, false);
 
   const std::string answer = ask(platform, std::string(text(Text::QuestionWaterline)),
                                  std::string(text(Text::QuestionWaterlineTitle)),

@@ -22,6 +22,7 @@ void printBalanceStatus(Platform& platform, const TaskParameters& task, const Hu
   const double d = hull.maxHeight;
   const CaseProperties& properties = caseProperties(task.caseNumber);
   report.cls();
+  report.describe(std::string(text(Text::DrawingBalanceCaption)), "draft-search", FrameRole::Step);
   // The title stands over the draft search's lines only.
   if (withTitle) {
     printAt(report, -2.5 * b, 0.0, text(Text::StatusCaseTitle, {text(properties.name)}));

@@ -10,6 +10,7 @@
 #include "model/task_file.h"
 #include "platform/pause.h"
 #include "plots/distribution_graph.h"
+#include "plots/drawing_texts.h"
 #include "plots/ship_position.h"
 #include "plots/waterline_check.h"
 #include "reports/balance_status.h"
@@ -22,6 +23,7 @@
 #include "run/run_stops.h"
 #include "run/strength_step.h"
 #include "support/result_file.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -82,13 +84,16 @@ void drawBuoyancy(Platform& platform, const TaskParameters& task, const HullMode
     x(st) = hull.stationX(st);
     buoyancy(st) = task.waterDensity * immersion.stationArea(st);
   }
+  namespace t = texts::distribution;
   drawDistributionGraph(platform, x, buoyancy, hull.stationCount,
-                        distributionTitle(hull.stationCount));
+                        distributionTitle(hull.stationCount), task.shipLength,
+                        {std::string(text(Text::DrawingStationsCaption)), t::kStationsName});
   drawShipPosition(platform, hull, task.shipLength, immersion.waterline.height,
                    caseProperties(task.caseNumber).hasWave);
   if (equalSpacing != nullptr) {
     drawDistributionGraph(platform, equalSpacing->x, equalSpacing->v, equalSpacing->count,
-                          distributionTitle(equalSpacing->count));
+                          distributionTitle(equalSpacing->count), task.shipLength,
+                          {std::string(text(Text::DrawingEqualCaption)), t::kEqualName});
   }
 }
 
@@ -157,7 +162,8 @@ void driveRun(Platform& platform, const RunSettings& settings, std::optional<Run
   const EqualSpacing* equalSpacing = outcome.equalSpacing ? &*outcome.equalSpacing : nullptr;
 
   ResultFile report = writeReportHead(task, hull, immersion);
-  if (!checkWaterlineIntersections(platform, hull, task.shipLength, immersion.waterline.height)) {
+  if (!checkWaterlineIntersections(platform, hull, task.shipLength, immersion.waterline.height,
+                                   caseProperties(task.caseNumber).hasWave)) {
     // The report cut short is put in place alone.
     publish(outcome, settings, {{ResultKind::Report, &report}});
     platform.endProgram(ExitReason::GeometryRejected);

@@ -4,10 +4,12 @@
 #include <memory>
 
 #include "calculation/girth_check.h"
+#include "model/calculation_case.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "plots/bonjean_curves.h"
 #include "plots/curves_of_form.h"
+#include "plots/drawing_texts.h"
 #include "reports/hydrostatics_report.h"
 #include "run/input_places.h"
 #include "text/text_format.h"
@@ -66,15 +68,16 @@ std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, 
   return drafts;
 }
 
+// The names and captions the drawings give themselves.
 const char* hydrostaticsDrawingName(WindowId window) {
-  if (window == WindowId::Graph) return "curves-of-form";
-  if (window == WindowId::ShipPosition) return "bonjean-curves";
+  if (window == WindowId::Graph) return texts::hydrostatics::kCurvesName;
+  if (window == WindowId::ShipPosition) return texts::hydrostatics::kBonjeanName;
   return "";
 }
 
 const char* hydrostaticsDrawingCaption(WindowId window) {
-  if (window == WindowId::Graph) return "FORM EGRILERI (HIDROSTATIK EGRILER)";
-  if (window == WindowId::ShipPosition) return "BONJEAN EGRILERI";
+  if (window == WindowId::Graph) return texts::hydrostatics::kCurvesCaption;
+  if (window == WindowId::ShipPosition) return texts::hydrostatics::kBonjeanCaption;
   return "";
 }
 
@@ -114,8 +117,13 @@ void runHydrostaticsSteps(Platform& platform, const HydrostaticsSettings& settin
   run.resultFiles = {report.path(), table.path(), bonjean.path()};
 
   if (settings.draw) {
-    drawCurvesOfForm(platform, run.table);
-    drawBonjeanCurves(platform, *hull, run.bonjean);
+    // A task file that gives its drafts (cases 6 and 7) states the ship's design waterline.
+    std::optional<double> designDraft;
+    if (!caseProperties(task.caseNumber).searchesDisplacement) {
+      designDraft = (task.forwardDraft + task.aftDraft) / 2.0;
+    }
+    drawCurvesOfForm(platform, run.table, designDraft);
+    drawBonjeanCurves(platform, *hull, run.bonjean, task.shipLength);
     platform.finishAllFrames();
   }
 }

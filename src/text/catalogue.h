@@ -54,7 +54,8 @@ enum class Text : int {
   PauseQuestion,
   PauseTitle,
   ClosingTitle,
-  ClosingPrompt,  // {0} the report's path
+  ClosingPrompt,       // {0} the one result file, quoted
+  ClosingPromptFiles,  // {0} the result files, each quoted, separated by commas
   ClosingFilesHeading,
   ClosingFinish,
   AnswerYes,  // the answer that says yes to a question
@@ -94,7 +95,32 @@ enum class Text : int {
   StopZeroDisplacement,
   StopEqualSpacing,   // {0} t
   EqualRangeOutside,  // {0} {1} the points' range, {2} {3} the stations', m
-  Count,              // the number of texts: not a text
+  // The drawings' captions and the words added to read them.
+  DrawingStationsCaption,
+  DrawingEqualCaption,
+  DrawingStation,
+  DrawingPreviewCaption,
+  DrawingBalanceCaption,
+  DrawingBodyPlanCaption,
+  DrawingSternCaption,
+  DrawingBowCaption,
+  DrawingAlongFromAft,
+  DrawingWaterlineCheckCaption,
+  DrawingPositionCaption,
+  DrawingPositionOnWaveCaption,
+  DrawingWaterlineHeight,
+  DrawingWaveHeight,
+  DrawingHeeledCaption,
+  DrawingHeelAngle,
+  DrawingDegrees,
+  DrawingDisplacement,
+  DrawingCentreOfBuoyancy,
+  DrawingFromCentreLine,
+  DrawingRisingSide,
+  DrawingFromAft,
+  DrawingHeeledWaterline,
+  DrawingSectionCentre,
+  Count,  // the number of texts: not a text
 };
 
 /// The text `id` in the thread's language (currentLanguage()).

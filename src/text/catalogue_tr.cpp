@@ -59,7 +59,10 @@ constexpr CatalogueEntry kTurkish[] = {
     {Text::PauseTitle, "DEVAM BOLUMU"},
     {Text::ClosingTitle, "PROGRAM SONU"},
     {Text::ClosingPrompt,
-     "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR  '{0}'  DOSYASINA YAZILDI. BITIRMEK ICIN 'ENTER' "
+     "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR  {0}  DOSYASINA YAZILDI. BITIRMEK ICIN 'ENTER' "
+     "TUSUNA BASINIZ."},
+    {Text::ClosingPromptFiles,
+     "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR  {0}  DOSYALARINA YAZILDI. BITIRMEK ICIN 'ENTER' "
      "TUSUNA BASINIZ."},
     {Text::ClosingFilesHeading,
      "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR ASAGIDAKI DOSYALARA YAZILDI:"},
@@ -116,6 +119,30 @@ constexpr CatalogueEntry kTurkish[] = {
     {Text::EqualRangeOutside,
      "ESIT ARALIKLI NOKTALAR ({0} - {1} m) POSTALARIN DISINDA KALIYOR; POSTALAR {2} - {3} m "
      "ARASINDA. ARALIGI DUZELTIN"},
+    {Text::DrawingStationsCaption, "POSTALARDA SEPHIYE DAGILIMI"},
+    {Text::DrawingEqualCaption, "ESIT ARALIKLI NOKTALARDA SEPHIYE DAGILIMI"},
+    {Text::DrawingStation, "POSTA"},
+    {Text::DrawingPreviewCaption, "POSTA ONIZLEME"},
+    {Text::DrawingBalanceCaption, "DEPLASMAN DENGESI"},
+    {Text::DrawingBodyPlanCaption, "POSTA KESITLERI (BODY PLAN)"},
+    {Text::DrawingSternCaption, "KIC BODOSLAMA"},
+    {Text::DrawingBowCaption, "BAS BODOSLAMA"},
+    {Text::DrawingAlongFromAft, "x (m, AP 'den)"},
+    {Text::DrawingWaterlineCheckCaption, "SU HATTI KESIM NOKTALARI KONTROLU"},
+    {Text::DrawingPositionCaption, "GEMININ SUDAKI KONUMU"},
+    {Text::DrawingPositionOnWaveCaption, "GEMININ DALGADAKI KONUMU"},
+    {Text::DrawingWaterlineHeight, "SU HATTI YUKSEKLIGI"},
+    {Text::DrawingWaveHeight, "DALGA PROFILI YUKSEKLIGI"},
+    {Text::DrawingHeeledCaption, "YARALI DURUM - MEYILLI KESITLER"},
+    {Text::DrawingHeelAngle, "MEYIL ACISI"},
+    {Text::DrawingDegrees, "DERECE"},
+    {Text::DrawingDisplacement, "DEPLASMAN"},
+    {Text::DrawingCentreOfBuoyancy, "B: SEPHIYE MERKEZI"},
+    {Text::DrawingFromCentreLine, "CL 'den"},
+    {Text::DrawingRisingSide, "(+ KALKAN TARAF)"},
+    {Text::DrawingFromAft, "AP 'den"},
+    {Text::DrawingHeeledWaterline, "MEYILLI SU HATTI"},
+    {Text::DrawingSectionCentre, "KESIT ALAN MERKEZI"},
 };
 static_assert(completeCatalogue(kTurkish), "every text once, in the order of its id");
 

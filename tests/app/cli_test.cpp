@@ -225,6 +225,9 @@ TEST(CommandLine, OptionsThatCannotServeAreRefusedBeforeTheRun) {
       {"pictures into a file",
        {"--batch", "--plots", "{RUN}/Norvika.TSK"},
        "norvika: --plots: '{RUN}/Norvika.TSK' is not a directory"},
+      {"pictures of frames neither all nor finished",
+       {"--batch", "--plots", "{RUN}/plots", "--plots-frames", "steps"},
+       "norvika: --plots-frames: expected 'all' or 'finished', got 'steps'"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

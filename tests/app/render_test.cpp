@@ -185,8 +185,53 @@ TEST(FrameRenderer, DrawingFontsAreInstalled) {
   }
 }
 
-TEST(PictureSaver, NumbersFramesInTheOrderTheyWereBegun) {
-  const fs::path dir = freshDirectory("pictures") / "plots";  // created by the saver
+// The finished drawings are saved by default, every frame on request; each is numbered in
+// the order the frames were begun and named by what it shows (by its window when it says
+// nothing).
+TEST(PictureSaver, NumbersFramesInTheOrderTheyWereBegunAndNamesThemByWhatTheyShow) {
+  for (const bool everyFrame : {false, true}) {
+    SCOPED_TRACE(everyFrame ? "every frame" : "the finished drawings");
+    const fs::path dir = freshDirectory("pictures") / "plots";  // created by the saver
+    RecordingPlatform platform;
+    PictureSaver saver(dir, everyFrame);
+    platform.observeWindows(&saver);
+    Window& report = platform.window(WindowId::Report);
+    Window& graph = platform.window(WindowId::Graph);
+    report.scale(0, 10, 10, 0);
+    graph.scale(0, 10, 10, 0);
+    report.drawWidth(8);
+    graph.drawWidth(8);
+
+    Window& offsets = platform.window(WindowId::Offsets);
+    report.cls();                          // nothing drawn yet: no picture
+    offsets.line(0, 0, 1, 1, qbColor(0));  // begun first, finished only at the end
+    report.describe("POSTA KESITLERI", "body-plan");
+    report.line(0, 5, 10, 5, qbColor(9));
+    report.cls();
+    graph.describe("SEPHIYE", "buoyancy-at-stations");
+    graph.line(5, 0, 5, 10, qbColor(12));
+    graph.cls();
+    report.describe("POSTA ONIZLEME 3", "station-03", FrameRole::Step);
+    report.line(0, 5, 10, 5, qbColor(2));
+    platform.finishAllFrames();
+
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename());
+    std::set<std::string> expected = {"01-offsets.png",
+                                      "01-offsets.svg",
+                                      "02-body-plan.png",
+                                      "02-body-plan.svg",
+                                      "03-buoyancy-at-stations.png",
+                                      "03-buoyancy-at-stations.svg"};
+    if (everyFrame) expected.insert({"04-station-03.png", "04-station-03.svg"});
+    EXPECT_EQ(names, expected);
+    EXPECT_EQ(saver.pictureCount(), everyFrame ? 4 : 3);
+    EXPECT_TRUE(saver.failures().empty());
+  }
+}
+
+TEST(PictureSaver, EachFileHoldsItsOwnFrame) {
+  const fs::path dir = freshDirectory("pictures_own") / "plots";
   RecordingPlatform platform;
   PictureSaver saver(dir);
   platform.observeWindows(&saver);
@@ -196,35 +241,20 @@ TEST(PictureSaver, NumbersFramesInTheOrderTheyWereBegun) {
   graph.scale(0, 10, 10, 0);
   report.drawWidth(8);
   graph.drawWidth(8);
-
-  Window& offsets = platform.window(WindowId::Offsets);
-  report.cls();                          // nothing drawn yet: no picture
-  offsets.line(0, 0, 1, 1, qbColor(0));  // begun first, finished only at the end
   report.line(0, 5, 10, 5, qbColor(9));
   report.cls();
   graph.line(5, 0, 5, 10, qbColor(12));
   graph.cls();
-  report.line(0, 5, 10, 5, qbColor(2));
-  platform.finishAllFrames();
-
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(dir)) names.insert(entry.path().filename());
-  const std::set<std::string> expected = {"01-offsets.png", "01-offsets.svg", "02-report.png",
-                                          "02-report.svg",  "03-graph.png",   "03-graph.svg",
-                                          "04-report.png",  "04-report.svg"};
-  EXPECT_EQ(names, expected);
-  EXPECT_EQ(saver.pictureCount(), 4);
-  EXPECT_TRUE(saver.failures().empty());
 
   // Each file holds its own frame.
-  const QImage first(toQString(dir / "02-report.png"));
-  const QImage second(toQString(dir / "03-graph.png"));
+  const QImage first(toQString(dir / "01-report.png"));
+  const QImage second(toQString(dir / "02-graph.png"));
   ASSERT_EQ(first.size(), kPictureSize);
   const QPoint centre(kPictureSize.width() / 2, kPictureSize.height() / 2);
   EXPECT_TRUE(colourNear(first, centre + QPoint(200, 0), QColor(0, 0, 255)));
   EXPECT_TRUE(colourNear(second, centre + QPoint(0, 200), QColor(255, 0, 0)));
   EXPECT_EQ(inkedPixels(second, QRect(centre + QPoint(200, -5), QSize(10, 10))), 0);
-  QFile svg(toQString(dir / "03-graph.svg"));
+  QFile svg(toQString(dir / "02-graph.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   const QByteArray svgText = svg.readAll();
   EXPECT_TRUE(svgText.contains("<svg"));
@@ -296,30 +326,31 @@ TEST(RunRecord, HasTheReportPagesThenOnePagePerFrame) {
   }
 }
 
-TEST(RunRecord, KeepsItsOwnCopiesAndTellsCheckedDrawingsFromSteps) {
+TEST(RunRecord, KeepsItsOwnCopiesCaptionsThemAndTellsDrawingsFromSteps) {
   struct Drawn {
     WindowId window;
-    bool lines;     // else text only
-    bool asked;     // a question is answered while the frame is up
-    bool finished;  // expected among the finished drawings
+    bool lines;  // else text only
+    const char* caption;
+    FrameRole role;
+    const char* expectedCaption;
   };
   const Drawn drawn[] = {
-      {WindowId::Report, true, true, true},     // a geometry check
-      {WindowId::Report, true, false, false},   // a station preview
-      {WindowId::Report, false, false, false},  // a draft-search step
-      {WindowId::Report, false, true, false},   // report text up at a question
-      {WindowId::Graph, true, false, true},     // a graph, asked about or not
-      {WindowId::Offsets, true, true, true},
+      {WindowId::Report, true, "POSTA KESITLERI", FrameRole::Drawing, "01  POSTA KESITLERI"},
+      {WindowId::Report, true, "POSTA ONIZLEME 2", FrameRole::Step, "02  POSTA ONIZLEME 2"},
+      {WindowId::Report, false, "DEPLASMAN DENGESI", FrameRole::Step, "03  DEPLASMAN DENGESI"},
+      // A drawing that says nothing of itself is captioned by its window.
+      {WindowId::Graph, true, "", FrameRole::Drawing, "04  Grafik Çizim"},
+      {WindowId::Offsets, true, "SU HATTI", FrameRole::Drawing, "05  SU HATTI"},
   };
   RecordingPlatform platform;
   FrameLog log;
   platform.observeWindows(&log);
   for (const Drawn& d : drawn) {
     Window& w = platform.window(d.window);
+    w.describe(d.caption, "", d.role);
     w.scale(0, 1, 1, 0);
     if (d.lines) w.line(0, 0, 1, 1, qbColor(4));
     w.print("TEXT");
-    if (d.asked) log.questionAnswered("TITLE", "QUESTION", "H");
     w.cls();
   }
   const std::vector<FrameLog::Entry> entries = log.entries();
@@ -329,8 +360,8 @@ TEST(RunRecord, KeepsItsOwnCopiesAndTellsCheckedDrawingsFromSteps) {
     EXPECT_EQ(entries[i].number, static_cast<int>(i) + 1);
     EXPECT_EQ(entries[i].frame.window, drawn[i].window);
     EXPECT_EQ(entries[i].frame.items.size(), drawn[i].lines ? 2u : 1u);
-    EXPECT_EQ(entries[i].question, drawn[i].asked ? "QUESTION" : "");
-    EXPECT_EQ(isFinishedDrawing(entries[i]), drawn[i].finished);
+    EXPECT_EQ(isFinishedDrawing(entries[i]), drawn[i].role == FrameRole::Drawing);
+    EXPECT_EQ(frameCaption(entries[i]).toStdString(), drawn[i].expectedCaption);
   }
 }
 

@@ -64,26 +64,53 @@ bool hasLineTo(const Frame& frame, Colour colour, double x, double y) {
   });
 }
 
-// The box barge's KB runs from 0.5 m at T = 1 m to 5 m at T = 10 m on a scale
-// of 0 to 5 m, and the drafts stand on an axis of 0 to 10 m: its curve ends at
-// the top right corner of the graph, and starts a tenth of the way up and across.
-TEST(CurvesOfForm, EachQuantityStandsWhereItsScaleAndTheDraftPutIt) {
+// The box barge's KB runs from 0.5 m at T = 1 m to 5 m at T = 10 m, straight, on a scale of
+// 0 to 5 m, and the drafts stand on an axis of 0 to 10 m: its curve, smooth through the three
+// drafts, stays the straight line, from a tenth of the way across and up its panel to the
+// panel's top right corner. The design draft crosses every panel.
+TEST(CurvesOfForm, TheBoxBargesKbRunsStraightToTheCornerOfItsPanel) {
   const auto hull = hydrotest::boxBarge(21, 100.0, 10.0, 10.0);
   Hydrostatics table;
   ASSERT_EQ(computeHydrostatics(*hull, {100.0, 1.025, 0.0, {1.0, 4.0, 10.0}}, table).stop,
             HydrostaticsStop::None);
   RecordingPlatform platform;
-  drawCurvesOfForm(platform, table);
+  drawCurvesOfForm(platform, table, 6.0);
   platform.finishAllFrames();
   const auto& frames = platform.finishedFrames(WindowId::Graph);
   ASSERT_EQ(frames.size(), 1u);
   const Frame& frame = frames[0];
-  const Colour kb = rgbColour(44, 160, 44);
-  EXPECT_TRUE(hasLineTo(frame, kb, 1.0, 1.0));
-  EXPECT_TRUE(hasLineTo(frame, kb, 0.4, 0.4));
+  // The KB curve: the first run of lines in its colour (the coefficient Cm shares it).
+  std::vector<const Primitive*> kb;
+  for (const Primitive& p : frame.items) {
+    const bool curve = p.kind == PrimitiveKind::Line && p.colour == rgbColour(44, 160, 44);
+    if (curve) kb.push_back(&p);
+    if (!curve && !kb.empty()) break;
+  }
+  ASSERT_GT(kb.size(), 10u);
+  const double x0 = kb.front()->x1, y0 = kb.front()->y1;
+  const double x1 = kb.back()->x2, y1 = kb.back()->y2;
+  for (const Primitive* p : kb) {
+    EXPECT_NEAR((p->x2 - x0) * (y1 - y0), (p->y2 - y0) * (x1 - x0), 1e-9);  // on the line
+  }
+  // The panel's frame: its top edge runs left from the corner, its right edge up to it.
+  const Colour frameColour = rgbColour(190, 190, 190);
+  double left = 0.0, bottom = 0.0;
+  for (const Primitive& p : frame.items) {
+    if (p.kind != PrimitiveKind::Line || p.colour != frameColour) continue;
+    if (p.x1 == x1 && p.y1 == y1) left = p.x2;
+    if (p.x2 == x1 && p.y2 == y1) bottom = p.y1;
+  }
+  ASSERT_LT(left, x1);
+  ASSERT_LT(bottom, y1);
+  EXPECT_NEAR(x0, left + 0.1 * (x1 - left), 1e-9);
+  EXPECT_NEAR(y0, bottom + 0.1 * (y1 - bottom), 1e-9);
+  const auto design = std::count_if(frame.items.begin(), frame.items.end(), [](const Primitive& p) {
+    return p.kind == PrimitiveKind::Line && p.colour == rgbColour(80, 80, 80);
+  });
+  EXPECT_GE(design, 11);  // dashes across each of the eleven panels and the legend's sample
   for (const char* text :
        {"FORM EGRILERI (HIDROSTATIK EGRILER)", "DRAFT T (m)", "KB (m)", "DEPLASMAN (ton)",
-        "KATSAYILAR", "0", "5", "Cb", "Cwp", "DEPLASMAN", "MCT 1 cm (t.m/cm)"}) {
+        "KATSAYILAR", "Cb", "Cwp", "MCT 1 cm (t.m/cm)", "TASARIM DRAFTI", "T = 6.000 m"}) {
     EXPECT_TRUE(hasText(frame, text)) << text;
   }
   for (const Primitive& p : frame.items) {
@@ -99,7 +126,7 @@ TEST(BonjeanCurves, EachStationsAreaRunsForwardOfItsStationLine) {
   const auto hull = hydrotest::boxBarge(21, 100.0, 10.0, 10.0);
   const BonjeanCurves curves = computeBonjeanCurves(*hull);
   RecordingPlatform platform;
-  drawBonjeanCurves(platform, *hull, curves);
+  drawBonjeanCurves(platform, *hull, curves, 100.0);
   platform.finishAllFrames();
   const auto& frames = platform.finishedFrames(WindowId::ShipPosition);
   ASSERT_EQ(frames.size(), 1u);
@@ -109,7 +136,7 @@ TEST(BonjeanCurves, EachStationsAreaRunsForwardOfItsStationLine) {
     EXPECT_TRUE(hasLineTo(frames[0], qbColor(1), x + 6.25, 5.0)) << "half the area at half height";
   }
   EXPECT_TRUE(hasText(frames[0], "100 m2 KESIT ALANI"));
-  EXPECT_TRUE(hasText(frames[0], "21"));
+  EXPECT_TRUE(hasText(frames[0], "20"));  // FP, the waterline check's number
 }
 
 }  // namespace

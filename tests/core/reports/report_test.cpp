@@ -95,11 +95,12 @@ TEST(ResultsReport, TrimmedBoxLineByLine) {
                   ""}));
   EXPECT_EQ(dir.read("SEPHIYE.TXT"), crlf({"      2.00000", "      2.00000", "      2.00000"}));
 
-  // The closing question names the report with its full path.
+  // The closing question names both result files with their full paths.
   const auto& last = platform.questions().back();
-  EXPECT_EQ(last.prompt,
-            "PROGRAM CALISMASI TAMAMLANDI.SONUCLAR  '" + dir.path().string() +
-                "/Norvika.SON'  DOSYASINA YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA BASINIZ.");
+  const std::string d = dir.path().string();
+  EXPECT_EQ(last.prompt, "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR  '" + d + "/Norvika.SON', '" + d +
+                             "/SEPHIYE.TXT'  DOSYALARINA YAZILDI. BITIRMEK ICIN 'ENTER' TUSUNA "
+                             "BASINIZ.");
   EXPECT_EQ(last.title, "PROGRAM SONU");
   EXPECT_EQ(last.xTwips, 9000);
   EXPECT_EQ(last.yTwips, 8500);

@@ -3,9 +3,11 @@
 // Every finished frame of a run as its display list in text, and the text printed on its
 // windows, for the golden records: a changed drawing shows as a readable diff.
 //
-// One block a frame, headed by its number (in the order the frames finished) and its window:
+// One block a frame, headed by its number (in the order the frames finished), its window and,
+// for a frame that says what it shows, its name, its caption and "step" for a step of the run
+// (a station preview, a draft-search step) rather than a finished drawing:
 //
-//   frame 3 report
+//   frame 3 report station-02 "POSTA ONIZLEME 2" step
 //     scale -15 12.5 10 -12.5
 //     line #0000ff 2 -13.75,-12 8.75,-12 8.75,12
 //     circle #ff0000 1 5,0 r 0.025 0.013
@@ -177,8 +179,10 @@ inline std::string displayListText(const Frame& frame) {
 class DrawingRecord : public WindowObserver {
  public:
   void frameFinished(const Window& window, const Frame& frame) override {
-    text_ += "frame " + std::to_string(++count_) + " " + windowSlug(window.id()) + "\n" +
-             displayListText(frame);
+    text_ += "frame " + std::to_string(++count_) + " " + windowSlug(window.id());
+    if (!frame.name.empty()) text_ += " " + frame.name + " \"" + frame.caption + "\"";
+    if (frame.role == FrameRole::Step) text_ += " step";
+    text_ += "\n" + displayListText(frame);
   }
   void textPrinted(const Window& window, const std::string& text) override {
     printed_ += std::string(windowSlug(window.id())) + ": " + text + '\n';

@@ -192,11 +192,13 @@ TEST(GoldenRuns, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
       EXPECT_EQ(numbersIn(*en), numbersIn(*tr)) << part;
     }
     const std::regex word("[A-Za-z\\x80-\\xff]{3,}");
-    for (const std::string* text : {&inEnglish.status, &inEnglish.report, &inEnglish.values,
+    // The result files keep their names in every language (SEPHIYE.TXT).
+    const std::regex fileName("[A-Za-z]+\\.(TXT|SON)");
+    for (const std::string* said : {&inEnglish.status, &inEnglish.report, &inEnglish.values,
                                     &inEnglish.dialogue, &inEnglish.printed, &inEnglish.frames}) {
-      for (std::sregex_iterator w(text->begin(), text->end(), word), end; w != end; ++w) {
-        EXPECT_EQ(turkish.count(w->str()), 0u) << "Turkish word '" << w->str() << "' in:\n"
-                                               << *text;
+      const std::string text = std::regex_replace(*said, fileName, "");
+      for (std::sregex_iterator w(text.begin(), text.end(), word), end; w != end; ++w) {
+        EXPECT_EQ(turkish.count(w->str()), 0u) << "Turkish word '" << w->str() << "' in:\n" << text;
       }
     }
   }
