@@ -21,7 +21,7 @@ struct CaseProperties {
   /// The same for readers of the run record.
   const char* englishName = "";
   /// The condition the strength report names for this case's waterline.
-  const char* strengthCondition = "";
+  Text strengthCondition = Text::StrengthLevel;
   /// Searches the draft that carries the required displacement (else the
   /// waterline comes from the task's drafts).
   bool searchesDisplacement = false;
@@ -45,7 +45,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .values = kLevelValues,
      .name = Text::CaseLevelWaterline,
      .englishName = "level waterline",
-     .strengthCondition = "SAKIN SU (DUZ SU HATTI)",
+     .strengthCondition = Text::StrengthLevel,
      .searchesDisplacement = true,
      .balancesInSinkAndTrim = true,
      .showsRequiredDisplacement = true,
@@ -54,7 +54,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .values = kWaveValues,
      .name = Text::CaseTrochoidCrest,
      .englishName = "trochoidal wave, crest amidships",
-     .strengthCondition = "TROKOID DALGA TEPESI",
+     .strengthCondition = Text::StrengthTrochoidCrest,
      .searchesDisplacement = true,
      .hasWave = true,
      .trochoidal = true,
@@ -66,7 +66,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .values = kWaveValues,
      .name = Text::CaseTrochoidTrough,
      .englishName = "trochoidal wave, trough amidships",
-     .strengthCondition = "TROKOID DALGA CUKURU",
+     .strengthCondition = Text::StrengthTrochoidTrough,
      .searchesDisplacement = true,
      .hasWave = true,
      .trochoidal = true,
@@ -77,7 +77,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .values = kWaveValues,
      .name = Text::CaseSineCrest,
      .englishName = "sine wave, crest amidships",
-     .strengthCondition = "SINUS DALGA TEPESI",
+     .strengthCondition = Text::StrengthSineCrest,
      .searchesDisplacement = true,
      .hasWave = true,
      .crestAmidships = true,
@@ -87,7 +87,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .values = kWaveValues,
      .name = Text::CaseSineTrough,
      .englishName = "sine wave, trough amidships",
-     .strengthCondition = "SINUS DALGA CUKURU",
+     .strengthCondition = Text::StrengthSineTrough,
      .searchesDisplacement = true,
      .hasWave = true,
      .balancesInSinkAndTrim = true,
@@ -96,13 +96,13 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .values = kTrimmedValues,
      .name = Text::CaseTrimmedWaterline,
      .englishName = "trimmed waterline",
-     .strengthCondition = "TRIMLI SU HATTI (VERILEN DRAFTLAR)",
+     .strengthCondition = Text::StrengthTrimmed,
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
      .values = kHeeledValues,
      .name = Text::CaseDamagedHeeled,
      .englishName = "damaged condition, heeled",
-     .strengthCondition = "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)",
+     .strengthCondition = Text::StrengthDamaged,
      .heeled = true},
 }};
 
