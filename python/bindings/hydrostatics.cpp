@@ -16,6 +16,7 @@
 #include "inputs.h"
 #include "model/task_values.h"
 #include "numbers.h"
+#include "quantities/hydrostatic_quantities.h"
 #include "run/hydrostatics_run.h"
 #include "support/input_file.h"
 #include "support/value_bounds.h"
@@ -28,60 +29,13 @@ namespace {
 
 struct HydrostaticsValues : Values {};
 
-struct Column {
-  const char* name;
-  double HydrostaticRow::*value;
-  const char* doc;
-};
-
-// The columns of the curves of form, in the order of HIDROSTATIK.TXT.
-const Column kColumns[] = {
-    {"draft", &HydrostaticRow::draft, "T, the draft at L/2, m."},
-    {"forward_draft", &HydrostaticRow::forwardDraft, "Tf at FP, m."},
-    {"aft_draft", &HydrostaticRow::aftDraft, "Ta at AP, m."},
-    {"volume", &HydrostaticRow::volume, "Displaced volume, m3."},
-    {"displacement", &HydrostaticRow::displacement, "Displacement, t."},
-    {"lcb", &HydrostaticRow::lcb, "LCB, m from AP."},
-    {"kb", &HydrostaticRow::kb, "KB, m above the base line."},
-    {"waterplane_area", &HydrostaticRow::waterplaneArea, "Awp, m2."},
-    {"lcf", &HydrostaticRow::lcf, "LCF, m from AP."},
-    {"tpc", &HydrostaticRow::tpc, "TPC, t per cm immersion."},
-    {"bmt", &HydrostaticRow::bmt, "BMt, m."},
-    {"bml", &HydrostaticRow::bml, "BMl (I_L about the LCF), m."},
-    {"kmt", &HydrostaticRow::kmt, "KMt, m."},
-    {"kml", &HydrostaticRow::kml, "KMl, m."},
-    {"mct", &HydrostaticRow::mct, "MCT 1 cm, t m/cm."},
-    {"waterline_length", &HydrostaticRow::waterlineLength, "Lwl, m."},
-    {"waterline_breadth", &HydrostaticRow::waterlineBreadth, "Bwl, m."},
-    {"midship_area", &HydrostaticRow::midshipArea, "Am, the section area at L/2, m2."},
-    {"cb", &HydrostaticRow::blockCoefficient, "Cb = volume / (L B T)."},
-    {"cp", &HydrostaticRow::prismaticCoefficient, "Cp = volume / (Am L)."},
-    {"cm", &HydrostaticRow::midshipCoefficient, "Cm = Am / (B T)."},
-    {"cwp", &HydrostaticRow::waterplaneCoefficient, "Cwp = Awp / (L B)."},
-    {"wetted_surface", &HydrostaticRow::wettedSurface,
-     "S, the stations' girths integrated along the ship, m2."},
-    {"cb_wl", &HydrostaticRow::waterlineBlockCoefficient, "volume / (Lwl B T)."},
-    {"cp_wl", &HydrostaticRow::waterlinePrismaticCoefficient, "volume / (Am Lwl)."},
-    {"cwp_wl", &HydrostaticRow::waterlineWaterplaneCoefficient, "Awp / (Lwl B)."},
-    {"lcb_from_midship", &HydrostaticRow::lcbFromMidship, "LCB, m from L/2, + forward."},
-    {"lcb_percent", &HydrostaticRow::lcbShare, "LCB from L/2 in % of L."},
-    {"lcf_from_midship", &HydrostaticRow::lcfFromMidship, "LCF, m from L/2, + forward."},
-    {"lcf_percent", &HydrostaticRow::lcfShare, "LCF from L/2 in % of L."},
-    {"largest_section_area", &HydrostaticRow::largestSectionArea,
-     "The largest station's section area, m2."},
-    {"largest_section_x", &HydrostaticRow::largestSectionX, "Its station, m from AP."},
-    {"fresh_water_displacement", &HydrostaticRow::freshWaterDisplacement,
-     "The volume's displacement in fresh water (1.000 t/m3), t."},
-    {"gmt", &HydrostaticRow::gmt, "GMt = KMt - KG with kg given (else 0), m."},
-    {"gml", &HydrostaticRow::gml, "GMl = KB + BMl - KG with kg given (else 0), m."},
-};
-
-// The columns as the values of a Hydrostatics.
+// The quantities of the curves of form as the values of a Hydrostatics, in the order of
+// HIDROSTATIK.TXT.
 const ValueFields<Hydrostatics>& columnFields() {
   static const ValueFields<Hydrostatics> fields = [] {
     ValueFields<Hydrostatics> columns;
-    for (const Column& column : kColumns) {
-      columns.push_back({column.name, column.doc, [value = column.value](const Hydrostatics& t) {
+    for (const HydrostaticQuantity& q : hydrostaticQuantities()) {
+      columns.push_back({q.python.name, q.python.doc, [value = q.value](const Hydrostatics& t) {
                            std::vector<double> v;
                            for (const HydrostaticRow& row : t.rows) v.push_back(row.*value);
                            return py::object(arrayOf(v));
@@ -160,7 +114,9 @@ void defineHydrostatics(py::module_& module) {
           "to_dict",
           [](const HydrostaticsValues& h) {
             py::dict columns;
-            for (const Column& column : kColumns) columns[column.name] = h.values[column.name];
+            for (const HydrostaticQuantity& q : hydrostaticQuantities()) {
+              columns[q.python.name] = h.values[q.python.name];
+            }
             return columns;
           },
           "The columns by name, in table order (for pandas.DataFrame), as a new dict of the "

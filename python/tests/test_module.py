@@ -44,20 +44,39 @@ def stub_tree():
     return ast.parse(stub.read_text())
 
 
-def signature_names(doc):
-    """Parameter names of a pybind11 signature line 'name(a: T, *, b: U = x) -> R'."""
+def runtime_parameters(doc):
+    """(name, type, default, keyword-only) of each parameter of a pybind11
+    signature line 'name(a: T, *, b: U = x) -> R'."""
     inside = doc.split("(", 1)[1].rsplit(") ->", 1)[0]
-    names, depth, current = [], 0, ""
+    parameters, depth, current, keyword_only = [], 0, "", False
     for c in inside + ",":
         depth += c in "[(" and 1 or (c in "])" and -1 or 0)
         if c == "," and depth == 0:
-            name = current.split(":")[0].strip()
-            if name and name != "*":
-                names.append(name)
+            if current.strip() == "*":
+                keyword_only = True
+            elif current.strip():
+                name, _, rest = current.partition(":")
+                kind, _, default = rest.partition("=")
+                parameters.append((name.strip(), kind.strip(), default.strip() or None,
+                                   keyword_only))
             current = ""
         else:
             current += c
-    return names
+    return parameters
+
+
+def signature_names(doc):
+    return [name for name, _, _, _ in runtime_parameters(doc)]
+
+
+def stub_parameters(function):
+    """(name, type, default, keyword-only) of each parameter of a stub's function."""
+    args = function.args
+    defaults = [None] * (len(args.args) - len(args.defaults)) + args.defaults
+    return ([(a.arg, ast.unparse(a.annotation), d and ast.unparse(d), False)
+             for a, d in zip(args.args, defaults)] +
+            [(a.arg, ast.unparse(a.annotation), d and ast.unparse(d), True)
+             for a, d in zip(args.kwonlyargs, args.kw_defaults)])
 
 
 def test_the_stubs_name_what_the_module_holds():
@@ -82,6 +101,42 @@ def test_the_stubs_name_what_the_module_holds():
             stub = [a.arg for a in init.args.args[1:] + init.args.kwonlyargs]
             runtime = signature_names(cls.__init__.__doc__.splitlines()[0])
             assert runtime[1:] == stub, name
+
+
+def test_the_hydrostatics_stub_gives_the_modules_signature_and_types(box_hull):
+    stub = next(n for n in stub_tree().body
+                if isinstance(n, ast.FunctionDef) and n.name == "hydrostatics")
+    runtime = runtime_parameters(norvika.hydrostatics.__doc__.splitlines()[0])
+    assert [(n, d, k) for n, _, d, k in stub_parameters(stub)] == [
+        (n, d, k) for n, _, d, k in runtime]
+    for (name, stubbed, default, _), (_, kind, _, _) in zip(stub_parameters(stub), runtime):
+        # The module's own type, or a narrower one where it takes any object.
+        kind = kind.replace("norvika._core.", "")
+        wanted = f"Optional[{kind}]" if default == "None" else kind
+        assert kind == "object" or stubbed == wanted, name
+
+    drafts = [1.0, 2.0, 3.0]
+    table = norvika.hydrostatics(box_hull, drafts, ship_length=100.0, density=1.025)
+    assert ast.unparse(stub.returns) == type(table).__name__ == "Hydrostatics"
+    node = next(n for n in stub_tree().body
+                if isinstance(n, ast.ClassDef) and n.name == "Hydrostatics")
+    properties = [n for n in node.body if isinstance(n, ast.FunctionDef)
+                  and [ast.unparse(d) for d in n.decorator_list] == ["property"]]
+    assert [p.name for p in properties] == list(table.to_dict())
+    for p in properties:
+        runtime = vars(norvika.Hydrostatics)[p.name]
+        assert isinstance(runtime, property) and runtime.fset is None, p.name
+        assert [a.arg for a in p.args.args] == ["self"], p.name
+        assert ast.unparse(p.returns) == "FloatArray", p.name
+        assert ast.get_docstring(p) == runtime.__doc__, p.name
+        value = getattr(table, p.name)
+        assert (isinstance(value, np.ndarray) and value.dtype == np.float64
+                and value.shape == (len(drafts),) and not value.flags.writeable), p.name
+    methods = {n.name: ast.unparse(n.returns) for n in node.body
+               if isinstance(n, ast.FunctionDef) and not n.decorator_list}
+    assert methods == {"to_dict": "dict[str, FloatArray]", "__len__": "int"}
+    assert isinstance(len(table), int) and all(
+        isinstance(k, str) and isinstance(v, np.ndarray) for k, v in table.to_dict().items())
 
 
 def test_every_public_function_tells_its_units():

@@ -11,6 +11,8 @@
 #include "plots/round_axis.h"
 #include "plots/smooth_curve.h"
 #include "plots/text_extent.h"
+#include "quantities/hydrostatic_quantities.h"
+#include "text/language.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -36,41 +38,48 @@ const Colour kFrame = rgbColour(190, 190, 190);
 const Colour kGrid = rgbColour(228, 228, 228);
 const LineStyle kDesignStyle{rgbColour(80, 80, 80), 1, {5.0, 3.0}};
 
+// A curve is labelled with its quantity's legend.
 struct Curve {
-  const char* label;
   double HydrostaticRow::*value;
   LineStyle style;
 };
 
+// A panel: one quantity, titled by its legend, or a group of them under a title of its own.
 struct Quantity {
-  const char* name;
   std::vector<Curve> curves;
-  bool fromZeroToOne;  // the coefficients: their scale holds 0 and 1
+  const char* groupTitle = nullptr;
+  bool fromZeroToOne = false;  // the coefficients: their scale holds 0 and 1
 };
 
 LineStyle solid(Colour colour) { return LineStyle{colour, 2, {}}; }
 
+std::string legend(const Curve& curve) {
+  return std::string(inCurrentLanguage(hydrostaticQuantity(curve.value).legend));
+}
+
+std::string title(const Quantity& quantity) {
+  return quantity.groupTitle != nullptr ? quantity.groupTitle : legend(quantity.curves.front());
+}
+
 const std::vector<Quantity>& quantities() {
-  namespace t = texts::hydrostatics;
   using Row = HydrostaticRow;
   static const std::vector<Quantity> list = {
-      {t::kDisplacement, {{"", &Row::displacement, solid(rgbColour(31, 119, 180))}}, false},
-      {t::kKb, {{"", &Row::kb, solid(rgbColour(44, 160, 44))}}, false},
-      {t::kLcb, {{"", &Row::lcb, solid(rgbColour(214, 39, 40))}}, false},
-      {t::kLcf, {{"", &Row::lcf, solid(rgbColour(148, 103, 189))}}, false},
-      {t::kWaterplane, {{"", &Row::waterplaneArea, solid(rgbColour(140, 86, 75))}}, false},
-      {t::kTpc, {{"", &Row::tpc, solid(rgbColour(20, 140, 160))}}, false},
-      {t::kMct, {{"", &Row::mct, solid(rgbColour(255, 127, 14))}}, false},
-      {t::kKmt, {{"", &Row::kmt, solid(rgbColour(227, 119, 194))}}, false},
-      {t::kKml, {{"", &Row::kml, solid(rgbColour(110, 110, 110))}}, false},
-      {t::kWetted, {{"", &Row::wettedSurface, solid(rgbColour(128, 128, 0))}}, false},
+      {{{&Row::displacement, solid(rgbColour(31, 119, 180))}}},
+      {{{&Row::kb, solid(rgbColour(44, 160, 44))}}},
+      {{{&Row::lcb, solid(rgbColour(214, 39, 40))}}},
+      {{{&Row::lcf, solid(rgbColour(148, 103, 189))}}},
+      {{{&Row::waterplaneArea, solid(rgbColour(140, 86, 75))}}},
+      {{{&Row::tpc, solid(rgbColour(20, 140, 160))}}},
+      {{{&Row::mct, solid(rgbColour(255, 127, 14))}}},
+      {{{&Row::kmt, solid(rgbColour(227, 119, 194))}}},
+      {{{&Row::kml, solid(rgbColour(110, 110, 110))}}},
+      {{{&Row::wettedSurface, solid(rgbColour(128, 128, 0))}}},
       // Four curves on one scale, told apart by colour and pattern.
-      {t::kCoefficients,
-       {{"Cb", &Row::blockCoefficient, solid(rgbColour(31, 119, 180))},
-        {"Cp", &Row::prismaticCoefficient, LineStyle{rgbColour(255, 127, 14), 2, {6.0, 3.0}}},
-        {"Cm", &Row::midshipCoefficient, LineStyle{rgbColour(44, 160, 44), 2, {2.0, 2.0}}},
-        {"Cwp", &Row::waterplaneCoefficient,
-         LineStyle{rgbColour(214, 39, 40), 2, {8.0, 3.0, 2.0, 3.0}}}},
+      {{{&Row::blockCoefficient, solid(rgbColour(31, 119, 180))},
+        {&Row::prismaticCoefficient, LineStyle{rgbColour(255, 127, 14), 2, {6.0, 3.0}}},
+        {&Row::midshipCoefficient, LineStyle{rgbColour(44, 160, 44), 2, {2.0, 2.0}}},
+        {&Row::waterplaneCoefficient, LineStyle{rgbColour(214, 39, 40), 2, {8.0, 3.0, 2.0, 3.0}}}},
+       texts::hydrostatics::kCoefficients,
        true},
   };
   return list;
@@ -137,7 +146,7 @@ void drawPanel(Window& window, const Cell& cell, const Quantity& quantity,
   const auto y = [&](double t) { return cell.bottom + drafts.fraction(t) * height; };
   const double line = textHeightShare(kTextPoints);
 
-  write(window, cell.left, cell.top + kGap + line, quantity.name, kTextPoints, kInk);
+  write(window, cell.left, cell.top + kGap + line, title(quantity), kTextPoints, kInk);
   // The grids first, the frame over them.
   for (int k = 1; k < drafts.steps(); ++k) {
     const double at = y(drafts.low + k * drafts.step);
@@ -204,7 +213,7 @@ void drawLegend(Window& window, const Cell& cell, const Quantity& coefficients,
     write(window, textLeft, top, text, kTextPoints, kInk);
     top -= line;
   };
-  for (const Curve& curve : coefficients.curves) entry(&curve.style, curve.label);
+  for (const Curve& curve : coefficients.curves) entry(&curve.style, legend(curve));
   if (designDraft) {
     top -= line / 2.0;
     entry(&kDesignStyle, texts::hydrostatics::kDesignDraft);

@@ -58,16 +58,6 @@ inline constexpr const char* kForward = "FP";
 namespace hydrostatics {
 inline constexpr const char* kCurvesCaption = "FORM EGRILERI (HIDROSTATIK EGRILER)";
 inline constexpr const char* kCurvesName = "curves-of-form";
-inline constexpr const char* kDisplacement = "DEPLASMAN (ton)";
-inline constexpr const char* kKb = "KB (m)";
-inline constexpr const char* kLcb = "LCB (m, AP 'den)";
-inline constexpr const char* kLcf = "LCF (m, AP 'den)";
-inline constexpr const char* kWaterplane = "SU HATTI ALANI Awp (m2)";
-inline constexpr const char* kTpc = "TPC (ton/cm)";
-inline constexpr const char* kMct = "MCT 1 cm (t.m/cm)";
-inline constexpr const char* kKmt = "KMt (m)";
-inline constexpr const char* kKml = "KMl (m)";
-inline constexpr const char* kWetted = "ISLAK YUZEY ALANI S (m2)";
 inline constexpr const char* kCoefficients = "KATSAYILAR";
 inline constexpr const char* kDraft = "DRAFT T (m)";
 inline constexpr const char* kDraftNote = "DRAFTLAR TABAN HATTINDAN, L/2 'DE";

@@ -22,4 +22,8 @@ std::optional<Language> languageNamed(std::string_view code) {
   return std::nullopt;
 }
 
+std::string_view inCurrentLanguage(const Words& words) {
+  return currentLanguage() == Language::English ? words.english : words.turkish;
+}
+
 }  // namespace norvika

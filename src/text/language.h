@@ -31,4 +31,14 @@ class LanguageScope {
 /// The language a code names: "tr" or "en"; none for another.
 std::optional<Language> languageNamed(std::string_view code);
 
+/// A short text in each language, for tables that describe things once (a
+/// column's heading, a curve's legend).
+struct Words {
+  std::string_view turkish;
+  std::string_view english;
+};
+
+/// `words` in the thread's language.
+std::string_view inCurrentLanguage(const Words& words);
+
 }  // namespace norvika

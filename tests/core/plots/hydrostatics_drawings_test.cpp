@@ -16,6 +16,8 @@
 #include "plots/bonjean_curves.h"
 #include "plots/curves_of_form.h"
 #include "plots/round_axis.h"
+#include "plots/text_extent.h"
+#include "text/language.h"
 
 namespace norvika {
 namespace {
@@ -116,6 +118,32 @@ TEST(CurvesOfForm, TheBoxBargesKbRunsStraightToTheCornerOfItsPanel) {
   for (const Primitive& p : frame.items) {
     ASSERT_TRUE(std::isfinite(p.x1) && std::isfinite(p.y1) && std::isfinite(p.x2) &&
                 std::isfinite(p.y2));
+  }
+}
+
+// Each panel's title ends before the next panel's begins, in each language:
+// a longer legend in a quantity's description would run into its neighbour.
+TEST(CurvesOfForm, PanelTitlesKeepClearOfEachOtherInEachLanguage) {
+  const auto hull = hydrotest::boxBarge(21, 100.0, 10.0, 10.0);
+  Hydrostatics table;
+  ASSERT_EQ(computeHydrostatics(*hull, {100.0, 1.025, 0.0, {1.0, 4.0, 10.0}}, table).stop,
+            HydrostaticsStop::None);
+  for (const Language language : {Language::Turkish, Language::English}) {
+    const LanguageScope scope(language);
+    RecordingPlatform platform;
+    drawCurvesOfForm(platform, table, 6.0);
+    platform.finishAllFrames();
+    std::vector<const Primitive*> texts;
+    for (const Primitive& p : platform.finishedFrames(WindowId::Graph).at(0).items) {
+      if (p.kind == PrimitiveKind::Text) texts.push_back(&p);
+    }
+    for (const Primitive* a : texts) {
+      for (const Primitive* b : texts) {
+        if (a->y1 != b->y1 || a->x1 >= b->x1) continue;
+        EXPECT_LT(a->x1 + textWidthShare(a->text, a->fontSize), b->x1)
+            << a->text << " runs into " << b->text;
+      }
+    }
   }
 }
 
