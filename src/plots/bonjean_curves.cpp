@@ -10,6 +10,7 @@
 #include "plots/drawing_texts.h"
 #include "plots/round_axis.h"
 #include "plots/station_numbers.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -22,7 +23,7 @@ namespace {
 // mean spacing.
 constexpr double kCurveSpacings = 2.5;
 
-void text(Window& window, double x, double y, const std::string& s, Colour colour) {
+void writeText(Window& window, double x, double y, const std::string& s, Colour colour) {
   window.foreColor(colour);
   window.setCurrent(x, y);
   window.print(s);
@@ -64,8 +65,8 @@ void drawScaleBar(Window& window, double x, double y, double largest, double uni
   window.line(x, y, x + length, y, colour);
   window.line(x, y - tick, x, y + tick, colour);
   window.line(x + length, y - tick, x + length, y + tick, colour);
-  text(window, x + length + gap, y + tick * 1.5,
-       formatPlain(axis.high, axis.decimals) + " " + unitName, colour);
+  writeText(window, x + length + gap, y + tick * 1.5,
+            formatPlain(axis.high, axis.decimals) + " " + unitName, colour);
 }
 
 // Each station's number (twentieths of the ship's length, as the waterline check numbers
@@ -75,7 +76,7 @@ void drawStationNumbers(Window& window, const HullModel& hull, double shipLength
                         double nameEnd) {
   startAnnotation(window);
   const TextMeasure measure = textMeasure(window);
-  const std::string name = texts::hydrostatics::kStations;
+  const std::string name(text(Text::DrawingStation));
   annotate(window, nameEnd - measure.width(name, kAnnotationPoints), y, name);
   const int n = hull.stationCount;
   for (int st = 1; st <= n; ++st) {
@@ -121,7 +122,8 @@ void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanC
   Window& window = platform.window(WindowId::ShipPosition);
   window.show();
   window.cls();
-  window.describe(t::kBonjeanCaption, t::kBonjeanName);
+  const std::string caption(text(Text::DrawingBonjeanCaption));
+  window.describe(caption, t::kBonjeanName);
   window.fontName("Arial");
   window.fontSize(8);
   window.drawWidth(1);
@@ -157,24 +159,24 @@ void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanC
   window.fontSize(8);
   for (const auto& [x, name] : {std::pair{0.0, t::kAft}, std::pair{shipLength, t::kForward}}) {
     if (xa <= x && x <= xf)
-      text(window, x + 0.004 * width, keel - 0.075 * height, name, qbColor(9));
+      writeText(window, x + 0.004 * width, keel - 0.075 * height, name, qbColor(9));
   }
   const double tick = 0.012 * height;
   window.fontSize(7);
-  drawScaleBar(window, xa, keel - 0.16 * height, largestArea, areaUnit, t::kArea, areaColour, tick,
-               0.01 * width);
+  drawScaleBar(window, xa, keel - 0.16 * height, largestArea, areaUnit,
+               std::string(text(Text::DrawingSectionArea)), areaColour, tick, 0.01 * width);
   drawScaleBar(window, xa + 0.4 * width, keel - 0.16 * height, largestMoment, momentUnit,
-               t::kMoment, momentColour, tick, 0.01 * width);
+               std::string(text(Text::DrawingSectionMoment)), momentColour, tick, 0.01 * width);
 
   // The title and what the colours and numbers are, a line each, over the deck.
   const TextMeasure measure = textMeasure(window);
   double top = deck + 0.21 * height;
   window.fontSize(10);
-  text(window, xa, top, t::kBonjeanCaption, qbColor(1));
+  writeText(window, xa, top, caption, qbColor(1));
   top -= measure.height(10);
   window.fontSize(7);
-  for (const char* line : {t::kBonjeanCurves, t::kBonjeanNote}) {
-    text(window, xa, top, line, qbColor(1));
+  for (const Text line : {Text::DrawingBonjeanCurves, Text::DrawingBonjeanNote}) {
+    writeText(window, xa, top, std::string(text(line)), qbColor(1));
     top -= measure.height(7);
   }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "plots/smooth_curve.h"
 #include "plots/text_extent.h"
 #include "quantities/hydrostatic_quantities.h"
+#include "text/catalogue.h"
 #include "text/language.h"
 #include "text/text_format.h"
 
@@ -47,7 +49,7 @@ struct Curve {
 // A panel: one quantity, titled by its legend, or a group of them under a title of its own.
 struct Quantity {
   std::vector<Curve> curves;
-  const char* groupTitle = nullptr;
+  std::optional<Text> groupTitle = std::nullopt;
   bool fromZeroToOne = false;  // the coefficients: their scale holds 0 and 1
 };
 
@@ -58,7 +60,8 @@ std::string legend(const Curve& curve) {
 }
 
 std::string title(const Quantity& quantity) {
-  return quantity.groupTitle != nullptr ? quantity.groupTitle : legend(quantity.curves.front());
+  return quantity.groupTitle ? std::string(text(*quantity.groupTitle))
+                             : legend(quantity.curves.front());
 }
 
 const std::vector<Quantity>& quantities() {
@@ -79,7 +82,7 @@ const std::vector<Quantity>& quantities() {
         {&Row::prismaticCoefficient, LineStyle{rgbColour(255, 127, 14), 2, {6.0, 3.0}}},
         {&Row::midshipCoefficient, LineStyle{rgbColour(44, 160, 44), 2, {2.0, 2.0}}},
         {&Row::waterplaneCoefficient, LineStyle{rgbColour(214, 39, 40), 2, {8.0, 3.0, 2.0, 3.0}}}},
-       texts::hydrostatics::kCoefficients,
+       Text::DrawingCoefficients,
        true},
   };
   return list;
@@ -216,7 +219,7 @@ void drawLegend(Window& window, const Cell& cell, const Quantity& coefficients,
   for (const Curve& curve : coefficients.curves) entry(&curve.style, legend(curve));
   if (designDraft) {
     top -= line / 2.0;
-    entry(&kDesignStyle, texts::hydrostatics::kDesignDraft);
+    entry(&kDesignStyle, std::string(text(Text::DrawingDesignDraft)));
     entry(nullptr, "T = " + formatPlain(*designDraft, 3) + " m");
   }
 }
@@ -230,18 +233,20 @@ void drawCurvesOfForm(Platform& platform, const Hydrostatics& table,
   Window& window = platform.window(WindowId::Graph);
   window.show();
   window.cls();
-  window.describe(t::kCurvesCaption, t::kCurvesName);
+  const std::string caption(text(Text::DrawingCurvesCaption));
+  window.describe(caption, t::kCurvesName);
   window.fontName("Arial");
   window.drawWidth(1);
   window.scale(0.0, 1.0, 1.0, 0.0);
 
   const double line = textHeightShare(kTextPoints);
   const double title = textHeightShare(kTitlePoints);
-  write(window, 0.01, 0.995, t::kCurvesCaption, kTitlePoints, qbColor(1));
-  write(window, 0.01, 0.995 - title,
-        "L = " + formatPlain(table.shipLength, 3) + " m   Ro = " + formatPlain(table.density, 4) +
-            " ton/m3   TRIM Tf - Ta = " + formatPlain(table.trim, 3) + " m   " + t::kDraftNote,
-        kTextPoints, qbColor(1));
+  write(window, 0.01, 0.995, caption, kTitlePoints, qbColor(1));
+  write(
+      window, 0.01, 0.995 - title,
+      text(Text::DrawingCurvesInputs, {formatPlain(table.shipLength, 3),
+                                       formatPlain(table.density, 4), formatPlain(table.trim, 3)}),
+      kTextPoints, qbColor(1));
 
   double top = table.rows.back().draft;
   if (designDraft) top = std::max(top, *designDraft);
@@ -257,7 +262,8 @@ void drawCurvesOfForm(Platform& platform, const Hydrostatics& table,
   for (int wanted = 4; wanted > 1 && cellHeight / drafts.steps() < 1.4 * line; --wanted) {
     drafts = roundAxis(0.0, top, wanted);
   }
-  write(window, 0.01, gridTop + line + 0.004, t::kDraft, kTextPoints, kInk);
+  write(window, 0.01, gridTop + line + 0.004, std::string(text(Text::DrawingDraft)), kTextPoints,
+        kInk);
 
   const std::vector<Quantity>& list = quantities();
   for (std::size_t k = 0; k <= list.size(); ++k) {

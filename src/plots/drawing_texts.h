@@ -2,8 +2,7 @@
 
 // The drawings' file names and the words that read alike in every language (units, AP, FP), one
 // block a drawing; the captions and words of the buoyancy run's and the strength drawings are in
-// the catalogues (text/catalogue.h). The hydrostatics drawings speak Turkish still, as that
-// program's reports do: their words are here, as they always were.
+// the catalogues (text/catalogue.h), as are the hydrostatics drawings'.
 
 namespace norvika::texts {
 
@@ -56,22 +55,9 @@ inline constexpr const char* kForward = "FP";
 
 /// The curves of form and the Bonjean curves.
 namespace hydrostatics {
-inline constexpr const char* kCurvesCaption = "FORM EGRILERI (HIDROSTATIK EGRILER)";
 inline constexpr const char* kCurvesName = "curves-of-form";
-inline constexpr const char* kCoefficients = "KATSAYILAR";
-inline constexpr const char* kDraft = "DRAFT T (m)";
-inline constexpr const char* kDraftNote = "DRAFTLAR TABAN HATTINDAN, L/2 'DE";
-/// The draft the task file gives (cases 6 and 7), and its value below: "T = 6.150 m".
-inline constexpr const char* kDesignDraft = "TASARIM DRAFTI";
-inline constexpr const char* kBonjeanCaption = "BONJEAN EGRILERI";
 inline constexpr const char* kBonjeanName = "bonjean-curves";
-inline constexpr const char* kBonjeanCurves =
-    "POSTA KESIT ALANLARI (MAVI), TABAN HATTINA GORE MOMENTLERI (KIRMIZI)";
-inline constexpr const char* kBonjeanNote = "YUKSEKLIK (m) TABAN HATTINDAN; POSTA NUMARALARI ALTTA";
-inline constexpr const char* kArea = "m2 KESIT ALANI";
-inline constexpr const char* kMoment = "m3 TABAN HATTINA GORE MOMENT";
 inline constexpr const char* kHeight = "z (m)";
-inline constexpr const char* kStations = "POSTA";
 inline constexpr const char* kAft = "AP";
 inline constexpr const char* kForward = "FP";
 }  // namespace hydrostatics

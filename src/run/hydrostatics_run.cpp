@@ -12,6 +12,7 @@
 #include "plots/drawing_texts.h"
 #include "reports/hydrostatics_report.h"
 #include "run/input_places.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -25,7 +26,7 @@ namespace {
 }  // namespace
 
 std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome, const HullModel& hull) {
-  const std::string draft = "DRAFT T = " + formatFixed(outcome.draft, 1, 3) + " m: ";
+  const std::string draft = text(Text::HydrostaticsDraftPrefix, {formatFixed(outcome.draft, 1, 3)});
   switch (outcome.stop) {
     case HydrostaticsStop::DeckImmersed: {
       // Enough decimals to show the waterline above the deck it is over.
@@ -34,24 +35,22 @@ std::string hydrostaticsRefusal(const HydrostaticsOutcome& outcome, const HullMo
                                  formatFixed(outcome.deck, 1, decimals)) {
         ++decimals;
       }
-      return "DRAFT T = " + formatFixed(outcome.draft, 1, decimals) +
-             " m: " + std::to_string(outcome.station) +
-             ". POSTADA SU HATTI GUVERTEYI ASIYOR (SU HATTI = " +
-             formatFixed(outcome.waterline, 1, decimals) +
-             " m, GUVERTE = " + formatFixed(outcome.deck, 1, decimals) + " m)";
+      return text(Text::HydrostaticsDraftPrefix, {formatFixed(outcome.draft, 1, decimals)}) +
+             text(Text::HydrostaticsDeckImmersed,
+                  {std::to_string(outcome.station), formatFixed(outcome.waterline, 1, decimals),
+                   formatFixed(outcome.deck, 1, decimals)});
     }
     case HydrostaticsStop::NoVolume: {
       double lowestKeel = hull.keelHeight(1);
       for (int st = 2; st <= hull.stationCount; ++st) {
         lowestKeel = std::min(lowestKeel, hull.keelHeight(st));
       }
-      return draft + "SU HATTININ ALTINDA HACIM YOK (" +
-             (outcome.draft > lowestKeel ? "POSTALARIN SU HATTI ALTINDA GENISLIGI YOK"
-                                         : "SU HATTI OMURGANIN ALTINDA") +
-             ")";
+      return draft + text(Text::HydrostaticsNoVolume,
+                          {text(outcome.draft > lowestKeel ? Text::HydrostaticsNoBreadthBelow
+                                                           : Text::HydrostaticsBelowKeel)});
     }
     default:
-      return draft + "SU HATTI ALANI YOK (SU HATTI HICBIR POSTADA GENISLIK KESMIYOR)";
+      return draft + std::string(text(Text::HydrostaticsNoWaterplane));
   }
 }
 
@@ -61,9 +60,8 @@ std::vector<double> hydrostaticDrafts(const HullModel& hull, double shipLength, 
   if (given) return *given;
   std::vector<double> drafts = defaultHydrostaticDrafts(hull, shipLength, trim);
   if (drafts.empty()) {
-    refuse("VARSAYILAN DRAFTLAR ICIN YER YOK: EN ALCAK GUVERTE " +
-           formatFixed(hull.minTopHeight, 1, 3) + " m, TRIM " + formatFixed(trim, 1, 3) +
-           " m. DRAFTLARI " + draftsOption + " ILE VERIN");
+    refuse(text(Text::HydrostaticsNoDefaultDrafts,
+                {formatFixed(hull.minTopHeight, 1, 3), formatFixed(trim, 1, 3), draftsOption}));
   }
   return drafts;
 }
@@ -76,8 +74,9 @@ const char* hydrostaticsDrawingName(WindowId window) {
 }
 
 const char* hydrostaticsDrawingCaption(WindowId window) {
-  if (window == WindowId::Graph) return texts::hydrostatics::kCurvesCaption;
-  if (window == WindowId::ShipPosition) return texts::hydrostatics::kBonjeanCaption;
+  // The catalogues' words are literals: their views end where a C string does.
+  if (window == WindowId::Graph) return text(Text::DrawingCurvesCaption).data();
+  if (window == WindowId::ShipPosition) return text(Text::DrawingBonjeanCaption).data();
   return "";
 }
 

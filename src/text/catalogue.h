@@ -255,6 +255,43 @@ enum class Text : int {
   StrengthRuleNeedsWeights,
   StrengthSweepCaseOnly,  // {0} case
   StrengthSweepNeedsWeights,
+  // The hydrostatics report (HIDROSTATIK.SON), the hull's lines of the analyses' reports, the
+  // refusals of the drafts, the curves of form and the Bonjean curves.
+  HullFile,  // {0} file name
+  HullStations,  // {0} count, {1} {2} m from AP
+  HullShipLength,  // {0} m
+  HullDensity,  // {0} t/m3, {1} where it came from
+  HydrostaticsStart,
+  HydrostaticsEnd,
+  HydrostaticsTrim,  // {0} m
+  HydrostaticsDraftCount,  // {0} count, {1} where the drafts came from
+  HydrostaticsDefaultDrafts,
+  HydrostaticsKg,  // {0} m
+  HydrostaticsDraftMeasured,
+  HydrostaticsSeamed,  // {0} station, {1} {2} m, {3} times
+  HydrostaticsVolumePart,
+  HydrostaticsStabilityPartWithKg,
+  HydrostaticsStabilityPart,
+  HydrostaticsFormPart,
+  HydrostaticsCentresPart,
+  HydrostaticsNotes,  // the abbreviations and notes, several lines
+  HydrostaticsDraftPrefix,  // {0} m
+  HydrostaticsDeckImmersed,  // {0} station, {1} {2} m
+  HydrostaticsNoVolume,  // {0} why
+  HydrostaticsNoBreadthBelow,
+  HydrostaticsBelowKeel,
+  HydrostaticsNoWaterplane,
+  HydrostaticsNoDefaultDrafts,  // {0} deck m, {1} trim m, {2} option
+  DrawingCurvesCaption,  // the curves of form
+  DrawingCoefficients,
+  DrawingDraft,
+  DrawingCurvesInputs,  // {0} m, {1} t/m3, {2} m
+  DrawingDesignDraft,
+  DrawingBonjeanCaption,  // the Bonjean curves
+  DrawingBonjeanCurves,
+  DrawingBonjeanNote,
+  DrawingSectionArea,
+  DrawingSectionMoment,
   Count,  // the number of texts: not a text
 };
 
