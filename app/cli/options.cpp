@@ -59,9 +59,7 @@ constexpr OptionRow kOptions[] = {
      "the scantling draft of the rule's wave loads, m ({range}): the rule's\n"
      "waterline length, block coefficient and T on a level waterline at it;\n"
      "default: the loading's still-water draft"},
-    {"--language", "tr|en", OptionValue::Text, nullptr,
-     "the language of the reports, messages and drawings: tr, the Turkish\n"
-     "texts of the legacy reports (the default), or en, English"},
+    kLanguageOption,
     {"--help", "", OptionValue::None, nullptr, "show this help"},
     {"-h", "", OptionValue::None, nullptr, ""},
     {"--version", "", OptionValue::None, nullptr, "show the version"},

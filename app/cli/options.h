@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calculation/rule_values.h"
+#include "cli/option_table.h"
 #include "text/language.h"
 
 namespace norvika {
@@ -70,6 +71,12 @@ std::string quotedPath(const std::filesystem::path& path);
 /// Why `directory` cannot be a run directory ("'DIR' does not exist", "'DIR'
 /// is not a directory"); empty when it can.
 std::string runDirectoryProblem(const std::filesystem::path& directory);
+
+/// --language, as every program that writes its texts in either language takes it.
+inline constexpr OptionRow kLanguageOption{
+    "--language", "tr|en", OptionValue::Text, nullptr,
+    "the language of the reports, messages and drawings: tr, the Turkish\n"
+    "texts of the legacy reports (the default), or en, English"};
 
 /// The language a --language value names ("tr", "en"); none, with `error`
 /// set, for another.

@@ -1,6 +1,7 @@
 #include "hydrostatics/hydrostatics_front_end.h"
 
 #include "cli/program_front_end.h"
+#include "text/language.h"
 
 namespace norvika {
 
@@ -16,6 +17,7 @@ HydrostaticsSettings hydrostaticsSettings(const HydrostaticsOptions& options, bo
 
 int runHydrostaticsFrontEnd(const HydrostaticsOptions& options, HydrostaticsDrawings* drawings,
                             std::ostream& out, std::ostream& err) {
+  const LanguageScope language(options.language.value_or(Language::Turkish));
   return runProgramFrontEnd<HydrostaticsOptions, HydrostaticsRun>(
       kHydrostaticsProgram, options, drawings,
       [&](Platform& platform, bool draw) {

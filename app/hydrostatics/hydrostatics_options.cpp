@@ -29,6 +29,7 @@ constexpr OptionRow kOptions[] = {
      "save the curves of form and the Bonjean curves in DIR as PNG and SVG"},
     {"--pdf", "FILE", OptionValue::Text, nullptr,
      "write a PDF record: the inputs, the report and both drawings"},
+    kLanguageOption,
     {"--help", "", OptionValue::None, nullptr, "show this help"},
     {"-h", "", OptionValue::None, nullptr, ""},
     {"--version", "", OptionValue::None, nullptr, "show the version"},
@@ -82,6 +83,9 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
       options.density = given.number;
     } else if (name == "--kg") {
       options.kg = given.number;
+    } else if (name == "--language") {
+      options.language = languageOption(given.text, error);
+      if (!options.language) return std::nullopt;
     }
   }
   if (!takeRunPlaces(parsed->operands, options, directoryGiven, error)) return std::nullopt;

@@ -127,7 +127,17 @@ void drawBonjeanCurves(Platform& platform, const HullModel& hull, const BonjeanC
   window.fontName("Arial");
   window.fontSize(8);
   window.drawWidth(1);
-  window.scale(xa - 0.1 * width, deck + 0.22 * height, right + 0.03 * width, keel - 0.22 * height);
+  // A tenth of the length left of AP for the heights and the stations' name, more where the
+  // name (a language's word) needs it.
+  const std::string stations(text(Text::DrawingStation));
+  double margin = 0.1 * width;
+  for (int pass = 0; pass < 4; ++pass) {
+    window.scale(xa - margin, deck + 0.22 * height, right + 0.03 * width, keel - 0.22 * height);
+    const double room =
+        margin - 0.02 * width - textMeasure(window).width(stations, kAnnotationPoints);
+    if (room >= 0.005 * width) break;
+    margin += 0.005 * width - room;
+  }
   // The heights up the left with the waterlines across, behind the curves.
   const double gridTo = right;
   drawHeightScale(window, roundAxis(keel, deck, 5), xa - 0.015 * width, keel, deck, t::kHeight,

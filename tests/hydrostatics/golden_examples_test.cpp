@@ -12,12 +12,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "drawing_record.h"
 #include "hydrostatics/hydrostatics_front_end.h"
+#include "language_words.h"
 #include "platform/recording_platform.h"
 #include "run_files.h"
 
@@ -34,18 +37,21 @@ struct ExampleRun {
   std::string frames;
 };
 
-void runExample(const std::string& name, ExampleRun& example) {
+void runExample(const std::string& name, ExampleRun& example,
+                const std::vector<std::string>& more = {}) {
   const fs::path source = kSourceDir / "examples" / name;
   for (const auto& entry : fs::directory_iterator(source)) {
     fs::copy_file(entry.path(), example.directory.path() / entry.path().filename());
   }
   std::string error;
-  const auto options =
-      parseHydrostaticsOptions(testing::fileLines(source / "norvika-hydrostatics.args"), error);
+  std::vector<std::string> args = testing::fileLines(source / "norvika-hydrostatics.args");
+  args.insert(args.end(), more.begin(), more.end());
+  const auto options = parseHydrostaticsOptions(args, error);
   ASSERT_TRUE(options) << error;
   RecordingPlatform platform(example.directory.path());
   testing::DrawingRecord drawings;
   platform.observeWindows(&drawings);
+  const LanguageScope language(options->language.value_or(Language::Turkish));
   example.run = runHydrostatics(platform, hydrostaticsSettings(*options, true));
   example.frames = drawings.text();
 }
@@ -75,6 +81,40 @@ TEST(HydrostaticsGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
       }
     }
     EXPECT_EQ(example.run.report, example.directory.read("HIDROSTATIK.SON"));
+  }
+}
+
+// Every example again with --language en: the same numbers in the files and the
+// drawings, and not one Turkish word in the report or on the drawings.
+TEST(HydrostaticsGolden, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
+  const std::set<std::string> turkish = testing::turkishOnlyWords();
+  for (const std::string& name : testing::examplesWith(kSourceDir, "norvika-hydrostatics.args")) {
+    SCOPED_TRACE(name);
+    ExampleRun inTurkish;
+    runExample(name, inTurkish);
+    ExampleRun inEnglish;
+    runExample(name, inEnglish, {"--language", "en"});
+    for (const char* file : {"HIDROSTATIK.SON", "HIDROSTATIK.TXT", "BONJEAN.TXT"}) {
+      EXPECT_EQ(testing::numbersIn(inEnglish.directory.read(file)),
+                testing::numbersIn(inTurkish.directory.read(file)))
+          << file;
+    }
+    // The drawings' texts, not their places: English words are wider.
+    const auto drawnTexts = [](const std::string& frames) {
+      static const std::regex quoted("\"([^\"]*)\"");
+      std::string texts;
+      for (std::sregex_iterator q(frames.begin(), frames.end(), quoted), end; q != end; ++q) {
+        texts += (*q)[1].str() + "\n";
+      }
+      return texts;
+    };
+    EXPECT_EQ(testing::numbersIn(drawnTexts(inEnglish.frames)),
+              testing::numbersIn(drawnTexts(inTurkish.frames)));
+    for (const std::string* said : {&inEnglish.run.report, &inEnglish.frames}) {
+      for (const std::string& w : testing::turkishWordsIn(*said, turkish)) {
+        ADD_FAILURE() << "Turkish word '" << w << "' in:\n" << *said;
+      }
+    }
   }
 }
 

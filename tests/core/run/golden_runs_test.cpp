@@ -20,10 +20,10 @@
 #include <vector>
 
 #include "drawing_record.h"
+#include "language_words.h"
 #include "platform/recording_platform.h"
 #include "run/calculation_driver.h"
 #include "run_files.h"
-#include "text/catalogue.h"
 #include "text/language.h"
 
 namespace fs = std::filesystem;
@@ -141,26 +141,6 @@ TEST(GoldenRuns, SweepsGiveTheirRecordedOutput) {
   }
 }
 
-// The words of every Turkish text that no English text holds: none of them may
-// stand in a run in English.
-std::set<std::string> turkishOnlyWords() {
-  const auto wordsOf = [](Language language) {
-    LanguageScope scope(language);
-    std::set<std::string> words;
-    const std::regex word("[A-Za-z\\x80-\\xff]{3,}");
-    for (int id = 0; id < static_cast<int>(Text::Count); ++id) {
-      const std::string words_(text(static_cast<Text>(id)));
-      for (std::sregex_iterator w(words_.begin(), words_.end(), word), end; w != end; ++w) {
-        words.insert(w->str());
-      }
-    }
-    return words;
-  };
-  std::set<std::string> turkish = wordsOf(Language::Turkish);
-  for (const std::string& english : wordsOf(Language::English)) turkish.erase(english);
-  return turkish;
-}
-
 // The first line of a file, without its line end; empty if there is none.
 std::string firstLineOf(const fs::path& path) {
   std::ifstream in(path);
@@ -170,21 +150,12 @@ std::string firstLineOf(const fs::path& path) {
   return line;
 }
 
-std::vector<std::string> numbersIn(const std::string& text) {
-  static const std::regex number("-?[0-9]+(\\.[0-9]+)?");
-  std::vector<std::string> numbers;
-  for (std::sregex_iterator n(text.begin(), text.end(), number), end; n != end; ++n) {
-    numbers.push_back(n->str());
-  }
-  return numbers;
-}
-
 // Every example again in English: the same numbers in the reports, the
 // equally spaced values, the strength and sweep tables, the stops, the
 // questions and the windows' text, and not one Turkish word anywhere,
 // drawings included.
 TEST(GoldenRuns, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
-  const std::set<std::string> turkish = turkishOnlyWords();
+  const std::set<std::string> turkish = testing::turkishOnlyWords();
   ASSERT_GT(turkish.size(), 50u);
   // A strength example runs again with a short crest sweep (on still water, a refusal).
   RunSettings swept;
@@ -209,9 +180,8 @@ TEST(GoldenRuns, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
           std::tuple{"status", &inTurkish.status, &inEnglish.status},
           std::tuple{"dialogue", &inTurkish.dialogue, &inEnglish.dialogue},
           std::tuple{"printed", &inTurkish.printed, &inEnglish.printed}}) {
-      EXPECT_EQ(numbersIn(*en), numbersIn(*tr)) << part;
+      EXPECT_EQ(testing::numbersIn(*en), testing::numbersIn(*tr)) << part;
     }
-    const std::regex word("[A-Za-z\\x80-\\xff]{3,}");
     // The result files keep their names in every language (SEPHIYE.TXT).
     const std::regex fileName("[A-Za-z]+\\.(TXT|SON)");
     for (const std::string* said :
@@ -224,8 +194,8 @@ TEST(GoldenRuns, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
         for (std::size_t at; (at = text.find(title)) != std::string::npos;)
           text.erase(at, title.size());
       }
-      for (std::sregex_iterator w(text.begin(), text.end(), word), end; w != end; ++w) {
-        EXPECT_EQ(turkish.count(w->str()), 0u) << "Turkish word '" << w->str() << "' in:\n" << text;
+      for (const std::string& w : testing::turkishWordsIn(text, turkish)) {
+        ADD_FAILURE() << "Turkish word '" << w << "' in:\n" << text;
       }
     }
   }

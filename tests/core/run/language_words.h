@@ -1,0 +1,65 @@
+#pragma once
+
+// What a run in English may not hold: a word that only the Turkish texts have
+// (of the catalogues and of the hydrostatic quantities' headings); and the
+// numbers of a text in order, which a run gives alike in either language.
+
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "quantities/hydrostatic_quantities.h"
+#include "text/catalogue.h"
+#include "text/language.h"
+
+namespace norvika::testing {
+
+inline std::set<std::string> turkishOnlyWords() {
+  const std::regex word("[A-Za-z\\x80-\\xff]{3,}");
+  const auto add = [&](std::set<std::string>& words, std::string_view text) {
+    const std::string s(text);
+    for (std::sregex_iterator w(s.begin(), s.end(), word), end; w != end; ++w) {
+      words.insert(w->str());
+    }
+  };
+  std::set<std::string> turkish;
+  std::set<std::string> english;
+  for (const auto& [language, words] :
+       {std::pair{Language::Turkish, &turkish}, std::pair{Language::English, &english}}) {
+    LanguageScope scope(language);
+    for (int id = 0; id < static_cast<int>(Text::Count); ++id) {
+      add(*words, text(static_cast<Text>(id)));
+    }
+  }
+  for (const HydrostaticQuantity& q : hydrostaticQuantities()) {
+    for (const Words* w : {&q.report.heading, &q.report.unit, &q.legend}) {
+      add(turkish, w->turkish);
+      add(english, w->english);
+    }
+  }
+  for (const std::string& w : english) turkish.erase(w);
+  return turkish;
+}
+
+/// The Turkish-only words of `text`, each as often as it stands there.
+inline std::vector<std::string> turkishWordsIn(const std::string& text,
+                                               const std::set<std::string>& turkish) {
+  static const std::regex word("[A-Za-z\\x80-\\xff]{3,}");
+  std::vector<std::string> found;
+  for (std::sregex_iterator w(text.begin(), text.end(), word), end; w != end; ++w) {
+    if (turkish.count(w->str()) != 0) found.push_back(w->str());
+  }
+  return found;
+}
+
+inline std::vector<std::string> numbersIn(const std::string& text) {
+  static const std::regex number("-?[0-9]+(\\.[0-9]+)?");
+  std::vector<std::string> numbers;
+  for (std::sregex_iterator n(text.begin(), text.end(), number), end; n != end; ++n) {
+    numbers.push_back(n->str());
+  }
+  return numbers;
+}
+
+}  // namespace norvika::testing
