@@ -18,8 +18,6 @@ struct CaseProperties {
   std::span<const TaskValue> values;
   /// The waterline in the reports and messages: "HESAP: <name> SEPHIYE ..."
   Text name = Text::CaseLevelWaterline;
-  /// The same for readers of the run record.
-  const char* englishName = "";
   /// The condition the strength report names for this case's waterline.
   const char* strengthCondition = "";
   /// Searches the draft that carries the required displacement (else the
@@ -44,7 +42,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kLevelWaterline,
      .values = kLevelValues,
      .name = Text::CaseLevelWaterline,
-     .englishName = "level waterline",
      .strengthCondition = "SAKIN SU (DUZ SU HATTI)",
      .searchesDisplacement = true,
      .balancesInSinkAndTrim = true,
@@ -53,7 +50,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrochoidCrest,
      .values = kWaveValues,
      .name = Text::CaseTrochoidCrest,
-     .englishName = "trochoidal wave, crest amidships",
      .strengthCondition = "TROKOID DALGA TEPESI",
      .searchesDisplacement = true,
      .hasWave = true,
@@ -65,7 +61,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrochoidTrough,
      .values = kWaveValues,
      .name = Text::CaseTrochoidTrough,
-     .englishName = "trochoidal wave, trough amidships",
      .strengthCondition = "TROKOID DALGA CUKURU",
      .searchesDisplacement = true,
      .hasWave = true,
@@ -76,7 +71,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kSineCrest,
      .values = kWaveValues,
      .name = Text::CaseSineCrest,
-     .englishName = "sine wave, crest amidships",
      .strengthCondition = "SINUS DALGA TEPESI",
      .searchesDisplacement = true,
      .hasWave = true,
@@ -86,7 +80,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kSineTrough,
      .values = kWaveValues,
      .name = Text::CaseSineTrough,
-     .englishName = "sine wave, trough amidships",
      .strengthCondition = "SINUS DALGA CUKURU",
      .searchesDisplacement = true,
      .hasWave = true,
@@ -95,13 +88,11 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrimmedWaterline,
      .values = kTrimmedValues,
      .name = Text::CaseTrimmedWaterline,
-     .englishName = "trimmed waterline",
      .strengthCondition = "TRIMLI SU HATTI (VERILEN DRAFTLAR)",
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
      .values = kHeeledValues,
      .name = Text::CaseDamagedHeeled,
-     .englishName = "damaged condition, heeled",
      .strengthCondition = "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)",
      .heeled = true},
 }};

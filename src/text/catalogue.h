@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -120,6 +121,68 @@ enum class Text : int {
   DrawingFromAft,
   DrawingHeeledWaterline,
   DrawingSectionCentre,
+  // The first page of a PDF record: what the run read, answered and wrote.
+  RecordTitle,  // {0} program and version
+  RecordStarted,
+  RecordRunDirectory,
+  RecordTaskFile,  // {0} file name
+  RecordHullFileName,
+  RecordShipLength,
+  RecordStationDivisions,
+  RecordWaterDensity,
+  RecordCase,
+  RecordRequiredDisplacement,
+  RecordInitialDraft,
+  RecordWaveHeight,
+  RecordWaveLengthRatio,
+  RecordForwardDraft,
+  RecordAftDraft,
+  RecordHeelAngle,
+  RecordDegrees,  // {0} degrees
+  RecordEqualPoints,
+  RecordNone,
+  RecordPointSpan,    // {0} count, {1} {2} m from AP
+  RecordWeightsFile,  // {0} file name
+  RecordWeightsTitle,
+  RecordWeightBlocks,
+  RecordTotalWeight,
+  RecordWeightCentre,
+  RecordFromAft,   // {0} m from AP
+  RecordHullFile,  // {0} file name
+  RecordStations,
+  RecordContours,
+  RecordContourSpan,  // {0} {1} m from AP
+  RecordHalfBreadth,
+  RecordHeights,
+  RecordHeightSpan,  // {0} {1} m
+  RecordUnread,      // {0} the message that ended the run
+  RecordAnswers,
+  RecordNoAnswer,
+  RecordAnswer,        // {0} the answer as typed
+  RecordEnding,        // {0} how the run ended
+  RecordEndingStatus,  // {0} reason, {1} exit status
+  RecordCompleted,
+  RecordInputError,
+  RecordCalculationStopped,
+  RecordGeometryRejected,
+  RecordWriteFailed,
+  RecordInternalFailure,
+  RecordStoppedByUser,
+  RecordResultFiles,
+  RecordFilesInDirectory,
+  RecordBytes,  // {0} size
+  RecordRemoved,
+  RecordDrawings,  // {0} drawings kept, {1} frames drawn
+  RecordFinishedDrawings,
+  RecordNotWritten,         // {0} file name
+  RecordHydrostaticsTitle,  // {0} program and version
+  RecordTrim,
+  RecordDrafts,
+  RecordDraftSpan,       // {0} count, {1} {2} drafts
+  RecordStabilityTitle,  // {0} program and version
+  RecordDisplacements,
+  RecordHeels,
+  RecordLoadingCondition,
   Count,  // the number of texts: not a text
 };
 
@@ -128,6 +191,8 @@ std::string_view text(Text id);
 
 /// The text `id` with its "{0}", "{1}", ... replaced by `values` in order.
 std::string text(Text id, std::initializer_list<std::string_view> values);
+/// The same, for values gathered at run time.
+std::string text(Text id, std::span<const std::string_view> values);
 
 /// A text of a language's catalogue.
 struct CatalogueEntry {
