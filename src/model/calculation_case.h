@@ -19,7 +19,7 @@ struct CaseProperties {
   /// The waterline in the reports and messages: "HESAP: <name> SEPHIYE ..."
   Text name = Text::CaseLevelWaterline;
   /// The condition the strength report names for this case's waterline.
-  const char* strengthCondition = "";
+  Text strengthCondition = Text::StrengthLevel;
   /// Searches the draft that carries the required displacement (else the
   /// waterline comes from the task's drafts).
   bool searchesDisplacement = false;
@@ -42,7 +42,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kLevelWaterline,
      .values = kLevelValues,
      .name = Text::CaseLevelWaterline,
-     .strengthCondition = "SAKIN SU (DUZ SU HATTI)",
+     .strengthCondition = Text::StrengthLevel,
      .searchesDisplacement = true,
      .balancesInSinkAndTrim = true,
      .showsRequiredDisplacement = true,
@@ -50,7 +50,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrochoidCrest,
      .values = kWaveValues,
      .name = Text::CaseTrochoidCrest,
-     .strengthCondition = "TROKOID DALGA TEPESI",
+     .strengthCondition = Text::StrengthTrochoidCrest,
      .searchesDisplacement = true,
      .hasWave = true,
      .trochoidal = true,
@@ -61,7 +61,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrochoidTrough,
      .values = kWaveValues,
      .name = Text::CaseTrochoidTrough,
-     .strengthCondition = "TROKOID DALGA CUKURU",
+     .strengthCondition = Text::StrengthTrochoidTrough,
      .searchesDisplacement = true,
      .hasWave = true,
      .trochoidal = true,
@@ -71,7 +71,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kSineCrest,
      .values = kWaveValues,
      .name = Text::CaseSineCrest,
-     .strengthCondition = "SINUS DALGA TEPESI",
+     .strengthCondition = Text::StrengthSineCrest,
      .searchesDisplacement = true,
      .hasWave = true,
      .crestAmidships = true,
@@ -80,7 +80,7 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kSineTrough,
      .values = kWaveValues,
      .name = Text::CaseSineTrough,
-     .strengthCondition = "SINUS DALGA CUKURU",
+     .strengthCondition = Text::StrengthSineTrough,
      .searchesDisplacement = true,
      .hasWave = true,
      .balancesInSinkAndTrim = true,
@@ -88,12 +88,12 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrimmedWaterline,
      .values = kTrimmedValues,
      .name = Text::CaseTrimmedWaterline,
-     .strengthCondition = "TRIMLI SU HATTI (VERILEN DRAFTLAR)",
+     .strengthCondition = Text::StrengthTrimmed,
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
      .values = kHeeledValues,
      .name = Text::CaseDamagedHeeled,
-     .strengthCondition = "YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)",
+     .strengthCondition = Text::StrengthDamaged,
      .heeled = true},
 }};
 

@@ -1,9 +1,9 @@
 #pragma once
 
 // The drawings' file names and the words that read alike in every language (units, AP, FP), one
-// block a drawing; the captions and words of the buoyancy run's drawings are in the catalogues
-// (text/catalogue.h). The strength and hydrostatics drawings speak Turkish still, as those
-// programs' reports do: their words are here, as they always were.
+// block a drawing; the captions and words of the buoyancy run's and the strength drawings are in
+// the catalogues (text/catalogue.h). The hydrostatics drawings speak Turkish still, as that
+// program's reports do: their words are here, as they always were.
 
 namespace norvika::texts {
 
@@ -48,28 +48,7 @@ inline constexpr const char* kDrafts = "Tf / Ta";
 
 /// The strength diagrams.
 namespace strength {
-inline constexpr const char* kCaption = "BOYUNA MUKAVEMET";
 inline constexpr const char* kName = "strength";
-inline constexpr const char* kSweepTitle = ", DALGA TEPESI TARAMASI";
-inline constexpr const char* kLoadHeader = "AGIRLIK w, SEPHIYE b, YUK q = w - b (t/m)";
-inline constexpr const char* kShearHeader = "KESME KUVVETI SF";
-inline constexpr const char* kMomentHeader = "EGILME MOMENTI BM";
-inline constexpr const char* kHogging = ", + KAMBURLASMA";
-inline constexpr const char* kWeight = "AGIRLIK w";
-inline constexpr const char* kBuoyancy = "SEPHIYE b";
-inline constexpr const char* kLoad = "YUK q";
-inline constexpr const char* kStillWater = "SAKIN SU";
-inline constexpr const char* kWaveInduced = "DALGA ETKISI";
-inline constexpr const char* kRule = "KURAL (IACS UR S11)";
-/// "TARAMA ZARFI (40 TEPE YERI)"
-inline constexpr const char* kSweepEnvelope = "TARAMA ZARFI (";
-inline constexpr const char* kCrestPlaces = " TEPE YERI)";
-inline constexpr const char* kRatio = "EN BUYUK ORAN DALGA / KURAL ";
-/// "SF: TARAMADA EN BUYUK ORAN 1.402 (x = 61.20 m, TEPE 70.00 m)"
-inline constexpr const char* kSweepRatio = ": TARAMADA EN BUYUK ORAN ";
-inline constexpr const char* kCrestAt = " m, TEPE ";
-inline constexpr const char* kRuleExceeded = "KURAL ASILIYOR (ORAN > 1)";
-inline constexpr const char* kStations = "POSTA";
 inline constexpr const char* kAlong = "x (m)";
 inline constexpr const char* kAft = "AP";
 inline constexpr const char* kForward = "FP";

@@ -14,6 +14,7 @@
 #include "plots/station_numbers.h"
 #include "plots/strength_panel.h"
 #include "plots/text_extent.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -109,8 +110,7 @@ void addMarks(StrengthPanel& panel, const Extreme& largest, const Extreme& small
 
 std::string ratioNote(const Extreme& ratio) {
   if (!(ratio.value > 0.0)) return "";
-  return texts::strength::kRatio + formatPlain(ratio.value, 3) +
-         " (x = " + formatPlain(ratio.x, 2) + " m)";
+  return text(Text::DrawingRatio, {formatPlain(ratio.value, 3), formatPlain(ratio.x, 2)});
 }
 
 std::string crestOf(const CrestSweep& sweep, int position) {
@@ -124,9 +124,9 @@ std::optional<LegendEntry> sweepRatioEntry(const char* quantity, const CrestSwee
   const EnvelopeRatios& r =
       positive.ratios.largest >= negative.ratios.largest ? positive.ratios : negative.ratios;
   if (r.position < 0) return std::nullopt;
-  return LegendEntry{nullptr, std::string(quantity) + texts::strength::kSweepRatio +
-                                  formatPlain(r.largest, 3) + " (x = " + formatPlain(r.x, 2) +
-                                  texts::strength::kCrestAt + crestOf(sweep, r.position) + " m)"};
+  return LegendEntry{
+      nullptr, text(Text::DrawingSweepRatio, {quantity, formatPlain(r.largest, 3),
+                                              formatPlain(r.x, 2), crestOf(sweep, r.position)})};
 }
 
 // The stretches where a side of an envelope exceeds the rule, as bands under it.
@@ -218,7 +218,7 @@ void drawStations(Window& window, const HullModel& hull, const ShipAxis& ship, d
                   double bottom, double y, LabelSpace& space) {
   const Colour black = qbColor(0);
   const int n = hull.stationCount;
-  placeText(window, space, 0.01, y, texts::strength::kStations, kValuePoints, black);
+  placeText(window, space, 0.01, y, std::string(text(Text::DrawingStation)), kValuePoints, black);
   window.fontSize(kValuePoints);
   window.foreColor(black);
   for (int st = 1; st <= n; ++st) {
@@ -263,27 +263,28 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   if (c.x.size() < 2) return;
   const bool ruleDrawn = result.hasStillWater && result.rule.applies;
   const Units units = ruleDrawn ? Units{kGravity, "kN", "kN.m", 0} : Units{1.0, "t", "t.m", 1};
-  const std::string condition = caseProperties(result.condition.profileCase).strengthCondition;
+  const std::string condition(text(caseProperties(result.condition.profileCase).strengthCondition));
 
   namespace t = texts::strength;
   StrengthPanel load;
-  load.header = t::kLoadHeader;
+  load.header = text(Text::DrawingLoadHeader);
   load.curves = {{&kWeightStyle, c.weight}, {&kBuoyancyStyle, c.buoyancy}, {&kLoadStyle, c.load}};
   StrengthPanel shear;
   StrengthPanel moment;
   shear.curves.push_back({&kCaseStyle, scaled(c.shear, units.factor)});
   moment.curves.push_back({&kCaseStyle, scaled(c.moment, units.factor)});
-  std::vector<LegendEntry> legend = {{&kWeightStyle, t::kWeight},
-                                     {&kBuoyancyStyle, t::kBuoyancy},
-                                     {&kLoadStyle, t::kLoad},
-                                     {&kCaseStyle, condition}};
+  std::vector<LegendEntry> legend = {
+      {&kWeightStyle, std::string(text(Text::StrengthColumnWeight))},
+      {&kBuoyancyStyle, std::string(text(Text::StrengthColumnBuoyancy))},
+      {&kLoadStyle, std::string(text(Text::StrengthColumnLoad))},
+      {&kCaseStyle, condition}};
   if (result.hasStillWater) {
     shear.curves.push_back({&kStillStyle, scaled(result.stillCurves.shear, units.factor)});
     moment.curves.push_back({&kStillStyle, scaled(result.stillCurves.moment, units.factor)});
     shear.curves.push_back({&kWaveStyle, scaled(result.waveShear, units.factor)});
     moment.curves.push_back({&kWaveStyle, scaled(result.waveMoment, units.factor)});
-    legend.push_back({&kStillStyle, t::kStillWater});
-    legend.push_back({&kWaveStyle, t::kWaveInduced});
+    legend.push_back({&kStillStyle, std::string(text(Text::DrawingStillWater))});
+    legend.push_back({&kWaveStyle, std::string(text(Text::DrawingWaveInduced))});
   }
   if (ruleDrawn) {
     addRuleCurves(shear, moment, result);
@@ -292,7 +293,7 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
       shear.note = ratioNote(result.ruleComparison.largestShearRatio);
       moment.note = ratioNote(result.ruleComparison.largestMomentRatio);
     }
-    legend.push_back({&kRuleStyle, t::kRule});
+    legend.push_back({&kRuleStyle, std::string(text(Text::DrawingRule))});
   }
   if (sweep != nullptr) {
     for (const auto& [panel, envelope] :
@@ -300,8 +301,8 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
       panel->curves.push_back({&kSweepStyle, scaled(envelope->largest, units.factor)});
       panel->curves.push_back({&kSweepStyle, scaled(envelope->smallest, units.factor)});
     }
-    legend.push_back({&kSweepStyle, t::kSweepEnvelope + std::to_string(sweep->positions.size()) +
-                                        t::kCrestPlaces});
+    legend.push_back({&kSweepStyle,
+                      text(Text::DrawingSweepEnvelope, {std::to_string(sweep->positions.size())})});
     if (ruleDrawn) {
       bool exceeded = false;
       for (const auto& [panel, envelope, side] :
@@ -311,7 +312,7 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
             std::tuple{&moment, &sweep->moment.smallest, &sweep->sagging}}) {
         exceeded = addExcesses(*panel, c.x, *envelope, side->ratios, units.factor) || exceeded;
       }
-      if (exceeded) legend.push_back({&kExcessStyle, t::kRuleExceeded});
+      if (exceeded) legend.push_back({&kExcessStyle, std::string(text(Text::DrawingRuleExceeded))});
       for (const auto& entry :
            {sweepRatioEntry("SF", *sweep, sweep->positiveShear, sweep->negativeShear),
             sweepRatioEntry("BM", *sweep, sweep->hogging, sweep->sagging)}) {
@@ -323,16 +324,15 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   const PanelUnit torque = panelUnit(moment, units.moment, 0);
   rescale(shear, force);
   rescale(moment, torque);
-  shear.header = std::string(t::kShearHeader) + " (" + force.name + ")";
-  moment.header = std::string(t::kMomentHeader) + " (" + torque.name + ")" + t::kHogging;
+  shear.header = text(Text::DrawingShearHeader, {force.name});
+  moment.header = text(Text::DrawingMomentHeader, {torque.name});
   if (sweep != nullptr) {
     // The sweep's worst values and ratios stand for the case's own: a class
     // engineer reads the worst of every crest position, not that of one.
-    for (const auto& [panel, worst, unit] :
-         {std::tuple{&shear, &sweep->positiveShear, &force},
-          std::tuple{&shear, &sweep->negativeShear, &force},
-          std::tuple{&moment, &sweep->hogging, &torque},
-          std::tuple{&moment, &sweep->sagging, &torque}}) {
+    for (const auto& [panel, worst, unit] : {std::tuple{&shear, &sweep->positiveShear, &force},
+                                             std::tuple{&shear, &sweep->negativeShear, &force},
+                                             std::tuple{&moment, &sweep->hogging, &torque},
+                                             std::tuple{&moment, &sweep->sagging, &torque}}) {
       // A worst value of the sweep is marked on its envelope; its crest position stands in the
       // sweep's table: beside the mark, the longer label finds no room clear of the envelopes
       // on the least Graph window.
@@ -349,14 +349,14 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   Window& window = platform.window(WindowId::Graph);
   window.show();
   window.cls();
-  window.describe(std::string(t::kCaption) + " - " + condition, t::kName);
+  window.describe(std::string(text(Text::DrawingStrengthCaption)) + " - " + condition, t::kName);
   window.fontName("Arial");
   window.drawWidth(1);
   window.scale(0.0, 1.0, 1.0, 0.0);
   LabelSpace space;
 
-  std::string title = std::string(t::kCaption) + " - " + condition;
-  if (sweep != nullptr) title += t::kSweepTitle;
+  std::string title = std::string(text(Text::DrawingStrengthCaption)) + " - " + condition;
+  if (sweep != nullptr) title += text(Text::DrawingSweepTitle);
   // A long title (a sweep's) is set smaller rather than past the picture's edge.
   const double titlePoints =
       std::min(kTitlePoints, kTitlePoints * 0.95 / textWidthShare(title, kTitlePoints));
@@ -378,7 +378,7 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
     panels[k]->bottom = top - shares[k] * room;
     top = panels[k]->bottom - 0.012 - header;
   }
-  double margin = textWidthShare(t::kStations, kValuePoints) + 0.02;
+  double margin = textWidthShare(std::string(text(Text::DrawingStation)), kValuePoints) + 0.02;
   for (StrengthPanel* panel : panels) {
     panel->axis = panelAxis(*panel);
     margin = std::max(margin, widestAxisValue(*panel) + 0.008 + 0.004 + 0.01);

@@ -1,12 +1,14 @@
 #include "reports/report_cells.h"
 
 #include "calculation/rule_values.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
 
-std::string cell(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : std::string(width - text.size(), ' ') + text;
+std::string cell(std::string_view text, std::size_t width) {
+  return text.size() >= width ? std::string(text)
+                              : std::string(width - text.size(), ' ').append(text);
 }
 
 std::string forceText(double tonnes) {
@@ -18,12 +20,12 @@ std::string momentText(double tonneMetres) {
          " kN.m";
 }
 
-std::string atText(double x) { return "   x = " + formatFixed(x, 4, 3) + " m. AP 'den"; }
+std::string atText(double x) { return text(Text::StrengthAt, {formatFixed(x, 4, 3)}); }
 
 std::string thresholdText(const RatioThresholds& t) {
   const std::string share = formatPlain(kRatioThresholdShare, 1);
-  return "|KURAL| >= " + share + " Fw = " + formatFixed(t.shear, 1, 1) + " kN, " + share +
-         " Mw = " + formatFixed(t.hogging, 1, 1) + " / " + formatFixed(t.sagging, 1, 1) + " kN.m";
+  return text(Text::RuleThresholds, {share, formatFixed(t.shear, 1, 1),
+                                     formatFixed(t.hogging, 1, 1), formatFixed(t.sagging, 1, 1)});
 }
 
 std::string ratioText(bool hasRatio, double ratio, std::size_t width) {

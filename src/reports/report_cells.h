@@ -2,13 +2,14 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "calculation/rule_comparison.h"
 
 namespace norvika {
 
 /// The text right-aligned in `width` characters; a wider text is kept whole.
-std::string cell(const std::string& text, std::size_t width);
+std::string cell(std::string_view text, std::size_t width);
 
 /// A force in tonnes and in kilonewtons: "   810.0 t    =    7946.2 kN".
 std::string forceText(double tonnes);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "reports/report_cells.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -14,71 +15,65 @@ const std::string kRule(96, '=');
 
 // L, B and T with where each came from.
 void writeRuleValues(ResultFile& file, const RuleWaveLoads& rule, const RuleLengthSource& source) {
-  std::string length = "   L  = " + formatFixed(rule.length, 4, 3) + " m. ";
+  const std::string length = formatFixed(rule.length, 4, 3);
   if (source.lengthGiven) {
-    length += "(VERILEN KURAL BOYU)";
+    file.line(text(Text::RuleLengthGiven, {length}));
   } else if (source.waterline > 0.0) {
-    length += "(Lpp = " + formatPlain(source.perpendiculars, 3) +
-              " m., 0.96 Lwl - 0.97 Lwl ARALIGINDA; DUMEN RODUNUN YERI BILINMIYOR)";
+    file.line(
+        text(Text::RuleLengthFromPerpendiculars, {length, formatPlain(source.perpendiculars, 3)}));
   } else {
-    length += "(Lpp: SU HATTI BOYU BULUNAMADI)";
+    file.line(text(Text::RuleLengthNoWaterline, {length}));
   }
-  file.line(length);
   if (source.waterline > 0.0) {
-    file.line("   Lwl = " + formatFixed(source.waterline, 3, 3) + " m. KURAL DRAFTINDA; L: x = " +
-              formatPlain(rule.aftEnd, 3) + " - " + formatPlain(source.waterlineForward, 3) +
-              " m. AP 'den (BAS UCU SU HATTININ BAS UCU)");
+    file.line(
+        text(Text::RuleWaterline, {formatFixed(source.waterline, 3, 3), formatPlain(rule.aftEnd, 3),
+                                   formatPlain(source.waterlineForward, 3)}));
   }
-  file.line("   B  = " + formatFixed(rule.breadth, 3, 3) +
-            " m.   T = " + formatFixed(rule.draft, 3, 3) +
-            (source.draftGiven ? " m. (VERILEN YAPI DRAFTI, DUZ SU HATTI)"
-                               : " m. (SAKIN SU DRAFTI; YAPI DRAFTI VERILMEDI)"));
-  file.line("   Cb = " + formatFixed(rule.blockCoefficient, 1, 4) + " (HESAPLANAN " +
-            formatFixed(rule.computedBlockCoefficient, 1, 4) +
-            ", EN AZ 0.6)   C = " + formatFixed(rule.coefficient, 2, 4) + "   g = 9.81 m/s2");
-  file.line("   KURAL KAMBURLASMA Mw = +190 C L2 B Cb 1E-3       = " +
-            formatFixed(rule.hogging, 10, 1) + " kN.m");
-  file.line("   KURAL SARKMA      Mw = -110 C L2 B (Cb+0.7) 1E-3 = " +
-            formatFixed(rule.sagging, 10, 1) + " kN.m");
-  file.line("   KURAL KESME KUV.  Fw = 30 C L B (Cb+0.7) 1E-2    = " +
-            formatFixed(rule.shear, 10, 1) + " kN");
-  file.line("   (GEMI BOYUNCA Mw x M, +Fw x F1, -Fw x F2; a = 190 Cb / (110 (Cb+0.7)) = " +
-            formatFixed(rule.hoggingShare, 1, 4) + ")");
+  file.line(text(source.draftGiven ? Text::RuleScantlingDraft : Text::RuleStillDraft,
+                 {formatFixed(rule.breadth, 3, 3), formatFixed(rule.draft, 3, 3)}));
+  file.line(text(Text::RuleBlockCoefficient, {formatFixed(rule.blockCoefficient, 1, 4),
+                                              formatFixed(rule.computedBlockCoefficient, 1, 4),
+                                              formatFixed(rule.coefficient, 2, 4)}));
+  file.line(text(Text::RuleHogging, {formatFixed(rule.hogging, 10, 1)}));
+  file.line(text(Text::RuleSagging, {formatFixed(rule.sagging, 10, 1)}));
+  file.line(text(Text::RuleShear, {formatFixed(rule.shear, 10, 1)}));
+  file.line(text(Text::RuleAlongTheShip, {formatFixed(rule.hoggingShare, 1, 4)}));
 }
 
 // The wave-induced extremes against the rule's values where M is 1; a crest
 // bends the ship one way only: the other line says so instead of a zero ratio.
 void writeMidshipComparison(ResultFile& file, const Strength& result, double noise) {
-  const auto compare = [&](const char* label, const char* word, const Extreme& computed,
+  const auto compare = [&](Text computedLine, Text noneLine, const Extreme& computed,
                            double ruleValue) {
     const double kNm = computed.value * kGravity;
     if (!(std::fabs(computed.value) > noise) || !(kNm / ruleValue > 0.0)) {
-      file.line(std::string("   HESAPLANAN DALGA ") + label + ": BU DALGADA " + word + " YOK");
+      file.line(text(noneLine));
       return;
     }
-    file.line(std::string("   HESAPLANAN DALGA ") + label + "= " + formatFixed(kNm, 10, 1) +
-              " kN.m" + atText(computed.x) + "   ORAN = " + formatFixed(kNm / ruleValue, 1, 3));
+    file.line(text(computedLine, {formatFixed(kNm, 10, 1), atText(computed.x),
+                                  formatFixed(kNm / ruleValue, 1, 3)}));
   };
-  compare("KAMBURLASMA MOMENTI ", "KAMBURLASMA", result.waveHogging, result.rule.hogging);
-  compare("SARKMA MOMENTI      ", "SARKMA", result.waveSagging, result.rule.sagging);
-  file.line("   (DALGA MOMENTI = DALGADAKI BM - SAKIN SUDAKI BM)");
+  compare(Text::RuleComputedHogging, Text::RuleNoHoggingOnWave, result.waveHogging,
+          result.rule.hogging);
+  compare(Text::RuleComputedSagging, Text::RuleNoSaggingOnWave, result.waveSagging,
+          result.rule.sagging);
+  file.line(text(Text::RuleWaveMoment));
 }
 
-void writeLargestRatio(ResultFile& file, const char* label, const Extreme& ratio) {
-  if (ratio.value > 0.0) {
-    file.line(std::string("   EN BUYUK ORAN, ") + label + " = " + formatFixed(ratio.value, 1, 3) +
-              atText(ratio.x));
-  } else {
-    file.line(std::string("   EN BUYUK ORAN, ") + label + " : BU DALGADA DALGA ETKISI YOK");
-  }
+void writeLargestRatio(ResultFile& file, Text largest, Text none, const Extreme& ratio) {
+  file.line(ratio.value > 0.0 ? text(largest, {formatFixed(ratio.value, 1, 3), atText(ratio.x)})
+                              : text(none));
 }
 
 void writeTable(ResultFile& file, const RuleComparison& c, const RuleWaveLoads& rule) {
-  file.line(" GEMI BOYUNCA DALGA ETKISI VE KURAL DEGERI (AYNI ISARETLI KURAL DEGERI ILE ORAN)");
+  file.line(text(Text::RuleTableTitle));
   file.line();
-  file.line(cell("X", 10) + cell("M", 7) + cell("F1", 7) + cell("F2", 7) + cell("DALGA SF", 12) +
-            cell("KURAL SF", 12) + cell("ORAN", 7) + cell("DALGA BM", 13) + cell("KURAL BM", 13) +
-            cell("ORAN", 7));
+  const std::string ratio = cell(text(Text::StrengthColumnRatio), 7);
+  file.line(cell("X", 10) + cell("M", 7) + cell("F1", 7) + cell("F2", 7) +
+            cell(text(Text::StrengthColumnWaveShear), 12) +
+            cell(text(Text::StrengthColumnRuleShear), 12) + ratio +
+            cell(text(Text::StrengthColumnWaveMoment), 13) +
+            cell(text(Text::StrengthColumnRuleMoment), 13) + ratio);
   file.line(cell("(m)", 10) + std::string(21, ' ') + cell("(kN)", 12) + cell("(kN)", 12) +
             std::string(7, ' ') + cell("(kN.m)", 13) + cell("(kN.m)", 13));
   file.line(kRule);
@@ -102,22 +97,22 @@ void writeTable(ResultFile& file, const RuleComparison& c, const RuleWaveLoads& 
 void writeRuleComparison(ResultFile& file, const Strength& result, double weight,
                          double shipLength) {
   const RuleWaveLoads& rule = result.rule;
-  file.line(" KLAS KURALI (IACS UR S11) DALGA EGILME MOMENTI ILE KARSILASTIRMA");
+  file.line(text(Text::RuleTitle));
   if (!rule.applies) {
-    file.line("   L = " + formatFixed(rule.length, 1, 3) +
-              " m. KURAL 90 - 500 m. BOYLAR ICINDIR: BU GEMIYE UYGULANMAZ");
+    file.line(text(Text::RuleNotApplied, {formatFixed(rule.length, 1, 3)}));
     return;
   }
   writeRuleValues(file, rule, result.ruleSource);
   if (!result.hasStillWater) {
-    file.line("   SAKIN SU HESABI: DALGA MOMENTI HESAPLANMADI (DALGA HESAPLARI 2-5)");
+    file.line(text(Text::RuleStillWaterOnly));
     return;
   }
   writeMidshipComparison(file, result, closureMomentBound(weight, shipLength));
-  writeLargestRatio(file, "DALGA EGILME MOMENTI ", result.ruleComparison.largestMomentRatio);
-  writeLargestRatio(file, "DALGA KESME KUVVETI  ", result.ruleComparison.largestShearRatio);
-  file.line("   (ORAN YALNIZ " + thresholdText(result.ruleComparison.thresholds) +
-            " OLAN YERLERDE ALINIR)");
+  writeLargestRatio(file, Text::RuleLargestMomentRatio, Text::RuleNoMomentRatio,
+                    result.ruleComparison.largestMomentRatio);
+  writeLargestRatio(file, Text::RuleLargestShearRatio, Text::RuleNoShearRatio,
+                    result.ruleComparison.largestShearRatio);
+  file.line(text(Text::RuleRatiosWhere, {thresholdText(result.ruleComparison.thresholds)}));
   file.line();
   writeTable(file, result.ruleComparison, rule);
 }

@@ -8,6 +8,7 @@
 #include "reports/rule_report.h"
 #include "reports/sweep_report.h"
 #include "support/result_names.h"
+#include "text/catalogue.h"
 #include "text/report_text.h"
 #include "text/text_format.h"
 
@@ -17,22 +18,21 @@ namespace {
 
 const std::string kRule(83, '=');
 
-std::string conditionName(int profileCase) { return caseProperties(profileCase).strengthCondition; }
+std::string conditionName(int profileCase) {
+  return std::string(text(caseProperties(profileCase).strengthCondition));
+}
 
 void writeCondition(ResultFile& file, const StrengthCondition& condition, const std::string& name) {
-  file.line(" DENGE DURUMU: " + name +
-            (condition.balanced
-                 ? " - BATMA VE TRIM DENGESI, " + std::to_string(condition.iterations) + " ADIM"
-                 : " - DENGE ARANMADI"));
-  if (caseProperties(condition.profileCase).hasWave) {
-    file.line("   (DALGADA DRAFTLAR DALGANIN ORTALAMA SEVIYESINDEN OLCULUR)");
-  }
-  file.line("   BAS DRAFT      - Tf   = " + formatFixed(condition.forwardDraft, 4, 3) + " m.");
-  file.line("   KIC DRAFT      - Ta   = " + formatFixed(condition.aftDraft, 4, 3) + " m.");
-  file.line("   ORTALAMA DRAFT - Tm   = " + formatFixed(condition.meanDraft, 4, 3) + " m.");
-  file.line("   TRIM      - Tf - Ta   = " + formatFixed(condition.trim, 4, 3) + " m.");
-  file.line("   DEPLASMAN      - D    = " + formatFixed(condition.displacement, 8, 1) + " ton");
-  file.line("   LCB 'nin YERI         = " + formatFixed(condition.centre, 4, 3) + " m. AP 'den");
+  file.line(condition.balanced
+                ? text(Text::StrengthBalanced, {name, std::to_string(condition.iterations)})
+                : text(Text::StrengthNotBalanced, {name}));
+  if (caseProperties(condition.profileCase).hasWave) file.line(text(Text::StrengthDraftsOnWave));
+  file.line(text(Text::StrengthForwardDraft, {formatFixed(condition.forwardDraft, 4, 3)}));
+  file.line(text(Text::StrengthAftDraft, {formatFixed(condition.aftDraft, 4, 3)}));
+  file.line(text(Text::StrengthMeanDraft, {formatFixed(condition.meanDraft, 4, 3)}));
+  file.line(text(Text::StrengthTrim, {formatFixed(condition.trim, 4, 3)}));
+  file.line(text(Text::StrengthDisplacement, {formatFixed(condition.displacement, 8, 1)}));
+  file.line(text(Text::StrengthLcb, {formatFixed(condition.centre, 4, 3)}));
 }
 
 // Values within rounding of zero (1e-6 W, 1e-6 W L) are no moment or force at all.
@@ -44,28 +44,20 @@ double forceNoise(double weight) { return 1e-6 * weight; }
 void writeMaxima(ResultFile& file, const Extreme& hogging, const Extreme& sagging,
                  const Extreme& positiveShear, const Extreme& negativeShear, double momentNoise,
                  double forceNoise) {
-  if (hogging.value > momentNoise) {
-    file.line(" EN BUYUK KAMBURLASMA MOMENTI = " + momentText(hogging.value) + atText(hogging.x));
-  } else {
-    file.line(" EN BUYUK KAMBURLASMA MOMENTI : KAMBURLASMA YOK");
-  }
-  if (sagging.value < -momentNoise) {
-    file.line(" EN BUYUK SARKMA MOMENTI      = " + momentText(sagging.value) + atText(sagging.x));
-  } else {
-    file.line(" EN BUYUK SARKMA MOMENTI      : SARKMA YOK");
-  }
-  if (positiveShear.value > forceNoise) {
-    file.line(" EN BUYUK KESME KUVVETI (+)   = " + forceText(positiveShear.value) + "     " +
-              atText(positiveShear.x));
-  } else {
-    file.line(" EN BUYUK KESME KUVVETI (+)   : POZITIF KESME KUVVETI YOK");
-  }
-  if (negativeShear.value < -forceNoise) {
-    file.line(" EN BUYUK KESME KUVVETI (-)   = " + forceText(negativeShear.value) + "     " +
-              atText(negativeShear.x));
-  } else {
-    file.line(" EN BUYUK KESME KUVVETI (-)   : NEGATIF KESME KUVVETI YOK");
-  }
+  file.line(hogging.value > momentNoise
+                ? text(Text::StrengthLargestHogging, {momentText(hogging.value), atText(hogging.x)})
+                : text(Text::StrengthNoHogging));
+  file.line(sagging.value < -momentNoise
+                ? text(Text::StrengthLargestSagging, {momentText(sagging.value), atText(sagging.x)})
+                : text(Text::StrengthNoSagging));
+  file.line(positiveShear.value > forceNoise
+                ? text(Text::StrengthLargestPositiveShear,
+                       {forceText(positiveShear.value), atText(positiveShear.x)})
+                : text(Text::StrengthNoPositiveShear));
+  file.line(negativeShear.value < -forceNoise
+                ? text(Text::StrengthLargestNegativeShear,
+                       {forceText(negativeShear.value), atText(negativeShear.x)})
+                : text(Text::StrengthNoNegativeShear));
 }
 
 void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, double shipLength) {
@@ -76,39 +68,41 @@ void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, doub
 void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistribution& weights,
                   const StrengthCondition& condition, double shipLength) {
   const double W = weights.total;
-  file.line(" BAS UCTA (x = " + formatFixed(curves.forwardEnd, 1, 3) + " m.) KAPANMA:");
+  file.line(text(Text::StrengthClosureAt, {formatFixed(curves.forwardEnd, 1, 3)}));
   if (condition.balanced) {
     const double shearBound = closureShearBound(W);
     const double momentBound = closureMomentBound(W, shipLength);
     const bool closed =
         std::fabs(curves.endShear) <= shearBound && std::fabs(curves.endMoment) <= momentBound;
-    file.line("   KESME KUVVETI  SF = " + formatFixed(curves.endShear, 4, 6) +
-              " t     SINIR 1E-5 W   = " + formatFixed(shearBound, 4, 3) + " t");
-    file.line("   EGILME MOMENTI BM = " + formatFixed(curves.endMoment, 4, 6) +
-              " t.m   SINIR 1E-5 W L = " + formatFixed(momentBound, 4, 3) + " t.m");
-    file.line(closed ? "   KAPANMA SAGLANDI" : "   KAPANMA SAGLANMADI");
+    file.line(text(Text::StrengthClosureShear,
+                   {formatFixed(curves.endShear, 4, 6), formatFixed(shearBound, 4, 3)}));
+    file.line(text(Text::StrengthClosureMoment,
+                   {formatFixed(curves.endMoment, 4, 6), formatFixed(momentBound, 4, 3)}));
+    file.line(text(closed ? Text::StrengthClosed : Text::StrengthNotClosed));
   } else {
-    file.line("   KESME KUVVETI  SF = " + formatFixed(curves.endShear, 6, 3) + " t");
-    file.line("   EGILME MOMENTI BM = " + formatFixed(curves.endMoment, 8, 3) + " t.m");
+    file.line(text(Text::StrengthEndShear, {formatFixed(curves.endShear, 6, 3)}));
+    file.line(text(Text::StrengthEndMoment, {formatFixed(curves.endMoment, 8, 3)}));
     // The moment of the weights less that of the buoyancy about the forward
     // end: what BM, integrated from the aft end, comes to there.
     const double xF = curves.forwardEnd;
     const double D = condition.displacement;
-    file.line("   KALAN KUVVET   W - D                         = " + formatFixed(W - D, 6, 3) +
-              " t");
-    file.line("   KALAN MOMENT   W (xF - LCG) - D (xF - LCB)   = " +
-              formatFixed(W * (xF - weights.centre) - D * (xF - condition.centre), 8, 3) + " t.m");
-    file.line("   (VERILEN SU HATTINDA DENGE ARANMAZ: BAS UCTAKI SF VE BM BU KALANLARI GOSTERIR;");
-    file.line("    xF BAS UC, KALAN MOMENT BAS UCA GORE, BM > 0 GIBI KAMBURLASMA YONUNDE)");
+    file.line(text(Text::StrengthRemainingForce, {formatFixed(W - D, 6, 3)}));
+    file.line(text(Text::StrengthRemainingMoment,
+                   {formatFixed(W * (xF - weights.centre) - D * (xF - condition.centre), 8, 3)}));
+    file.lines(text(Text::StrengthUnbalancedNote));
   }
 }
 
 void writeTable(ResultFile& file, const Strength& result) {
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
-  file.line(cell("X", 10) + cell("AGIRLIK w", 12) + cell("SEPHIYE b", 12) + cell("YUK q", 12) +
-            cell("KESME KUV.", 13) + cell("EGILME MOM.", 13) +
-            (wave ? cell("SAKIN SU BM", 13) + cell("DALGA BM", 13) : ""));
+  file.line(cell("X", 10) + cell(text(Text::StrengthColumnWeight), 12) +
+            cell(text(Text::StrengthColumnBuoyancy), 12) +
+            cell(text(Text::StrengthColumnLoad), 12) + cell(text(Text::StrengthColumnShear), 13) +
+            cell(text(Text::StrengthColumnMoment), 13) +
+            (wave ? cell(text(Text::StrengthColumnStillMoment), 13) +
+                        cell(text(Text::StrengthColumnWaveMoment), 13)
+                  : ""));
   file.line(cell("(m)", 10) + cell("(t/m)", 12) + cell("(t/m)", 12) + cell("(t/m)", 12) +
             cell("SF (t)", 13) + cell("BM (t.m)", 13) +
             (wave ? cell("(t.m)", 13) + cell("(t.m)", 13) : ""));
@@ -129,19 +123,22 @@ void writeTable(ResultFile& file, const Strength& result) {
 
 // Case 3's wave beside the true trochoid with its trough amidships, in one line.
 void writeTrueTrough(ResultFile& file, const Strength& result) {
-  const std::string mirrored = " (BU CUKUR DALGASI TEPE TROKOIDININ TERSIDIR; GERCEK TROKOIDDE ";
+  const auto mirrored = [&](const std::string& trueTrough) {
+    file.line(text(Text::StrengthMirroredTrough, {trueTrough}));
+  };
   if (!result.hasTrueTrough) {
-    file.line(mirrored + "DENGE BULUNAMADI)");
+    mirrored(std::string(text(Text::StrengthTrueTroughNoBalance)));
     return;
   }
   const double sagging = result.trueTroughSagging.value;
   if (!(sagging < 0.0)) {
-    file.line(mirrored + "SARKMA YOK)");
+    mirrored(std::string(text(Text::StrengthTrueTroughNoSagging)));
     return;
   }
   const double difference = (result.waveSagging.value / sagging - 1.0) * 100.0;
-  file.line(mirrored + "SARKMA " + formatPlain(sagging, 1) + " t.m, FARK " +
-            (difference >= 0.0 ? "+" : "") + formatPlain(difference, 1) + " %)");
+  mirrored(
+      text(Text::StrengthTrueTroughSagging,
+           {formatPlain(sagging, 1), (difference >= 0.0 ? "+" : "") + formatPlain(difference, 1)}));
 }
 
 }  // namespace
@@ -151,20 +148,19 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
   const bool balanced = caseProperties(task.caseNumber).balancesInSinkAndTrim;
   ResultFile file(task.directoryPrefix + resultName(ResultKind::StrengthReport));
   file.line();
-  file.line(" BOYUNA MUKAVEMET HESABI - BASLAMA ----------------------------------------");
+  file.line(text(Text::StrengthStart));
   file.blank(2);
-  file.line(" AGIRLIK DOSYASI: " + asciiReportText(weights.fileName));
+  file.line(text(Text::StrengthWeightFile, {asciiReportText(weights.fileName)}));
   file.line(" " + asciiReportText(weights.title));
-  file.line(" AGIRLIK BLOK SAYISI           = " +
-            padInteger(static_cast<double>(weights.blocks.size()), 8));
-  file.line(" TOPLAM AGIRLIK        - W     = " + formatFixed(weights.total, 8, 1) + " ton");
-  file.line(" AGIRLIK MERKEZI       - LCG   = " + formatFixed(weights.centre, 4, 3) +
-            " m. AP 'den");
+  file.line(
+      text(Text::StrengthBlockCount, {padInteger(static_cast<double>(weights.blocks.size()), 8)}));
+  file.line(text(Text::StrengthTotalWeight, {formatFixed(weights.total, 8, 1)}));
+  file.line(text(Text::StrengthWeightCentre, {formatFixed(weights.centre, 4, 3)}));
   if (balanced) {
-    file.line(" ISTENEN DEPLASMAN             = " + formatFixed(task.requiredDisplacement, 8, 1) +
-              " ton");
+    file.line(
+        text(Text::StrengthRequiredDisplacement, {formatFixed(task.requiredDisplacement, 8, 1)}));
   }
-  file.line(" ISARETLER: YUK q = w - b, SF VE BM KIC UCTAN INTEGRE EDILIR, BM > 0 KAMBURLASMA");
+  file.line(text(Text::StrengthSigns));
   file.blank(2);
 
   writeCondition(file, result.condition, conditionName(result.condition.profileCase));
@@ -173,11 +169,9 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
     writeCondition(file, result.stillWater, conditionName(kLevelWaterline));
   }
   file.blank(2);
-  file.line(" " + conditionName(result.condition.profileCase) +
-            ": KESME KUVVETI VE EGILME MOMENTI");
+  file.line(text(Text::StrengthCurvesTitle, {conditionName(result.condition.profileCase)}));
   if (result.curves.rowSpacing != 0.01 * task.shipLength) {
-    file.line(" (TABLO POSTALARDA VE HER " + formatFixed(result.curves.rowSpacing, 1, 3) +
-              " m.DE: POSTALAR GEMI BOYUNUN COK DISINA UZANDIGI ICIN 0.01 L YERINE)");
+    file.line(text(Text::StrengthRowSpacing, {formatFixed(result.curves.rowSpacing, 1, 3)}));
   }
   file.line();
   writeTable(file, result);
@@ -189,7 +183,7 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
     file.line(" " + conditionName(kLevelWaterline) + ":");
     writeMaxima(file, result.stillCurves, weights.total, task.shipLength);
     file.line();
-    file.line(" DALGA ETKISI (DALGADAKI - SAKIN SUDAKI):");
+    file.line(text(Text::StrengthWaveInducedTitle));
     writeMaxima(file, result.waveHogging, result.waveSagging, result.wavePositiveShear,
                 result.waveNegativeShear, closureMomentBound(weights.total, task.shipLength),
                 closureShearBound(weights.total));
@@ -199,7 +193,7 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
   file.blank(2);
   writeClosure(file, result.curves, weights, result.condition, task.shipLength);
   if (result.hasStillWater) {
-    file.line(" SAKIN SU:");
+    file.line(text(Text::StrengthStillWaterClosure));
     writeClosure(file, result.stillCurves, weights, result.stillWater, task.shipLength);
   }
   if (balanced) {
@@ -211,7 +205,7 @@ ResultFile writeStrengthReport(const TaskParameters& task, const WeightDistribut
     writeSweepSummary(file, *sweep, task.shipLength, weights.total);
   }
   file.blank(2);
-  file.line(" BOYUNA MUKAVEMET HESABI - BITIS ------------------------------------------");
+  file.line(text(Text::StrengthEnd));
   return file;
 }
 

@@ -7,6 +7,7 @@
 #include "model/calculation_case.h"
 #include "reports/report_cells.h"
 #include "support/result_names.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -23,9 +24,11 @@ std::string extremeCells(const Extreme& e, double noise, std::size_t width, int 
 }
 
 void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength, double weight) {
-  file.line(cell("TEPE", 10) + cell("TEPE", 8) + cell("Tm", 9) + cell("TRIM", 9) +
-            cell("KAMBURLASMA", 12) + cell("x", 9) + cell("SARKMA", 10) + cell("x", 9) +
-            cell("SF (+)", 8) + cell("x", 9) + cell("SF (-)", 8) + cell("x", 9));
+  const std::string crest(text(Text::SweepColumnCrest));
+  file.line(cell(crest, 10) + cell(crest, 8) + cell("Tm", 9) + cell("TRIM", 9) +
+            cell(text(Text::SweepColumnHogging), 12) + cell("x", 9) +
+            cell(text(Text::SweepColumnSagging), 10) + cell("x", 9) + cell("SF (+)", 8) +
+            cell("x", 9) + cell("SF (-)", 8) + cell("x", 9));
   file.line(cell("(m AP)", 10) + cell("x/L", 8) + cell("(m)", 9) + cell("(m)", 9) +
             cell("(t.m)", 12) + cell("(m)", 9) + cell("(t.m)", 10) + cell("(m)", 9) +
             cell("(t)", 8) + cell("(m)", 9) + cell("(t)", 8) + cell("(m)", 9));
@@ -49,20 +52,20 @@ std::string crestText(const CrestSweep& sweep, int position) {
 }
 
 // A worst value with its crest position and its ratio to the rule's value of
-// its sign at its place; "YOK" when no position loads the ship that way.
-void writeWorst(ResultFile& file, const char* label, const char* none, const SweepWorst& worst,
+// its sign at its place; "none" when no position loads the ship that way.
+void writeWorst(ResultFile& file, Text label, Text none, const SweepWorst& worst,
                 const CrestSweep& sweep, bool moment) {
   if (worst.position < 0 || worst.rule.computed == 0.0) {
-    file.line(std::string(" ") + label + ": " + none + " YOK");
+    file.line(" " + std::string(text(label)) + ": " + std::string(text(none)));
     return;
   }
   const double value = worst.extreme.value;
-  file.line(std::string(" ") + label + "= " + (moment ? momentText(value) : forceText(value)) +
-            atText(worst.extreme.x));
+  file.line(" " + std::string(text(label)) + "= " +
+            (moment ? momentText(value) : forceText(value)) + atText(worst.extreme.x));
   const std::string unit = moment ? " kN.m" : " kN";
-  file.line("     TEPE x = " + crestText(sweep, worst.position) +
-            " m. AP 'den   KURAL = " + formatFixed(worst.rule.rule, 1, 1) + unit +
-            "   ORAN = " + (worst.rule.hasRatio ? formatFixed(worst.rule.ratio, 1, 3) : "-"));
+  file.line(text(Text::SweepWorstCrest,
+                 {crestText(sweep, worst.position), formatFixed(worst.rule.rule, 1, 1) + unit,
+                  worst.rule.hasRatio ? formatFixed(worst.rule.ratio, 1, 3) : "-"}));
 }
 
 // The largest ratio of a worst value's envelope over every row and crest position.
@@ -70,19 +73,18 @@ void writeLargestRatio(ResultFile& file, const SweepWorst& worst, const CrestSwe
   const EnvelopeRatios& r = worst.ratios;
   if (worst.position < 0 || worst.rule.computed == 0.0) return;
   if (r.position < 0) {
-    file.line("     EN BUYUK ORAN = -");
+    file.line(text(Text::SweepNoLargestRatio));
     return;
   }
-  file.line("     EN BUYUK ORAN = " + formatFixed(r.largest, 1, 3) + atText(r.x) +
-            "   TEPE x = " + crestText(sweep, r.position) + " m. AP 'den");
+  file.line(text(Text::SweepLargestRatio,
+                 {formatFixed(r.largest, 1, 3), atText(r.x), crestText(sweep, r.position)}));
 }
 
 // Each stretch where an envelope exceeds the rule, on a line of its own.
-void writeExcesses(ResultFile& file, const char* label, const SweepWorst& worst) {
+void writeExcesses(ResultFile& file, Text quantity, const SweepWorst& worst) {
   for (const RuleExcess& e : worst.ratios.excesses) {
-    file.line(std::string(" KURAL DEGERI ASILIYOR: ") + label +
-              " x = " + formatFixed(e.from, 4, 3) + " - " + formatFixed(e.to, 4, 3) +
-              " m. AP 'den (ORAN > 1)");
+    file.line(text(Text::SweepRuleExceeded,
+                   {text(quantity), formatFixed(e.from, 4, 3), formatFixed(e.to, 4, 3)}));
   }
 }
 
@@ -90,32 +92,29 @@ void writeExcesses(ResultFile& file, const char* label, const SweepWorst& worst)
 
 void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLength,
                        double weight) {
-  file.line(" DALGA TEPESI TARAMASI: " + std::to_string(sweep.positions.size()) +
-            " TEPE YERI, BIR DALGA BOYU (" + formatFixed(sweep.waveLength, 1, 3) +
-            " m.) BOYUNCA ESIT ADIMLARLA");
-  file.line(" (HER TEPE YERINDE BATMA VE TRIM DENGESI; MOMENT VE KESME KUVVETI DALGA ETKISIDIR:");
-  file.line("  DALGADAKI - SAKIN SUDAKI; GEMI BOYUNCA ZARF " +
-            std::string(resultName(ResultKind::SweepTable)) + " DOSYASINDA)");
+  file.line(text(Text::SweepTitle,
+                 {std::to_string(sweep.positions.size()), formatFixed(sweep.waveLength, 1, 3)}));
+  file.lines(text(Text::SweepWaveInduced, {resultName(ResultKind::SweepTable)}));
   if (caseProperties(sweep.caseNumber).trochoidal && sweep.profileCase != sweep.caseNumber) {
-    file.line(
-        " (TARAMA GERCEK TROKOIDI, TEPE DALGASININ PROFILINI KAYDIRIR: BU CUKUR HESABININ TERS");
-    file.line("  TROKOIDINI DEGIL; TEPE x = L/2 + DALGA BOYU/2 IKEN CUKUR ORTADADIR)");
+    file.lines(text(Text::SweepTrueTrochoid));
   }
   file.line();
   writePositions(file, sweep, shipLength, weight);
   file.line();
   const struct {
-    const char* label;
-    const char* none;
-    const char* excess;
+    Text label;
+    Text none;
+    Text excess;
     const SweepWorst& worst;
     bool moment;
   } worsts[] = {
-      {"EN KOTU KAMBURLASMA MOMENTI  ", "KAMBURLASMA", "KAMBURLASMA MOMENTI", sweep.hogging, true},
-      {"EN KOTU SARKMA MOMENTI       ", "SARKMA", "SARKMA MOMENTI", sweep.sagging, true},
-      {"EN BUYUK KESME KUVVETI (+)   ", "POZITIF KESME KUVVETI", "KESME KUVVETI (+)",
+      {Text::SweepWorstHogging, Text::SweepNoHogging, Text::SweepHoggingMoment, sweep.hogging,
+       true},
+      {Text::SweepWorstSagging, Text::SweepNoSagging, Text::SweepSaggingMoment, sweep.sagging,
+       true},
+      {Text::SweepLargestPositiveShear, Text::SweepNoPositiveShear, Text::SweepPositiveShear,
        sweep.positiveShear, false},
-      {"EN BUYUK KESME KUVVETI (-)   ", "NEGATIF KESME KUVVETI", "KESME KUVVETI (-)",
+      {Text::SweepLargestNegativeShear, Text::SweepNoNegativeShear, Text::SweepNegativeShear,
        sweep.negativeShear, false},
   };
   for (const auto& w : worsts) {
@@ -123,10 +122,7 @@ void writeSweepSummary(ResultFile& file, const CrestSweep& sweep, double shipLen
     if (sweep.ruleApplies) writeLargestRatio(file, w.worst, sweep);
   }
   if (!sweep.ruleApplies) return;
-  file.line(
-      " (ORAN = DALGA ETKISI / AYNI ISARETLI KURAL DEGERI, BUTUN TEPE YERLERINDE VE SATIRLARDA;");
-  file.line("  KURALIN UCLARA DOGRU SIFIRA INDIGI YERLERDE ANLAMSIZ OLDUGUNDAN YALNIZ");
-  file.line("  " + thresholdText(sweep.thresholds) + " OLAN YERLERDE ALINIR)");
+  file.lines(text(Text::SweepRatioNote, {thresholdText(sweep.thresholds)}));
   for (const auto& w : worsts) writeExcesses(file, w.excess, w.worst);
 }
 

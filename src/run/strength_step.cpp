@@ -9,6 +9,7 @@
 #include "platform/pause.h"
 #include "plots/strength_graph.h"
 #include "support/run_end.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -23,27 +24,23 @@ namespace {
   switch (outcome.stop) {
     case BalanceStop::DeckImmersed:
       stopWithMessage(platform,
-                      where + "MUKAVEMET DENGESINDE " + padInteger(outcome.station, 2) +
-                          ". POSTADA SU HATTI GUVERTEYI ASTI. GUVERTE YUKSEKLIGI = " +
-                          formatFixed(outcome.deck, 3, 3) +
-                          " m, SU HATTI = " + formatFixed(outcome.waterline, 3, 3) +
-                          " m. AGIRLIK DAGILIMINI VEYA DALGA YUKSEKLIGINI KONTROL EDIN - STOP ",
-                      "UYARI");
+                      where + text(Text::StrengthStopDeck,
+                                   {padInteger(outcome.station, 2), formatFixed(outcome.deck, 3, 3),
+                                    formatFixed(outcome.waterline, 3, 3)}),
+                      std::string(text(Text::StopTitleWarning)));
     case BalanceStop::WavePhase:
       stopWithMessage(
-          platform,
-          where + "MUKAVEMET DENGESINDE DALGA YUKSEKLIGI = " + formatFixed(task.waveHeight, 3, 3) +
-              " m. ICIN YAKINSAMA OLMADI. YENI BIR DALGA YUKSEKLIGI GIRIN - STOP",
-          "DALGA YUKSEKLIGI GIRIS HATASI");
+          platform, where + text(Text::StrengthStopWavePhase, {formatFixed(task.waveHeight, 3, 3)}),
+          std::string(text(Text::StopTitleWaveHeight)));
     default:
       break;
   }
-  stopWithMessage(platform,
-                  where + "BATMA VE TRIM DENGESI " + std::to_string(kTrimBalanceIterationLimit) +
-                      " ADIMDA BULUNAMADI: W = " + formatFixed(weights.total, 7, 1) +
-                      " ton, LCG = " + formatFixed(weights.centre, 3, 3) +
-                      " m. AGIRLIK DAGILIMINI KONTROL EDIN - STOP ",
-                  "UYARI");
+  stopWithMessage(
+      platform,
+      where + text(Text::StrengthStopNoBalance,
+                   {std::to_string(kTrimBalanceIterationLimit), formatFixed(weights.total, 7, 1),
+                    formatFixed(weights.centre, 3, 3)}),
+      std::string(text(Text::StopTitleWarning)));
 }
 
 }  // namespace
@@ -66,10 +63,10 @@ WeightDistribution checkRunWeights(const TaskParameters& task, WeightDistributio
     if (!(std::fabs(weights.total - required) <= 0.005 * required)) {
       throw ProgramEnd(
           ExitReason::InputError,
-          weights.fileName + ": TOPLAM AGIRLIK W = " + formatFixed(weights.total, 1, 1) +
-              " ton ISTENEN DEPLASMANDAN (" + formatFixed(required, 1, 1) + " ton, " +
-              (task.file.empty() ? std::string("HESAP DEGERLERI") : task.file.filename().string()) +
-              ") %0.5 'TEN FAZLA FARKLI");
+          text(Text::StrengthWeightMismatch,
+               {weights.fileName, formatFixed(weights.total, 1, 1), formatFixed(required, 1, 1),
+                task.file.empty() ? std::string(text(Text::StrengthGivenValues))
+                                  : task.file.filename().string()}));
     }
   }
   return weights;
@@ -80,28 +77,19 @@ void checkStrengthRequest(const RunSettings& settings, const TaskParameters& tas
   if (settings.rule.length || settings.rule.scantlingDraft) {
     if (!caseProperties(task.caseNumber).balancesInSinkAndTrim) {
       throw ProgramEnd(ExitReason::InputError,
-                       "--rule-length, --scantling-draft: KURAL DEGERLERI YALNIZ HESAP 1-5 'TE "
-                       "HESAPLANIR, Norvika.TSK HESAP NO = " +
-                           std::to_string(task.caseNumber));
+                       text(Text::StrengthRuleCaseOnly, {std::to_string(task.caseNumber)}));
     }
     if (!weights) {
-      throw ProgramEnd(ExitReason::InputError,
-                       "--rule-length, --scantling-draft: KURAL DEGERLERI MUKAVEMET HESABINDADIR, "
-                       "AGIRLIK DOSYASI ISTER (Norvika.AGR VEYA --weights), BU CALISMADA AGIRLIK "
-                       "DOSYASI YOK");
+      throw ProgramEnd(ExitReason::InputError, std::string(text(Text::StrengthRuleNeedsWeights)));
     }
   }
   if (settings.sweepPositions == 0) return;
   if (!caseProperties(task.caseNumber).hasWave) {
     throw ProgramEnd(ExitReason::InputError,
-                     "--sweep: DALGA TEPESI TARAMASI YALNIZ DALGA HESAPLARINDA (2-5) YAPILIR, "
-                     "Norvika.TSK HESAP NO = " +
-                         std::to_string(task.caseNumber));
+                     text(Text::StrengthSweepCaseOnly, {std::to_string(task.caseNumber)}));
   }
   if (!weights) {
-    throw ProgramEnd(ExitReason::InputError,
-                     "--sweep: DALGA TEPESI TARAMASI AGIRLIK DOSYASI ISTER (Norvika.AGR VEYA "
-                     "--weights), BU CALISMADA AGIRLIK DOSYASI YOK");
+    throw ProgramEnd(ExitReason::InputError, std::string(text(Text::StrengthSweepNeedsWeights)));
   }
 }
 
@@ -120,9 +108,9 @@ void runStrengthStep(Platform& platform, const TaskParameters& task, const HullM
     sweep = &outcome.sweep.emplace(
         sweepCrest(task, hull, weights, strength, sweepPositions, meanDraft));
     if (sweep->outcome.stop != BalanceStop::None) {
-      stopForStrengthBalance(platform, task, weights, sweep->outcome,
-                             "DALGA TEPESI TARAMASINDA TEPE x = " +
-                                 formatFixed(sweep->failedCrest, 1, 3) + " m. AP 'den IKEN ");
+      stopForStrengthBalance(
+          platform, task, weights, sweep->outcome,
+          text(Text::StrengthStopAtCrest, {formatFixed(sweep->failedCrest, 1, 3)}));
     }
   }
   drawStrengthGraph(platform, strength, hull, task.shipLength, weights.total, sweep);

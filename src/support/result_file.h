@@ -18,6 +18,14 @@ class ResultFile {
   explicit ResultFile(std::filesystem::path path) : path_(std::move(path)) {}
 
   void line(std::string_view text = {}) { text_.append(text).append("\r\n"); }
+  /// A text of several lines, split where it holds '\n'.
+  void lines(std::string_view text) {
+    for (std::size_t end; (end = text.find('\n')) != std::string_view::npos;) {
+      line(text.substr(0, end));
+      text.remove_prefix(end + 1);
+    }
+    line(text);
+  }
   /// Lines already ended by CR LF.
   void append(const std::string& lines) { text_ += lines; }
   void blank(int count) {

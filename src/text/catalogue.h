@@ -121,6 +121,141 @@ enum class Text : int {
   DrawingFromAft,
   DrawingHeeledWaterline,
   DrawingSectionCentre,
+  // The strength report (MUKAVEMET.SON), its rule comparison and crest sweep, and its diagram.
+  StrengthLevel,  // condition names
+  StrengthTrochoidCrest,
+  StrengthTrochoidTrough,
+  StrengthSineCrest,
+  StrengthSineTrough,
+  StrengthTrimmed,
+  StrengthDamaged,
+  StrengthStart,
+  StrengthEnd,
+  StrengthWeightFile,            // {0} file name
+  StrengthBlockCount,            // {0} count
+  StrengthTotalWeight,           // {0} t
+  StrengthWeightCentre,          // {0} m from AP
+  StrengthRequiredDisplacement,  // {0} t
+  StrengthSigns,
+  StrengthBalanced,     // {0} condition, {1} steps
+  StrengthNotBalanced,  // {0} condition
+  StrengthDraftsOnWave,
+  StrengthForwardDraft,  // {0} m
+  StrengthAftDraft,      // {0} m
+  StrengthMeanDraft,     // {0} m
+  StrengthTrim,          // {0} m
+  StrengthDisplacement,  // {0} t
+  StrengthLcb,           // {0} m from AP
+  StrengthCurvesTitle,   // {0} condition
+  StrengthRowSpacing,    // {0} m
+  StrengthColumnWeight,  // table columns and legends
+  StrengthColumnBuoyancy,
+  StrengthColumnLoad,
+  StrengthColumnShear,
+  StrengthColumnMoment,
+  StrengthColumnStillMoment,
+  StrengthColumnWaveMoment,
+  StrengthColumnWaveShear,
+  StrengthColumnRuleShear,
+  StrengthColumnRuleMoment,
+  StrengthColumnRatio,
+  StrengthLargestHogging,  // {0} moment, {1} place
+  StrengthNoHogging,
+  StrengthLargestSagging,  // {0} moment, {1} place
+  StrengthNoSagging,
+  StrengthLargestPositiveShear,  // {0} force, {1} place
+  StrengthNoPositiveShear,
+  StrengthLargestNegativeShear,  // {0} force, {1} place
+  StrengthNoNegativeShear,
+  StrengthAt,  // {0} m from AP
+  StrengthWaveInducedTitle,
+  StrengthMirroredTrough,  // {0} what the true trochoid gives
+  StrengthTrueTroughNoBalance,
+  StrengthTrueTroughNoSagging,
+  StrengthTrueTroughSagging,  // {0} t m, {1} %
+  StrengthClosureAt,          // {0} m
+  StrengthClosureShear,       // {0} {1} t
+  StrengthClosureMoment,      // {0} {1} t m
+  StrengthClosed,
+  StrengthNotClosed,
+  StrengthEndShear,         // {0} t
+  StrengthEndMoment,        // {0} t m
+  StrengthRemainingForce,   // {0} t
+  StrengthRemainingMoment,  // {0} t m
+  StrengthUnbalancedNote,   // two lines
+  StrengthStillWaterClosure,
+  RuleTitle,                     // the rule's comparison
+  RuleNotApplied,                // {0} m
+  RuleLengthGiven,               // {0} m
+  RuleLengthFromPerpendiculars,  // {0} {1} m
+  RuleLengthNoWaterline,         // {0} m
+  RuleWaterline,                 // {0} m, {1} {2} m from AP
+  RuleScantlingDraft,            // {0} {1} m
+  RuleStillDraft,                // {0} {1} m
+  RuleBlockCoefficient,          // {0} {1} Cb, {2} C
+  RuleHogging,                   // {0} kN m
+  RuleSagging,                   // {0} kN m
+  RuleShear,                     // {0} kN
+  RuleAlongTheShip,              // {0} a
+  RuleComputedHogging,           // {0} kN m, {1} place, {2} ratio
+  RuleNoHoggingOnWave,
+  RuleComputedSagging,  // {0} kN m, {1} place, {2} ratio
+  RuleNoSaggingOnWave,
+  RuleWaveMoment,
+  RuleLargestMomentRatio,  // {0} ratio, {1} place
+  RuleNoMomentRatio,
+  RuleLargestShearRatio,  // {0} ratio, {1} place
+  RuleNoShearRatio,
+  RuleStillWaterOnly,
+  RuleRatiosWhere,  // {0} the thresholds
+  RuleThresholds,   // {0} share, {1} kN, {2} {3} kN m
+  RuleTableTitle,
+  SweepTitle,        // the crest sweep; {0} count, {1} m
+  SweepWaveInduced,  // {0} the envelope's file
+  SweepTrueTrochoid,
+  SweepColumnCrest,
+  SweepColumnHogging,
+  SweepColumnSagging,
+  SweepWorstHogging,
+  SweepWorstSagging,
+  SweepLargestPositiveShear,
+  SweepLargestNegativeShear,
+  SweepNoHogging,
+  SweepNoSagging,
+  SweepNoPositiveShear,
+  SweepNoNegativeShear,
+  SweepHoggingMoment,
+  SweepSaggingMoment,
+  SweepPositiveShear,
+  SweepNegativeShear,
+  SweepWorstCrest,  // {0} m from AP, {1} rule and unit, {2} ratio
+  SweepNoLargestRatio,
+  SweepLargestRatio,       // {0} ratio, {1} place, {2} m from AP
+  SweepRatioNote,          // {0} the thresholds
+  SweepRuleExceeded,       // {0} quantity, {1} {2} m from AP
+  DrawingStrengthCaption,  // the strength diagram
+  DrawingSweepTitle,
+  DrawingLoadHeader,
+  DrawingShearHeader,   // {0} unit
+  DrawingMomentHeader,  // {0} unit
+  DrawingStillWater,
+  DrawingWaveInduced,
+  DrawingRule,
+  DrawingSweepEnvelope,  // {0} count
+  DrawingRatio,          // {0} ratio, {1} m
+  DrawingSweepRatio,     // {0} SF or BM, {1} ratio, {2} {3} m
+  DrawingRuleExceeded,
+  // The strength step's stops.
+  StrengthStopDeck,        // {0} station, {1} deck m, {2} waterline m
+  StrengthStopWavePhase,   // {0} m
+  StrengthStopNoBalance,   // {0} steps, {1} t, {2} m
+  StrengthStopAtCrest,     // {0} m from AP
+  StrengthWeightMismatch,  // {0} file, {1} {2} t, {3} where the displacement is given
+  StrengthGivenValues,
+  StrengthRuleCaseOnly,  // {0} case
+  StrengthRuleNeedsWeights,
+  StrengthSweepCaseOnly,  // {0} case
+  StrengthSweepNeedsWeights,
   // The first page of a PDF record: what the run read, answered and wrote.
   RecordTitle,  // {0} program and version
   RecordStarted,
