@@ -6,6 +6,7 @@
 #include "cli/options.h"
 #include "cli/record_file.h"
 #include "render/picture_files.h"
+#include "render/qt_text.h"
 #include "render/run_record.h"
 
 namespace fs = std::filesystem;
@@ -22,15 +23,11 @@ QStringList reportLines(const std::string& report) {
 
 }  // namespace
 
-QString summaryLine(const char* name, const QString& value) {
-  return QStringLiteral("  %1%2").arg(QString::fromLatin1(name).leftJustified(24)).arg(value);
-}
-
 QStringList resultFileLines(const std::vector<fs::path>& files) {
-  QStringList lines{QStringLiteral("Result files in the run directory")};
+  QStringList lines{qtText(Text::RecordFilesInDirectory)};
   for (const fs::path& file : files) {
-    lines << summaryLine(file.filename().string().c_str(),
-                         QStringLiteral("%1 bytes").arg(QFileInfo(toQString(file)).size()));
+    const QFileInfo info(toQString(file));
+    lines << recordField(info.fileName(), byteCount(static_cast<std::uintmax_t>(info.size())));
   }
   return lines;
 }

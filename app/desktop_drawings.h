@@ -48,9 +48,6 @@ class DrawingFiles : private WindowObserver {
   QDateTime started_ = QDateTime::currentDateTime();
 };
 
-/// A line of a record's summary: the name padded, then the value.
-QString summaryLine(const char* name, const QString& value);
-
 /// The summary's list of the result files a run wrote, with their sizes.
 QStringList resultFileLines(const std::vector<std::filesystem::path>& files);
 

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "render/picture_files.h"
+#include "render/run_record.h"
 
 namespace fs = std::filesystem;
 
@@ -17,19 +18,17 @@ QStringList summaryLines(const HydrostaticsRun& run, const fs::path& directory,
                          const QDateTime& started) {
   const Hydrostatics& table = run.table;
   QStringList lines;
-  lines << QStringLiteral("norvika-hydrostatics " NORVIKA_VERSION
-                          " - curves of form and Bonjean curves")
-        << QString()
-        << summaryLine("Started:", started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
-        << summaryLine("Run directory:", toQString(directory)) << QString()
-        << summaryLine("Ship length L:", metres(table.shipLength))
-        << summaryLine("Water density:",
+  lines << recordText(Text::RecordHydrostaticsTitle,
+                      {QStringLiteral("norvika-hydrostatics " NORVIKA_VERSION)})
+        << QString() << recordStartLine(started) << recordDirectoryLine(directory) << QString()
+        << recordField(Text::RecordShipLength, metres(table.shipLength))
+        << recordField(Text::RecordWaterDensity,
                        QString::number(table.density, 'g', 10) + QStringLiteral(" t/m3"))
-        << summaryLine("Trim Tf - Ta:", metres(table.trim))
-        << summaryLine("Drafts at L/2:",
-                       QStringLiteral("%1, from %2 to %3")
-                           .arg(table.rows.size())
-                           .arg(metres(table.rows.front().draft), metres(table.rows.back().draft)))
+        << recordField(Text::RecordTrim, metres(table.trim))
+        << recordField(Text::RecordDrafts,
+                       recordText(Text::RecordDraftSpan, {QString::number(table.rows.size()),
+                                                          metres(table.rows.front().draft),
+                                                          metres(table.rows.back().draft)}))
         << QString() << resultFileLines(run.resultFiles);
   return lines;
 }

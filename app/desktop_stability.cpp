@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "render/picture_files.h"
+#include "render/run_record.h"
 
 namespace fs = std::filesystem;
 
@@ -12,18 +13,15 @@ namespace norvika {
 bool StabilityPictures::write(const StabilityOptions& options, const StabilityRun& run,
                               const fs::path& directory, std::ostream& out, std::ostream& err) {
   QStringList summary;
-  summary << QStringLiteral("norvika-stability " NORVIKA_VERSION
-                            " - cross curves, GZ curve and intact stability criteria")
-          << QString()
-          << summaryLine("Started:",
-                         files_.started().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
-          << summaryLine("Run directory:", toQString(directory))
-          << summaryLine("Water density:",
+  summary << recordText(Text::RecordStabilityTitle,
+                        {QStringLiteral("norvika-stability " NORVIKA_VERSION)})
+          << QString() << recordStartLine(files_.started()) << recordDirectoryLine(directory)
+          << recordField(Text::RecordWaterDensity,
                          QString::number(run.density, 'g', 10) + QStringLiteral(" t/m3"))
-          << summaryLine("Displacements:", QString::number(run.crossCurves.size()))
-          << summaryLine("Heels:", QString::number(run.heels.size()));
+          << recordField(Text::RecordDisplacements, QString::number(run.crossCurves.size()))
+          << recordField(Text::RecordHeels, QString::number(run.heels.size()));
   if (run.condition) {
-    summary << summaryLine("Loading condition:",
+    summary << recordField(Text::RecordLoadingCondition,
                            QStringLiteral("%1 t, KG %2 m")
                                .arg(run.condition->input.displacement, 0, 'f', 1)
                                .arg(run.condition->input.kg, 0, 'f', 3));

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -77,9 +78,22 @@ void QuestionDialog::showEvent(QShowEvent* event) {
   placeOnceDecorated(*this, [this] { place(); });
 }
 
+QString promptKeepingChoice(const QString& prompt) {
+  // The closing choice, "E/H <H>": a word joiner after each slash and a no-break space before
+  // the default, so that a wrap falls before the choice or after it, never inside.
+  static const QRegularExpression choice(QStringLiteral("(\\S+/\\S+) +(<[^<>]*>)\\s*$"));
+  const QRegularExpressionMatch match = choice.match(prompt);
+  if (!match.hasMatch()) return prompt;
+  QString joined = match.captured(1);
+  joined.replace(QLatin1Char('/'), QStringLiteral("/\u2060"));
+  return prompt.left(match.capturedStart()) + joined + QChar(QChar::Nbsp) + match.captured(2);
+}
+
 InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
                                const QString& defaultText)
-    : label_(new QLabel(prompt)), edit_(new QLineEdit(defaultText)) {
+    : prompt_(prompt),
+      label_(new QLabel(promptKeepingChoice(prompt))),
+      edit_(new QLineEdit(defaultText)) {
   setWindowTitle(title);
   label_->setWordWrap(true);
   label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -95,7 +109,7 @@ InputBoxDialog::InputBoxDialog(const QString& prompt, const QString& title,
   edit_->setFocus();
 }
 
-QString InputBoxDialog::prompt() const { return label_->text(); }
+QString InputBoxDialog::prompt() const { return prompt_; }
 
 QString runInputBox(InputBoxDialog& box) {
   // Modal for the run, but the drawing windows stay usable for saving and resizing.

@@ -54,16 +54,22 @@ class QuestionDialog : public QDialog {
   std::function<BoxSurroundings()> surroundings_;
 };
 
+/// `prompt` as a box shows it: a closing yes/no choice ("E/H <H>") joined so that a wrap of
+/// the prompt never splits it.
+QString promptKeepingChoice(const QString& prompt);
+
 /// The question box of a run: title, prompt, a line edit holding the default text (selected),
 /// OK and Cancel.
 class InputBoxDialog : public QuestionDialog {
  public:
   InputBoxDialog(const QString& prompt, const QString& title, const QString& defaultText);
 
+  /// The prompt as the run asked it.
   QString prompt() const;
   QLineEdit* lineEdit() const { return edit_; }
 
  private:
+  QString prompt_;
   QLabel* label_;
   QLineEdit* edit_;
 };

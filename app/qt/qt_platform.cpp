@@ -95,6 +95,16 @@ BoxSurroundings QtPlatform::surroundings() const {
   return around;
 }
 
+QString QtPlatform::boxTitle(const std::string& title) const {
+  if (title.find_first_not_of(' ') != std::string::npos || !lastDrawn_) {
+    return QString::fromUtf8(title);
+  }
+  // The run leaves the geometry questions untitled; each asks about the drawing just made.
+  const std::string& shows =
+      views_[static_cast<std::size_t>(*lastDrawn_)]->window().currentFrame().caption;
+  return QString::fromUtf8(shows.empty() ? title : shows);
+}
+
 void QtPlatform::pumpEvents(bool always) {
   if (!always && sincePump_.elapsed() < kPumpIntervalMs) return;
   // User input waits for the next box: the run must never be re-entered from a click.
@@ -117,6 +127,9 @@ bool QtPlatform::confirmStop() {
       "Nothing of this run will be written; the result files of earlier runs are kept."));
   box.setDefaultButton(QMessageBox::No);
   box.setWindowModality(Qt::ApplicationModal);
+  box.show();  // sized from here on
+  placeStopBox(box);
+  placeOnceDecorated(box, [this, &box] { placeStopBox(box); });
   if (box.exec() != QMessageBox::Yes) {
     // The window manager gives the keyboard to the window the stop box belonged to.
     QTimer::singleShot(0, &view(WindowId::Report), [this] { returnToQuestion(); });
@@ -126,6 +139,20 @@ bool QtPlatform::confirmStop() {
   // The box the run waits on gives way; the run ends as soon as it has control again.
   if (openBox_ != nullptr) openBox_->reject();
   return true;
+}
+
+void QtPlatform::placeStopBox(QWidget& box) const {
+  const QWidget& over = openBox_ != nullptr ? static_cast<const QWidget&>(*openBox_)
+                                            : *views_[static_cast<std::size_t>(WindowId::Report)];
+  // Before the window manager has framed the box, the decorations last seen stand in.
+  const bool framed = box.frameGeometry() != box.geometry();
+  QRect wanted(QPoint(0, 0),
+               framed ? box.frameGeometry().size() : box.size().grownBy(decorationMargins()));
+  wanted.moveCenter(over.frameGeometry().center());
+  const QScreen* screen =
+      over.screen() != nullptr ? over.screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  box.move(boxFrameClearOf(wanted, area, surroundings()).topLeft());
 }
 
 void QtPlatform::closeAllWindows() {
@@ -164,8 +191,7 @@ std::string QtPlatform::inputBox(const std::string& prompt, const std::string& t
   for (auto& v : views_) {
     if (v->isVisible()) v->update();
   }
-  InputBoxDialog box(QString::fromUtf8(prompt), QString::fromUtf8(title),
-                     QString::fromUtf8(defaultText));
+  InputBoxDialog box(QString::fromUtf8(prompt), boxTitle(title), QString::fromUtf8(defaultText));
   box.placeAtTwips(xTwips, yTwips, [this] { return surroundings(); });
   auto* quit = new QShortcut(QKeySequence::Quit, &box);
   QObject::connect(quit, &QShortcut::activated, &box, [this] { confirmStop(); });

@@ -57,6 +57,12 @@ class QtPlatform : public Platform, private WindowObserver {
   void returnToQuestion();
   /// The drawing the open question is about (the window drawn on last) and the other windows.
   BoxSurroundings surroundings() const;
+  /// A question box's title: `title`, or when the run gives it none, the caption of the
+  /// drawing it asks about (the one drawn last).
+  QString boxTitle(const std::string& title) const;
+  /// Places the stop box over the question it interrupts (over the report window when none is
+  /// open), clear of the drawing that question is about.
+  void placeStopBox(QWidget& box) const;
   void windowShown(const Window& window) override;
   void windowDrawn(const Window& window) override;
   void frameFinished(const Window& window, const Frame& frame) override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <tuple>
 #include <vector>
 
 namespace norvika {
@@ -41,11 +42,32 @@ long long overlapArea(const QRect& a, const QRect& b) {
   return common.isEmpty() ? 0 : static_cast<long long>(common.width()) * common.height();
 }
 
+// Whether `place` stands against a side of `drawing` along its whole length, level with the
+// drawing, so that the eye goes from the question to the drawing without passing another
+// window.
+bool standsBeside(const QRect& place, const QRect& drawing) {
+  const int across =
+      std::min(place.bottom(), drawing.bottom()) - std::max(place.top(), drawing.top()) + 1;
+  const int along =
+      std::min(place.right(), drawing.right()) - std::max(place.left(), drawing.left()) + 1;
+  const bool leftOrRight =
+      place.right() + 1 == drawing.left() || drawing.right() + 1 == place.left();
+  const bool aboveOrBelow =
+      place.bottom() + 1 == drawing.top() || drawing.bottom() + 1 == place.top();
+  return (leftOrRight && across == place.height()) || (aboveOrBelow && along == place.width());
+}
+
 }  // namespace
 
 QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& available,
                        const BoxSurroundings& surroundings) {
-  const QRect wanted = questionBoxFrame(xTwips, yTwips, frameSize, available);
+  return boxFrameClearOf(questionBoxFrame(xTwips, yTwips, frameSize, available), available,
+                         surroundings);
+}
+
+QRect boxFrameClearOf(const QRect& wantedFrame, const QRect& available,
+                      const BoxSurroundings& surroundings) {
+  const QRect wanted = fitInside(wantedFrame, available);
   const QRect& drawing = surroundings.drawing;
   const auto covered = [&surroundings](const QRect& place) {
     long long area = 0;
@@ -64,21 +86,26 @@ QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& ava
     lefts.insert(lefts.end(), {w.left() - wanted.width(), w.right() + 1});
     tops.insert(tops.end(), {w.top() - wanted.height(), w.bottom() + 1});
   }
+  // Level with the drawing's edges too, to stand beside it.
+  lefts.insert(lefts.end(), {drawing.left(), drawing.right() + 1 - wanted.width()});
+  tops.insert(tops.end(), {drawing.top(), drawing.bottom() + 1 - wanted.height()});
+  // Ranked by the area of other windows covered, then by standing apart from the drawing,
+  // then by the distance moved.
   std::optional<QRect> best;
-  long long bestCovered = std::numeric_limits<long long>::max();
-  long long bestDistance = std::numeric_limits<long long>::max();
+  std::tuple<long long, bool, long long> bestRank{std::numeric_limits<long long>::max(), true,
+                                                  std::numeric_limits<long long>::max()};
   for (const int left : lefts) {
     for (const int top : tops) {
       const QRect place = fitInside(QRect(QPoint(left, top), wanted.size()), available);
       if (place.intersects(drawing)) continue;
-      const long long coveredHere = covered(place);
       const QPoint shift = place.topLeft() - wanted.topLeft();
-      const long long distance = static_cast<long long>(shift.x()) * shift.x() +
-                                 static_cast<long long>(shift.y()) * shift.y();
-      if (coveredHere < bestCovered || (coveredHere == bestCovered && distance < bestDistance)) {
+      const std::tuple<long long, bool, long long> rank{
+          covered(place), !standsBeside(place, drawing),
+          static_cast<long long>(shift.x()) * shift.x() +
+              static_cast<long long>(shift.y()) * shift.y()};
+      if (rank < bestRank) {
         best = place;
-        bestCovered = coveredHere;
-        bestDistance = distance;
+        bestRank = rank;
       }
     }
   }

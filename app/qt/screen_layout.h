@@ -31,12 +31,17 @@ struct BoxSurroundings {
 };
 
 /// The frame of a question box that keeps the drawing it asks about in sight: its layout place
-/// (questionBoxFrame) when that covers no window, else the nearest place in `available` that
-/// leaves the drawing uncovered and covers the least of the other windows (none where the
-/// screen has room); with no room beside the drawing at all, over its bottom right corner,
-/// away from the heading at its top left and from the profile and curves in its middle.
+/// (questionBoxFrame) when that covers no window, else the place in `available` that leaves
+/// the drawing uncovered and covers the least of the other windows (none where the screen has
+/// room), standing against a side of the drawing where it can, and nearest its layout place;
+/// with no room beside the drawing at all, over its bottom right corner, away from the heading
+/// at its top left and from the profile and curves in its middle.
 QRect questionBoxFrame(int xTwips, int yTwips, QSize frameSize, const QRect& available,
                        const BoxSurroundings& surroundings);
+/// The same for a box wanted at the frame `wanted` rather than at a twip position (the stop
+/// box, over the question it interrupts).
+QRect boxFrameClearOf(const QRect& wanted, const QRect& available,
+                      const BoxSurroundings& surroundings);
 
 /// The frame of a drawing window on a screen with `available` area. The arrangement of the
 /// layout, scaled to the area: the report window top right, the graph, waterline-check and

@@ -28,24 +28,24 @@ QPageLayout reportPageLayout() {
                      QPageLayout::Millimeter);
 }
 
-const char* reasonText(ExitReason reason) {
+Text reasonText(ExitReason reason) {
   switch (reason) {
     case ExitReason::Completed:
-      return "completed";
+      return Text::RecordCompleted;
     case ExitReason::InputError:
-      return "an input file is missing or malformed";
+      return Text::RecordInputError;
     case ExitReason::CalculationStopped:
-      return "the calculation stopped";
+      return Text::RecordCalculationStopped;
     case ExitReason::GeometryRejected:
-      return "the geometry or the waterline was rejected";
+      return Text::RecordGeometryRejected;
     case ExitReason::WriteFailed:
-      return "a result file could not be written";
+      return Text::RecordWriteFailed;
     case ExitReason::InternalFailure:
-      return "internal failure";
+      return Text::RecordInternalFailure;
     case ExitReason::StoppedByUser:
-      return "stopped by the user";
+      return Text::RecordStoppedByUser;
   }
-  return "ended";
+  return Text::RecordInternalFailure;
 }
 
 // Sizes the monospaced report font so that the widest line (at least a standard report
@@ -94,10 +94,11 @@ std::string describeEnding(const RunOutcome& outcome, const std::string& told) {
   const std::string message = !outcome.message.empty() ? outcome.message
                               : !told.empty()          ? told
                                                        : outcome.endingText();
-  std::string text = std::string(reasonText(outcome.reason)) + " (status " +
-                     std::to_string(static_cast<int>(outcome.reason)) + ")";
-  if (!message.empty()) text += ": " + message;
-  return text;
+  std::string ending =
+      text(Text::RecordEndingStatus,
+           {text(reasonText(outcome.reason)), std::to_string(static_cast<int>(outcome.reason))});
+  if (!message.empty()) ending += ": " + message;
+  return ending;
 }
 
 namespace {
@@ -127,38 +128,38 @@ namespace {
 
 QString number(double value) { return QString::number(value, 'g', 10); }
 
-QString field(const char* name, const QString& value) {
-  return QStringLiteral("  %1 %2").arg(QString::fromLatin1(name), -26).arg(value);
-}
+QString metres(double value) { return number(value) + QStringLiteral(" m"); }
 
 void appendTask(QStringList& lines, const TaskParameters& task) {
   const CaseProperties& properties = caseProperties(task.caseNumber);
-  lines << field("Hull file:", QString::fromStdString(task.hullFileName))
-        << field("Ship length L:", number(task.shipLength) + " m")
-        << field("Station divisions:", number(task.stationDivisions))
-        << field("Water density:", number(task.waterDensity) + " t/m3")
-        << field("Case:", QStringLiteral("%1, %2")
-                              .arg(task.caseNumber)
-                              .arg(QString::fromLatin1(properties.englishName)));
+  lines << recordField(Text::RecordHullFileName, QString::fromStdString(task.hullFileName))
+        << recordField(Text::RecordShipLength, metres(task.shipLength))
+        << recordField(Text::RecordStationDivisions, number(task.stationDivisions))
+        << recordField(Text::RecordWaterDensity, number(task.waterDensity) + " t/m3")
+        << recordField(Text::RecordCase,
+                       QStringLiteral("%1, %2").arg(task.caseNumber).arg(qtText(properties.name)));
   if (properties.searchesDisplacement) {
-    lines << field("  required displacement:", number(task.requiredDisplacement) + " t")
-          << field("  initial draft:", number(task.initialDraft) + " m");
+    lines << recordField(Text::RecordRequiredDisplacement, number(task.requiredDisplacement) + " t")
+          << recordField(Text::RecordInitialDraft, metres(task.initialDraft));
   }
   if (properties.hasWave) {
-    lines << field("  wave height H:", number(task.waveHeight) + " m")
-          << field("  wave length / L:", number(task.waveLengthRatio));
+    lines << recordField(Text::RecordWaveHeight, metres(task.waveHeight))
+          << recordField(Text::RecordWaveLengthRatio, number(task.waveLengthRatio));
   }
   if (!properties.searchesDisplacement) {
-    lines << field("  forward draft Tf:", number(task.forwardDraft) + " m")
-          << field("  aft draft Ta:", number(task.aftDraft) + " m");
+    lines << recordField(Text::RecordForwardDraft, metres(task.forwardDraft))
+          << recordField(Text::RecordAftDraft, metres(task.aftDraft));
   }
-  if (properties.heeled) lines << field("  heel angle:", number(task.heelAngle) + " degrees");
-  lines << field("Equally spaced points:",
-                 task.equalPointCount == 0
-                     ? QStringLiteral("none")
-                     : QStringLiteral("%1, from %2 to %3 m from AP")
-                           .arg(task.equalPointCount)
-                           .arg(number(task.equalStart), number(task.equalEnd)));
+  if (properties.heeled) {
+    lines << recordField(Text::RecordHeelAngle,
+                         recordText(Text::RecordDegrees, {number(task.heelAngle)}));
+  }
+  lines << recordField(
+      Text::RecordEqualPoints,
+      task.equalPointCount == 0
+          ? qtText(Text::RecordNone)
+          : recordText(Text::RecordPointSpan, {QString::number(task.equalPointCount),
+                                               number(task.equalStart), number(task.equalEnd)}));
 }
 
 void appendHull(QStringList& lines, const HullModel& hull) {
@@ -172,80 +173,104 @@ void appendHull(QStringList& lines, const HullModel& hull) {
       foremost = std::max(foremost, hull.pointY(curve, j));
     }
   }
-  lines << field("Stations:",
-                 QStringLiteral("%1, from %2 to %3 m from AP")
-                     .arg(hull.stationCount)
-                     .arg(number(hull.stationX(1)), number(hull.stationX(hull.stationCount))))
-        << field("Stern to bow contour:",
-                 QStringLiteral("%1 to %2 m from AP").arg(number(aftmost), number(foremost)))
-        << field("Largest half-breadth:", number(hull.maxHalfBreadth) + " m")
-        << field("Heights:",
-                 QStringLiteral("%1 to %2 m").arg(number(lowest), number(hull.maxHeight)));
+  lines << recordField(Text::RecordStations,
+                       recordText(Text::RecordPointSpan,
+                                  {QString::number(hull.stationCount), number(hull.stationX(1)),
+                                   number(hull.stationX(hull.stationCount))}))
+        << recordField(Text::RecordContours,
+                       recordText(Text::RecordContourSpan, {number(aftmost), number(foremost)}))
+        << recordField(Text::RecordHalfBreadth, metres(hull.maxHalfBreadth))
+        << recordField(Text::RecordHeights, recordText(Text::RecordHeightSpan,
+                                                       {number(lowest), number(hull.maxHeight)}));
 }
 
-QString oneLine(const std::string& text) {
-  QString line = QString::fromUtf8(text).simplified();
-  return line;
-}
+QString oneLine(const std::string& text) { return QString::fromUtf8(text).simplified(); }
 
 void appendWeights(QStringList& lines, const WeightDistribution& weights) {
-  lines << field("Title:", oneLine(weights.title))
-        << field("Weight blocks:", QString::number(weights.blocks.size()))
-        << field("Total weight W:", number(weights.total) + " t")
-        << field("LCG:", number(weights.centre) + " m from AP");
+  lines << recordField(Text::RecordWeightsTitle, oneLine(weights.title))
+        << recordField(Text::RecordWeightBlocks, QString::number(weights.blocks.size()))
+        << recordField(Text::RecordTotalWeight, number(weights.total) + " t")
+        << recordField(Text::RecordWeightCentre,
+                       recordText(Text::RecordFromAft, {number(weights.centre)}));
 }
 
 // What could not be read ended the run with a message that names the file.
 QString unreadLine(const RunOutcome& outcome) {
-  return QStringLiteral("  could not be read: ") + oneLine(outcome.message);
+  return recordText(Text::RecordUnread, {oneLine(outcome.message)});
 }
 
+QString fileName(const std::filesystem::path& file) { return toQString(file.filename()); }
+
 }  // namespace
+
+QString recordText(Text id, std::initializer_list<QString> values) {
+  std::vector<std::string> utf8;
+  for (const QString& value : values) utf8.push_back(value.toStdString());
+  const std::vector<std::string_view> words(utf8.begin(), utf8.end());
+  return qtString(text(id, words));
+}
+
+QString recordField(const QString& name, const QString& value) {
+  return QStringLiteral("  %1 %2").arg(name, -26).arg(value);
+}
+
+QString recordField(Text name, const QString& value) { return recordField(qtText(name), value); }
+
+QString byteCount(std::uintmax_t bytes) {
+  return recordText(Text::RecordBytes, {QString::number(bytes)});
+}
+
+QString recordStartLine(const QDateTime& started) {
+  return recordField(Text::RecordStarted,
+                     started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")));
+}
+
+QString recordDirectoryLine(const std::filesystem::path& directory) {
+  return recordField(Text::RecordRunDirectory, toQString(directory));
+}
 
 QStringList runSummaryLines(const RunOutcome& outcome, const std::string& told,
                             const QDateTime& started) {
   QStringList lines;
-  lines << QStringLiteral("Norvika " NORVIKA_VERSION " - run record") << QString()
-        << field("Started:", started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss t")))
-        << field("Run directory:", toQString(outcome.directory)) << QString()
-        << QStringLiteral("Task file Norvika.TSK");
+  lines << recordText(Text::RecordTitle, {QStringLiteral("Norvika " NORVIKA_VERSION)}) << QString()
+        << recordStartLine(started) << recordDirectoryLine(outcome.directory) << QString()
+        << recordText(Text::RecordTaskFile, {QStringLiteral("Norvika.TSK")});
   if (!outcome.task) {
     lines << unreadLine(outcome);
   } else {
     appendTask(lines, *outcome.task);
     if (outcome.weights) {
       lines << QString()
-            << QStringLiteral("Weights file ") + QString::fromStdString(outcome.weights->fileName);
+            << recordText(Text::RecordWeightsFile,
+                          {QString::fromStdString(outcome.weights->fileName)});
       appendWeights(lines, *outcome.weights);
     }
     lines << QString()
-          << QStringLiteral("Hull file ") + QString::fromStdString(outcome.task->hullFileName);
+          << recordText(Text::RecordHullFile, {QString::fromStdString(outcome.task->hullFileName)});
     if (outcome.hull && outcome.hull->stationCount > 0) {
       appendHull(lines, *outcome.hull);
     } else if (outcome.reason == ExitReason::InputError) {
       lines << unreadLine(outcome);
     }
   }
-  lines << QString() << QStringLiteral("Answers");
-  if (outcome.answers.empty()) lines << QStringLiteral("  no question was answered");
+  lines << QString() << qtText(Text::RecordAnswers);
+  if (outcome.answers.empty()) lines << qtText(Text::RecordNoAnswer);
   int n = 0;
   for (const RunAnswer& a : outcome.answers) {
     lines << QStringLiteral("  %1. %2")
                  .arg(++n, 2)
                  .arg(oneLine(a.prompt.empty() ? a.title : a.prompt))
-          << QStringLiteral("      answer: \"%1\"").arg(oneLine(a.answer));
+          << recordText(Text::RecordAnswer, {oneLine(a.answer)});
   }
   lines << QString()
-        << QStringLiteral("End of the run: ") +
-               QString::fromStdString(describeEnding(outcome, told))
-        << QStringLiteral("Result files written by this run");
-  if (outcome.written.empty()) lines << QStringLiteral("  none");
+        << recordText(Text::RecordEnding, {QString::fromStdString(describeEnding(outcome, told))})
+        << qtText(Text::RecordResultFiles);
+  if (outcome.written.empty()) lines << QStringLiteral("  ") + qtText(Text::RecordNone);
   for (const WrittenFile& file : outcome.written) {
-    lines << field(file.path.filename().string().c_str(),
-                   QStringLiteral("%1 bytes").arg(file.text.size()));
+    lines << recordField(fileName(file.path), byteCount(file.text.size()));
   }
   for (const std::string& name : outcome.removed) {
-    lines << field(name.c_str(), QStringLiteral("removed, as it belonged to an earlier run"));
+    lines << recordField(QString::fromStdString(name), qtText(Text::RecordRemoved));
   }
   return lines;
 }
@@ -299,10 +324,10 @@ int writeRunRecordPdf(const std::filesystem::path& file, const QStringList& summ
   QPainter painter;
   if (!painter.begin(&writer)) return 0;
 
-  const QStringList report = reportLines
-                                 ? *reportLines
-                                 : QStringList{QString::fromLatin1(resultName(ResultKind::Report)) +
-                                               QStringLiteral(" was not written.")};
+  const QStringList report =
+      reportLines ? *reportLines
+                  : QStringList{recordText(Text::RecordNotWritten,
+                                           {QString::fromLatin1(resultName(ResultKind::Report))})};
   const double pageWidth = writer.width();
   const double pageHeight = writer.height();
   const QFont font = reportFont(report, writer, pageWidth);
@@ -356,12 +381,10 @@ int writeRunRecord(const std::filesystem::path& file, const FrameLog& log,
   }
   QStringList summary = runSummaryLines(outcome, told, started);
   summary << QString()
-          << QStringLiteral("Drawings: %1 of the run's %2 frames%3")
-                 .arg(drawings.size())
-                 .arg(entries.size())
-                 .arg(frames == RecordFrames::Finished
-                          ? QStringLiteral(", the finished ones (--pdf-frames all: every frame)")
-                          : QString());
+          << recordText(Text::RecordDrawings,
+                        {QString::number(drawings.size()), QString::number(entries.size())}) +
+                 (frames == RecordFrames::Finished ? qtText(Text::RecordFinishedDrawings)
+                                                   : QString());
   return writeRunRecordPdf(file, summary, reportLines(outcome), drawings);
 }
 

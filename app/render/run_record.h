@@ -5,7 +5,9 @@
 #include <QStringList>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "platform/platform.h"
 #include "render/picture_saver.h"
 #include "run/run_outcome.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -51,6 +54,23 @@ std::string describeEnding(const RunOutcome& outcome, const std::string& told);
 /// The report this run wrote, then the strength report when it wrote one, one entry per line
 /// without the line ends; none when it wrote no report.
 std::optional<QStringList> reportLines(const RunOutcome& outcome);
+
+/// The catalogue text `id` in the thread's language, its "{0}", "{1}", ... filled with `values`.
+QString recordText(Text id, std::initializer_list<QString> values);
+
+/// A line of a record's first page: the name padded to a column, then the value.
+QString recordField(const QString& name, const QString& value);
+/// The same with the catalogue's name of the value.
+QString recordField(Text name, const QString& value);
+
+/// A file's size as the record states it ("1234 bytes").
+QString byteCount(std::uintmax_t bytes);
+
+/// The record's line of when the run started (date, time and time zone).
+QString recordStartLine(const QDateTime& started);
+
+/// The record's line of the run directory.
+QString recordDirectoryLine(const std::filesystem::path& directory);
 
 /// The first page of a record: program, date, run directory, the task file's values, the
 /// hull's extent and the weights as the run read them (or why it could not), the answers,

@@ -18,8 +18,6 @@ struct CaseProperties {
   std::span<const TaskValue> values;
   /// The waterline in the reports and messages: "HESAP: <name> SEPHIYE ..."
   Text name = Text::CaseLevelWaterline;
-  /// The same for readers of the run record.
-  const char* englishName = "";
   /// The condition the strength report names for this case's waterline.
   Text strengthCondition = Text::StrengthLevel;
   /// Searches the draft that carries the required displacement (else the
@@ -44,7 +42,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kLevelWaterline,
      .values = kLevelValues,
      .name = Text::CaseLevelWaterline,
-     .englishName = "level waterline",
      .strengthCondition = Text::StrengthLevel,
      .searchesDisplacement = true,
      .balancesInSinkAndTrim = true,
@@ -53,7 +50,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrochoidCrest,
      .values = kWaveValues,
      .name = Text::CaseTrochoidCrest,
-     .englishName = "trochoidal wave, crest amidships",
      .strengthCondition = Text::StrengthTrochoidCrest,
      .searchesDisplacement = true,
      .hasWave = true,
@@ -65,7 +61,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrochoidTrough,
      .values = kWaveValues,
      .name = Text::CaseTrochoidTrough,
-     .englishName = "trochoidal wave, trough amidships",
      .strengthCondition = Text::StrengthTrochoidTrough,
      .searchesDisplacement = true,
      .hasWave = true,
@@ -76,7 +71,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kSineCrest,
      .values = kWaveValues,
      .name = Text::CaseSineCrest,
-     .englishName = "sine wave, crest amidships",
      .strengthCondition = Text::StrengthSineCrest,
      .searchesDisplacement = true,
      .hasWave = true,
@@ -86,7 +80,6 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kSineTrough,
      .values = kWaveValues,
      .name = Text::CaseSineTrough,
-     .englishName = "sine wave, trough amidships",
      .strengthCondition = Text::StrengthSineTrough,
      .searchesDisplacement = true,
      .hasWave = true,
@@ -95,13 +88,11 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kTrimmedWaterline,
      .values = kTrimmedValues,
      .name = Text::CaseTrimmedWaterline,
-     .englishName = "trimmed waterline",
      .strengthCondition = Text::StrengthTrimmed,
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
      .values = kHeeledValues,
      .name = Text::CaseDamagedHeeled,
-     .englishName = "damaged condition, heeled",
      .strengthCondition = Text::StrengthDamaged,
      .heeled = true},
 }};

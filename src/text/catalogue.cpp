@@ -16,6 +16,10 @@ std::string_view text(Text id) {
 }
 
 std::string text(Text id, std::initializer_list<std::string_view> values) {
+  return text(id, std::span<const std::string_view>(values.begin(), values.size()));
+}
+
+std::string text(Text id, std::span<const std::string_view> values) {
   const std::string_view words = text(id);
   std::string filled;
   filled.reserve(words.size() + 16 * values.size());
@@ -25,7 +29,7 @@ std::string text(Text id, std::initializer_list<std::string_view> values) {
         words[k + 1] <= '9') {
       const auto n = static_cast<std::size_t>(words[k + 1] - '0');
       if (n < values.size()) {
-        filled.append(values.begin()[n]);
+        filled.append(values[n]);
         k += 2;
         continue;
       }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -130,23 +131,23 @@ enum class Text : int {
   StrengthDamaged,
   StrengthStart,
   StrengthEnd,
-  StrengthWeightFile,  // {0} file name
-  StrengthBlockCount,  // {0} count
-  StrengthTotalWeight,  // {0} t
-  StrengthWeightCentre,  // {0} m from AP
+  StrengthWeightFile,            // {0} file name
+  StrengthBlockCount,            // {0} count
+  StrengthTotalWeight,           // {0} t
+  StrengthWeightCentre,          // {0} m from AP
   StrengthRequiredDisplacement,  // {0} t
   StrengthSigns,
-  StrengthBalanced,  // {0} condition, {1} steps
+  StrengthBalanced,     // {0} condition, {1} steps
   StrengthNotBalanced,  // {0} condition
   StrengthDraftsOnWave,
   StrengthForwardDraft,  // {0} m
-  StrengthAftDraft,  // {0} m
-  StrengthMeanDraft,  // {0} m
-  StrengthTrim,  // {0} m
+  StrengthAftDraft,      // {0} m
+  StrengthMeanDraft,     // {0} m
+  StrengthTrim,          // {0} m
   StrengthDisplacement,  // {0} t
-  StrengthLcb,  // {0} m from AP
-  StrengthCurvesTitle,  // {0} condition
-  StrengthRowSpacing,  // {0} m
+  StrengthLcb,           // {0} m from AP
+  StrengthCurvesTitle,   // {0} condition
+  StrengthRowSpacing,    // {0} m
   StrengthColumnWeight,  // table columns and legends
   StrengthColumnBuoyancy,
   StrengthColumnLoad,
@@ -172,31 +173,31 @@ enum class Text : int {
   StrengthTrueTroughNoBalance,
   StrengthTrueTroughNoSagging,
   StrengthTrueTroughSagging,  // {0} t m, {1} %
-  StrengthClosureAt,  // {0} m
-  StrengthClosureShear,  // {0} {1} t
-  StrengthClosureMoment,  // {0} {1} t m
+  StrengthClosureAt,          // {0} m
+  StrengthClosureShear,       // {0} {1} t
+  StrengthClosureMoment,      // {0} {1} t m
   StrengthClosed,
   StrengthNotClosed,
-  StrengthEndShear,  // {0} t
-  StrengthEndMoment,  // {0} t m
-  StrengthRemainingForce,  // {0} t
+  StrengthEndShear,         // {0} t
+  StrengthEndMoment,        // {0} t m
+  StrengthRemainingForce,   // {0} t
   StrengthRemainingMoment,  // {0} t m
-  StrengthUnbalancedNote,  // two lines
+  StrengthUnbalancedNote,   // two lines
   StrengthStillWaterClosure,
-  RuleTitle,  // the rule's comparison
-  RuleNotApplied,  // {0} m
-  RuleLengthGiven,  // {0} m
+  RuleTitle,                     // the rule's comparison
+  RuleNotApplied,                // {0} m
+  RuleLengthGiven,               // {0} m
   RuleLengthFromPerpendiculars,  // {0} {1} m
-  RuleLengthNoWaterline,  // {0} m
-  RuleWaterline,  // {0} m, {1} {2} m from AP
-  RuleScantlingDraft,  // {0} {1} m
-  RuleStillDraft,  // {0} {1} m
-  RuleBlockCoefficient,  // {0} {1} Cb, {2} C
-  RuleHogging,  // {0} kN m
-  RuleSagging,  // {0} kN m
-  RuleShear,  // {0} kN
-  RuleAlongTheShip,  // {0} a
-  RuleComputedHogging,  // {0} kN m, {1} place, {2} ratio
+  RuleLengthNoWaterline,         // {0} m
+  RuleWaterline,                 // {0} m, {1} {2} m from AP
+  RuleScantlingDraft,            // {0} {1} m
+  RuleStillDraft,                // {0} {1} m
+  RuleBlockCoefficient,          // {0} {1} Cb, {2} C
+  RuleHogging,                   // {0} kN m
+  RuleSagging,                   // {0} kN m
+  RuleShear,                     // {0} kN
+  RuleAlongTheShip,              // {0} a
+  RuleComputedHogging,           // {0} kN m, {1} place, {2} ratio
   RuleNoHoggingOnWave,
   RuleComputedSagging,  // {0} kN m, {1} place, {2} ratio
   RuleNoSaggingOnWave,
@@ -207,9 +208,9 @@ enum class Text : int {
   RuleNoShearRatio,
   RuleStillWaterOnly,
   RuleRatiosWhere,  // {0} the thresholds
-  RuleThresholds,  // {0} share, {1} kN, {2} {3} kN m
+  RuleThresholds,   // {0} share, {1} kN, {2} {3} kN m
   RuleTableTitle,
-  SweepTitle,  // the crest sweep; {0} count, {1} m
+  SweepTitle,        // the crest sweep; {0} count, {1} m
   SweepWaveInduced,  // {0} the envelope's file
   SweepTrueTrochoid,
   SweepColumnCrest,
@@ -229,26 +230,26 @@ enum class Text : int {
   SweepNegativeShear,
   SweepWorstCrest,  // {0} m from AP, {1} rule and unit, {2} ratio
   SweepNoLargestRatio,
-  SweepLargestRatio,  // {0} ratio, {1} place, {2} m from AP
-  SweepRatioNote,  // {0} the thresholds
-  SweepRuleExceeded,  // {0} quantity, {1} {2} m from AP
+  SweepLargestRatio,       // {0} ratio, {1} place, {2} m from AP
+  SweepRatioNote,          // {0} the thresholds
+  SweepRuleExceeded,       // {0} quantity, {1} {2} m from AP
   DrawingStrengthCaption,  // the strength diagram
   DrawingSweepTitle,
   DrawingLoadHeader,
-  DrawingShearHeader,  // {0} unit
+  DrawingShearHeader,   // {0} unit
   DrawingMomentHeader,  // {0} unit
   DrawingStillWater,
   DrawingWaveInduced,
   DrawingRule,
   DrawingSweepEnvelope,  // {0} count
-  DrawingRatio,  // {0} ratio, {1} m
-  DrawingSweepRatio,  // {0} SF or BM, {1} ratio, {2} {3} m
+  DrawingRatio,          // {0} ratio, {1} m
+  DrawingSweepRatio,     // {0} SF or BM, {1} ratio, {2} {3} m
   DrawingRuleExceeded,
   // The strength step's stops.
-  StrengthStopDeck,  // {0} station, {1} deck m, {2} waterline m
-  StrengthStopWavePhase,  // {0} m
-  StrengthStopNoBalance,  // {0} steps, {1} t, {2} m
-  StrengthStopAtCrest,  // {0} m from AP
+  StrengthStopDeck,        // {0} station, {1} deck m, {2} waterline m
+  StrengthStopWavePhase,   // {0} m
+  StrengthStopNoBalance,   // {0} steps, {1} t, {2} m
+  StrengthStopAtCrest,     // {0} m from AP
   StrengthWeightMismatch,  // {0} file, {1} {2} t, {3} where the displacement is given
   StrengthGivenValues,
   StrengthRuleCaseOnly,  // {0} case
@@ -257,13 +258,13 @@ enum class Text : int {
   StrengthSweepNeedsWeights,
   // The hydrostatics report (HIDROSTATIK.SON), the hull's lines of the analyses' reports, the
   // refusals of the drafts, the curves of form and the Bonjean curves.
-  HullFile,  // {0} file name
-  HullStations,  // {0} count, {1} {2} m from AP
+  HullFile,        // {0} file name
+  HullStations,    // {0} count, {1} {2} m from AP
   HullShipLength,  // {0} m
-  HullDensity,  // {0} t/m3, {1} where it came from
+  HullDensity,     // {0} t/m3, {1} where it came from
   HydrostaticsStart,
   HydrostaticsEnd,
-  HydrostaticsTrim,  // {0} m
+  HydrostaticsTrim,        // {0} m
   HydrostaticsDraftCount,  // {0} count, {1} where the drafts came from
   HydrostaticsDefaultDrafts,
   HydrostaticsKg,  // {0} m
@@ -274,15 +275,15 @@ enum class Text : int {
   HydrostaticsStabilityPart,
   HydrostaticsFormPart,
   HydrostaticsCentresPart,
-  HydrostaticsNotes,  // the abbreviations and notes, several lines
-  HydrostaticsDraftPrefix,  // {0} m
+  HydrostaticsNotes,         // the abbreviations and notes, several lines
+  HydrostaticsDraftPrefix,   // {0} m
   HydrostaticsDeckImmersed,  // {0} station, {1} {2} m
-  HydrostaticsNoVolume,  // {0} why
+  HydrostaticsNoVolume,      // {0} why
   HydrostaticsNoBreadthBelow,
   HydrostaticsBelowKeel,
   HydrostaticsNoWaterplane,
   HydrostaticsNoDefaultDrafts,  // {0} deck m, {1} trim m, {2} option
-  DrawingCurvesCaption,  // the curves of form
+  DrawingCurvesCaption,         // the curves of form
   DrawingCoefficients,
   DrawingDraft,
   DrawingCurvesInputs,  // {0} m, {1} t/m3, {2} m
@@ -292,6 +293,68 @@ enum class Text : int {
   DrawingBonjeanNote,
   DrawingSectionArea,
   DrawingSectionMoment,
+  // The first page of a PDF record: what the run read, answered and wrote.
+  RecordTitle,  // {0} program and version
+  RecordStarted,
+  RecordRunDirectory,
+  RecordTaskFile,  // {0} file name
+  RecordHullFileName,
+  RecordShipLength,
+  RecordStationDivisions,
+  RecordWaterDensity,
+  RecordCase,
+  RecordRequiredDisplacement,
+  RecordInitialDraft,
+  RecordWaveHeight,
+  RecordWaveLengthRatio,
+  RecordForwardDraft,
+  RecordAftDraft,
+  RecordHeelAngle,
+  RecordDegrees,  // {0} degrees
+  RecordEqualPoints,
+  RecordNone,
+  RecordPointSpan,    // {0} count, {1} {2} m from AP
+  RecordWeightsFile,  // {0} file name
+  RecordWeightsTitle,
+  RecordWeightBlocks,
+  RecordTotalWeight,
+  RecordWeightCentre,
+  RecordFromAft,   // {0} m from AP
+  RecordHullFile,  // {0} file name
+  RecordStations,
+  RecordContours,
+  RecordContourSpan,  // {0} {1} m from AP
+  RecordHalfBreadth,
+  RecordHeights,
+  RecordHeightSpan,  // {0} {1} m
+  RecordUnread,      // {0} the message that ended the run
+  RecordAnswers,
+  RecordNoAnswer,
+  RecordAnswer,        // {0} the answer as typed
+  RecordEnding,        // {0} how the run ended
+  RecordEndingStatus,  // {0} reason, {1} exit status
+  RecordCompleted,
+  RecordInputError,
+  RecordCalculationStopped,
+  RecordGeometryRejected,
+  RecordWriteFailed,
+  RecordInternalFailure,
+  RecordStoppedByUser,
+  RecordResultFiles,
+  RecordFilesInDirectory,
+  RecordBytes,  // {0} size
+  RecordRemoved,
+  RecordDrawings,  // {0} drawings kept, {1} frames drawn
+  RecordFinishedDrawings,
+  RecordNotWritten,         // {0} file name
+  RecordHydrostaticsTitle,  // {0} program and version
+  RecordTrim,
+  RecordDrafts,
+  RecordDraftSpan,       // {0} count, {1} {2} drafts
+  RecordStabilityTitle,  // {0} program and version
+  RecordDisplacements,
+  RecordHeels,
+  RecordLoadingCondition,
   Count,  // the number of texts: not a text
 };
 
@@ -300,6 +363,8 @@ std::string_view text(Text id);
 
 /// The text `id` with its "{0}", "{1}", ... replaced by `values` in order.
 std::string text(Text id, std::initializer_list<std::string_view> values);
+/// The same, for values gathered at run time.
+std::string text(Text id, std::span<const std::string_view> values);
 
 /// A text of a language's catalogue.
 struct CatalogueEntry {

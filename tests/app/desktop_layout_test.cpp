@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cstdlib>
@@ -122,6 +124,51 @@ TEST(DesktopLayout, InnerQuestionBoxesBesideTheirDrawings) {
     EXPECT_TRUE(area.contains(frame));
     EXPECT_FALSE(frame.intersects(drawn))
         << "box " << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height()
+        << ", drawing " << drawn.x() << "," << drawn.y() << " " << drawn.width() << "x"
+        << drawn.height();
+  }
+}
+
+// The stop box (the report window closed while a question is open) stands over the question
+// it interrupts, clear of the drawing that question is about.
+TEST(DesktopLayout, InnerStopBoxLeavesTheDrawingInSight) {
+  if (qEnvironmentVariableIsEmpty("NORVIKA_LAYOUT_CHECK")) GTEST_SKIP() << "run by the outer test";
+  const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+  SCOPED_TRACE(std::getenv("NORVIKA_LAYOUT_CHECK"));
+  const struct {
+    const char* what;
+    WindowId about;
+    QPoint twips;
+  } questions[] = {
+      {"geometry check", WindowId::Report, {4000, 8500}},
+      {"pause after the heeled sections", WindowId::Stability, {10000, 4500}},
+  };
+  for (const auto& q : questions) {
+    SCOPED_TRACE(q.what);
+    QtPlatform platform(".");
+    Window& drawing = platform.window(q.about);
+    drawing.show();
+    drawing.scale(0, 1, 1, 0);
+    drawing.line(0, 0, 1, 1, qbColor(4));
+    platform.window(WindowId::Report).show();
+    settle(800);
+    QRect stop;
+    QTimer::singleShot(500, [&platform] { platform.view(WindowId::Report).close(); });
+    QTimer::singleShot(1800, [&stop] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        if (box == nullptr || !box->isVisible()) continue;
+        stop = box->frameGeometry();
+        box->button(QMessageBox::No)->click();
+      }
+    });
+    platform.answerAutomatically({}, 2600);
+    platform.inputBox("SORU", " ", "", q.twips.x(), q.twips.y());
+    const QRect drawn = platform.view(q.about).frameGeometry();
+    ASSERT_FALSE(stop.isNull());
+    EXPECT_TRUE(area.contains(stop));
+    EXPECT_FALSE(stop.intersects(drawn))
+        << "stop box " << stop.x() << "," << stop.y() << " " << stop.width() << "x" << stop.height()
         << ", drawing " << drawn.x() << "," << drawn.y() << " " << drawn.width() << "x"
         << drawn.height();
   }

@@ -5,19 +5,27 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextLayout>
 #include <QTimer>
 #include <algorithm>
+#include <filesystem>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "image_checks.h"
+#include "model/hull_data_file.h"
+#include "model/hull_model.h"
+#include "plots/check_plots.h"
 #include "qt/frame_view.h"
 #include "qt/qt_platform.h"
 #include "qt/screen_layout.h"
+#include "text/language.h"
 
 namespace norvika {
 namespace {
@@ -87,6 +95,80 @@ TEST(InputBox, IsPlacedAtItsLayoutPlaceOnTheScreensAvailableArea) {
   EXPECT_EQ(box.pos(), area.topLeft() + QPoint(area.width() / 2, area.height() / 2));
   EXPECT_EQ(boxPosition(144000, 144000, frame, screen),
             QPoint(area.right() + 1 - frame.width(), area.bottom() + 1 - frame.height()));
+}
+
+// At any width a wrapped prompt breaks before its yes/no choice or after it, never inside.
+TEST(InputBox, PromptKeepsItsChoiceOnOneLine) {
+  const struct {
+    QString prompt;
+    QString choice;
+  } prompts[] = {
+      {"POSTA KESITLERINDE YANLISLIK VAR MI E/H <H>", "E/H <H>"},
+      {"IS ANYTHING WRONG WITH THE BOW CONTOUR Y/N <N>", "Y/N <N>"},
+      {QString::fromUtf8("DALGA FORMU veya SU HATTINDA BİR YANLIŞLIK VAR MI E/H <H>"), "E/H <H>"},
+  };
+  const QFont font = QLabel().font();
+  for (const auto& p : prompts) {
+    SCOPED_TRACE(p.prompt.toStdString());
+    const QString shown = promptKeepingChoice(p.prompt);
+    QString visible = shown;
+    visible.remove(QChar(0x2060)).replace(QChar(QChar::Nbsp), QLatin1Char(' '));
+    EXPECT_EQ(visible, p.prompt);
+    const qsizetype choiceAt = visible.lastIndexOf(p.choice);
+    for (int width = 40; width <= 600; width += 4) {
+      QTextLayout layout(shown, font);
+      QTextOption option;
+      option.setWrapMode(QTextOption::WordWrap);
+      layout.setTextOption(option);
+      layout.beginLayout();
+      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const qsizetype start = line.textStart();
+        // In `shown` the choice is one character longer: its word joiner.
+        EXPECT_FALSE(start > choiceAt && start < choiceAt + p.choice.size() + 1)
+            << "a line starts inside the choice at width " << width;
+      }
+      layout.endLayout();
+    }
+  }
+}
+
+// A question the run leaves untitled is titled by the drawing it asks about, in the run's
+// language; a titled question keeps its title.
+TEST(QtPlatform, GeometryQuestionsAreTitledByTheirDrawings) {
+  auto hull = std::make_unique<HullModel>(readHullDataFile(
+      std::filesystem::path(NORVIKA_SOURCE_DIR) / "examples/box-barge/case1-level/KUTU.DAT",
+      "KUTU.DAT"));
+  computeHullExtents(*hull);
+  const struct {
+    Language language;
+    QStringList titles;
+  } cases[] = {
+      {Language::Turkish, {"POSTA KESITLERI (BODY PLAN)", "KIC BODOSLAMA", "BAS BODOSLAMA"}},
+      {Language::English, {"STATION SECTIONS (BODY PLAN)", "STERN CONTOUR", "BOW CONTOUR"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.titles.front().toStdString());
+    const LanguageScope language(c.language);
+    QtPlatform platform(".");
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&seen] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && dynamic_cast<InputBoxDialog*>(w) != nullptr &&
+            (seen.isEmpty() || seen.back() != w->windowTitle())) {
+          seen << w->windowTitle();
+        }
+      }
+    });
+    watch.start(10);
+    platform.answerAutomatically({"H", "H", "H", ""}, 150);
+    EXPECT_TRUE(checkStationSections(platform, *hull));
+    EXPECT_TRUE(checkEndContours(platform, *hull, hull->stationX(hull->stationCount)));
+    platform.inputBox("DEVAM ETMEK ICIN 'ENTER' TUSUNA BASIN", "DEVAM BOLUMU", "", 10000, 4500);
+    EXPECT_EQ(seen.join(" | ").toStdString(),
+              (c.titles + QStringList{"DEVAM BOLUMU"}).join(" | ").toStdString());
+  }
 }
 
 TEST(MessageBox, StyleGivesButtonsIconAndDefault) {
@@ -184,17 +266,28 @@ TEST(ScreenLayout, QuestionBoxesLeaveTheDrawingTheyAskAboutInSight) {
     W about;
     std::vector<W> others;  // the other windows on screen
     QSize box;
+    bool beside = false;  // moved, it stands level with a side of the drawing
   };
   const Question questions[] = {
       {"geometry check", {4000, 8500}, W::Report, {}, {400, 130}},
-      {"waterline check", {7000, 7000}, W::Offsets, {W::Report}, {400, 130}},
-      {"pause after the first graph", {10000, 4500}, W::Graph, {W::Report, W::Offsets}, {400, 130}},
+      {"waterline check", {7000, 7000}, W::Offsets, {W::Report}, {400, 130}, true},
+      {"pause after the first graph",
+       {10000, 4500},
+       W::Graph,
+       {W::Report, W::Offsets},
+       {400, 130},
+       true},
       {"pause after the strength drawing",
        {10000, 4500},
        W::Graph,
        {W::Report, W::Offsets, W::ShipPosition},
        {400, 130}},
-      {"pause after the heeled sections", {10000, 4500}, W::Stability, {W::Report}, {400, 130}},
+      {"pause after the heeled sections",
+       {10000, 4500},
+       W::Stability,
+       {W::Report},
+       {400, 130},
+       true},
       {"closing box", {9000, 8500}, W::Graph, {W::Report, W::Offsets, W::ShipPosition}, {500, 190}},
   };
   for (const QRect& area : kAvailableAreas) {
@@ -215,6 +308,12 @@ TEST(ScreenLayout, QuestionBoxesLeaveTheDrawingTheyAskAboutInSight) {
                                               });
       if (coversNothing) {
         EXPECT_EQ(frame, layoutPlace);
+      }
+      if (q.beside) {
+        // Level with the drawing beside it, not with the window above it.
+        const QRect& d = around.drawing;
+        EXPECT_TRUE(frame.right() + 1 == d.left() || d.right() + 1 == frame.left());
+        EXPECT_TRUE(frame.top() >= d.top() && frame.bottom() <= d.bottom());
       }
     }
     // A drawing over the whole screen (the user made it so): the box takes its bottom right

@@ -41,6 +41,26 @@ fs::path copyExample(const TemporaryDirectory& temp, const std::string& example)
   return run;
 }
 
+// The captions of the drawing pages ("05  POSTA KESITLERI (BODY PLAN)"): each such page's
+// first line.
+std::vector<std::string> drawingCaptions(const std::vector<std::string>& pages) {
+  static const std::regex caption("^\\s*[0-9]{2}\\s+([A-Z].*\\S)\\s*$");
+  std::vector<std::string> captions;
+  for (const std::string& page : pages) {
+    std::smatch match;
+    const std::string first = page.substr(0, page.find('\n'));
+    if (std::regex_match(first, match, caption)) captions.push_back(match[1]);
+  }
+  return captions;
+}
+
+// Words of the Turkish record that an English one never shows, and the other way round.
+const std::vector<std::string> kTurkishWords = {
+    "HESAP", "POSTA", "CEVAP", "DOSYA", "TAMAMLANDI", "YANLISLIK", "BODOSLAMA", "BAYT", "CIKIS"};
+const std::vector<std::string> kEnglishWords = {"run record", "Started",     "Ship length",
+                                                "answer",     "completed",   "status",
+                                                "bytes",      "Result files"};
+
 TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
   struct Case {
     const char* name;
@@ -52,39 +72,67 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
     int minPages;
     const char* example = "dtmb5415/case2-trochoid-crest";
     std::vector<std::string> notOnFirstPage = {};
+    std::vector<std::string> captions = {};  // the first drawings' captions, in order
+    std::vector<std::string> notInCaptions = {};
   };
   const Case cases[] = {
-      {"finished drawings",
+      {"finished drawings, in Turkish",
        {},
        "",
        0,
-       {"Norvika " NORVIKA_VERSION " - run record",
-        "Started:",
-        "Hull file:",
+       {"Norvika " NORVIKA_VERSION " - HESAP KAYDI",
+        "BASLAMA ZAMANI:",
+        "HESAP KLASORU:",
+        "GIRIS DOSYASI Norvika.TSK",
+        "FORM DOSYASI:",
         "DTMB5415.DAT",
-        "Ship length L:",
+        "GEMI BOYU L:",
         "142 m",
         "1.025 t/m3",
-        "2, trochoidal wave, crest amidships",
-        "required displacement:",
+        "2, TROKOID DALGA TEPESI",
+        "ISTENEN DEPLASMAN:",
         "8600 t",
-        "wave height H:",
-        "Equally spaced points:",
-        "from 0 to 142 m from AP",
-        "Stations:",
-        "Largest half-breadth:",
+        "DALGA YUKSEKLIGI H:",
+        "ESIT ARALIKLI NOKTALAR:",
+        "29, AP 'den 0 m ILE 142 m ARASI",
+        "POSTALAR:",
+        "EN BUYUK YARI GENISLIK:",
+        "CEVAPLAR",
         "POSTA KESITLERINDE YANLISLIK VAR MI",
-        "answer: \"\"",
-        "completed (status 0)",
-        "Result files written by this run",
+        "CEVAP: \"\"",
+        "HESAP SONU: TAMAMLANDI (CIKIS DURUMU 0)",
+        "BU HESABIN YAZDIGI SONUC DOSYALARI",
         "Norvika.SON",
         "SEPHIYE.TXT",
-        " bytes",
-        "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR"},
+        " BAYT",
+        "PROGRAM CALISMASI TAMAMLANDI. SONUCLAR",
+        "DOSYALARINA YAZILDI",
+        "CIZIMLER: HESABIN"},
        20,
        5,
        "dtmb5415/case2-trochoid-crest",
-       {"MUKAVEMET"}},
+       kEnglishWords,
+       {"POSTA KESITLERI (BODY PLAN)", "KIC BODOSLAMA", "BAS BODOSLAMA",
+        "SU HATTI KESIM NOKTALARI KONTROLU", "POSTALARDA SEPHIYE DAGILIMI"},
+       {"STATION", "CONTOUR", "CHECK", "BUOYANCY"}},
+      {"finished drawings, in English",
+       {"--language", "en"},
+       "",
+       0,
+       {"Norvika " NORVIKA_VERSION " - run record",
+        "Started:", "Run directory:", "Task file Norvika.TSK",
+        "Hull file:", "Ship length L:", "2, TROCHOIDAL WAVE, CREST AMIDSHIPS",
+        "required displacement:", "wave height H:", "from 0 to 142 m from AP",
+        "Largest half-breadth:", "IS ANYTHING WRONG WITH THE STATION SECTIONS", "answer: \"\"",
+        "End of the run: completed (status 0)", "Result files written by this run", " bytes",
+        "THE RUN IS COMPLETE. THE RESULTS ARE WRITTEN TO", "Drawings: 7 of the run's"},
+       20,
+       5,
+       "dtmb5415/case2-trochoid-crest",
+       kTurkishWords,
+       {"STATION SECTIONS (BODY PLAN)", "STERN CONTOUR", "BOW CONTOUR", "WATERLINE CROSSINGS CHECK",
+        "BUOYANCY DISTRIBUTION AT THE STATIONS"},
+       kTurkishWords},
       {"with the strength step",
        {},
        "",
@@ -97,17 +145,20 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
        {"--pdf-frames", "all"},
        "",
        0,
-       {"Drawings: 69 of the run's 69 frames"},
+       {"CIZIMLER: HESABIN 69 CIZIMINDEN 69 TANESI"},
        0,
        70},
       {"geometry rejected at the first check",
        {},
        "E\n",
        3,
-       {"answer: \"E\"", "(status 3)", "Nothing was written",
-        "Result files written by this run\n  none", "Drawings: 1 of the run's 1 frames"},
+       {"CEVAP: \"E\"", "(CIKIS DURUMU 3)", "Nothing was written",
+        "BU HESABIN YAZDIGI SONUC DOSYALARI\n  YOK", "CIZIMLER: HESABIN 1 CIZIMINDEN 1 TANESI"},
        4,
-       3},
+       3,
+       "dtmb5415/case2-trochoid-crest",
+       {},
+       {"POSTA KESITLERI (BODY PLAN)"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -133,6 +184,14 @@ TEST(RunRecordFile, FirstPageSaysWhatTheRunReadAnsweredAndWrote) {
     }
     for (const std::string& field : c.notOnFirstPage) {
       EXPECT_EQ(pages[0].find(field), std::string::npos) << field << "\n" << pages[0];
+    }
+    const std::vector<std::string> captions = drawingCaptions(pages);
+    ASSERT_GE(captions.size(), c.captions.size());
+    for (std::size_t k = 0; k < c.captions.size(); ++k) EXPECT_EQ(captions[k], c.captions[k]);
+    for (const std::string& caption : captions) {
+      for (const std::string& word : c.notInCaptions) {
+        EXPECT_EQ(caption.find(word), std::string::npos) << word << " in " << caption;
+      }
     }
     const int count = static_cast<int>(pages.size());
     if (c.maxPages > 0) {
@@ -177,12 +236,11 @@ TEST(RunRecordFile, ShowsOnlyItsOwnRun) {
       if (c != ' ' || record.empty() || record.back() != ' ') record += c;
     }
   }
-  for (const char* shown :
-       {"required displacement: 990000 t", "(status 2): 990000.0 ton",
-        "Result files written by this run\n none", "Norvika.SON was not written."}) {
+  for (const char* shown : {"ISTENEN DEPLASMAN: 990000 t", "(CIKIS DURUMU 2): 990000.0 ton",
+                            "BU HESABIN YAZDIGI SONUC DOSYALARI\n YOK", "Norvika.SON YAZILMADI."}) {
     EXPECT_NE(record.find(shown), std::string::npos) << shown << "\n" << record;
   }
-  for (const char* earlier : {"10250", "SEPHIYE HESABI", "bytes"}) {
+  for (const char* earlier : {"10250", "SEPHIYE HESABI", "BAYT"}) {
     EXPECT_EQ(record.find(earlier), std::string::npos) << earlier << "\n" << record;
   }
 
@@ -196,10 +254,10 @@ TEST(RunRecordFile, ShowsOnlyItsOwnRun) {
   const std::string& first = strengthPages.front();
   for (const std::string name :
        {"Norvika.SON", "SEPHIYE.TXT", "MUKAVEMET.SON", "MUKAVEMET.TXT", "TARAMA.TXT"}) {
-    const std::string bytes = std::to_string(fs::file_size(strength / name)) + " bytes";
+    const std::string bytes = std::to_string(fs::file_size(strength / name)) + " BAYT";
     EXPECT_NE(first.find(bytes), std::string::npos) << name << "\n" << first;
   }
-  EXPECT_NE(first.find("Weights file Norvika.AGR"), std::string::npos) << first;
+  EXPECT_NE(first.find("AGIRLIK DOSYASI Norvika.AGR"), std::string::npos) << first;
   // MUKAVEMET.SON's text follows the report, its sweep summary to the end.
   std::string text;
   for (const std::string& page : strengthPages) text += page;

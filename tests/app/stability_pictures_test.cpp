@@ -47,7 +47,7 @@ TEST(StabilityPictures, PlotsAndRecordOfTheDtmbExample) {
   ASSERT_NE(pipe, nullptr);
   for (int c; (c = std::fgetc(pipe)) != EOF;) text += static_cast<char>(c);
   ::pclose(pipe);
-  for (const char* wanted : {"norvika-stability " NORVIKA_VERSION, "Loading condition:",
+  for (const char* wanted : {"norvika-stability " NORVIKA_VERSION, "YUKLEME DURUMU:",
                              "STABILITE HESABI - BASLAMA", "KN CAPRAZ EGRILERI", "GZ EGRISI"}) {
     EXPECT_NE(text.find(wanted), std::string::npos) << wanted;
   }
