@@ -153,8 +153,9 @@ std::string firstLineOf(const fs::path& path) {
 // Every example again in English: the same numbers in the reports, the
 // equally spaced values, the strength and sweep tables, the stops, the
 // questions and the windows' text, and not one Turkish word anywhere,
-// drawings included.
+// drawings included; the English reports, stops and questions recorded.
 TEST(GoldenRuns, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
+  const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
   const std::set<std::string> turkish = testing::turkishOnlyWords();
   ASSERT_GT(turkish.size(), 50u);
   // A strength example runs again with a short crest sweep (on still water, a refusal).
@@ -181,6 +182,14 @@ TEST(GoldenRuns, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWord) {
           std::tuple{"dialogue", &inTurkish.dialogue, &inEnglish.dialogue},
           std::tuple{"printed", &inTurkish.printed, &inEnglish.printed}}) {
       EXPECT_EQ(testing::numbersIn(*en), testing::numbersIn(*tr)) << part;
+    }
+    // The English reports and messages are recorded too, to be read as the Turkish ones are.
+    const fs::path golden = kGoldenDir / name / (settings.sweepPositions > 0 ? "en-sweep-7" : "en");
+    for (const auto& [file, text] :
+         {std::pair{"status", &inEnglish.status}, std::pair{"dialogue", &inEnglish.dialogue},
+          std::pair{"Norvika.SON", &inEnglish.report},
+          std::pair{"MUKAVEMET.SON", &inEnglish.strengthReport}}) {
+      if (!text->empty() || fs::exists(golden / file)) checkRecorded(golden / file, *text, update);
     }
     // The result files keep their names in every language (SEPHIYE.TXT).
     const std::regex fileName("[A-Za-z]+\\.(TXT|SON)");
