@@ -26,7 +26,7 @@ std::string hydrostaticProperties() {
       throw std::runtime_error(std::string("a docstring the stub cannot quote: ") + q.python.name);
     }
     text += "    @property\n    def ";
-    text.append(q.python.name).append("(self) -> FloatArray:\n        \"\"\"");
+    text.append(q.python.name).append("(self) -> _FloatArray:\n        \"\"\"");
     text.append(doc).append("\"\"\"\n");
   }
   return text;

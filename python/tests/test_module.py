@@ -46,7 +46,7 @@ def stub_tree():
 
 def runtime_parameters(doc):
     """(name, type, default, keyword-only) of each parameter of a pybind11
-    signature line 'name(a: T, *, b: U = x) -> R'."""
+    signature line 'name(a: T, *, b: U = x) -> R'; '**kwargs' is named '**'."""
     inside = doc.split("(", 1)[1].rsplit(") ->", 1)[0]
     parameters, depth, current, keyword_only = [], 0, "", False
     for c in inside + ",":
@@ -57,84 +57,133 @@ def runtime_parameters(doc):
             elif current.strip():
                 name, _, rest = current.partition(":")
                 kind, _, default = rest.partition("=")
-                parameters.append((name.strip(), kind.strip(), default.strip() or None,
-                                   keyword_only))
+                name = "**" if name.strip().startswith("**") else name.strip()
+                parameters.append((name, kind.strip(), default.strip() or None,
+                                   keyword_only or name == "**"))
             current = ""
         else:
             current += c
     return parameters
 
 
-def signature_names(doc):
-    return [name for name, _, _, _ in runtime_parameters(doc)]
+def runtime_returns(doc):
+    return doc.splitlines()[0].rsplit(") -> ", 1)[1]
 
 
 def stub_parameters(function):
     """(name, type, default, keyword-only) of each parameter of a stub's function."""
     args = function.args
     defaults = [None] * (len(args.args) - len(args.defaults)) + args.defaults
-    return ([(a.arg, ast.unparse(a.annotation), d and ast.unparse(d), False)
+    unparsed = lambda node: node and ast.unparse(node)
+    return ([(a.arg, unparsed(a.annotation), unparsed(d), False)
              for a, d in zip(args.args, defaults)] +
-            [(a.arg, ast.unparse(a.annotation), d and ast.unparse(d), True)
-             for a, d in zip(args.kwonlyargs, args.kw_defaults)])
+            [(a.arg, unparsed(a.annotation), unparsed(d), True)
+             for a, d in zip(args.kwonlyargs, args.kw_defaults)] +
+            ([("**", unparsed(args.kwarg.annotation), None, True)] if args.kwarg else []))
 
 
-def test_the_stubs_name_what_the_module_holds():
+# The module's own words for a type, in the stub's.
+RUNTIME_TYPES = {"numpy.ndarray[numpy.float64]": "_FloatArray",
+                 "numpy.ndarray[numpy.int64]": "npt.NDArray[np.int64]",
+                 "Union[str, os.PathLike]": "_PathLike", "": "object"}
+
+
+def stub_gives(stubbed, runtime, default=None):
+    """Whether the stub's type is the module's, or narrower where the module
+    says only `object` or a bare list, dict or tuple."""
+    runtime = runtime.replace("norvika._core.", "")
+    runtime = RUNTIME_TYPES.get(runtime, runtime)
+    if default == "None" and not runtime.startswith("Optional["):
+        runtime = f"Optional[{runtime}]"
+    bare = runtime.removeprefix("Optional[").removesuffix("]")
+    narrowed = stubbed.removeprefix("Optional[").removesuffix("]")
+    return (stubbed == runtime or bare == "object" or
+            (bare in ("list", "dict", "tuple") and narrowed.lower().startswith(bare + "[")))
+
+
+def signature_differences(label, node, doc, method=False):
+    runtime = runtime_parameters(doc.splitlines()[0])[method:]
+    stub = stub_parameters(node)[method:]
+    if node.name.startswith("__"):  # operators take their operand by position
+        return [] if len(runtime) == len(stub) else [f"{label}: operand count"]
+    found = []
+    if [(n, d, k) for n, _, d, k in runtime] != [(n, d, k) for n, _, d, k in stub]:
+        found.append(f"{label}: parameters {runtime} against the stub's {stub}")
+    found += [f"{label}({name}): {kind} against the stub's {stubbed}"
+              for (name, stubbed, default, _), (_, kind, _, _) in zip(stub, runtime)
+              if not stub_gives(stubbed, kind, default)]
+    if not stub_gives(ast.unparse(node.returns), runtime_returns(doc)):
+        found.append(f"{label}: returns {runtime_returns(doc)}, the stub "
+                     f"{ast.unparse(node.returns)}")
+    return found
+
+
+def member_differences(cls, node):
+    """What the stub of class `cls` says otherwise than the module holds."""
+    found, setters = [], {n.name for n in node.body if isinstance(n, ast.FunctionDef)
+                          and any(ast.unparse(d).endswith(".setter") for d in n.decorator_list)}
+    for member in node.body:
+        label = f"{node.name}.{getattr(member, 'name', None) or member.target.id}" \
+            if isinstance(member, (ast.FunctionDef, ast.AnnAssign)) else None
+        runtime = label and vars(cls).get(label.split(".")[1])
+        if isinstance(member, ast.AnnAssign):
+            # A plain attribute in a stub is writable.
+            if isinstance(runtime, property) and runtime.fset is None:
+                found.append(f"{label}: read-only, the stub lets it be written")
+            elif runtime is None and not issubclass(cls, BaseException):
+                found.append(f"{label}: not in the module")
+        elif isinstance(member, ast.FunctionDef) and member.decorator_list:
+            if not isinstance(runtime, property):
+                found.append(f"{label}: not a property in the module")
+            elif (runtime.fset is not None) != (member.name in setters):
+                found.append(f"{label}: writable {runtime.fset is not None} in the module")
+            elif not stub_gives(ast.unparse(member.returns), runtime_returns(runtime.fget.__doc__)):
+                found.append(f"{label}: {runtime_returns(runtime.fget.__doc__)}, the stub "
+                             f"{ast.unparse(member.returns)}")
+        elif isinstance(member, ast.FunctionDef):
+            if runtime is None:
+                found.append(f"{label}: not in the module")
+            elif member.name != "__hash__" and "(" in (runtime.__doc__ or "").split("\n")[0]:
+                found += signature_differences(label, member, runtime.__doc__, method=True)
+    return found
+
+
+def test_the_stub_gives_the_modules_names_signatures_and_types():
     tree = stub_tree()
     stubbed = {node.name: node for node in tree.body
                if isinstance(node, (ast.FunctionDef, ast.ClassDef))}
     assert sorted(set(norvika.__all__) - {"__version__"}) == sorted(stubbed)
+    # The stub's own aliases are private: nothing it names fails to import.
+    aliases = [n.targets[0].id for n in tree.body if isinstance(n, ast.Assign)]
+    assert aliases and all(name.startswith("_") for name in aliases), aliases
+    found = []
     for name, node in stubbed.items():
+        runtime = getattr(norvika, name)
         if isinstance(node, ast.FunctionDef):
-            runtime = getattr(norvika, name).__doc__.splitlines()[0]
-            stub = [a.arg for a in node.args.args + node.args.kwonlyargs]
-            assert signature_names(runtime) == stub, name
+            found += signature_differences(name, node, runtime.__doc__)
             continue
-        cls = getattr(norvika, name)
-        members = {m for m in vars(cls) if not m.startswith("_")}
+        found += member_differences(runtime, node)
+        members = {m for m in vars(runtime) if not m.startswith("_")}
         in_stub = {n.name if isinstance(n, ast.FunctionDef) else n.target.id
                    for n in node.body if isinstance(n, (ast.FunctionDef, ast.AnnAssign))}
-        assert members == {n for n in in_stub if not n.startswith("_")}, name
-        if "__init__" in in_stub and cls.__init__.__doc__:
-            init = next(n for n in node.body
-                        if isinstance(n, ast.FunctionDef) and n.name == "__init__")
-            stub = [a.arg for a in init.args.args[1:] + init.args.kwonlyargs]
-            runtime = signature_names(cls.__init__.__doc__.splitlines()[0])
-            assert runtime[1:] == stub, name
+        if members != {n for n in in_stub if not n.startswith("_")}:
+            found.append(f"{name}: members {sorted(members ^ in_stub)} on one side only")
+    assert not found, "\n".join(found)
 
 
-def test_the_hydrostatics_stub_gives_the_modules_signature_and_types(box_hull):
-    stub = next(n for n in stub_tree().body
-                if isinstance(n, ast.FunctionDef) and n.name == "hydrostatics")
-    runtime = runtime_parameters(norvika.hydrostatics.__doc__.splitlines()[0])
-    assert [(n, d, k) for n, _, d, k in stub_parameters(stub)] == [
-        (n, d, k) for n, _, d, k in runtime]
-    for (name, stubbed, default, _), (_, kind, _, _) in zip(stub_parameters(stub), runtime):
-        # The module's own type, or a narrower one where it takes any object.
-        kind = kind.replace("norvika._core.", "")
-        wanted = f"Optional[{kind}]" if default == "None" else kind
-        assert kind == "object" or stubbed == wanted, name
-
+def test_the_hydrostatics_table_holds_what_its_stub_says(box_hull):
     drafts = [1.0, 2.0, 3.0]
     table = norvika.hydrostatics(box_hull, drafts, ship_length=100.0, density=1.025)
-    assert ast.unparse(stub.returns) == type(table).__name__ == "Hydrostatics"
     node = next(n for n in stub_tree().body
                 if isinstance(n, ast.ClassDef) and n.name == "Hydrostatics")
     properties = [n for n in node.body if isinstance(n, ast.FunctionDef)
                   and [ast.unparse(d) for d in n.decorator_list] == ["property"]]
     assert [p.name for p in properties] == list(table.to_dict())
     for p in properties:
-        runtime = vars(norvika.Hydrostatics)[p.name]
-        assert isinstance(runtime, property) and runtime.fset is None, p.name
-        assert [a.arg for a in p.args.args] == ["self"], p.name
-        assert ast.unparse(p.returns) == "FloatArray", p.name
-        assert ast.get_docstring(p) == runtime.__doc__, p.name
+        assert ast.get_docstring(p) == vars(norvika.Hydrostatics)[p.name].__doc__, p.name
         value = getattr(table, p.name)
         assert (isinstance(value, np.ndarray) and value.dtype == np.float64
                 and value.shape == (len(drafts),) and not value.flags.writeable), p.name
-    methods = {n.name: ast.unparse(n.returns) for n in node.body
-               if isinstance(n, ast.FunctionDef) and not n.decorator_list}
-    assert methods == {"to_dict": "dict[str, FloatArray]", "__len__": "int"}
     assert isinstance(len(table), int) and all(
         isinstance(k, str) and isinstance(v, np.ndarray) for k, v in table.to_dict().items())
 
