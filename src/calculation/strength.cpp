@@ -135,4 +135,8 @@ double closureShearBound(double weight) { return 1e-5 * weight; }
 
 double closureMomentBound(double weight, double shipLength) { return 1e-5 * weight * shipLength; }
 
+double shearNoise(double weight) { return 1e-6 * weight; }
+
+double momentNoise(double weight, double shipLength) { return 1e-6 * weight * shipLength; }
+
 }  // namespace norvika

@@ -49,6 +49,12 @@ double closureShearBound(double weight);
 /// BM closes within this (t m), L in m; a wave-induced moment is none within it.
 double closureMomentBound(double weight, double shipLength);
 
+/// A shear force within this (t) of zero, for a ship of weight W (t), is
+/// rounding rather than load: no largest value is reported or marked.
+double shearNoise(double weight);
+/// A bending moment within this (t m) of zero is none at all; L in m.
+double momentNoise(double weight, double shipLength);
+
 /// The strength of a completed run whose buoyancy is `immersion` (at the
 /// search's mean draft (m) for cases 1-5): cases 1-5 balanced in sink and
 /// trim (2-5 also on still water), cases 6 and 7 on the run's own buoyancy.

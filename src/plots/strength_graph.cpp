@@ -341,8 +341,8 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
       }
     }
   } else {
-    addMarks(shear, c.positiveShear, c.negativeShear, 1e-6 * weight, units.factor, force);
-    addMarks(moment, c.hogging, c.sagging, 1e-6 * weight * shipLength, units.factor, torque);
+    addMarks(shear, c.positiveShear, c.negativeShear, shearNoise(weight), units.factor, force);
+    addMarks(moment, c.hogging, c.sagging, momentNoise(weight, shipLength), units.factor, torque);
   }
 
   std::vector<StrengthPanel*> panels = {&load, &shear, &moment};

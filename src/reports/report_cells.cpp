@@ -6,11 +6,6 @@
 
 namespace norvika {
 
-std::string cell(std::string_view text, std::size_t width) {
-  return text.size() >= width ? std::string(text)
-                              : std::string(width - text.size(), ' ').append(text);
-}
-
 std::string forceText(double tonnes) {
   return formatFixed(tonnes, 8, 1) + " t    = " + formatFixed(tonnes * kGravity, 9, 1) + " kN";
 }
@@ -26,10 +21,6 @@ std::string thresholdText(const RatioThresholds& t) {
   const std::string share = formatPlain(kRatioThresholdShare, 1);
   return text(Text::RuleThresholds, {share, formatFixed(t.shear, 1, 1),
                                      formatFixed(t.hogging, 1, 1), formatFixed(t.sagging, 1, 1)});
-}
-
-std::string ratioText(bool hasRatio, double ratio, std::size_t width) {
-  return cell(hasRatio ? formatPlain(ratio, 3) : "-", width);
 }
 
 }  // namespace norvika

@@ -8,9 +8,6 @@
 
 namespace norvika {
 
-/// The text right-aligned in `width` characters; a wider text is kept whole.
-std::string cell(std::string_view text, std::size_t width);
-
 /// A force in tonnes and in kilonewtons: "   810.0 t    =    7946.2 kN".
 std::string forceText(double tonnes);
 
@@ -23,8 +20,5 @@ std::string atText(double x);
 /// Where ratios to the rule are taken: "|KURAL| >= 0.1 Fw = 960.3 kN, 0.1 Mw =
 /// 38718.4 / -48567.8 kN.m".
 std::string thresholdText(const RatioThresholds& t);
-
-/// A ratio to a rule value, three decimals, or "-" where there is none.
-std::string ratioText(bool hasRatio, double ratio, std::size_t width);
 
 }  // namespace norvika

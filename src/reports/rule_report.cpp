@@ -5,6 +5,7 @@
 
 #include "reports/report_cells.h"
 #include "text/catalogue.h"
+#include "text/column_table.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -68,26 +69,31 @@ void writeLargestRatio(ResultFile& file, Text largest, Text none, const Extreme&
 void writeTable(ResultFile& file, const RuleComparison& c, const RuleWaveLoads& rule) {
   file.line(text(Text::RuleTableTitle));
   file.line();
-  const std::string ratio = cell(text(Text::StrengthColumnRatio), 7);
-  file.line(cell("X", 10) + cell("M", 7) + cell("F1", 7) + cell("F2", 7) +
-            cell(text(Text::StrengthColumnWaveShear), 12) +
-            cell(text(Text::StrengthColumnRuleShear), 12) + ratio +
-            cell(text(Text::StrengthColumnWaveMoment), 13) +
-            cell(text(Text::StrengthColumnRuleMoment), 13) + ratio);
-  file.line(cell("(m)", 10) + std::string(21, ' ') + cell("(kN)", 12) + cell("(kN)", 12) +
-            std::string(7, ' ') + cell("(kN.m)", 13) + cell("(kN.m)", 13));
+  const std::string_view ratio = text(Text::StrengthColumnRatio);
+  const FixedColumn columns[] = {{"X", "(m)", 10, 3},
+                                 {"M", "", 7, 3},
+                                 {"F1", "", 7, 3},
+                                 {"F2", "", 7, 3},
+                                 {text(Text::StrengthColumnWaveShear), "(kN)", 12, 1},
+                                 {text(Text::StrengthColumnRuleShear), "(kN)", 12, 1},
+                                 {ratio, "", 7, 3},
+                                 {text(Text::StrengthColumnWaveMoment), "(kN.m)", 13, 1},
+                                 {text(Text::StrengthColumnRuleMoment), "(kN.m)", 13, 1},
+                                 {ratio, "", 7, 3}};
+  file.line(headingLine(columns));
+  // The ratio at the end has no unit, and the line no blanks for it.
+  std::string units = unitLine(columns);
+  file.line(units.erase(units.find_last_not_of(' ') + 1));
   file.line(kRule);
+  const auto ratioOf = [](const RuleRatio& r) { return r.hasRatio ? r.ratio : kNoValue; };
   for (std::size_t k = 0; k < c.x.size(); ++k) {
     const double t = ruleLengthShare(rule, c.x[k]);
     const RuleRatio& f = c.shear[k];
     const RuleRatio& m = c.moment[k];
-    file.line(cell(formatFixed(c.x[k], 5, 3), 10) +
-              cell(formatFixed(waveMomentFactor(t), 1, 3), 7) +
-              cell(formatFixed(positiveShearFactor(t, rule.hoggingShare), 1, 3), 7) +
-              cell(formatFixed(negativeShearFactor(t, rule.hoggingShare), 1, 3), 7) +
-              cell(formatFixed(f.computed, 1, 1), 12) + cell(formatFixed(f.rule, 1, 1), 12) +
-              ratioText(f.hasRatio, f.ratio, 7) + cell(formatFixed(m.computed, 1, 1), 13) +
-              cell(formatFixed(m.rule, 1, 1), 13) + ratioText(m.hasRatio, m.ratio, 7));
+    file.line(
+        rowLine(columns, {c.x[k], waveMomentFactor(t), positiveShearFactor(t, rule.hoggingShare),
+                          negativeShearFactor(t, rule.hoggingShare), f.computed, f.rule, ratioOf(f),
+                          m.computed, m.rule, ratioOf(m)}));
   }
   file.line(kRule);
 }

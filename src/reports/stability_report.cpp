@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "reports/hull_lines.h"
-#include "reports/report_cells.h"
 #include "support/result_names.h"
+#include "text/column_table.h"
 #include "text/text_format.h"
 
 namespace norvika {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "model/calculation_case.h"
 #include "reports/report_cells.h"
@@ -9,6 +10,7 @@
 #include "reports/sweep_report.h"
 #include "support/result_names.h"
 #include "text/catalogue.h"
+#include "text/column_table.h"
 #include "text/report_text.h"
 #include "text/text_format.h"
 
@@ -35,26 +37,22 @@ void writeCondition(ResultFile& file, const StrengthCondition& condition, const 
   file.line(text(Text::StrengthLcb, {formatFixed(condition.centre, 4, 3)}));
 }
 
-// Values within rounding of zero (1e-6 W, 1e-6 W L) are no moment or force at all.
-double momentNoise(double weight, double shipLength) { return 1e-6 * weight * shipLength; }
-double forceNoise(double weight) { return 1e-6 * weight; }
-
 // The largest and smallest BM and SF of a curve, each with its place; a value
 // within the noise (t m, t) of zero is none.
 void writeMaxima(ResultFile& file, const Extreme& hogging, const Extreme& sagging,
-                 const Extreme& positiveShear, const Extreme& negativeShear, double momentNoise,
-                 double forceNoise) {
-  file.line(hogging.value > momentNoise
+                 const Extreme& positiveShear, const Extreme& negativeShear, double momentBound,
+                 double forceBound) {
+  file.line(hogging.value > momentBound
                 ? text(Text::StrengthLargestHogging, {momentText(hogging.value), atText(hogging.x)})
                 : text(Text::StrengthNoHogging));
-  file.line(sagging.value < -momentNoise
+  file.line(sagging.value < -momentBound
                 ? text(Text::StrengthLargestSagging, {momentText(sagging.value), atText(sagging.x)})
                 : text(Text::StrengthNoSagging));
-  file.line(positiveShear.value > forceNoise
+  file.line(positiveShear.value > forceBound
                 ? text(Text::StrengthLargestPositiveShear,
                        {forceText(positiveShear.value), atText(positiveShear.x)})
                 : text(Text::StrengthNoPositiveShear));
-  file.line(negativeShear.value < -forceNoise
+  file.line(negativeShear.value < -forceBound
                 ? text(Text::StrengthLargestNegativeShear,
                        {forceText(negativeShear.value), atText(negativeShear.x)})
                 : text(Text::StrengthNoNegativeShear));
@@ -62,7 +60,7 @@ void writeMaxima(ResultFile& file, const Extreme& hogging, const Extreme& saggin
 
 void writeMaxima(ResultFile& file, const LoadCurves& curves, double weight, double shipLength) {
   writeMaxima(file, curves.hogging, curves.sagging, curves.positiveShear, curves.negativeShear,
-              momentNoise(weight, shipLength), forceNoise(weight));
+              momentNoise(weight, shipLength), shearNoise(weight));
 }
 
 void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistribution& weights,
@@ -93,30 +91,36 @@ void writeClosure(ResultFile& file, const LoadCurves& curves, const WeightDistri
   }
 }
 
+// The strength table's columns; a wave case adds its still-water and
+// wave-induced moments.
+std::vector<FixedColumn> tableColumns(bool wave) {
+  std::vector<FixedColumn> columns = {{"X", "(m)", 10, 3},
+                                      {text(Text::StrengthColumnWeight), "(t/m)", 12, 3},
+                                      {text(Text::StrengthColumnBuoyancy), "(t/m)", 12, 3},
+                                      {text(Text::StrengthColumnLoad), "(t/m)", 12, 3},
+                                      {text(Text::StrengthColumnShear), "SF (t)", 13, 2},
+                                      {text(Text::StrengthColumnMoment), "BM (t.m)", 13, 1}};
+  if (wave) {
+    columns.push_back({text(Text::StrengthColumnStillMoment), "(t.m)", 13, 1});
+    columns.push_back({text(Text::StrengthColumnWaveMoment), "(t.m)", 13, 1});
+  }
+  return columns;
+}
+
 void writeTable(ResultFile& file, const Strength& result) {
   const LoadCurves& c = result.curves;
   const bool wave = result.hasStillWater;
-  file.line(cell("X", 10) + cell(text(Text::StrengthColumnWeight), 12) +
-            cell(text(Text::StrengthColumnBuoyancy), 12) +
-            cell(text(Text::StrengthColumnLoad), 12) + cell(text(Text::StrengthColumnShear), 13) +
-            cell(text(Text::StrengthColumnMoment), 13) +
-            (wave ? cell(text(Text::StrengthColumnStillMoment), 13) +
-                        cell(text(Text::StrengthColumnWaveMoment), 13)
-                  : ""));
-  file.line(cell("(m)", 10) + cell("(t/m)", 12) + cell("(t/m)", 12) + cell("(t/m)", 12) +
-            cell("SF (t)", 13) + cell("BM (t.m)", 13) +
-            (wave ? cell("(t.m)", 13) + cell("(t.m)", 13) : ""));
+  const std::vector<FixedColumn> columns = tableColumns(wave);
+  file.line(headingLine(columns));
+  file.line(unitLine(columns));
   file.line(kRule + (wave ? std::string(26, '=') : ""));
   for (std::size_t k = 0; k < c.x.size(); ++k) {
-    std::string row =
-        cell(formatFixed(c.x[k], 5, 3), 10) + cell(formatFixed(c.weight[k], 6, 3), 12) +
-        cell(formatFixed(c.buoyancy[k], 6, 3), 12) + cell(formatFixed(c.load[k], 6, 3), 12) +
-        cell(formatFixed(c.shear[k], 8, 2), 13) + cell(formatFixed(c.moment[k], 9, 1), 13);
+    TableRow row = {c.x[k], c.weight[k], c.buoyancy[k], c.load[k], c.shear[k], c.moment[k]};
     if (wave) {
-      row += cell(formatFixed(result.stillCurves.moment[k], 9, 1), 13) +
-             cell(formatFixed(result.waveMoment[k], 9, 1), 13);
+      row.push_back(result.stillCurves.moment[k]);
+      row.push_back(result.waveMoment[k]);
     }
-    file.line(row);
+    file.line(rowLine(columns, row));
   }
   file.line(kRule + (wave ? std::string(26, '=') : ""));
 }

@@ -8,6 +8,7 @@
 #include "reports/report_cells.h"
 #include "support/result_names.h"
 #include "text/catalogue.h"
+#include "text/column_table.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -16,32 +17,41 @@ namespace {
 
 const std::string kRule(105, '=');
 
-// A wave-induced extreme and its place; "-" in both where it is within the
-// noise of the balance (the ship is not loaded that way at this position).
-std::string extremeCells(const Extreme& e, double noise, std::size_t width, int decimals) {
-  if (std::fabs(e.value) <= noise) return cell("-", width) + cell("-", 9);
-  return cell(formatFixed(e.value, 1, decimals), width) + cell(formatFixed(e.x, 1, 3), 9);
+// A wave-induced extreme and its place, appended to `row`; no value in
+// either where it is within the noise of the balance (the ship is not loaded
+// that way at this position).
+void appendExtreme(TableRow& row, const Extreme& e, double noise) {
+  const bool loaded = std::fabs(e.value) > noise;
+  row.push_back(loaded ? e.value : kNoValue);
+  row.push_back(loaded ? e.x : kNoValue);
 }
 
 void writePositions(ResultFile& file, const CrestSweep& sweep, double shipLength, double weight) {
-  const std::string crest(text(Text::SweepColumnCrest));
-  file.line(cell(crest, 10) + cell(crest, 8) + cell("Tm", 9) + cell("TRIM", 9) +
-            cell(text(Text::SweepColumnHogging), 12) + cell("x", 9) +
-            cell(text(Text::SweepColumnSagging), 10) + cell("x", 9) + cell("SF (+)", 8) +
-            cell("x", 9) + cell("SF (-)", 8) + cell("x", 9));
-  file.line(cell("(m AP)", 10) + cell("x/L", 8) + cell("(m)", 9) + cell("(m)", 9) +
-            cell("(t.m)", 12) + cell("(m)", 9) + cell("(t.m)", 10) + cell("(m)", 9) +
-            cell("(t)", 8) + cell("(m)", 9) + cell("(t)", 8) + cell("(m)", 9));
+  const std::string_view crest = text(Text::SweepColumnCrest);
+  const FixedColumn columns[] = {{crest, "(m AP)", 10, 3},
+                                 {crest, "x/L", 8, 3},
+                                 {"Tm", "(m)", 9, 3},
+                                 {"TRIM", "(m)", 9, 3},
+                                 {text(Text::SweepColumnHogging), "(t.m)", 12, 1},
+                                 {"x", "(m)", 9, 3},
+                                 {text(Text::SweepColumnSagging), "(t.m)", 10, 1},
+                                 {"x", "(m)", 9, 3},
+                                 {"SF (+)", "(t)", 8, 1},
+                                 {"x", "(m)", 9, 3},
+                                 {"SF (-)", "(t)", 8, 1},
+                                 {"x", "(m)", 9, 3}};
+  file.line(headingLine(columns));
+  file.line(unitLine(columns));
   file.line(kRule);
   const double momentNoise = closureMomentBound(weight, shipLength);
   const double forceNoise = closureShearBound(weight);
   for (const SweepPosition& p : sweep.positions) {
-    file.line(
-        cell(formatFixed(p.crest, 1, 3), 10) + cell(formatFixed(p.crest / shipLength, 1, 3), 8) +
-        cell(formatFixed(p.meanDraft, 1, 3), 9) + cell(formatFixed(p.trim, 1, 3), 9) +
-        extremeCells(p.hogging, momentNoise, 12, 1) + extremeCells(p.sagging, momentNoise, 10, 1) +
-        extremeCells(p.positiveShear, forceNoise, 8, 1) +
-        extremeCells(p.negativeShear, forceNoise, 8, 1));
+    TableRow row = {p.crest, p.crest / shipLength, p.meanDraft, p.trim};
+    appendExtreme(row, p.hogging, momentNoise);
+    appendExtreme(row, p.sagging, momentNoise);
+    appendExtreme(row, p.positiveShear, forceNoise);
+    appendExtreme(row, p.negativeShear, forceNoise);
+    file.line(rowLine(columns, row));
   }
   file.line(kRule);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -28,6 +29,22 @@ struct PlainColumn {
 
 /// One row of a table: a value per column, in the columns' order.
 using TableRow = std::vector<double>;
+
+/// No value at this place of a row: a fixed-column table writes "-".
+inline constexpr double kNoValue = std::numeric_limits<double>::quiet_NaN();
+
+/// The text right-aligned in `width` characters; a wider text keeps one blank
+/// before it, so that neighbouring columns never run together.
+std::string cell(std::string_view text, int width);
+
+/// The first heading line of fixed columns: their names.
+std::string headingLine(std::span<const FixedColumn> columns);
+
+/// The second heading line of fixed columns: their units.
+std::string unitLine(std::span<const FixedColumn> columns);
+
+/// One row of fixed columns.
+std::string rowLine(std::span<const FixedColumn> columns, const TableRow& row);
 
 /// A fixed-column table with its title: " title", a blank line, the two
 /// heading lines, a rule of '=' two wider than the columns, a line per row,

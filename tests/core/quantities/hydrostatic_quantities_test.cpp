@@ -93,8 +93,8 @@ TEST(HydrostaticQuantities, EnglishHeadingsKeepTheColumns) {
             "       T       HACIM   DEPLASMAN      LCB      KB       Awp      LCF      TPC");
 }
 
-// A value wider than its column keeps one blank before it; the plain table
-// separates its values by one blank, whatever their size.
+// A value wider than its column keeps one blank before it, a missing one is
+// "-"; the plain table separates its values by one blank, whatever their size.
 TEST(ColumnTable, AWideValueKeepsOneBlankBeforeIt) {
   const FixedColumn fixed[] = {{"A", "(m)", 6, 1}, {"B", "", 4, 2}};
   const PlainColumn plain[] = {{"A_m", 1}, {"B", 2}};
@@ -107,6 +107,7 @@ TEST(ColumnTable, AWideValueKeepsOneBlankBeforeIt) {
   ResultFile b("b");
   writePlainTable(b, plain, rows);
   EXPECT_EQ(b.text(), "A_m B\r\n1.3 123.46\r\n-12.3 0.00\r\n");
+  EXPECT_EQ(rowLine(fixed, {kNoValue, 1234.5}), "     - 1234.50");
 }
 
 }  // namespace
