@@ -1,7 +1,8 @@
 #pragma once
 
 // What a run in English may not hold: a word that only the Turkish texts have
-// (of the catalogues and of the hydrostatic quantities' headings); and the
+// (of the catalogues, the hydrostatic quantities' headings and the task's
+// value names); and the
 // numbers of a text in order, which a run gives alike in either language.
 
 #include <regex>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "model/task_values.h"
 #include "quantities/hydrostatic_quantities.h"
 #include "text/catalogue.h"
 #include "text/language.h"
@@ -37,6 +39,16 @@ inline std::set<std::string> turkishOnlyWords() {
       add(turkish, w->turkish);
       add(english, w->english);
     }
+  }
+  std::vector<Words> taskNames = {kHullFileName, kCaseNumberName, kEqualPointCountName,
+                                  kEqualStartName, kEqualEndName};
+  for (const TaskValue& value : {kShipLengthValue, kStationDivisionsValue, kWaterDensityValue}) {
+    taskNames.push_back(value.what);
+  }
+  for (const TaskValue& value : kEveryCaseValue) taskNames.push_back(value.what);
+  for (const Words& name : taskNames) {
+    add(turkish, name.turkish);
+    add(english, name.english);
   }
   for (const std::string& w : english) turkish.erase(w);
   return turkish;
