@@ -5,6 +5,8 @@
 // value names); and the
 // numbers of a text in order, which a run gives alike in either language.
 
+#include <gtest/gtest.h>
+
 #include <regex>
 #include <set>
 #include <string>
@@ -72,6 +74,14 @@ inline std::vector<std::string> numbersIn(const std::string& text) {
     numbers.push_back(n->str());
   }
   return numbers;
+}
+
+/// Expects `english`, a message in English, to give the numbers of `turkish`,
+/// the same message in Turkish, in their order, and no word of `turkishWords`.
+inline void expectSameMessageInEnglish(const std::string& english, const std::string& turkish,
+                                       const std::set<std::string>& turkishWords) {
+  EXPECT_EQ(numbersIn(english), numbersIn(turkish)) << english;
+  EXPECT_EQ(turkishWordsIn(english, turkishWords), std::vector<std::string>{}) << english;
 }
 
 }  // namespace norvika::testing
