@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include "cli/option_table.h"
+#include "cli/options.h"
 #include "hull_mesh.h"
 #include "support/capacities.h"
 
@@ -47,6 +48,7 @@ constexpr OptionRow kOptions[] = {
      "write the hull file even when the written offsets disagree with\n"
      "the model, or the ship is shorter than 1 m or longer than 500 m;\n"
      "replace a task file already there"},
+    kLanguageOption,
     {"--help", "", OptionValue::None, nullptr, "show this help"},
     {"-h", "", OptionValue::None, nullptr, ""},
     {"--version", "", OptionValue::None, nullptr, "show the version"},
@@ -110,7 +112,7 @@ std::string usageText() {
   return "usage: norvika-offsets MODEL -o HULLFILE --ap X --fp X [--stations N | --at x1,x2,...]\n"
          "                       [--points M] [--scale S] [--base Z] [--axes xyz] [--knuckle DEG]\n"
          "                       [--draft T] [--deflection D] [--tolerance E]\n"
-         "                       [--task FILE [--density RHO]] [--force]\n"
+         "                       [--task FILE [--density RHO]] [--force] [--language tr|en]\n"
          "Cuts a hull model (STEP, IGES, STL or OBJ) into stations and writes Norvika's hull "
          "file.\n" +
          optionHelp(kOptions) +
@@ -163,6 +165,9 @@ OffsetsOptions parseCommandLine(const std::vector<std::string>& args) {
       o.density = given.number;
     } else if (name == "--force") {
       o.force = true;
+    } else if (name == "--language") {
+      o.language = languageOption(given.text, error);
+      if (!o.language) throw OffsetsError(error);
     }
   }
   if (o.help || o.version) return o;

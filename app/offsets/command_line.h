@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "text/language.h"
+
 namespace norvika::offsets {
 
 /// The options of one norvika-offsets run. Lengths are metres at ship scale
@@ -27,6 +29,10 @@ struct OffsetsOptions {
   std::filesystem::path task;       // a task file for case 1 at the draft, if named
   std::optional<double> density;    // t/m3, for the task file (1.025 if not given)
   bool force = false;               // write even when the checks advise against it
+  // --language: the words of Norvika's own messages about the files written
+  // (its readers' and its strength step's); none: Turkish. The cutter's own
+  // messages are English.
+  std::optional<Language> language;
   bool help = false;
   bool version = false;
 };

@@ -12,6 +12,7 @@
 #include "summary.h"
 #include "support/capacities.h"
 #include "task_checks.h"
+#include "text/language.h"
 #include "text/text_format.h"
 
 namespace norvika::offsets {
@@ -433,6 +434,7 @@ int runOffsets(const std::vector<std::string>& args, std::ostream& out, std::ost
       out << "norvika-offsets " NORVIKA_VERSION "\n";
       return static_cast<int>(OffsetsStatus::Done);
     }
+    const LanguageScope language(o.language.value_or(Language::Turkish));
     return run(o, out, err);
   } catch (const OffsetsError& e) {
     err << "norvika-offsets: " << e.what() << "\n";

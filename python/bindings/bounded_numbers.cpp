@@ -9,7 +9,9 @@ namespace norvika::python {
 
 double checkedNumber(const TaskValue& value, const NumberArgument& given, const char* name) {
   const double number = numberOf(given.value, name);
-  if (const auto problem = numberProblem(value.what, number)) raiseInputError(*problem);
+  if (const auto problem = numberProblem(std::string(inCurrentLanguage(value.what)), number)) {
+    raiseInputError(*problem);
+  }
   if (const auto problem = valueProblem(value, number)) raiseInputError(*problem);
   return number;
 }

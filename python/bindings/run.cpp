@@ -111,6 +111,8 @@ py::object run(const Task& task, const Hull& hull, const py::object& weights,
                const WholeNumberArgument& sweep, const NumberArgument& ruleLength,
                const NumberArgument& scantlingDraft, const py::object& language) {
   const Language texts = languageOf(language);
+  // A weights file named here is read now, and refused in the run's language.
+  const LanguageScope scope(texts);
   RunInputs inputs{task.parameters, *hull.model, weightsOf(weights, task.parameters.shipLength)};
   RunSettings settings;
   settings.resultFiles = ResultFiles::InOutcome;

@@ -185,3 +185,15 @@ def test_a_run_in_english_has_the_numbers_of_the_turkish_one(box_hull):
     heavy = task.replace(displacement=30000.0)
     with pytest.raises(norvika.CalculationStop, match="THE STARTING DISPLACEMENT IS TOO LARGE"):
         norvika.run(heavy, box_hull, language="en")
+
+
+def test_the_input_files_messages_follow_the_language(box_hull, tmp_path):
+    task = norvika.Task(**BOX, case=1, displacement=10250.0, initial_draft=4.0)
+    (tmp_path / "Norvika.AGR").write_text("WEIGHTS\n50, 40, 1, 1\n")
+    for weights, where in [(tmp_path / "Norvika.AGR", "Norvika.AGR LINE 2: "), ([(50, 40, 1, 1)], "")]:
+        with pytest.raises(norvika.InputError) as refused:
+            norvika.run(task, box_hull, weights=weights, language="en")
+        assert str(refused.value) == where + "WEIGHT RECORD 1 X2 MUST BE GREATER THAN X1 (50.000 / 40.000)"
+    with pytest.raises(norvika.InputError) as refused:
+        norvika.run_directory(tmp_path, language="en")
+    assert str(refused.value) == f"Norvika.TSK NOT FOUND: {tmp_path / 'Norvika.TSK'}"

@@ -8,6 +8,7 @@
 
 #include "support/input_file.h"
 #include "support/run_end.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -36,9 +37,18 @@ struct CurveRecords {
 
 enum class CurveEnd { Station, LastStation };
 
+std::string stationName(int i) { return text(Text::HullStation, {std::to_string(i)}); }
+
+std::string stationPositionName(int i) {
+  return text(Text::HullStationPosition, {std::to_string(i)});
+}
+
+// A record's second number: a station's half breadth, a contour's place along the ship.
+Text offsetName(bool station) { return station ? Text::HullHalfBreadth : Text::HullLengthwise; }
+
 // How messages name a record's field: "3. POSTA 2. KAYIT YUKSEKLIK".
 std::string recordName(const CurveRecords& curve, int record) {
-  return curve.name + " " + std::to_string(record) + ". KAYIT ";
+  return text(Text::HullRecord, {curve.name, std::to_string(record)});
 }
 
 // A code that is not whole is a mistyped 99 or 9999 far more often than a
@@ -46,9 +56,7 @@ std::string recordName(const CurveRecords& curve, int record) {
 bool isWholeCode(double code) { return code == std::trunc(code); }
 
 std::string codeProblemText(const std::string& record, std::string_view shown) {
-  return record +
-         "KOD ICIN TAM SAYI BEKLENIYORDU (0 KIRIK NOKTA, 99 POSTA SONU, 9999 SON POSTA), " +
-         quotedForMessage(shown) + " OKUNDU";
+  return text(Text::HullCodeNotWhole, {record, quotedForMessage(shown)});
 }
 
 // Where a rejection goes: the file's reader names its file and the line, a
@@ -61,11 +69,10 @@ CurveEnd readCurve(InputFile& file, bool stationList, CurveRecords& curve) {
   for (int j = 1; j <= kMaxRecords; ++j) {
     // Named only for a message: a hull file has thousands of fields.
     const auto point = [&curve, j] { return recordName(curve, j); };
-    const double z = file.readField([&] { return point() + "YUKSEKLIK"; });
+    const double z = file.readField([&] { return point().append(text(Text::HullHeight)); });
     const int line = file.lastLine();
-    const double y =
-        file.readField([&] { return point() + (stationList ? "YARI GENISLIK" : "BOYUNA YER"); });
-    const double code = file.readField([&] { return point() + "KOD"; });
+    const double y = file.readField([&] { return point().append(text(offsetName(stationList))); });
+    const double code = file.readField([&] { return point().append(text(Text::HullCode)); });
     // Read on, a mistyped terminator would be reported many lines later.
     if (!isWholeCode(code)) file.reject(codeProblemText(point(), file.lastText()), file.lastLine());
     if (stationList && code == kEndOfStations) return CurveEnd::LastStation;
@@ -75,23 +82,23 @@ CurveEnd readCurve(InputFile& file, bool stationList, CurveRecords& curve) {
     curve.code.push_back(code);
     curve.line.push_back(line);
   }
-  file.reject(curve.name + ": " + std::to_string(kMaxRecords) + " KAYIT ICINDE BITIS KODU (99" +
-                  (stationList ? " VEYA 9999" : "") + ") BEKLENIYORDU",
+  file.reject(text(stationList ? Text::HullNoStationEnd : Text::HullNoCurveEnd,
+                   {curve.name, std::to_string(kMaxRecords)}),
               file.lastLine());
 }
 
 void checkCurve(const Rejection& reject, const CurveRecords& curve, int minimumPoints) {
   const int n = static_cast<int>(curve.z.size());
   if (n < minimumPoints) {
-    reject(curve.name + ": EN AZ " + std::to_string(minimumPoints) + " NOKTA BEKLENIYORDU, " +
-               std::to_string(n) + " NOKTA OKUNDU",
+    reject(text(Text::HullTooFewPoints,
+                {curve.name, std::to_string(minimumPoints), std::to_string(n)}),
            n >= 1 ? curve.line.front() : curve.headerLine);
   }
   for (std::size_t j = 1; j < curve.z.size(); ++j) {
     if (!(curve.z[j] > curve.z[j - 1])) {
-      reject(curve.name + " " + std::to_string(j + 1) +
-                 ". NOKTA: YUKSEKLIK BIR ONCEKI NOKTADAN BUYUK OLMALI (" +
-                 formatFixed(curve.z[j - 1], 1, 3) + " / " + formatFixed(curve.z[j], 1, 3) + ")",
+      reject(text(Text::HullHeightsRise,
+                  {curve.name, std::to_string(j + 1), formatFixed(curve.z[j - 1], 1, 3),
+                   formatFixed(curve.z[j], 1, 3)}),
              curve.line[j]);
     }
   }
@@ -107,8 +114,8 @@ HullModel checkedHull(std::vector<CurveRecords>& curves, const std::vector<doubl
   for (int i = 1; i <= stationCount; ++i) {
     const auto k = static_cast<std::size_t>(i - 1);
     if (i > 1 && !(stationX[k] > stationX[k - 1])) {
-      reject(std::to_string(i) + ". POSTA: POSTA YERI BIR ONCEKI POSTADAN BUYUK OLMALI (" +
-                 formatFixed(stationX[k - 1], 1, 3) + " / " + formatFixed(stationX[k], 1, 3) + ")",
+      reject(text(Text::HullStationsRise, {std::to_string(i), formatFixed(stationX[k - 1], 1, 3),
+                                           formatFixed(stationX[k], 1, 3)}),
              stationLine[k]);
     }
     curves[k].headerLine = stationLine[k];
@@ -118,8 +125,7 @@ HullModel checkedHull(std::vector<CurveRecords>& curves, const std::vector<doubl
   checkCurve(reject, curves.back(), 1);
   // The displacement integrates along the ship: one station has no length.
   if (stationCount < 2) {
-    reject("EN AZ 2 POSTA BEKLENIYORDU, " + std::to_string(stationCount) +
-               " POSTA OKUNDU (9999 KODU SON POSTAYI BITIRIR)",
+    reject(text(Text::HullTooFewStations, {std::to_string(stationCount)}),
            stationLine.empty() ? 0 : stationLine.front());
   }
 
@@ -149,26 +155,25 @@ HullModel readHullData(InputFile& file) {
   std::vector<int> stationLine;
   curves.reserve(kMaxStations + 2);
 
-  file.readLine("BASLIK SATIRI");
+  file.readLine(std::string(text(Text::InputTitleLine)));
   for (int i = 1;; ++i) {
     if (i > kMaxStations) {
-      file.reject("EN FAZLA " + std::to_string(kMaxStations) + " POSTA OKUNABILIR; " +
-                      std::to_string(kMaxStations) + ". POSTA 9999 KODU ILE BITMELIYDI",
+      const std::string most = std::to_string(kMaxStations);
+      file.reject(text(Text::HullTooManyStations, {most}) + text(Text::HullLastStationEnd, {most}),
                   file.line());
     }
-    stationX.push_back(file.readField([i] { return std::to_string(i) + ". POSTANIN YERI"; }));
+    stationX.push_back(file.readField([i] { return stationPositionName(i); }));
     stationLine.push_back(file.lastLine());
     // Room for as many records as the station before had: most stations have much the same.
     const std::size_t expected = curves.empty() ? 0 : curves.back().z.size();
-    curves.emplace_back(std::to_string(i) + ". POSTA").reserve(expected);
+    curves.emplace_back(stationName(i)).reserve(expected);
     if (readCurve(file, true, curves.back()) == CurveEnd::LastStation) break;
   }
-  file.readLine("KIC BODOSLAMA BASLIK SATIRI");
-  curves.emplace_back("KIC BODOSLAMA");
-  readCurve(file, false, curves.back());
-  file.readLine("BAS BODOSLAMA BASLIK SATIRI");
-  curves.emplace_back("BAS BODOSLAMA");
-  readCurve(file, false, curves.back());
+  for (const Text contour : {Text::HullSternContour, Text::HullBowContour}) {
+    file.readLine(text(Text::InputCurveTitleLine, {text(contour)}));
+    curves.emplace_back(std::string(text(contour)));
+    readCurve(file, false, curves.back());
+  }
   return checkedHull(curves, stationX, stationLine,
                      [&file](const std::string& text, int line) { file.reject(text, line); });
 }
@@ -191,7 +196,7 @@ HullModel hullFromValues(const HullValues& values) {
   };
   const int stationCount = static_cast<int>(values.stations.size());
   if (stationCount > kMaxStations) {
-    refuse("EN FAZLA " + std::to_string(kMaxStations) + " POSTA OKUNABILIR", 0);
+    refuse(text(Text::HullTooManyStations, {std::to_string(kMaxStations)}), 0);
   }
   std::vector<CurveRecords> curves;
   std::vector<double> stationX;
@@ -200,27 +205,28 @@ HullModel hullFromValues(const HullValues& values) {
   const auto take = [&](const std::string& name, const CurveValues& given, bool station) {
     CurveRecords& curve = curves.emplace_back(name);
     if (given.z.size() != given.y.size() || given.z.size() != given.code.size()) {
-      refuse(name + ": YUKSEKLIK, " + (station ? "YARI GENISLIK" : "BOYUNA YER") +
-                 " VE KOD SAYILARI ESIT OLMALI (" + std::to_string(given.z.size()) + " / " +
-                 std::to_string(given.y.size()) + " / " + std::to_string(given.code.size()) + ")",
+      refuse(text(Text::HullCountsDiffer,
+                  {name, text(offsetName(station)), std::to_string(given.z.size()),
+                   std::to_string(given.y.size()), std::to_string(given.code.size())}),
              0);
     }
     if (given.z.size() >= static_cast<std::size_t>(kMaxRecords)) {
-      refuse(name + ": EN FAZLA " + std::to_string(kMaxRecords - 1) + " NOKTA OKUNABILIR", 0);
+      refuse(text(Text::HullTooManyPoints, {name, std::to_string(kMaxRecords - 1)}), 0);
     }
     for (std::size_t j = 0; j < given.z.size(); ++j) {
       const std::string record = recordName(curve, static_cast<int>(j) + 1);
       for (const auto& [field, number] :
-           {std::pair{"YUKSEKLIK", given.z[j]},
-            std::pair{station ? "YARI GENISLIK" : "BOYUNA YER", given.y[j]},
-            std::pair{"KOD", given.code[j]}}) {
-        if (const auto problem = numberProblem(record + field, number)) refuse(*problem, 0);
+           {std::pair{Text::HullHeight, given.z[j]}, std::pair{offsetName(station), given.y[j]},
+            std::pair{Text::HullCode, given.code[j]}}) {
+        if (const auto problem = numberProblem(record + std::string(text(field)), number)) {
+          refuse(*problem, 0);
+        }
       }
       if (!isWholeCode(given.code[j])) {
         refuse(codeProblemText(record, shortestNumberText(given.code[j])), 0);
       }
       if (given.code[j] == kEndOfCurve || given.code[j] == kEndOfStations) {
-        refuse(record + "KOD 99 VE 9999 EGRI SONU KODLARIDIR, NOKTA KODU OLAMAZ", 0);
+        refuse(text(Text::HullCodeIsTerminator, {record}), 0);
       }
       curve.z.push_back(given.z[j]);
       curve.y.push_back(given.y[j]);
@@ -230,13 +236,12 @@ HullModel hullFromValues(const HullValues& values) {
   };
   for (int i = 1; i <= stationCount; ++i) {
     const StationValues& station = values.stations[static_cast<std::size_t>(i - 1)];
-    const std::string position = std::to_string(i) + ". POSTANIN YERI";
-    if (const auto problem = numberProblem(position, station.x)) refuse(*problem, 0);
+    if (const auto problem = numberProblem(stationPositionName(i), station.x)) refuse(*problem, 0);
     stationX.push_back(station.x);
-    take(std::to_string(i) + ". POSTA", station.curve, true);
+    take(stationName(i), station.curve, true);
   }
-  take("KIC BODOSLAMA", values.stern, false);
-  take("BAS BODOSLAMA", values.bow, false);
+  take(std::string(text(Text::HullSternContour)), values.stern, false);
+  take(std::string(text(Text::HullBowContour)), values.bow, false);
   return checkedHull(curves, stationX, std::vector<int>(stationX.size(), 0), refuse);
 }
 

@@ -6,13 +6,13 @@
 #include "model/task_layout.h"
 #include "model/task_values.h"
 #include "support/input_file.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
 namespace {
 
 constexpr const char* kTaskFileName = "Norvika.TSK";
-constexpr const char* kLabel = "ACIKLAMA SATIRI";
 
 std::string trimmedName(const std::string& text) {
   const std::size_t first = text.find_first_not_of(" \t");
@@ -21,7 +21,7 @@ std::string trimmedName(const std::string& text) {
 }
 
 void skipLines(InputFile& file, int count) {
-  for (int i = 0; i < count; ++i) file.readLine(kLabel);
+  for (int i = 0; i < count; ++i) file.readLine(std::string(text(Text::TaskLabelLine)));
 }
 
 // A line of nothing but numbers (separated by commas or blanks).
@@ -47,20 +47,21 @@ std::string decimalPointHint(const std::string& value, const std::string& rest) 
   const std::string tail = trimmedName(rest.substr(1));
   if (isPlainNumber(value) && !tail.empty() &&
       tail.find_first_not_of("0123456789") == std::string::npos) {
-    return " (ONDALIK SAYILARDA NOKTA KULLANILIR: '" + value + "." + tail + "')";
+    return text(Text::TaskDecimalPoint, {"'" + value + "." + tail + "'"});
   }
   return "";
 }
 
 // The value just read was the last one its line may hold: nothing but blanks
 // may follow it there.
-void expectLineEnd(InputFile& file, const std::string& what) {
+void expectLineEnd(InputFile& file, const Words& what) {
   const std::string rest = file.restOfLine();
   if (rest.empty()) return;
   const std::string value(file.lastText());
-  file.reject(what + " ICIN BU SATIRDA DAHA FAZLA SAYI BEKLENMIYORDU, " +
-                  quotedForMessage(value + rest) + " OKUNDU" + decimalPointHint(value, rest),
-              file.lastLine());
+  file.reject(
+      text(Text::TaskNoMoreNumbers, {inCurrentLanguage(what), quotedForMessage(value + rest)}) +
+          decimalPointHint(value, rest),
+      file.lastLine());
 }
 
 // After the case's values come label lines. A label of bare numbers there
@@ -69,17 +70,15 @@ void expectLineEnd(InputFile& file, const std::string& what) {
 void expectLabelAfterCaseValues(InputFile& file, int firstValueLine) {
   const std::string next = file.peekLine();
   if (file.restOfLine().empty() && holdsOnlyNumbers(next)) {
-    file.reject("HESAP DEGERLERINDEN SONRA ACIKLAMA SATIRI BEKLENIYORDU, " +
-                    std::to_string(file.line()) + ". SATIRDA SAYI " +
-                    quotedForMessage(trimmedName(next)) +
-                    " OKUNDU (ONDALIK SAYILARDA VIRGUL DEGIL NOKTA KULLANILIR)",
+    file.reject(text(Text::TaskLabelAfterCaseValues,
+                     {std::to_string(file.line()), quotedForMessage(trimmedName(next))}),
                 firstValueLine);
   }
 }
 
 // Reads one value and checks it; the message names the line the value stood on.
 double readTaskValue(InputFile& file, const TaskValue& value) {
-  const double number = file.readValue(value.what);
+  const double number = file.readValue(std::string(inCurrentLanguage(value.what)));
   if (const auto problem = valueProblem(value, number)) file.reject(*problem, file.lastLine());
   return takenValue(value, number);
 }
@@ -93,12 +92,13 @@ void readCaseValues(InputFile& file, TaskParameters& task) {
 }
 
 void readEqualSpacing(InputFile& file, TaskParameters& task) {
-  task.equalPointCount = file.readWholeValue("ESIT ARALIKLI NOKTA SAYISI", -32768, 32767);
+  task.equalPointCount =
+      file.readWholeValue(std::string(inCurrentLanguage(kEqualPointCountName)), -32768, 32767);
   const int countLine = file.lastLine();
   task.equalLine = countLine;
-  task.equalStart = file.readValue("ESIT ARALIKLI ILK NOKTA");
-  task.equalEnd = file.readValue("ESIT ARALIKLI SON NOKTA");
-  expectLineEnd(file, "ESIT ARALIKLI SON NOKTA");
+  task.equalStart = file.readValue(std::string(inCurrentLanguage(kEqualStartName)));
+  task.equalEnd = file.readValue(std::string(inCurrentLanguage(kEqualEndName)));
+  expectLineEnd(file, kEqualEndName);
   if (const auto problem = equalPointCountProblem(task.equalPointCount)) {
     file.reject(*problem, countLine);
   }
@@ -119,9 +119,9 @@ void readField(InputFile& file, TaskField field, TaskParameters& task) {
   switch (field) {
     case TaskField::HullFile:
       task.hullLine = file.line();
-      task.hullFileName = trimmedName(file.readLine("GEMI FORM DOSYASININ ADI"));
+      task.hullFileName = trimmedName(file.readLine(std::string(inCurrentLanguage(kHullFileName))));
       if (task.hullFileName.empty()) {
-        file.reject("GEMI FORM DOSYASININ ADI BEKLENIYORDU, BOS SATIR OKUNDU", task.hullLine);
+        file.reject(text(Text::InputEmptyLine, {inCurrentLanguage(kHullFileName)}), task.hullLine);
       }
       return;
     case TaskField::ShipLength:
@@ -131,8 +131,9 @@ void readField(InputFile& file, TaskField field, TaskParameters& task) {
     case TaskField::WaterDensity:
       return readShipValue(file, task, kWaterDensityValue);
     case TaskField::CaseNumber:
-      task.caseNumber = file.readWholeValue("HESAP NO", 1, kCaseCount);
-      return expectLineEnd(file, "HESAP NO");
+      task.caseNumber =
+          file.readWholeValue(std::string(inCurrentLanguage(kCaseNumberName)), 1, kCaseCount);
+      return expectLineEnd(file, kCaseNumberName);
     case TaskField::CaseValues:
       return readCaseValues(file, task);
     case TaskField::EqualSpacing:

@@ -7,6 +7,7 @@
 #include "support/capacities.h"
 #include "support/input_file.h"
 #include "support/run_end.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -27,8 +28,9 @@ bool takes(std::span<const TaskValue> values, const TaskValue& value) {
 // A value given in code: there, a number and what it must be.
 double checkedValue(const TaskValues& values, const TaskValue& value) {
   const std::optional<double>& given = values.*value.given;
-  if (!given) refuse(std::string(value.what) + " BEKLENIYORDU");
-  if (const auto problem = numberProblem(value.what, *given)) refuse(*problem);
+  const std::string what(inCurrentLanguage(value.what));
+  if (!given) refuse(text(Text::InputValueMissing, {what}));
+  if (const auto problem = numberProblem(what, *given)) refuse(*problem);
   if (const auto problem = valueProblem(value, *given)) refuse(*problem);
   return takenValue(value, *given);
 }
@@ -38,26 +40,25 @@ double checkedValue(const TaskValues& values, const TaskValue& value) {
 std::span<const TaskValue> caseValues(int caseNumber) { return caseProperties(caseNumber).values; }
 
 std::optional<std::string> valueProblem(const TaskValue& value, double number) {
-  const char* expectation = "";
+  Text expectation = Text::TaskValuePositive;
   switch (value.bound) {
     case ValueBound::Any:
       return std::nullopt;
     case ValueBound::NotNegative:
       if (number >= 0.0) return std::nullopt;
-      expectation = "SIFIR VEYA POZITIF";
+      expectation = Text::TaskValueNotNegative;
       break;
     case ValueBound::Positive:
       if (number > 0.0) return std::nullopt;
-      expectation = "POZITIF";
+      expectation = Text::TaskValuePositive;
       break;
     case ValueBound::UnderRightAngle:
       number = std::fabs(number);
       if (number < 90.0) return std::nullopt;
-      expectation = "90 DERECEDEN KUCUK";
+      expectation = Text::TaskValueUnderRightAngle;
       break;
   }
-  return std::string(value.what) + " " + expectation + " OLMALI, " + formatFixed(number, 1, 3) +
-         " OKUNDU";
+  return text(expectation, {inCurrentLanguage(value.what), formatFixed(number, 1, 3)});
 }
 
 double takenValue(const TaskValue& value, double number) {
@@ -66,14 +67,13 @@ double takenValue(const TaskValue& value, double number) {
 
 std::optional<std::string> equalPointCountProblem(int count) {
   if (count == 0 || (count >= 2 && count <= kMaxEqualPoints)) return std::nullopt;
-  return "ESIT ARALIKLI NOKTA SAYISI 0 VEYA 2 ILE " + std::to_string(kMaxEqualPoints) +
-         " ARASINDA OLMALI, " + std::to_string(count) + " OKUNDU";
+  return text(Text::TaskEqualPointCount, {inCurrentLanguage(kEqualPointCountName),
+                                          std::to_string(kMaxEqualPoints), std::to_string(count)});
 }
 
 std::optional<std::string> equalRangeProblem(int count, double start, double end) {
   if (count <= 1 || end > start) return std::nullopt;
-  return "ESIT ARALIKLI SON NOKTA ILK NOKTADAN BUYUK OLMALI (" + formatFixed(start, 1, 3) + " / " +
-         formatFixed(end, 1, 3) + ")";
+  return text(Text::TaskEqualRange, {formatFixed(start, 1, 3), formatFixed(end, 1, 3)});
 }
 
 TaskParameters taskFromValues(const TaskValues& values) {
@@ -81,8 +81,9 @@ TaskParameters taskFromValues(const TaskValues& values) {
   for (const TaskValue& value : {kShipLengthValue, kStationDivisionsValue, kWaterDensityValue}) {
     task.*value.field = checkedValue(values, value);
   }
-  if (const auto problem = wholeNumberProblem("HESAP NO", values.caseNumber, 1, kCaseCount,
-                                              std::to_string(values.caseNumber))) {
+  if (const auto problem =
+          wholeNumberProblem(std::string(inCurrentLanguage(kCaseNumberName)), values.caseNumber, 1,
+                             kCaseCount, std::to_string(values.caseNumber))) {
     refuse(*problem);
   }
   task.caseNumber = values.caseNumber;
@@ -90,13 +91,15 @@ TaskParameters taskFromValues(const TaskValues& values) {
   for (const TaskValue& value : taken) task.*value.field = checkedValue(values, value);
   for (const TaskValue& value : kEveryCaseValue) {
     if ((values.*value.given).has_value() && !takes(taken, value)) {
-      refuse(std::string(value.what) + " HESAP " + std::to_string(task.caseNumber) +
-             " ICIN VERILMEZ (BU HESAP BU DEGERI KULLANMAZ)");
+      refuse(text(Text::TaskValueNotTaken,
+                  {inCurrentLanguage(value.what), std::to_string(task.caseNumber)}));
     }
   }
-  for (const auto& [what, number] : {std::pair{"ESIT ARALIKLI ILK NOKTA", values.equalStart},
-                                     std::pair{"ESIT ARALIKLI SON NOKTA", values.equalEnd}}) {
-    if (const auto problem = numberProblem(what, number)) refuse(*problem);
+  for (const auto& [what, number] :
+       {std::pair{kEqualStartName, values.equalStart}, std::pair{kEqualEndName, values.equalEnd}}) {
+    if (const auto problem = numberProblem(std::string(inCurrentLanguage(what)), number)) {
+      refuse(*problem);
+    }
   }
   if (const auto problem = equalPointCountProblem(values.equalPointCount)) refuse(*problem);
   if (const auto problem =

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/task_parameters.h"
+#include "text/language.h"
 
 namespace norvika {
 
@@ -32,40 +33,64 @@ struct TaskValues {
 /// What a value of the task must be.
 enum class ValueBound { Any, NotNegative, Positive, UnderRightAngle };
 
-/// A value of the task: how messages name it, where the task keeps it, where
-/// code gives it and what it must be.
+/// A value of the task: how messages name it in each language, where the task
+/// keeps it, where code gives it and what it must be.
 struct TaskValue {
-  const char* what;
+  Words what;
   double TaskParameters::*field;
   std::optional<double> TaskValues::*given;
   ValueBound bound;
 };
 
-inline constexpr TaskValue kShipLengthValue{"GEMI BOYU", &TaskParameters::shipLength,
-                                            &TaskValues::shipLength, ValueBound::Positive};
-inline constexpr TaskValue kStationDivisionsValue{"POSTA ARALIGI SAYISI",
-                                                  &TaskParameters::stationDivisions,
-                                                  &TaskValues::stationDivisions, ValueBound::Any};
-inline constexpr TaskValue kWaterDensityValue{"SU YOGUNLUGU", &TaskParameters::waterDensity,
-                                              &TaskValues::waterDensity, ValueBound::Positive};
+inline constexpr TaskValue kShipLengthValue{{"GEMI BOYU", "SHIP LENGTH"},
+                                            &TaskParameters::shipLength,
+                                            &TaskValues::shipLength,
+                                            ValueBound::Positive};
+inline constexpr TaskValue kStationDivisionsValue{
+    {"POSTA ARALIGI SAYISI", "NUMBER OF STATION INTERVALS"},
+    &TaskParameters::stationDivisions,
+    &TaskValues::stationDivisions,
+    ValueBound::Any};
+inline constexpr TaskValue kWaterDensityValue{{"SU YOGUNLUGU", "WATER DENSITY"},
+                                              &TaskParameters::waterDensity,
+                                              &TaskValues::waterDensity,
+                                              ValueBound::Positive};
+
+/// The task's other values, as messages name them.
+inline constexpr Words kHullFileName{"GEMI FORM DOSYASININ ADI", "HULL FILE NAME"};
+inline constexpr Words kCaseNumberName{"HESAP NO", "CASE NUMBER"};
+inline constexpr Words kEqualPointCountName{"ESIT ARALIKLI NOKTA SAYISI",
+                                            "NUMBER OF EQUALLY SPACED POINTS"};
+inline constexpr Words kEqualStartName{"ESIT ARALIKLI ILK NOKTA", "FIRST EQUALLY SPACED POINT"};
+inline constexpr Words kEqualEndName{"ESIT ARALIKLI SON NOKTA", "LAST EQUALLY SPACED POINT"};
 
 /// The values of the cases.
-inline constexpr TaskValue kRequiredDisplacement{
-    "ISTENEN DEPLASMAN", &TaskParameters::requiredDisplacement, &TaskValues::requiredDisplacement,
-    ValueBound::Any};
-inline constexpr TaskValue kInitialDraft{"BASLANGIC DRAFTI", &TaskParameters::initialDraft,
-                                         &TaskValues::initialDraft, ValueBound::NotNegative};
-inline constexpr TaskValue kWaveHeight{"DALGA YUKSEKLIGI", &TaskParameters::waveHeight,
-                                       &TaskValues::waveHeight, ValueBound::NotNegative};
-inline constexpr TaskValue kWaveLengthRatio{"DALGA BOYU / GEMI BOYU",
+inline constexpr TaskValue kRequiredDisplacement{{"ISTENEN DEPLASMAN", "REQUIRED DISPLACEMENT"},
+                                                 &TaskParameters::requiredDisplacement,
+                                                 &TaskValues::requiredDisplacement,
+                                                 ValueBound::Any};
+inline constexpr TaskValue kInitialDraft{{"BASLANGIC DRAFTI", "INITIAL DRAFT"},
+                                         &TaskParameters::initialDraft,
+                                         &TaskValues::initialDraft,
+                                         ValueBound::NotNegative};
+inline constexpr TaskValue kWaveHeight{{"DALGA YUKSEKLIGI", "WAVE HEIGHT"},
+                                       &TaskParameters::waveHeight,
+                                       &TaskValues::waveHeight,
+                                       ValueBound::NotNegative};
+inline constexpr TaskValue kWaveLengthRatio{{"DALGA BOYU / GEMI BOYU", "WAVE LENGTH / SHIP LENGTH"},
                                             &TaskParameters::waveLengthRatio,
-                                            &TaskValues::waveLengthRatio, ValueBound::Positive};
-inline constexpr TaskValue kForwardDraft{"BAS DRAFT", &TaskParameters::forwardDraft,
-                                         &TaskValues::forwardDraft, ValueBound::Any};
-inline constexpr TaskValue kAftDraft{"KIC DRAFT", &TaskParameters::aftDraft, &TaskValues::aftDraft,
-                                     ValueBound::Any};
-inline constexpr TaskValue kHeelAngle{"MEYIL ACISI", &TaskParameters::heelAngle,
-                                      &TaskValues::heelAngle, ValueBound::UnderRightAngle};
+                                            &TaskValues::waveLengthRatio,
+                                            ValueBound::Positive};
+inline constexpr TaskValue kForwardDraft{{"BAS DRAFT", "FORWARD DRAFT"},
+                                         &TaskParameters::forwardDraft,
+                                         &TaskValues::forwardDraft,
+                                         ValueBound::Any};
+inline constexpr TaskValue kAftDraft{
+    {"KIC DRAFT", "AFT DRAFT"}, &TaskParameters::aftDraft, &TaskValues::aftDraft, ValueBound::Any};
+inline constexpr TaskValue kHeelAngle{{"MEYIL ACISI", "HEEL ANGLE"},
+                                      &TaskParameters::heelAngle,
+                                      &TaskValues::heelAngle,
+                                      ValueBound::UnderRightAngle};
 
 /// The values each kind of case takes, in the order its line of the task file holds them.
 inline constexpr std::array kLevelValues{kRequiredDisplacement, kInitialDraft};
@@ -82,7 +107,8 @@ inline constexpr std::array kEveryCaseValue{
 std::span<const TaskValue> caseValues(int caseNumber);
 
 /// Why `number` cannot stand for `value` (the message without file and line,
-/// "GEMI BOYU POZITIF OLMALI, -5.000 OKUNDU"); none when it can.
+/// "GEMI BOYU POZITIF OLMALI, -5.000 OKUNDU"), in the thread's language; none
+/// when it can.
 std::optional<std::string> valueProblem(const TaskValue& value, double number);
 
 /// The number as the task keeps it: a heel angle as its size (the ship

@@ -6,6 +6,7 @@
 #include "support/file_names.h"
 #include "support/input_file.h"
 #include "support/run_end.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -43,20 +44,18 @@ namespace {
 
 constexpr const char* kBlockFields[4] = {"X1", "X2", "W1", "W2"};
 
-std::string recordName(int k) { return std::to_string(k) + ". AGIRLIK KAYDI "; }
+std::string recordName(int k) { return text(Text::WeightsRecord, {std::to_string(k)}); }
 
 std::string tooManyRecordsText() {
-  return "EN FAZLA " + std::to_string(kMaxWeightBlocks) + " AGIRLIK KAYDI OKUNABILIR";
+  return text(Text::WeightsTooMany, {std::to_string(kMaxWeightBlocks)});
 }
 
 // Totals the blocks into W and LCG; why they cannot be the ship's weights
 // when there is none or they weigh nothing.
 std::optional<std::string> totalWeights(WeightDistribution& weights) {
-  if (weights.blocks.empty()) return "EN AZ 1 AGIRLIK KAYDI (x1, x2, w1, w2) BEKLENIYORDU";
+  if (weights.blocks.empty()) return std::string(text(Text::WeightsNone));
   sumBlocks(weights);
-  if (!(weights.total > 0.0)) {
-    return "TOPLAM AGIRLIK SIFIR: EN AZ BIR KAYITTA SIFIRDAN BUYUK AGIRLIK BEKLENIYORDU";
-  }
+  if (!(weights.total > 0.0)) return std::string(text(Text::WeightsZeroTotal));
   return std::nullopt;
 }
 
@@ -65,26 +64,26 @@ std::optional<std::string> totalWeights(WeightDistribution& weights) {
 std::optional<std::string> weightBlockProblem(int k, const WeightBlock& block, double shipLength) {
   const std::string record = recordName(k);
   if (!(block.x2 > block.x1)) {
-    return record + "X2 X1 'DEN BUYUK OLMALI (" + formatFixed(block.x1, 1, 3) + " / " +
-           formatFixed(block.x2, 1, 3) + ")";
+    return text(Text::WeightsOrder,
+                {record, formatFixed(block.x1, 1, 3), formatFixed(block.x2, 1, 3)});
   }
   // Overhangs carry weight, but a block a ship's length beyond a
   // perpendicular is a mistyped position, and a strength table reaching
   // out to it would be absurdly long.
   if (block.x1 < -shipLength || block.x2 > 2.0 * shipLength) {
-    return record + "GEMININ DISINDA: X1 VE X2 " + formatFixed(-shipLength, 1, 3) + " ILE " +
-           formatFixed(2.0 * shipLength, 1, 3) + " m ARASINDA OLMALI (BIR GEMI BOYU ICINDE) (" +
-           formatFixed(block.x1, 1, 3) + " / " + formatFixed(block.x2, 1, 3) + ")";
+    return text(Text::WeightsOutsideShip,
+                {record, formatFixed(-shipLength, 1, 3), formatFixed(2.0 * shipLength, 1, 3),
+                 formatFixed(block.x1, 1, 3), formatFixed(block.x2, 1, 3)});
   }
   // A block shorter than the strength grid can tell apart would weigh in
   // W but load no interval.
   if (block.x2 - block.x1 < minimumBlockLength(shipLength)) {
-    return record + "COK KISA: X2 - X1 EN AZ " + formatFixed(minimumBlockLength(shipLength), 1, 6) +
-           " m OLMALI (" + formatFixed(block.x1, 1, 6) + " / " + formatFixed(block.x2, 1, 6) + ")";
+    return text(Text::WeightsTooShort, {record, formatFixed(minimumBlockLength(shipLength), 1, 6),
+                                        formatFixed(block.x1, 1, 6), formatFixed(block.x2, 1, 6)});
   }
   if (block.w1 < 0.0 || block.w2 < 0.0) {
-    return record + "AGIRLIK (t/m) NEGATIF OLAMAZ (" + formatFixed(block.w1, 1, 3) + " / " +
-           formatFixed(block.w2, 1, 3) + ")";
+    return text(Text::WeightsNegative,
+                {record, formatFixed(block.w1, 1, 3), formatFixed(block.w2, 1, 3)});
   }
   return std::nullopt;
 }
@@ -94,7 +93,7 @@ WeightDistribution readWeightsFile(const std::filesystem::path& path,
   WeightDistribution weights;
   InputFile file(path, displayName);
   weights.fileName = file.displayName();
-  weights.title = file.readLine("BASLIK SATIRI");
+  weights.title = file.readLine(std::string(text(Text::InputTitleLine)));
   const int firstRecordLine = file.line();
 
   while (file.moreFields()) {
@@ -107,9 +106,7 @@ WeightDistribution readWeightsFile(const std::filesystem::path& path,
       // A record cut short is a count of numbers that is not a multiple of
       // four: every later record would be read shifted.
       if (i > 0 && !file.moreFields()) {
-        file.reject(record + "EKSIK: x1, x2, w1, w2 ICIN 4 SAYI BEKLENIYORDU, " +
-                        std::to_string(i) + " SAYI OKUNDU",
-                    recordLine);
+        file.reject(text(Text::WeightsIncomplete, {record, std::to_string(i)}), recordLine);
       }
       v[i] = file.readField(record + kBlockFields[i]);
       if (i == 0) recordLine = file.lastLine();
@@ -131,7 +128,7 @@ WeightDistribution weightsFromValues(std::string title, const std::vector<Weight
   };
   WeightDistribution weights;
   weights.title = std::move(title);
-  weights.fileName = kWeightsGivenName;
+  weights.fileName = text(Text::WeightsGivenName);
   if (blocks.size() > static_cast<std::size_t>(kMaxWeightBlocks)) refuse(tooManyRecordsText());
   for (const WeightBlock& block : blocks) {
     const int k = static_cast<int>(weights.blocks.size()) + 1;

@@ -9,8 +9,6 @@ namespace norvika {
 
 /// Name of the weights file in the run directory (matched ignoring case).
 inline constexpr const char* kWeightsFileName = "Norvika.AGR";
-/// How messages and the strength report name weights given in code.
-inline constexpr const char* kWeightsGivenName = "AGIRLIK DAGILIMI";
 
 /// A weight block from x1 to x2 (m from AP, x1 < x2) whose weight per metre
 /// runs linearly from w1 at x1 to w2 at x2 (t/m, not negative).
@@ -61,7 +59,8 @@ std::optional<std::string> weightBlockProblem(int k, const WeightBlock& block, d
 
 /// The weights of `blocks` given in code for a ship of length L (m), checked
 /// and totalled as the weights file's records are, with the same messages
-/// (without file and line). Ends the run (InputError, no place) at the first problem.
+/// (without file and line), named as the weight distribution in the thread's
+/// language. Ends the run (InputError, no place) at the first problem.
 WeightDistribution weightsFromValues(std::string title, const std::vector<WeightBlock>& blocks,
                                      double shipLength);
 

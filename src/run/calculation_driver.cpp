@@ -107,7 +107,7 @@ void takeInputs(Platform& platform, const RunSettings& settings, std::optional<R
     const std::optional<std::filesystem::path> weightsFile = runWeightsFile(task, settings);
     if (settings.resultFiles == ResultFiles::OnDisc) {
       std::vector<RunInputFile> inputs = taskInputFiles(task);
-      if (weightsFile) inputs.push_back({*weightsFile, "AGIRLIK DOSYASI", std::nullopt});
+      if (weightsFile) inputs.push_back({*weightsFile, Text::InputWeightsFile, std::nullopt});
       refuseInputsAtResults(platform.currentDirectory(), inputs, resultsOf(Analysis::CaseRun));
     }
     outcome.weights = readRunWeights(task, weightsFile);

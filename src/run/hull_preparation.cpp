@@ -5,6 +5,7 @@
 #include "plots/check_plots.h"
 #include "plots/station_preview.h"
 #include "run/input_places.h"
+#include "support/input_file.h"
 #include "text/catalogue.h"
 #include "text/text_format.h"
 
@@ -26,8 +27,7 @@ HullModel prepareRunHull(const TaskParameters& task, HullModel hull) {
          formatFixed(hull.stationX(1), 1, 3), formatFixed(hull.stationX(hull.stationCount), 1, 3)});
     if (task.file.empty()) throw ProgramEnd(ExitReason::InputError, problem);
     throw ProgramEnd(ExitReason::InputError,
-                     task.file.filename().string() + " " + std::to_string(task.equalLine) +
-                         ". SATIR: " + problem,
+                     atLineText(task.file.filename().string(), task.equalLine, problem),
                      InputPlace{task.file.string(), task.equalLine});
   }
   return hull;

@@ -5,6 +5,7 @@
 #include "support/file_names.h"
 #include "support/input_file.h"
 #include "support/result_file.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -13,8 +14,8 @@ std::filesystem::path runHullFile(const TaskParameters& task) {
 }
 
 std::vector<RunInputFile> taskInputFiles(const TaskParameters& task) {
-  return {{task.file, "GOREV DOSYASI", std::nullopt},
-          {runHullFile(task), "GEMI FORM DOSYASI", InputPlace{task.file.string(), task.hullLine}}};
+  return {{task.file, Text::InputTaskFile, std::nullopt},
+          {runHullFile(task), Text::InputHullFile, InputPlace{task.file.string(), task.hullLine}}};
 }
 
 void refuseInputsAtResults(const std::filesystem::path& directory,
@@ -23,17 +24,14 @@ void refuseInputsAtResults(const std::filesystem::path& directory,
   for (const RunInputFile& input : inputs) {
     const std::optional<ResultKind> result = resultPlaceOf(input.path, directory, results);
     if (!result) continue;
-    std::string where;
+    std::string problem = text(
+        Text::InputAtResultPlace,
+        {text(input.role), printableText(input.path.filename().string()), resultName(*result)});
     if (input.namedAt) {
-      where = std::filesystem::path(input.namedAt->file).filename().string() + " " +
-              std::to_string(input.namedAt->line) + ". SATIR: ";
+      problem = atLineText(std::filesystem::path(input.namedAt->file).filename().string(),
+                           input.namedAt->line, problem);
     }
-    throw ProgramEnd(ExitReason::InputError,
-                     where + input.role + " " + printableText(input.path.filename().string()) +
-                         ", BU CALISMANIN SONUC DOSYASI " + resultName(*result) +
-                         " 'NIN YERINDE: CALISMA ONU SILER VEYA DEGISTIRIR. DOSYAYA BASKA BIR "
-                         "AD VERIN",
-                     input.namedAt);
+    throw ProgramEnd(ExitReason::InputError, problem, input.namedAt);
   }
 }
 

@@ -9,15 +9,15 @@
 #include "model/task_parameters.h"
 #include "support/result_names.h"
 #include "support/run_end.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
-/// A file a run reads: where it is, what it is to the run ("GEMI FORM
-/// DOSYASI") and the line that names it (none: named by its fixed name or on
-/// the command line).
+/// A file a run reads: where it is, what it is to the run (the hull file) and
+/// the line that names it (none: named by its fixed name or on the command line).
 struct RunInputFile {
   std::filesystem::path path;
-  const char* role;
+  Text role;
   std::optional<InputPlace> namedAt;
 };
 

@@ -9,6 +9,7 @@
 
 #include "support/file_names.h"
 #include "support/run_end.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
@@ -133,9 +134,10 @@ std::string printableText(const std::string& text) {
 InputFile::InputFile(const std::filesystem::path& path, const std::string& displayName)
     : displayName_(printableText(displayName)), path_(path.string()) {
   // A file that cannot be read is named, at no line.
-  const auto refuse = [&](const std::string& text) {
-    throw ProgramEnd(ExitReason::InputError, displayName_ + text + printableText(path_),
-                     InputPlace{path_, 0});
+  const auto refuse = [&](Text problem, const std::string& reason = "") {
+    std::string message = text(problem, {displayName_, printableText(path_)});
+    if (!reason.empty()) message += " (" + reason + ")";
+    throw ProgramEnd(ExitReason::InputError, message, InputPlace{path_, 0});
   };
   std::error_code error;
   const auto status = std::filesystem::status(path, error);
@@ -143,27 +145,21 @@ InputFile::InputFile(const std::filesystem::path& path, const std::string& displ
     // An entry that stands there but leads nowhere (a broken or looping link)
     // is named with the reason, not as missing.
     if (entryExists(path)) {
-      throw ProgramEnd(
-          ExitReason::InputError,
-          displayName_ + " DOSYASI OKUNAMADI: " + printableText(path_) + " (" +
-              (error && error != std::errc::no_such_file_or_directory ? error.message()
-                                                                      : "a link to nothing") +
-              ")",
-          InputPlace{path_, 0});
+      refuse(Text::InputUnreadable, error && error != std::errc::no_such_file_or_directory
+                                        ? error.message()
+                                        : "a link to nothing");
     }
-    refuse(" DOSYASI BULUNAMADI: ");
+    refuse(Text::InputNotFound);
   }
-  if (!std::filesystem::is_regular_file(status)) {
-    refuse(" BIR DOSYA DEGIL (KLASOR VEYA OZEL DOSYA): ");
-  }
+  if (!std::filesystem::is_regular_file(status)) refuse(Text::InputNotAFile);
   const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kLargestFileSize) refuse(" DOSYASI COK BUYUK (EN FAZLA 64 MB): ");
+  if (error || size > kLargestFileSize) refuse(Text::InputTooLarge);
   std::ifstream in(path, std::ios::binary);
   // One read of the known size: a stream copy grows its buffer step by step,
   // which shows on a file of a few megabytes.
   content_.resize(static_cast<std::size_t>(size));
   if (!in || !in.read(content_.data(), static_cast<std::streamsize>(size))) {
-    refuse(" DOSYASI OKUNAMADI: ");
+    refuse(Text::InputUnreadable);
   }
 }
 
@@ -174,10 +170,15 @@ InputFile InputFile::ofText(std::string text, const std::string& displayName) {
   return file;
 }
 
-void InputFile::reject(const std::string& text, int atLine) const {
+std::string atLineText(const std::string& file, int line, const std::string& problem) {
+  return text(Text::InputAtLine, {file, std::to_string(line), problem});
+}
+
+std::string fileEndedText(const std::string& what) { return text(Text::InputEnded, {what}); }
+
+void InputFile::reject(const std::string& problem, int atLine) const {
   const int line = atLine > 0 ? atLine : line_;
-  throw ProgramEnd(ExitReason::InputError,
-                   displayName_ + " " + std::to_string(line) + ". SATIR: " + text,
+  throw ProgramEnd(ExitReason::InputError, atLineText(displayName_, line, problem),
                    InputPlace{path_.empty() ? displayName_ : path_, line});
 }
 
@@ -195,7 +196,7 @@ void InputFile::consumeLineEnd() {
 }
 
 std::string InputFile::readLine(const std::string& what) {
-  if (atEnd()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  if (atEnd()) reject(fileEndedText(what));
   const std::size_t start = position_;
   while (!atEnd() && !atLineEnd()) ++position_;
   std::string text = content_.substr(start, position_ - start);
@@ -222,12 +223,11 @@ InputFile::NumberText InputFile::parseNumber(std::string_view field, double& val
 namespace {
 
 std::string notANumberText(const std::string& what, std::string_view shown) {
-  return what + " ICIN SAYI BEKLENIYORDU, " + quotedForMessage(shown) + " OKUNDU";
+  return text(Text::InputNotANumber, {what, quotedForMessage(shown)});
 }
 
 std::string tooLargeText(const std::string& what, std::string_view shown) {
-  return what + " ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU, " +
-         quotedForMessage(shown) + " OKUNDU";
+  return text(Text::InputNumberTooLarge, {what, quotedForMessage(shown)});
 }
 
 }  // namespace
@@ -248,8 +248,8 @@ std::optional<std::string> numberProblem(const std::string& what, double value) 
 std::optional<std::string> wholeNumberProblem(const std::string& what, double value, int low,
                                               int high, std::string_view shown) {
   if (value == std::trunc(value) && value >= low && value <= high) return std::nullopt;
-  return what + " ICIN " + std::to_string(low) + " ILE " + std::to_string(high) +
-         " ARASINDA BIR TAM SAYI BEKLENIYORDU, " + quotedForMessage(shown) + " OKUNDU";
+  return text(Text::InputWholeNumber,
+              {what, std::to_string(low), std::to_string(high), quotedForMessage(shown)});
 }
 
 void InputFile::rejectNumber(NumberText problem, const std::string& what, std::string_view field,
@@ -261,7 +261,7 @@ void InputFile::rejectNumber(NumberText problem, const std::string& what, std::s
 }
 
 double InputFile::readValue(const std::string& what) {
-  if (!moreFields()) reject("DOSYA BITTI, " + what + " BEKLENIYORDU");
+  if (!moreFields()) reject(fileEndedText(what));
   const int fieldLine = line_;
   const std::size_t start = position_;
   while (!atEnd() && !atLineEnd() && content_[position_] != ',') ++position_;

@@ -11,6 +11,13 @@ namespace norvika {
 /// The largest size of a number the program reads, in a file or on a command line.
 inline constexpr double kLargestInputNumber = 1e6;
 
+/// How a message names the line `line` of `file` before what is wrong there:
+/// "Norvika.TSK 20. SATIR: ...", in the thread's language.
+std::string atLineText(const std::string& file, int line, const std::string& problem);
+
+/// What a file that ended before `what` says.
+std::string fileEndedText(const std::string& what);
+
 /// A text input file read as the program's files are read: whole lines, or
 /// numeric fields. Lines may end with LF, CR LF or CR. Every failure ends the
 /// run (ProgramEnd, InputError) with a message naming the file, the line and
@@ -57,9 +64,10 @@ class InputFile {
   int lastLine() const { return lastLine_; }
   const std::string& displayName() const { return displayName_; }
 
-  /// Ends the run with "<file> <line>. SATIR: <text>", the file and the line
-  /// also given as values (InputPlace).
-  [[noreturn]] void reject(const std::string& text, int atLine = 0) const;
+  /// Ends the run with atLineText of the file's name, the line (the current
+  /// one when `atLine` is 0) and `problem`; the file and the line also given
+  /// as values (InputPlace).
+  [[noreturn]] void reject(const std::string& problem, int atLine = 0) const;
 
  private:
   InputFile() = default;
@@ -92,7 +100,7 @@ class InputFile {
 
 template <typename What>
 double InputFile::readField(const What& what) {
-  if (!moreFields()) reject("DOSYA BITTI, " + what() + " BEKLENIYORDU");
+  if (!moreFields()) reject(fileEndedText(what()));
   const int fieldLine = line_;
   double value = 0.0;
   const NumberText check = takeNumberField(value);

@@ -10,14 +10,15 @@
 
 #include "support/atomic_file.h"
 #include "support/run_end.h"
+#include "text/catalogue.h"
 
 namespace norvika {
 
 namespace {
 
 [[noreturn]] void failWriting(const std::filesystem::path& path, const std::string& reason) {
-  throw ProgramEnd(ExitReason::WriteFailed, path.filename().string() + " DOSYASI YAZILAMADI: " +
-                                                path.string() + " (" + reason + ")");
+  throw ProgramEnd(ExitReason::WriteFailed,
+                   text(Text::ResultUnwritable, {path.filename().string(), path.string(), reason}));
 }
 
 // Only a file or a link may be replaced: renaming over a FIFO or a device

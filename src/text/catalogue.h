@@ -355,6 +355,66 @@ enum class Text : int {
   RecordDisplacements,
   RecordHeels,
   RecordLoadingCondition,
+  // The input files' messages.
+  InputAtLine,          // {0} file, {1} line, {2} what is wrong
+  InputNotFound,        // {0} file, {1} path
+  InputUnreadable,      // {0} file, {1} path
+  InputNotAFile,        // {0} file, {1} path
+  InputTooLarge,        // {0} file, {1} path
+  InputEnded,           // {0} what was expected
+  InputNotANumber,      // {0} value, {1} text read
+  InputNumberTooLarge,  // {0} value, {1} text read
+  InputWholeNumber,     // {0} value, {1} {2} bounds, {3} text read
+  InputValueMissing,    // {0} value
+  InputEmptyLine,       // {0} value
+  InputTitleLine,
+  InputCurveTitleLine,  // {0} curve
+  InputAtResultPlace,   // {0} role, {1} file, {2} result file
+  InputTaskFile,
+  InputHullFile,
+  InputWeightsFile,
+  ResultUnwritable,  // {0} file, {1} path, {2} reason
+  TaskLabelLine,
+  TaskNoMoreNumbers,         // {0} value, {1} text read
+  TaskDecimalPoint,          // {0} the number as meant
+  TaskLabelAfterCaseValues,  // {0} line, {1} text read
+  TaskValueNotNegative,      // {0} value, {1} number
+  TaskValuePositive,         // {0} value, {1} number
+  TaskValueUnderRightAngle,  // {0} value, {1} number
+  TaskEqualPointCount,       // {0} value, {1} most points, {2} count
+  TaskEqualRange,            // {0} first, {1} last point, m
+  TaskValueNotTaken,         // {0} value, {1} case
+  HullStation,               // {0} station
+  HullStationPosition,       // {0} station
+  HullSternContour,
+  HullBowContour,
+  HullRecord,  // {0} curve, {1} record
+  HullHeight,
+  HullHalfBreadth,
+  HullLengthwise,
+  HullCode,
+  HullCodeNotWhole,      // {0} record, {1} text read
+  HullCodeIsTerminator,  // {0} record
+  HullNoCurveEnd,        // {0} curve, {1} records
+  HullNoStationEnd,      // {0} curve, {1} records
+  HullTooFewPoints,      // {0} curve, {1} least, {2} read
+  HullHeightsRise,       // {0} curve, {1} point, {2} {3} heights, m
+  HullStationsRise,      // {0} station, {1} {2} positions, m
+  HullTooFewStations,    // {0} stations read
+  HullTooManyStations,   // {0} most stations
+  HullLastStationEnd,    // {0} most stations
+  HullCountsDiffer,      // {0} curve, {1} field, {2} {3} {4} counts
+  HullTooManyPoints,     // {0} curve, {1} most points
+  WeightsRecord,         // {0} record
+  WeightsTooMany,        // {0} most records
+  WeightsNone,
+  WeightsZeroTotal,
+  WeightsOrder,        // {0} record, {1} x1, {2} x2, m
+  WeightsOutsideShip,  // {0} record, {1} {2} bounds, {3} x1, {4} x2, m
+  WeightsTooShort,     // {0} record, {1} least length, {2} x1, {3} x2, m
+  WeightsNegative,     // {0} record, {1} w1, {2} w2, t/m
+  WeightsIncomplete,   // {0} record, {1} numbers read
+  WeightsGivenName,
   Count,  // the number of texts: not a text
 };
 

@@ -20,9 +20,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "language_words.h"
 #include "norvika_process.h"
 
 namespace norvika::apptest {
@@ -85,6 +87,25 @@ std::vector<fs::path> corpusCases() {
   return cases;
 }
 
+// The case `source` copied to `run` as the program is to find it, with an
+// earlier report and strength report there; the arguments of its batch run.
+std::vector<std::string> preparedRun(const fs::path& source, const fs::path& run) {
+  fs::copy(source, run, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+  fs::remove(run / "expected");
+  if (fs::exists(run / "generated")) generateLargeLines(run);
+  writeBytes(run / "Norvika.SON", kOldReport);
+  writeBytes(run / "MUKAVEMET.SON", kOldReport);
+
+  std::vector<std::string> arguments = {"--batch"};
+  if (fs::exists(run / "arguments")) {
+    std::ifstream list(run / "arguments");
+    for (std::string argument; std::getline(list, argument);) arguments.push_back(argument);
+    fs::remove(run / "arguments");
+  }
+  arguments.insert(arguments.end(), {"-C", run.string()});
+  return arguments;
+}
+
 TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
   const std::vector<fs::path> cases = corpusCases();
   ASSERT_GE(cases.size(), 40u);
@@ -96,20 +117,7 @@ TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
 
     TemporaryDirectory temporary;
     const fs::path run = temporary.path() / "run";
-    fs::copy(source, run, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
-    fs::remove(run / "expected");
-    if (fs::exists(run / "generated")) generateLargeLines(run);
-    writeBytes(run / "Norvika.SON", kOldReport);
-    writeBytes(run / "MUKAVEMET.SON", kOldReport);
-
-    std::vector<std::string> arguments = {"--batch"};
-    if (fs::exists(run / "arguments")) {
-      std::ifstream list(run / "arguments");
-      for (std::string argument; std::getline(list, argument);) arguments.push_back(argument);
-      fs::remove(run / "arguments");
-    }
-    arguments.insert(arguments.end(), {"-C", run.string()});
-    const ProcessResult result = runNorvika(arguments);
+    const ProcessResult result = runNorvika(preparedRun(source, run));
 
     ASSERT_FALSE(result.killed) << "still running after " << kHangGuardSeconds << " s";
     EXPECT_EQ(result.signal, 0) << result.standardError;
@@ -134,6 +142,25 @@ TEST(BadInput, EveryCaseOfTheCorpusEndsCleanly) {
       EXPECT_FALSE(fs::exists(run / "SEPHIYE.TXT"));
       EXPECT_FALSE(fs::exists(run / "TARAMA.TXT"));
     }
+  }
+}
+
+// The corpus again in English: each case ends as in Turkish, and its message
+// names the same file, line and values in the same order, in no Turkish word.
+TEST(BadInput, EveryMessageInEnglishKeepsItsNumbers) {
+  const std::set<std::string> turkish = testing::turkishOnlyWords();
+  for (const fs::path& source : corpusCases()) {
+    SCOPED_TRACE(source.filename().string());
+    const Expected expected = readExpected(source);
+    TemporaryDirectory temporary;
+    const fs::path run = temporary.path() / "run";
+    std::vector<std::string> arguments = preparedRun(source, run);
+    arguments.insert(arguments.begin(), {"--language", "en"});
+    const ProcessResult result = runNorvika(arguments);
+
+    EXPECT_EQ(result.status, expected.status) << result.standardError;
+    testing::expectSameMessageInEnglish(
+        result.firstErrorLine(), replacedAll(expected.message, "{DIR}", run.string()), turkish);
   }
 }
 

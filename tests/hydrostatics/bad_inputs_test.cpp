@@ -13,9 +13,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "language_words.h"
 #include "norvika_process.h"
 
 namespace norvika::apptest {
@@ -51,13 +53,38 @@ std::vector<std::string> leftovers(const fs::path& run) {
   return names;
 }
 
-TEST(HydrostaticsBadInput, EveryCaseOfTheCorpusEndsCleanly) {
+std::vector<fs::path> corpusCases() {
   std::vector<fs::path> cases;
   for (const auto& entry :
        fs::directory_iterator(fs::path(NORVIKA_SOURCE_DIR) / "tests/inputs/hydrostatics-bad")) {
     cases.push_back(entry.path());
   }
   std::sort(cases.begin(), cases.end());
+  return cases;
+}
+
+// The case `source` copied to `run` as the program is to find it, with an
+// earlier report there; the arguments of its run.
+std::vector<std::string> preparedRun(const fs::path& source, const fs::path& run) {
+  fs::copy(source, run, fs::copy_options::recursive);
+  fs::remove(run / "expected");
+  // The run directory is the copy, unless the case names its own.
+  std::vector<std::string> arguments;
+  if (fs::exists(run / "arguments")) {
+    for (const std::string& a : linesOf(run / "arguments")) {
+      arguments.push_back(replacedAll(a, "{DIR}", run.string()));
+    }
+    fs::remove(run / "arguments");
+  }
+  if (std::find(arguments.begin(), arguments.end(), "-C") == arguments.end()) {
+    arguments.insert(arguments.begin(), {"-C", run.string()});
+  }
+  writeBytes(run / "HIDROSTATIK.SON", kOldReport);
+  return arguments;
+}
+
+TEST(HydrostaticsBadInput, EveryCaseOfTheCorpusEndsCleanly) {
+  const std::vector<fs::path> cases = corpusCases();
   ASSERT_GE(cases.size(), 20u);
   for (const fs::path& source : cases) {
     SCOPED_TRACE(source.filename().string());
@@ -66,22 +93,7 @@ TEST(HydrostaticsBadInput, EveryCaseOfTheCorpusEndsCleanly) {
 
     TemporaryDirectory temporary;
     const fs::path run = temporary.path() / "run";
-    fs::copy(source, run, fs::copy_options::recursive);
-    fs::remove(run / "expected");
-    // The run directory is the copy, unless the case names its own.
-    std::vector<std::string> arguments;
-    if (fs::exists(run / "arguments")) {
-      for (const std::string& a : linesOf(run / "arguments")) {
-        arguments.push_back(replacedAll(a, "{DIR}", run.string()));
-      }
-      fs::remove(run / "arguments");
-    }
-    if (std::find(arguments.begin(), arguments.end(), "-C") == arguments.end()) {
-      arguments.insert(arguments.begin(), {"-C", run.string()});
-    }
-    writeBytes(run / "HIDROSTATIK.SON", kOldReport);
-
-    const ProcessResult result = runProgram(NORVIKA_HYDROSTATICS_BINARY, arguments);
+    const ProcessResult result = runProgram(NORVIKA_HYDROSTATICS_BINARY, preparedRun(source, run));
 
     ASSERT_FALSE(result.killed) << "still running after " << kHangGuardSeconds << " s";
     EXPECT_EQ(result.signal, 0) << result.standardError;
@@ -97,6 +109,25 @@ TEST(HydrostaticsBadInput, EveryCaseOfTheCorpusEndsCleanly) {
       EXPECT_FALSE(fs::exists(run / "BONJEAN.TXT"));
     }
     EXPECT_TRUE(leftovers(run).empty()) << leftovers(run).front();
+  }
+}
+
+// The corpus again in English: each case ends as in Turkish, and its message
+// gives the same numbers in the same order, in no Turkish word.
+TEST(HydrostaticsBadInput, EveryMessageInEnglishKeepsItsNumbers) {
+  const std::set<std::string> turkish = testing::turkishOnlyWords();
+  for (const fs::path& source : corpusCases()) {
+    SCOPED_TRACE(source.filename().string());
+    const std::vector<std::string> expected = linesOf(source / "expected");
+    TemporaryDirectory temporary;
+    const fs::path run = temporary.path() / "run";
+    std::vector<std::string> arguments = preparedRun(source, run);
+    arguments.insert(arguments.begin(), {"--language", "en"});
+    const ProcessResult result = runProgram(NORVIKA_HYDROSTATICS_BINARY, arguments);
+
+    EXPECT_EQ(result.status, std::stoi(expected.at(0))) << result.standardError;
+    testing::expectSameMessageInEnglish(
+        result.firstErrorLine(), replacedAll(expected.at(1), "{DIR}", run.string()), turkish);
   }
 }
 

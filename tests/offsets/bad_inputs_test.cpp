@@ -98,6 +98,12 @@ TEST(BadInputs, EachGivesItsStatusAndMessage) {
        "@/OUT.DAT: Norvika would reject this hull file, so it is not written: OUT.DAT 66. SATIR: "
        "3. "
        "POSTA: POSTA YERI BIR ONCEKI POSTADAN BUYUK OLMALI (70.000 / 70.000)"},
+      {"the same in English: Norvika's words follow --language, the cutter's stay",
+       with("box.stl", {"--at", "0,70,70.0000001,100", "--language", "en"}), 1,
+       "@/OUT.DAT: Norvika would reject this hull file, so it is not written: OUT.DAT LINE 66: "
+       "STATION 3: ITS POSITION MUST BE BEYOND THE PREVIOUS STATION'S (70.000 / 70.000)"},
+      {"a language Norvika has no words in", with("box.stl", {"--language", "de"}), 1,
+       "--language: expected 'tr' or 'en', got 'de'"},
       {"base line a thousand kilometres down", with("box.stl", {"--base", "-1e6"}), 1,
        "Norvika would reject this hull file, so it is not written: OUT.DAT 4. SATIR: 1. POSTA 2. "
        "KAYIT YUKSEKLIK ICIN EN FAZLA 1000000 BUYUKLUGUNDE BIR SAYI BEKLENIYORDU"},

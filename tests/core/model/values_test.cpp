@@ -332,7 +332,7 @@ TEST(WeightValues, AreRefusedWithTheWeightsFilesMessages) {
   const WeightDistribution w = weightsFromValues("T", {{0, 100, 80, 80}, {25, 75, 45, 45}}, 100.0);
   EXPECT_EQ(w.total, 8000.0 + 2250.0);
   EXPECT_EQ(w.centre, 50.0);
-  EXPECT_EQ(w.fileName, kWeightsGivenName);
+  EXPECT_EQ(w.fileName, "AGIRLIK DAGILIMI");
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
 #pragma once
 
 // What a run in English may not hold: a word that only the Turkish texts have
-// (of the catalogues and of the hydrostatic quantities' headings); and the
+// (of the catalogues, the hydrostatic quantities' headings and the task's
+// value names); and the
 // numbers of a text in order, which a run gives alike in either language.
+
+#include <gtest/gtest.h>
 
 #include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "model/task_values.h"
 #include "quantities/hydrostatic_quantities.h"
 #include "text/catalogue.h"
 #include "text/language.h"
@@ -38,6 +42,16 @@ inline std::set<std::string> turkishOnlyWords() {
       add(english, w->english);
     }
   }
+  std::vector<Words> taskNames = {kHullFileName, kCaseNumberName, kEqualPointCountName,
+                                  kEqualStartName, kEqualEndName};
+  for (const TaskValue& value : {kShipLengthValue, kStationDivisionsValue, kWaterDensityValue}) {
+    taskNames.push_back(value.what);
+  }
+  for (const TaskValue& value : kEveryCaseValue) taskNames.push_back(value.what);
+  for (const Words& name : taskNames) {
+    add(turkish, name.turkish);
+    add(english, name.english);
+  }
   for (const std::string& w : english) turkish.erase(w);
   return turkish;
 }
@@ -60,6 +74,14 @@ inline std::vector<std::string> numbersIn(const std::string& text) {
     numbers.push_back(n->str());
   }
   return numbers;
+}
+
+/// Expects `english`, a message in English, to give the numbers of `turkish`,
+/// the same message in Turkish, in their order, and no word of `turkishWords`.
+inline void expectSameMessageInEnglish(const std::string& english, const std::string& turkish,
+                                       const std::set<std::string>& turkishWords) {
+  EXPECT_EQ(numbersIn(english), numbersIn(turkish)) << english;
+  EXPECT_EQ(turkishWordsIn(english, turkishWords), std::vector<std::string>{}) << english;
 }
 
 }  // namespace norvika::testing
