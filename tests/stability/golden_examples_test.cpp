@@ -1,6 +1,7 @@
 // Every example of norvika-stability (an example directory holding
 // norvika-stability.args, its arguments one a line) run with its arguments
-// against committed golden records, byte for byte.
+// against committed golden records: the three result files byte for byte and the
+// display lists of both drawings (drawing_record.h).
 //
 // NORVIKA_UPDATE_GOLDEN=1 rewrites the records (only after checking the change
 // is wanted).
@@ -14,7 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/quiet_platform.h"
+#include "drawing_record.h"
+#include "platform/recording_platform.h"
 #include "run_files.h"
 #include "stability/stability_options.h"
 
@@ -25,7 +27,9 @@ namespace fs = std::filesystem;
 
 const fs::path kSourceDir = NORVIKA_SOURCE_DIR;
 
-StabilityRun runExample(const std::string& name, const testing::RunDirectory& directory) {
+// The example's run, its drawings recorded in `frames`.
+StabilityRun runExample(const std::string& name, const testing::RunDirectory& directory,
+                        std::string* frames = nullptr) {
   const fs::path source = kSourceDir / "examples" / name;
   for (const auto& entry : fs::directory_iterator(source)) {
     fs::copy_file(entry.path(), directory.path() / entry.path().filename());
@@ -34,11 +38,17 @@ StabilityRun runExample(const std::string& name, const testing::RunDirectory& di
   const auto options =
       parseStabilityOptions(testing::fileLines(source / "norvika-stability.args"), error);
   EXPECT_TRUE(options) << error;
-  QuietPlatform platform(directory.path());
-  return runStability(platform, options ? options->settings : StabilitySettings{});
+  RecordingPlatform platform(directory.path());
+  testing::DrawingRecord drawings;
+  platform.observeWindows(&drawings);
+  StabilitySettings settings = options ? options->settings : StabilitySettings{};
+  settings.draw = frames != nullptr;
+  StabilityRun run = runStability(platform, settings);
+  if (frames != nullptr) *frames = drawings.text();
+  return run;
 }
 
-TEST(StabilityGolden, EveryExampleGivesItsRecordedFiles) {
+TEST(StabilityGolden, EveryExampleGivesItsRecordedFilesAndDrawings) {
   const bool update = std::getenv("NORVIKA_UPDATE_GOLDEN") != nullptr;
   const std::vector<std::string> names =
       testing::examplesWith(kSourceDir, "norvika-stability.args");
@@ -46,15 +56,21 @@ TEST(StabilityGolden, EveryExampleGivesItsRecordedFiles) {
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
     testing::RunDirectory directory;
-    const StabilityRun run = runExample(name, directory);
+    std::string frames;
+    const StabilityRun run = runExample(name, directory, &frames);
     ASSERT_EQ(run.reason, ExitReason::Completed) << run.message;
     const fs::path golden = kSourceDir / "tests" / "golden" / name;
-    for (const char* file : {"STABILITE.SON", "KN.TXT", "GZ.TXT"}) {
+    const std::pair<std::string, std::string> parts[] = {
+        {"STABILITE.SON", directory.read("STABILITE.SON")},
+        {"KN.TXT", directory.read("KN.TXT")},
+        {"GZ.TXT", directory.read("GZ.TXT")},
+        {"frames", frames}};
+    for (const auto& [file, text] : parts) {
       if (update) {
         fs::create_directories(golden);
-        std::ofstream(golden / file, std::ios::binary) << directory.read(file);
+        std::ofstream(golden / file, std::ios::binary) << text;
       } else {
-        EXPECT_EQ(directory.read(file), testing::recordedText(golden / file))
+        EXPECT_EQ(testing::firstDifference(text, testing::recordedText(golden / file)), "")
             << "golden " << (golden / file).string();
       }
     }
