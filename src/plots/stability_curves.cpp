@@ -317,7 +317,7 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
     const PlotPoint end = graph.at(*levers.vanishingAngle, 0.0);
     window.circle(end.first, end.second, 0.008, qbColor(1));
     write(window, end.first + 0.012, end.second + kLabelHeight + 0.01,
-          text(Text::StabilityDegrees, {formatPlain(*levers.vanishingAngle, 1)}), qbColor(1));
+          text(Text::DrawingVanishingAngle, {formatPlain(*levers.vanishingAngle, 1)}), qbColor(1));
   }
 }
 

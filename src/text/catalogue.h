@@ -444,7 +444,9 @@ enum class Text : int {
   DrawingDeckEdge,   // {0} degrees
   DrawingFlooding,   // {0} degrees
   DrawingMaxLever,   // {0} m, {1} degrees
-  Count,             // the number of texts: not a text
+  // {0} degrees, in short: it stands by the curve's right end.
+  DrawingVanishingAngle,
+  Count,  // the number of texts: not a text
 };
 
 /// The text `id` in the thread's language (currentLanguage()).

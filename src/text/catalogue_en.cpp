@@ -537,7 +537,8 @@ constexpr CatalogueEntry kEnglish[] = {
     {Text::StabilityDraftOverDeck,
      "DRAFT T = {0} m: THE WATERLINE IS ABOVE THE DECK (LOWEST DECK = {1} m)"},
     {Text::StabilityNoVolumeAtDraft, "DRAFT T = {0} m: NO VOLUME BELOW THE WATERLINE"},
-    {Text::StabilityBeyondHull, "DISPLACEMENT {0} t: IMMERSED TO ITS DECK THE SHIP FLOATS ONLY {1} t"},
+    {Text::StabilityBeyondHull,
+     "DISPLACEMENT {0} t: IMMERSED TO ITS DECK THE SHIP FLOATS ONLY {1} t"},
     {Text::StabilityNoUprightBalance, "DISPLACEMENT {0} t: NO EQUILIBRIUM UPRIGHT ({1})"},
     {Text::StabilityKgOverDeck, "KG = {0} m IS ABOVE THE DECK (DEPTH D = {1} m)"},
     {Text::StabilityNoGzCurve, "DISPLACEMENT {0} t: NO GZ CURVE FROM UPRIGHT TO THE FIRST HEEL"},
@@ -547,12 +548,13 @@ constexpr CatalogueEntry kEnglish[] = {
     {Text::DrawingGzCaption, "GZ CURVE"},
     {Text::DrawingHeelAxis, "HEEL ANGLE (degrees)"},
     {Text::DrawingCrossCurvesNote,
-     "KN = yB cos(FI) + zB sin(FI), G ON THE BASE LINE; o WHERE THE DECK EDGE REACHES THE WATER"},
+     "KN = yB cos(FI) + zB sin(FI), G ON THE BASE LINE; o DECK EDGE IN THE WATER"},
     {Text::DrawingGzArea, "AREA {0}-{1}: {2} m.rad"},
     {Text::DrawingWindAreas, "WIND: a = {0}, b = {1} m.rad"},
     {Text::DrawingDeckEdge, "DECK EDGE {0}"},
     {Text::DrawingFlooding, "FLOODING {0}"},
     {Text::DrawingMaxLever, "MAXIMUM GZ {0} m, {1} degrees"},
+    {Text::DrawingVanishingAngle, "{0} deg"},
 };
 static_assert(completeCatalogue(kEnglish), "every text once, in the order of its id");
 

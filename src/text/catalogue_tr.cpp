@@ -557,6 +557,7 @@ constexpr CatalogueEntry kTurkish[] = {
     {Text::DrawingDeckEdge, "GUVERTE KENARI {0}"},
     {Text::DrawingFlooding, "SU ALMA {0}"},
     {Text::DrawingMaxLever, "EN BUYUK GZ {0} m, {1} derece"},
+    {Text::DrawingVanishingAngle, "{0} derece"},
 };
 static_assert(completeCatalogue(kTurkish), "every text once, in the order of its id");
 
