@@ -10,11 +10,13 @@
 #include "cli/program_options.h"
 #include "cli/run_places.h"
 #include "console/console_platform.h"
+#include "text/language.h"
 
 namespace norvika {
 
 /// The run of an analysis program (norvika-hydrostatics, norvika-stability)
-/// with its options: checks the run directory, --plots and --pdf, runs `run`
+/// with its options, its texts in the --language asked for (Turkish by
+/// default): checks the run directory, --plots and --pdf, runs `run`
 /// (given the platform and whether to draw) on a batch platform in the run
 /// directory, says where the result files are on `out` and a failure on
 /// `err` headed "PROGRAM: ", then has `drawings` (none in a build without the
@@ -25,6 +27,7 @@ template <typename Options, typename Run, typename Drawings>
 int runProgramFrontEnd(const char* program, const Options& options, Drawings* drawings,
                        const std::function<Run(Platform&, bool)>& run, std::ostream& out,
                        std::ostream& err) {
+  const LanguageScope language(options.language.value_or(Language::Turkish));
   const bool wanted = options.plots.has_value() || options.pdf.has_value();
   if (const int status = checkRunPlaces(program, options.directory, options.plots, options.pdf,
                                         drawings != nullptr, err);

@@ -19,6 +19,9 @@ OptionTaken takeProgramOption(const ParsedOptions::Given& given, ProgramOptions&
     options.plots = std::filesystem::path(given.text);
   } else if (name == "--pdf") {
     options.pdf = std::filesystem::path(given.text);
+  } else if (name == "--language") {
+    options.language = languageOption(given.text, error);
+    if (!options.language) return OptionTaken::Refused;
   } else {
     return OptionTaken::No;
   }

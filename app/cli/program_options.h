@@ -7,15 +7,18 @@
 #include <vector>
 
 #include "cli/option_table.h"
+#include "text/language.h"
 
 namespace norvika {
 
 /// What the analysis programs (norvika-hydrostatics, norvika-stability) take
-/// alike: the run directory, the pictures, the record, help and version.
+/// alike: the run directory, the pictures, the record, the language of their
+/// texts, help and version.
 struct ProgramOptions {
   std::filesystem::path directory = ".";
   std::optional<std::filesystem::path> plots;
   std::optional<std::filesystem::path> pdf;
+  std::optional<Language> language;  // --language; none: Turkish
   bool help = false;
   bool version = false;
 };
@@ -28,8 +31,8 @@ enum class OptionTaken {
 };
 
 /// Takes `given` into `options` when it is one of their options ("-C",
-/// "--plots", "--pdf", "--help", "-h", "--version"); `directoryGiven` says
-/// whether a run directory was taken before.
+/// "--plots", "--pdf", "--language", "--help", "-h", "--version");
+/// `directoryGiven` says whether a run directory was taken before.
 OptionTaken takeProgramOption(const ParsedOptions::Given& given, ProgramOptions& options,
                               bool& directoryGiven, std::string& error);
 

@@ -1,7 +1,6 @@
 #include "hydrostatics/hydrostatics_front_end.h"
 
 #include "cli/program_front_end.h"
-#include "text/language.h"
 
 namespace norvika {
 
@@ -17,7 +16,6 @@ HydrostaticsSettings hydrostaticsSettings(const HydrostaticsOptions& options, bo
 
 int runHydrostaticsFrontEnd(const HydrostaticsOptions& options, HydrostaticsDrawings* drawings,
                             std::ostream& out, std::ostream& err) {
-  const LanguageScope language(options.language.value_or(Language::Turkish));
   return runProgramFrontEnd<HydrostaticsOptions, HydrostaticsRun>(
       kHydrostaticsProgram, options, drawings,
       [&](Platform& platform, bool draw) {

@@ -83,9 +83,6 @@ std::optional<HydrostaticsOptions> parseHydrostaticsOptions(const std::vector<st
       options.density = given.number;
     } else if (name == "--kg") {
       options.kg = given.number;
-    } else if (name == "--language") {
-      options.language = languageOption(given.text, error);
-      if (!options.language) return std::nullopt;
     }
   }
   if (!takeRunPlaces(parsed->operands, options, directoryGiven, error)) return std::nullopt;

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "cli/program_options.h"
-#include "text/language.h"
 
 namespace norvika {
 
@@ -24,7 +23,6 @@ struct HydrostaticsOptions : ProgramOptions {
   double trim = 0.0;                          // Tf - Ta, m
   std::optional<double> density;              // t/m3
   std::optional<double> kg;                   // m
-  std::optional<Language> language;           // --language; none: Turkish
 };
 
 /// The help text, made from the option table.

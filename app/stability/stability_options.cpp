@@ -54,6 +54,7 @@ constexpr OptionRow kOptions[] = {
      "save the cross curves and the GZ curve in DIR as PNG and SVG"},
     {"--pdf", "FILE", OptionValue::Text, nullptr,
      "write a PDF record: the inputs, the report and the drawings"},
+    kLanguageOption,
     {"--help", "", OptionValue::None, nullptr, "show this help"},
     {"-h", "", OptionValue::None, nullptr, ""},
     {"--version", "", OptionValue::None, nullptr, "show the version"},

@@ -14,6 +14,7 @@
 #include "calculation/hydrostatics.h"
 #include "errors.h"
 #include "inputs.h"
+#include "language_argument.h"
 #include "model/task_values.h"
 #include "numbers.h"
 #include "quantities/hydrostatic_quantities.h"
@@ -54,7 +55,9 @@ std::vector<double> draftsOf(const py::handle& given) {
 
 py::object hydrostatics(const Hull& hull, const py::object& given, const NumberArgument& shipLength,
                         const NumberArgument& density, const NumberArgument& trim,
-                        const NumberArgument& kg) {
+                        const NumberArgument& kg, const py::object& language) {
+  // The refusals of the drafts in the language asked for; the keywords' own are English.
+  const LanguageScope texts(languageOf(language));
   HydrostaticsInput input;
   input.kg = optionalBoundedNumber(kKgBounds, kg, "kg");
   input.shipLength = checkedNumber(kShipLengthValue, shipLength, "ship_length");
@@ -125,7 +128,7 @@ void defineHydrostatics(py::module_& module) {
 
   module.def("hydrostatics", &hydrostatics, py::arg("hull"), py::arg("drafts") = py::none(),
              py::kw_only(), py::arg("ship_length"), py::arg("density"), py::arg("trim") = 0.0,
-             py::arg("kg") = py::none(),
+             py::arg("kg") = py::none(), py::arg("language") = "tr",
              R"(The curves of form of the hull at each draft, as norvika-hydrostatics computes them.
 
 drafts: waterline heights above the base line at L/2 (m), at least 0.001 m and rising,
@@ -133,7 +136,8 @@ at most 1000; None: 20 drafts from a tenth of the hull's depth (its lowest deck 
 it. ship_length: L (m), AP at x = 0 and FP at x = L; density: 0.5 to 2 t/m3; trim: Tf - Ta
 (m), the waterline turned about L/2, positive by the head; kg: None, or KG (m above the
 base line) for GMt, GMl and MCT 1 cm from GMl, as --kg. The bounds and their words are
-those of norvika-hydrostatics's options.
+those of norvika-hydrostatics's options. language: "tr" (the default, the legacy Turkish
+texts) or "en", as `norvika-hydrostatics --language`: the words of the drafts' refusals.
 
 Raises InputError when a draft puts a deck under water or leaves no volume or
 waterplane (the program's message).)");

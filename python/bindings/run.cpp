@@ -13,6 +13,7 @@
 #include "calculation/crest_sweep.h"
 #include "errors.h"
 #include "inputs.h"
+#include "language_argument.h"
 #include "model/calculation_case.h"
 #include "model/weights_file.h"
 #include "numbers.h"
@@ -75,19 +76,6 @@ int sweepPositionsOf(const py::object& sweep, const TaskParameters& task, bool w
   }
   if (!weighted) raiseInputError("sweep: the crest sweep needs the weights (weights=...)");
   return static_cast<int>(count);
-}
-
-// The language a run's texts are written in, as --language names it.
-Language languageOf(const py::object& language) {
-  if (!py::isinstance<py::str>(language)) {
-    throw py::type_error("language: expected 'tr' or 'en', got " +
-                         py::repr(language).cast<std::string>());
-  }
-  const std::string code = language.cast<std::string>();
-  const std::optional<Language> named = languageNamed(code);
-  if (!named)
-    throw py::value_error("language: expected 'tr' or 'en', got " + quotedForMessage(code));
-  return *named;
 }
 
 // Runs on a platform that asks no one, the results kept in the outcome only,

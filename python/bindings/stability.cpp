@@ -12,6 +12,7 @@
 #include "bounded_numbers.h"
 #include "errors.h"
 #include "inputs.h"
+#include "language_argument.h"
 #include "numbers.h"
 #include "run/stability_run.h"
 #include "values.h"
@@ -162,8 +163,10 @@ py::object stability(const Hull& hull, const NumberArgument& shipLength,
                      const py::object& lcg, bool fixedTrim, const py::object& kg,
                      const py::object& displacement, const py::object& draft, const py::object& fsm,
                      const py::object& floodingAngle, const py::object& windArea,
-                     const py::object& windLever, const py::object& bilgeKeelArea,
-                     bool sharpBilges) {
+                     const py::object& windLever, const py::object& bilgeKeelArea, bool sharpBilges,
+                     const py::object& language) {
+  // The refusals of the calculation in the language asked for; the keywords' own are English.
+  const LanguageScope texts(languageOf(language));
   const double length = checkedNumber(kShipLengthValue, shipLength, "ship_length");
   StabilitySettings settings;
   settings.density = boundedNumber(kWaterDensityBounds, density, "density");
@@ -264,6 +267,7 @@ void defineStability(py::module_& module) {
              py::arg("fsm") = py::none(), py::arg("flooding_angle") = py::none(),
              py::arg("wind_area") = py::none(), py::arg("wind_lever") = py::none(),
              py::arg("bilge_keel_area") = py::none(), py::arg("sharp_bilges") = false,
+             py::arg("language") = "tr",
              R"(The cross curves (KN) of the hull and, with kg, a loading condition's GZ
 curve and the intact stability criteria, as norvika-stability computes them.
 
@@ -275,7 +279,8 @@ upright trim instead. kg (m above the base line) with displacement (t) or draft 
 loading condition; fsm (t m) raises G by fsm / displacement; flooding_angle (degrees) ends
 the areas; wind_area (m2) with wind_lever (m), bilge_keel_area (m2) and sharp_bilges: the
 severe wind and rolling criterion. The bounds and their words are those of
-norvika-stability's options.
+norvika-stability's options. language: "tr" (the default, the legacy Turkish texts) or
+"en", as `norvika-stability --language`: the words of the calculation's refusals.
 
 Raises InputError when a displacement cannot float, KG stands above the deck or the
 condition capsizes before the first heel past upright (the program's message).)");

@@ -164,12 +164,41 @@ def test_stops_and_refusals_on_threads_are_those_of_one_after_another(box_hull):
         assert result == expected[i % len(endings)], f"run {i}"
 
 
-@pytest.mark.parametrize("language,refusal", [
-    ("de", ValueError), ("", ValueError), ("EN", ValueError), (1, TypeError), (None, TypeError)])
-def test_a_language_neither_tr_nor_en_is_refused(box_hull, language, refusal):
-    task = norvika.Task(**BOX, case=1, displacement=10250.0, initial_draft=4.0)
-    with pytest.raises(refusal, match="language: expected 'tr' or 'en'"):
-        norvika.run(task, box_hull, language=language)
+# A refusal of each function that takes a language, and how it is raised: a displacement
+# too heavy for the box, a draft over its deck, a displacement beyond its closed hull.
+REFUSED_IN_A_LANGUAGE = {
+    "run": (lambda hull, **kw: norvika.run(
+        norvika.Task(**BOX, case=1, displacement=30000.0, initial_draft=4.0), hull, **kw),
+        norvika.CalculationStop),
+    "hydrostatics": (lambda hull, **kw: norvika.hydrostatics(
+        hull, [11.0], ship_length=100.0, density=1.025, **kw), norvika.InputError),
+    "stability": (lambda hull, **kw: norvika.stability(
+        hull, ship_length=100.0, density=1.025, displacements=[20500], **kw), norvika.InputError),
+}
+
+
+@pytest.mark.parametrize("function", REFUSED_IN_A_LANGUAGE)
+@pytest.mark.parametrize("language,refusal,said", [
+    ("tr", None, {"run": "30000.0 ton BASLANGIC DEPLASMANI FAZLA",
+                  "hydrostatics": "DRAFT T = 11.000 m: 1. POSTADA SU HATTI GUVERTEYI ASIYOR",
+                  "stability": "DEPLASMAN 20500.0 ton: GEMI GUVERTESINE KADAR BATIK"}),
+    ("en", None, {"run": "30000.0 t: THE STARTING DISPLACEMENT IS TOO LARGE",
+                  "hydrostatics": "DRAFT T = 11.000 m: THE WATERLINE IS ABOVE THE DECK AT STATION 1",
+                  "stability": "DISPLACEMENT 20500.0 t: IMMERSED TO ITS DECK"}),
+    ("de", ValueError, "language: expected 'tr' or 'en', got 'de'"),
+    ("", ValueError, "language: expected 'tr' or 'en', got ''"),
+    ("EN", ValueError, "language: expected 'tr' or 'en', got 'EN'"),
+    (1, TypeError, "language: expected 'tr' or 'en', got 1"),
+    (None, TypeError, "language: expected 'tr' or 'en', got None"),
+])
+def test_each_function_refuses_in_the_language_asked_and_no_other(
+        box_hull, function, language, refusal, said):
+    call, stop = REFUSED_IN_A_LANGUAGE[function]
+    with pytest.raises(Exception) as raised:
+        call(box_hull, language=language)
+    # Exactly: an InputError is a ValueError too.
+    assert type(raised.value) is (refusal or stop)
+    assert (said if refusal else said[function]) in str(raised.value)
 
 
 def test_a_run_in_english_has_the_numbers_of_the_turkish_one(box_hull):

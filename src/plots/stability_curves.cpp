@@ -10,6 +10,7 @@
 #include "plots/label_space.h"
 #include "plots/picture_start.h"
 #include "plots/round_axis.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -55,7 +56,7 @@ double characterWidths(const std::string& label) {
   return kCharacterWidth * static_cast<double>(label.size());
 }
 
-void text(Window& window, double x, double y, const std::string& s, Colour colour) {
+void write(Window& window, double x, double y, const std::string& s, Colour colour) {
   window.foreColor(colour);
   window.setCurrent(x, y);
   window.print(s);
@@ -104,13 +105,13 @@ Window& startGraph(Platform& platform, WindowId id, const Graph& graph, const st
     const double zero = graph.levers.fraction(0.0);
     window.line(0.0, zero, w, zero, kBlack);
   }
-  text(window, 0.0, 1.04, leverName, kBlack);
-  text(window, (w - characterWidths("MEYIL ACISI (derece)")) / 2.0, -0.06, "MEYIL ACISI (derece)",
-       kBlack);
+  write(window, 0.0, 1.04, leverName, kBlack);
+  const std::string heels(text(Text::DrawingHeelAxis));
+  write(window, (w - characterWidths(heels)) / 2.0, -0.06, heels, kBlack);
   window.fontSize(10);
-  text(window, kLeft + 0.01, 1.20, title, qbColor(1));
+  write(window, kLeft + 0.01, 1.20, title, qbColor(1));
   window.fontSize(8);
-  text(window, kLeft + 0.01, 1.15, subtitle, qbColor(1));
+  write(window, kLeft + 0.01, 1.15, subtitle, qbColor(1));
   return window;
 }
 
@@ -135,7 +136,7 @@ void labelEnds(Window& window, const Graph& graph, std::vector<std::pair<double,
   double lowest = -1.0;
   for (const std::size_t k : order) {
     const double y = std::max(ends[k].first, lowest + kLabelHeight);
-    text(window, graph.width + 0.01, y + kLabelHeight / 2.0, ends[k].second, colours[k]);
+    write(window, graph.width + 0.01, y + kLabelHeight / 2.0, ends[k].second, colours[k]);
     lowest = y;
   }
 }
@@ -154,11 +155,9 @@ void drawCrossCurves(Platform& platform, const std::vector<CrossCurve>& curves) 
     }
   }
   const Graph graph{heelAxis(0.0, lastHeel), roundAxis(lowest, highest, 8)};
-  Window& window =
-      startGraph(platform, WindowId::Graph, graph, "KN CAPRAZ EGRILERI",
-                 "KN = yB cos(FI) + zB sin(FI), G TABAN HATTINDA; o GUVERTE KENARININ SUYA "
-                 "GIRDIGI ACI",
-                 "KN (m)");
+  Window& window = startGraph(platform, WindowId::Graph, graph,
+                              std::string(text(Text::DrawingCrossCurvesCaption)),
+                              std::string(text(Text::DrawingCrossCurvesNote)), "KN (m)");
   std::vector<std::pair<double, std::string>> ends;
   std::vector<Colour> colours;
   for (std::size_t c = 0; c < curves.size(); ++c) {
@@ -205,7 +204,7 @@ void markHeel(Window& window, const Graph& graph, double heel, const std::string
               Colour colour, double labelHeight) {
   const double x = graph.x(heel);
   dashed(window, graph, {{x, 0.0}, {x, 1.0}}, colour);
-  text(window, x + 0.005, labelHeight, name, colour);
+  write(window, x + 0.005, labelHeight, name, colour);
 }
 
 }  // namespace
@@ -235,7 +234,7 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   const Graph graph{heelAxis(first, last), roundAxis(lowest, highest, 8), kTrueShapeWidth};
   const LoadingCondition& in = check.input;
   Window& window =
-      startGraph(platform, WindowId::Stability, graph, "GZ EGRISI",
+      startGraph(platform, WindowId::Stability, graph, std::string(text(Text::DrawingGzCaption)),
                  "D = " + formatPlain(in.displacement, 1) + " t   KG = " + formatPlain(in.kg, 3) +
                      " m   FSM = " + formatPlain(in.freeSurfaceMoment, 1) +
                      " t.m   GM0 = " + formatPlain(levers.gm0, 3) + " m",
@@ -247,14 +246,15 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   const Colour to40 = rgbColour(152, 223, 138);
   hatch(window, graph, curve, 0.0, std::min(30.0, upper), 0.0, to30);
   if (upper > 30.0) hatch(window, graph, curve, 30.0, upper, 0.0, to40);
-  std::string legend = "ALAN 0-" + formatPlain(std::min(30.0, upper), 1) + ": " +
-                       formatPlain(gzArea(curve, 0.0, std::min(30.0, upper)), 4) + " m.rad";
-  text(window, kLeft + 0.01, 1.11, legend, rgbColour(31, 119, 180));
+  const std::string legend =
+      text(Text::DrawingGzArea, {"0", formatPlain(std::min(30.0, upper), 1),
+                                 formatPlain(gzArea(curve, 0.0, std::min(30.0, upper)), 4)});
+  write(window, kLeft + 0.01, 1.11, legend, rgbColour(31, 119, 180));
   if (upper > 30.0) {
-    text(window, kLeft + 0.01 + characterWidths(legend) + 0.03, 1.11,
-         "ALAN 30-" + formatPlain(upper, 1) + ": " + formatPlain(gzArea(curve, 30.0, upper), 4) +
-             " m.rad",
-         rgbColour(44, 160, 44));
+    write(window, kLeft + 0.01 + characterWidths(legend) + 0.03, 1.11,
+          text(Text::DrawingGzArea,
+               {"30", formatPlain(upper, 1), formatPlain(gzArea(curve, 30.0, upper), 4)}),
+          rgbColour(44, 160, 44));
   }
   if (weather && weather->steadyHeel && weather->gustHeel) {
     const Colour areaA = rgbColour(255, 187, 120);
@@ -273,14 +273,14 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
                {graph.levers.fraction(weather->gustLever), "lw2"}},
               {wind, wind});
     const PlotPoint a = graph.at((first + *weather->gustHeel) / 2.0, weather->gustLever);
-    text(window, a.first, a.second - 0.01, "a", rgbColour(255, 127, 14));
+    write(window, a.first, a.second - 0.01, "a", rgbColour(255, 127, 14));
     const PlotPoint b = graph.at((*weather->gustHeel + weather->upperHeel) / 2.0,
                                  (weather->gustLever + levers.maximum.lever) / 2.0);
-    text(window, b.first, b.second, "b", rgbColour(148, 103, 189));
-    text(window, 0.55 * graph.width, 1.11,
-         "RUZGAR: a = " + formatPlain(weather->areaA, 4) +
-             ", b = " + formatPlain(weather->areaB, 4) + " m.rad",
-         rgbColour(255, 127, 14));
+    write(window, b.first, b.second, "b", rgbColour(148, 103, 189));
+    write(window, 0.55 * graph.width, 1.11,
+          text(Text::DrawingWindAreas,
+               {formatPlain(weather->areaA, 4), formatPlain(weather->areaB, 4)}),
+          rgbColour(255, 127, 14));
   }
 
   // GM0 at one radian.
@@ -289,17 +289,19 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   const PlotPoint radian = graph.at(kDegreesPerRadian, levers.gm0);
   const PlotPoint foot = graph.at(kDegreesPerRadian, 0.0);
   dashed(window, graph, {origin, radian, foot}, gm);
-  text(window, radian.first + 0.008, (radian.second + foot.second) / 2.0 + kLabelHeight / 2.0,
-       "GM0 = " + formatPlain(levers.gm0, 3) + " m", gm);
-  text(window, foot.first + 0.005, foot.second + kLabelHeight, "1 rad", gm);
+  write(window, radian.first + 0.008, (radian.second + foot.second) / 2.0 + kLabelHeight / 2.0,
+        "GM0 = " + formatPlain(levers.gm0, 3) + " m", gm);
+  write(window, foot.first + 0.005, foot.second + kLabelHeight, "1 rad", gm);
 
   if (levers.deckEdgeAngle && *levers.deckEdgeAngle < last) {
     markHeel(window, graph, *levers.deckEdgeAngle,
-             "GUVERTE KENARI " + formatPlain(*levers.deckEdgeAngle, 1), qbColor(8), 0.98);
+             text(Text::DrawingDeckEdge, {formatPlain(*levers.deckEdgeAngle, 1)}), qbColor(8),
+             0.98);
   }
   if (in.floodingAngle && *in.floodingAngle < last) {
-    markHeel(window, graph, *in.floodingAngle, "SU ALMA " + formatPlain(*in.floodingAngle, 1),
-             qbColor(12), 0.98 - kLabelHeight);
+    markHeel(window, graph, *in.floodingAngle,
+             text(Text::DrawingFlooding, {formatPlain(*in.floodingAngle, 1)}), qbColor(12),
+             0.98 - kLabelHeight);
   }
 
   std::vector<PlotPoint> points;
@@ -307,15 +309,15 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   polyline(window, points, qbColor(1), 2);
   const PlotPoint top = graph.at(levers.maximum.heel, levers.maximum.lever);
   window.circle(top.first, top.second, 0.008, qbColor(1));
-  text(window, top.first + 0.01, top.second + kLabelHeight + 0.01,
-       "EN BUYUK GZ " + formatPlain(levers.maximum.lever, 3) + " m, " +
-           formatPlain(levers.maximum.heel, 1) + " derece",
-       qbColor(1));
+  write(window, top.first + 0.01, top.second + kLabelHeight + 0.01,
+        text(Text::DrawingMaxLever,
+             {formatPlain(levers.maximum.lever, 3), formatPlain(levers.maximum.heel, 1)}),
+        qbColor(1));
   if (levers.vanishingAngle && *levers.vanishingAngle <= last) {
     const PlotPoint end = graph.at(*levers.vanishingAngle, 0.0);
     window.circle(end.first, end.second, 0.008, qbColor(1));
-    text(window, end.first + 0.012, end.second + kLabelHeight + 0.01,
-         formatPlain(*levers.vanishingAngle, 1) + " derece", qbColor(1));
+    write(window, end.first + 0.012, end.second + kLabelHeight + 0.01,
+          text(Text::DrawingVanishingAngle, {formatPlain(*levers.vanishingAngle, 1)}), qbColor(1));
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "reports/hull_lines.h"
 #include "support/result_names.h"
+#include "text/catalogue.h"
 #include "text/column_table.h"
 #include "text/text_format.h"
 
@@ -24,44 +25,42 @@ std::string angleText(const std::optional<double>& angle) {
   return angle ? formatPlain(*angle, 2) : "-";
 }
 
+std::string degreesText(const std::string& value) { return text(Text::StabilityDegrees, {value}); }
+
 void writeInputs(ResultFile& file, const TaskParameters& task, const HullModel& hull,
                  const StabilityReportInputs& inputs) {
   writeHullLines(file, task, hull, task.shipLength, inputs.density, inputs.densityFromCommandLine);
-  file.line(std::string(" TRIM                          = ") +
-            (inputs.trimMode == TrimMode::Free ? "SERBEST (LCB = LCG OLANA KADAR)"
-                                               : "SABIT (DIK DURUMDAKI TRIM TUTULUR)"));
-  file.line(" LCG                           = " +
-            (inputs.lcg ? formatFixed(*inputs.lcg, 4, 3) + " m. AP 'den (--lcg)"
-                        : std::string("HER DEPLASMANIN DUZ OMURGADAKI LCB 'SI")));
-  file.line(" MEYIL ACISI SAYISI            = " +
-            padInteger(static_cast<double>(inputs.heels.size()), 8) + "   (" +
-            formatPlain(inputs.heels.front(), 2) + " - " + formatPlain(inputs.heels.back(), 2) +
-            " derece)");
-  file.line(" MEYIL SANCAK TARAFI SUYA GIRECEK YONDE; DEPLASMAN HER ACIDA AYNI TUTULUR.");
-  file.line(" KN = yB cos(FI) + zB sin(FI): G TABAN HATTINDA, MERKEZ HATTI UZERINDE.");
+  file.line(
+      text(inputs.trimMode == TrimMode::Free ? Text::StabilityTrimFree : Text::StabilityTrimFixed));
+  file.line(inputs.lcg ? text(Text::StabilityLcgGiven, {formatFixed(*inputs.lcg, 4, 3)})
+                       : std::string(text(Text::StabilityLcgOfEachDisplacement)));
+  file.line(text(Text::StabilityHeelCount,
+                 {padInteger(static_cast<double>(inputs.heels.size()), 8),
+                  formatPlain(inputs.heels.front(), 2), formatPlain(inputs.heels.back(), 2)}));
+  file.lines(text(Text::StabilityInputNotes));
   file.blank(2);
 }
 
 // A row of a block: its name, then one cell per curve.
 template <class CellOf>
-void writeRow(ResultFile& file, const std::string& name, const std::vector<CrossCurve>& curves,
+void writeRow(ResultFile& file, std::string_view name, const std::vector<CrossCurve>& curves,
               std::size_t first, std::size_t last, CellOf cellOf) {
-  std::string text = cell(name, kHeelWidth);
-  for (std::size_t k = first; k < last; ++k) text += cell(cellOf(curves[k]), kCurveWidth);
-  file.line(text);
+  std::string row = cell(name, kHeelWidth);
+  for (std::size_t k = first; k < last; ++k) row += cell(cellOf(curves[k]), kCurveWidth);
+  file.line(row);
 }
 
 void writeCrossCurves(ResultFile& file, double shipLength, const std::vector<double>& heels,
                       const std::vector<CrossCurve>& curves) {
-  file.line(" KN CAPRAZ EGRILERI (m)");
+  file.line(text(Text::StabilityCrossCurvesTitle));
   file.line();
   for (std::size_t first = 0; first < curves.size(); first += kCurvesPerBlock) {
     const std::size_t last = std::min(curves.size(), first + kCurvesPerBlock);
     const std::string rule(kHeelWidth + (last - first) * kCurveWidth + 1, '=');
-    writeRow(file, "DEPLASMAN", curves, first, last,
+    writeRow(file, text(Text::StabilityDisplacementRow), curves, first, last,
              [](const CrossCurve& c) { return formatPlain(c.condition.displacement, 1); });
-    file.line(cell("(ton)", kHeelWidth));
-    file.line(cell("MEYIL (der)", kHeelWidth));
+    file.line(cell(text(Text::StabilityTonnesRow), kHeelWidth));
+    file.line(cell(text(Text::StabilityHeelRow), kHeelWidth));
     file.line(rule);
     for (std::size_t h = 0; h < heels.size(); ++h) {
       writeRow(file, formatPlain(heels[h], 2), curves, first, last, [&](const CrossCurve& c) {
@@ -69,70 +68,70 @@ void writeCrossCurves(ResultFile& file, double shipLength, const std::vector<dou
       });
     }
     file.line(rule);
-    writeRow(file, "T L/2 (m)", curves, first, last,
+    writeRow(file, text(Text::StabilityDraftRow), curves, first, last,
              [](const CrossCurve& c) { return formatPlain(c.condition.upright.plane.height, 3); });
-    writeRow(file, "TRIM (m)", curves, first, last, [&](const CrossCurve& c) {
+    writeRow(file, text(Text::StabilityTrimRow), curves, first, last, [&](const CrossCurve& c) {
       return formatPlain(c.condition.upright.plane.trimSlope * shipLength, 3);
     });
-    writeRow(file, "LCG (m AP)", curves, first, last,
+    writeRow(file, text(Text::StabilityLcgRow), curves, first, last,
              [](const CrossCurve& c) { return formatPlain(c.condition.lcg, 3); });
-    writeRow(file, "GUV.K. (der)", curves, first, last,
+    writeRow(file, text(Text::StabilityDeckEdgeRow), curves, first, last,
              [](const CrossCurve& c) { return angleText(c.deckEdgeAngle); });
     file.line(rule);
     file.blank(1);
   }
   for (const CrossCurve& c : curves) {
     if (c.stop == EquilibriumStop::None) continue;
-    file.line(" " + formatPlain(c.condition.displacement, 1) +
-              " ton: " + formatPlain(c.stopHeel, 2) + " DERECEDE DENGE YOK (" +
-              equilibriumStopText(c.stop) + ")");
+    file.line(text(Text::StabilityNoEquilibriumAtHeel,
+                   {formatPlain(c.condition.displacement, 1), formatPlain(c.stopHeel, 2),
+                    equilibriumStopText(c.stop)}));
   }
-  file.line(" GUV.K.: GUVERTE KENARININ SUYA GIRDIGI MEYIL ACISI (- : GIRMIYOR).");
-  file.line(" TRIM Tf-Ta DIK DURUMDA, L/2 ETRAFINDA.");
+  file.lines(text(Text::StabilityCrossCurvesNotes));
   file.blank(2);
 }
 
 // "  12.345 m." after a label padded to the values' column.
-std::string valueLine(const std::string& label, const std::string& value) {
-  return " " + label + std::string(label.size() < 30 ? 30 - label.size() : 1, ' ') + "= " + value;
+std::string valueLine(std::string_view label, const std::string& value) {
+  return " " + std::string(label) + std::string(label.size() < 30 ? 30 - label.size() : 1, ' ') +
+         "= " + value;
 }
 
 std::string metres(double value) { return formatFixed(value, 4, 3) + " m."; }
-std::string degrees(double value) { return formatFixed(value, 4, 2) + " derece"; }
+std::string degrees(double value) { return degreesText(formatFixed(value, 4, 2)); }
 
 void writeCondition(ResultFile& file, double shipLength, const StabilityReportInputs& inputs,
                     const ConditionCheck& check) {
   const LoadingCondition& in = check.input;
   const RightingLevers& levers = check.levers;
   const Waterplane& upright = levers.condition.upright.plane;
-  file.line(" YUKLEME KONDISYONU");
+  file.line(text(Text::StabilityConditionTitle));
   file.line();
-  file.line(
-      valueLine("DEPLASMAN             - D",
-                formatFixed(in.displacement, 6, 1) + " ton" +
-                    (inputs.conditionDraft
-                         ? " (DUZ OMURGADA DRAFT " + formatPlain(*inputs.conditionDraft, 3) + " m.)"
-                         : "")));
+  file.line(valueLine(text(Text::StabilityDisplacementLabel),
+                      text(Text::StabilityTonnes, {formatFixed(in.displacement, 6, 1)}) +
+                          (inputs.conditionDraft ? text(Text::StabilityEvenKeelDraft,
+                                                        {formatPlain(*inputs.conditionDraft, 3)})
+                                                 : "")));
   file.line(valueLine("KG", metres(in.kg)));
-  file.line(
-      valueLine("SERBEST YUZEY MOMENTI - FSM", formatFixed(in.freeSurfaceMoment, 6, 1) + " ton.m"));
-  file.line(valueLine("DUZELTILMIS KG (KG + FSM/D)", metres(levers.fluidKg)));
+  file.line(valueLine(text(Text::StabilityFreeSurfaceLabel),
+                      text(Text::StabilityTonneMetres, {formatFixed(in.freeSurfaceMoment, 6, 1)})));
+  file.line(valueLine(text(Text::StabilityFluidKgLabel), metres(levers.fluidKg)));
   file.line(valueLine("KMt", metres(levers.upright.kmt)));
-  file.line(valueLine("GM0 (KMt - DUZELTILMIS KG)", metres(levers.gm0)));
-  file.line(valueLine("LCG", metres(levers.condition.lcg) + " AP 'den"));
-  file.line(valueLine("DRAFT L/2 'DE        - T", metres(upright.height)));
+  file.line(valueLine(text(Text::StabilityGm0Label), metres(levers.gm0)));
+  file.line(
+      valueLine("LCG", metres(levers.condition.lcg) + std::string(text(Text::StabilityFromAft))));
+  file.line(valueLine(text(Text::StabilityDraftLabel), metres(upright.height)));
   file.line(valueLine("TRIM                  - Tf-Ta", metres(upright.trimSlope * shipLength)));
-  file.line(valueLine("SU ALMA ACISI",
-                      in.floodingAngle ? degrees(*in.floodingAngle) : std::string("VERILMEDI")));
+  file.line(valueLine(
+      text(Text::StabilityFloodingAngleLabel),
+      in.floodingAngle ? degrees(*in.floodingAngle) : std::string(text(Text::StabilityNotGiven))));
   file.blank(2);
 }
 
 void writeLevers(ResultFile& file, const ConditionCheck& check) {
   const RightingLevers& levers = check.levers;
-  file.line(" DOGRULTUCU MOMENT KOLLARI (GZ = KN - DUZELTILMIS KG sin(FI))");
+  file.line(text(Text::StabilityLeversTitle));
   file.line();
-  file.line("      MEYIL         KN   KG sin(FI)         GZ");
-  file.line("   (derece)        (m)        (m)        (m)");
+  file.lines(text(Text::StabilityLeversHeading));
   const std::string rule(45, '=');
   file.line(rule);
   for (const GzPoint& p : levers.table) {
@@ -141,49 +140,48 @@ void writeLevers(ResultFile& file, const ConditionCheck& check) {
   }
   file.line(rule);
   if (levers.outcome.stop != EquilibriumStop::None) {
-    file.line(" " + formatPlain(levers.outcome.heel, 2) + " DERECEDE DENGE YOK (" +
-              equilibriumStopText(levers.outcome.stop) + "); EGRI ORADA BITER.");
+    file.line(text(Text::StabilityCurveEnds, {formatPlain(levers.outcome.heel, 2),
+                                              equilibriumStopText(levers.outcome.stop)}));
   }
   file.blank(1);
-  file.line(valueLine("EN BUYUK GZ", metres(levers.maximum.lever) + "  (" +
-                                         formatPlain(levers.maximum.heel, 2) + " derece)"));
-  file.line(valueLine("STABILITENIN KAYBOLDUGU ACI",
-                      levers.vanishingAngle
-                          ? degrees(*levers.vanishingAngle)
-                          : "EGRININ SONUNA (" + formatPlain(levers.curve.lastHeel(), 2) +
-                                " derece) KADAR KAYBOLMUYOR"));
-  file.line(valueLine("GUVERTE KENARI SUYA GIRER", levers.deckEdgeAngle
-                                                       ? degrees(*levers.deckEdgeAngle)
-                                                       : std::string("GIRMIYOR")));
+  file.line(valueLine(text(Text::StabilityMaxLeverLabel),
+                      metres(levers.maximum.lever) + "  (" +
+                          degreesText(formatPlain(levers.maximum.heel, 2)) + ")"));
+  file.line(valueLine(text(Text::StabilityVanishingLabel),
+                      levers.vanishingAngle ? degrees(*levers.vanishingAngle)
+                                            : text(Text::StabilityNotVanishing,
+                                                   {formatPlain(levers.curve.lastHeel(), 2)})));
+  file.line(valueLine(text(Text::StabilityDeckEdgeLabel),
+                      levers.deckEdgeAngle ? degrees(*levers.deckEdgeAngle)
+                                           : std::string(text(Text::StabilityDeckEdgeDry))));
   const auto area = [](const std::optional<double>& a) {
     return a ? formatFixed(*a, 4, 4) + " m.rad" : std::string("-");
   };
-  file.line(valueLine("GZ ALTINDA ALAN 0-30 derece", area(levers.area30)));
-  file.line(valueLine("GZ ALTINDA ALAN 0-40 derece", area(levers.area40)));
+  file.line(valueLine(text(Text::StabilityAreaUpTo, {"30"}), area(levers.area30)));
+  file.line(valueLine(text(Text::StabilityAreaUpTo, {"40"}), area(levers.area40)));
   if (check.input.floodingAngle) {
-    file.line(valueLine("GZ ALTINDA ALAN 0-SU ALMA", area(levers.areaToFlooding)));
+    file.line(valueLine(text(Text::StabilityAreaToFlooding), area(levers.areaToFlooding)));
   }
   file.blank(2);
 }
 
 // The criterion's name, with the limits of an area.
 std::string criterionName(const CriterionCheck& c) {
-  const std::string range = formatPlain(c.from, 1) + "-" + formatPlain(c.to, 1) + " derece";
   switch (c.criterion) {
     case IntactCriterion::Area0To30:
     case IntactCriterion::Area0To40:
     case IntactCriterion::Area30To40:
-      return "2.2.1   ALAN " + range + " (m.rad)";
+      return text(Text::StabilityCriterionArea, {formatPlain(c.from, 1), formatPlain(c.to, 1)});
     case IntactCriterion::LeverAt30OrMore:
-      return "2.2.2   30 derece VE USTUNDE EN BUYUK GZ (m)";
+      return std::string(text(Text::StabilityCriterionLeverAt30));
     case IntactCriterion::AngleOfMaxLever:
-      return "2.2.3   EN BUYUK GZ 'NIN ACISI (derece)";
+      return std::string(text(Text::StabilityCriterionMaxLeverAngle));
     case IntactCriterion::InitialGm:
-      return "2.2.4   GM0 (m)";
+      return std::string(text(Text::StabilityCriterionGm0));
     case IntactCriterion::WeatherSteadyHeel:
-      return "2.3.1.2 SUREKLI RUZGAR MEYLI TETA0 (derece)";
+      return std::string(text(Text::StabilityCriterionSteadyHeel));
     default:
-      return "2.3.1.4 ALAN b, ALAN a 'DAN BUYUK (m.rad)";
+      return std::string(text(Text::StabilityCriterionWindAreas));
   }
 }
 
@@ -196,7 +194,8 @@ void writeCriterion(ResultFile& file, const CriterionCheck& c, bool atMost) {
   name.resize(kCriterionWidth, ' ');
   file.line(" " + name + (atMost ? "<= " : ">= ") + cell(formatPlain(c.required, decimals), 8) +
             cell(c.determined ? formatPlain(c.attained, decimals) : "-", 12) + "   " +
-            (c.passes ? "SAGLAR" : "SAGLAMAZ") + (c.determined ? "" : " (BELIRLENEMEDI)"));
+            std::string(text(c.passes ? Text::StabilityPasses : Text::StabilityFails)) +
+            std::string(c.determined ? "" : text(Text::StabilityUndetermined)));
 }
 
 void writeCriteria(ResultFile& file, const ConditionCheck& check) {
@@ -206,11 +205,9 @@ void writeCriteria(ResultFile& file, const ConditionCheck& check) {
     checks.emplace_back(&check.weather->steadyHeelCheck, true);
     checks.emplace_back(&check.weather->areasCheck, false);
   }
-  file.line(" HASAR GORMEMIS STABILITE KRITERLERI: IMO 2008 IS CODE (MSC.267(85)), BOLUM A");
+  file.line(text(Text::StabilityCriteriaTitle));
   file.line();
-  std::string heading = "KRITER";
-  heading.resize(kCriterionWidth, ' ');
-  file.line(" " + heading + "   " + cell("ISTENEN", 8) + cell("HESAPLANAN", 12) + "   SONUC");
+  file.line(text(Text::StabilityCriteriaHeading));
   const std::string rule(82, '=');
   file.line(rule);
   bool passes = true;
@@ -221,27 +218,24 @@ void writeCriteria(ResultFile& file, const ConditionCheck& check) {
     determined = determined && c->determined;
   }
   file.line(rule);
-  file.line(std::string(" KONDISYON ") + (check.weather ? "2.2 VE 2.3 " : "2.2 ") +
-            (passes ? "KRITERLERINI SAGLAR." : "KRITERLERINI SAGLAMAZ."));
-  if (!check.weather) file.line(" 2.3 RUZGAR VE YALPA KRITERI: RUZGAR ALANI VE KOLU VERILMEDI.");
-  if (!determined) {
-    file.line(" BELIRLENEMEDI: GZ EGRISI KRITERIN ISTEDIGI ACIYA ULASMADAN BITER YA DA GM0");
-    file.line(" SIFIRIN ALTINDA (YALPA PERYODU YOK); KRITER SAGLANMAMIS SAYILIR.");
-  }
+  file.line(text(passes ? Text::StabilityConditionPasses : Text::StabilityConditionFails,
+                 {check.weather ? text(Text::StabilityGeneralAndWeather) : "2.2"}));
+  if (!check.weather) file.line(text(Text::StabilityNoWeather));
+  if (!determined) file.lines(text(Text::StabilityUndeterminedNote));
   file.blank(2);
 }
 
 void writeWeather(ResultFile& file, const WeatherInput& wind, const WeatherParticulars& ship,
                   const WeatherCriterion& w) {
   const auto plain = [](double v, int d) { return formatFixed(v, 4, d); };
-  file.line(" RUZGAR VE YALPA KRITERI (2.3)");
+  file.line(text(Text::StabilityWeatherTitle));
   file.line();
-  file.line(valueLine("RUZGAR ALANI          - A", plain(wind.windArea, 2) + " m2"));
-  file.line(valueLine("RUZGAR KOLU           - Z", metres(wind.windLever)));
-  file.line(valueLine("RUZGAR BASINCI        - P", plain(wind.windPressure, 1) + " Pa"));
-  file.line(valueLine(
-      "YALPA OMURGASI ALANI  - Ak",
-      plain(wind.bilgeKeelArea, 2) + " m2" + (wind.sharpBilges ? " (KESKIN SINTINE)" : "")));
+  file.line(valueLine(text(Text::StabilityWindArea), plain(wind.windArea, 2) + " m2"));
+  file.line(valueLine(text(Text::StabilityWindLever), metres(wind.windLever)));
+  file.line(valueLine(text(Text::StabilityWindPressure), plain(wind.windPressure, 1) + " Pa"));
+  file.line(valueLine(text(Text::StabilityBilgeKeelArea),
+                      plain(wind.bilgeKeelArea, 2) + " m2" +
+                          std::string(wind.sharpBilges ? text(Text::StabilitySharpBilges) : "")));
   file.line(valueLine("Lwl, B, d", plain(ship.waterlineLength, 3) + " m., " +
                                        formatPlain(ship.breadth, 3) + " m., " +
                                        formatPlain(ship.meanDraft, 3) + " m."));
@@ -254,15 +248,19 @@ void writeWeather(ResultFile& file, const WeatherInput& wind, const WeatherParti
   file.line(valueLine("Ak 100/(Lwl B), k",
                       plain(w.roll.bilgeKeelRatio, 3) + ", " + formatPlain(w.roll.k, 3)));
   file.line(valueLine("OG, r", plain(w.roll.og, 3) + " m., " + formatPlain(w.roll.r, 3)));
-  file.line(valueLine("C, YALPA PERYODU T",
+  file.line(valueLine(text(Text::StabilityRollPeriod),
                       plain(w.roll.c, 4) + ", " + formatPlain(w.roll.rollPeriod, 2) + " s"));
   file.line(valueLine("s", plain(w.roll.s, 4)));
-  file.line(valueLine("YALPA ACISI TETA1", degrees(w.roll.angle)));
-  file.line(valueLine("TETA0 (GZ = lw1)", w.steadyHeel ? degrees(*w.steadyHeel) : "-"));
-  file.line(valueLine("TETAc (GZ YINE lw2)", w.secondGustHeel ? degrees(*w.secondGustHeel) : "-"));
-  file.line(valueLine("TETA2", degrees(w.upperHeel)));
-  file.line(valueLine("ALAN a", formatFixed(w.areaA, 4, 4) + " m.rad"));
-  file.line(valueLine("ALAN b", formatFixed(w.areaB, 4, 4) + " m.rad"));
+  file.line(valueLine(text(Text::StabilityRollAngle), degrees(w.roll.angle)));
+  file.line(
+      valueLine(text(Text::StabilitySteadyHeel), w.steadyHeel ? degrees(*w.steadyHeel) : "-"));
+  file.line(valueLine(text(Text::StabilitySecondGustHeel),
+                      w.secondGustHeel ? degrees(*w.secondGustHeel) : "-"));
+  file.line(valueLine(text(Text::StabilityUpperHeel), degrees(w.upperHeel)));
+  file.line(
+      valueLine(text(Text::StabilityWeatherArea, {"a"}), formatFixed(w.areaA, 4, 4) + " m.rad"));
+  file.line(
+      valueLine(text(Text::StabilityWeatherArea, {"b"}), formatFixed(w.areaB, 4, 4) + " m.rad"));
   file.blank(2);
 }
 
@@ -271,11 +269,11 @@ void writeWeather(ResultFile& file, const WeatherInput& wind, const WeatherParti
 std::string equilibriumStopText(EquilibriumStop stop) {
   switch (stop) {
     case EquilibriumStop::VolumeOutsideHull:
-      return "HACIM SIFIR YA DA GEMININ GUVERTEYE KADAR HACMINDEN BUYUK";
+      return std::string(text(Text::StabilityVolumeOutsideHull));
     case EquilibriumStop::TrimOutOfReach:
-      return "LCB ANCAK 1/4 'TEN BUYUK TRIMLE LCG 'YE GELIR";
+      return std::string(text(Text::StabilityTrimOutOfReach));
     default:
-      return "DENGE HESABI YAKINSAMADI";
+      return std::string(text(Text::StabilityNotConverged));
   }
 }
 
@@ -285,7 +283,7 @@ ResultFile writeStabilityReport(const TaskParameters& task, const HullModel& hul
                                 const ConditionCheck* condition) {
   ResultFile file(task.directoryPrefix + resultName(ResultKind::StabilityReport));
   file.line();
-  file.line(" STABILITE HESABI - BASLAMA ----------------------------------------------");
+  file.line(text(Text::StabilityStart));
   file.blank(2);
   writeInputs(file, task, hull, inputs);
   writeCrossCurves(file, task.shipLength, inputs.heels, crossCurves);
@@ -297,7 +295,7 @@ ResultFile writeStabilityReport(const TaskParameters& task, const HullModel& hul
       writeWeather(file, *condition->wind, *condition->particulars, *condition->weather);
     }
   }
-  file.line(" STABILITE HESABI - BITIS ------------------------------------------------");
+  file.line(text(Text::StabilityEnd));
   return file;
 }
 

@@ -23,15 +23,15 @@ struct StabilityReportInputs {
   std::optional<double> conditionDraft;
 };
 
-/// Why the ship has no equilibrium, for the user ("DENGE HESABI YAKINSAMADI").
+/// Why the ship has no equilibrium, for the user, in the thread's language
+/// ("DENGE HESABI YAKINSAMADI").
 std::string equilibriumStopText(EquilibriumStop stop);
 
-/// The lines of STABILITE.SON, CR LF ended: the inputs, the cross curves in
-/// blocks of displacements with each one's upright draft, trim and deck-edge
-/// angle; with a condition, its particulars, its GZ table, the curve's
-/// characteristics and the criteria of the 2008 Intact Stability Code with
-/// their required and attained values (and the wind criterion's working
-/// when it was checked).
+/// The lines of STABILITE.SON, CR LF ended, in the thread's language: the inputs, the cross curves
+/// in blocks of displacements with each one's upright draft, trim and deck-edge angle; with a
+/// condition, its particulars, its GZ table, the curve's characteristics and the criteria of the
+/// 2008 Intact Stability Code with their required and attained values (and the wind criterion's
+/// working when it was checked).
 ResultFile writeStabilityReport(const TaskParameters& task, const HullModel& hull,
                                 const StabilityReportInputs& inputs,
                                 const std::vector<CrossCurve>& crossCurves,

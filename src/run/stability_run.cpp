@@ -7,6 +7,7 @@
 #include "plots/stability_curves.h"
 #include "reports/stability_report.h"
 #include "run/input_places.h"
+#include "text/catalogue.h"
 #include "text/text_format.h"
 
 namespace norvika {
@@ -28,17 +29,15 @@ std::vector<double> displacementsOf(const DisplacementsGiven& given, const HullM
     double displacement = value;
     if (given.byDraft) {
       if (value > hull.minTopHeight) {
-        refuse("DRAFT T = " + formatPlain(value, 3) + " m: SU HATTI GUVERTENIN USTUNDE (EN ALCAK " +
-               "GUVERTE = " + formatPlain(hull.minTopHeight, 3) + " m)");
+        refuse(text(Text::StabilityDraftOverDeck,
+                    {formatPlain(value, 3), formatPlain(hull.minTopHeight, 3)}));
       }
       displacement = volumeAtDraft(stability, value) * stability.density;
       if (!(displacement > 0.0)) {
-        refuse("DRAFT T = " + formatPlain(value, 3) + " m: SU HATTININ ALTINDA HACIM YOK");
+        refuse(text(Text::StabilityNoVolumeAtDraft, {formatPlain(value, 3)}));
       }
     } else if (!(displacement < whole)) {
-      refuse("DEPLASMAN " + formatPlain(value, 1) +
-             " ton: GEMI GUVERTESINE KADAR BATIK IKEN ANCAK " + formatPlain(whole, 1) +
-             " ton TASIR");
+      refuse(text(Text::StabilityBeyondHull, {formatPlain(value, 1), formatPlain(whole, 1)}));
     }
     displacements.push_back(displacement);
   }
@@ -48,8 +47,8 @@ std::vector<double> displacementsOf(const DisplacementsGiven& given, const HullM
 // The ship must float upright at every displacement the run works on.
 void refuseUnfloated(const FloatingCondition& condition) {
   if (condition.stop == EquilibriumStop::None) return;
-  refuse("DEPLASMAN " + formatPlain(condition.displacement, 1) + " ton: DIK DURUMDA DENGE YOK (" +
-         equilibriumStopText(condition.stop) + ")");
+  refuse(text(Text::StabilityNoUprightBalance,
+              {formatPlain(condition.displacement, 1), equilibriumStopText(condition.stop)}));
 }
 
 ConditionCheck checkCondition(const StabilityHull& stability, const HullModel& hull,
@@ -57,8 +56,8 @@ ConditionCheck checkCondition(const StabilityHull& stability, const HullModel& h
                               const std::vector<double>& heels) {
   const ConditionSettings& given = *settings.condition;
   if (given.kg > hull.maxHeight) {
-    refuse("KG = " + formatPlain(given.kg, 3) +
-           " m GUVERTENIN USTUNDE (GEMI DERINLIGI D = " + formatPlain(hull.maxHeight, 3) + " m)");
+    refuse(text(Text::StabilityKgOverDeck,
+                {formatPlain(given.kg, 3), formatPlain(hull.maxHeight, 3)}));
   }
   LoadingCondition condition;
   condition.displacement = displacement;
@@ -72,8 +71,7 @@ ConditionCheck checkCondition(const StabilityHull& stability, const HullModel& h
   const RightingLevers& levers = check.levers;
   refuseUnfloated(levers.condition);
   if (levers.outcome.hydrostatics != HydrostaticsStop::None || levers.curve.heels.size() < 2) {
-    refuse("DEPLASMAN " + formatPlain(displacement, 1) +
-           " ton: DIK DURUMDAN ILK MEYIL ACISINA GZ EGRISI KURULAMADI");
+    refuse(text(Text::StabilityNoGzCurve, {formatPlain(displacement, 1)}));
   }
   // The first heel of the table past upright (of the curve, when the table
   // has none): the condition must stand up to it.
@@ -85,8 +83,7 @@ ConditionCheck checkCondition(const StabilityHull& stability, const HullModel& h
     }
   }
   if (levers.vanishingAngle && *levers.vanishingAngle <= first) {
-    refuse("KONDISYON DEVRILIYOR: GZ " + formatPlain(first, 2) +
-           " DERECEYE VARMADAN POZITIF KALMIYOR (GM0 = " + formatPlain(levers.gm0, 3) + " m)");
+    refuse(text(Text::StabilityCapsizes, {formatPlain(first, 2), formatPlain(levers.gm0, 3)}));
   }
   return check;
 }
@@ -168,8 +165,9 @@ const char* stabilityDrawingName(WindowId window) {
 }
 
 const char* stabilityDrawingCaption(WindowId window) {
-  if (window == WindowId::Graph) return "KN CAPRAZ EGRILERI";
-  if (window == WindowId::Stability) return "GZ EGRISI";
+  // The catalogues' words are literals: their views end where a C string does.
+  if (window == WindowId::Graph) return text(Text::DrawingCrossCurvesCaption).data();
+  if (window == WindowId::Stability) return text(Text::DrawingGzCaption).data();
   return "";
 }
 

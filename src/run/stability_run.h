@@ -69,9 +69,10 @@ struct StabilityRun : AnalysisEnding, StabilityResults {
   std::vector<std::filesystem::path> resultFiles;  // in the order they are listed
 };
 
-/// The file name stem (and the caption) of the drawing a stability run makes
-/// on `window`: "cross-curves" (KN CAPRAZ EGRILERI) on the Graph window,
-/// "gz-curve" (GZ EGRISI) on the Stability window; empty for the others.
+/// The file name stem (and the caption, in the thread's language) of the
+/// drawing a stability run makes on `window`: "cross-curves" (the KN cross
+/// curves) on the Graph window, "gz-curve" (the GZ curve) on the Stability
+/// window; empty for the others.
 const char* stabilityDrawingName(WindowId window);
 const char* stabilityDrawingCaption(WindowId window);
 

@@ -415,6 +415,97 @@ enum class Text : int {
   WeightsNegative,     // {0} record, {1} w1, {2} w2, t/m
   WeightsIncomplete,   // {0} record, {1} numbers read
   WeightsGivenName,
+  // The stability report and drawings.
+  StabilityStart,
+  StabilityEnd,
+  StabilityTrimFree,
+  StabilityTrimFixed,
+  StabilityLcgGiven,  // {0} m from AP
+  StabilityLcgOfEachDisplacement,
+  StabilityHeelCount,   // {0} count, {1} {2} degrees
+  StabilityInputNotes,  // the heel's sense and KN's definition, two lines
+  StabilityCrossCurvesTitle,
+  StabilityDisplacementRow,  // the cross curves' rows' names, each within 13 characters
+  StabilityTonnesRow,
+  StabilityHeelRow,
+  StabilityDraftRow,
+  StabilityTrimRow,
+  StabilityLcgRow,
+  StabilityDeckEdgeRow,
+  StabilityNoEquilibriumAtHeel,  // {0} t, {1} degrees, {2} why
+  StabilityCrossCurvesNotes,     // two lines
+  StabilityDegrees,              // {0} degrees
+  StabilityTonnes,               // {0} t
+  StabilityTonneMetres,          // {0} t m
+  StabilityFromAft,              // after a value in m
+  StabilityConditionTitle,
+  StabilityDisplacementLabel,  // the labelled values' names, each within 29 characters
+  StabilityEvenKeelDraft,      // {0} m
+  StabilityFreeSurfaceLabel,
+  StabilityFluidKgLabel,
+  StabilityGm0Label,
+  StabilityDraftLabel,
+  StabilityFloodingAngleLabel,
+  StabilityNotGiven,
+  StabilityLeversTitle,
+  StabilityLeversHeading,  // two lines over 11-character columns
+  StabilityCurveEnds,      // {0} degrees, {1} why
+  StabilityMaxLeverLabel,
+  StabilityVanishingLabel,
+  StabilityNotVanishing,  // {0} degrees
+  StabilityDeckEdgeLabel,
+  StabilityDeckEdgeDry,
+  StabilityAreaUpTo,  // {0} degrees
+  StabilityAreaToFlooding,
+  StabilityCriteriaTitle,
+  StabilityCriteriaHeading,  // over a 48-character name, then 8, 12 and the result
+  StabilityCriterionArea,    // {0} {1} degrees; every criterion's name within 48 characters
+  StabilityCriterionLeverAt30,
+  StabilityCriterionMaxLeverAngle,
+  StabilityCriterionGm0,
+  StabilityCriterionSteadyHeel,
+  StabilityCriterionWindAreas,
+  StabilityPasses,
+  StabilityFails,
+  StabilityUndetermined,
+  StabilityConditionPasses,  // {0} the criteria's sections
+  StabilityConditionFails,   // {0} the criteria's sections
+  StabilityGeneralAndWeather,
+  StabilityNoWeather,
+  StabilityUndeterminedNote,  // two lines
+  StabilityWeatherTitle,
+  StabilityWindArea,
+  StabilityWindLever,
+  StabilityWindPressure,
+  StabilityBilgeKeelArea,
+  StabilitySharpBilges,
+  StabilityRollPeriod,
+  StabilityRollAngle,
+  StabilitySteadyHeel,
+  StabilitySecondGustHeel,
+  StabilityUpperHeel,
+  StabilityWeatherArea,  // {0} a or b
+  StabilityVolumeOutsideHull,
+  StabilityTrimOutOfReach,
+  StabilityNotConverged,
+  StabilityDraftOverDeck,     // {0} m, {1} m
+  StabilityNoVolumeAtDraft,   // {0} m
+  StabilityBeyondHull,        // {0} t, {1} t
+  StabilityNoUprightBalance,  // {0} t, {1} why
+  StabilityKgOverDeck,        // {0} m, {1} m
+  StabilityNoGzCurve,         // {0} t
+  StabilityCapsizes,          // {0} degrees, {1} m
+  DrawingCrossCurvesCaption,
+  DrawingGzCaption,
+  DrawingHeelAxis,
+  DrawingCrossCurvesNote,
+  DrawingGzArea,     // {0} {1} degrees, {2} m rad
+  DrawingWindAreas,  // {0} {1} m rad
+  DrawingDeckEdge,   // {0} degrees
+  DrawingFlooding,   // {0} degrees
+  DrawingMaxLever,   // {0} m, {1} degrees
+  // {0} degrees, in short: it stands by the curve's right end.
+  DrawingVanishingAngle,
   Count,  // the number of texts: not a text
 };
 

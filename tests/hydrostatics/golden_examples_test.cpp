@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -109,17 +108,8 @@ TEST(HydrostaticsGolden, EveryExampleInEnglishGivesTheSameNumbersAndNoTurkishWor
                 testing::numbersIn(inTurkish.directory.read(file)))
           << file;
     }
-    // The drawings' texts, not their places: English words are wider.
-    const auto drawnTexts = [](const std::string& frames) {
-      static const std::regex quoted("\"([^\"]*)\"");
-      std::string texts;
-      for (std::sregex_iterator q(frames.begin(), frames.end(), quoted), end; q != end; ++q) {
-        texts += (*q)[1].str() + "\n";
-      }
-      return texts;
-    };
-    EXPECT_EQ(testing::numbersIn(drawnTexts(inEnglish.frames)),
-              testing::numbersIn(drawnTexts(inTurkish.frames)));
+    EXPECT_EQ(testing::numbersIn(testing::drawnTexts(inEnglish.frames)),
+              testing::numbersIn(testing::drawnTexts(inTurkish.frames)));
     for (const std::string* said : {&inEnglish.run.report, &inEnglish.frames}) {
       for (const std::string& w : testing::turkishWordsIn(*said, turkish)) {
         ADD_FAILURE() << "Turkish word '" << w << "' in:\n" << *said;

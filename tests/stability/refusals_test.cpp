@@ -1,15 +1,17 @@
 // What norvika-stability refuses, run as a script runs it: a refused command
 // line or condition ends with its status and one message and leaves the earlier
-// files as they were.
+// files as they were; with --language en the same refusal, its numbers alike.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "language_words.h"
 #include "norvika_process.h"
 
 namespace norvika::apptest {
@@ -25,6 +27,8 @@ struct Refusal {
   int status;
   std::string message;  // how the first line of standard error begins
   std::function<void(const fs::path&)> prepare = nullptr;
+  // The input files' and the result files' messages are Turkish in either language.
+  bool turkishInEnglish = false;
 };
 
 TEST(StabilityRefusals, EachEndsWithItsStatusAndMessageAndTouchesNothing) {
@@ -84,13 +88,16 @@ TEST(StabilityRefusals, EachEndsWithItsStatusAndMessageAndTouchesNothing) {
            task.replace(task.find("KUTU.DAT"), 8, "KN.TXT");
            return task;
          }());
-       }},
+       },
+       true},
       {"a FIFO in the report's place", condition, 4, p + "STABILITE.SON DOSYASI YAZILAMADI: ",
        [](const fs::path& run) {
          fs::remove(run / "STABILITE.SON");
          ::mkfifo((run / "STABILITE.SON").c_str(), 0600);
-       }},
+       },
+       true},
   };
+  const std::set<std::string> turkish = testing::turkishOnlyWords();
   for (const Refusal& refusal : refusals) {
     SCOPED_TRACE(refusal.what);
     TemporaryDirectory temporary;
@@ -115,6 +122,17 @@ TEST(StabilityRefusals, EachEndsWithItsStatusAndMessageAndTouchesNothing) {
     EXPECT_FALSE(fs::exists(run / "GZ.TXT"));
     for (const auto& entry : fs::directory_iterator(run)) {
       EXPECT_NE(entry.path().filename().string().front(), '.') << "a temporary file was left";
+    }
+
+    arguments.insert(arguments.end(), {"--language", "en"});
+    const ProcessResult english = runProgram(NORVIKA_STABILITY_BINARY, arguments);
+    EXPECT_EQ(english.status, refusal.status);
+    EXPECT_EQ(testing::numbersIn(english.firstErrorLine()),
+              testing::numbersIn(result.firstErrorLine()));
+    if (!refusal.turkishInEnglish) {
+      EXPECT_EQ(testing::turkishWordsIn(english.firstErrorLine(), turkish),
+                std::vector<std::string>{})
+          << english.firstErrorLine();
     }
   }
 }

@@ -67,6 +67,17 @@ inline std::vector<std::string> turkishWordsIn(const std::string& text,
   return found;
 }
 
+/// The texts of a drawing record (drawing_record.h), one a line, without their places:
+/// English words are wider than Turkish ones.
+inline std::string drawnTexts(const std::string& frames) {
+  static const std::regex quoted("\"([^\"]*)\"");
+  std::string texts;
+  for (std::sregex_iterator q(frames.begin(), frames.end(), quoted), end; q != end; ++q) {
+    texts += (*q)[1].str() + "\n";
+  }
+  return texts;
+}
+
 inline std::vector<std::string> numbersIn(const std::string& text) {
   static const std::regex number("-?[0-9]+(\\.[0-9]+)?");
   std::vector<std::string> numbers;
