@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -45,7 +46,9 @@ TEST(Keyboard, BackInTheOpenQuestionAfterEveryInterruption) {
   const fs::path script = fs::path(NORVIKA_SOURCE_DIR) / "tests/app/keyboard_session.sh";
   for (const Scenario& s : scenarios) {
     SCOPED_TRACE(s.name);
-    const fs::path run = fs::temp_directory_path() / ("norvika_keys_" + std::string(s.name));
+    // Named by the process too: test runs of other build trees may drive the same scenario.
+    const fs::path run =
+        fs::temp_directory_path() / ("norvika_keys_" + std::to_string(::getpid()) + "_" + s.name);
     fs::remove_all(run);
     fs::create_directories(run);
     if (s.withTaskFile) {

@@ -2,8 +2,8 @@
 
 // What a run in English may not hold: a word that only the Turkish texts have
 // (of the catalogues, the hydrostatic quantities' headings and the task's
-// value names); and the
-// numbers of a text in order, which a run gives alike in either language.
+// value names; a result file's name is no word of either); and the numbers of
+// a text in order, which a run gives alike in either language.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +14,7 @@
 
 #include "model/task_values.h"
 #include "quantities/hydrostatic_quantities.h"
+#include "support/result_names.h"
 #include "text/catalogue.h"
 #include "text/language.h"
 
@@ -52,6 +53,8 @@ inline std::set<std::string> turkishOnlyWords() {
     add(turkish, name.turkish);
     add(english, name.english);
   }
+  // The result files keep their names in either language.
+  for (const ResultName& file : kResultNames) add(english, file.name);
   for (const std::string& w : english) turkish.erase(w);
   return turkish;
 }
