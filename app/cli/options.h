@@ -9,7 +9,7 @@
 
 #include "calculation/rule_values.h"
 #include "cli/option_table.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 

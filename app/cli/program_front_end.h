@@ -10,7 +10,7 @@
 #include "cli/program_options.h"
 #include "cli/run_places.h"
 #include "console/console_platform.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 

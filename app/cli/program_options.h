@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cli/option_table.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 

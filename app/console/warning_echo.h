@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/window.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika::offsets {
 

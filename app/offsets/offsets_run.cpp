@@ -12,8 +12,8 @@
 #include "summary.h"
 #include "support/capacities.h"
 #include "task_checks.h"
-#include "text/language.h"
 #include "text/text_format.h"
+#include "words/language.h"
 
 namespace norvika::offsets {
 

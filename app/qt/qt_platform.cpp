@@ -15,7 +15,7 @@
 #include "qt/closing_box.h"
 #include "qt/dialogs.h"
 #include "qt/screen_layout.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string_view>
 
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -16,7 +16,7 @@
 #include "platform/platform.h"
 #include "render/picture_saver.h"
 #include "run/run_outcome.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -2,7 +2,7 @@
 
 #include <pybind11/pybind11.h>
 
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika::python {
 

@@ -24,7 +24,7 @@
 #include "support/capacities.h"
 #include "support/input_file.h"
 #include "support/value_bounds.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika::python {
 

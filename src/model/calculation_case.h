@@ -6,7 +6,7 @@
 
 #include "model/task_parameters.h"
 #include "model/task_values.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

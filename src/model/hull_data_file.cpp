@@ -8,8 +8,8 @@
 
 #include "support/input_file.h"
 #include "support/run_end.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -6,7 +6,7 @@
 #include "model/task_layout.h"
 #include "model/task_values.h"
 #include "support/input_file.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -7,8 +7,8 @@
 #include "support/capacities.h"
 #include "support/input_file.h"
 #include "support/run_end.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

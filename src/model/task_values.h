@@ -6,7 +6,7 @@
 #include <string>
 
 #include "model/task_parameters.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 

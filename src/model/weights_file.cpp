@@ -6,8 +6,8 @@
 #include "support/file_names.h"
 #include "support/input_file.h"
 #include "support/run_end.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -1,6 +1,6 @@
 #include "platform/pause.h"
 
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/pause.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

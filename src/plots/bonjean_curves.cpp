@@ -10,8 +10,8 @@
 #include "plots/drawing_texts.h"
 #include "plots/round_axis.h"
 #include "plots/station_numbers.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

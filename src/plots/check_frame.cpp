@@ -2,7 +2,7 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/picture_start.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -7,7 +7,7 @@
 #include "plots/check_plots.h"
 #include "plots/curve_sampling.h"
 #include "plots/drawing_texts.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -13,9 +13,9 @@
 #include "plots/smooth_curve.h"
 #include "plots/text_extent.h"
 #include "quantities/hydrostatic_quantities.h"
-#include "text/catalogue.h"
-#include "text/language.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
+#include "words/language.h"
 
 namespace norvika {
 

@@ -2,7 +2,7 @@
 
 // The drawings' file names and the words that read alike in every language (units, AP, FP), one
 // block a drawing; the captions and words of the buoyancy run's and the strength drawings are in
-// the catalogues (text/catalogue.h), as are the hydrostatics drawings'.
+// the catalogues (words/catalogue.h), as are the hydrostatics drawings'.
 
 namespace norvika::texts {
 

@@ -7,8 +7,8 @@
 #include "plots/check_plots.h"
 #include "plots/drawing_texts.h"
 #include "plots/station_numbers.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -9,7 +9,7 @@
 #include "plots/picture_start.h"
 #include "plots/profile_readings.h"
 #include "plots/station_numbers.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

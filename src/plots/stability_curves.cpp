@@ -10,8 +10,8 @@
 #include "plots/label_space.h"
 #include "plots/picture_start.h"
 #include "plots/round_axis.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

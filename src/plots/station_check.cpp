@@ -6,7 +6,7 @@
 #include "plots/curve_sampling.h"
 #include "plots/drawing_texts.h"
 #include "plots/sampled_section.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

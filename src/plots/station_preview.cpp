@@ -10,8 +10,8 @@
 #include "plots/curve_sampling.h"
 #include "plots/drawing_texts.h"
 #include "plots/sampled_section.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

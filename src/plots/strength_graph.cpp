@@ -14,8 +14,8 @@
 #include "plots/station_numbers.h"
 #include "plots/strength_panel.h"
 #include "plots/text_extent.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

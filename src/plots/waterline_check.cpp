@@ -12,8 +12,8 @@
 #include "plots/picture_start.h"
 #include "plots/profile_readings.h"
 #include "plots/station_numbers.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

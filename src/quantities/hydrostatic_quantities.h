@@ -6,7 +6,7 @@
 
 #include "calculation/hydrostatics.h"
 #include "text/column_table.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 

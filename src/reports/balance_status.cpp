@@ -1,8 +1,8 @@
 #include "reports/balance_status.h"
 
 #include "model/calculation_case.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

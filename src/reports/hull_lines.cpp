@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "text/catalogue.h"
 #include "text/report_text.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -6,9 +6,9 @@
 #include "quantities/hydrostatic_quantities.h"
 #include "reports/hull_lines.h"
 #include "support/result_names.h"
-#include "text/catalogue.h"
 #include "text/column_table.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

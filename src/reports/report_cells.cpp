@@ -1,8 +1,8 @@
 #include "reports/report_cells.h"
 
 #include "calculation/rule_values.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -4,8 +4,8 @@
 
 #include "model/calculation_case.h"
 #include "support/result_names.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

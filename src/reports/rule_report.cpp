@@ -4,9 +4,9 @@
 #include <string>
 
 #include "reports/report_cells.h"
-#include "text/catalogue.h"
 #include "text/column_table.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

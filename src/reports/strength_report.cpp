@@ -9,10 +9,10 @@
 #include "reports/rule_report.h"
 #include "reports/sweep_report.h"
 #include "support/result_names.h"
-#include "text/catalogue.h"
 #include "text/column_table.h"
 #include "text/report_text.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -7,9 +7,9 @@
 #include "model/calculation_case.h"
 #include "reports/report_cells.h"
 #include "support/result_names.h"
-#include "text/catalogue.h"
 #include "text/column_table.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

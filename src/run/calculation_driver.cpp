@@ -23,7 +23,7 @@
 #include "run/run_stops.h"
 #include "run/strength_step.h"
 #include "support/result_file.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -6,8 +6,8 @@
 #include "plots/station_preview.h"
 #include "run/input_places.h"
 #include "support/input_file.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -12,8 +12,8 @@
 #include "plots/drawing_texts.h"
 #include "reports/hydrostatics_report.h"
 #include "run/input_places.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -5,7 +5,7 @@
 #include "support/file_names.h"
 #include "support/input_file.h"
 #include "support/result_file.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

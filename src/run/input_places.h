@@ -9,7 +9,7 @@
 #include "model/task_parameters.h"
 #include "support/result_names.h"
 #include "support/run_end.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -5,8 +5,8 @@
 #include "model/calculation_case.h"
 #include "platform/pause.h"
 #include "plots/ship_position.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

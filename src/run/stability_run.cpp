@@ -7,8 +7,8 @@
 #include "plots/stability_curves.h"
 #include "reports/stability_report.h"
 #include "run/input_places.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

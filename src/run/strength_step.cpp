@@ -9,8 +9,8 @@
 #include "platform/pause.h"
 #include "plots/strength_graph.h"
 #include "support/run_end.h"
-#include "text/catalogue.h"
 #include "text/text_format.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

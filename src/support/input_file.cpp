@@ -9,7 +9,7 @@
 
 #include "support/file_names.h"
 #include "support/run_end.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

@@ -10,7 +10,7 @@
 
 #include "support/atomic_file.h"
 #include "support/run_end.h"
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

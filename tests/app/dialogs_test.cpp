@@ -25,7 +25,7 @@
 #include "qt/frame_view.h"
 #include "qt/qt_platform.h"
 #include "qt/screen_layout.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 namespace {

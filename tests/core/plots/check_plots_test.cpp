@@ -8,7 +8,7 @@
 #include "platform/recording_platform.h"
 #include "plots/waterline_check.h"
 #include "test_hulls.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 namespace {

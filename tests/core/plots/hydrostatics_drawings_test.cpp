@@ -17,7 +17,7 @@
 #include "plots/curves_of_form.h"
 #include "plots/round_axis.h"
 #include "plots/text_extent.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 namespace {

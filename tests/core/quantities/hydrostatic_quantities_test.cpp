@@ -6,7 +6,7 @@
 #include <string>
 
 #include "text/column_table.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 namespace {

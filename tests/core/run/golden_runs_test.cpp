@@ -24,7 +24,7 @@
 #include "platform/recording_platform.h"
 #include "run/calculation_driver.h"
 #include "run_files.h"
-#include "text/language.h"
+#include "words/language.h"
 
 namespace fs = std::filesystem;
 

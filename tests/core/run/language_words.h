@@ -15,8 +15,8 @@
 #include "model/task_values.h"
 #include "quantities/hydrostatic_quantities.h"
 #include "support/result_names.h"
-#include "text/catalogue.h"
-#include "text/language.h"
+#include "words/catalogue.h"
+#include "words/language.h"
 
 namespace norvika::testing {
 

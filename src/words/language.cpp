@@ -1,4 +1,4 @@
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 

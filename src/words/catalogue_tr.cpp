@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 namespace norvika {
 

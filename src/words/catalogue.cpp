@@ -1,8 +1,8 @@
-#include "text/catalogue.h"
+#include "words/catalogue.h"
 
 #include <span>
 
-#include "text/language.h"
+#include "words/language.h"
 
 namespace norvika {
 

@@ -8,7 +8,7 @@
 namespace norvika {
 
 /// Every text the user sees, one id each; the catalogue of each language
-/// (text/catalogue_tr.cpp, text/catalogue_en.cpp) holds its words. A text's
+/// (words/catalogue_tr.cpp, words/catalogue_en.cpp) holds its words. A text's
 /// "{0}", "{1}", ... stand for the values filled in where it is written.
 enum class Text : int {
   // The buoyancy report, Norvika.SON.
