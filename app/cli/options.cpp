@@ -26,7 +26,7 @@ constexpr OptionRow kOptions[] = {
      "questions on the terminal (the default without a display)"},
     {"--batch", "", OptionValue::None, nullptr,
      "every question takes its default answer; nothing is read"},
-    {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
+    kRunDirectoryOption,
     {"--plots", "DIR", OptionValue::Text, nullptr,
      "save the finished drawings in DIR as PNG and SVG, numbered in the\n"
      "order they were drawn and named by what they show (NN-NAME.png/.svg)"},

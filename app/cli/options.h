@@ -72,6 +72,10 @@ std::string quotedPath(const std::filesystem::path& path);
 /// is not a directory"); empty when it can.
 std::string runDirectoryProblem(const std::filesystem::path& directory);
 
+/// -C, as every program that runs in a run directory takes it.
+inline constexpr OptionRow kRunDirectoryOption{"-C", "DIR", OptionValue::Text, nullptr,
+                                               "run in DIR (default: the current directory)"};
+
 /// --language, as every program that writes its texts in either language takes it.
 inline constexpr OptionRow kLanguageOption{
     "--language", "tr|en", OptionValue::Text, nullptr,

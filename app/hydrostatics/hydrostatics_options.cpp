@@ -13,7 +13,7 @@ namespace {
 
 // norvika-hydrostatics's options, described once: the parser, --help and the manual page.
 constexpr OptionRow kOptions[] = {
-    {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
+    kRunDirectoryOption,
     {"--drafts", "FROM:TO:STEP", OptionValue::Text, nullptr,
      "the drafts, or --drafts T1,T2,...: waterline heights above the base line\n"
      "at L/2 (m, at least 0.001), rising, at most 1000 (default: 20 from a tenth\n"

@@ -12,7 +12,7 @@ namespace {
 
 // norvika-stability's options, described once: the parser, --help and the manual page.
 constexpr OptionRow kOptions[] = {
-    {"-C", "DIR", OptionValue::Text, nullptr, "run in DIR (default: the current directory)"},
+    kRunDirectoryOption,
     {"--displacements", "FROM:TO:STEP", OptionValue::Text, nullptr,
      "the cross curves' displacements, or --displacements D1,D2,...: tonnes,\n"
      "rising, at most 100 (default: the loading condition's)"},
