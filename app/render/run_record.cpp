@@ -136,8 +136,9 @@ void appendTask(QStringList& lines, const TaskParameters& task) {
         << recordField(Text::RecordShipLength, metres(task.shipLength))
         << recordField(Text::RecordStationDivisions, number(task.stationDivisions))
         << recordField(Text::RecordWaterDensity, number(task.waterDensity) + " t/m3")
-        << recordField(Text::RecordCase,
-                       QStringLiteral("%1, %2").arg(task.caseNumber).arg(qtText(properties.name)));
+        << recordField(Text::RecordCase, QStringLiteral("%1, %2")
+                                             .arg(task.caseNumber)
+                                             .arg(qtString(inCurrentLanguage(properties.name))));
   if (properties.searchesDisplacement) {
     lines << recordField(Text::RecordRequiredDisplacement, number(task.requiredDisplacement) + " t")
           << recordField(Text::RecordInitialDraft, metres(task.initialDraft));

@@ -6,7 +6,7 @@
 
 #include "model/task_parameters.h"
 #include "model/task_values.h"
-#include "words/catalogue.h"
+#include "words/language.h"
 
 namespace norvika {
 
@@ -16,10 +16,10 @@ struct CaseProperties {
   int number = 0;
   /// The values the case takes, in the order its line of the task file holds them.
   std::span<const TaskValue> values;
-  /// The waterline in the reports and messages: "HESAP: <name> SEPHIYE ..."
-  Text name = Text::CaseLevelWaterline;
-  /// The condition the strength report names for this case's waterline.
-  Text strengthCondition = Text::StrengthLevel;
+  /// The waterline in the reports and messages ("HESAP: <name> SEPHIYE ..."), in each language.
+  Words name;
+  /// The condition the strength report and diagram name for this case's waterline.
+  Words strengthCondition;
   /// Searches the draft that carries the required displacement (else the
   /// waterline comes from the task's drafts).
   bool searchesDisplacement = false;
@@ -41,16 +41,16 @@ struct CaseProperties {
 inline constexpr std::array<CaseProperties, 7> kCases = {{
     {.number = kLevelWaterline,
      .values = kLevelValues,
-     .name = Text::CaseLevelWaterline,
-     .strengthCondition = Text::StrengthLevel,
+     .name = {"DUZ SU HATTI", "LEVEL WATERLINE"},
+     .strengthCondition = {"SAKIN SU (DUZ SU HATTI)", "STILL WATER (LEVEL WATERLINE)"},
      .searchesDisplacement = true,
      .balancesInSinkAndTrim = true,
      .showsRequiredDisplacement = true,
      .showsFinalDrafts = true},
     {.number = kTrochoidCrest,
      .values = kWaveValues,
-     .name = Text::CaseTrochoidCrest,
-     .strengthCondition = Text::StrengthTrochoidCrest,
+     .name = {"TROKOID DALGA TEPESI", "TROCHOIDAL WAVE, CREST AMIDSHIPS"},
+     .strengthCondition = {"TROKOID DALGA TEPESI", "TROCHOIDAL WAVE CREST"},
      .searchesDisplacement = true,
      .hasWave = true,
      .trochoidal = true,
@@ -60,8 +60,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsFinalDrafts = true},
     {.number = kTrochoidTrough,
      .values = kWaveValues,
-     .name = Text::CaseTrochoidTrough,
-     .strengthCondition = Text::StrengthTrochoidTrough,
+     .name = {"TROKOID DALGA CUKURU", "TROCHOIDAL WAVE, TROUGH AMIDSHIPS"},
+     .strengthCondition = {"TROKOID DALGA CUKURU", "TROCHOIDAL WAVE TROUGH"},
      .searchesDisplacement = true,
      .hasWave = true,
      .trochoidal = true,
@@ -70,8 +70,8 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsFinalDrafts = true},
     {.number = kSineCrest,
      .values = kWaveValues,
-     .name = Text::CaseSineCrest,
-     .strengthCondition = Text::StrengthSineCrest,
+     .name = {"SINUS DALGA TEPESI", "SINE WAVE, CREST AMIDSHIPS"},
+     .strengthCondition = {"SINUS DALGA TEPESI", "SINE WAVE CREST"},
      .searchesDisplacement = true,
      .hasWave = true,
      .crestAmidships = true,
@@ -79,21 +79,23 @@ inline constexpr std::array<CaseProperties, 7> kCases = {{
      .showsFinalDrafts = true},
     {.number = kSineTrough,
      .values = kWaveValues,
-     .name = Text::CaseSineTrough,
-     .strengthCondition = Text::StrengthSineTrough,
+     .name = {"SINUS DALGA CUKURU", "SINE WAVE, TROUGH AMIDSHIPS"},
+     .strengthCondition = {"SINUS DALGA CUKURU", "SINE WAVE TROUGH"},
      .searchesDisplacement = true,
      .hasWave = true,
      .balancesInSinkAndTrim = true,
      .showsFinalDrafts = true},
     {.number = kTrimmedWaterline,
      .values = kTrimmedValues,
-     .name = Text::CaseTrimmedWaterline,
-     .strengthCondition = Text::StrengthTrimmed,
+     .name = {"TRIMLI SU HATTI", "TRIMMED WATERLINE"},
+     .strengthCondition = {"TRIMLI SU HATTI (VERILEN DRAFTLAR)",
+                           "TRIMMED WATERLINE (GIVEN DRAFTS)"},
      .showsFinalDrafts = true},
     {.number = kDamagedHeeled,
      .values = kHeeledValues,
-     .name = Text::CaseDamagedHeeled,
-     .strengthCondition = Text::StrengthDamaged,
+     .name = {"YARALI DURUM", "DAMAGED CONDITION, HEELED"},
+     .strengthCondition = {"YARALI DURUM (VERILEN DRAFTLAR VE MEYIL)",
+                           "DAMAGED CONDITION (GIVEN DRAFTS AND HEEL)"},
      .heeled = true},
 }};
 

@@ -263,7 +263,8 @@ void drawStrengthGraph(Platform& platform, const Strength& result, const HullMod
   if (c.x.size() < 2) return;
   const bool ruleDrawn = result.hasStillWater && result.rule.applies;
   const Units units = ruleDrawn ? Units{kGravity, "kN", "kN.m", 0} : Units{1.0, "t", "t.m", 1};
-  const std::string condition(text(caseProperties(result.condition.profileCase).strengthCondition));
+  const std::string condition(
+      inCurrentLanguage(caseProperties(result.condition.profileCase).strengthCondition));
 
   namespace t = texts::strength;
   StrengthPanel load;

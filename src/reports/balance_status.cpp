@@ -25,7 +25,8 @@ void printBalanceStatus(Platform& platform, const TaskParameters& task, const Hu
   report.describe(std::string(text(Text::DrawingBalanceCaption)), "draft-search", FrameRole::Step);
   // The title stands over the draft search's lines only.
   if (withTitle) {
-    printAt(report, -2.5 * b, 0.0, text(Text::StatusCaseTitle, {text(properties.name)}));
+    printAt(report, -2.5 * b, 0.0,
+            text(Text::StatusCaseTitle, {std::string(inCurrentLanguage(properties.name))}));
   }
   if (withTitle || properties.showsRequiredDisplacement) {
     printAt(report, -2.5 * b, -0.15 * d,

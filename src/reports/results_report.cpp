@@ -16,7 +16,8 @@ const std::string kBuoyancyRule(29, '=');
 
 std::string caseTitleLine(const TaskParameters& task) {
   const CaseProperties& properties = caseProperties(task.caseNumber);
-  std::string title = text(Text::ReportCaseTitle, {text(properties.name)});
+  std::string title =
+      text(Text::ReportCaseTitle, {std::string(inCurrentLanguage(properties.name))});
   if (properties.hasWave) {
     const double waveLength = task.shipLength * task.waveLengthRatio;
     title += text(Text::ReportWaveSteepness, {formatFixed(task.waveHeight / waveLength, 3, 2)});

@@ -21,7 +21,7 @@ namespace {
 const std::string kRule(83, '=');
 
 std::string conditionName(int profileCase) {
-  return std::string(text(caseProperties(profileCase).strengthCondition));
+  return std::string(inCurrentLanguage(caseProperties(profileCase).strengthCondition));
 }
 
 void writeCondition(ResultFile& file, const StrengthCondition& condition, const std::string& name) {

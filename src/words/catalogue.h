@@ -43,14 +43,6 @@ enum class Text : int {
   ReportWaveErrorTitle,
   ReportWaveErrorDifferent,
   ReportWaveErrorHeight,
-  // The calculation cases.
-  CaseLevelWaterline,
-  CaseTrochoidCrest,
-  CaseTrochoidTrough,
-  CaseSineCrest,
-  CaseSineTrough,
-  CaseTrimmedWaterline,
-  CaseDamagedHeeled,
   // The run's questions, windows, status lines and stops.
   PauseQuestion,
   PauseTitle,
@@ -122,13 +114,6 @@ enum class Text : int {
   DrawingHeeledWaterline,
   DrawingSectionCentre,
   // The strength report (MUKAVEMET.SON), its rule comparison and crest sweep, and its diagram.
-  StrengthLevel,  // condition names
-  StrengthTrochoidCrest,
-  StrengthTrochoidTrough,
-  StrengthSineCrest,
-  StrengthSineTrough,
-  StrengthTrimmed,
-  StrengthDamaged,
   StrengthStart,
   StrengthEnd,
   StrengthWeightFile,            // {0} file name
