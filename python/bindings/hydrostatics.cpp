@@ -36,9 +36,9 @@ const ValueFields<Hydrostatics>& columnFields() {
   static const ValueFields<Hydrostatics> fields = [] {
     ValueFields<Hydrostatics> columns;
     for (const HydrostaticQuantity& q : hydrostaticQuantities()) {
-      columns.push_back({q.python.name, q.python.doc, [value = q.value](const Hydrostatics& t) {
+      columns.push_back({q.python.name, q.python.doc, [&q](const Hydrostatics& t) {
                            std::vector<double> v;
-                           for (const HydrostaticRow& row : t.rows) v.push_back(row.*value);
+                           for (const HydrostaticRow& row : t.rows) v.push_back(valueAt(q, t, row));
                            return py::object(arrayOf(v));
                          }});
     }

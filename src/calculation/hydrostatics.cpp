@@ -147,25 +147,13 @@ HydrostaticsOutcome finishRow(const HullModel& hull, const HydrostaticsInput& in
   row.midshipCoefficient = row.midshipArea / (B * draft);
   row.prismaticCoefficient = row.midshipArea > 0.0 ? row.volume / (row.midshipArea * L) : 0.0;
   row.waterplaneCoefficient = row.waterplaneArea / (L * B);
-  const double Lwl = row.waterlineLength;
-  if (Lwl > 0.0) {
-    row.waterlineBlockCoefficient = row.volume / (Lwl * B * draft);
-    row.waterlinePrismaticCoefficient =
-        row.midshipArea > 0.0 ? row.volume / (row.midshipArea * Lwl) : 0.0;
-    row.waterlineWaterplaneCoefficient = row.waterplaneArea / (Lwl * B);
-  }
   row.wettedSurface = sums.wettedSurface;
-  row.lcbFromMidship = row.lcb - L / 2.0;
-  row.lcfFromMidship = row.lcf - L / 2.0;
-  row.lcbShare = 100.0 * row.lcbFromMidship / L;
-  row.lcfShare = 100.0 * row.lcfFromMidship / L;
   for (int st = 1; st <= hull.stationCount; ++st) {
     if (totals.area(st) > row.largestSectionArea) {
       row.largestSectionArea = totals.area(st);
       row.largestSectionX = hull.stationX(st);
     }
   }
-  row.freshWaterDisplacement = row.volume * kFreshWaterDensity;
   return {};
 }
 

@@ -53,22 +53,9 @@ struct HydrostaticRow {
   double midshipCoefficient = 0.0;     // Am / (B T)
   double waterplaneCoefficient = 0.0;  // Awp / (L B)
   double wettedSurface = 0.0;          // girths of the stations integrated along the ship
-  // The same coefficients on the waterline's own length: volume / (Lwl B T),
-  // volume / (Am Lwl), Awp / (Lwl B); 0 without a waterline length.
-  double waterlineBlockCoefficient = 0.0;
-  double waterlinePrismaticCoefficient = 0.0;
-  double waterlineWaterplaneCoefficient = 0.0;
-  double lcbFromMidship = 0.0;          // m from L/2, + forward
-  double lcfFromMidship = 0.0;          // m from L/2, + forward
-  double lcbShare = 0.0;                // lcbFromMidship in % of L
-  double lcfShare = 0.0;                // lcfFromMidship in % of L
-  double largestSectionArea = 0.0;      // the largest station's section area below the waterline
-  double largestSectionX = 0.0;         // its station, m from AP
-  double freshWaterDisplacement = 0.0;  // t, the volume in fresh water (kFreshWaterDensity)
+  double largestSectionArea = 0.0;     // the largest station's section area below the waterline
+  double largestSectionX = 0.0;        // its station, m from AP
 };
-
-/// Fresh water, t/m3.
-inline constexpr double kFreshWaterDensity = 1.0;
 
 /// The curves of form: one row per draft, in the order of the drafts.
 struct Hydrostatics {

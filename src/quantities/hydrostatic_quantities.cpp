@@ -14,6 +14,35 @@ using Row = HydrostaticRow;
 constexpr Words same(std::string_view words) { return {words, words}; }
 constexpr Words kNotDrawn{};
 
+/// Fresh water, t/m3.
+constexpr double kFreshWaterDensity = 1.0;
+
+// The quantities only reported, from the row's values. The coefficients on the
+// waterline's own length are 0 without one.
+double lcbFromMidship(const Hydrostatics& t, const Row& r) { return r.lcb - t.shipLength / 2.0; }
+double lcfFromMidship(const Hydrostatics& t, const Row& r) { return r.lcf - t.shipLength / 2.0; }
+double lcbShare(const Hydrostatics& t, const Row& r) {
+  return 100.0 * lcbFromMidship(t, r) / t.shipLength;
+}
+double lcfShare(const Hydrostatics& t, const Row& r) {
+  return 100.0 * lcfFromMidship(t, r) / t.shipLength;
+}
+double waterlineBlockCoefficient(const Hydrostatics&, const Row& r) {
+  const double Lwl = r.waterlineLength;
+  return Lwl > 0.0 ? r.volume / (Lwl * r.waterlineBreadth * r.draft) : 0.0;
+}
+double waterlinePrismaticCoefficient(const Hydrostatics&, const Row& r) {
+  const double Lwl = r.waterlineLength;
+  return Lwl > 0.0 && r.midshipArea > 0.0 ? r.volume / (r.midshipArea * Lwl) : 0.0;
+}
+double waterlineWaterplaneCoefficient(const Hydrostatics&, const Row& r) {
+  const double Lwl = r.waterlineLength;
+  return Lwl > 0.0 ? r.waterplaneArea / (Lwl * r.waterlineBreadth) : 0.0;
+}
+double freshWaterDisplacement(const Hydrostatics&, const Row& r) {
+  return r.volume * kFreshWaterDensity;
+}
+
 // In the order of HIDROSTATIK.TXT, whose readers find the metacentric heights
 // (with KG only) after the columns they knew before them. A report heading
 // keeps below its column's width, in each language, or the columns shift.
@@ -134,37 +163,37 @@ constexpr HydrostaticQuantity kQuantities[] = {
      .file = {"S_m2", 3},
      .python = {"wetted_surface", "S, the stations' girths integrated along the ship, m2."},
      .legend = {"ISLAK YUZEY ALANI S (m2)", "WETTED SURFACE S (m2)"}},
-    {.value = &Row::waterlineBlockCoefficient,
+    {.formula = waterlineBlockCoefficient,
      .report = {same("Cb(wl)"), same(""), 8, 4, Part::Form, 10, Reported::Always},
      .file = {"Cb_wl", 5},
      .python = {"cb_wl", "volume / (Lwl B T)."},
      .legend = kNotDrawn},
-    {.value = &Row::waterlinePrismaticCoefficient,
+    {.formula = waterlinePrismaticCoefficient,
      .report = {same("Cp(wl)"), same(""), 8, 4, Part::Form, 11, Reported::Always},
      .file = {"Cp_wl", 5},
      .python = {"cp_wl", "volume / (Am Lwl)."},
      .legend = kNotDrawn},
-    {.value = &Row::waterlineWaterplaneCoefficient,
+    {.formula = waterlineWaterplaneCoefficient,
      .report = {same("Cwp(wl)"), same(""), 8, 4, Part::Form, 12, Reported::Always},
      .file = {"Cwp_wl", 5},
      .python = {"cwp_wl", "Awp / (Lwl B)."},
      .legend = kNotDrawn},
-    {.value = &Row::lcbFromMidship,
+    {.formula = lcbFromMidship,
      .report = {same("LCB"), same("(m L/2)"), 10, 3, Part::Centres, 1, Reported::Always},
      .file = {"LCB_mid_m", 4},
      .python = {"lcb_from_midship", "LCB, m from L/2, + forward."},
      .legend = kNotDrawn},
-    {.value = &Row::lcbShare,
+    {.formula = lcbShare,
      .report = {same("LCB"), same("(% L)"), 8, 2, Part::Centres, 2, Reported::Always},
      .file = {"LCB_pct_L", 3},
      .python = {"lcb_percent", "LCB from L/2 in % of L."},
      .legend = kNotDrawn},
-    {.value = &Row::lcfFromMidship,
+    {.formula = lcfFromMidship,
      .report = {same("LCF"), same("(m L/2)"), 10, 3, Part::Centres, 3, Reported::Always},
      .file = {"LCF_mid_m", 4},
      .python = {"lcf_from_midship", "LCF, m from L/2, + forward."},
      .legend = kNotDrawn},
-    {.value = &Row::lcfShare,
+    {.formula = lcfShare,
      .report = {same("LCF"), same("(% L)"), 8, 2, Part::Centres, 4, Reported::Always},
      .file = {"LCF_pct_L", 3},
      .python = {"lcf_percent", "LCF from L/2 in % of L."},
@@ -179,7 +208,7 @@ constexpr HydrostaticQuantity kQuantities[] = {
      .file = {"x_Ax_m", 4},
      .python = {"largest_section_x", "Its station, m from AP."},
      .legend = kNotDrawn},
-    {.value = &Row::freshWaterDisplacement,
+    {.formula = freshWaterDisplacement,
      .report =
          {{"D TATLI SU", "D FRESH"}, {"(ton)", "(t)"}, 12, 1, Part::Centres, 7, Reported::Always},
      .file = {"D_fresh_t", 3},
@@ -206,9 +235,14 @@ bool reported(const HydrostaticQuantity& q, bool withKg) {
 
 std::span<const HydrostaticQuantity> hydrostaticQuantities() { return kQuantities; }
 
+double valueAt(const HydrostaticQuantity& quantity, const Hydrostatics& table,
+               const HydrostaticRow& row) {
+  return quantity.formula ? quantity.formula(table, row) : row.*quantity.value;
+}
+
 const HydrostaticQuantity& hydrostaticQuantity(double HydrostaticRow::*value) {
   for (const HydrostaticQuantity& q : kQuantities) {
-    if (q.value == value) return q;
+    if (q.value && q.value == value) return q;
   }
   throw std::logic_error("a hydrostatic quantity without its description");
 }
@@ -253,7 +287,7 @@ std::vector<TableRow> tableRows(const Hydrostatics& table,
   std::vector<TableRow> rows;
   for (const HydrostaticRow& row : table.rows) {
     TableRow& values = rows.emplace_back();
-    for (const HydrostaticQuantity* q : quantities) values.push_back(row.*q->value);
+    for (const HydrostaticQuantity* q : quantities) values.push_back(valueAt(*q, table, row));
   }
   return rows;
 }

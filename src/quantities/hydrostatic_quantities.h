@@ -51,9 +51,11 @@ struct HydrostaticsProperty {
 
 /// A reported hydrostatic quantity, described once: the report's column, the
 /// table file's column, the Python property and the curves of form's legend
-/// all come from it.
+/// all come from it. Its value at a draft is the row's own (`value`) or, for a
+/// quantity only reported, worked out from the row here (`formula`).
 struct HydrostaticQuantity {
   double HydrostaticRow::*value = nullptr;
+  double (*formula)(const Hydrostatics& table, const HydrostaticRow& row) = nullptr;
   HydrostaticsReportColumn report;
   HydrostaticsFileColumn file;
   HydrostaticsProperty python;
@@ -63,6 +65,10 @@ struct HydrostaticQuantity {
 /// Every reported hydrostatic quantity, in the order of the table file's
 /// columns and of the Python properties.
 std::span<const HydrostaticQuantity> hydrostaticQuantities();
+
+/// The value of `quantity` at `row` of `table`.
+double valueAt(const HydrostaticQuantity& quantity, const Hydrostatics& table,
+               const HydrostaticRow& row);
 
 /// The quantity that reports `value`; std::logic_error when none does.
 const HydrostaticQuantity& hydrostaticQuantity(double HydrostaticRow::*value);
