@@ -62,6 +62,16 @@ GivenTask levelValues() {
   return givenTaskOf(t);
 }
 
+// The level task made case 7, the ship 6 m forward and 4 m aft, heeled `heel` degrees.
+void makeHeeled(GivenTask& v, double heel) {
+  v.numbers.caseNumber = 7;
+  giveValue(v, kRequiredDisplacement, std::nullopt);
+  giveValue(v, kInitialDraft, std::nullopt);
+  giveValue(v, kForwardDraft, 6.0);
+  giveValue(v, kAftDraft, 4.0);
+  giveValue(v, kHeelAngle, heel);
+}
+
 TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   struct Row {
@@ -118,14 +128,7 @@ TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
        7,
        {"6, 4, -95"},
        "41, 0, 100",
-       [](GivenTask& v) {
-         v.numbers.caseNumber = 7;
-         giveValue(v, kRequiredDisplacement, std::nullopt);
-         giveValue(v, kInitialDraft, std::nullopt);
-         giveValue(v, kForwardDraft, 6.0);
-         giveValue(v, kAftDraft, 4.0);
-         giveValue(v, kHeelAngle, -95.0);
-       }},
+       [](GivenTask& v) { makeHeeled(v, -95.0); }},
       {"case 8",
        "100",
        "1.025",
@@ -190,12 +193,7 @@ TEST(TaskValues, TakeExactlyTheValuesOfTheirCase) {
   dir.write("Norvika.TSK",
             testing::taskText("KUTU.DAT", 100, 20, 1.025, 7, {"6, 4, -10"}, "41, 0, 100"));
   GivenTask heeled = levelValues();
-  heeled.numbers.caseNumber = 7;
-  giveValue(heeled, kRequiredDisplacement, std::nullopt);
-  giveValue(heeled, kInitialDraft, std::nullopt);
-  giveValue(heeled, kForwardDraft, 6.0);
-  giveValue(heeled, kAftDraft, 4.0);
-  giveValue(heeled, kHeelAngle, -10.0);
+  makeHeeled(heeled, -10.0);
   const TaskParameters read = readTaskFile(dir.path());
   const TaskParameters given = taskFromValues(heeled);
   EXPECT_EQ(given.heelAngle, 10.0);
