@@ -4,7 +4,6 @@
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -61,11 +60,10 @@ py::tuple stateOf(const Task& task) {
   const TaskParameters& t = task.parameters;
   py::list state;
   for (const TaskKeyword& keyword : kTaskKeywords) state.append(storedValue(t, keyword));
-  for (const py::object& more :
-       {py::object(py::int_(t.equalLine)), py::object(py::bytes(t.hullFileName)),
-        py::object(py::bytes(t.directoryPrefix)), py::object(py::bytes(t.file.string()))}) {
-    state.append(more);
-  }
+  state.append(t.equalLine);
+  state.append(py::bytes(t.hullFileName));
+  state.append(py::bytes(t.directoryPrefix));
+  state.append(py::bytes(t.file.string()));
   return py::tuple(state);
 }
 

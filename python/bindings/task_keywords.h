@@ -38,38 +38,36 @@ inline constexpr const char* kCaseValueDoc =
 /// state: the ship's values, the case, the values a case may take, the
 /// equally spaced points.
 inline constexpr auto kTaskKeywords = [] {
-  constexpr const char* kShipDocs[] = {
+  constexpr std::array<const char*, kShipValues.size()> kShipDocs = {
       "L, the length between perpendiculars, m (AP at x = 0, FP at x = L).",
       "Number of station intervals between AP and FP (the previews' spacing).",
       "Water density, t/m3."};
   std::array<TaskKeyword, kShipValues.size() + 1 + kEveryCaseValue.size() + 3> keywords{};
   std::size_t i = 0;
   for (const TaskValue& value : kShipValues) {
-    keywords[i] = {value.keyword, KeywordKind::Value, true, kShipDocs[i], &value};
+    keywords[i] = {.name = value.keyword, .required = true, .doc = kShipDocs[i], .value = &value};
     ++i;
   }
-  keywords[i++] = {"case",  KeywordKind::WholeNumber,   true, "The case, 1-7.",
-                   nullptr, &TaskParameters::caseNumber};
+  keywords[i++] = {.name = "case",
+                   .kind = KeywordKind::WholeNumber,
+                   .required = true,
+                   .doc = "The case, 1-7.",
+                   .whole = &TaskParameters::caseNumber};
   for (const TaskValue& value : kEveryCaseValue) {
-    keywords[i++] = {value.keyword, KeywordKind::Value, false, kCaseValueDoc, &value};
+    keywords[i++] = {.name = value.keyword, .doc = kCaseValueDoc, .value = &value};
   }
-  keywords[i++] = {"equal_points", KeywordKind::WholeNumber,
-                   false,          "Number of equally spaced points of the buoyancy (0: none).",
-                   nullptr,        &TaskParameters::equalPointCount};
-  keywords[i++] = {"equal_start",
-                   KeywordKind::Number,
-                   false,
-                   "First equally spaced point, m from AP.",
-                   nullptr,
-                   nullptr,
-                   &TaskParameters::equalStart};
-  keywords[i++] = {"equal_end",
-                   KeywordKind::Number,
-                   false,
-                   "Last equally spaced point, m from AP.",
-                   nullptr,
-                   nullptr,
-                   &TaskParameters::equalEnd};
+  keywords[i++] = {.name = "equal_points",
+                   .kind = KeywordKind::WholeNumber,
+                   .doc = "Number of equally spaced points of the buoyancy (0: none).",
+                   .whole = &TaskParameters::equalPointCount};
+  keywords[i++] = {.name = "equal_start",
+                   .kind = KeywordKind::Number,
+                   .doc = "First equally spaced point, m from AP.",
+                   .number = &TaskParameters::equalStart};
+  keywords[i++] = {.name = "equal_end",
+                   .kind = KeywordKind::Number,
+                   .doc = "Last equally spaced point, m from AP.",
+                   .number = &TaskParameters::equalEnd};
   return keywords;
 }();
 
