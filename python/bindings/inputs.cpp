@@ -4,7 +4,6 @@
 #include <pybind11/stl.h>
 #include <pybind11/stl/filesystem.h>
 
-#include <array>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -13,6 +12,7 @@
 
 #include "arrays.h"
 #include "errors.h"
+#include "language_argument.h"
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
 #include "model/task_values.h"
@@ -20,84 +20,37 @@
 #include "paths.h"
 #include "support/capacities.h"
 #include "support/file_names.h"
+#include "task_keywords.h"
+#include "words/language.h"
 
 namespace norvika::python {
 
 namespace {
 
-// The values a case may take, by their names in Python.
-struct CaseValueName {
-  const char* name;
-  std::optional<double> TaskValues::*given;
-  double TaskParameters::*field;
-};
-
-constexpr std::array<CaseValueName, 7> kCaseValueNames = {{
-    {"displacement", &TaskValues::requiredDisplacement, &TaskParameters::requiredDisplacement},
-    {"initial_draft", &TaskValues::initialDraft, &TaskParameters::initialDraft},
-    {"wave_height", &TaskValues::waveHeight, &TaskParameters::waveHeight},
-    {"wave_length_ratio", &TaskValues::waveLengthRatio, &TaskParameters::waveLengthRatio},
-    {"forward_draft", &TaskValues::forwardDraft, &TaskParameters::forwardDraft},
-    {"aft_draft", &TaskValues::aftDraft, &TaskParameters::aftDraft},
-    {"heel_angle", &TaskValues::heelAngle, &TaskParameters::heelAngle},
-}};
-
-bool caseTakes(int caseNumber, double TaskParameters::*field) {
-  for (const TaskValue& value : caseValues(caseNumber)) {
-    if (value.field == field) return true;
-  }
-  return false;
-}
-
-Task taskOf(const TaskValues& values) {
+Task taskOf(const GivenTask& values) {
   return Task{readingInput([&] { return taskFromValues(values); })};
 }
 
-// The values a task was made of, for a task with some of them changed.
-TaskValues valuesOf(const TaskParameters& task) {
-  TaskValues values;
-  values.shipLength = task.shipLength;
-  values.stationDivisions = task.stationDivisions;
-  values.waterDensity = task.waterDensity;
-  values.caseNumber = task.caseNumber;
-  for (const TaskValue& value : caseValues(task.caseNumber))
-    values.*value.given = task.*value.field;
-  values.equalPointCount = task.equalPointCount;
-  values.equalStart = task.equalStart;
-  values.equalEnd = task.equalEnd;
-  return values;
+// Task(): one argument for each of Task's keywords, then the language.
+template <std::size_t... I>
+void defineTaskFromValues(py::class_<Task>& task, std::index_sequence<I...>) {
+  task.def(py::init([](const KeywordArgument<I>&... given, const py::object& language) {
+             const LanguageScope texts(languageOf(language));
+             GivenTask values;
+             (setKeyword(values, kTaskKeywords[I], given.value), ...);
+             return taskOf(values);
+           }),
+           py::kw_only(), keywordArgument<I>()..., py::arg("language") = "tr",
+           "A task from values (see the class); raises InputError when the task file could not "
+           "hold them, its message in `language`, \"tr\" or \"en\".");
 }
 
-// Sets the value of Task's keyword `name` in `values`; None leaves a number out.
-void setValue(TaskValues& values, const std::string& name, const py::handle& value) {
-  if (name == "ship_length") {
-    values.shipLength = optionalNumberOf(value, name);
-  } else if (name == "station_divisions") {
-    values.stationDivisions = optionalNumberOf(value, name);
-  } else if (name == "density") {
-    values.waterDensity = optionalNumberOf(value, name);
-  } else if (name == "case") {
-    values.caseNumber = wholeNumberOf(value, name);
-  } else if (name == "equal_points") {
-    values.equalPointCount = wholeNumberOf(value, name);
-  } else if (name == "equal_start") {
-    values.equalStart = numberOf(value, name);
-  } else if (name == "equal_end") {
-    values.equalEnd = numberOf(value, name);
-  } else {
-    for (const CaseValueName& caseValue : kCaseValueNames) {
-      if (name == caseValue.name) {
-        values.*caseValue.given = optionalNumberOf(value, name);
-        return;
-      }
-    }
-    throw py::type_error("Task.replace() got an unexpected keyword argument '" + name + "'");
+Task replaced(const Task& task, const py::object& language, const py::kwargs& changes) {
+  const LanguageScope texts(languageOf(language));
+  GivenTask values = givenTaskOf(task.parameters);
+  for (const auto& [name, value] : changes) {
+    setKeyword(values, taskKeywordNamed(py::cast<std::string>(name), "Task.replace()"), value);
   }
-}
-
-Task replaced(const Task& task, const py::kwargs& changes) {
-  TaskValues values = valuesOf(task.parameters);
-  for (const auto& [key, value] : changes) setValue(values, py::cast<std::string>(key), value);
   return taskOf(values);
 }
 
@@ -105,37 +58,27 @@ Task replaced(const Task& task, const py::kwargs& changes) {
 // directory's name need not be UTF-8): what it is pickled as and compared by.
 py::tuple stateOf(const Task& task) {
   const TaskParameters& t = task.parameters;
-  return py::make_tuple(t.shipLength, t.stationDivisions, t.waterDensity, t.caseNumber,
-                        t.requiredDisplacement, t.initialDraft, t.waveHeight, t.waveLengthRatio,
-                        t.forwardDraft, t.aftDraft, t.heelAngle, t.equalPointCount, t.equalStart,
-                        t.equalEnd, t.equalLine, py::bytes(t.hullFileName),
-                        py::bytes(t.directoryPrefix), py::bytes(t.file.string()));
+  py::list state;
+  for (const TaskKeyword& keyword : kTaskKeywords) state.append(storedValue(t, keyword));
+  state.append(t.equalLine);
+  state.append(py::bytes(t.hullFileName));
+  state.append(py::bytes(t.directoryPrefix));
+  state.append(py::bytes(t.file.string()));
+  return py::tuple(state);
 }
 
 // A pickled task, checked again as a task made in code is, with the names of
 // the files it came from.
 Task taskOfState(const py::tuple& state) {
-  if (state.size() != 18) throw py::value_error("a pickled state of a Task was expected");
+  constexpr std::size_t n = kTaskKeywords.size();
+  if (state.size() != n + 4) throw py::value_error("a pickled state of a Task was expected");
   TaskParameters t;
-  t.shipLength = state[0].cast<double>();
-  t.stationDivisions = state[1].cast<double>();
-  t.waterDensity = state[2].cast<double>();
-  t.caseNumber = state[3].cast<int>();
-  t.requiredDisplacement = state[4].cast<double>();
-  t.initialDraft = state[5].cast<double>();
-  t.waveHeight = state[6].cast<double>();
-  t.waveLengthRatio = state[7].cast<double>();
-  t.forwardDraft = state[8].cast<double>();
-  t.aftDraft = state[9].cast<double>();
-  t.heelAngle = state[10].cast<double>();
-  t.equalPointCount = state[11].cast<int>();
-  t.equalStart = state[12].cast<double>();
-  t.equalEnd = state[13].cast<double>();
-  Task task = taskOf(valuesOf(t));
-  task.parameters.equalLine = state[14].cast<int>();
-  task.parameters.hullFileName = state[15].cast<std::string>();
-  task.parameters.directoryPrefix = state[16].cast<std::string>();
-  task.parameters.file = state[17].cast<std::string>();
+  for (std::size_t i = 0; i < n; ++i) storeValue(t, kTaskKeywords[i], state[i]);
+  Task task = taskOf(givenTaskOf(t));
+  task.parameters.equalLine = state[n].cast<int>();
+  task.parameters.hullFileName = state[n + 1].cast<std::string>();
+  task.parameters.directoryPrefix = state[n + 2].cast<std::string>();
+  task.parameters.file = state[n + 3].cast<std::string>();
   return task;
 }
 
@@ -144,7 +87,8 @@ std::optional<std::string> fileText(const std::filesystem::path& path) {
   return path.string();
 }
 
-Task readTask(const PathArgument& given) {
+Task readTask(const PathArgument& given, const py::object& language) {
+  const LanguageScope texts(languageOf(language));
   const std::filesystem::path path = pathOf(given.value, "path", "a task file or a run directory");
   // A name the system refuses to look up (too long) is a file not found.
   std::error_code error;
@@ -152,7 +96,8 @@ Task readTask(const PathArgument& given) {
   return Task{readingInput([&] { return directory ? readTaskFile(path) : readTaskFileAt(path); })};
 }
 
-Hull readHull(const PathArgument& given) {
+Hull readHull(const PathArgument& given, const py::object& language) {
+  const LanguageScope texts(languageOf(language));
   const std::filesystem::path path = pathOf(given.value, "path", "a hull file");
   auto model = readingInput([&] { return readHullDataFile(path, path.filename().string()); });
   return Hull{std::make_shared<const HullModel>(std::move(model)), path.string()};
@@ -256,22 +201,12 @@ std::size_t hashOf(const Hull& h) {
 }
 
 std::string taskText(const Task& task) {
-  const TaskParameters& t = task.parameters;
-  std::string text =
-      "norvika.Task(ship_length=" + py::repr(py::float_(t.shipLength)).cast<std::string>() +
-      ", station_divisions=" + py::repr(py::float_(t.stationDivisions)).cast<std::string>() +
-      ", density=" + py::repr(py::float_(t.waterDensity)).cast<std::string>() +
-      ", case=" + std::to_string(t.caseNumber);
-  for (const CaseValueName& value : kCaseValueNames) {
-    if (caseTakes(t.caseNumber, value.field)) {
-      text += std::string(", ") + value.name + "=" +
-              py::repr(py::float_(t.*value.field)).cast<std::string>();
-    }
-  }
-  if (t.equalPointCount != 0) {
-    text += ", equal_points=" + std::to_string(t.equalPointCount) +
-            ", equal_start=" + py::repr(py::float_(t.equalStart)).cast<std::string>() +
-            ", equal_end=" + py::repr(py::float_(t.equalEnd)).cast<std::string>();
+  std::string text = "norvika.Task(";
+  for (const TaskKeyword& keyword : kTaskKeywords) {
+    const std::string shown = keywordText(task.parameters, keyword);
+    if (shown.empty()) continue;
+    if (text.back() != '(') text += ", ";
+    text += shown;
   }
   return text + ")";
 }
@@ -282,7 +217,8 @@ void defineInputs(py::module_& module) {
   py::class_<Task> task(module, "Task", R"(A loading case of a ship: the task file's values.
 
 Made by read_task() from a task file, or in code from keyword arguments, checked
-as the file's values are checked (InputError with the program's message). A case
+as the file's values are checked (InputError with the program's message, in Turkish
+or, with language="en", in English). A case
 takes exactly the values its line of the task file holds:
 
     case 1 (level waterline):           displacement, initial_draft
@@ -296,70 +232,8 @@ Units: lengths in m, displacement in t, density in t/m3, heel in degrees. A valu
 case does not take reads None. A Task never changes; replace() makes a new one. Tasks
 are equal (==, and hash alike) when their values and the files they came from are;
 they copy and pickle by value, so they go to other processes.)");
-  using Number = const NumberArgument&;
-  using WholeNumber = const WholeNumberArgument&;
-  task.def(
-      py::init([](Number shipLength, Number stationDivisions, Number density,
-                  WholeNumber caseNumber, Number displacement, Number initialDraft,
-                  Number waveHeight, Number waveLengthRatio, Number forwardDraft, Number aftDraft,
-                  Number heelAngle, WholeNumber equalPoints, Number equalStart, Number equalEnd) {
-        TaskValues values;
-        for (const auto& [name, value] : {std::pair{"ship_length", shipLength.value},
-                                          {"station_divisions", stationDivisions.value},
-                                          {"density", density.value},
-                                          {"case", caseNumber.value},
-                                          {"displacement", displacement.value},
-                                          {"initial_draft", initialDraft.value},
-                                          {"wave_height", waveHeight.value},
-                                          {"wave_length_ratio", waveLengthRatio.value},
-                                          {"forward_draft", forwardDraft.value},
-                                          {"aft_draft", aftDraft.value},
-                                          {"heel_angle", heelAngle.value},
-                                          {"equal_points", equalPoints.value},
-                                          {"equal_start", equalStart.value},
-                                          {"equal_end", equalEnd.value}}) {
-          setValue(values, name, value);
-        }
-        return taskOf(values);
-      }),
-      py::kw_only(), py::arg("ship_length"), py::arg("station_divisions"), py::arg("density"),
-      py::arg("case"), py::arg("displacement") = py::none(), py::arg("initial_draft") = py::none(),
-      py::arg("wave_height") = py::none(), py::arg("wave_length_ratio") = py::none(),
-      py::arg("forward_draft") = py::none(), py::arg("aft_draft") = py::none(),
-      py::arg("heel_angle") = py::none(), py::arg("equal_points") = 0, py::arg("equal_start") = 0.0,
-      py::arg("equal_end") = 0.0,
-      "A task from values (see the class); raises InputError when the task file could not "
-      "hold them.");
-  task.def_property_readonly(
-      "ship_length", [](const Task& t) { return t.parameters.shipLength; },
-      "L, the length between perpendiculars, m (AP at x = 0, FP at x = L).");
-  task.def_property_readonly(
-      "station_divisions", [](const Task& t) { return t.parameters.stationDivisions; },
-      "Number of station intervals between AP and FP (the previews' spacing).");
-  task.def_property_readonly(
-      "density", [](const Task& t) { return t.parameters.waterDensity; }, "Water density, t/m3.");
-  task.def_property_readonly(
-      "case", [](const Task& t) { return t.parameters.caseNumber; }, "The case, 1-7.");
-  for (const CaseValueName& value : kCaseValueNames) {
-    task.def_property_readonly(
-        value.name,
-        [field = value.field](const Task& t) -> std::optional<double> {
-          if (!caseTakes(t.parameters.caseNumber, field)) return std::nullopt;
-          return t.parameters.*field;
-        },
-        "A value of the case (t for the displacement, m for drafts and the wave height, "
-        "degrees for the heel, the wave length over L for the ratio); None when the case "
-        "does not take it.");
-  }
-  task.def_property_readonly(
-      "equal_points", [](const Task& t) { return t.parameters.equalPointCount; },
-      "Number of equally spaced points of the buoyancy (0: none).");
-  task.def_property_readonly(
-      "equal_start", [](const Task& t) { return t.parameters.equalStart; },
-      "First equally spaced point, m from AP.");
-  task.def_property_readonly(
-      "equal_end", [](const Task& t) { return t.parameters.equalEnd; },
-      "Last equally spaced point, m from AP.");
+  defineTaskFromValues(task, std::make_index_sequence<kTaskKeywords.size()>());
+  for (const TaskKeyword& keyword : kTaskKeywords) defineKeywordProperty(task, keyword);
   task.def_property_readonly(
       "file", [](const Task& t) { return fileText(t.parameters.file); },
       "The task file it was read from; None when made in code.");
@@ -378,9 +252,9 @@ they copy and pickle by value, so they go to other processes.)");
       },
       "Where the program finds the hull file: in the task file's directory as written, else "
       "ignoring case; None when made in code.");
-  task.def("replace", &replaced,
+  task.def("replace", &replaced, py::kw_only(), py::arg("language") = "tr",
            "A new task with the values given changed (None: left out), checked as a task made "
-           "in code; it names no file.");
+           "in code; it names no file. InputError's message in `language`, \"tr\" or \"en\".");
   task.def("__repr__", &taskText);
   task.def(
       "__eq__", [](const Task& a, const Task& b) { return stateOf(a).equal(stateOf(b)); },
@@ -398,14 +272,22 @@ Made by read_hull() from a hull file, or in code:
 stations: pairs (x, points) from aft to forward (a list, a generator, an array), x
 the station's position (m from AP), points rows of (z, half-breadth, code) from the
 keel up (m; code 0 marks a knuckle, any other whole number an ordinary point); stern
-and bow: rows of (z, x from AP, code). Checked as the file's records are (InputError with the program's message):
+and bow: rows of (z, x from AP, code). Checked as the file's records are (InputError
+with the program's message, in Turkish or, with language="en", in English):
 at least 2 stations of 2 points, contours of 1 point, heights rising within each curve,
 stations rising, at most 100 stations of 249 points, numbers of at most 1000000 in
 size. A Hull never changes; many runs may share it at once. Hulls are equal (==, and
 hash alike) when their records and the file they came from are; they copy and pickle by
 value (checked again as a hull made in code), so they go to other processes.)");
-  hull.def(py::init(&hullOf), py::arg("stations"), py::arg("stern"), py::arg("bow"),
-           "A hull from values (see the class).");
+  hull.def(py::init([](const py::object& stations, const py::object& stern, const py::object& bow,
+                       const py::object& language) {
+             const LanguageScope texts(languageOf(language));
+             return hullOf(stations, stern, bow);
+           }),
+           py::arg("stations"), py::arg("stern"), py::arg("bow"), py::kw_only(),
+           py::arg("language") = "tr",
+           "A hull from values (see the class); InputError's message in `language`, \"tr\" or "
+           "\"en\".");
   hull.def_property_readonly(
       "station_count", [](const Hull& h) { return h.model->stationCount; }, "Number of stations.");
   hull.def_property_readonly(
@@ -448,12 +330,14 @@ value (checked again as a hull made in code), so they go to other processes.)");
            " m" + (h.file.empty() ? "" : ", " + h.file) + ">";
   });
 
-  module.def("read_task", &readTask, py::arg("path"),
+  module.def("read_task", &readTask, py::arg("path"), py::kw_only(), py::arg("language") = "tr",
              "Reads a task file: `path` names the file, or a run directory holding Norvika.TSK. "
-             "Raises InputError (file, line) on a missing or malformed file.");
-  module.def("read_hull", &readHull, py::arg("path"),
+             "Raises InputError (file, line) on a missing or malformed file, its message in "
+             "`language`: \"tr\" (the default, the legacy Turkish texts) or \"en\", as "
+             "`norvika --language`.");
+  module.def("read_hull", &readHull, py::arg("path"), py::kw_only(), py::arg("language") = "tr",
              "Reads a hull offsets file. Raises InputError (file, line) on a missing or "
-             "malformed file.");
+             "malformed file, its message in `language`, \"tr\" or \"en\" as for read_task().");
 }
 
 }  // namespace norvika::python

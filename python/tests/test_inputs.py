@@ -358,3 +358,37 @@ def test_a_run_directory_may_be_named_by_its_task_file(tmp_path, monkeypatch):
     monkeypatch.chdir(directory)
     assert norvika.run_directory("Norvika.TSK") == expected
     assert norvika.read_task("Norvika.TSK") == norvika.read_task(directory)
+
+
+# Each entry that reads or checks an input, refusing one: (bad input of tests/inputs/bad or
+# None, the call given that input's directory and a language).
+REFUSED_IN_EITHER_LANGUAGE = {
+    "read_task": ("task-case-8", lambda run, **kw: norvika.read_task(run / "Norvika.TSK", **kw)),
+    "read_task missing": (None, lambda run, **kw: norvika.read_task(run / "Norvika.TSK", **kw)),
+    "read_hull": ("hull-heights-decreasing",
+                  lambda run, **kw: norvika.read_hull(run / "KUTU.DAT", **kw)),
+    "Task": (None, lambda run, **kw: norvika.Task(**{**LEVEL, "initial_draft": -0.5}, **kw)),
+    "Task.replace": (None, lambda run, **kw: norvika.Task(**LEVEL).replace(
+        case=7, initial_draft=None, forward_draft=5.0, aft_draft=4.5, heel_angle=10.0, **kw)),
+    "Hull": (None, lambda run, **kw: norvika.Hull(
+        [(0.0, SECTION), (100.0, [(10, 10, 1), (0, 10, 1)])], STERN, BOW, **kw)),
+}
+
+
+@pytest.mark.parametrize("entry", REFUSED_IN_EITHER_LANGUAGE)
+def test_an_input_is_refused_in_english_with_the_turkish_numbers(entry, tmp_path):
+    bad, call = REFUSED_IN_EITHER_LANGUAGE[entry]
+    run = prepared_case(BAD_INPUTS / bad, tmp_path / "run") if bad else tmp_path
+    refusals = {}
+    for language in ["tr", "en"]:
+        with pytest.raises(norvika.InputError) as refused:
+            call(run, language=language)
+        refusals[language] = refused.value
+    turkish, english = refusals["tr"], refusals["en"]
+    numbers = lambda error: re.findall(r"-?[0-9]+(?:\.[0-9]+)?", str(error))
+    assert numbers(english) == numbers(turkish)
+    assert (english.file, english.line) == (turkish.file, turkish.line)
+    # No word of the Turkish message stays, but the names of files and the run directory.
+    words = lambda text: set(re.findall(r"[A-Za-z]{3,}", text))
+    names = words(str(run)) | {"Norvika", "TSK", "KUTU", "DAT"}
+    assert words(str(english)) & words(str(turkish)) <= names, english

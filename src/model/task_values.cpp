@@ -1,5 +1,6 @@
 #include "model/task_values.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -18,26 +19,29 @@ namespace {
   throw ProgramEnd(ExitReason::InputError, text);
 }
 
-bool takes(std::span<const TaskValue> values, const TaskValue& value) {
-  for (const TaskValue& v : values) {
-    if (v.field == value.field) return true;
-  }
-  return false;
+bool isGiven(const GivenTask& task, const TaskValue& value) {
+  return std::find(task.given.begin(), task.given.end(), value.field) != task.given.end();
 }
 
 // A value given in code: there, a number and what it must be.
-double checkedValue(const TaskValues& values, const TaskValue& value) {
-  const std::optional<double>& given = values.*value.given;
+double checkedValue(const GivenTask& task, const TaskValue& value) {
   const std::string what(inCurrentLanguage(value.what));
-  if (!given) refuse(text(Text::InputValueMissing, {what}));
-  if (const auto problem = numberProblem(what, *given)) refuse(*problem);
-  if (const auto problem = valueProblem(value, *given)) refuse(*problem);
-  return takenValue(value, *given);
+  if (!isGiven(task, value)) refuse(text(Text::InputValueMissing, {what}));
+  const double number = task.numbers.*value.field;
+  if (const auto problem = numberProblem(what, number)) refuse(*problem);
+  if (const auto problem = valueProblem(value, number)) refuse(*problem);
+  return takenValue(value, number);
 }
 
 }  // namespace
 
 std::span<const TaskValue> caseValues(int caseNumber) { return caseProperties(caseNumber).values; }
+
+bool caseTakes(int caseNumber, const TaskValue& value) {
+  const std::span<const TaskValue> taken = caseValues(caseNumber);
+  return std::any_of(taken.begin(), taken.end(),
+                     [&](const TaskValue& v) { return v.field == value.field; });
+}
 
 std::optional<std::string> valueProblem(const TaskValue& value, double number) {
   Text expectation = Text::TaskValuePositive;
@@ -76,39 +80,53 @@ std::optional<std::string> equalRangeProblem(int count, double start, double end
   return text(Text::TaskEqualRange, {formatFixed(start, 1, 3), formatFixed(end, 1, 3)});
 }
 
-TaskParameters taskFromValues(const TaskValues& values) {
+void giveValue(GivenTask& task, const TaskValue& value, std::optional<double> number) {
+  std::erase(task.given, value.field);
+  if (!number) return;
+  task.numbers.*value.field = *number;
+  task.given.push_back(value.field);
+}
+
+GivenTask givenTaskOf(const TaskParameters& task) {
+  GivenTask values{task, {}};
+  for (const TaskValue& value : kShipValues) values.given.push_back(value.field);
+  for (const TaskValue& value : caseValues(task.caseNumber)) values.given.push_back(value.field);
+  return values;
+}
+
+TaskParameters taskFromValues(const GivenTask& given) {
+  const TaskParameters& numbers = given.numbers;
   TaskParameters task;
-  for (const TaskValue& value : {kShipLengthValue, kStationDivisionsValue, kWaterDensityValue}) {
-    task.*value.field = checkedValue(values, value);
-  }
+  for (const TaskValue& value : kShipValues) task.*value.field = checkedValue(given, value);
   if (const auto problem =
-          wholeNumberProblem(std::string(inCurrentLanguage(kCaseNumberName)), values.caseNumber, 1,
-                             kCaseCount, std::to_string(values.caseNumber))) {
+          wholeNumberProblem(std::string(inCurrentLanguage(kCaseNumberName)), numbers.caseNumber, 1,
+                             kCaseCount, std::to_string(numbers.caseNumber))) {
     refuse(*problem);
   }
-  task.caseNumber = values.caseNumber;
-  const std::span<const TaskValue> taken = caseValues(task.caseNumber);
-  for (const TaskValue& value : taken) task.*value.field = checkedValue(values, value);
+  task.caseNumber = numbers.caseNumber;
+  for (const TaskValue& value : caseValues(task.caseNumber)) {
+    task.*value.field = checkedValue(given, value);
+  }
   for (const TaskValue& value : kEveryCaseValue) {
-    if ((values.*value.given).has_value() && !takes(taken, value)) {
+    if (isGiven(given, value) && !caseTakes(task.caseNumber, value)) {
       refuse(text(Text::TaskValueNotTaken,
                   {inCurrentLanguage(value.what), std::to_string(task.caseNumber)}));
     }
   }
-  for (const auto& [what, number] :
-       {std::pair{kEqualStartName, values.equalStart}, std::pair{kEqualEndName, values.equalEnd}}) {
+  for (const auto& [what, number] : {std::pair{kEqualStartName, numbers.equalStart},
+                                     std::pair{kEqualEndName, numbers.equalEnd}}) {
     if (const auto problem = numberProblem(std::string(inCurrentLanguage(what)), number)) {
       refuse(*problem);
     }
   }
-  if (const auto problem = equalPointCountProblem(values.equalPointCount)) refuse(*problem);
+  if (const auto problem = equalPointCountProblem(numbers.equalPointCount)) refuse(*problem);
   if (const auto problem =
-          equalRangeProblem(values.equalPointCount, values.equalStart, values.equalEnd)) {
+          equalRangeProblem(numbers.equalPointCount, numbers.equalStart, numbers.equalEnd)) {
     refuse(*problem);
   }
-  task.equalPointCount = values.equalPointCount;
-  task.equalStart = values.equalStart;
-  task.equalEnd = values.equalEnd;
+  task.equalPointCount = numbers.equalPointCount;
+  task.equalStart = numbers.equalStart;
+  task.equalEnd = numbers.equalEnd;
   return task;
 }
 

@@ -4,57 +4,40 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "model/task_parameters.h"
 #include "words/language.h"
 
 namespace norvika {
 
-/// The values of a task given in code instead of a task file: lengths in m,
-/// displacement in t, density in t/m3, heel in degrees. A value not given is
-/// absent; a case takes exactly the values its line of the file holds.
-struct TaskValues {
-  std::optional<double> shipLength;
-  std::optional<double> stationDivisions;
-  std::optional<double> waterDensity;
-  int caseNumber = 0;
-  std::optional<double> requiredDisplacement;
-  std::optional<double> initialDraft;
-  std::optional<double> waveHeight;
-  std::optional<double> waveLengthRatio;
-  std::optional<double> forwardDraft;
-  std::optional<double> aftDraft;
-  std::optional<double> heelAngle;
-  int equalPointCount = 0;
-  double equalStart = 0.0;
-  double equalEnd = 0.0;
-};
-
 /// What a value of the task must be.
 enum class ValueBound { Any, NotNegative, Positive, UnderRightAngle };
 
-/// A value of the task: how messages name it in each language, where the task
-/// keeps it, where code gives it and what it must be.
+/// A value of the task: how messages name it in each language, the keyword code
+/// gives it by, where the task keeps it and what it must be.
 struct TaskValue {
   Words what;
+  const char* keyword;  // "initial_draft"
   double TaskParameters::*field;
-  std::optional<double> TaskValues::*given;
   ValueBound bound;
 };
 
-inline constexpr TaskValue kShipLengthValue{{"GEMI BOYU", "SHIP LENGTH"},
-                                            &TaskParameters::shipLength,
-                                            &TaskValues::shipLength,
-                                            ValueBound::Positive};
+inline constexpr TaskValue kShipLengthValue{
+    {"GEMI BOYU", "SHIP LENGTH"}, "ship_length", &TaskParameters::shipLength, ValueBound::Positive};
 inline constexpr TaskValue kStationDivisionsValue{
     {"POSTA ARALIGI SAYISI", "NUMBER OF STATION INTERVALS"},
+    "station_divisions",
     &TaskParameters::stationDivisions,
-    &TaskValues::stationDivisions,
     ValueBound::Any};
 inline constexpr TaskValue kWaterDensityValue{{"SU YOGUNLUGU", "WATER DENSITY"},
+                                              "density",
                                               &TaskParameters::waterDensity,
-                                              &TaskValues::waterDensity,
                                               ValueBound::Positive};
+
+/// The ship's values, in the order the task file holds them.
+inline constexpr std::array kShipValues{kShipLengthValue, kStationDivisionsValue,
+                                        kWaterDensityValue};
 
 /// The task's other values, as messages name them.
 inline constexpr Words kHullFileName{"GEMI FORM DOSYASININ ADI", "HULL FILE NAME"};
@@ -66,30 +49,30 @@ inline constexpr Words kEqualEndName{"ESIT ARALIKLI SON NOKTA", "LAST EQUALLY SP
 
 /// The values of the cases.
 inline constexpr TaskValue kRequiredDisplacement{{"ISTENEN DEPLASMAN", "REQUIRED DISPLACEMENT"},
+                                                 "displacement",
                                                  &TaskParameters::requiredDisplacement,
-                                                 &TaskValues::requiredDisplacement,
                                                  ValueBound::Any};
 inline constexpr TaskValue kInitialDraft{{"BASLANGIC DRAFTI", "INITIAL DRAFT"},
+                                         "initial_draft",
                                          &TaskParameters::initialDraft,
-                                         &TaskValues::initialDraft,
                                          ValueBound::NotNegative};
 inline constexpr TaskValue kWaveHeight{{"DALGA YUKSEKLIGI", "WAVE HEIGHT"},
+                                       "wave_height",
                                        &TaskParameters::waveHeight,
-                                       &TaskValues::waveHeight,
                                        ValueBound::NotNegative};
 inline constexpr TaskValue kWaveLengthRatio{{"DALGA BOYU / GEMI BOYU", "WAVE LENGTH / SHIP LENGTH"},
+                                            "wave_length_ratio",
                                             &TaskParameters::waveLengthRatio,
-                                            &TaskValues::waveLengthRatio,
                                             ValueBound::Positive};
 inline constexpr TaskValue kForwardDraft{{"BAS DRAFT", "FORWARD DRAFT"},
+                                         "forward_draft",
                                          &TaskParameters::forwardDraft,
-                                         &TaskValues::forwardDraft,
                                          ValueBound::Any};
 inline constexpr TaskValue kAftDraft{
-    {"KIC DRAFT", "AFT DRAFT"}, &TaskParameters::aftDraft, &TaskValues::aftDraft, ValueBound::Any};
+    {"KIC DRAFT", "AFT DRAFT"}, "aft_draft", &TaskParameters::aftDraft, ValueBound::Any};
 inline constexpr TaskValue kHeelAngle{{"MEYIL ACISI", "HEEL ANGLE"},
+                                      "heel_angle",
                                       &TaskParameters::heelAngle,
-                                      &TaskValues::heelAngle,
                                       ValueBound::UnderRightAngle};
 
 /// The values each kind of case takes, in the order its line of the task file holds them.
@@ -105,6 +88,9 @@ inline constexpr std::array kEveryCaseValue{
 
 /// The values case 1-7 takes, in the order its line of the task file holds them.
 std::span<const TaskValue> caseValues(int caseNumber);
+
+/// Whether case 1-7 takes `value`.
+bool caseTakes(int caseNumber, const TaskValue& value);
 
 /// Why `number` cannot stand for `value` (the message without file and line,
 /// "GEMI BOYU POZITIF OLMALI, -5.000 OKUNDU"), in the thread's language; none
@@ -122,11 +108,25 @@ std::optional<std::string> equalPointCountProblem(int count);
 /// AP): the last must lie beyond the first; none when they can.
 std::optional<std::string> equalRangeProblem(int count, double start, double end);
 
-/// The task of `values`, checked as the task file's values are checked, with
-/// the same messages (without file and line); a value the case does not take,
-/// or one it takes left out, is rejected too. Ends the run (InputError, no
-/// place) at the first problem. No hull file name and no directory: the hull
-/// is given beside the task.
-TaskParameters taskFromValues(const TaskValues& values);
+/// A task given in code instead of a task file: its numbers (lengths in m,
+/// displacement in t, density in t/m3, heel in degrees) and, of the values of
+/// the rows, which were given, by their fields; one not given is left out.
+struct GivenTask {
+  TaskParameters numbers;
+  std::vector<double TaskParameters::*> given;
+};
+
+/// Gives `number` for `value`, or leaves the value out (none).
+void giveValue(GivenTask& task, const TaskValue& value, std::optional<double> number);
+
+/// The task as given in code: the ship's values and those its case takes.
+GivenTask givenTaskOf(const TaskParameters& task);
+
+/// The task `given`, checked as the task file's values are checked, with the
+/// same messages (without file and line); a value the case does not take, or
+/// one it takes left out, is rejected too. Ends the run (InputError, no place)
+/// at the first problem. No hull file name and no directory: the hull is given
+/// beside the task.
+TaskParameters taskFromValues(const GivenTask& given);
 
 }  // namespace norvika

@@ -48,18 +48,28 @@ std::string withoutPlace(const std::string& message) {
   return at == std::string::npos ? message : message.substr(at + 9);
 }
 
-TaskValues levelValues() {
-  TaskValues v;
-  v.shipLength = 100.0;
-  v.stationDivisions = 20.0;
-  v.waterDensity = 1.025;
-  v.caseNumber = 1;
-  v.requiredDisplacement = 10250.0;
-  v.initialDraft = 4.0;
-  v.equalPointCount = 41;
-  v.equalStart = 0.0;
-  v.equalEnd = 100.0;
-  return v;
+GivenTask levelValues() {
+  TaskParameters t;
+  t.shipLength = 100.0;
+  t.stationDivisions = 20.0;
+  t.waterDensity = 1.025;
+  t.caseNumber = 1;
+  t.requiredDisplacement = 10250.0;
+  t.initialDraft = 4.0;
+  t.equalPointCount = 41;
+  t.equalStart = 0.0;
+  t.equalEnd = 100.0;
+  return givenTaskOf(t);
+}
+
+// The level task made case 7, the ship 6 m forward and 4 m aft, heeled `heel` degrees.
+void makeHeeled(GivenTask& v, double heel) {
+  v.numbers.caseNumber = 7;
+  giveValue(v, kRequiredDisplacement, std::nullopt);
+  giveValue(v, kInitialDraft, std::nullopt);
+  giveValue(v, kForwardDraft, 6.0);
+  giveValue(v, kAftDraft, 4.0);
+  giveValue(v, kHeelAngle, heel);
 }
 
 TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
@@ -70,7 +80,7 @@ TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
     int caseNumber;
     std::vector<std::string> caseLines;
     std::string equalLine;
-    std::function<void(TaskValues&)> change;
+    std::function<void(GivenTask&)> change;
   };
   const std::vector<Row> rows = {
       {"length not positive",
@@ -79,38 +89,38 @@ TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
        1,
        {"10250, 4"},
        "41, 0, 100",
-       [](TaskValues& v) { v.shipLength = -5.0; }},
+       [](GivenTask& v) { giveValue(v, kShipLengthValue, -5.0); }},
       {"length too large",
        "2e+06",
        "1.025",
        1,
        {"10250, 4"},
        "41, 0, 100",
-       [](TaskValues& v) { v.shipLength = 2e6; }},
+       [](GivenTask& v) { giveValue(v, kShipLengthValue, 2e6); }},
       {"density not a number",
        "100",
        "nan",
        1,
        {"10250, 4"},
        "41, 0, 100",
-       [nan](TaskValues& v) { v.waterDensity = nan; }},
+       [nan](GivenTask& v) { giveValue(v, kWaterDensityValue, nan); }},
       {"negative initial draft",
        "100",
        "1.025",
        1,
        {"10250, -1"},
        "41, 0, 100",
-       [](TaskValues& v) { v.initialDraft = -1.0; }},
+       [](GivenTask& v) { giveValue(v, kInitialDraft, -1.0); }},
       {"wave length ratio zero",
        "100",
        "1.025",
        2,
        {"10250, 4, 5, 0"},
        "41, 0, 100",
-       [](TaskValues& v) {
-         v.caseNumber = 2;
-         v.waveHeight = 5.0;
-         v.waveLengthRatio = 0.0;
+       [](GivenTask& v) {
+         v.numbers.caseNumber = 2;
+         giveValue(v, kWaveHeight, 5.0);
+         giveValue(v, kWaveLengthRatio, 0.0);
        }},
       {"heel of 95 degrees",
        "100",
@@ -118,37 +128,30 @@ TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
        7,
        {"6, 4, -95"},
        "41, 0, 100",
-       [](TaskValues& v) {
-         v.caseNumber = 7;
-         v.requiredDisplacement.reset();
-         v.initialDraft.reset();
-         v.forwardDraft = 6.0;
-         v.aftDraft = 4.0;
-         v.heelAngle = -95.0;
-       }},
+       [](GivenTask& v) { makeHeeled(v, -95.0); }},
       {"case 8",
        "100",
        "1.025",
        8,
        {"10250, 4"},
        "41, 0, 100",
-       [](TaskValues& v) { v.caseNumber = 8; }},
+       [](GivenTask& v) { v.numbers.caseNumber = 8; }},
       {"one equally spaced point",
        "100",
        "1.025",
        1,
        {"10250, 4"},
        "1, 0, 100",
-       [](TaskValues& v) { v.equalPointCount = 1; }},
+       [](GivenTask& v) { v.numbers.equalPointCount = 1; }},
       {"equal range reversed",
        "100",
        "1.025",
        1,
        {"10250, 4"},
        "41, 100, 0",
-       [](TaskValues& v) {
-         v.equalStart = 100.0;
-         v.equalEnd = 0.0;
+       [](GivenTask& v) {
+         v.numbers.equalStart = 100.0;
+         v.numbers.equalEnd = 0.0;
        }},
   };
   for (const Row& row : rows) {
@@ -161,7 +164,7 @@ TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
     text.replace(text.find("\n1.025\n") + 1, 5, row.density);
     dir.write("Norvika.TSK", text);
     const Refusal file = refusalOf([&] { readTaskFile(dir.path()); });
-    TaskValues values = levelValues();
+    GivenTask values = levelValues();
     row.change(values);
     const Refusal given = refusalOf([&] { taskFromValues(values); });
     EXPECT_EQ(given.message, withoutPlace(file.message));
@@ -174,28 +177,23 @@ TEST(TaskValues, AreRefusedWithTheTaskFilesMessages) {
 }
 
 TEST(TaskValues, TakeExactlyTheValuesOfTheirCase) {
-  TaskValues extra = levelValues();
-  extra.waveHeight = 5.0;
+  GivenTask extra = levelValues();
+  giveValue(extra, kWaveHeight, 5.0);
   EXPECT_EQ(refusalOf([&] { taskFromValues(extra); }).message,
             "DALGA YUKSEKLIGI HESAP 1 ICIN VERILMEZ (BU HESAP BU DEGERI KULLANMAZ)");
-  TaskValues missing = levelValues();
-  missing.caseNumber = 6;
-  missing.requiredDisplacement.reset();
-  missing.initialDraft.reset();
-  missing.forwardDraft = 6.0;
+  GivenTask missing = levelValues();
+  missing.numbers.caseNumber = 6;
+  giveValue(missing, kRequiredDisplacement, std::nullopt);
+  giveValue(missing, kInitialDraft, std::nullopt);
+  giveValue(missing, kForwardDraft, 6.0);
   EXPECT_EQ(refusalOf([&] { taskFromValues(missing); }).message, "KIC DRAFT BEKLENIYORDU");
 
   // Read from a file or given, the same values make the same task.
   RunDirectory dir;
   dir.write("Norvika.TSK",
             testing::taskText("KUTU.DAT", 100, 20, 1.025, 7, {"6, 4, -10"}, "41, 0, 100"));
-  TaskValues heeled = levelValues();
-  heeled.caseNumber = 7;
-  heeled.requiredDisplacement.reset();
-  heeled.initialDraft.reset();
-  heeled.forwardDraft = 6.0;
-  heeled.aftDraft = 4.0;
-  heeled.heelAngle = -10.0;
+  GivenTask heeled = levelValues();
+  makeHeeled(heeled, -10.0);
   const TaskParameters read = readTaskFile(dir.path());
   const TaskParameters given = taskFromValues(heeled);
   EXPECT_EQ(given.heelAngle, 10.0);

@@ -45,7 +45,7 @@ inline std::set<std::string> turkishOnlyWords() {
   }
   std::vector<Words> taskNames = {kHullFileName, kCaseNumberName, kEqualPointCountName,
                                   kEqualStartName, kEqualEndName};
-  for (const TaskValue& value : {kShipLengthValue, kStationDivisionsValue, kWaterDensityValue}) {
+  for (const TaskValue& value : kShipValues) {
     taskNames.push_back(value.what);
   }
   for (const TaskValue& value : kEveryCaseValue) taskNames.push_back(value.what);
