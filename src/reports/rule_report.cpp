@@ -82,8 +82,7 @@ void writeTable(ResultFile& file, const RuleComparison& c, const RuleWaveLoads& 
                                  {ratio, "", 7, 3}};
   file.line(headingLine(columns));
   // The ratio at the end has no unit, and the line no blanks for it.
-  std::string units = unitLine(columns);
-  file.line(units.erase(units.find_last_not_of(' ') + 1));
+  file.line(unitLine(columns, UnitLineEnd::AtLastUnit));
   file.line(kRule);
   const auto ratioOf = [](const RuleRatio& r) { return r.hasRatio ? r.ratio : kNoValue; };
   for (std::size_t k = 0; k < c.x.size(); ++k) {

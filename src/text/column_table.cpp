@@ -18,9 +18,10 @@ std::string headingLine(std::span<const FixedColumn> columns) {
   return line;
 }
 
-std::string unitLine(std::span<const FixedColumn> columns) {
+std::string unitLine(std::span<const FixedColumn> columns, UnitLineEnd end) {
   std::string line;
   for (const FixedColumn& c : columns) line += cell(c.unit, c.width);
+  if (end == UnitLineEnd::AtLastUnit) line.erase(line.find_last_not_of(' ') + 1);
   return line;
 }
 

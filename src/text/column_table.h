@@ -40,8 +40,12 @@ std::string cell(std::string_view text, int width);
 /// The first heading line of fixed columns: their names.
 std::string headingLine(std::span<const FixedColumn> columns);
 
+/// How a table's unit line ends where its last columns have no unit: with the
+/// blanks of their width (as the hydrostatics report has it), or at the last unit.
+enum class UnitLineEnd { Padded, AtLastUnit };
+
 /// The second heading line of fixed columns: their units.
-std::string unitLine(std::span<const FixedColumn> columns);
+std::string unitLine(std::span<const FixedColumn> columns, UnitLineEnd end = UnitLineEnd::Padded);
 
 /// One row of fixed columns.
 std::string rowLine(std::span<const FixedColumn> columns, const TableRow& row);
