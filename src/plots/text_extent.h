@@ -13,6 +13,12 @@ namespace norvika {
 inline constexpr double kSmallestGraphWidth = 500.0;
 inline constexpr double kSmallestGraphHeight = 330.0;
 
+/// The picture, in pixels, on which the text of every window but the Graph window has its point
+/// size; on a larger picture it grows as the picture does. The pictures and records a program
+/// saves are never smaller, so a drawing that is only ever saved is laid out for this one.
+inline constexpr double kNominalPictureWidth = 960.0;
+inline constexpr double kNominalPictureHeight = 720.0;
+
 /// The width of a text of `points` size (Arial) as a share of the smallest picture's width.
 double textWidthShare(const std::string& text, double points);
 
@@ -32,6 +38,10 @@ struct TextMeasure {
 /// The text measure of `scale` on the smallest picture, as the renderer maps it: one unit as
 /// long across as up when `trueShape`, else filling the picture.
 TextMeasure textMeasure(const UserScale& scale, bool trueShape);
+
+/// The text measure of `scale` on the nominal picture, for a drawing only ever saved (never
+/// shown in a smaller window) on a window other than the Graph window.
+TextMeasure savedTextMeasure(const UserScale& scale, bool trueShape);
 
 /// The text measure of the scale in force on `window`.
 TextMeasure textMeasure(const Window& window);
