@@ -240,17 +240,6 @@ void drawCrossCurves(Platform& platform, const std::vector<CrossCurve>& curves) 
 
 namespace {
 
-// Vertical hatching from `base` to the curve between two heels, a line every
-// `step` degrees from `from` + `offset`.
-void hatch(Window& window, const Graph& graph, const GzCurve& curve, double from, double to,
-           double base, Colour colour, double step = kHatchStep, double offset = 0.0) {
-  for (double heel = from + offset; heel <= to + 1e-9; heel += step) {
-    const PlotPoint a = graph.at(heel, base);
-    const PlotPoint b = graph.at(heel, gzAt(curve, heel));
-    window.line(a.first, a.second, b.first, b.second, colour);
-  }
-}
-
 // The labels written in the graph: each where it lies inside the graph's
 // frame and falls on no text written before and no line kept off.
 class GraphLabels {
@@ -262,6 +251,8 @@ class GraphLabels {
 
   /// Keeps the labels off a line through `points` (user units).
   void keepOff(std::vector<PlotPoint> points) { space_.keepOff(std::move(points)); }
+  /// Keeps the labels but those of the areas off a line of an area's hatching.
+  void keepOffHatching(std::vector<PlotPoint> points) { hatching_.keepOff(std::move(points)); }
 
   const TextMeasure& measure() const { return measure_; }
   /// The width of `label` in user units.
@@ -270,9 +261,10 @@ class GraphLabels {
   /// Writes `label` at the free place nearest to where it is first wanted
   /// (its top-left corner at `wanted`, beside a mark at `markX`) or to the
   /// same place on the mark's other side, moved up or down by whole lines and
-  /// across by a few lines' heights. Where none is free, at the nearest clear
-  /// of texts (or where it is wanted).
-  void write(PlotPoint wanted, double markX, const std::string& label, Colour colour) {
+  /// across by a few lines' heights, off the hatching unless it `namesAnArea`.
+  /// Where none is free, at the nearest clear of texts (or where it is wanted).
+  void write(PlotPoint wanted, double markX, const std::string& label, Colour colour,
+             bool namesAnArea = false) {
     const double width = this->width(label);
     const double height = measure_.height(kLabelPoints);
     const double mirrored = 2.0 * markX - wanted.first - width;
@@ -299,7 +291,7 @@ class GraphLabels {
                           box.bottom >= frame_.bottom && box.top <= frame_.top;
       if (!inside || !space_.clearOfTexts(box)) continue;
       if (!clearOfTexts) clearOfTexts = box;
-      if (space_.isFree(box)) {
+      if (space_.isFree(box) && (namesAnArea || hatching_.isFree(box))) {
         chosen = box;
         break;
       }
@@ -315,7 +307,21 @@ class GraphLabels {
   TextMeasure measure_;
   TextBox frame_;
   LabelSpace space_;
+  LabelSpace hatching_;
 };
+
+// Vertical hatching from `base` to the curve between two heels, a line every
+// `step` degrees from `from` + `offset`.
+void hatch(Window& window, GraphLabels& labels, const Graph& graph, const GzCurve& curve,
+           double from, double to, double base, Colour colour, double step = kHatchStep,
+           double offset = 0.0) {
+  for (double heel = from + offset; heel <= to + 1e-9; heel += step) {
+    const PlotPoint a = graph.at(heel, base);
+    const PlotPoint b = graph.at(heel, gzAt(curve, heel));
+    window.line(a.first, a.second, b.first, b.second, colour);
+    labels.keepOffHatching({a, b});
+  }
+}
 
 }  // namespace
 
@@ -379,8 +385,8 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   const double upper = in.floodingAngle ? std::min(40.0, *in.floodingAngle) : 40.0;
   const Colour to30 = rgbColour(174, 199, 232);
   const Colour to40 = rgbColour(152, 223, 138);
-  hatch(window, graph, curve, 0.0, std::min(30.0, upper), 0.0, to30);
-  if (upper > 30.0) hatch(window, graph, curve, 30.0, upper, 0.0, to40);
+  hatch(window, labels, graph, curve, 0.0, std::min(30.0, upper), 0.0, to30);
+  if (upper > 30.0) hatch(window, labels, graph, curve, 30.0, upper, 0.0, to40);
   const std::string legend =
       text(Text::DrawingGzArea, {"0", formatPlain(std::min(30.0, upper), 1),
                                  formatPlain(gzArea(curve, 0.0, std::min(30.0, upper)), 4)});
@@ -397,9 +403,9 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
     const Colour areaA = rgbColour(255, 187, 120);
     const Colour areaB = rgbColour(197, 176, 213);
     // Sparser and between the lines of the general criteria's areas, so that both show.
-    hatch(window, graph, curve, first, *weather->gustHeel, weather->gustLever, areaA);
-    hatch(window, graph, curve, *weather->gustHeel, weather->upperHeel, weather->gustLever, areaB,
-          2.0 * kHatchStep, kHatchStep / 2.0);
+    hatch(window, labels, graph, curve, first, *weather->gustHeel, weather->gustLever, areaA);
+    hatch(window, labels, graph, curve, *weather->gustHeel, weather->upperHeel, weather->gustLever,
+          areaB, 2.0 * kHatchStep, kHatchStep / 2.0);
     const Colour wind = rgbColour(255, 127, 14);
     for (const double lever : {weather->steadyLever, weather->gustLever}) {
       const double y = graph.levers.fraction(lever);
@@ -409,10 +415,10 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
               {{graph.levers.fraction(weather->steadyLever), "lw1", wind},
                {graph.levers.fraction(weather->gustLever), "lw2", wind}});
     const PlotPoint a = graph.at((first + *weather->gustHeel) / 2.0, weather->gustLever);
-    labels.write({a.first, a.second - 0.01}, a.first, "a", rgbColour(255, 127, 14));
+    labels.write({a.first, a.second - 0.01}, a.first, "a", rgbColour(255, 127, 14), true);
     const PlotPoint b = graph.at((*weather->gustHeel + weather->upperHeel) / 2.0,
                                  (weather->gustLever + levers.maximum.lever) / 2.0);
-    labels.write(b, b.first, "b", rgbColour(148, 103, 189));
+    labels.write(b, b.first, "b", rgbColour(148, 103, 189), true);
     write(window, std::max(0.55 * graph.width, legendsEnd + 0.03), kLegendTop,
           text(Text::DrawingWindAreas,
                {formatPlain(weather->areaA, 4), formatPlain(weather->areaB, 4)}),
