@@ -36,9 +36,7 @@ constexpr double kEndGap = 0.01;
 // is as wide as a picture of 4 by 3 leaves it.
 constexpr double kTrueShapeWidth = 4.0 / 3.0 * (kTop - kBottom) - kRightMargin + kLeft;
 constexpr double kTick = 0.012;
-// Width of a character of the 8-point axis values, in user units of the
-// picture, and the height the labels beside marks are first tried above them.
-constexpr double kCharacterWidth = 0.0088;
+// How high above a mark a label beside it is first tried, in user units.
 constexpr double kLabelHeight = 0.034;
 constexpr double kLabelPoints = 8.0;
 // Across, a label is tried every so many of its lines' heights.
@@ -63,10 +61,6 @@ struct Graph {
   double x(double heel) const { return width * heels.fraction(heel); }
   PlotPoint at(double heel, double lever) const { return {x(heel), levers.fraction(lever)}; }
 };
-
-double characterWidths(const std::string& label) {
-  return kCharacterWidth * static_cast<double>(label.size());
-}
 
 void write(Window& window, double x, double y, const std::string& s, Colour colour) {
   window.foreColor(colour);
@@ -99,11 +93,14 @@ Window& startGraph(Platform& platform, WindowId id, const char* name, const Grap
   startPicture(window, kLabelPoints, 1);
   window.describe(title, name);
   window.scale(kLeft, kTop, w + graph.margin, kBottom);
+  const TextMeasure measure = savedTextMeasure(window);
   AxisPlacement up;
   up.tick = kTick;
   up.labelGap = 0.005;
   up.labelRaise = 0.012;
-  up.labelWidth = characterWidths;
+  up.labelWidth = [&measure](const std::string& value) {
+    return measure.width(value, kLabelPoints);
+  };
   up.grid = std::pair{0.0, w};
   up.gridColour = kGrid;
   drawAxisValues(window, graph.levers, up, kBlack);
@@ -121,7 +118,7 @@ Window& startGraph(Platform& platform, WindowId id, const char* name, const Grap
   }
   write(window, 0.0, 1.04, leverName, kBlack);
   const std::string heels(text(Text::DrawingHeelAxis));
-  write(window, (w - characterWidths(heels)) / 2.0, -0.06, heels, kBlack);
+  write(window, (w - measure.width(heels, kLabelPoints)) / 2.0, -0.06, heels, kBlack);
   window.fontSize(10);
   write(window, kLeft + 0.01, 1.20, title, qbColor(1));
   window.fontSize(8);
@@ -212,7 +209,7 @@ void drawCrossCurves(Platform& platform, const std::vector<CrossCurve>& curves) 
   Window& window = startGraph(platform, WindowId::Graph, texts::stability::kCrossCurvesName, graph,
                               std::string(text(Text::DrawingCrossCurvesCaption)),
                               std::string(text(Text::DrawingCrossCurvesNote)), "KN (m)");
-  const TextMeasure measure = textMeasure(window);
+  const TextMeasure measure = savedTextMeasure(window);
   auto end = ends.begin();
   for (std::size_t c = 0; c < curves.size(); ++c) {
     const CrossCurve& curve = curves[c];
@@ -245,9 +242,7 @@ namespace {
 class GraphLabels {
  public:
   GraphLabels(Window& window, const Graph& graph)
-      : window_(window),
-        measure_(savedTextMeasure(window.currentScale(), true)),
-        frame_{0.0, 1.0, graph.width, 0.0} {}
+      : window_(window), measure_(savedTextMeasure(window)), frame_{0.0, 1.0, graph.width, 0.0} {}
 
   /// Keeps the labels off a line through `points` (user units).
   void keepOff(std::vector<PlotPoint> points) { space_.keepOff(std::move(points)); }

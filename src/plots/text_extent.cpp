@@ -76,12 +76,14 @@ TextMeasure textMeasure(const UserScale& scale, bool trueShape) {
   return measureOn(scale, trueShape, kSmallestGraphWidth, kSmallestGraphHeight);
 }
 
-TextMeasure savedTextMeasure(const UserScale& scale, bool trueShape) {
-  return measureOn(scale, trueShape, kNominalPictureWidth, kNominalPictureHeight);
-}
-
 TextMeasure textMeasure(const Window& window) {
   return textMeasure(window.currentScale(), keepsTrueShape(window.id()));
+}
+
+TextMeasure savedTextMeasure(const Window& window) {
+  if (window.id() == WindowId::Graph) return textMeasure(window);
+  return measureOn(window.currentScale(), keepsTrueShape(window.id()), kNominalPictureWidth,
+                   kNominalPictureHeight);
 }
 
 }  // namespace norvika

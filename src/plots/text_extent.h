@@ -39,11 +39,12 @@ struct TextMeasure {
 /// long across as up when `trueShape`, else filling the picture.
 TextMeasure textMeasure(const UserScale& scale, bool trueShape);
 
-/// The text measure of `scale` on the nominal picture, for a drawing only ever saved (never
-/// shown in a smaller window) on a window other than the Graph window.
-TextMeasure savedTextMeasure(const UserScale& scale, bool trueShape);
-
 /// The text measure of the scale in force on `window`.
 TextMeasure textMeasure(const Window& window);
+
+/// The text measure of the scale in force on `window` for a drawing only ever saved, never
+/// shown in a smaller window: on the Graph window as on the smallest picture (its text keeps
+/// that share of a larger picture's width), on the others as on the nominal picture.
+TextMeasure savedTextMeasure(const Window& window);
 
 }  // namespace norvika
