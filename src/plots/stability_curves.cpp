@@ -27,9 +27,12 @@ constexpr double kLeft = -0.10;
 constexpr double kTop = 1.22;
 constexpr double kRightMargin = 0.17;
 constexpr double kBottom = -0.12;
-// Where the subtitle and the legends under it stand (their tops).
+// Where the title, the subtitle (at most) and the legends under them stand
+// (their tops), and the title's size.
+constexpr double kTitleTop = 1.20;
 constexpr double kSubtitleTop = 1.15;
 constexpr double kLegendTop = 1.11;
+constexpr double kTitlePoints = 10.0;
 // Between the graph's right side and the labels of the curves' ends.
 constexpr double kEndGap = 0.01;
 // The Stability window keeps the true shape of what it draws: there the graph
@@ -83,6 +86,11 @@ void dashed(Window& window, const Graph& graph, const std::vector<PlotPoint>& po
                      graph.width + graph.margin - kLeft, kTop - kBottom);
 }
 
+// The subtitle's top: under the title.
+double subtitleTop(const TextMeasure& measure) {
+  return std::min(kSubtitleTop, kTitleTop - measure.height(kTitlePoints));
+}
+
 // The window started, the drawing named and captioned by its title, its scale
 // set and the graph's frame, grid, values and axis names drawn.
 Window& startGraph(Platform& platform, WindowId id, const char* name, const Graph& graph,
@@ -119,10 +127,10 @@ Window& startGraph(Platform& platform, WindowId id, const char* name, const Grap
   write(window, 0.0, 1.04, leverName, kBlack);
   const std::string heels(text(Text::DrawingHeelAxis));
   write(window, (w - measure.width(heels, kLabelPoints)) / 2.0, -0.06, heels, kBlack);
-  window.fontSize(10);
-  write(window, kLeft + 0.01, 1.20, title, qbColor(1));
+  window.fontSize(kTitlePoints);
+  write(window, kLeft + 0.01, kTitleTop, title, qbColor(1));
   window.fontSize(8);
-  write(window, kLeft + 0.01, kSubtitleTop, subtitle, qbColor(1));
+  write(window, kLeft + 0.01, subtitleTop(measure), subtitle, qbColor(1));
   return window;
 }
 
@@ -232,7 +240,7 @@ void drawCrossCurves(Platform& platform, const std::vector<CrossCurve>& curves) 
     }
     (end++)->end = points.back().second;
   }
-  labelEnds(window, graph, measure, kSubtitleTop - measure.height(kLabelPoints), ends);
+  labelEnds(window, graph, measure, subtitleTop(measure) - measure.height(kLabelPoints), ends);
 }
 
 namespace {
