@@ -39,7 +39,7 @@ constexpr double kEndGap = 0.01;
 // is as wide as a picture of 4 by 3 leaves it.
 constexpr double kTrueShapeWidth = 4.0 / 3.0 * (kTop - kBottom) - kRightMargin + kLeft;
 constexpr double kTick = 0.012;
-// How high above a mark a label beside it is first tried, in user units.
+// How far above their marks, in user units, the labels beside them are first tried.
 constexpr double kLabelHeight = 0.034;
 constexpr double kLabelPoints = 8.0;
 // Across, a label is tried every so many of its lines' heights.
@@ -129,7 +129,7 @@ Window& startGraph(Platform& platform, WindowId id, const char* name, const Grap
   write(window, (w - measure.width(heels, kLabelPoints)) / 2.0, -0.06, heels, kBlack);
   window.fontSize(kTitlePoints);
   write(window, kLeft + 0.01, kTitleTop, title, qbColor(1));
-  window.fontSize(8);
+  window.fontSize(kLabelPoints);
   write(window, kLeft + 0.01, subtitleTop(measure), subtitle, qbColor(1));
   return window;
 }
@@ -286,23 +286,25 @@ class GraphLabels {
     }
     std::stable_sort(places.begin(), places.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::optional<TextBox> chosen;
-    std::optional<TextBox> clearOfTexts;
+    const auto boxAt = [&](PlotPoint corner) {
+      return TextBox{corner.first, corner.second, corner.first + width, corner.second - height};
+    };
+    std::optional<PlotPoint> chosen;
+    std::optional<PlotPoint> clearOfTexts;
     for (const auto& [distance, corner] : places) {
-      const TextBox box{corner.first, corner.second, corner.first + width, corner.second - height};
+      const TextBox box = boxAt(corner);
       const bool inside = box.left >= frame_.left && box.right <= frame_.right &&
                           box.bottom >= frame_.bottom && box.top <= frame_.top;
       if (!inside || !space_.clearOfTexts(box)) continue;
-      if (!clearOfTexts) clearOfTexts = box;
+      if (!clearOfTexts) clearOfTexts = corner;
       if (space_.isFree(box) && (namesAnArea || hatching_.isFree(box))) {
-        chosen = box;
+        chosen = corner;
         break;
       }
     }
-    if (!chosen) chosen = clearOfTexts;
-    if (!chosen) chosen = TextBox{wanted.first, wanted.second, wanted.first + width, 0.0};
-    space_.take({chosen->left, chosen->top, chosen->left + width, chosen->top - height});
-    norvika::write(window_, chosen->left, chosen->top, label, colour);
+    const PlotPoint corner = chosen.value_or(clearOfTexts.value_or(wanted));
+    space_.take(boxAt(corner));
+    norvika::write(window_, corner.first, corner.second, label, colour);
   }
 
  private:
@@ -372,11 +374,14 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   labels.keepOff({origin, radian, foot});
   const bool deckEdge = levers.deckEdgeAngle && *levers.deckEdgeAngle < last;
   const bool flooding = in.floodingAngle && *in.floodingAngle < last;
-  if (deckEdge)
-    labels.keepOff({{graph.x(*levers.deckEdgeAngle), 0.0}, {graph.x(*levers.deckEdgeAngle), 1.0}});
-  if (flooding)
-    labels.keepOff({{graph.x(*in.floodingAngle), 0.0}, {graph.x(*in.floodingAngle), 1.0}});
-  if (weather) {
+  // A marked heel's line across the graph.
+  const auto across = [&graph](double heel) {
+    return std::vector<PlotPoint>{{graph.x(heel), 0.0}, {graph.x(heel), 1.0}};
+  };
+  if (deckEdge) labels.keepOff(across(*levers.deckEdgeAngle));
+  if (flooding) labels.keepOff(across(*in.floodingAngle));
+  const bool windAreas = weather && weather->steadyHeel && weather->gustHeel;
+  if (windAreas) {
     for (const double lever : {weather->steadyLever, weather->gustLever}) {
       const double y = graph.levers.fraction(lever);
       labels.keepOff({{0.0, y}, {graph.width, y}});
@@ -402,7 +407,7 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
     write(window, legendsEnd + 0.03, kLegendTop, beyond, rgbColour(44, 160, 44));
     legendsEnd += 0.03 + labels.width(beyond);
   }
-  if (weather && weather->steadyHeel && weather->gustHeel) {
+  if (windAreas) {
     const Colour areaA = rgbColour(255, 187, 120);
     const Colour areaB = rgbColour(197, 176, 213);
     // Sparser and between the lines of the general criteria's areas, so that both show.
@@ -438,7 +443,7 @@ void drawGzCurve(Platform& platform, const ConditionCheck& check) {
   // The marked heels, each a dashed line across the graph named at its top.
   const auto markHeel = [&](double heel, const std::string& name, Colour colour, double top) {
     const double x = graph.x(heel);
-    dashed(window, graph, {{x, 0.0}, {x, 1.0}}, colour);
+    dashed(window, graph, across(heel), colour);
     labels.write({x + 0.005, top}, x, name, colour);
   };
   if (deckEdge) {
