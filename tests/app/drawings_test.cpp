@@ -162,8 +162,8 @@ std::vector<std::vector<QPointF>> dashedLines(const Frame& frame, QSize size) {
       const QPointF on = a - run.back();
       const double length = std::hypot(along.x(), along.y());
       gap = std::hypot(on.x(), on.y()) > 1e-6;
-      const double off = std::abs(along.x() * on.y() - along.y() * on.x()) / length;
-      goesOn = !gap || (length > 0.0 && off < 0.01 && QPointF::dotProduct(along, on) > 0.0);
+      const double off = std::abs(along.x() * on.y() - along.y() * on.x());  // times length
+      goesOn = !gap || (off < 0.01 * length && QPointF::dotProduct(along, on) > 0.0);
     }
     if (!goesOn) {
       if (gapped) dashed.push_back(run);
