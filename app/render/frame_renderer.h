@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/window.h"
+#include "plots/text_extent.h"
 
 class QPainter;
 class QPaintDevice;
@@ -20,7 +21,7 @@ namespace norvika {
 inline constexpr double kNominalDpi = 96.0;
 /// The picture size, in pixels at the nominal resolution, at which pens and fonts have their
 /// nominal size; larger or smaller targets scale them along.
-inline constexpr QSizeF kNominalPictureSize{960.0, 720.0};
+inline constexpr QSizeF kNominalPictureSize{kNominalPictureWidth, kNominalPictureHeight};
 
 /// Maps user coordinates of `scale` into `target` (device units); y grows upward when
 /// top > bottom, x grows leftward when left > right. With `trueShape` one user unit is as long

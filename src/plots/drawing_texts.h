@@ -2,7 +2,7 @@
 
 // The drawings' file names and the words that read alike in every language (units, AP, FP), one
 // block a drawing; the captions and words of the buoyancy run's and the strength drawings are in
-// the catalogues (words/catalogue.h), as are the hydrostatics drawings'.
+// the catalogues (words/catalogue.h), as are the hydrostatics and the stability drawings'.
 
 namespace norvika::texts {
 
@@ -61,5 +61,11 @@ inline constexpr const char* kHeight = "z (m)";
 inline constexpr const char* kAft = "AP";
 inline constexpr const char* kForward = "FP";
 }  // namespace hydrostatics
+
+/// The cross curves and the GZ curve.
+namespace stability {
+inline constexpr const char* kCrossCurvesName = "cross-curves";
+inline constexpr const char* kGzName = "gz-curve";
+}  // namespace stability
 
 }  // namespace norvika::texts

@@ -48,6 +48,16 @@ double textPixels(const std::string& text, double points) {
 
 double linePixels(double points) { return kLineHeight * points * kPixelsPerPoint; }
 
+TextMeasure measureOn(const UserScale& scale, bool trueShape, double width, double height) {
+  TextMeasure measure;
+  measure.unitsAcross = std::fabs(scale.right - scale.left) / width;
+  measure.unitsUp = std::fabs(scale.top - scale.bottom) / height;
+  if (trueShape) {
+    measure.unitsAcross = measure.unitsUp = std::max(measure.unitsAcross, measure.unitsUp);
+  }
+  return measure;
+}
+
 }  // namespace
 
 double textWidthShare(const std::string& text, double points) {
@@ -63,17 +73,17 @@ double TextMeasure::width(const std::string& text, double points) const {
 double TextMeasure::height(double points) const { return linePixels(points) * unitsUp; }
 
 TextMeasure textMeasure(const UserScale& scale, bool trueShape) {
-  TextMeasure measure;
-  measure.unitsAcross = std::fabs(scale.right - scale.left) / kSmallestGraphWidth;
-  measure.unitsUp = std::fabs(scale.top - scale.bottom) / kSmallestGraphHeight;
-  if (trueShape) {
-    measure.unitsAcross = measure.unitsUp = std::max(measure.unitsAcross, measure.unitsUp);
-  }
-  return measure;
+  return measureOn(scale, trueShape, kSmallestGraphWidth, kSmallestGraphHeight);
 }
 
 TextMeasure textMeasure(const Window& window) {
   return textMeasure(window.currentScale(), keepsTrueShape(window.id()));
+}
+
+TextMeasure savedTextMeasure(const Window& window) {
+  if (window.id() == WindowId::Graph) return textMeasure(window);
+  return measureOn(window.currentScale(), keepsTrueShape(window.id()), kNominalPictureWidth,
+                   kNominalPictureHeight);
 }
 
 }  // namespace norvika

@@ -13,6 +13,12 @@ namespace norvika {
 inline constexpr double kSmallestGraphWidth = 500.0;
 inline constexpr double kSmallestGraphHeight = 330.0;
 
+/// The picture, in pixels, on which the text of every window but the Graph window has its point
+/// size; on a larger picture it grows as the picture does. The pictures and records a program
+/// saves are never smaller, so a drawing that is only ever saved is laid out for this one.
+inline constexpr double kNominalPictureWidth = 960.0;
+inline constexpr double kNominalPictureHeight = 720.0;
+
 /// The width of a text of `points` size (Arial) as a share of the smallest picture's width.
 double textWidthShare(const std::string& text, double points);
 
@@ -35,5 +41,10 @@ TextMeasure textMeasure(const UserScale& scale, bool trueShape);
 
 /// The text measure of the scale in force on `window`.
 TextMeasure textMeasure(const Window& window);
+
+/// The text measure of the scale in force on `window` for a drawing only ever saved, never
+/// shown in a smaller window: on the Graph window as on the smallest picture (its text keeps
+/// that share of a larger picture's width), on the others as on the nominal picture.
+TextMeasure savedTextMeasure(const Window& window);
 
 }  // namespace norvika

@@ -4,6 +4,7 @@
 
 #include "model/hull_data_file.h"
 #include "model/task_file.h"
+#include "plots/drawing_texts.h"
 #include "plots/stability_curves.h"
 #include "reports/stability_report.h"
 #include "run/input_places.h"
@@ -158,9 +159,10 @@ void runStabilitySteps(Platform& platform, const StabilitySettings& settings, St
 
 }  // namespace
 
+// The names and captions the drawings give themselves.
 const char* stabilityDrawingName(WindowId window) {
-  if (window == WindowId::Graph) return "cross-curves";
-  if (window == WindowId::Stability) return "gz-curve";
+  if (window == WindowId::Graph) return texts::stability::kCrossCurvesName;
+  if (window == WindowId::Stability) return texts::stability::kGzName;
   return "";
 }
 

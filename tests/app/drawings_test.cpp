@@ -5,6 +5,9 @@
 // distribution graphs, the strength diagrams and the hydrostatics drawings carry numbered
 // value scales with their units.
 //
+// The stability drawings, whose labels stand on the grid and on the areas they name, are held
+// to less: no text may leave the picture, stand on another or be crossed by a dashed guide line.
+//
 // NORVIKA_PICTURES_DIR=DIR also saves each picture there as PNG, to be looked at.
 
 #include <gtest/gtest.h>
@@ -27,6 +30,9 @@
 #include "render/picture_files.h"
 #include "run/calculation_driver.h"
 #include "run/hydrostatics_run.h"
+#include "run/stability_run.h"
+#include "stability/stability_options.h"
+#include "words/language.h"
 
 namespace norvika {
 namespace {
@@ -130,6 +136,107 @@ TEST(Drawings, LabelsStandClearAndValueScalesAreNumbered) {
         renderFrame(painter, frame, QRectF(QPointF(0, 0), QSizeF(size)));
         painter.end();
         image.save(QString::fromStdString((fs::path(saveTo) / (file + ".png")).string()));
+      }
+    }
+  }
+}
+
+// The dashed lines of `frame` painted at `size`, each as the polyline through its dashes and the
+// gaps between them (pixels). A dash is a line that goes on, past a gap, along the line of one
+// colour just before it; a line that starts where that one ends goes on without a gap.
+std::vector<std::vector<QPointF>> dashedLines(const Frame& frame, QSize size) {
+  std::vector<std::vector<QPointF>> dashed;
+  std::vector<QPointF> run;
+  bool gapped = false;
+  Colour colour = 0;
+  for (const Primitive& p : frame.items) {
+    const auto map =
+        userToDevice(p.scale, QRectF(QPointF(0, 0), QSizeF(size)), keepsTrueShape(frame.window));
+    if (p.kind != PrimitiveKind::Line || !map) continue;
+    const QPointF a = map->map(QPointF(p.x1, p.y1));
+    const QPointF b = map->map(QPointF(p.x2, p.y2));
+    bool goesOn = false;
+    bool gap = false;
+    if (!run.empty() && p.colour == colour) {
+      const QPointF along = run.back() - run[run.size() - 2];
+      const QPointF on = a - run.back();
+      const double length = std::hypot(along.x(), along.y());
+      gap = std::hypot(on.x(), on.y()) > 1e-6;
+      const double off = std::abs(along.x() * on.y() - along.y() * on.x());  // times length
+      goesOn = !gap || (off < 0.01 * length && QPointF::dotProduct(along, on) > 0.0);
+    }
+    if (!goesOn) {
+      if (gapped) dashed.push_back(run);
+      run.clear();
+      gapped = false;
+    }
+    if (!goesOn || gap) run.push_back(a);
+    gapped = gapped || (goesOn && gap);
+    run.push_back(b);
+    colour = p.colour;
+  }
+  if (gapped) dashed.push_back(run);
+  return dashed;
+}
+
+TEST(Drawings, StabilityLabelsStayInsideAndOffEachOtherAndTheGuideLines) {
+  struct Case {
+    const char* example;
+    std::vector<std::string> arguments;  // none: the example's norvika-stability.args
+  };
+  const Case cases[] = {
+      {"box-barge/stability", {}},
+      {"dtmb5415/stability", {}},
+      // A 24 m boat, with a flooding angle beyond the deck edge.
+      {"hard-chine/case1-level",
+       {"--drafts", "0.5,1,1.5", "--kg", "1.6", "--draft", "1", "--flooding-angle", "50",
+        "--wind-area", "40", "--wind-lever", "2"}},
+  };
+  for (const Case& c : cases) {
+    for (const char* language : {"tr", "en"}) {
+      SCOPED_TRACE(std::string(c.example) + " " + language);
+      const fs::path example = kSourceDir / "examples" / c.example;
+      testing::RunDirectory run;
+      for (const auto& entry : fs::directory_iterator(example)) {
+        fs::copy_file(entry.path(), run.path() / entry.path().filename());
+      }
+      std::vector<std::string> args = c.arguments;
+      if (args.empty()) args = testing::fileLines(example / "norvika-stability.args");
+      args.insert(args.end(), {"--language", language});
+      std::string error;
+      const auto options = parseStabilityOptions(args, error);
+      ASSERT_TRUE(options) << error;
+      const LanguageScope scope(*options->language);
+      RecordingPlatform platform(run.path());
+      StabilitySettings settings = options->settings;
+      settings.draw = true;
+      ASSERT_EQ(runStability(platform, settings).reason, ExitReason::Completed);
+      for (const WindowId window : {WindowId::Graph, WindowId::Stability}) {
+        ASSERT_EQ(platform.finishedFrames(window).size(), 1u);
+        const Frame& frame = platform.finishedFrames(window).front();
+        const QSize size = pictureSizeFor(window);
+        SCOPED_TRACE(frame.name);
+        const std::vector<testing::PaintedText> texts = testing::paintSvg(frame, size).texts;
+        const std::vector<std::vector<QPointF>> dashed = dashedLines(frame, size);
+        ASSERT_EQ(dashed.empty(), window == WindowId::Graph) << "the GZ curve's guide lines";
+        const QRectF picture = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(-1, -1, 1, 1);
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+          const QRectF box = texts[i].box.adjusted(1, 1, -1, -1);
+          const std::string& said = texts[i].text;
+          EXPECT_TRUE(picture.contains(texts[i].box)) << "'" << said << "' leaves the picture";
+          for (std::size_t j = i + 1; j < texts.size(); ++j) {
+            EXPECT_FALSE(box.intersects(texts[j].box.adjusted(1, 1, -1, -1)))
+                << "'" << said << "' on '" << texts[j].text << "'";
+          }
+          const TextBox room{box.left(), box.bottom(), box.right(), box.top()};
+          for (const std::vector<QPointF>& line : dashed) {
+            for (std::size_t k = 0; k + 1 < line.size(); ++k) {
+              EXPECT_FALSE(
+                  crosses({line[k].x(), line[k].y()}, {line[k + 1].x(), line[k + 1].y()}, room))
+                  << "'" << said << "' crossed by a dashed line";
+            }
+          }
+        }
       }
     }
   }
